@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever of the given package groups is missing. Idempotent.
+#   scripts/deps.sh build run test
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+       fonts-crosextra-caladea fonts-wine fonts-dejavu-core)
+run=(xvfb openbox xdotool imagemagick x11-utils)
+test=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+      xvfb openbox xdotool imagemagick x11-utils
+      wine wine64 g++-mingw-w64-x86-64)
+
+want=()
+for group in "$@"; do
+  declare -n list="$group"
+  want+=("${list[@]}")
+done
+
+missing=()
+for pkg in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+# de-duplicate
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk 'NF && !seen[$0]++')
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds the tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/deps.sh build test
+
+build=${TAVRENDALE_TEST_BUILD:-$root/build-asan}
+jobs=$(nproc)
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRENDALE_SANITIZE=ON \
+      -DTAVRENDALE_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$jobs"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
+export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600

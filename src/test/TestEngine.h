@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+class Random;
+}
+
+namespace test {
+
+// The result panel's lines. An absent line leaves its label as it was.
+struct ResultSummary {
+    std::optional<std::string> answeredLine;
+    std::optional<std::string> trueLine;
+    std::optional<std::string> falseLine;
+    std::optional<std::string> durationLine;
+    std::optional<std::string> perSecondLine;
+    std::optional<std::string> perMinuteLine;
+    bool showPanel = false;
+};
+
+// What the engine tells its window. Every callback is optional; they are called in the
+// order the rules of a run give, on the caller's thread, before the operation returns.
+struct TestEngineListener {
+    virtual ~TestEngineListener() = default;
+    virtual void DurationRefused(const std::string& message) { (void)message; }
+    virtual void RunStarted() {}
+    virtual void RunStopped() {}
+    virtual void PairChanged(const std::string& operand1Text, const std::string& operand2Text) {
+        (void)operand1Text;
+        (void)operand2Text;
+    }
+    virtual void ClockChanged(const std::string& clockText) { (void)clockText; }
+    virtual void LogCleared() {}
+    virtual void LogLineAdded(const std::string& line) { (void)line; }
+    virtual void AnswerCleared() {}
+    virtual void ResultsReady(const ResultSummary& summary) { (void)summary; }
+    virtual void PanelHidden() {}
+};
+
+// One test run of the addition drill and every rule of it. Owns no window.
+class TestEngine {
+public:
+    // The generator is the engine's only platform service; tests pass a seeded one.
+    explicit TestEngine(host::Random& random);
+
+    void SetListener(TestEngineListener* listener) { listener_ = listener; }
+
+    void Start(const std::string& durationText, bool logging);
+    void SubmitAnswer(const std::string& answerText);
+    void Tick();
+    void Stop();
+    void Reset();
+    void DismissResults();
+
+    static std::string FilterAnswerText(const std::string& text);
+    static std::string FilterDurationText(const std::string& text);
+
+    // Read-only view of the run, for the window and for tests.
+    bool running() const { return running_; }
+    bool logging() const { return logging_; }
+    const std::string& durationText() const { return durationText_; }
+    std::uint64_t elapsedSeconds() const { return elapsedSeconds_; }
+    int secondOfMinute() const { return secondOfMinute_; }
+    std::uint64_t minutes() const { return minutes_; }
+    std::uint64_t trueCount() const { return trueCount_; }
+    std::uint64_t falseCount() const { return falseCount_; }
+    const std::string& operand1Text() const { return operand1Text_; }
+    const std::string& operand2Text() const { return operand2Text_; }
+    const std::string& clockText() const { return clockText_; }
+    const std::vector<std::string>& answerLog() const { return answerLog_; }
+
+    static constexpr const char* kRefusedMessage =
+        "Invalid value detected in test duration field, please change the value into numbers only, then try "
+        "again.";
+
+private:
+    // (implementation detail, free to change)
+    host::Random& random_;
+    TestEngineListener* listener_ = nullptr;
+    bool running_ = false;
+    std::string durationText_;
+    bool logging_ = true;
+    std::uint64_t elapsedSeconds_ = 0;
+    int secondOfMinute_ = 0;
+    std::uint64_t minutes_ = 0;
+    std::uint64_t trueCount_ = 0;
+    std::uint64_t falseCount_ = 0;
+    std::string operand1Text_ = "0";
+    std::string operand2Text_ = "0";
+    std::string clockText_ = "0:00";
+    std::vector<std::string> answerLog_;
+};
+
+} // namespace test
