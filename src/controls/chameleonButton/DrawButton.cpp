@@ -1,0 +1,7 @@
+#include "controls/chameleonButton/ButtonPainter.h"
+
+namespace chameleon {
+
+void ButtonPainter::DrawButton(std::uint8_t, bool) {}
+
+} // namespace chameleon
