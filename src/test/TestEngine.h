@@ -50,10 +50,18 @@ public:
 
     void SetListener(TestEngineListener* listener) { listener_ = listener; }
 
+    // Refuses a duration that is not a number of at least 1, or begins a run. The run
+    // ends when the minute count reaches that number, however it was written ("05" at
+    // 5:00, "1." at 1:00, "1.5" at 2:00). Ignored while a run is in progress.
     void Start(const std::string& durationText, bool logging);
+    // Enter in the answer field. An empty answer, or one outside a run, changes nothing.
     void SubmitAnswer(const std::string& answerText);
+    // One counted second; a tick that arrives after the run ended is ignored.
     void Tick();
+    // Ends the run with results, after the user confirmed. Does nothing when a tick has
+    // already ended the run while the question was open.
     void Stop();
+    // Ends the run silently; the log, the counters and the result panel stay.
     void Reset();
     void DismissResults();
 
@@ -79,17 +87,30 @@ public:
         "again.";
 
 private:
-    // (implementation detail, free to change)
+    enum class EndReason { Stop, TimeOut };
+
+    void DrawPair();
+    int DrawOperand();
+    void EndRun(EndReason reason);
+    ResultSummary BuildResults(EndReason reason);
+    void ShowPair(std::string operand1Text, std::string operand2Text);
+    void ShowClock(std::string clockText);
+    void AppendLogLine(std::string line);
+
     host::Random& random_;
     TestEngineListener* listener_ = nullptr;
     bool running_ = false;
     std::string durationText_;
+    // The number Start accepted; the run ends when the minute count reaches it.
+    double durationMinutes_ = 0.0;
     bool logging_ = true;
     std::uint64_t elapsedSeconds_ = 0;
     int secondOfMinute_ = 0;
     std::uint64_t minutes_ = 0;
     std::uint64_t trueCount_ = 0;
     std::uint64_t falseCount_ = 0;
+    int operand1_ = 0;
+    int operand2_ = 0;
     std::string operand1Text_ = "0";
     std::string operand2Text_ = "0";
     std::string clockText_ = "0:00";
