@@ -1,7 +1,109 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/StyleLooks.h"
 
 namespace chameleon {
 
-void ButtonPainter::DrawButton(std::uint8_t, bool) {}
+namespace {
+
+constexpr std::uint8_t kStateUp = 0;
+constexpr std::uint8_t kStateDown = 2;
+constexpr std::int32_t kCustomColors = 2;
+
+// In the custom scheme the hovered look is derived from BackOver as a whole (face and every
+// shade). The swap touches the field only and is undone however the drawing ends.
+class HoverColours {
+public:
+    explicit HoverColours(ButtonPainter& painter) : painter_(painter) {
+        ButtonState& s = painter_.state();
+        active_ = s.isOver && s.colorScheme == kCustomColors;
+        if (!active_) return;
+        savedBackColor_ = s.backColor;
+        s.backColor = s.backOver;
+        painter_.DeriveColors();
+    }
+    ~HoverColours() {
+        if (!active_) return;
+        painter_.state().backColor = savedBackColor_;
+        painter_.DeriveColors();
+    }
+    HoverColours(const HoverColours&) = delete;
+    HoverColours& operator=(const HoverColours&) = delete;
+
+private:
+    ButtonPainter& painter_;
+    bool active_ = false;
+    host::Colour savedBackColor_ = 0;
+};
+
+} // namespace
+
+void ButtonPainter::DrawButton(std::uint8_t state, bool forced) {
+    // A two-state button that is on always looks pressed.
+    if (s_.checkBoxBehaviour && s_.value) state = kStateDown;
+
+    const bool changed = forced || s_.caption != s_.lastCaption || state != s_.lastState;
+    if (!changed || s_.buttonHeight == 0 || !s_.redrawEnabled) return;
+
+    s_.lastState = state;
+    s_.lastCaption = s_.caption;
+
+    surface_.Clear();
+    {
+        HoverColours hover(*this);
+        DrawRect(0, 0, s_.buttonWidth, s_.buttonHeight, s_.faceColor, false);
+
+        looks::Look look;
+        std::uint8_t pictureState;
+        if (!s_.enabled) {
+            look = looks::Look::Disabled;
+            pictureState = 2;
+        } else if (state == kStateDown) {
+            look = looks::Look::Pressed;
+            pictureState = 1;
+        } else if (state == kStateUp) {
+            look = looks::Look::Normal;
+            pictureState = 0;
+        } else {
+            // Unknown state on an enabled button: the face fill alone.
+            surface_.RefreshSurface();
+            return;
+        }
+
+        if (looks::IsPaletteStyle(s_.buttonType))
+            looks::DrawPaletteStyle(*this, look);
+        else
+            looks::DrawBevelStyle(*this, look);
+        DrawPictures(pictureState);
+    }
+    surface_.RefreshSurface();
+}
+
+namespace looks {
+
+bool IsPaletteStyle(std::int32_t buttonType) {
+    switch (buttonType) {
+    case 3: case 4: case 5: case 9: case 14: return true;
+    default: return false;
+    }
+}
+
+std::uint8_t CaptionStyleFor(std::int32_t buttonType, Look look, bool isOver) {
+    switch (look) {
+    case Look::Normal:
+        return isOver ? 1 : 0;
+    case Look::Pressed:
+        return buttonType == 14 ? 7 : 2;
+    case Look::Disabled:
+        switch (buttonType) {
+        case 3: return 5;
+        case 5: case 6: case 9: return 4;
+        case 14: return 6;
+        default: return 3;
+        }
+    }
+    return 0;
+}
+
+} // namespace looks
 
 } // namespace chameleon
