@@ -1,0 +1,456 @@
+#include "host/qt/DrawingContext.h"
+
+#include "host/qt/Fonts.h"
+#include "host/qt/Picture.h"
+#include "host/qt/Region.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace host {
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0xFF000000u;
+
+bool IsDirectFormat(QImage::Format f) {
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// Floor of a / b for b > 0.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && (a < 0)) --q;
+    return q;
+}
+
+// num / den (den > 0) rounded to the nearest integer, a tie going down: ceil(num/den - 1/2).
+std::int64_t RoundTieDown(std::int64_t num, std::int64_t den) { return -FloorDiv(-(2 * num - den), 2 * den); }
+
+// A view of the image's pixels for reading; converts a copy only for unusual formats.
+class PixelReader {
+public:
+    explicit PixelReader(const QImage& image) : image_(image) {
+        if (!image_.isNull() && !IsDirectFormat(image_.format())) {
+            copy_ = image_.convertToFormat(QImage::Format_RGB32);
+            src_ = &copy_;
+        }
+    }
+    int width() const { return src_->width(); }
+    int height() const { return src_->height(); }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width() && y < height(); }
+    const std::uint32_t* row(int y) const { return reinterpret_cast<const std::uint32_t*>(src_->constScanLine(y)); }
+    std::uint32_t at(int x, int y) const { return contains(x, y) ? row(y)[x] : kBlack; }
+
+private:
+    const QImage& image_;
+    QImage copy_;
+    const QImage* src_ = &image_;
+};
+
+struct TextLine {
+    int start = 0;  // in the display text
+    int length = 0;
+    int width = 0;
+};
+
+// The text as shown: prefix characters removed; underlined marks the characters that
+// follow a single "&".
+void StripPrefixes(const QString& text, bool prefixes, QString& shown, std::vector<bool>& underlined) {
+    shown.clear();
+    underlined.clear();
+    shown.reserve(text.size());
+    underlined.reserve(static_cast<std::size_t>(text.size()));
+    bool underlineNext = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (prefixes && c == u'&') {
+            if (i + 1 < text.size() && text.at(i + 1) == u'&') {
+                shown.append(u'&');
+                underlined.push_back(underlineNext);
+                underlineNext = false;
+                ++i;
+            } else {
+                underlineNext = true;
+            }
+            continue;
+        }
+        shown.append(c);
+        underlined.push_back(underlineNext && c != u'\n' && c != u'\r');
+        underlineNext = false;
+    }
+}
+
+// Breaks the shown text into lines: at line feeds always, at blanks when a word would
+// pass the right edge (a blank run at a break is dropped; a word wider than the limit
+// stays whole).
+std::vector<TextLine> BreakLines(const QString& shown, const QFontMetrics& fm, int limit, bool wordBreak,
+                                 bool singleLine) {
+    std::vector<TextLine> lines;
+    if (shown.isEmpty()) return lines;
+    auto width = [&](int start, int length) { return fm.horizontalAdvance(shown.mid(start, length)); };
+    const int n = static_cast<int>(shown.size());
+    int paraStart = 0;
+    while (paraStart <= n) {
+        int paraEnd = paraStart;
+        if (singleLine) {
+            paraEnd = n;
+        } else {
+            while (paraEnd < n && shown.at(paraEnd) != u'\n' && shown.at(paraEnd) != u'\r') ++paraEnd;
+        }
+        if (!wordBreak || singleLine) {
+            lines.push_back({paraStart, paraEnd - paraStart, width(paraStart, paraEnd - paraStart)});
+        } else {
+            int lineStart = paraStart;
+            bool emitted = false;
+            while (lineStart < paraEnd || !emitted) {
+                // Extend word by word while the line (without trailing blanks) fits.
+                int lineEnd = lineStart; // end of the last word that fits
+                int pos = lineStart;
+                while (pos < paraEnd && shown.at(pos) == u' ') ++pos; // leading blanks stay
+                bool first = true;
+                while (pos < paraEnd) {
+                    int wordEnd = pos;
+                    while (wordEnd < paraEnd && shown.at(wordEnd) != u' ') ++wordEnd;
+                    if (!first && width(lineStart, wordEnd - lineStart) > limit) break;
+                    lineEnd = wordEnd;
+                    first = false;
+                    pos = wordEnd;
+                    while (pos < paraEnd && shown.at(pos) == u' ') ++pos;
+                }
+                if (first) lineEnd = pos; // blanks only
+                lines.push_back({lineStart, lineEnd - lineStart, width(lineStart, lineEnd - lineStart)});
+                emitted = true;
+                lineStart = lineEnd;
+                while (lineStart < paraEnd && shown.at(lineStart) == u' ') ++lineStart;
+            }
+        }
+        if (paraEnd >= n) break;
+        // "\r\n" is one break.
+        paraStart = paraEnd + 1;
+        if (shown.at(paraEnd) == u'\r' && paraStart < n && shown.at(paraStart) == u'\n') ++paraStart;
+        if (paraStart == n) {
+            lines.push_back({n, 0, 0});
+            break;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+DrawingContext::DrawingContext(QImage& image) : image_(&image) {}
+
+DrawingContext::~DrawingContext() = default;
+
+Colour DrawingContext::SetTextColor(Colour colour) {
+    const Colour previous = textColour_;
+    textColour_ = colour & 0xFFFFFFu;
+    return previous;
+}
+
+Colour DrawingContext::SetBkColor(Colour colour) {
+    const Colour previous = bkColour_;
+    bkColour_ = colour & 0xFFFFFFu;
+    return previous;
+}
+
+void DrawingContext::SetFont(const QFont& font) { font_ = font; }
+
+bool DrawingContext::Writable() {
+    if (image_->isNull()) return false;
+    if (!IsDirectFormat(image_->format())) *image_ = image_->convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+void DrawingContext::Plot(int x, int y, std::uint32_t argb) {
+    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return;
+    reinterpret_cast<std::uint32_t*>(image_->scanLine(y))[x] = argb;
+}
+
+void DrawingContext::SetPixel(int x, int y, Colour colour) {
+    if (!Writable()) return;
+    Plot(x, y, ToArgb(colour));
+}
+
+Colour DrawingContext::Pixel(int x, int y) const {
+    if (image_->isNull()) return 0;
+    const PixelReader reader(*image_);
+    return FromArgb(reader.at(x, y));
+}
+
+void DrawingContext::FillRect(const Rect& rect, Colour colour) {
+    if (!Writable()) return;
+    const int left = std::max(rect.left, 0);
+    const int top = std::max(rect.top, 0);
+    const int right = std::min(rect.right, image_->width());
+    const int bottom = std::min(rect.bottom, image_->height());
+    if (left >= right || top >= bottom) return;
+    const std::uint32_t argb = ToArgb(colour);
+    for (int y = top; y < bottom; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image_->scanLine(y));
+        std::fill(row + left, row + right, argb);
+    }
+}
+
+void DrawingContext::FrameRect(const Rect& rect, Colour colour) {
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    FillRect({rect.left, rect.top, rect.right, rect.top + 1}, colour);
+    FillRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
+    FillRect({rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
+    FillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+}
+
+void DrawingContext::MoveTo(int x, int y) {
+    curX_ = x;
+    curY_ = y;
+}
+
+void DrawingContext::LineTo(int x, int y, Colour colour) {
+    const int x1 = curX_, y1 = curY_;
+    curX_ = x;
+    curY_ = y;
+    if (!Writable()) return;
+    const std::int64_t dx = static_cast<std::int64_t>(x) - x1;
+    const std::int64_t dy = static_cast<std::int64_t>(y) - y1;
+    const std::uint32_t argb = ToArgb(colour);
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const std::int64_t n = std::llabs(dx);
+        const int step = dx > 0 ? 1 : -1;
+        for (std::int64_t i = 0; i < n; ++i)
+            Plot(static_cast<int>(x1 + i * step), static_cast<int>(y1 + RoundTieDown(i * dy, n)), argb);
+    } else {
+        const std::int64_t n = std::llabs(dy);
+        const int step = dy > 0 ? 1 : -1;
+        for (std::int64_t i = 0; i < n; ++i)
+            Plot(static_cast<int>(x1 + RoundTieDown(i * dx, n)), static_cast<int>(y1 + i * step), argb);
+    }
+}
+
+void DrawingContext::Ellipse(const Rect& box, Colour penColour, int penWidth, Colour fillColour) {
+    if (!Writable()) return;
+    const std::uint32_t pen = ToArgb(penColour);
+    const std::uint32_t fill = ToArgb(fillColour);
+    const int inset = std::max(penWidth, 0);
+    const Rect inner{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
+    const int top = std::max(box.top, 0);
+    const int bottom = std::min(box.bottom, image_->height());
+    for (int y = top; y < bottom; ++y) {
+        int left = 0, right = 0;
+        if (!EllipseRowSpan(box, y, left, right)) continue;
+        int innerLeft = right, innerRight = right;
+        if (!EllipseRowSpan(inner, y, innerLeft, innerRight)) innerLeft = innerRight = right;
+        for (int x = left; x < right; ++x) Plot(x, y, (x >= innerLeft && x < innerRight) ? fill : pen);
+    }
+}
+
+void DrawingContext::DrawFocusRect(const Rect& rect) {
+    if (rect.width() <= 0 || rect.height() <= 0 || !Writable()) return;
+    auto invert = [&](int x, int y) {
+        if (((x + y) & 1) != 0) return;
+        if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return;
+        auto& p = reinterpret_cast<std::uint32_t*>(image_->scanLine(y))[x];
+        p = p ^ 0x00FFFFFFu;
+    };
+    const int right = rect.right - 1;
+    const int bottom = rect.bottom - 1;
+    for (int x = rect.left; x <= right; ++x) {
+        invert(x, rect.top);
+        if (bottom != rect.top) invert(x, bottom);
+    }
+    for (int y = rect.top + 1; y < bottom; ++y) {
+        invert(rect.left, y);
+        if (right != rect.left) invert(right, y);
+    }
+}
+
+int DrawingContext::LineHeight() const {
+    QFont font = font_;
+    if (IsSymbolFamily(font.family())) font.setFamily(SymbolFamily());
+    const QFontMetrics fm(font);
+    return fm.ascent() + fm.descent();
+}
+
+Rect DrawingContext::DrawText(const QString& text, const Rect& rect, unsigned flags) {
+    QFont font = font_;
+    QString source = text;
+    if (IsSymbolFamily(font.family())) {
+        source = SymbolText(text);
+        font.setFamily(SymbolFamily());
+    }
+    const QFontMetrics fm(font);
+    const int lineHeight = fm.ascent() + fm.descent();
+
+    QString shown;
+    std::vector<bool> underlined;
+    StripPrefixes(source, (flags & kTextNoPrefix) == 0, shown, underlined);
+    const bool singleLine = (flags & kTextSingleLine) != 0;
+    const std::vector<TextLine> lines =
+        BreakLines(shown, fm, rect.width(), (flags & kTextWordBreak) != 0, singleLine);
+
+    if (flags & kTextCalcRect) {
+        int widest = 0;
+        for (const TextLine& line : lines) widest = std::max(widest, line.width);
+        Rect out = rect;
+        out.right = rect.left + widest;
+        out.bottom = rect.top + static_cast<int>(lines.size()) * lineHeight;
+        if (lines.empty() && singleLine) out.bottom = rect.top + lineHeight;
+        return out;
+    }
+    if (lines.empty() || !Writable()) return rect;
+
+    int y = rect.top;
+    if (singleLine && (flags & kTextVCenter)) y = rect.top + (rect.height() - lineHeight) / 2;
+    const QColor colour(RedOf(textColour_), GreenOf(textColour_), BlueOf(textColour_));
+    const int underlineOffset = fm.underlinePos();
+    const int underlineThickness = std::max(fm.lineWidth(), 1);
+    {
+        QPainter painter(image_);
+        painter.setFont(font);
+        painter.setPen(colour);
+        for (const TextLine& line : lines) {
+            int x = rect.left;
+            if (flags & kTextCenter)
+                x = rect.left + (rect.width() - line.width) / 2;
+            else if (flags & kTextRight)
+                x = rect.right - line.width;
+            const int baseline = y + fm.ascent();
+            painter.drawText(QPoint(x, baseline), shown.mid(line.start, line.length));
+            y += lineHeight;
+        }
+    }
+    // The access-key underline is ours, so its pixels are exact and in the text colour.
+    y = rect.top;
+    if (singleLine && (flags & kTextVCenter)) y = rect.top + (rect.height() - lineHeight) / 2;
+    for (const TextLine& line : lines) {
+        int x = rect.left;
+        if (flags & kTextCenter)
+            x = rect.left + (rect.width() - line.width) / 2;
+        else if (flags & kTextRight)
+            x = rect.right - line.width;
+        for (int i = 0; i < line.length; ++i) {
+            if (!underlined[static_cast<std::size_t>(line.start + i)]) continue;
+            const int from = x + fm.horizontalAdvance(shown.mid(line.start, i));
+            const int to = from + fm.horizontalAdvance(shown.at(line.start + i));
+            const int uy = y + fm.ascent() + underlineOffset;
+            FillRect({from, uy, to, uy + underlineThickness}, textColour_);
+        }
+        y += lineHeight;
+    }
+    return rect;
+}
+
+void DrawingContext::BitBlt(int x, int y, int width, int height, const DrawingContext& source, int sx, int sy) {
+    if (width <= 0 || height <= 0 || !Writable()) return;
+    // A copy within one image must read the pixels as they were before the copy.
+    QImage snapshot;
+    const QImage* from = source.image_;
+    if (from == image_) {
+        snapshot = image_->copy();
+        from = &snapshot;
+    }
+    const PixelReader reader(*from);
+    const int x0 = std::max(x, 0);
+    const int x1 = std::min(x + width, image_->width());
+    for (int j = 0; j < height; ++j) {
+        const int ty = y + j;
+        if (ty < 0 || ty >= image_->height()) continue;
+        if (x0 >= x1) break;
+        auto* dest = reinterpret_cast<std::uint32_t*>(image_->scanLine(ty));
+        const int syy = sy + j;
+        const bool rowInside = syy >= 0 && syy < reader.height();
+        for (int tx = x0; tx < x1; ++tx) {
+            const int sxx = sx + (tx - x);
+            dest[tx] = (rowInside && sxx >= 0 && sxx < reader.width()) ? (reader.row(syy)[sxx] | kBlack) : kBlack;
+        }
+    }
+}
+
+void DrawingContext::ReadDib24(int x, int y, int width, int height, std::uint8_t* bits) const {
+    if (width <= 0 || height <= 0) return;
+    const std::size_t stride = DibStride(width);
+    std::memset(bits, 0, DibSize(width, height));
+    if (image_->isNull()) return;
+    const PixelReader reader(*image_);
+    for (int r = 0; r < height; ++r) {
+        const int iy = y + height - 1 - r; // rows are stored bottom-up
+        if (iy < 0 || iy >= reader.height()) continue;
+        const std::uint32_t* src = reader.row(iy);
+        std::uint8_t* out = bits + static_cast<std::size_t>(r) * stride;
+        for (int i = 0; i < width; ++i) {
+            const int ix = x + i;
+            if (ix < 0 || ix >= reader.width()) continue;
+            const std::uint32_t p = src[ix];
+            out[3 * i + 0] = static_cast<std::uint8_t>(p & 0xFF);
+            out[3 * i + 1] = static_cast<std::uint8_t>((p >> 8) & 0xFF);
+            out[3 * i + 2] = static_cast<std::uint8_t>((p >> 16) & 0xFF);
+        }
+    }
+}
+
+void DrawingContext::WriteDib24(int x, int y, int width, int height, const std::uint8_t* bits) {
+    if (width <= 0 || height <= 0 || !Writable()) return;
+    const std::size_t stride = DibStride(width);
+    const int i0 = std::max(0, -x);
+    const int i1 = std::min(width, image_->width() - x);
+    for (int r = 0; r < height; ++r) {
+        const int iy = y + height - 1 - r;
+        if (iy < 0 || iy >= image_->height()) continue;
+        auto* dest = reinterpret_cast<std::uint32_t*>(image_->scanLine(iy));
+        const std::uint8_t* in = bits + static_cast<std::size_t>(r) * stride;
+        for (int i = i0; i < i1; ++i)
+            dest[x + i] = kBlack | (static_cast<std::uint32_t>(in[3 * i + 2]) << 16) |
+                          (static_cast<std::uint32_t>(in[3 * i + 1]) << 8) | in[3 * i + 0];
+    }
+}
+
+void DrawingContext::DrawIcon(int x, int y, const Picture& picture) {
+    if (!Writable()) return;
+    const QImage& icon = picture.Image();
+    if (icon.isNull()) return;
+    const PixelReader reader(icon);
+    const bool opaque = !picture.IsIcon() || !icon.hasAlphaChannel();
+    const bool premultiplied = icon.format() == QImage::Format_ARGB32_Premultiplied;
+    for (int j = 0; j < reader.height(); ++j) {
+        const int ty = y + j;
+        if (ty < 0 || ty >= image_->height()) continue;
+        auto* dest = reinterpret_cast<std::uint32_t*>(image_->scanLine(ty));
+        const std::uint32_t* src = reader.row(j);
+        for (int i = 0; i < reader.width(); ++i) {
+            const int tx = x + i;
+            if (tx < 0 || tx >= image_->width()) continue;
+            const std::uint32_t s = src[i];
+            const std::uint32_t a = opaque ? 255u : (s >> 24);
+            if (a == 255) {
+                dest[tx] = s | kBlack;
+                continue;
+            }
+            if (a == 0) continue;
+            const std::uint32_t d = dest[tx];
+            std::uint32_t out = kBlack;
+            for (int shift = 0; shift <= 16; shift += 8) {
+                std::uint32_t sc = (s >> shift) & 0xFF;
+                if (!premultiplied) sc = (sc * a + 127) / 255;
+                const std::uint32_t dc = (d >> shift) & 0xFF;
+                const std::uint32_t c = std::min<std::uint32_t>(255, sc + (dc * (255 - a) + 127) / 255);
+                out |= c << shift;
+            }
+            dest[tx] = out;
+        }
+    }
+}
+
+MemoryContext::MemoryContext(int width, int height) : DrawingContext(own_) {
+    own_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    own_.fill(kBlack);
+}
+
+MemoryContext::MemoryContext(const QImage& image) : DrawingContext(own_) {
+    own_ = image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace host
