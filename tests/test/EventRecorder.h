@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "test/TestEngine.h"
+
+// Writes every notification down as one short text, so tests compare whole sequences.
+class EventRecorder final : public test::TestEngineListener {
+public:
+    void DurationRefused(const std::string& message) override { events.push_back("DurationRefused:" + message); }
+    void RunStarted() override { events.push_back("RunStarted"); }
+    void RunStopped() override { events.push_back("RunStopped"); }
+    void PairChanged(const std::string& operand1Text, const std::string& operand2Text) override {
+        events.push_back("Pair:" + operand1Text + "|" + operand2Text);
+    }
+    void ClockChanged(const std::string& clockText) override { events.push_back("Clock:" + clockText); }
+    void LogCleared() override { events.push_back("LogCleared"); }
+    void LogLineAdded(const std::string& line) override { events.push_back("Log:" + line); }
+    void AnswerCleared() override { events.push_back("AnswerCleared"); }
+    void ResultsReady(const test::ResultSummary& summary) override {
+        events.push_back("Results");
+        results.push_back(summary);
+    }
+    void PanelHidden() override { events.push_back("PanelHidden"); }
+
+    void Clear() {
+        events.clear();
+        results.clear();
+    }
+
+    std::vector<std::string> events;
+    std::vector<test::ResultSummary> results;
+};
