@@ -88,6 +88,9 @@ public:
     // Shape and background copy.
     std::shared_ptr<host::Region> BuildRegion() const;
     void CaptureBackground();
+    // Creates the background copy (buttonWidth x buttonHeight) unless it exists already; the
+    // show step of a transparent button calls it before capturing.
+    void CreateBackgroundCopy();
 
 private:
     ButtonState& s_;
