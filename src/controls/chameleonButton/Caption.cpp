@@ -1,9 +1,122 @@
 #include "controls/chameleonButton/ButtonPainter.h"
 
+#include "host/qt/DrawingContext.h"
+
 namespace chameleon {
 
-void ButtonPainter::LayoutCaption() {}
-void ButtonPainter::DrawCaption(std::uint8_t) {}
-void ButtonPainter::DrawCaptionEffect(const host::Rect&) {}
+namespace {
+
+constexpr unsigned kDrawFlags = host::kTextCenter | host::kTextVCenter | host::kTextWordBreak;
+constexpr unsigned kMeasureFlags = host::kTextCalcRect | host::kTextWordBreak;
+
+host::Rect Moved(const host::Rect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
+} // namespace
+
+void ButtonPainter::LayoutCaption() {
+    const int w = s_.buttonWidth;
+    const int h = s_.buttonHeight;
+    const int pw = s_.pictureRect.width;
+    const int ph = s_.pictureRect.height;
+    host::Rect& measure = s_.captionMeasureRect;
+    switch (s_.picturePosition) {
+    case 0: measure = {pw + 1, 1, w - 2, h - 2}; break;
+    case 1: measure = {1, 1, w - 2 - pw, h - 2}; break;
+    case 2: measure = {1, ph + 1, w - 2, h - 2}; break;
+    case 3: measure = {1, 1, w - 2, h - 2 - ph}; break;
+    case 4: measure = {1, 1, w - 2, h - 2}; break;
+    default:
+        // An unknown position keeps the caption where it is. Measuring in the pressed
+        // rectangle (one pixel right and down of it) would move it on every layout.
+        measure = s_.captionRect;
+        break;
+    }
+
+    host::DrawingContext& dc = surface_.Context();
+    dc.SetFont(surface_.SurfaceFont());
+    const host::Rect measured = dc.DrawText(s_.caption, measure, kMeasureFlags);
+    s_.captionRect = measured;
+    s_.captionWidth = measured.width();
+    s_.captionHeight = measured.height();
+
+    int dx = 0, dy = 0;
+    switch (s_.picturePosition) {
+    case 1:
+        dx = (w - measured.right - pw - 4) / 2;
+        dy = (h - measured.bottom) / 2;
+        break;
+    case 3:
+        dx = (w - measured.right) / 2;
+        dy = (h - measured.bottom - ph - 4) / 2;
+        break;
+    case 0:
+    case 2:
+    case 4:
+        dx = (w - measured.right) / 2;
+        dy = (h - measured.bottom) / 2;
+        break;
+    default: break;
+    }
+    s_.captionRect = Moved(s_.captionRect, dx, dy);
+    s_.captionMeasureRect = Moved(s_.captionRect, 1, 1);
+    PlacePicture();
+}
+
+void ButtonPainter::DrawCaption(std::uint8_t captionStyle) {
+    s_.captionState = captionStyle;
+    host::DrawingContext& dc = surface_.Context();
+    dc.SetFont(surface_.SurfaceFont());
+    auto text = [&](const host::Rect& rect, host::Colour colour) {
+        dc.SetTextColor(colour);
+        dc.DrawText(s_.caption, rect, kDrawFlags);
+    };
+    switch (captionStyle) {
+    case 0:
+        DrawCaptionEffect(s_.captionRect);
+        text(s_.captionRect, s_.textColor);
+        break;
+    case 1:
+        DrawCaptionEffect(s_.captionRect);
+        text(s_.captionRect, s_.textOverColor);
+        break;
+    case 2:
+        DrawCaptionEffect(s_.captionMeasureRect);
+        text(s_.captionMeasureRect, s_.buttonType == 4 ? s_.lightColor : s_.textOverColor);
+        break;
+    case 3:
+        text(s_.captionMeasureRect, s_.highlightColor);
+        text(s_.captionRect, s_.shadowColor);
+        break;
+    case 4: text(s_.captionRect, s_.shadowColor); break;
+    case 5: text(s_.captionRect, ShiftColor(s_.faceLightColor, -104, true)); break;
+    case 6:
+        text(s_.captionMeasureRect, s_.highlightColor);
+        text(s_.captionRect, s_.faceColor);
+        break;
+    case 7:
+        text(s_.captionMeasureRect, ShiftColor(s_.shadowColor, -50));
+        text(s_.captionRect, s_.highlightColor);
+        break;
+    default: break;
+    }
+}
+
+void ButtonPainter::DrawCaptionEffect(const host::Rect& rect) {
+    if (s_.specialEffect <= 0) return;
+    host::Colour base = s_.faceColor;
+    if (s_.buttonType == 3 || s_.buttonType == 4 || s_.buttonType == 14)
+        base = s_.faceLightColor;
+    else if (s_.buttonType == 9 && s_.lastState == 0 && s_.isOver && s_.colorScheme != 2)
+        base = s_.hotLightColor;
+    const bool sunken = s_.specialEffect == 2;
+
+    host::DrawingContext& dc = surface_.Context();
+    dc.SetFont(surface_.SurfaceFont());
+    dc.SetTextColor(ShiftColor(base, sunken ? 40 : -40));
+    dc.DrawText(s_.caption, Moved(rect, 1, 1), kDrawFlags);
+    if (s_.specialEffect >= 3) return;
+    dc.SetTextColor(ShiftColor(base, sunken ? -40 : 40));
+    dc.DrawText(s_.caption, Moved(rect, -1, -1), kDrawFlags);
+}
 
 } // namespace chameleon
