@@ -1,9 +1,15 @@
 #include "docking/WindowDocking.h"
 
+#include "docking/QtDocking.h"
+
 namespace docking {
 
-// Placeholder until the docking module lands: windows call these already.
-void EnableDocking(QWidget*) {}
-void DisableDocking(QWidget*) {}
+void EnableDocking(QWidget* window) {
+    if (QtDocking* docking = QtDocking::instance()) docking->Enable(window);
+}
+
+void DisableDocking(QWidget* window) {
+    if (QtDocking* docking = QtDocking::instance()) docking->Disable(window);
+}
 
 } // namespace docking

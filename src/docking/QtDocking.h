@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include "docking/Docking.h"
+
+namespace docking {
+
+// Docking for the program's Qt windows. The window manager moves a window on X11 and the
+// program learns of it only when the drag is over, so the window snaps once, where it was
+// released: the move is played to the docking module as a whole move loop (start, one
+// proposed rectangle, end) and the window is moved where that leaves it.
+class QtDocking final : public QObject, private DockingPlatform {
+public:
+    // Null where docking is off (Wayland: a program cannot place its windows there).
+    static QtDocking* instance();
+
+    void Enable(QWidget* window);
+    void Disable(QWidget* window);
+
+    // Snaps a docked window from where it stands now, as at the end of a drag.
+    void SnapAfterMove(QWidget* window);
+
+    const Docking& core() const { return docking_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QtDocking();
+
+    static WindowHandle HandleOf(const QWidget* w) { return reinterpret_cast<WindowHandle>(w); }
+    QWidget* WidgetOf(WindowHandle handle) const;
+    void OnMoved(QWidget* window);
+    void PollDrag();
+
+    Rect WorkArea() override;
+    Rect WindowRect(WindowHandle window) override;
+    Point CursorPos() override;
+    std::vector<WindowHandle> LoadedWindows() override;
+    bool IsVisible(WindowHandle window) override;
+    WindowProcId InstallDockingProc(WindowHandle window) override;
+    void RestoreWindowProc(WindowHandle window, WindowProcId previous) override;
+    MessageResult CallWindowProc(WindowProcId proc, WindowHandle window, unsigned message,
+                                 MessageParam wParam, MessageParam lParam) override;
+    MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
+                                  MessageParam lParam) override;
+
+    Docking docking_;
+    QPointer<QWidget> dragged_;  // a window the window manager is still dragging
+    QTimer dragPoll_;
+};
+
+} // namespace docking
