@@ -1,0 +1,83 @@
+#include "controls/chameleonButton/Surface.h"
+
+#include "controls/chameleonButton/chameleonButton.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace chameleon {
+
+namespace {
+
+host::Colour FromQColor(const QColor& colour) { return host::Rgb(colour.red(), colour.green(), colour.blue()); }
+
+} // namespace
+
+SurfaceView::SurfaceView(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+    // Pointer and keyboard input belong to the button itself.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SurfaceView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+ButtonSurfaceImpl::ButtonSurfaceImpl(chameleonButton& owner)
+    : owner_(owner), image_(1, 1, QImage::Format_RGB32), context_(image_),
+      view_(new SurfaceView(image_, &owner)) {
+    image_.fill(Qt::black);
+}
+
+void ButtonSurfaceImpl::Resize(int width, int height) {
+    view_->setGeometry(0, 0, width, height);
+    if (image_.width() == width && image_.height() == height) return;
+    // A zero-sized image cannot be drawn on; the painter draws nothing at height 0 anyway.
+    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    Clear();
+}
+
+void ButtonSurfaceImpl::Clear() { image_.fill(QColor::fromRgb(host::ToArgb(ParentBackColor()))); }
+
+void ButtonSurfaceImpl::RefreshSurface() { view_->update(); }
+
+void ButtonSurfaceImpl::SetFontBoldProperty(bool bold) { owner_.SetFontBold(bold); }
+
+bool ButtonSurfaceImpl::FontBoldProperty() const { return owner_.FontBold(); }
+
+bool ButtonSurfaceImpl::DisplayAsDefault() const { return owner_.AmbientInfo().displayAsDefault; }
+
+host::Colour ButtonSurfaceImpl::ParentBackColor() const {
+    const QWidget* parent = owner_.parentWidget();
+    const QPalette palette = parent ? parent->palette() : owner_.palette();
+    return FromQColor(palette.color(QPalette::Window));
+}
+
+host::Colour ButtonSurfaceImpl::ParentTextColor() const {
+    const QWidget* parent = owner_.parentWidget();
+    const QPalette palette = parent ? parent->palette() : owner_.palette();
+    return FromQColor(palette.color(QPalette::WindowText));
+}
+
+std::int32_t ButtonSurfaceImpl::SurfaceHeightPixels() const { return owner_.height(); }
+
+void ButtonSurfaceImpl::SetSurfaceHeightPixels(std::int32_t height) { owner_.resize(owner_.width(), height); }
+
+void ButtonSurfaceImpl::PumpEvents() { QCoreApplication::processEvents(); }
+
+bool ButtonSurfaceImpl::CopyParentPixels(host::DrawingContext& dest, std::int32_t width, std::int32_t height) {
+    QWidget* parent = owner_.parentWidget();
+    if (!parent || width <= 0 || height <= 0) return false;
+    QImage pixels = parent->grab(QRect(owner_.pos(), QSize(width, height))).toImage();
+    if (pixels.isNull()) return false;
+    if (pixels.width() != width || pixels.height() != height)
+        pixels = pixels.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const host::MemoryContext source(pixels);
+    dest.BitBlt(0, 0, width, height, source, 0, 0);
+    return true;
+}
+
+} // namespace chameleon

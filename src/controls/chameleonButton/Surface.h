@@ -1,0 +1,61 @@
+#pragma once
+
+#include "controls/chameleonButton/ButtonPainter.h"
+#include "host/qt/DrawingContext.h"
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+namespace chameleon {
+
+class chameleonButton;
+
+// Shows the surface image. It paints nothing of its own: whenever the window system asks,
+// it puts back what the button drew last.
+class SurfaceView : public QWidget {
+public:
+    SurfaceView(const QImage& image, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QImage& image_;
+};
+
+// The button's surface: a persistent image that every drawing goes into, the font the
+// caption is drawn with, and the parent-window services the painter needs.
+class ButtonSurfaceImpl final : public ButtonSurface {
+public:
+    explicit ButtonSurfaceImpl(chameleonButton& owner);
+
+    host::DrawingContext& Context() override { return context_; }
+    void Clear() override;
+    void RefreshSurface() override;
+    const QFont& SurfaceFont() const override { return font_; }
+    void SetFontBoldProperty(bool bold) override;
+    bool FontBoldProperty() const override;
+    bool DisplayAsDefault() const override;
+    host::Colour ParentBackColor() const override;
+    host::Colour ParentTextColor() const override;
+    std::int32_t SurfaceHeightPixels() const override;
+    void SetSurfaceHeightPixels(std::int32_t height) override;
+    void PumpEvents() override;
+    bool CopyParentPixels(host::DrawingContext& dest, std::int32_t width, std::int32_t height) override;
+
+    // Gives the image the surface's client size; its content starts as the background.
+    void Resize(int width, int height);
+    void SetFont(const QFont& font) { font_ = font; }
+    const QImage& Image() const { return image_; }
+    SurfaceView& View() { return *view_; }
+
+private:
+    chameleonButton& owner_;
+    QImage image_;
+    host::DrawingContext context_;
+    QFont font_;
+    SurfaceView* view_;
+};
+
+} // namespace chameleon
