@@ -1,10 +1,13 @@
 #include "test/TestEngine.h"
 
-#include <cmath>
-#include <utility>
-
 #include "host/core/NumberText.h"
 #include "host/core/Random.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
 
 namespace test {
 namespace {
@@ -16,6 +19,22 @@ std::string LastCharacter(const std::string& text) {
         --start;
     }
     return text.substr(start);
+}
+
+// Joins the parts into a string of exactly their length. Growing a string by appending
+// leaves it the doubled capacity of its last growth, and a long run logs tens of
+// thousands of lines.
+std::string Concat(std::initializer_list<std::string_view> parts) {
+    std::size_t length = 0;
+    for (std::string_view part : parts) {
+        length += part.size();
+    }
+    std::string joined(length, '\0');
+    auto out = joined.begin();
+    for (std::string_view part : parts) {
+        out = std::copy(part.begin(), part.end(), out);
+    }
+    return joined;
 }
 
 } // namespace
@@ -61,7 +80,8 @@ void TestEngine::SubmitAnswer(const std::string& answerText) {
         const std::string typed = LastCharacter(answerText);
         const std::string sum = host::FormatCount(static_cast<std::uint64_t>(operand1_ + operand2_));
         const bool correct = typed == sum.substr(sum.size() - 1);
-        AppendLogLine(operand1Text_ + " + " + operand2Text_ + " = " + typed + (correct ? " | TRUE" : " | FALSE"));
+        AppendLogLine(
+            Concat({operand1Text_, " + ", operand2Text_, " = ", typed, correct ? " | TRUE" : " | FALSE"}));
         if (correct) {
             ++trueCount_;
         } else {
@@ -117,7 +137,9 @@ std::string TestEngine::FilterAnswerText(const std::string& text) {
     return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text : std::string();
 }
 
-std::string TestEngine::FilterDurationText(const std::string& text) { return text == "0" ? std::string() : text; }
+std::string TestEngine::FilterDurationText(const std::string& text) {
+    return text == "0" ? std::string() : text;
+}
 
 void TestEngine::DrawPair() {
     operand1_ = DrawOperand();

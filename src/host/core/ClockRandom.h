@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/core/Random.h"
+
 #include <cstdint>
 #include <functional>
-
-#include "host/core/Random.h"
 
 namespace host {
 
