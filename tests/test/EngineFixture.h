@@ -1,12 +1,11 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "EventRecorder.h"
 #include "ScriptedRandom.h"
 #include "test/TestEngine.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 class EngineFixture : public testing::Test {
 protected:

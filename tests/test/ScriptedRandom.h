@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/core/Random.h"
+
 #include <deque>
 #include <string>
-
-#include "host/core/Random.h"
 
 // A generator whose draws are set by the test: each queued digit comes out as a draw
 // in the middle of its tenth. With nothing queued it draws 0, so the pair is 0 and 0.

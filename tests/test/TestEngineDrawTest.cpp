@@ -1,12 +1,11 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "EngineFixture.h"
+#include "host/core/ClockRandom.h"
 
 #include <array>
 #include <cstdint>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <string>
-
-#include "EngineFixture.h"
-#include "host/core/ClockRandom.h"
 
 using testing::ElementsAre;
 
@@ -24,7 +23,9 @@ struct DrawCase {
     const char* text;
 };
 
-void PrintTo(const DrawCase& c, std::ostream* os) { *os << "draw " << c.draw; }
+void PrintTo(const DrawCase& c, std::ostream* os) {
+    *os << "draw " << c.draw;
+}
 
 class OperandTest : public EngineFixture, public testing::WithParamInterface<DrawCase> {};
 

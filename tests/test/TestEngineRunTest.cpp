@@ -1,9 +1,8 @@
+#include "EngineFixture.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <string>
-
-#include "EngineFixture.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -19,7 +18,9 @@ struct ClockCase {
     unsigned minutes;
 };
 
-void PrintTo(const ClockCase& c, std::ostream* os) { *os << c.ticks << " ticks"; }
+void PrintTo(const ClockCase& c, std::ostream* os) {
+    *os << c.ticks << " ticks";
+}
 
 class ClockTest : public EngineFixture, public testing::WithParamInterface<ClockCase> {};
 
@@ -54,7 +55,9 @@ struct TimeOutCase {
     const char* durationLine;
 };
 
-void PrintTo(const TimeOutCase& c, std::ostream* os) { *os << '"' << c.duration << '"'; }
+void PrintTo(const TimeOutCase& c, std::ostream* os) {
+    *os << '"' << c.duration << '"';
+}
 
 class TimeOutTest : public EngineFixture, public testing::WithParamInterface<TimeOutCase> {};
 
@@ -81,15 +84,13 @@ INSTANTIATE_TEST_SUITE_P(PlainDurations, TimeOutTest,
                                          TimeOutCase{"99", 5940, "Duration: 99:00"}));
 
 // Accepted texts that are not the minute count's own text still end the run.
-INSTANTIATE_TEST_SUITE_P(OtherWrittenDurations, TimeOutTest,
-                         testing::Values(TimeOutCase{"05", 300, "Duration: 5:00"},
-                                         TimeOutCase{" 5", 300, "Duration: 5:00"},
-                                         TimeOutCase{"5 ", 300, "Duration: 5:00"},
-                                         TimeOutCase{"1.", 60, "Duration: 1:00"},
-                                         TimeOutCase{"+3", 180, "Duration: 3:00"},
-                                         // A fraction of a minute is run to the full minute.
-                                         TimeOutCase{"1.5", 120, "Duration: 2:00"},
-                                         TimeOutCase{"1e1", 600, "Duration: 10:00"}));
+INSTANTIATE_TEST_SUITE_P(
+    OtherWrittenDurations, TimeOutTest,
+    testing::Values(TimeOutCase{"05", 300, "Duration: 5:00"}, TimeOutCase{" 5", 300, "Duration: 5:00"},
+                    TimeOutCase{"5 ", 300, "Duration: 5:00"}, TimeOutCase{"1.", 60, "Duration: 1:00"},
+                    TimeOutCase{"+3", 180, "Duration: 3:00"},
+                    // A fraction of a minute is run to the full minute.
+                    TimeOutCase{"1.5", 120, "Duration: 2:00"}, TimeOutCase{"1e1", 600, "Duration: 10:00"}));
 
 TEST_F(EngineFixture, TimeOutNotifiesInOrder) {
     random.QueuePair(7, 5);
@@ -100,8 +101,8 @@ TEST_F(EngineFixture, TimeOutNotifiesInOrder) {
 
     engine.Tick();
 
-    EXPECT_THAT(recorder.events, ElementsAre("Clock:1:00", "RunStopped", "Results", "Pair:0|0", "AnswerCleared",
-                                             "Clock:0:00"));
+    EXPECT_THAT(recorder.events, ElementsAre("Clock:1:00", "RunStopped", "Results", "Pair:0|0",
+                                             "AnswerCleared", "Clock:0:00"));
 }
 
 TEST_F(EngineFixture, TicksAfterTheEndAreIgnored) {
@@ -150,7 +151,8 @@ TEST_F(EngineFixture, StopAtHalfAMinuteResults) {
 
     engine.Stop();
 
-    EXPECT_THAT(recorder.events, ElementsAre("RunStopped", "Results", "Pair:0|0", "AnswerCleared", "Clock:0:00"));
+    EXPECT_THAT(recorder.events,
+                ElementsAre("RunStopped", "Results", "Pair:0|0", "AnswerCleared", "Clock:0:00"));
     ASSERT_EQ(recorder.results.size(), 1u);
     const test::ResultSummary& r = recorder.results[0];
     EXPECT_EQ(r.answeredLine, "Total answered: 12");

@@ -1,10 +1,9 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "EngineFixture.h"
 #include "host/core/NumberText.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <string>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -48,8 +47,8 @@ TEST_P(RefusedDurationTest, OnlyTheMessageIsGiven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NotANumberOrBelowOne, RefusedDurationTest,
-                         testing::Values("", " ", "a", "1a", "-", "+", ".", "0", "0.", "00", "0.5", "-1", "-5",
-                                         "1,5", "inf"));
+                         testing::Values("", " ", "a", "1a", "-", "+", ".", "0", "0.", "00", "0.5", "-1",
+                                         "-5", "1,5", "inf"));
 
 class AcceptedDurationTest : public EngineFixture, public testing::WithParamInterface<const char*> {};
 
@@ -121,12 +120,12 @@ TEST_F(EngineFixture, StartKeepsTheResultPanel) {
 TEST_F(EngineFixture, StartDuringARunIsIgnored) {
     StartRun("99");
     Answer(true);
-    Ticks(10);
+    Ticks(2);
     engine.Start("5", false);
     engine.Start("x", false);
-    EXPECT_THAT(recorder.events, ElementsAre("Log: 0 +  0 = 0 | TRUE", "AnswerCleared", "Pair: 0| 0", "Clock:0:01",
-                                             "Clock:0:02", "Clock:0:03", "Clock:0:04", "Clock:0:05", "Clock:0:06",
-                                             "Clock:0:07", "Clock:0:08", "Clock:0:09", "Clock:0:10"));
+    EXPECT_THAT(recorder.events, ElementsAre("Log: 0 +  0 = 0 | TRUE", "AnswerCleared", "Pair: 0| 0",
+                                             "Clock:0:01", "Clock:0:02"));
+    EXPECT_EQ(engine.clockText(), "0:02");
     EXPECT_EQ(engine.durationText(), "99");
     EXPECT_TRUE(engine.logging());
     EXPECT_EQ(engine.trueCount(), 1u);
@@ -162,16 +161,18 @@ TEST_P(JudgeTest, WritesTheLineAndCounts) {
     EXPECT_EQ(engine.falseCount(), c.correct ? 0u : 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    UnitDigitOfTheSum, JudgeTest,
-    testing::Values(JudgeCase{7, 5, "2", " 7 +  5 = 2 | TRUE", true}, JudgeCase{6, 9, "1", " 6 +  9 = 1 | FALSE", false},
-                    JudgeCase{5, 4, "9", " 5 +  4 = 9 | TRUE", true}, JudgeCase{6, 9, "5", " 6 +  9 = 5 | TRUE", true},
-                    JudgeCase{0, 0, "0", " 0 +  0 = 0 | TRUE", true}, JudgeCase{9, 9, "8", " 9 +  9 = 8 | TRUE", true},
-                    JudgeCase{5, 5, "1", " 5 +  5 = 1 | FALSE", false},
-                    // The last character is the one judged.
-                    JudgeCase{7, 5, "12", " 7 +  5 = 2 | TRUE", true},
-                    JudgeCase{7, 5, "x", " 7 +  5 = x | FALSE", false},
-                    JudgeCase{1, 1, "\xC3\xA9", " 1 +  1 = \xC3\xA9 | FALSE", false}));
+INSTANTIATE_TEST_SUITE_P(UnitDigitOfTheSum, JudgeTest,
+                         testing::Values(JudgeCase{7, 5, "2", " 7 +  5 = 2 | TRUE", true},
+                                         JudgeCase{6, 9, "1", " 6 +  9 = 1 | FALSE", false},
+                                         JudgeCase{5, 4, "9", " 5 +  4 = 9 | TRUE", true},
+                                         JudgeCase{6, 9, "5", " 6 +  9 = 5 | TRUE", true},
+                                         JudgeCase{0, 0, "0", " 0 +  0 = 0 | TRUE", true},
+                                         JudgeCase{9, 9, "8", " 9 +  9 = 8 | TRUE", true},
+                                         JudgeCase{5, 5, "1", " 5 +  5 = 1 | FALSE", false},
+                                         // The last character is the one judged.
+                                         JudgeCase{7, 5, "12", " 7 +  5 = 2 | TRUE", true},
+                                         JudgeCase{7, 5, "x", " 7 +  5 = x | FALSE", false},
+                                         JudgeCase{1, 1, "\xC3\xA9", " 1 +  1 = \xC3\xA9 | FALSE", false}));
 
 TEST_F(EngineFixture, CountsGrowWithEveryJudgedAnswer) {
     StartRun("99");

@@ -1,9 +1,8 @@
 #include "host/core/ClockRandom.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {

@@ -1,8 +1,7 @@
 #include "host/core/NumberText.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <optional>
 #include <string>
@@ -15,7 +14,9 @@ struct ParseCase {
     std::optional<double> expected;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << "\" with '" << c.separator << '\''; }
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << '"' << c.text << "\" with '" << c.separator << '\'';
+}
 
 class ParseNumberTest : public testing::TestWithParam<ParseCase> {};
 
@@ -40,25 +41,28 @@ INSTANTIATE_TEST_SUITE_P(Numbers, ParseNumberTest,
 INSTANTIATE_TEST_SUITE_P(Blanks, ParseNumberTest,
                          testing::Values(ParseCase{" 5", ".", 5.0}, ParseCase{"5 ", ".", 5.0},
                                          ParseCase{"  12  ", ".", 12.0}, ParseCase{"\t7\t", ".", 7.0},
-                                         ParseCase{"5 5", ".", std::nullopt}, ParseCase{"- 5", ".", std::nullopt},
+                                         ParseCase{"5 5", ".", std::nullopt},
+                                         ParseCase{"- 5", ".", std::nullopt},
                                          ParseCase{"1 000", ".", std::nullopt}));
 
-INSTANTIATE_TEST_SUITE_P(NotNumbers, ParseNumberTest,
-                         testing::Values(ParseCase{"", ".", std::nullopt}, ParseCase{" ", ".", std::nullopt},
-                                         ParseCase{"a", ".", std::nullopt}, ParseCase{"5a", ".", std::nullopt},
-                                         ParseCase{"a5", ".", std::nullopt}, ParseCase{"-", ".", std::nullopt},
-                                         ParseCase{"+", ".", std::nullopt}, ParseCase{".", ".", std::nullopt},
-                                         ParseCase{"+.", ".", std::nullopt}, ParseCase{"1.2.3", ".", std::nullopt},
-                                         ParseCase{"--1", ".", std::nullopt}, ParseCase{"e5", ".", std::nullopt},
-                                         ParseCase{"1e", ".", std::nullopt}, ParseCase{"1e+", ".", std::nullopt},
-                                         ParseCase{"0x10", ".", std::nullopt}, ParseCase{"inf", ".", std::nullopt},
-                                         ParseCase{"nan", ".", std::nullopt}, ParseCase{"1e999", ".", std::nullopt},
-                                         ParseCase{"1e-999", ".", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    NotNumbers, ParseNumberTest,
+    testing::Values(ParseCase{"", ".", std::nullopt}, ParseCase{" ", ".", std::nullopt},
+                    ParseCase{"a", ".", std::nullopt}, ParseCase{"5a", ".", std::nullopt},
+                    ParseCase{"a5", ".", std::nullopt}, ParseCase{"-", ".", std::nullopt},
+                    ParseCase{"+", ".", std::nullopt}, ParseCase{".", ".", std::nullopt},
+                    ParseCase{"+.", ".", std::nullopt}, ParseCase{"1.2.3", ".", std::nullopt},
+                    ParseCase{"--1", ".", std::nullopt}, ParseCase{"e5", ".", std::nullopt},
+                    ParseCase{"1e", ".", std::nullopt}, ParseCase{"1e+", ".", std::nullopt},
+                    ParseCase{"0x10", ".", std::nullopt}, ParseCase{"inf", ".", std::nullopt},
+                    ParseCase{"nan", ".", std::nullopt}, ParseCase{"1e999", ".", std::nullopt},
+                    ParseCase{"1e-999", ".", std::nullopt}));
 
 INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ParseNumberTest,
                          testing::Values(ParseCase{"1,5", ",", 1.5}, ParseCase{"2,", ",", 2.0},
                                          ParseCase{" 3,25 ", ",", 3.25}, ParseCase{"1.5", ",", std::nullopt},
-                                         ParseCase{"1.", ",", std::nullopt}, ParseCase{",", ",", std::nullopt},
+                                         ParseCase{"1.", ",", std::nullopt},
+                                         ParseCase{",", ",", std::nullopt},
                                          ParseCase{"1,5", ".", std::nullopt},
                                          // Arabic decimal separator, two bytes in UTF-8.
                                          ParseCase{"1\xD9\xAB"
@@ -88,13 +92,6 @@ TEST_F(DecimalSeparatorTest, RefusesSeparatorsThatBelongToNumbers) {
     EXPECT_EQ(host::DecimalSeparator(), ".");
 }
 
-TEST(FormatCountTest, WritesPlainDecimal) {
-    EXPECT_EQ(host::FormatCount(0), "0");
-    EXPECT_EQ(host::FormatCount(7), "7");
-    EXPECT_EQ(host::FormatCount(59400), "59400");
-    EXPECT_EQ(host::FormatCount(std::numeric_limits<std::uint64_t>::max()), "18446744073709551615");
-}
-
 TEST(FormatSignedTest, LeavesTheSignPositionBlankForNonNegative) {
     EXPECT_EQ(host::FormatSigned(0), " 0");
     EXPECT_EQ(host::FormatSigned(7), " 7");
@@ -116,11 +113,15 @@ struct FixedCase {
     const char* expected;
 };
 
-void PrintTo(const FixedCase& c, std::ostream* os) { *os << std::hexfloat << c.value; }
+void PrintTo(const FixedCase& c, std::ostream* os) {
+    *os << std::hexfloat << c.value;
+}
 
 class FormatFixed2Test : public testing::TestWithParam<FixedCase> {};
 
-TEST_P(FormatFixed2Test, RoundsToHundredths) { EXPECT_EQ(host::FormatFixed2(GetParam().value), GetParam().expected); }
+TEST_P(FormatFixed2Test, RoundsToHundredths) {
+    EXPECT_EQ(host::FormatFixed2(GetParam().value), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(Ordinary, FormatFixed2Test,
                          testing::Values(FixedCase{0.0, "0.00"}, FixedCase{25.0, "25.00"},
