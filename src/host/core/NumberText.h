@@ -40,8 +40,8 @@ std::string FormatTwoDigits(std::int64_t value);
 // "0.13", -0.375 gives "-0.38"). Only the values whose fraction is an odd number of
 // eighths are half-way: most decimal fractions are not exact in binary, so 1.005 is
 // stored just below itself and gives "1.00", and 0.005 just above and gives "0.01".
-// A result that rounds to zero has no minus sign. Infinities and NaN give "inf",
-// "-inf" and "nan".
+// A result that rounds to zero has no minus sign. Infinities and NaN are written as
+// std::to_chars writes them ("inf", "-inf", "nan").
 std::string FormatFixed2(double value);
 
 } // namespace host
