@@ -1,0 +1,253 @@
+#include "StyleFixture.h"
+
+namespace styletest {
+namespace {
+
+class PaletteStylesTest : public StyleTest {};
+
+// The glossy face is (180, 180, 192): a blue-scaled darkening by a moves every channel by a.
+Colour GlossRow(int amount) { return Rgb(180 - amount, 180 - amount, 192 - amount); }
+
+struct GradientRow {
+    int height;
+    int row;
+    int amount;
+};
+
+void PrintTo(const GradientRow& r, std::ostream* os) { *os << "H " << r.height << " row " << r.row; }
+
+class GlossyGradientRows : public StyleTest, public ::testing::WithParamInterface<GradientRow> {};
+
+TEST_P(GlossyGradientRows, RowIsDarkenedByRoundedShare) {
+    const GradientRow& r = GetParam();
+    Size(3, 40, r.height);
+    Draw();
+    EXPECT_EQ(At(20, r.row), GlossRow(r.amount));
+}
+
+// H = 25: row i darkens by i. H = 50: by i / 2 with halves to even.
+INSTANTIATE_TEST_SUITE_P(Heights, GlossyGradientRows,
+                         ::testing::Values(GradientRow{25, 3, 3}, GradientRow{25, 12, 12}, GradientRow{25, 21, 21},
+                                           GradientRow{50, 3, 2}, GradientRow{50, 4, 2}, GradientRow{50, 5, 2},
+                                           GradientRow{50, 7, 4}, GradientRow{50, 9, 4}, GradientRow{50, 11, 6},
+                                           GradientRow{50, 13, 6}, GradientRow{50, 45, 22},
+                                           GradientRow{50, 46, 23}));
+
+TEST_F(PaletteStylesTest, GlossyPressedGradientIsUpsideDown) {
+    Size(3, 40, 25);
+    Draw(2);
+    // Pressed base (148, 148, 160); row r darkens by 25 - r, blue in proportion to itself.
+    EXPECT_EQ(At(20, 3), Rgb(126, 126, 142));
+    EXPECT_EQ(At(20, 12), Rgb(135, 135, 150));
+    EXPECT_EQ(At(20, 21), Rgb(144, 144, 157));
+    EXPECT_EQ(At(0, 0), Colour{0x733C00});
+    EXPECT_EQ(At(1, 1), Colour{0x7B4D10});
+    EXPECT_EQ(At(37, 12), kFaceLight) << "inner right edge keeps the unshifted face";
+}
+
+TEST_F(PaletteStylesTest, GlossyOutlineAndPlainEdges) {
+    Size(3, 40, 25);
+    Draw();
+    EXPECT_EQ(At(0, 0), Colour{0x733C00});
+    EXPECT_EQ(At(39, 24), Colour{0x733C00});
+    for (auto [x, y] : {std::pair{1, 1}, {1, 23}, {38, 1}, {38, 23}}) EXPECT_EQ(At(x, y), Colour{0x7B4D10});
+    EXPECT_EQ(At(20, 23), GlossRow(48)) << "bottom edge";
+    EXPECT_EQ(At(20, 1), Rgb(196, 196, 208)) << "top edge +16";
+    EXPECT_EQ(At(1, 12), GlossRow(5)) << "left edge";
+    EXPECT_EQ(At(38, 12), GlossRow(36)) << "right edge";
+}
+
+TEST_F(PaletteStylesTest, GlossyHoverShowsOrangeEdgesEvenWhenFocused) {
+    Size(3, 40, 25);
+    st.hasFocus = true;
+    st.isOver = true;
+    Draw();
+    EXPECT_EQ(At(1, 12), Colour{0x31B2FF}) << "frame";
+    EXPECT_EQ(At(38, 12), Colour{0x31B2FF});
+    EXPECT_EQ(At(20, 23), Colour{0x0096E7}) << "bottom";
+    EXPECT_EQ(At(20, 1), Colour{0xCEF3FF}) << "top";
+    EXPECT_EQ(At(20, 2), Colour{0x8CDBFF}) << "second top";
+    EXPECT_EQ(At(2, 12), Colour{0x6BCBFF}) << "sides";
+    EXPECT_EQ(At(37, 12), Colour{0x6BCBFF});
+}
+
+TEST_F(PaletteStylesTest, GlossyBlueEdgesMarkFocusOrDefaultOnlyWithShowFocusRect) {
+    Size(3, 40, 25);
+    st.hasFocus = true;
+    const QImage focused = Draw();
+    EXPECT_EQ(At(1, 12), Colour{0xE7AE8C});
+    EXPECT_EQ(At(20, 23), Colour{0xEF826B});
+    EXPECT_EQ(At(20, 1), Colour{0xFFE7CE});
+    EXPECT_EQ(At(20, 2), Colour{0xF7D7BD});
+    EXPECT_EQ(At(2, 12), Colour{0xF0D1B5});
+
+    st.hasFocus = false;
+    surface.displayAsDefault = true;
+    EXPECT_EQ(Draw(), focused) << "the default button wears the same blue edges";
+
+    st.hasFocus = true;
+    st.showFocusRect = false;
+    Draw();
+    EXPECT_EQ(At(20, 1), Rgb(196, 196, 208)) << "plain edges without ShowFocusRect";
+}
+
+TEST_F(PaletteStylesTest, GlossyDisabledIsFlat) {
+    Size(3, 40, 25);
+    st.enabled = false;
+    Draw();
+    EXPECT_EQ(At(20, 12), GlossRow(24));
+    EXPECT_EQ(At(0, 0), GlossRow(84));
+    EXPECT_EQ(At(1, 1), GlossRow(72));
+    EXPECT_EQ(At(20, 23), GlossRow(24));
+}
+
+TEST_F(PaletteStylesTest, RoundedLightCornersAndFace) {
+    Size(4, 20, 12);
+    Draw();
+    EXPECT_EQ(At(0, 5), kDark);
+    EXPECT_EQ(At(1, 10), kDark);
+    EXPECT_EQ(At(18, 10), kDark);
+    EXPECT_EQ(At(10, 5), kLight) << "light face";
+    EXPECT_EQ(At(10, 2), kHighlight);
+    EXPECT_EQ(At(18, 5), kShadow);
+    EXPECT_EQ(At(17, 5), kFace);
+}
+
+TEST_F(PaletteStylesTest, RoundedLightPressedRestoresFaceLightAndShowsNoFocus) {
+    Size(4, 20, 12);
+    st.hasFocus = true;
+    Draw(2);
+    EXPECT_EQ(st.faceLightColor, kFaceLight);
+    EXPECT_EQ(At(10, 5), Rgb(104, 104, 104)) << "pressed face: shadow -16";
+    EXPECT_EQ(At(10, 1), Rgb(56, 56, 56)) << "inner frame: shadow -64";
+    EXPECT_EQ(At(0, 0), kDark);
+}
+
+TEST_F(PaletteStylesTest, DoubleLineCaptionFrameMarksFocus) {
+    Size(5, 40, 20);
+    st.captionRect = {10, 5, 30, 15};
+    st.captionMeasureRect = {11, 6, 31, 16};
+    st.captionWidth = 20;
+    st.captionHeight = 10;
+    constexpr Colour kFrame = 0xCC9999;
+    for (std::uint8_t state : {0, 2}) {
+        SCOPED_TRACE(state == 0 ? "normal" : "pressed");
+        st.hasFocus = false;
+        Draw(state);
+        EXPECT_NE(At(8, 4), kFrame);
+        st.hasFocus = true;
+        Draw(state);
+        EXPECT_EQ(At(8, 4), kFrame);
+        EXPECT_EQ(At(31, 15), kFrame);
+        EXPECT_EQ(At(20, 4), kFrame);
+        EXPECT_NE(At(20, 10), kFrame);
+        st.showFocusRect = false;
+        Draw(state);
+        EXPECT_NE(At(8, 4), kFrame);
+        st.showFocusRect = true;
+    }
+    st.enabled = false;
+    Draw();
+    EXPECT_NE(At(8, 4), kFrame) << "disabled";
+}
+
+TEST_F(PaletteStylesTest, DoubleLineEdges) {
+    Size(5, 20, 10);
+    Draw();
+    EXPECT_EQ(At(0, 0), Rgb(94, 94, 94)) << "dark outer line";
+    EXPECT_EQ(At(1, 1), kHighlight);
+    EXPECT_EQ(At(1, 8), Rgb(146, 146, 146)) << "lighter pixel by the cut corner";
+    EXPECT_EQ(At(18, 1), Rgb(146, 146, 146));
+    EXPECT_EQ(At(10, 5), Rgb(212, 212, 212));
+    Draw(2);
+    EXPECT_EQ(At(10, 5), Rgb(136, 136, 136));
+    EXPECT_EQ(At(19, 5), kHighlight);
+    EXPECT_EQ(At(10, 9), kHighlight);
+}
+
+TEST_F(PaletteStylesTest, FlatHighlightHoverAndPress) {
+    Size(9, 30, 14);
+    EXPECT_TRUE(AllPixels(Draw(), kFace));
+    st.isOver = true;
+    Draw();
+    EXPECT_EQ(At(0, 0), kHot);
+    EXPECT_EQ(At(15, 7), kHotLight);
+    Draw(2);
+    EXPECT_EQ(At(15, 7), Rgb(128, 128, 191)) << "hot colour tinted from 128";
+    EXPECT_EQ(At(0, 0), kHot);
+}
+
+TEST_F(PaletteStylesTest, FlatHighlightPressedFromKeyboardShowsFrameOnly) {
+    Size(9, 30, 14);
+    st.isOver = false;
+    Draw(2);
+    EXPECT_EQ(At(0, 0), kHot);
+    EXPECT_EQ(At(29, 13), kHot);
+    EXPECT_EQ(At(15, 7), kFace);
+    EXPECT_EQ(At(1, 1), kFace);
+}
+
+TEST_F(PaletteStylesTest, FlatHighlightPressedInCustomSchemeDarkensTheHoverFace) {
+    Size(9, 30, 14);
+    st.colorScheme = 2;
+    st.backColor = Rgb(100, 120, 140);
+    st.backOver = Rgb(100, 120, 140);
+    painter.DeriveColors();
+    st.isOver = true;
+    Draw(2);
+    EXPECT_EQ(At(15, 7), Rgb(68, 88, 108));
+}
+
+TEST_F(PaletteStylesTest, BandedGradientRowsBandsAndFrames) {
+    Size(14, 40, 25);
+    Draw();
+    // Highlight (250, 250, 250) darkened by round(58 / 25 * i).
+    for (auto [row, amount] : {std::pair{4, 9}, {5, 12}, {10, 23}, {20, 46}, {21, 49}})
+        EXPECT_EQ(At(20, row), Rgb(250 - amount, 250 - amount, 250 - amount)) << "row " << row;
+    EXPECT_EQ(At(0, 12), Rgb(70, 70, 70));
+    EXPECT_EQ(At(1, 12), Rgb(191, 191, 191));
+    EXPECT_EQ(At(20, 2), kHighlight);
+    EXPECT_EQ(At(20, 3), kHighlight);
+    EXPECT_EQ(At(3, 12), kHighlight);
+
+    st.isOver = true;
+    Draw();
+    EXPECT_EQ(At(20, 12), kLight);
+
+    st.enabled = false;
+    Draw();
+    EXPECT_EQ(At(20, 10), Rgb(227, 227, 227)) << "disabled keeps the gradient under the pointer";
+}
+
+TEST_F(PaletteStylesTest, BandedGradientPressed) {
+    Size(14, 40, 25);
+    Draw(2);
+    EXPECT_EQ(At(20, 12), Rgb(191, 191, 191));
+    EXPECT_EQ(At(0, 0), Rgb(72, 72, 72));
+    EXPECT_EQ(At(20, 23), kHighlight);
+    EXPECT_EQ(At(38, 12), kHighlight);
+}
+
+TEST_F(PaletteStylesTest, BandedDefaultButtonCaptionIsBoldWhileFontBoldStaysOff) {
+    st.caption = "Go on";
+    Size(14, 80, 25);
+    surface.displayAsDefault = true;
+    const QImage asDefault = Draw();
+    EXPECT_FALSE(surface.FontBoldProperty());
+    EXPECT_EQ(surface.boldCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(surface.redrawDuringBold, (std::vector<bool>{false, false})) << "no drawing from the round trip";
+    EXPECT_TRUE(st.redrawEnabled);
+
+    surface.displayAsDefault = false;
+    const QImage plain = Draw();
+    EXPECT_NE(asDefault, plain);
+
+    surface.boldCalls.clear();
+    surface.font.setBold(true);
+    painter.LayoutCaption();
+    EXPECT_EQ(Draw(), asDefault) << "the default caption is the bold caption";
+    EXPECT_TRUE(surface.boldCalls.empty());
+}
+
+} // namespace
+} // namespace styletest
