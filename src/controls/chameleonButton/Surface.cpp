@@ -42,7 +42,10 @@ void ButtonSurfaceImpl::Resize(int width, int height) {
 
 void ButtonSurfaceImpl::Clear() { image_.fill(QColor::fromRgb(host::ToArgb(ParentBackColor()))); }
 
-void ButtonSurfaceImpl::RefreshSurface() { view_->update(); }
+void ButtonSurfaceImpl::RefreshSurface() {
+    ++refreshCount_;
+    view_->update();
+}
 
 void ButtonSurfaceImpl::SetFontBoldProperty(bool bold) { owner_.SetFontBold(bold); }
 

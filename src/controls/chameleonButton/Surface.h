@@ -49,6 +49,7 @@ public:
     void SetFont(const QFont& font) { font_ = font; }
     const QImage& Image() const { return image_; }
     SurfaceView& View() { return *view_; }
+    int RefreshCount() const { return refreshCount_; }
 
 private:
     chameleonButton& owner_;
@@ -56,6 +57,7 @@ private:
     host::DrawingContext context_;
     QFont font_;
     SurfaceView* view_;
+    int refreshCount_ = 0;
 };
 
 } // namespace chameleon

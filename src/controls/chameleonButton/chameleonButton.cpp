@@ -67,6 +67,10 @@ chameleonButton::chameleonButton(QWidget* parent)
 
 chameleonButton::~chameleonButton() { Terminate(); }
 
+int chameleonButton::SurfaceRefreshCount() const { return surface_->RefreshCount(); }
+
+const QImage& chameleonButton::SurfaceImage() const { return surface_->Image(); }
+
 void chameleonButton::Notify(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
 
 void chameleonButton::Draw(std::uint8_t state, bool forced) { painter_.DrawButton(state, forced); }

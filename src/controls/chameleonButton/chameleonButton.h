@@ -10,6 +10,7 @@
 #include "host/core/PropertyStore.h"
 
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -163,6 +164,9 @@ public:
     const ButtonState& State() const { return s_; }
     // Whether the pointer-leave tracking that stands for the hover timer is on.
     bool TrackingPointer() const { return trackingPointer_; }
+    // How many times the surface was asked to show what was drawn.
+    int SurfaceRefreshCount() const;
+    const QImage& SurfaceImage() const;
 
 signals:
     void Click();
