@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+
+namespace host {
+
+// The program's pointing-hand picture (":/host/cursors/hand.svg"), drawn at `size`
+// device-independent pixels for the screen's pixel ratio.
+QPixmap HandPicture(int size = 32);
+
+// The pointing-hand mouse pointer of the hyperlink labels and the button control, its
+// hot spot on the tip of the index finger.
+QCursor HandCursor();
+
+} // namespace host

@@ -1,0 +1,78 @@
+#include "host/qt/Fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <cmath>
+
+namespace host {
+
+namespace {
+
+constexpr const char* kSymbolFamily = "Webdings";
+
+bool FamilyInstalled(const QString& family) {
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+void LoadIfMissing(const QString& family, const QStringList& files) {
+    if (FamilyInstalled(family))
+        return;
+    for (const QString& file : files)
+        QFontDatabase::addApplicationFont(file);
+}
+
+} // namespace
+
+void InstallFontSubstitutes() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+
+    // Wine ships an outline Tahoma with the same metrics; fontconfig does not index it.
+    LoadIfMissing("Tahoma", {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"});
+
+    QFont::insertSubstitutions("Cambria", {"Caladea", "DejaVu Serif"});
+    QFont::insertSubstitutions("Tahoma", {"DejaVu Sans"});
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
+}
+
+int PointsToPixels(double points) {
+    return static_cast<int>(std::nearbyint(points * 96.0 / 72.0));
+}
+
+QFont LayoutFont(const QString& family, double points, bool bold, bool italic, bool underline) {
+    QFont font(IsSymbolFamily(family) ? SymbolFamily() : family);
+    font.setPixelSize(PointsToPixels(points));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+bool IsSymbolFamily(const QString& family) {
+    return family.compare(QLatin1String(kSymbolFamily), Qt::CaseInsensitive) == 0;
+}
+
+QString SymbolText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '4': shown += QChar(0x25B6); break; // black right-pointing triangle
+        case '<': shown += QChar(0x25A0); break; // black square
+        case '~': shown += QChar(0x21BA); break; // anticlockwise open circle arrow
+        case '!': shown += QChar(0x25C9); break; // fisheye
+        default: shown += c; break;
+        }
+    }
+    return shown;
+}
+
+QString SymbolFamily() { return QStringLiteral("DejaVu Sans"); }
+
+QString DisplayText(const QString& family, const QString& text) {
+    return IsSymbolFamily(family) ? SymbolText(text) : text;
+}
+
+} // namespace host

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace host {
+
+// Makes the families the window layouts name usable on this machine: Tahoma is loaded
+// from Wine's font folder when fontconfig does not know it, and Cambria, Tahoma and
+// Courier New get metric-compatible substitutes. Call once after the application object
+// exists; later calls do nothing.
+void InstallFontSubstitutes();
+
+// A font as the layouts give it: a family and a size in points at 96 dots per inch.
+// The size is set in pixels, because the layouts place controls in pixels too and the
+// text has to fit them whatever the screen's logical resolution. The symbol family
+// (Webdings) is replaced by a family that has the Unicode symbols of SymbolText.
+QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false,
+                 bool underline = false);
+
+// The pixel size of a point size at 96 dots per inch, rounded half to even.
+int PointsToPixels(double points);
+
+// True for the picture font whose letters stand for symbols.
+bool IsSymbolFamily(const QString& family);
+
+// The Unicode text that shows what `text` shows in the picture font: "4" the play
+// triangle, "<" the stop square, "~" an anticlockwise arrow, "!" a fisheye. Other
+// characters are kept as they are.
+QString SymbolText(const QString& text);
+
+// The family SymbolText's characters are drawn with.
+QString SymbolFamily();
+
+// The text a control shows for `text` in `family`: SymbolText for the symbol family,
+// the text itself otherwise.
+QString DisplayText(const QString& family, const QString& text);
+
+} // namespace host

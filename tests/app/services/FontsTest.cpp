@@ -1,0 +1,69 @@
+// The families the layouts name, their substitutes, and the picture-font captions.
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
+#include <gtest/gtest.h>
+
+#include "host/qt/Fonts.h"
+
+namespace {
+
+TEST(SymbolText, PictureFontCaptionsBecomeUnicodeSymbols) {
+    const std::pair<const char*, char16_t> cases[] = {
+        {"4", 0x25B6}, {"<", 0x25A0}, {"~", 0x21BA}, {"!", 0x25C9},
+    };
+    for (const auto& [caption, symbol] : cases)
+        EXPECT_EQ(host::SymbolText(QString::fromLatin1(caption)), QString(QChar(symbol))) << caption;
+    // Characters without a symbol of their own are kept, in order.
+    EXPECT_EQ(host::SymbolText("a4b"), QString("a") + QChar(0x25B6) + "b");
+    EXPECT_EQ(host::SymbolText(""), "");
+}
+
+TEST(SymbolText, OnlyThePictureFontIsTranslated) {
+    EXPECT_TRUE(host::IsSymbolFamily("Webdings"));
+    EXPECT_TRUE(host::IsSymbolFamily("webdings"));
+    EXPECT_FALSE(host::IsSymbolFamily("Tahoma"));
+    EXPECT_EQ(host::DisplayText("Tahoma", "<<< &Back"), "<<< &Back");
+    EXPECT_EQ(host::DisplayText("Webdings", "<"), QString(QChar(0x25A0)));
+}
+
+TEST(SymbolText, TheSymbolFamilyHasEverySymbol) {
+    const QFont font = host::LayoutFont("Webdings", 15.75, true);
+    const QRawFont raw = QRawFont::fromFont(font);
+    ASSERT_TRUE(raw.isValid());
+    for (const char* caption : {"4", "<", "~", "!"})
+        EXPECT_TRUE(raw.supportsCharacter(host::SymbolText(caption).at(0))) << caption;
+}
+
+TEST(LayoutFont, PointSizesBecomePixelsAt96Dpi) {
+    const std::pair<double, int> sizes[] = {{8.25, 11}, {12, 16}, {15.75, 21}, {20.25, 27}, {27.75, 37}, {72, 96}};
+    for (const auto& [points, pixels] : sizes) {
+        EXPECT_EQ(host::PointsToPixels(points), pixels) << points;
+        EXPECT_EQ(host::LayoutFont("Tahoma", points).pixelSize(), pixels) << points;
+    }
+}
+
+TEST(LayoutFont, CarriesTheStyleAsked) {
+    const QFont font = host::LayoutFont("Cambria", 20.25, true, false, true);
+    EXPECT_TRUE(font.bold());
+    EXPECT_FALSE(font.italic());
+    EXPECT_TRUE(font.underline());
+    EXPECT_TRUE(host::LayoutFont("Tahoma", 8.25, false, true).italic());
+}
+
+TEST(FontSubstitutes, MissingFamiliesResolveToInstalledLookAlikes) {
+    host::InstallFontSubstitutes();
+    const QStringList families = QFontDatabase::families();
+    if (!families.contains("Caladea"))
+        GTEST_SKIP() << "Caladea is not installed (package fonts-crosextra-caladea)";
+    if (!families.contains("Cambria")) {
+        EXPECT_EQ(QFontInfo(host::LayoutFont("Cambria", 72, true)).family(), "Caladea");
+    }
+    // Tahoma is either installed or loaded from Wine's fonts; failing both it falls back.
+    const QString tahoma = QFontInfo(host::LayoutFont("Tahoma", 8.25)).family();
+    EXPECT_TRUE(tahoma == "Tahoma" || tahoma == "DejaVu Sans") << tahoma.toStdString();
+    const QString courier = QFontInfo(host::LayoutFont("Courier New", 15.75, true)).family();
+    EXPECT_TRUE(QFontDatabase::isFixedPitch(courier)) << courier.toStdString();
+}
+
+} // namespace
