@@ -1,11 +1,3 @@
-#include <QApplication>
-#include <QWidget>
+#include "app/Startup.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Tavrendale");
-    window.setFixedSize(433, 242);
-    window.show();
-    return app.exec();
-}
+int main(int argc, char** argv) { return app::RunTavrendale(argc, argv); }

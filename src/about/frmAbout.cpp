@@ -1,0 +1,210 @@
+#include "about/frmAbout.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "about/Artwork.h"
+#include "about/Hyperlink.h"
+#include "app/CommandButton.h"
+#include "docking/WindowDocking.h"
+#include "host/qt/Fonts.h"
+#include "host/qt/MouseMoves.h"
+
+namespace about {
+
+namespace {
+
+using host::Twips;
+
+QRect TwipRect(int left, int top, int width, int height) {
+    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, Art art, const QRect& geometry) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(geometry);
+    picture->setPixmap(RenderArt(art, geometry.size()));
+    return picture;
+}
+
+struct Digit {
+    const char* name;
+    const char* text;
+    int left;
+    int top;
+};
+
+// The cloud of digits right of the frame, back to front.
+constexpr Digit kDigits[] = {
+    {"Label22", "?", 3960, 2280}, {"Label21", "9", 4320, 1200}, {"Label20", "=", 3840, 1560},
+    {"Label19", "0", 3840, 1200}, {"Label18", "6", 3720, 2040}, {"Label17", "7", 3480, 1920},
+    {"Label16", "8", 4200, 2040}, {"Label15", "+", 3960, 1920}, {"Label14", "2", 3480, 2280},
+    {"Label13", "3", 4080, 1320}, {"Label12", "4", 3600, 1680}, {"Label11", "5", 4200, 1680},
+    {"Label10", "1", 3600, 1320},
+};
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Tavrendale"));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(Twips(4680), Twips(5040));
+    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    // Built back to front: a control made later lies in front of one made earlier.
+    MakePicture(this, "Image2", Art::Figure, TwipRect(3600, 120, 975, 1035));
+    MakePicture(this, "Image1", Art::QuestionBubble, TwipRect(3240, 120, 480, 480));
+    auto* title = MakeLabel(this, "Label1", QStringLiteral("Tavrendale"), TwipRect(480, 120, 2655, 615));
+    title->setFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true));
+    MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255));
+    const QFont digitFont = host::LayoutFont(QStringLiteral("Courier New"), 15.75, true);
+    for (const Digit& digit : kDigits) {
+        auto* label = MakeLabel(this, digit.name, QString::fromLatin1(digit.text),
+                                TwipRect(digit.left, digit.top, 375, 375), Qt::AlignCenter);
+        label->setFont(digitFont);
+    }
+    MakePicture(this, "Image3", Art::ProgramIcon, TwipRect(120, 120, 480, 480));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(TwipRect(120, 720, 3375, 3255));
+    auto* description = MakeLabel(
+        Frame1, "Label3",
+        QStringLiteral("Tavrendale is a simple program. The main purpose within the making of this program is to "
+                       "help me (and others) improving basic math skill; increment. The increment application "
+                       "also can be found in Pauli-Kraepelin test, part of common psychology test."),
+        TwipRect(120, 240, 3135, 1455));
+    description->setWordWrap(true);
+    auto* coder = MakeLabel(Frame1, "Label4", QStringLiteral("Coded by: A. N. Author aka anauthor"),
+                            TwipRect(120, 1800, 3135, 255));
+    auto* mail = MakeLabel(Frame1, "Label5", QStringLiteral("author@example.com"), TwipRect(120, 2040, 1575, 255));
+    lblURL1 = new HyperlinkLabel(QString::fromLatin1(kAuthorAddress), Qt::AlignHCenter, Frame1);
+    lblURL1->setObjectName(QStringLiteral("lblURL1"));
+    lblURL1->setGeometry(TwipRect(1680, 2040, 1575, 255));
+    auto* notice = MakeLabel(Frame1, "Label7", QString::fromUtf8("\u00A9 2026 Example Publishing House"),
+                             TwipRect(120, 2640, 3135, 255));
+    lblURL2 = new HyperlinkLabel(QString::fromLatin1(kPublisherAddress), Qt::AlignHCenter, Frame1);
+    lblURL2->setObjectName(QStringLiteral("lblURL2"));
+    lblURL2->setGeometry(TwipRect(120, 2880, 3135, 255));
+    auto* dedication = MakeLabel(Frame1, "Label9", QStringLiteral("For everyone learning to add."),
+                                 TwipRect(120, 2280, 3135, 255));
+    dedication->setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25, false, true));
+    for (QLabel* label : {description, coder, mail, notice, dedication})
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    cmdOK = app::MakeCommandButton(this, "cmdOK", QStringLiteral("&OK"), {QStringLiteral("Tahoma"), 8.25, false},
+                                   TwipRect(3600, 3600, 975, 375));
+
+    txtCredits = new QPlainTextEdit(this);
+    txtCredits->setObjectName(QStringLiteral("txtCredits"));
+    txtCredits->setGeometry(TwipRect(120, 4080, 4455, 855));
+    txtCredits->setReadOnly(true);
+    txtCredits->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtCredits->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtCredits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Read-only boxes still take the focus, so the user can scroll with the keyboard.
+    txtCredits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    txtCredits->setFocusPolicy(Qt::StrongFocus);
+
+    setTabOrder(cmdOK, txtCredits);
+
+    connect(cmdOK, &QAbstractButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblURL1, &HyperlinkLabel::Click, this, &frmAbout::lblURL1_Click);
+    connect(lblURL2, &HyperlinkLabel::Click, this, &frmAbout::lblURL2_Click);
+    connect(lblURL1, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL1_MouseMove);
+    connect(lblURL2, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL2_MouseMove);
+    // Only the frame and these four labels turn the links plain again.
+    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder),
+                             static_cast<QWidget*>(mail), static_cast<QWidget*>(notice),
+                             static_cast<QWidget*>(dedication)})
+        host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    cmdOK->setFocus();
+    Form_Load();
+}
+
+frmAbout::~frmAbout() {
+    // Destroyed without being closed (its owner went first): unload all the same.
+    Form_Unload();
+}
+
+QString frmAbout::CreditsText() {
+    return QString::fromUtf8("Tavrendale uses the following 3rd party components and codes:\r\n"
+                             "[1] Qt 6 (Core, Gui, Widgets, Svg) \u00A9 The Qt Company Ltd. and other "
+                             "contributors, used under the GNU LGPL version 3\r\n"
+                             "[2] Caladea typeface \u00A9 2012 The Caladea Project Authors (Carolina "
+                             "Giovagnoli, Andr\u00E9s Torresi, Huerta Tipogr\u00E1fica), SIL Open Font License 1.1");
+}
+
+void frmAbout::Form_Load() {
+    loaded_ = true;
+    docking::EnableDocking(this);
+    txtCredits->setPlainText(CreditsText());
+}
+
+void frmAbout::Form_Unload() {
+    if (!loaded_)
+        return;
+    loaded_ = false;
+    docking::DisableDocking(this);
+}
+
+void frmAbout::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // QDialog would close on Escape and press a default button on Enter.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->ignore();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::lblURL1_Click() { OpenHyperlink(lblURL1->address()); }
+void frmAbout::lblURL2_Click() { OpenHyperlink(lblURL2->address()); }
+void frmAbout::lblURL1_MouseMove() { lblURL1->SetBold(true); }
+void frmAbout::lblURL2_MouseMove() { lblURL2->SetBold(true); }
+
+void frmAbout::ResetLinks() {
+    lblURL1->SetBold(false);
+    lblURL2->SetBold(false);
+}
+
+} // namespace about

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace about {
+
+class HyperlinkLabel;
+
+// The About window. It is made afresh for every showing: constructing it loads it
+// (docking on, credits set), and closing it by OK or the close box unloads it (docking
+// off). Enter and Escape mean nothing to it as a whole.
+class frmAbout final : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+    // The credits box's text: a heading and two numbered entries.
+    static QString CreditsText();
+
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void cmdOK_Click();
+    void lblURL1_Click();
+    void lblURL2_Click();
+    void lblURL1_MouseMove();
+    void lblURL2_MouseMove();
+    void ResetLinks();
+
+    QPlainTextEdit* txtCredits = nullptr;
+    QAbstractButton* cmdOK = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    HyperlinkLabel* lblURL1 = nullptr;
+    HyperlinkLabel* lblURL2 = nullptr;
+    bool loaded_ = false;
+};
+
+} // namespace about

@@ -1,0 +1,444 @@
+#include "app/frmMain.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QScreen>
+
+#include "about/Artwork.h"
+#include "about/Hyperlink.h"
+#include "about/frmAbout.h"
+#include "app/CommandButton.h"
+#include "docking/WindowDocking.h"
+#include "host/qt/Cursors.h"
+#include "host/qt/Fonts.h"
+#include "host/qt/MessageBoxes.h"
+#include "host/qt/MouseMoves.h"
+#include "host/qt/PreciseTimer.h"
+
+namespace app {
+
+namespace {
+
+using host::Twips;
+
+const QString kTitle = QStringLiteral("Tavrendale");
+constexpr int kTickMilliseconds = 1024;
+
+QRect TwipRect(int left, int top, int width, int height) {
+    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+void SetWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Labels are transparent unless made opaque: a QLabel fills no background of its own.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    SetWhite(frame);
+    return frame;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, about::Art art, const QRect& geometry) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(geometry);
+    picture->setPixmap(about::RenderArt(art, geometry.size()));
+    return picture;
+}
+
+const app::CommandButtonFont kSymbolButtonFont{QStringLiteral("Webdings"), 15.75, true};
+const app::CommandButtonFont kTextButtonFont{QStringLiteral("Tahoma"), 8.25, false};
+
+} // namespace
+
+QString AboutRuleText() {
+    return QStringLiteral(
+        "One thing to keep in mind, the answer of each questions only consist of one number, following the rule "
+        "of Pauli-Kraepelin test.\r\n\r\n"
+        "Example 1:\r\n\t5 + 4 = 9\r\n"
+        "Example 2:\r\n\t7 + 5 = 2 (instead of filling the field with '12', you only need to write down the unit; "
+        "'2')\r\n"
+        "Example 3:\r\n\t6 + 9 = 5 (instead of filling the field with '15', you only need to write down the unit; "
+        "'5')");
+}
+
+QString AboutTestText() {
+    return QStringLiteral(
+        "Pauli-Kraepelin Test is part of common psychology test. This test format is in a newspaper-size paper "
+        "consisting hundred of random numbers. What you need to do is incrementing each two closest number.\r\n\r\n"
+        "This test used to measure examinee's concrentation level and performance stability under such a "
+        "pressure.\r\n\r\n"
+        "In the real Pauli-Kraepelin Test, the examinee will never know how much time reserved by the examiner "
+        "in each sections.");
+}
+
+frmMain::frmMain(MainWindowServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      services_(std::move(services)), engine_(*services_.random) {
+    if (services_.messages == nullptr)
+        services_.messages = &host::SystemMessageBoxes();
+    host::InstallFontSubstitutes();
+    engine_.SetListener(this);
+    BuildLayout();
+    Connect();
+    Form_Load();
+}
+
+frmMain::~frmMain() { engine_.SetListener(nullptr); }
+
+void frmMain::BuildLayout() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kTitle);
+    setWindowIcon(about::ProgramIcon());
+    setFixedSize(Twips(6495), Twips(3630));
+    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    SetWhite(this);
+
+    // Siblings made later lie in front of those made earlier.
+    const QFont operandFont = host::LayoutFont(QStringLiteral("Cambria"), 72, true);
+    lblVal1 = MakeLabel(this, "lblVal1", QStringLiteral("0"), TwipRect(120, 120, 1215, 1815), Qt::AlignHCenter);
+    auto* plus = MakeLabel(this, "Label1", QStringLiteral("+"), TwipRect(1320, 120, 1215, 1815), Qt::AlignHCenter);
+    lblVal2 = MakeLabel(this, "lblVal2", QStringLiteral("0"), TwipRect(2520, 120, 1215, 1815), Qt::AlignHCenter);
+    auto* equals = MakeLabel(this, "Label2", QStringLiteral("="), TwipRect(3720, 120, 1215, 1815), Qt::AlignHCenter);
+    for (QLabel* label : {lblVal1, plus, lblVal2, equals})
+        label->setFont(operandFont);
+
+    txtResult = new QLineEdit(QStringLiteral("0"), this);
+    txtResult->setObjectName(QStringLiteral("txtResult"));
+    txtResult->setGeometry(TwipRect(4920, 120, 1455, 1860));
+    txtResult->setFont(operandFont);
+    txtResult->setAlignment(Qt::AlignCenter);
+    txtResult->setMaxLength(1);
+    txtResult->setEnabled(false);
+
+    Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Options"), TwipRect(120, 2040, 2535, 975));
+    chkStatistic = new QCheckBox(QStringLiteral("&Log test"), Frame1);
+    chkStatistic->setObjectName(QStringLiteral("chkStatistic"));
+    chkStatistic->setGeometry(TwipRect(120, 600, 975, 255));
+    chkStatistic->setChecked(true);
+    chkShowTimer = new QCheckBox(QStringLiteral("Show &timer"), Frame1);
+    chkShowTimer->setObjectName(QStringLiteral("chkShowTimer"));
+    chkShowTimer->setGeometry(TwipRect(1200, 600, 1095, 255));
+    chkShowTimer->setChecked(true);
+    // The style's default gap after the box would push "Show timer" past the box's width.
+    for (QCheckBox* box : {chkStatistic, chkShowTimer}) {
+        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+        SetWhite(box);
+    }
+    txtTime = new QLineEdit(QStringLiteral("1"), Frame1);
+    txtTime->setObjectName(QStringLiteral("txtTime"));
+    txtTime->setGeometry(TwipRect(2040, 240, 375, 285));
+    txtTime->setAlignment(Qt::AlignCenter);
+    txtTime->setMaxLength(2);
+    MakeLabel(Frame1, "Label3", QStringLiteral("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
+
+    Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Controls"), TwipRect(2760, 2040, 3615, 975));
+    cmdStart = MakeCommandButton(Frame3, "cmdStart", QStringLiteral("4"), kSymbolButtonFont,
+                                 TwipRect(120, 300, 615, 495));
+    cmdStop = MakeCommandButton(Frame3, "cmdStop", QStringLiteral("<"), kSymbolButtonFont,
+                                TwipRect(720, 300, 615, 495));
+    cmdReset = MakeCommandButton(Frame3, "cmdReset", QStringLiteral("~"), kSymbolButtonFont,
+                                 TwipRect(1320, 300, 615, 495));
+    MakeLabel(Frame3, "Label4", QStringLiteral("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
+    lblTimer = MakeLabel(Frame3, "lblTimer", QStringLiteral("0:00"), TwipRect(2040, 480, 1455, 375), Qt::AlignHCenter);
+    lblTimer->setFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true));
+    lblHideTimer = MakeLabel(Frame3, "lblHideTimer", host::DisplayText(QStringLiteral("Webdings"), QStringLiteral("!")),
+                             TwipRect(2040, 240, 1455, 615), Qt::AlignHCenter);
+    lblHideTimer->setFont(host::LayoutFont(QStringLiteral("Webdings"), 27.75, true));
+    SetWhite(lblHideTimer);
+    lblHideTimer->hide();
+
+    cmdAbout = MakeCommandButton(this, "cmdAbout", QStringLiteral("A&bout"), kTextButtonFont,
+                                 TwipRect(3600, 3120, 1335, 375));
+    cmdExit = MakeCommandButton(this, "cmdExit", QStringLiteral("E&xit"), kTextButtonFont,
+                                TwipRect(5040, 3120, 1335, 375));
+    Image3 = new QLabel(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(TwipRect(0, 3000, 480, 480));
+    Image3->setPixmap(host::HandPicture(32));
+    lblURL1 = new about::HyperlinkLabel(QString::fromLatin1(about::kAuthorAddress), Qt::AlignLeft, this);
+    lblURL1->setObjectName(QStringLiteral("lblURL1"));
+    lblURL1->setGeometry(TwipRect(480, 3075, 1455, 255));
+    lblURL2 = new about::HyperlinkLabel(QString::fromLatin1(about::kPublisherAddress), Qt::AlignLeft, this);
+    lblURL2->setObjectName(QStringLiteral("lblURL2"));
+    lblURL2->setGeometry(TwipRect(480, 3360, 3015, 255));
+
+    Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Result:"), TwipRect(120, 120, 6255, 2895));
+    lstStat = new QListWidget(Frame2);
+    lstStat->setObjectName(QStringLiteral("lstStat"));
+    lstStat->setGeometry(TwipRect(120, 240, 3975, 2010));
+    lstStat->setSortingEnabled(false);
+    cmdBack = MakeCommandButton(Frame2, "cmdBack", QStringLiteral("<<< &Back"), kTextButtonFont,
+                                TwipRect(120, 2400, 3975, 375));
+    MakePicture(Frame2, "Image1", about::Art::QuestionBubble, TwipRect(4560, 240, 480, 480));
+    MakePicture(Frame2, "Image2", about::Art::Figure, TwipRect(4920, 240, 975, 1035));
+    const Qt::Alignment right = Qt::AlignRight;
+    lblDuration = MakeLabel(Frame2, "lblDuration", QStringLiteral("Duration: 0 minute(s)"),
+                            TwipRect(4200, 1320, 1935, 255), right);
+    lblTotalAnswered = MakeLabel(Frame2, "lblTotalAnswered", QStringLiteral("Total answered: 0"),
+                                 TwipRect(4200, 1560, 1935, 255), right);
+    lblTotalTrue = MakeLabel(Frame2, "lblTotalTrue", QStringLiteral("Total true: 0"),
+                             TwipRect(4200, 1800, 1935, 255), right);
+    lblTotalFalse = MakeLabel(Frame2, "lblTotalFalse", QStringLiteral("Total false: 0"),
+                              TwipRect(4200, 2040, 1935, 255), right);
+    lblOpSec = MakeLabel(Frame2, "lblOpSec", QStringLiteral("Operation per sec: 0"),
+                         TwipRect(4200, 2280, 1935, 255), right);
+    lblOpMin = MakeLabel(Frame2, "lblOpMin", QStringLiteral("Operation per min: 0"),
+                         TwipRect(4200, 2520, 1935, 255), right);
+    Frame2->hide();
+
+    tmrTimer = new host::PreciseTimer(this);
+    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer->SetInterval(kTickMilliseconds);
+
+    mnuAbout = new QMenu(QStringLiteral("A&bout..."), this);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    mnuAbRule = mnuAbout->addAction(QStringLiteral("About &Rule"));
+    mnuAbRule->setObjectName(QStringLiteral("mnuAbRule"));
+    mnuAbPKT = mnuAbout->addAction(QStringLiteral("About &Pauli-Kraepelin Test"));
+    mnuAbPKT->setObjectName(QStringLiteral("mnuAbPKT"));
+    mnuAbout->addSeparator()->setObjectName(QStringLiteral("spr0"));
+    mnuAboutTavrendale = mnuAbout->addAction(QStringLiteral("About &Tavrendale"));
+    mnuAboutTavrendale->setObjectName(QStringLiteral("mnuAboutTavrendale"));
+
+    QWidget::setTabOrder(txtTime, chkStatistic);
+    QWidget::setTabOrder(chkStatistic, chkShowTimer);
+    QWidget::setTabOrder(chkShowTimer, txtResult);
+    QWidget::setTabOrder(txtResult, lstStat);
+    QWidget::setTabOrder(lstStat, cmdBack);
+    QWidget::setTabOrder(cmdBack, cmdAbout);
+    QWidget::setTabOrder(cmdAbout, cmdExit);
+    QWidget::setTabOrder(cmdExit, cmdStart);
+    QWidget::setTabOrder(cmdStart, cmdStop);
+    QWidget::setTabOrder(cmdStop, cmdReset);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    txtTime->setFocus();
+}
+
+void frmMain::Connect() {
+    connect(cmdStart, &QAbstractButton::clicked, this, &frmMain::cmdStart_Click);
+    connect(cmdStop, &QAbstractButton::clicked, this, &frmMain::cmdStop_Click);
+    connect(cmdReset, &QAbstractButton::clicked, this, &frmMain::cmdReset_Click);
+    connect(cmdBack, &QAbstractButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(cmdExit, &QAbstractButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdAbout, &QAbstractButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(tmrTimer, &host::PreciseTimer::Timer, this, &frmMain::tmrTimer_Timer);
+    connect(txtResult, &QLineEdit::textChanged, this, &frmMain::txtResult_Change);
+    connect(txtTime, &QLineEdit::textChanged, this, &frmMain::txtTime_Change);
+    connect(chkShowTimer, &QCheckBox::clicked, this, &frmMain::chkShowTimer_Click);
+    connect(mnuAbRule, &QAction::triggered, this, &frmMain::mnuAbRule_Click);
+    connect(mnuAbPKT, &QAction::triggered, this, &frmMain::mnuAbPKT_Click);
+    connect(mnuAboutTavrendale, &QAction::triggered, this, &frmMain::mnuAboutTavrendale_Click);
+    connect(lblURL1, &about::HyperlinkLabel::Click, this, &frmMain::lblURL1_Click);
+    connect(lblURL2, &about::HyperlinkLabel::Click, this, &frmMain::lblURL2_Click);
+    connect(lblURL1, &about::HyperlinkLabel::MouseMove, this, &frmMain::lblURL1_MouseMove);
+    connect(lblURL2, &about::HyperlinkLabel::MouseMove, this, &frmMain::lblURL2_MouseMove);
+    host::MouseMoves::Watch(this, [this] { ResetLinks(); });
+    host::MouseMoves::Watch(Image3, [this] { ResetLinks(); });
+    txtResult->installEventFilter(this);
+}
+
+void frmMain::Form_Load() {
+    docking::EnableDocking(this);
+    txtResult->clear();
+    cmdStop->setEnabled(false);
+}
+
+void frmMain::cmdStart_Click() { engine_.Start(txtTime->text().toStdString(), chkStatistic->isChecked()); }
+
+void frmMain::cmdStop_Click() {
+    const host::MessageAnswer answer = services_.messages->Show(
+        this, {QStringLiteral("Are you sure want to stop?"), kTitle, host::MessageIcon::Question,
+               host::MessageButtons::YesNo});
+    // The run may have ended by time-out while the question was open; stopping it a
+    // second time would overwrite its results with those of a clock already at 0:00.
+    if (answer == host::MessageAnswer::Yes && engine_.running())
+        engine_.Stop();
+}
+
+void frmMain::cmdReset_Click() { engine_.Reset(); }
+
+void frmMain::cmdBack_Click() { engine_.DismissResults(); }
+
+void frmMain::cmdExit_Click() { close(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmMain::Form_Unload() {
+    const host::MessageAnswer answer = services_.messages->Show(
+        this, {QStringLiteral("Are you sure want to exit?"), kTitle, host::MessageIcon::Question,
+               host::MessageButtons::YesNo});
+    if (answer != host::MessageAnswer::Yes)
+        return false;
+    docking::DisableDocking(this);
+    tmrTimer->SetEnabled(false);
+    if (services_.endProgram)
+        services_.endProgram();
+    return true;
+}
+
+void frmMain::tmrTimer_Timer() { engine_.Tick(); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtResult && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        txtResult_KeyDown(key);
+        // Enter is the answer field's own: it is not handed on to the field or the window.
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::txtResult_KeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        engine_.SubmitAnswer(txtResult->text().toStdString());
+}
+
+void frmMain::txtResult_Change() {
+    const QString filtered = ToQt(test::TestEngine::FilterAnswerText(txtResult->text().toStdString()));
+    if (filtered != txtResult->text())
+        txtResult->setText(filtered);
+}
+
+void frmMain::txtTime_Change() {
+    const QString filtered = ToQt(test::TestEngine::FilterDurationText(txtTime->text().toStdString()));
+    if (filtered != txtTime->text())
+        txtTime->setText(filtered);
+}
+
+void frmMain::chkShowTimer_Click() { lblHideTimer->setVisible(!chkShowTimer->isChecked()); }
+
+void frmMain::cmdAbout_Click() {
+    mnuAbout->popup(mapToGlobal(QPoint(cmdAbout->x(), cmdAbout->y() + cmdAbout->height())));
+}
+
+void frmMain::mnuAbRule_Click() {
+    services_.messages->Show(this, {AboutRuleText(), QStringLiteral("Tavrendale -- About Rule"),
+                                    host::MessageIcon::Information, host::MessageButtons::Ok});
+}
+
+void frmMain::mnuAbPKT_Click() {
+    services_.messages->Show(this, {AboutTestText(), QStringLiteral("Tavrendale -- About Pauli-Kraepelin Test"),
+                                    host::MessageIcon::Information, host::MessageButtons::Ok});
+}
+
+void frmMain::mnuAboutTavrendale_Click() {
+    about::frmAbout window(this);
+    window.exec();
+}
+
+void frmMain::lblURL1_Click() { about::OpenHyperlink(lblURL1->address()); }
+void frmMain::lblURL2_Click() { about::OpenHyperlink(lblURL2->address()); }
+
+void frmMain::lblURL1_MouseMove() {
+    lblURL1->SetBold(true);
+    lblURL2->SetBold(false);
+}
+
+void frmMain::lblURL2_MouseMove() {
+    lblURL2->SetBold(true);
+    lblURL1->SetBold(false);
+}
+
+void frmMain::ResetLinks() {
+    lblURL1->SetBold(false);
+    lblURL2->SetBold(false);
+}
+
+void frmMain::DurationRefused(const std::string& message) {
+    services_.messages->Show(this, {ToQt(message), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
+    txtTime->setFocus();
+    txtTime->setCursorPosition(static_cast<int>(txtTime->text().size()));
+}
+
+void frmMain::RunStarted() {
+    cmdStart->setEnabled(false);
+    cmdStop->setEnabled(true);
+    txtResult->setEnabled(true);
+    txtTime->setEnabled(false);
+    chkStatistic->setEnabled(false);
+    tmrTimer->SetEnabled(true);
+    txtResult->setFocus();
+}
+
+void frmMain::RunStopped() {
+    tmrTimer->SetEnabled(false);
+    cmdStart->setEnabled(true);
+    cmdStop->setEnabled(false);
+    txtTime->setEnabled(true);
+    txtResult->setEnabled(false);
+    chkStatistic->setEnabled(true);
+}
+
+void frmMain::PairChanged(const std::string& operand1Text, const std::string& operand2Text) {
+    lblVal1->setText(ToQt(operand1Text));
+    lblVal2->setText(ToQt(operand2Text));
+}
+
+void frmMain::ClockChanged(const std::string& clockText) { lblTimer->setText(ToQt(clockText)); }
+
+void frmMain::LogCleared() { lstStat->clear(); }
+
+void frmMain::LogLineAdded(const std::string& line) { lstStat->addItem(ToQt(line)); }
+
+void frmMain::AnswerCleared() { txtResult->clear(); }
+
+void frmMain::ResultsReady(const test::ResultSummary& summary) {
+    const auto put = [](QLabel* label, const std::optional<std::string>& line) {
+        if (line)
+            label->setText(ToQt(*line));
+    };
+    put(lblTotalAnswered, summary.answeredLine);
+    put(lblTotalTrue, summary.trueLine);
+    put(lblTotalFalse, summary.falseLine);
+    put(lblDuration, summary.durationLine);
+    put(lblOpSec, summary.perSecondLine);
+    put(lblOpMin, summary.perMinuteLine);
+    if (summary.showPanel) {
+        Frame2->setGeometry(TwipRect(120, 120, 6255, 2895));
+        Frame2->show();
+        Frame2->raise();
+    }
+}
+
+void frmMain::PanelHidden() { Frame2->hide(); }
+
+} // namespace app

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "test/TestEngine.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QAction;
+
+namespace host {
+class MessageBoxes;
+class PreciseTimer;
+class Random;
+} // namespace host
+
+namespace about {
+class HyperlinkLabel;
+}
+
+namespace app {
+
+// What the main window needs from outside itself.
+struct MainWindowServices {
+    host::Random* random = nullptr;
+    host::MessageBoxes* messages = nullptr;
+    // Ends the program at once; called after the user confirmed the exit.
+    std::function<void()> endProgram;
+};
+
+// The main window: a view of the test engine. Its handlers hand the user's actions to
+// the engine, and the engine's notifications are rendered onto the controls.
+class frmMain final : public QWidget, private test::TestEngineListener {
+    Q_OBJECT
+public:
+    explicit frmMain(MainWindowServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    const test::TestEngine& engine() const { return engine_; }
+
+    // The timer's handler; public so a driver can tick without waiting for the timer.
+    void tmrTimer_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void Connect();
+
+    // Handlers of the window's events.
+    void Form_Load();
+    void cmdStart_Click();
+    void cmdStop_Click();
+    void cmdReset_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+    bool Form_Unload();
+    void txtResult_KeyDown(int key);
+    void txtResult_Change();
+    void txtTime_Change();
+    void chkShowTimer_Click();
+    void cmdAbout_Click();
+    void mnuAbRule_Click();
+    void mnuAbPKT_Click();
+    void mnuAboutTavrendale_Click();
+    void lblURL1_Click();
+    void lblURL2_Click();
+    void lblURL1_MouseMove();
+    void lblURL2_MouseMove();
+    void ResetLinks();
+
+    // The engine's notifications.
+    void DurationRefused(const std::string& message) override;
+    void RunStarted() override;
+    void RunStopped() override;
+    void PairChanged(const std::string& operand1Text, const std::string& operand2Text) override;
+    void ClockChanged(const std::string& clockText) override;
+    void LogCleared() override;
+    void LogLineAdded(const std::string& line) override;
+    void AnswerCleared() override;
+    void ResultsReady(const test::ResultSummary& summary) override;
+    void PanelHidden() override;
+
+    MainWindowServices services_;
+    test::TestEngine engine_;
+
+    QLabel* lblVal1 = nullptr;
+    QLabel* lblVal2 = nullptr;
+    QLineEdit* txtResult = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QCheckBox* chkStatistic = nullptr;
+    QCheckBox* chkShowTimer = nullptr;
+    QLineEdit* txtTime = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QAbstractButton* cmdStart = nullptr;
+    QAbstractButton* cmdStop = nullptr;
+    QAbstractButton* cmdReset = nullptr;
+    QLabel* lblHideTimer = nullptr;
+    QLabel* lblTimer = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QListWidget* lstStat = nullptr;
+    QAbstractButton* cmdBack = nullptr;
+    QLabel* lblOpMin = nullptr;
+    QLabel* lblOpSec = nullptr;
+    QLabel* lblDuration = nullptr;
+    QLabel* lblTotalFalse = nullptr;
+    QLabel* lblTotalTrue = nullptr;
+    QLabel* lblTotalAnswered = nullptr;
+    QAbstractButton* cmdAbout = nullptr;
+    QAbstractButton* cmdExit = nullptr;
+    QLabel* Image3 = nullptr;
+    about::HyperlinkLabel* lblURL1 = nullptr;
+    about::HyperlinkLabel* lblURL2 = nullptr;
+    host::PreciseTimer* tmrTimer = nullptr;
+    QMenu* mnuAbout = nullptr;
+    QAction* mnuAbRule = nullptr;
+    QAction* mnuAbPKT = nullptr;
+    QAction* mnuAboutTavrendale = nullptr;
+};
+
+// The texts of the two information boxes of the About menu.
+QString AboutRuleText();
+QString AboutTestText();
+
+} // namespace app
