@@ -3,7 +3,7 @@
 #   scripts/deps.sh build run test
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
        fonts-crosextra-caladea fonts-wine fonts-dejavu-core)
 run=(xvfb openbox xdotool imagemagick x11-utils)
 test=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev

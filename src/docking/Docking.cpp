@@ -97,7 +97,7 @@ MessageResult Docking::DockingWindowProc(WindowHandle window, unsigned message,
     // A window that is not (or no longer) registered still gets its messages: handing them to
     // an unknown procedure would lose them or crash.
     if (index < 0) return platform_.CallDefaultProc(window, message, wParam, lParam);
-    return platform_.CallWindowProc(docked_[static_cast<std::size_t>(index)].prevWndProc, window,
+    return platform_.ForwardMessage(docked_[static_cast<std::size_t>(index)].prevWndProc, window,
                                     message, wParam, lParam);
 }
 

@@ -33,7 +33,7 @@ public:
     // Puts the docking procedure in place on the window and returns the one it replaced.
     virtual WindowProcId InstallDockingProc(WindowHandle window) = 0;
     virtual void RestoreWindowProc(WindowHandle window, WindowProcId previous) = 0;
-    virtual MessageResult CallWindowProc(WindowProcId proc, WindowHandle window, unsigned message,
+    virtual MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message,
                                          MessageParam wParam, MessageParam lParam) = 0;
     // For a window whose procedure is not known any more (see DockingWindowProc).
     virtual MessageResult CallDefaultProc(WindowHandle window, unsigned message,

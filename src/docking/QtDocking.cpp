@@ -158,7 +158,7 @@ void QtDocking::RestoreWindowProc(WindowHandle window, WindowProcId) {
     disconnect(w, &QObject::destroyed, this, nullptr);
 }
 
-MessageResult QtDocking::CallWindowProc(WindowProcId, WindowHandle, unsigned, MessageParam, MessageParam) {
+MessageResult QtDocking::ForwardMessage(WindowProcId, WindowHandle, unsigned, MessageParam, MessageParam) {
     return 0;  // the window's own handling runs after the event filter
 }
 

@@ -44,7 +44,7 @@ private:
     bool IsVisible(WindowHandle window) override;
     WindowProcId InstallDockingProc(WindowHandle window) override;
     void RestoreWindowProc(WindowHandle window, WindowProcId previous) override;
-    MessageResult CallWindowProc(WindowProcId proc, WindowHandle window, unsigned message,
+    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message,
                                  MessageParam wParam, MessageParam lParam) override;
     MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
                                   MessageParam lParam) override;

@@ -52,7 +52,7 @@ public:
         return previous;
     }
     void RestoreWindowProc(WindowHandle w, WindowProcId previous) override { windows.at(w).proc = previous; }
-    MessageResult CallWindowProc(WindowProcId proc, WindowHandle w, unsigned m, MessageParam wp,
+    MessageResult ForwardMessage(WindowProcId proc, WindowHandle w, unsigned m, MessageParam wp,
                                  MessageParam lp) override {
         calls.push_back({proc, w, m, wp, lp});
         return nextResult;

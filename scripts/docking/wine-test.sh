@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the Win32 docking test program with mingw-w64 and runs it under Wine in a virtual
+# desktop on a private virtual X server:
+#   scripts/docking/wine-test.sh <build folder>
+# Exits 77 (the test is skipped) with the reason when mingw-w64, Wine or Xvfb is missing.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+out=${1:?build folder}/wine
+mkdir -p "$out"
+
+cxx=x86_64-w64-mingw32-g++
+wine=$(command -v wine64 || command -v wine || command -v /usr/lib/wine/wine64 || true)
+[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
+wineserver=$(command -v wineserver || true)
+[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
+command -v "$cxx" >/dev/null 2>&1 || { echo "SKIPPED: $cxx is not installed (scripts/deps.sh test)"; exit 77; }
+[ -n "$wine" ] || { echo "SKIPPED: Wine is not installed (scripts/deps.sh test)"; exit 77; }
+[ -n "$wineserver" ] || { echo "SKIPPED: wineserver is not installed (scripts/deps.sh test)"; exit 77; }
+command -v Xvfb >/dev/null 2>&1 || { echo "SKIPPED: Xvfb is not installed (scripts/deps.sh test)"; exit 77; }
+
+exe=$out/docking-wine-tests.exe
+sources=("$root/src/docking/SnapRect.cpp" "$root/src/docking/Docking.cpp"
+         "$root/src/docking/DockingWin32.cpp" "$root/tests/docking/wine/WineDockingTest.cpp")
+if ! "$cxx" -std=c++20 -O1 -Wall -Wextra -Wpedantic -static -I"$root/src" "${sources[@]}" \
+     -o "$exe" -luser32; then
+  echo "FAILED: the Win32 test program does not build"
+  exit 1
+fi
+
+# A fresh prefix for every run, removed afterwards; no Mono or Gecko installers.
+export WINEPREFIX=$out/prefix-$$
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+rm -rf "$WINEPREFIX"
+
+run() {
+  set -e
+  echo "$(date +%T) prefix"; "$wine" wineboot --init >/dev/null 2>&1; echo "$(date +%T) booted"
+  "$wineserver" -w
+  # The full move loop (enter, moving, exit) runs only in Wine's own virtual desktop.
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
+    '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' \
+    >"$WINEPREFIX/desktop.reg"
+  "$wine" regedit /S "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
+  "$wineserver" -w
+  set +e
+  echo "$(date +%T) run"; timeout 120 "$wine" "$exe"
+  local rc=$?
+  "$wineserver" -k 2>/dev/null; echo "$(date +%T) done"
+  return $rc
+}
+
+export -f run
+export wine wineserver exe
+XSERVER_WM=none "$here/with-xserver.sh" bash -c run
+rc=$?
+rm -rf "$WINEPREFIX"
+exit $rc

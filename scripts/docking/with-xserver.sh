@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs a command on a private virtual X server managed by openbox:
+#   scripts/docking/with-xserver.sh <command> [args...]
+# Each run takes a free display number of its own (Xvfb -displayfd), so runs can go in
+# parallel. Exits 77 (the test is skipped) when Xvfb, openbox or xdotool is missing.
+# XSERVER_WM=none leaves out the window manager (and the need for openbox and xdotool).
+set -u
+
+tools=(Xvfb openbox xdotool)
+[ "${XSERVER_WM:-openbox}" = none ] && tools=(Xvfb)
+for tool in "${tools[@]}"; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+wm_pid=
+cleanup() {
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 ${XSERVER_SIZE:-1280x1024x24} -nolisten tcp 3>"$work/display" \
+  >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+if ! [ -s "$work/display" ]; then
+  echo "SKIPPED: Xvfb did not start"; cat "$work/xvfb.log"
+  exit 77
+fi
+export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+
+if [ "${XSERVER_WM:-openbox}" != none ]; then
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+fi
+# The window manager is ready once it has announced itself on the root window.
+for _ in $( [ -n "$wm_pid" ] && seq 100); do
+  if command -v xprop >/dev/null 2>&1; then
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  elif [ "${_}" -ge 10 ]; then
+    break
+  fi
+  sleep 0.1
+done
+
+"$@"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace docking::testing {
+
+// Presses the left button on the window's title bar, drags by `delta` in small steps and
+// releases, all through xdotool so the window manager sees real pointer input.
+// Returns an empty string on success, otherwise what went wrong.
+QString DragTitleBar(QWidget* window, QPoint delta);
+
+// Waits until the window manager has framed the window (its title bar height is known).
+bool WaitForFrame(QWidget* window);
+
+// Lets events run for `ms` milliseconds or until `done` holds.
+template <typename Predicate>
+bool WaitFor(Predicate done, int ms);
+
+} // namespace docking::testing
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+template <typename Predicate>
+bool docking::testing::WaitFor(Predicate done, int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
