@@ -265,7 +265,9 @@ void DrawGradient(ButtonPainter& painter, host::Colour base, int depth, bool blu
     for (int i = 1; i <= h; ++i) {
         const int amount = static_cast<int>(std::lrint(static_cast<double>(k) * i));
         const int row = upsideDown ? h - i : i;
-        painter.DrawLine(0, row, w, row, painter.ShiftColor(base, -amount, blueScaled));
+        // A one-row fill paints exactly the pixels of the line (0, row) -> (w, row), at a
+        // fraction of the cost of plotting them one by one.
+        painter.DrawRect(0, row, w, 1, painter.ShiftColor(base, -amount, blueScaled), false);
     }
 }
 
