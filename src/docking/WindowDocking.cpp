@@ -1,5 +1,53 @@
 #include "docking/WindowDocking.h"
 
+#ifdef _WIN32
+
+#include "docking/DockingWin32.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace docking {
+
+namespace {
+
+// The program's windows in the order they were created, like the runtime's list of loaded
+// forms; pop-ups, tool tips and the like are no windows to snap to.
+std::vector<HWND> ProgramWindows() {
+    std::vector<HWND> windows;
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWindow* handle : QGuiApplication::topLevelWindows()) {
+        for (QWidget* w : widgets) {
+            const Qt::WindowType type = w->windowType();
+            if (w->windowHandle() == handle && (type == Qt::Window || type == Qt::Dialog)) {
+                windows.push_back(reinterpret_cast<HWND>(w->winId()));
+                break;
+            }
+        }
+    }
+    return windows;
+}
+
+} // namespace
+
+void EnableDocking(QWidget* window) {
+    if (!window) return;
+    static const bool listSet = (win32::SetLoadedWindows(ProgramWindows), true);
+    (void)listSet;
+    win32::EnableDocking(reinterpret_cast<HWND>(window->window()->winId()));
+}
+
+void DisableDocking(QWidget* window) {
+    if (!window) return;
+    win32::DisableDocking(reinterpret_cast<HWND>(window->window()->winId()));
+}
+
+} // namespace docking
+
+#else
+
 #include "docking/QtDocking.h"
 
 namespace docking {
@@ -13,3 +61,5 @@ void DisableDocking(QWidget* window) {
 }
 
 } // namespace docking
+
+#endif
