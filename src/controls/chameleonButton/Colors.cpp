@@ -34,7 +34,8 @@ host::Colour ButtonPainter::ShiftColor(host::Colour colour, int amount, bool blu
 }
 
 host::Colour ButtonPainter::TintColor(host::Colour colour, int floor) {
-    auto tint = [floor](int c) { return std::min(255, floor + ((255 - floor) * c) / 255); };
+    // Floors outside 0..255 would push a channel into its neighbour when joined.
+    auto tint = [floor](int c) { return std::clamp(floor + ((255 - floor) * c) / 255, 0, 255); };
     return host::Rgb(tint(host::RedOf(colour)), tint(host::GreenOf(colour)), tint(host::BlueOf(colour)));
 }
 

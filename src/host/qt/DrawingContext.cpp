@@ -244,7 +244,10 @@ void DrawingContext::Ellipse(const Rect& box, Colour penColour, int penWidth, Co
         if (!EllipseRowSpan(box, y, left, right)) continue;
         int innerLeft = right, innerRight = right;
         if (!EllipseRowSpan(inner, y, innerLeft, innerRight)) innerLeft = innerRight = right;
-        for (int x = left; x < right; ++x) Plot(x, y, (x >= innerLeft && x < innerRight) ? fill : pen);
+        auto* row = reinterpret_cast<std::uint32_t*>(image_->scanLine(y));
+        const int from = std::max(left, 0);
+        const int to = std::min(right, image_->width());
+        for (int x = from; x < to; ++x) row[x] = (x >= innerLeft && x < innerRight) ? fill : pen;
     }
 }
 

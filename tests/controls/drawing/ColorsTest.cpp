@@ -70,6 +70,9 @@ TEST_F(ColoursTest, TintColorMapsChannelsOntoTheFloorRange) {
     // 128 + 127 * 128 / 255 = 191.75 → 191; 176 + 79 * 128 / 255 = 215.65 → 215.
     EXPECT_EQ(ButtonPainter::TintColor(Rgb(0, 128, 255), 128), Rgb(128, 191, 255));
     EXPECT_EQ(ButtonPainter::TintColor(Rgb(0, 0, 128), 176), Rgb(176, 176, 215));
+    // Out-of-range floors stay within each channel.
+    EXPECT_EQ(ButtonPainter::TintColor(Rgb(0, 255, 0), -10), Rgb(0, 255, 0));
+    EXPECT_EQ(ButtonPainter::TintColor(Rgb(0, 255, 0), 300), Rgb(255, 255, 255));
 }
 
 TEST_F(ColoursTest, TranslateColorTurnsSystemColoursIntoValuesAndFailuresIntoBlack) {
