@@ -1,8 +1,8 @@
 #include "about/Artwork.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
+
+#include "host/qt/VectorPicture.h"
 
 // The resources live in a static library: they have to be registered by hand, and from
 // outside any namespace.
@@ -10,38 +10,24 @@ static void RegisterAboutResources() { Q_INIT_RESOURCE(about); }
 
 namespace about {
 
-namespace {
-
-const char* ResourceOf(Art art) {
-    switch (art) {
-    case Art::ProgramIcon: return ":/about/art/icon.svg";
-    case Art::QuestionBubble: return ":/about/art/bubble.svg";
-    case Art::Figure: return ":/about/art/figure.svg";
-    }
-    return ":/about/art/icon.svg";
-}
-
-} // namespace
-
-QPixmap RenderArt(Art art, QSize size) {
+QString ArtResource(Art art) {
     static const bool registered = (RegisterAboutResources(), true);
     (void)registered;
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(ResourceOf(art)));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    switch (art) {
+    case Art::ProgramIcon: return QStringLiteral(":/about/art/icon.svg");
+    case Art::QuestionBubble: return QStringLiteral(":/about/art/bubble.svg");
+    case Art::Figure: return QStringLiteral(":/about/art/figure.svg");
+    }
+    return QStringLiteral(":/about/art/icon.svg");
+}
+
+QPixmap RenderArt(Art art, QSize size) {
+    return host::RenderSvg(ArtResource(art), size, qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int side : {16, 32, 48, 64})
-        icon.addPixmap(RenderArt(Art::ProgramIcon, QSize(side, side)));
-    return icon;
+    static const QIcon* const icon = new QIcon(ArtResource(Art::ProgramIcon));
+    return *icon;
 }
 
 } // namespace about

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 namespace about {
 
@@ -13,10 +14,13 @@ enum class Art {
     Figure,         // a small cartoon figure, transparent around it
 };
 
+// Where `art` lives among the resources.
+QString ArtResource(Art art);
+
 // `art` drawn to fill `size` device-independent pixels at the screen's pixel ratio.
 QPixmap RenderArt(Art art, QSize size);
 
-// The window icon, at the sizes a window manager asks for.
+// The window icon; drawn at whatever sizes the window manager asks for.
 QIcon ProgramIcon();
 
 } // namespace about

@@ -14,6 +14,7 @@
 #include "docking/WindowDocking.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/MouseMoves.h"
+#include "host/qt/VectorPicture.h"
 
 namespace about {
 
@@ -35,11 +36,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, Art art, const QRect& geometry) {
-    auto* picture = new QLabel(parent);
+QWidget* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry) {
+    auto* picture = new host::VectorPicture(resource, parent);
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(geometry);
-    picture->setPixmap(RenderArt(art, geometry.size()));
     return picture;
 }
 
@@ -76,8 +76,8 @@ frmAbout::frmAbout(QWidget* parent)
     setAutoFillBackground(true);
 
     // Built back to front: a control made later lies in front of one made earlier.
-    MakePicture(this, "Image2", Art::Figure, TwipRect(3600, 120, 975, 1035));
-    MakePicture(this, "Image1", Art::QuestionBubble, TwipRect(3240, 120, 480, 480));
+    MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035));
+    MakePicture(this, "Image1", ArtResource(Art::QuestionBubble), TwipRect(3240, 120, 480, 480));
     auto* title = MakeLabel(this, "Label1", QStringLiteral("Tavrendale"), TwipRect(480, 120, 2655, 615));
     title->setFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true));
     MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255));
@@ -87,7 +87,7 @@ frmAbout::frmAbout(QWidget* parent)
                                 TwipRect(digit.left, digit.top, 375, 375), Qt::AlignCenter);
         label->setFont(digitFont);
     }
-    MakePicture(this, "Image3", Art::ProgramIcon, TwipRect(120, 120, 480, 480));
+    MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480));
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QScreen>
 
 #include "about/Artwork.h"
@@ -21,6 +22,7 @@
 #include "host/qt/Fonts.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
+#include "host/qt/VectorPicture.h"
 #include "host/qt/PreciseTimer.h"
 
 namespace app {
@@ -66,13 +68,23 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, 
     return frame;
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, about::Art art, const QRect& geometry) {
-    auto* picture = new QLabel(parent);
+QWidget* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry) {
+    auto* picture = new host::VectorPicture(resource, parent);
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(geometry);
-    picture->setPixmap(about::RenderArt(art, geometry.size()));
     return picture;
 }
+
+// The style's usual gap between a check box and its text would push "Show timer" past
+// the width the layout gives it.
+class NarrowCheckBoxGap final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_CheckBoxLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 const app::CommandButtonFont kSymbolButtonFont{QStringLiteral("Webdings"), 15.75, true};
 const app::CommandButtonFont kTextButtonFont{QStringLiteral("Tahoma"), 8.25, false};
@@ -149,9 +161,10 @@ void frmMain::BuildLayout() {
     chkShowTimer->setObjectName(QStringLiteral("chkShowTimer"));
     chkShowTimer->setGeometry(TwipRect(1200, 600, 1095, 255));
     chkShowTimer->setChecked(true);
-    // The style's default gap after the box would push "Show timer" past the box's width.
+    auto* narrowGap = new NarrowCheckBoxGap;
+    narrowGap->setParent(this);
     for (QCheckBox* box : {chkStatistic, chkShowTimer}) {
-        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+        box->setStyle(narrowGap);
         SetWhite(box);
     }
     txtTime = new QLineEdit(QStringLiteral("1"), Frame1);
@@ -181,10 +194,7 @@ void frmMain::BuildLayout() {
                                  TwipRect(3600, 3120, 1335, 375));
     cmdExit = MakeCommandButton(this, "cmdExit", QStringLiteral("E&xit"), kTextButtonFont,
                                 TwipRect(5040, 3120, 1335, 375));
-    Image3 = new QLabel(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(TwipRect(0, 3000, 480, 480));
-    Image3->setPixmap(host::HandPicture(32));
+    Image3 = MakePicture(this, "Image3", host::HandResource(), TwipRect(0, 3000, 480, 480));
     lblURL1 = new about::HyperlinkLabel(QString::fromLatin1(about::kAuthorAddress), Qt::AlignLeft, this);
     lblURL1->setObjectName(QStringLiteral("lblURL1"));
     lblURL1->setGeometry(TwipRect(480, 3075, 1455, 255));
@@ -199,8 +209,8 @@ void frmMain::BuildLayout() {
     lstStat->setSortingEnabled(false);
     cmdBack = MakeCommandButton(Frame2, "cmdBack", QStringLiteral("<<< &Back"), kTextButtonFont,
                                 TwipRect(120, 2400, 3975, 375));
-    MakePicture(Frame2, "Image1", about::Art::QuestionBubble, TwipRect(4560, 240, 480, 480));
-    MakePicture(Frame2, "Image2", about::Art::Figure, TwipRect(4920, 240, 975, 1035));
+    MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble), TwipRect(4560, 240, 480, 480));
+    MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035));
     const Qt::Alignment right = Qt::AlignRight;
     lblDuration = MakeLabel(Frame2, "lblDuration", QStringLiteral("Duration: 0 minute(s)"),
                             TwipRect(4200, 1320, 1935, 255), right);

@@ -116,7 +116,7 @@ private:
     QLabel* lblTotalAnswered = nullptr;
     QAbstractButton* cmdAbout = nullptr;
     QAbstractButton* cmdExit = nullptr;
-    QLabel* Image3 = nullptr;
+    QWidget* Image3 = nullptr;
     about::HyperlinkLabel* lblURL1 = nullptr;
     about::HyperlinkLabel* lblURL2 = nullptr;
     host::PreciseTimer* tmrTimer = nullptr;

@@ -1,8 +1,8 @@
 #include "host/qt/Cursors.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
+
+#include "host/qt/VectorPicture.h"
 
 // The resource lives in a static library: it has to be registered by hand, and from
 // outside any namespace.
@@ -19,23 +19,21 @@ constexpr int kHotSpotY = 3;
 
 } // namespace
 
-QPixmap HandPicture(int size) {
+QString HandResource() {
     static const bool registered = (RegisterHostResources(), true);
     (void)registered;
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    const int pixels = qRound(size * ratio);
-    QPixmap pixmap(pixels, pixels);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(kHandResource));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    return QString::fromLatin1(kHandResource);
+}
+
+QPixmap HandPicture(int size) {
+    return RenderSvg(HandResource(), QSize(size, size), qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
 QCursor HandCursor() {
-    return QCursor(HandPicture(32), kHotSpotX, kHotSpotY);
+    // Drawn once and shared by every link label and button. Never destroyed: a static
+    // cursor would go after the application object, which its pixmap must not outlive.
+    static const QCursor* const hand = new QCursor(HandPicture(32), kHotSpotX, kHotSpotY);
+    return *hand;
 }
 
 } // namespace host

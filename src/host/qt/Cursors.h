@@ -5,7 +5,10 @@
 
 namespace host {
 
-// The program's pointing-hand picture (":/host/cursors/hand.svg"), drawn at `size`
+// Where the pointing-hand picture lives among the resources (":/host/cursors/hand.svg").
+QString HandResource();
+
+// The program's pointing-hand picture, drawn at `size`
 // device-independent pixels for the screen's pixel ratio.
 QPixmap HandPicture(int size = 32);
 

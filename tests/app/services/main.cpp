@@ -4,6 +4,9 @@
 #include "host/qt/Fonts.h"
 
 int main(int argc, char** argv) {
+    // Headless unless told otherwise, also when the test list is read at build time.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     host::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

@@ -22,10 +22,15 @@ struct BoldCase {
     bool url2;
 };
 
-class MainHoverTest : public MainWindowFixture, public ::testing::WithParamInterface<std::vector<BoldCase>> {};
+struct HoverPath {
+    const char* name;
+    std::vector<BoldCase> steps;
+};
+
+class MainHoverTest : public MainWindowFixture, public ::testing::WithParamInterface<HoverPath> {};
 
 TEST_P(MainHoverTest, OnlyTheLinkUnderThePointerIsBold) {
-    for (const BoldCase& step : GetParam()) {
+    for (const BoldCase& step : GetParam().steps) {
         SCOPED_TRACE(step.surface);
         if (QString(step.surface) == "frmMain") {
             QTest::mouseMove(window.get(), QPoint(430, 220));  // bare window right of the Exit button
@@ -41,11 +46,13 @@ TEST_P(MainHoverTest, OnlyTheLinkUnderThePointerIsBold) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, MainHoverTest,
     ::testing::Values(
-        std::vector<BoldCase>{{"lblURL1", true, false}, {"lblURL2", false, true}, {"lblURL1", true, false}},
+        HoverPath{"FromLinkToLink", {{"lblURL1", true, false}, {"lblURL2", false, true}, {"lblURL1", true, false}}},
         // Buttons, frames and other labels do not turn a link plain.
-        std::vector<BoldCase>{{"lblURL2", false, true}, {"cmdAbout", false, true}, {"Frame1", false, true},
-                              {"lblVal1", false, true}},
-        std::vector<BoldCase>{{"lblURL1", true, false}, {"frmMain", false, false}, {"frmMain", false, false}},
-        std::vector<BoldCase>{{"lblURL2", false, true}, {"Image3", false, false}}));
+        HoverPath{"OverOtherControls",
+                  {{"lblURL2", false, true}, {"cmdAbout", false, true}, {"Frame1", false, true},
+                   {"lblVal1", false, true}}},
+        HoverPath{"OverTheBareWindow", {{"lblURL1", true, false}, {"frmMain", false, false}, {"frmMain", false, false}}},
+        HoverPath{"OverTheHand", {{"lblURL2", false, true}, {"Image3", false, false}}}),
+    [](const ::testing::TestParamInfo<HoverPath>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Writes "painted" to standard output once `window` has been painted for the first time,
+// then ends the process at once: the start-up benchmark times a process up to that line.
+void ReportFirstPaint(QWidget* window);

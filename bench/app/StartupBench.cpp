@@ -1,0 +1,155 @@
+// Start-up time (process start to the main window's first paint) and peak memory of the
+// program, measured side by side with a bare Qt Widgets window of the same size.
+//   startup_bench [--benchmark_...]     (offscreen unless TAVRENDALE_BENCH_DISPLAY=1)
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Sample {
+    double milliseconds;
+    long peakKilobytes;
+};
+
+std::string ProgramFolder() {
+    std::vector<char> path(4096);
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+    if (length <= 0)
+        return ".";
+    std::string self(path.data(), static_cast<std::size_t>(length));
+    return self.substr(0, self.rfind('/'));
+}
+
+// Starts `program`, waits for its "painted" line and its end.
+bool RunOnce(const std::string& program, Sample& sample) {
+    int out[2];
+    if (::pipe(out) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0)
+            environment.emplace_back(*entry);
+    const char* display = std::getenv("TAVRENDALE_BENCH_DISPLAY");
+    if (display == nullptr || std::strcmp(display, "1") != 0)
+        environment.emplace_back("QT_QPA_PLATFORM=offscreen");
+    std::vector<char*> envp;
+    for (std::string& entry : environment)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
+
+    const auto started = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        return false;
+    }
+    std::string seen;
+    char buffer[64];
+    bool painted = false;
+    while (!painted) {
+        const ssize_t got = ::read(out[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        seen.append(buffer, static_cast<std::size_t>(got));
+        painted = seen.find("painted\n") != std::string::npos;
+    }
+    const auto finished = std::chrono::steady_clock::now();
+    ::close(out[0]);
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    sample.milliseconds = std::chrono::duration<double, std::milli>(finished - started).count();
+    sample.peakKilobytes = usage.ru_maxrss;
+    return painted && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::map<std::string, std::vector<Sample>>& Samples() {
+    static std::map<std::string, std::vector<Sample>> samples;
+    return samples;
+}
+
+void Startup(benchmark::State& state, const std::string& name) {
+    const std::string program = ProgramFolder() + "/startup_" + name;
+    for (auto _ : state) {
+        Sample sample{};
+        if (!RunOnce(program, sample)) {
+            state.SkipWithError(("could not run " + program).c_str());
+            return;
+        }
+        state.SetIterationTime(sample.milliseconds / 1000.0);
+        Samples()[name].push_back(sample);
+    }
+    long peak = 0;
+    for (const Sample& sample : Samples()[name])
+        peak = std::max(peak, sample.peakKilobytes);
+    state.counters["peak_rss_kB"] = static_cast<double>(peak);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (const char* name : {"floor", "tavrendale"})
+        benchmark::RegisterBenchmark((std::string("Startup/") + name).c_str(), Startup, std::string(name))
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(30);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const auto& floor = Samples()["floor"];
+    const auto& program = Samples()["tavrendale"];
+    if (floor.empty() || program.empty())
+        return 0;
+    const auto medianTime = [](const std::vector<Sample>& samples) {
+        std::vector<double> times;
+        for (const Sample& sample : samples)
+            times.push_back(sample.milliseconds);
+        return Median(times);
+    };
+    const auto medianPeak = [](const std::vector<Sample>& samples) {
+        std::vector<double> peaks;
+        for (const Sample& sample : samples)
+            peaks.push_back(static_cast<double>(sample.peakKilobytes));
+        return Median(peaks);
+    };
+    const double floorTime = medianTime(floor), programTime = medianTime(program);
+    const double floorPeak = medianPeak(floor), programPeak = medianPeak(program);
+    std::printf("\nmedian start to first paint: floor %.1f ms, tavrendale %.1f ms, ratio %.2f (target <= 1.30)\n",
+                floorTime, programTime, programTime / floorTime);
+    std::printf("median peak memory:          floor %.0f kB, tavrendale %.0f kB, ratio %.2f (target <= 1.20)\n",
+                floorPeak, programPeak, programPeak / floorPeak);
+    return 0;
+}

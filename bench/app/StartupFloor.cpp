@@ -1,0 +1,16 @@
+// The floor of the start-up benchmark: the least a Qt Widgets program of the main
+// window's size does before its first paint.
+#include <QApplication>
+#include <QWidget>
+
+#include "FirstPaint.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle("Tavrendale");
+    window.setFixedSize(433, 242);
+    window.show();
+    ReportFirstPaint(&window);
+    return QApplication::exec();
+}
