@@ -229,6 +229,8 @@ Look Plain(const char* name) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Everything is drawn into images: no display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     host::InstallFontSubstitutes();
     // The classic colours, so the picture does not depend on the desktop theme.

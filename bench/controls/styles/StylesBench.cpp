@@ -108,6 +108,7 @@ BENCHMARK(BM_MainWindowRedraw);
 } // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     host::InstallFontSubstitutes();
     host::ScopedSystemColours classic(host::ClassicSystemColours());
