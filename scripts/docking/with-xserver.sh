@@ -38,6 +38,7 @@ if ! [ -s "$work/display" ]; then
   exit 77
 fi
 export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
+echo "virtual X server on display $DISPLAY" >&2
 
 if [ "${XSERVER_WM:-openbox}" != none ]; then
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
@@ -52,5 +53,7 @@ for _ in $( [ -n "$wm_pid" ] && seq 100); do
   fi
   sleep 0.1
 done
+# openbox announces itself before it has finished starting up.
+[ -n "$wm_pid" ] && sleep 0.5
 
 "$@"

@@ -19,10 +19,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Prints the id of the visible window with exactly this title, waiting up to 10 s for it.
+# Prints the id of the visible window with exactly this title, waiting up to 30 s for it.
 find_window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
     if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
       echo "$id"; return 0
@@ -59,9 +59,9 @@ drag() {
   xdotool "${args[@]}"
 }
 
-# Waits up to 3 s for window $1's frame to stand at left $2 (and top $3 when given).
+# Waits up to 5 s for window $1's frame to stand at left $2 (and top $3 when given).
 wait_left() {
-  for _ in $(seq 30); do
+  for _ in $(seq 50); do
     frame_of "$1"
     [ "$FL" -eq "$2" ] && { [ -z "${3:-}" ] || [ "$FT" -eq "$3" ]; } && return 0
     sleep 0.1

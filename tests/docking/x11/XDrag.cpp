@@ -7,7 +7,7 @@
 namespace docking::testing {
 
 bool WaitForFrame(QWidget* window) {
-    return WaitFor([window] { return window->geometry().top() > window->frameGeometry().top(); }, 3000);
+    return WaitFor([window] { return window->geometry().top() > window->frameGeometry().top(); }, 10000);
 }
 
 QString DragTitleBar(QWidget* window, QPoint delta) {
