@@ -2,6 +2,7 @@
 # Makes the screenshots of the README: the program runs on a virtual X server with a
 # window manager and is driven with xdotool, as a user would.
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)
+# TAVRENDALE_BINARY=path uses an already built program instead of building one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -10,10 +11,14 @@ mkdir -p "$out"
 
 scripts/deps.sh build run
 
-build=${TAVRENDALE_SHOT_BUILD:-$root/build-shots}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRENDALE_BUILD_TESTS=OFF \
-      -DTAVRENDALE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target tavrendale -j 2
+program=${TAVRENDALE_BINARY:-}
+if [ -z "$program" ]; then
+  build=$root/build-shots
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRENDALE_BUILD_TESTS=OFF \
+        -DTAVRENDALE_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$build" --target tavrendale -j 2
+  program=$build/src/app/tavrendale
+fi
 
 display=${TAVRENDALE_DISPLAY:-:78}
 logs=$(mktemp -d)
@@ -34,7 +39,7 @@ sleep 1
 # A plain grey desktop instead of black behind the windows.
 xsetroot -solid '#4a6c8c' 2>/dev/null || true
 
-"$build/src/app/tavrendale" >"$logs/app.log" 2>&1 &
+"$program" >"$logs/app.log" 2>&1 &
 pids+=($!)
 
 window_of() { # title
@@ -50,10 +55,12 @@ window_of() { # title
 # Captures a window with its frame: the client area widened by the frame extents.
 shoot() { # window file
   local id=$1 file=$2 x y w h l r t b
-  eval "$(xdotool getwindowgeometry --shell "$id" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/\1=/p')"
+  x=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
+  w=$(xwininfo -id "$id" | sed -n 's/.*Width: *//p')
+  h=$(xwininfo -id "$id" | sed -n 's/.*Height: *//p')
   read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  x=$((X - l)); y=$((Y - t)); w=$((WIDTH + l + r)); h=$((HEIGHT + t + b))
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$file"
+  import -window root -crop "$((w + l + r))x$((h + t + b))+$((x - l))+$((y - t))" +repage "$file"
   echo "wrote $file"
 }
 

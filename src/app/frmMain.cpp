@@ -163,10 +163,9 @@ void frmMain::BuildLayout() {
     chkShowTimer->setChecked(true);
     auto* narrowGap = new NarrowCheckBoxGap;
     narrowGap->setParent(this);
-    for (QCheckBox* box : {chkStatistic, chkShowTimer}) {
+    // The boxes paint no background: the frame's white shows through.
+    for (QCheckBox* box : {chkStatistic, chkShowTimer})
         box->setStyle(narrowGap);
-        SetWhite(box);
-    }
     txtTime = new QLineEdit(QStringLiteral("1"), Frame1);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     txtTime->setGeometry(TwipRect(2040, 240, 375, 285));
