@@ -104,6 +104,8 @@ TEST_F(QtDockingTest, NullWindowIsIgnored) {
 } // namespace docking
 
 int main(int argc, char** argv) {
+    // Listing the tests at build time happens without the test's environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
