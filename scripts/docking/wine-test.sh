@@ -36,19 +36,24 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 rm -rf "$WINEPREFIX"
 
 run() {
-  set -e
-  echo "$(date +%T) prefix"; "$wine" wineboot --init >/dev/null 2>&1; echo "$(date +%T) booted"
-  "$wineserver" -w
+  echo "$(date +%T) creating the Wine prefix"
+  if ! "$wine" wineboot --init >"$WINEPREFIX.boot.log" 2>&1 || ! "$wineserver" -w; then
+    echo "SKIPPED: Wine could not create a prefix:"; tail -5 "$WINEPREFIX.boot.log"
+    return 77
+  fi
   # The full move loop (enter, moving, exit) runs only in Wine's own virtual desktop.
   printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
     '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' \
     >"$WINEPREFIX/desktop.reg"
-  "$wine" regedit /S "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
-  "$wineserver" -w
-  set +e
-  echo "$(date +%T) run"; timeout 120 "$wine" "$exe"
+  if ! "$wine" regedit /S "$WINEPREFIX/desktop.reg" >/dev/null 2>&1 || ! "$wineserver" -w; then
+    echo "SKIPPED: Wine could not set up its virtual desktop"
+    return 77
+  fi
+  echo "$(date +%T) running the test program"
+  timeout 120 "$wine" "$exe"
   local rc=$?
-  "$wineserver" -k 2>/dev/null; echo "$(date +%T) done"
+  "$wineserver" -k 2>/dev/null
+  echo "$(date +%T) done"
   return $rc
 }
 
@@ -56,5 +61,5 @@ export -f run
 export wine wineserver exe
 XSERVER_WM=none "$here/with-xserver.sh" bash -c run
 rc=$?
-rm -rf "$WINEPREFIX"
+rm -rf "$WINEPREFIX" "$WINEPREFIX.boot.log"
 exit $rc
