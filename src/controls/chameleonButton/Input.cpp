@@ -132,6 +132,7 @@ void chameleonButton::HandleClick() {
     Draw(kStateNormal, true);
     surface_->RefreshSurface();
     emit Click();
+    emit clicked(s_.value);
 }
 
 void chameleonButton::HandleDoubleClick() {
@@ -213,6 +214,7 @@ void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
     Draw(kStateNormal, false);
     surface_->RefreshSurface();
     emit Click();
+    emit clicked(s_.value);
 }
 
 void chameleonButton::keyPressEvent(QKeyEvent* event) {
@@ -278,7 +280,7 @@ void chameleonButton::changeEvent(QEvent* event) {
         break;
     default: break;
     }
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }
 
 // Size and life cycle ---------------------------------------------------------------

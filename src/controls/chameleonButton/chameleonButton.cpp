@@ -54,7 +54,7 @@ std::shared_ptr<host::Picture> HandIcon() {
 } // namespace
 
 chameleonButton::chameleonButton(QWidget* parent)
-    : QWidget(parent), surface_(std::make_unique<ButtonSurfaceImpl>(*this)), painter_(s_, *surface_) {
+    : QAbstractButton(parent), surface_(std::make_unique<ButtonSurfaceImpl>(*this)), painter_(s_, *surface_) {
     InstallButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);

@@ -12,7 +12,7 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
-#include <QWidget>
+#include <QAbstractButton>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -60,7 +60,9 @@ enum PointerCode : std::int16_t {
     kPointerCustom = 99,
 };
 
-class chameleonButton : public QWidget {
+// A push button for the windows that hold it: Click is also emitted as clicked(), and the
+// widget's enabled state and the Enabled property follow each other.
+class chameleonButton : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -184,6 +186,8 @@ signals:
     void Error(const QString& message);
 
 protected:
+    // Everything shown comes from the surface image.
+    void paintEvent(QPaintEvent*) override {}
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
