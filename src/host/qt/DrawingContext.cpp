@@ -218,15 +218,30 @@ void DrawingContext::LineTo(int x, int y, Colour colour) {
     const std::int64_t dx = static_cast<std::int64_t>(x) - x1;
     const std::int64_t dy = static_cast<std::int64_t>(y) - y1;
     const std::uint32_t argb = ToArgb(colour);
+    // Steps along the major axis are limited to the image, so far-away end points cost
+    // nothing; the minor coordinate is still computed from the whole line.
+    auto steps = [](std::int64_t start, int step, std::int64_t n, std::int64_t size, std::int64_t& from,
+                    std::int64_t& to) {
+        if (step > 0) {
+            from = std::max<std::int64_t>(0, -start);
+            to = std::min<std::int64_t>(n, size - start);
+        } else {
+            from = std::max<std::int64_t>(0, start - size + 1);
+            to = std::min<std::int64_t>(n, start + 1);
+        }
+    };
+    std::int64_t from = 0, to = 0;
     if (std::llabs(dx) >= std::llabs(dy)) {
         const std::int64_t n = std::llabs(dx);
         const int step = dx > 0 ? 1 : -1;
-        for (std::int64_t i = 0; i < n; ++i)
+        steps(x1, step, n, image_->width(), from, to);
+        for (std::int64_t i = from; i < to; ++i)
             Plot(static_cast<int>(x1 + i * step), static_cast<int>(y1 + RoundTieDown(i * dy, n)), argb);
     } else {
         const std::int64_t n = std::llabs(dy);
         const int step = dy > 0 ? 1 : -1;
-        for (std::int64_t i = 0; i < n; ++i)
+        steps(y1, step, n, image_->height(), from, to);
+        for (std::int64_t i = from; i < to; ++i)
             Plot(static_cast<int>(x1 + RoundTieDown(i * dx, n)), static_cast<int>(y1 + i * step), argb);
     }
 }

@@ -9,18 +9,22 @@ namespace host {
 bool EllipseRowSpan(const Rect& box, int y, int& left, int& right) {
     // Doubled coordinates relative to the box centre make pixel centres integers:
     // dx2 = 2x + 1 - (left + right), dy2 = 2y + 1 - (top + bottom). A pixel is inside when
-    // (dx2 / w)^2 + (dy2 / h)^2 < 1, i.e. dx2^2 * h^2 < w^2 * (h^2 - dy2^2).
-    const std::int64_t w = box.width();
-    const std::int64_t h = box.height();
+    // (dx2 / w)^2 + (dy2 / h)^2 < 1, i.e. dx2^2 * h^2 < w^2 * (h^2 - dy2^2). The products
+    // need more than 64 bits for boxes beyond 2^15 pixels.
+    __extension__ typedef __int128 Wide;
+    const std::int64_t w = static_cast<std::int64_t>(box.right) - box.left;
+    const std::int64_t h = static_cast<std::int64_t>(box.bottom) - box.top;
     if (w <= 0 || h <= 0 || y < box.top || y >= box.bottom) return false;
     const std::int64_t dy2 = 2 * static_cast<std::int64_t>(y) + 1 - (static_cast<std::int64_t>(box.top) + box.bottom);
     const std::int64_t rest = h * h - dy2 * dy2;
     if (rest <= 0) return false;
-    const std::int64_t limit = w * w * rest;
-    auto inside = [&](std::int64_t d) { return d * d * h * h < limit; };
+    const Wide limit = static_cast<Wide>(w) * w * rest;
+    const Wide hh = static_cast<Wide>(h) * h;
+    auto inside = [&](std::int64_t d) { return static_cast<Wide>(d) * d * hh < limit; };
     // dx2 has the parity of w + 1; find the largest such d that is inside.
     const std::int64_t parity = (w + 1) % 2;
-    std::int64_t d = static_cast<std::int64_t>(std::sqrt(static_cast<double>(limit) / static_cast<double>(h * h)));
+    std::int64_t d = static_cast<std::int64_t>(
+        static_cast<double>(w) * std::sqrt(static_cast<double>(rest)) / static_cast<double>(h));
     d += 2;
     if (d % 2 != parity) --d;
     while (d >= 0 && !inside(d)) d -= 2;

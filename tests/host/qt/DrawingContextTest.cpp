@@ -109,6 +109,11 @@ TEST(LineTo, ALineAndItsReverseShareEveryPixelButTheirEnds) {
 
 TEST(LineTo, ClipsPixelsOutsideTheImage) {
     EXPECT_EQ(Line(-2, 1, 2, 1, 4), (Pixels{{0, 1}, {1, 1}}));
+    EXPECT_EQ(Line(5, 3, -3, 3, 4), (Pixels{{3, 3}, {2, 3}, {1, 3}, {0, 3}}));
+    EXPECT_EQ(Line(1, 6, 1, -1, 4), (Pixels{{1, 3}, {1, 2}, {1, 1}, {1, 0}}));
+    // A far end point still sets the slope of the part that shows.
+    const Pixels far = Line(0, 0, 2000000000, 1000000000, 4);
+    EXPECT_EQ(far, (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
 }
 
 TEST(SetPixel, PaintsOnePixelAndIgnoresPointsOutside) {

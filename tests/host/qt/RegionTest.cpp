@@ -61,6 +61,18 @@ TEST(Region, TheInscribedEllipseIsSymmetricAndLeavesTheCornersOut) {
     EXPECT_NEAR(static_cast<double>(big.Area()), 3.14159265 / 4 * 200 * 100, 200);
 }
 
+TEST(Region, EllipseRowsStayExactForBoxesFarBeyondAnyScreen) {
+    const Rect box{0, 0, 2000000000, 1000000000};
+    int left = -1, right = -1;
+    ASSERT_TRUE(host::EllipseRowSpan(box, 500000000, left, right));
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(right, 2000000000);
+    ASSERT_TRUE(host::EllipseRowSpan(box, 0, left, right));
+    EXPECT_GT(left, 0);
+    EXPECT_EQ(left + right, 2000000000) << "symmetric about the centre";
+    EXPECT_FALSE(host::EllipseRowSpan(box, 1000000000, left, right));
+}
+
 TEST(Region, ConvertsToTheSameQtRegion) {
     Region r = Region::Ellipse({0, 0, 30, 12});
     r.Subtract(Region::Rectangle({10, 0, 12, 12}));
