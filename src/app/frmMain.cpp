@@ -138,10 +138,10 @@ void frmMain::BuildLayout() {
     // Siblings made later lie in front of those made earlier.
     const QFont operandFont = host::LayoutFont(QStringLiteral("Cambria"), 72, true);
     lblVal1 = MakeLabel(this, "lblVal1", QStringLiteral("0"), TwipRect(120, 120, 1215, 1815), Qt::AlignHCenter);
-    auto* plus = MakeLabel(this, "Label1", QStringLiteral("+"), TwipRect(1320, 120, 1215, 1815), Qt::AlignHCenter);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("+"), TwipRect(1320, 120, 1215, 1815), Qt::AlignHCenter);
     lblVal2 = MakeLabel(this, "lblVal2", QStringLiteral("0"), TwipRect(2520, 120, 1215, 1815), Qt::AlignHCenter);
-    auto* equals = MakeLabel(this, "Label2", QStringLiteral("="), TwipRect(3720, 120, 1215, 1815), Qt::AlignHCenter);
-    for (QLabel* label : {lblVal1, plus, lblVal2, equals})
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("="), TwipRect(3720, 120, 1215, 1815), Qt::AlignHCenter);
+    for (QLabel* label : {lblVal1, Label1, lblVal2, Label2})
         label->setFont(operandFont);
 
     txtResult = new QLineEdit(QStringLiteral("0"), this);
@@ -445,9 +445,22 @@ void frmMain::ResultsReady(const test::ResultSummary& summary) {
         Frame2->setGeometry(TwipRect(120, 120, 6255, 2895));
         Frame2->show();
         Frame2->raise();
+        CoverUpperPart(true);
     }
 }
 
-void frmMain::PanelHidden() { Frame2->hide(); }
+void frmMain::PanelHidden() {
+    Frame2->hide();
+    CoverUpperPart(false);
+}
+
+void frmMain::CoverUpperPart(bool covered) {
+    // What the panel covers must be out of reach of the keyboard too: no Tab into it, no
+    // access key ticking "Log test" behind the results.
+    const std::initializer_list<QWidget*> coveredControls = {lblVal1, Label1, lblVal2, Label2,
+                                                             txtResult, Frame1, Frame3};
+    for (QWidget* control : coveredControls)
+        control->setVisible(!covered);
+}
 
 } // namespace app

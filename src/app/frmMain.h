@@ -76,6 +76,7 @@ private:
     void lblURL1_MouseMove();
     void lblURL2_MouseMove();
     void ResetLinks();
+    void CoverUpperPart(bool covered);
 
     // The engine's notifications.
     void DurationRefused(const std::string& message) override;
@@ -93,6 +94,8 @@ private:
     test::TestEngine engine_;
 
     QLabel* lblVal1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
     QLabel* lblVal2 = nullptr;
     QLineEdit* txtResult = nullptr;
     QGroupBox* Frame1 = nullptr;

@@ -1,6 +1,10 @@
 // The window services: scripted message boxes, the precise timer, web addresses, the
 // pointing hand and mouse moves over a control's own surface.
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,6 +43,39 @@ TEST(ScriptedMessageBoxes, AnOkBoxAnswersOkWhateverIsScripted) {
     host::ScriptedMessageBoxes boxes;
     boxes.Answer(MessageAnswer::No);
     EXPECT_EQ(boxes.Show(nullptr, {"w", "t", host::MessageIcon::Warning, MessageButtons::Ok}), MessageAnswer::Ok);
+}
+
+// Answers the real box that opens next, after checking what it shows.
+void AnswerNextBox(const host::MessageRequest& expected, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                   QMessageBox::StandardButton answer, bool& seen) {
+    QTimer::singleShot(0, [=, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = true;
+        EXPECT_EQ(box->text(), expected.text);
+        EXPECT_EQ(box->windowTitle(), expected.title);
+        EXPECT_EQ(box->icon(), icon);
+        EXPECT_EQ(box->standardButtons(), buttons);
+        box->button(answer)->click();
+    });
+}
+
+TEST(QtMessageBoxes, ShowTextTitleIconAndButtonsAndReturnTheChoice) {
+    host::QtMessageBoxes boxes;
+    const host::MessageRequest question{"Are you sure?", "Tavrendale", host::MessageIcon::Question,
+                                        MessageButtons::YesNo};
+    for (const auto& [button, answer] : {std::pair{QMessageBox::No, MessageAnswer::No},
+                                         std::pair{QMessageBox::Yes, MessageAnswer::Yes}}) {
+        bool seen = false;
+        AnswerNextBox(question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, button, seen);
+        EXPECT_EQ(boxes.Show(nullptr, question), answer);
+        EXPECT_TRUE(seen);
+    }
+    const host::MessageRequest warning{"Invalid", "Tavrendale", host::MessageIcon::Warning, MessageButtons::Ok};
+    bool seen = false;
+    AnswerNextBox(warning, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, seen);
+    EXPECT_EQ(boxes.Show(nullptr, warning), MessageAnswer::Ok);
+    EXPECT_TRUE(seen);
 }
 
 TEST(PreciseTimer, TicksOnlyWhileEnabled) {

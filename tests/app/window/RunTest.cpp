@@ -210,8 +210,19 @@ TEST_F(RunTest, BackHidesThePanelAndUncoversTheControls) {
     const QRect panel = Get("Frame2")->geometry();
     for (const char* name : {"lblVal1", "txtResult", "Frame1", "Frame3"})
         EXPECT_TRUE(panel.contains(Get(name)->geometry())) << name;
+    // Covered means out of the keyboard's reach as well.
+    for (const char* name : {"lblVal1", "Label1", "lblVal2", "Label2", "txtResult", "Frame1", "Frame3"})
+        EXPECT_FALSE(Get(name)->isVisible()) << name;
+    // An access key presses a check box for a moment before it ticks.
+    QTest::keyClick(window->windowHandle(), Qt::Key_L, Qt::AltModifier);
+    QTest::qWait(250);
+    EXPECT_TRUE(Get<QCheckBox>("chkStatistic")->isChecked());
     Click("cmdBack");
     EXPECT_FALSE(Get("Frame2")->isVisible());
+    for (const char* name : {"lblVal1", "Label1", "lblVal2", "Label2", "txtResult", "Frame1", "Frame3"})
+        EXPECT_TRUE(Get(name)->isVisible()) << name;
+    QTest::keyClick(window->windowHandle(), Qt::Key_L, Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(!Get<QCheckBox>("chkStatistic")->isChecked(), 2000);
     EXPECT_EQ(Text("lblDuration"), "Duration: 0:00");
 }
 
