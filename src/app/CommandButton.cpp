@@ -1,19 +1,65 @@
 #include "app/CommandButton.h"
 
-#include <QPushButton>
-
+#include "controls/chameleonButton/WindowDescription.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "host/qt/Fonts.h"
+
+#include <QtGlobal>
+
+// The window descriptions are resources of object libraries; registering them by hand
+// keeps them whichever way the program is linked.
+static void RegisterWindowDescriptions() {
+    Q_INIT_RESOURCE(app_forms);
+    Q_INIT_RESOURCE(about_forms);
+}
 
 namespace app {
 
+namespace {
+
+const std::vector<chameleon::WindowDescription>& Descriptions() {
+    static const std::vector<chameleon::WindowDescription> descriptions = [] {
+        RegisterWindowDescriptions();
+        std::vector<chameleon::WindowDescription> loaded;
+        for (const char* path : {":/forms/frmMain.twd", ":/forms/frmAbout.twd"}) {
+            QString error;
+            auto description = chameleon::WindowDescription::FromResource(QString::fromLatin1(path), &error);
+            if (!description) qFatal("window description %s: %s", path, qPrintable(error));
+            loaded.push_back(std::move(*description));
+        }
+        return loaded;
+    }();
+    return descriptions;
+}
+
+} // namespace
+
 QAbstractButton* MakeCommandButton(QWidget* parent, const char* name, const QString& caption,
                                    const CommandButtonFont& font, const QRect& geometry) {
-    auto* button = new QPushButton(host::DisplayText(font.family, caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(host::LayoutFont(font.family, font.points, font.bold));
-    // No button is a window's default: Enter has no window-wide meaning.
-    button->setAutoDefault(false);
-    button->setDefault(false);
+    const QString objectName = QLatin1String(name);
+    chameleon::chameleonButton* button = nullptr;
+    for (const chameleon::WindowDescription& description : Descriptions()) {
+        if (!description.Find(objectName)) continue;
+        QString error;
+        button = description.CreateButton(parent, objectName, &error);
+        // The descriptions are built with the program: a broken one is a build fault.
+        if (!button) qFatal("%s", qPrintable(error));
+        break;
+    }
+    if (!button) {
+        // A button no window description stores: placed fresh, as a designer would.
+        button = new chameleon::chameleonButton(parent);
+        button->setObjectName(objectName);
+        chameleon::Ambient ambient;
+        ambient.displayName = objectName;
+        button->SetAmbient(ambient);
+        button->InitNew();
+        QFont captionFont(font.family);
+        captionFont.setPointSizeF(font.points);
+        captionFont.setBold(font.bold);
+        button->SetFont(captionFont);
+        button->SetCaption(caption);
+    }
     button->setGeometry(geometry);
     return button;
 }

@@ -24,7 +24,8 @@ public:
     explicit ButtonAccessible(chameleonButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return CaptionWithoutMarkers(button()->Caption());
+        // The caption as shown: picture-font letters are read as their symbols.
+        if (t == QAccessible::Name) return CaptionWithoutMarkers(button()->text());
         if (t == QAccessible::Accelerator && !button()->AccessKey().isEmpty())
             return QStringLiteral("Alt+") + button()->AccessKey().toUpper();
         return QAccessibleWidget::text(t);

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QShortcut>
 #include "host/qt/DrawingContext.h"
 #include "host/qt/Region.h"
 
@@ -249,6 +248,14 @@ void chameleonButton::focusOutEvent(QFocusEvent*) {
     Draw(s_.lastState, true);
 }
 
+bool chameleonButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        HandleAccessKey();
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
 void chameleonButton::HandleAccessKey() {
     // A disabled control is not told about its access key.
     if (!isEnabled()) return;
@@ -267,9 +274,10 @@ void chameleonButton::AmbientPropertyChanged(const QString&) {
 void chameleonButton::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::PaletteChange:
-    case QEvent::FontChange:
-        // Only the container changes these: the button keeps its own font elsewhere.
         AmbientPropertyChanged(QString());
+        break;
+    case QEvent::FontChange:
+        if (!applyingFont_) AmbientPropertyChanged(QString());
         break;
     case QEvent::EnabledChange:
         if (!syncingEnabled_) {
@@ -301,7 +309,7 @@ void chameleonButton::HandleResize() {
         face = {4, 4, width - 4, height - 4};
     }
     s_.faceRect = face;
-    painter_.LayoutCaption();
+    LayoutCaption();
     // The widget keeps the region from now on; the previous one is simply replaced.
     s_.buttonRegion = painter_.BuildRegion();
     if (s_.buttonRegion)

@@ -3,7 +3,6 @@
 #include "controls/chameleonButton/chameleonButton.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QPalette>
 
 namespace chameleon {
@@ -14,26 +13,12 @@ host::Colour FromQColor(const QColor& colour) { return host::Rgb(colour.red(), c
 
 } // namespace
 
-SurfaceView::SurfaceView(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
-    // Pointer and keyboard input belong to the button itself.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void SurfaceView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
-
 ButtonSurfaceImpl::ButtonSurfaceImpl(chameleonButton& owner)
-    : owner_(owner), image_(1, 1, QImage::Format_RGB32), context_(image_),
-      view_(new SurfaceView(image_, &owner)) {
+    : owner_(owner), image_(1, 1, QImage::Format_RGB32), context_(image_) {
     image_.fill(Qt::black);
 }
 
 void ButtonSurfaceImpl::Resize(int width, int height) {
-    view_->setGeometry(0, 0, width, height);
     if (image_.width() == width && image_.height() == height) return;
     // A zero-sized image cannot be drawn on; the painter draws nothing at height 0 anyway.
     image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -44,7 +29,7 @@ void ButtonSurfaceImpl::Clear() { image_.fill(QColor::fromRgb(host::ToArgb(Paren
 
 void ButtonSurfaceImpl::RefreshSurface() {
     ++refreshCount_;
-    view_->update();
+    owner_.update();
 }
 
 void ButtonSurfaceImpl::SetFontBoldProperty(bool bold) { owner_.SetFontBold(bold); }

@@ -11,21 +11,9 @@ namespace chameleon {
 
 class chameleonButton;
 
-// Shows the surface image. It paints nothing of its own: whenever the window system asks,
-// it puts back what the button drew last.
-class SurfaceView : public QWidget {
-public:
-    SurfaceView(const QImage& image, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    const QImage& image_;
-};
-
-// The button's surface: a persistent image that every drawing goes into, the font the
-// caption is drawn with, and the parent-window services the painter needs.
+// The button's surface: a persistent image that every drawing goes into (the button's
+// widget shows it again whenever the window system asks), the font the caption is drawn
+// with, and the parent-window services the painter needs.
 class ButtonSurfaceImpl final : public ButtonSurface {
 public:
     explicit ButtonSurfaceImpl(chameleonButton& owner);
@@ -48,7 +36,6 @@ public:
     void Resize(int width, int height);
     void SetFont(const QFont& font) { font_ = font; }
     const QImage& Image() const { return image_; }
-    SurfaceView& View() { return *view_; }
     int RefreshCount() const { return refreshCount_; }
 
 private:
@@ -56,7 +43,6 @@ private:
     QImage image_;
     host::DrawingContext context_;
     QFont font_;
-    SurfaceView* view_;
     int refreshCount_ = 0;
 };
 

@@ -6,7 +6,7 @@
 #include "host/qt/Picture.h"
 #include "host/qt/SystemColors.h"
 
-#include <QShortcut>
+#include <QPainter>
 #include <cmath>
 #include <limits>
 
@@ -71,9 +71,43 @@ int chameleonButton::SurfaceRefreshCount() const { return surface_->RefreshCount
 
 const QImage& chameleonButton::SurfaceImage() const { return surface_->Image(); }
 
+void chameleonButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_->Image());
+}
+
 void chameleonButton::Notify(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
 
-void chameleonButton::Draw(std::uint8_t state, bool forced) { painter_.DrawButton(state, forced); }
+namespace {
+
+// While the painter works, the caption is the text the surface font shows: the host puts
+// a Unicode font in place of the picture font, and the picture font's letters become the
+// symbols they stand for there. Other fonts show the caption as it is.
+class ShownCaption {
+public:
+    ShownCaption(ButtonState& state, const QString& family) : state_(state), stored_(state.caption) {
+        state_.caption = host::DisplayText(family, stored_);
+    }
+    ~ShownCaption() { state_.caption = stored_; }
+    ShownCaption(const ShownCaption&) = delete;
+    ShownCaption& operator=(const ShownCaption&) = delete;
+
+private:
+    ButtonState& state_;
+    QString stored_;
+};
+
+} // namespace
+
+void chameleonButton::Draw(std::uint8_t state, bool forced) {
+    ShownCaption shown(s_, FontName());
+    painter_.DrawButton(state, forced);
+}
+
+void chameleonButton::LayoutCaption() {
+    ShownCaption shown(s_, FontName());
+    painter_.LayoutCaption();
+}
 
 QFont chameleonButton::ContainerFont() const {
     if (ambient_.font) return *ambient_.font;
@@ -102,7 +136,7 @@ void chameleonButton::InitNew() {
     s_.backColor = s_.backOver = s_.faceColor;
     s_.foreColor = s_.foreOver = s_.textColor;
     s_.maskColor = kLightGrey;
-    painter_.LayoutCaption();
+    LayoutCaption();
 }
 
 // Properties ------------------------------------------------------------------------
@@ -159,7 +193,7 @@ void chameleonButton::SetButtonType(std::int32_t type) {
 void chameleonButton::SetCaption(const QString& caption) {
     s_.caption = caption;
     SetAccessKey();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
     Notify("TX");
 }
@@ -184,7 +218,7 @@ QFont chameleonButton::Font() const {
 void chameleonButton::SetFont(const QFont& font) {
     font_ = FontRecordOf(font);
     ApplyFont();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
     Notify("FONT");
 }
@@ -194,7 +228,7 @@ bool chameleonButton::FontBold() const { return font_.weight >= kWeightBold; }
 void chameleonButton::SetFontBold(bool bold) {
     font_.weight = bold ? kWeightBold : kWeightNormal;
     ApplyFont();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
 }
 
@@ -203,7 +237,7 @@ bool chameleonButton::FontItalic() const { return font_.italic; }
 void chameleonButton::SetFontItalic(bool italic) {
     font_.italic = italic;
     ApplyFont();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
 }
 
@@ -212,7 +246,7 @@ bool chameleonButton::FontUnderline() const { return font_.underline; }
 void chameleonButton::SetFontUnderline(bool underline) {
     font_.underline = underline;
     ApplyFont();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
 }
 
@@ -225,7 +259,7 @@ void chameleonButton::SetFontSize(std::int16_t points) {
     // A font has a positive size; the platform refuses anything else.
     font_.size = static_cast<std::uint32_t>(std::max<int>(points, 1)) * 10000u;
     ApplyFont();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
 }
 
@@ -234,7 +268,7 @@ QString chameleonButton::FontName() const { return QString::fromStdString(font_.
 void chameleonButton::SetFontName(const QString& name) {
     font_.name = name.toStdString();
     ApplyFont();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(kStateNormal, true);
 }
 
@@ -293,7 +327,7 @@ void chameleonButton::SetSoftBevel(bool soft) {
 void chameleonButton::SetPictureNormal(std::shared_ptr<host::Picture> picture) {
     s_.pictureNormal = std::move(picture);
     painter_.PreparePicture();
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(s_.lastState, true);
     Notify("PICN");
 }
@@ -308,7 +342,7 @@ void chameleonButton::SetPictureOver(std::shared_ptr<host::Picture> picture) {
 void chameleonButton::SetPicturePosition(std::int32_t position) {
     s_.picturePosition = position;
     Notify("PICPOS");
-    painter_.LayoutCaption();
+    LayoutCaption();
     Draw(s_.lastState, true);
 }
 
@@ -347,7 +381,7 @@ void chameleonButton::DisableRefresh() { s_.redrawEnabled = false; }
 void chameleonButton::Refresh() {
     if (s_.buttonType == kStyleTransparent) painter_.CaptureBackground();
     painter_.DeriveColors();
-    painter_.LayoutCaption();
+    LayoutCaption();
     s_.redrawEnabled = true;
     Draw(s_.lastState, true);
 }
@@ -360,6 +394,24 @@ void chameleonButton::ApplyFont() {
     font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(font_.weight, 1, 1000)));
     font.setStrikeOut(font_.strikeout);
     surface_->SetFont(font);
+    // The widget's own font and text say what the button shows, for the windows and for
+    // accessibility; a font set here is no ambient change.
+    applyingFont_ = true;
+    QWidget::setFont(font);
+    applyingFont_ = false;
+    ApplyText();
+}
+
+void chameleonButton::ApplyText() {
+    // Setting the widget's text grabs its own mnemonic: the key derived from the caption
+    // replaces it. Two controls sharing a key take turns, as access keys do.
+    QAbstractButton::setText(host::DisplayText(FontName(), s_.caption));
+    if (accessKey_.isEmpty()) {
+        setShortcut(QKeySequence());
+        return;
+    }
+    const auto key = static_cast<Qt::Key>(accessKey_.toUpper().at(0).unicode());
+    setShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, key)));
 }
 
 void chameleonButton::ApplyPointer() {
@@ -399,16 +451,7 @@ void chameleonButton::SetSurfaceEnabled(bool enabled) {
 
 void chameleonButton::SetAccessKey() {
     accessKey_ = AccessKeyOf(s_.caption);
-    delete accessShortcut_;
-    accessShortcut_ = nullptr;
-    if (accessKey_.isEmpty()) return;
-    const QKeySequence sequence(QStringLiteral("Alt+") + accessKey_.toUpper());
-    if (sequence.isEmpty()) return;
-    accessShortcut_ = new QShortcut(sequence, this);
-    accessShortcut_->setContext(Qt::WindowShortcut);
-    // Two controls sharing a key take turns, as access keys do.
-    connect(accessShortcut_, &QShortcut::activated, this, &chameleonButton::HandleAccessKey);
-    connect(accessShortcut_, &QShortcut::activatedAmbiguously, this, &chameleonButton::HandleAccessKey);
+    ApplyText();
 }
 
 QString chameleonButton::AccessKeyOf(const QString& caption) {
@@ -528,7 +571,7 @@ bool chameleonButton::ReadProperties(const host::PropertyBag& bag, host::StoreEr
 
     SetSurfaceEnabled(s_.enabled);
     painter_.PreparePicture();
-    painter_.LayoutCaption();
+    LayoutCaption();
     SetAccessKey();
     return true;
 }

@@ -18,8 +18,6 @@
 #include <optional>
 #include <span>
 
-class QShortcut;
-
 namespace host {
 class Picture;
 }
@@ -186,8 +184,10 @@ signals:
     void Error(const QString& message);
 
 protected:
-    // Everything shown comes from the surface image.
-    void paintEvent(QPaintEvent*) override {}
+    // The access key arrives as the widget's shortcut.
+    bool event(QEvent* event) override;
+    // Puts back the surface image; drawing happens only when a property or input asks.
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -208,6 +208,8 @@ private:
 
     void Notify(const char* key);
     void Draw(std::uint8_t state, bool forced);
+    void LayoutCaption();
+    void ApplyText();
     bool DesignMode() const { return !ambient_.userMode; }
     QFont ContainerFont() const;
 
@@ -242,10 +244,10 @@ private:
     std::int16_t pointerCode_ = kPointerDefault;
     std::shared_ptr<host::Picture> pointerIcon_;
     QString accessKey_;
-    QShortcut* accessShortcut_ = nullptr;
     bool trackingPointer_ = false;
     bool afterDoubleClick_ = false;
     bool syncingEnabled_ = false;
+    bool applyingFont_ = false;
     bool terminated_ = false;
 };
 
