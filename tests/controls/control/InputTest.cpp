@@ -59,6 +59,12 @@ struct EventLog {
 };
 
 void Move(const ShownButton& b, QPoint at) { QTest::mouseMove(&b.Window(), at); }
+// The pointer comes in from outside the button (a move to where the pointer already is
+// would be no move at all).
+void Hover(const ShownButton& b) {
+    Move(b, b.Outside());
+    Move(b, b.Inside());
+}
 void Press(const ShownButton& b, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mousePress(&b.Window(), button, {}, at);
 }
@@ -69,8 +75,7 @@ void Release(const ShownButton& b, QPoint at, Qt::MouseButton button = Qt::LeftB
 TEST(PointerTracking, InThenOutRaisesOneOverAndOneOut) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Outside());
-    Move(b, b.Inside());
+    Hover(b);
     EXPECT_TRUE(b->State().isOver);
     EXPECT_TRUE(b->TrackingPointer());
     Move(b, b.Inside() + QPoint(2, 1));
@@ -83,8 +88,7 @@ TEST(PointerTracking, InThenOutRaisesOneOverAndOneOut) {
 TEST(PointerTracking, PressMoveReleaseMoveRaisesOverTwiceWithoutOut) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Outside());
-    Move(b, b.Inside());
+    Hover(b);
     Press(b, b.Inside());
     Move(b, b.Inside() + QPoint(3, 0));
     EXPECT_FALSE(b->State().isOver); // the move with the button held leaves it false
@@ -97,7 +101,7 @@ TEST(PointerTracking, PressMoveReleaseMoveRaisesOverTwiceWithoutOut) {
 
 TEST(PointerTracking, DraggedOffTheButtonSpringsUpAndGoesDownAgainWhenBack) {
     ShownButton b;
-    Move(b, b.Inside());
+    Hover(b);
     Press(b, b.Inside());
     EXPECT_EQ(b->State().lastState, 2);
     Move(b, b.Outside());
@@ -111,7 +115,7 @@ TEST(PointerTracking, DraggedOffTheButtonSpringsUpAndGoesDownAgainWhenBack) {
 TEST(PointerTracking, ReleasedOffTheButtonGivesNoClick) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Inside());
+    Hover(b);
     Press(b, b.Inside());
     Move(b, b.Outside());
     Release(b, b.Outside());
@@ -120,7 +124,7 @@ TEST(PointerTracking, ReleasedOffTheButtonGivesNoClick) {
 
 TEST(PointerTracking, IdleHoverDoesNotWakeTheProgram) {
     ShownButton b;
-    Move(b, b.Inside());
+    Hover(b);
     ASSERT_TRUE(b->TrackingPointer());
     // Nothing of the button runs a timer while the pointer rests over it.
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
@@ -146,15 +150,35 @@ TEST(PointerTracking, IdleHoverDoesNotWakeTheProgram) {
 TEST(MouseButtons, PrimaryClickRaisesDownUpClick) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Inside());
+    Hover(b);
     QTest::mouseClick(&b.Window(), Qt::LeftButton, {}, b.Inside());
     EXPECT_EQ(log.Without("MouseOver"), (QStringList{"MouseDown(1,44,12)", "MouseUp(1)", "Click"}));
+}
+
+TEST(MouseButtons, ClickReachesWindowsThatListenToClicked) {
+    ShownButton b;
+    int clicked = 0;
+    QObject::connect(&*b, &QAbstractButton::clicked, [&] { ++clicked; });
+    QTest::mouseClick(&b.Window(), Qt::LeftButton, {}, b.Inside());
+    EXPECT_EQ(clicked, 1);
+    b->SetEnabled(false);
+    QTest::mouseClick(&b.Window(), Qt::LeftButton, {}, b.Inside(), 500);
+    EXPECT_EQ(clicked, 1);
+}
+
+TEST(PointerTracking, PictureOverRedrawsWhileThePointerIsOver) {
+    ShownButton b;
+    Hover(b);
+    ASSERT_TRUE(b->State().isOver);
+    const int before = b->SurfaceRefreshCount();
+    b->SetPictureOver(testsupport::SmallPicture());
+    EXPECT_GT(b->SurfaceRefreshCount(), before);
 }
 
 TEST(MouseButtons, SecondaryButtonNeverPressesOrClicks) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Inside());
+    Hover(b);
     Press(b, b.Inside(), Qt::RightButton);
     EXPECT_EQ(b->State().lastState, 0);
     Move(b, b.Inside() + QPoint(1, 1));
@@ -168,7 +192,7 @@ TEST(MouseButtons, HandlerRewritingTheButtonToSecondarySuppressesPressAndClick) 
     ShownButton b;
     EventLog log(*b);
     log.rewriteButton = 2;
-    Move(b, b.Inside());
+    Hover(b);
     Press(b, b.Inside());
     EXPECT_EQ(b->State().lastState, 0);
     Release(b, b.Inside());
@@ -178,7 +202,7 @@ TEST(MouseButtons, HandlerRewritingTheButtonToSecondarySuppressesPressAndClick) 
 TEST(MouseButtons, HandlerRewritingTheButtonOutOfRangeIsAnOverflow) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Inside());
+    Hover(b);
     Press(b, b.Inside());
     Release(b, b.Inside());
     log.rewriteButton = 300;
@@ -193,7 +217,7 @@ TEST(MouseButtons, HandlerRewritingTheButtonOutOfRangeIsAnOverflow) {
 TEST(MouseButtons, DoubleClickTakesThePlaceOfTheSecondPress) {
     ShownButton b;
     EventLog log(*b);
-    Move(b, b.Inside());
+    Hover(b);
     QTest::mouseDClick(&b.Window(), Qt::LeftButton, {}, b.Inside());
     EXPECT_EQ(log.Without("MouseOver"),
               (QStringList{"MouseDown(1,44,12)", "MouseUp(1)", "Click", "MouseDown(1,0,0)", "MouseUp(1)"}));
@@ -202,7 +226,7 @@ TEST(MouseButtons, DoubleClickTakesThePlaceOfTheSecondPress) {
 TEST(MouseButtons, TwoStateButtonFlipsOnEveryClick) {
     ShownButton b;
     b->SetCheckBoxBehaviour(true);
-    Move(b, b.Inside());
+    Hover(b);
     QTest::mouseClick(&b.Window(), Qt::LeftButton, {}, b.Inside());
     EXPECT_TRUE(b->value());
     EXPECT_EQ(b->State().lastState, 2);

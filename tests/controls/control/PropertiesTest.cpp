@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include "host/qt/Fonts.h"
 #include "host/qt/Picture.h"
 
 #include <gtest/gtest.h>
@@ -206,6 +207,21 @@ TEST(ButtonDrawing, PictureOverRedrawsOnlyWhileThePointerIsOver) {
     const int before = b->SurfaceRefreshCount();
     b->SetPictureOver(testsupport::SmallPicture());
     EXPECT_EQ(b->SurfaceRefreshCount(), before);
+}
+
+TEST(ButtonDrawing, PictureFontCaptionIsShownAsItsSymbolsButStoredAsTyped) {
+    ShownButton b;
+    QFont symbols("Webdings");
+    symbols.setPointSizeF(15.75);
+    b->SetFont(symbols);
+    b->SetCaption("4");
+    EXPECT_EQ(b->Caption(), QStringLiteral("4"));
+    EXPECT_EQ(b->text(), host::SymbolText("4"));
+    EXPECT_NE(b->text(), QStringLiteral("4"));
+    EXPECT_EQ(b->State().lastCaption, host::SymbolText("4"));
+    // Back to a text font: the caption shows as typed.
+    b->SetFontName("Tahoma");
+    EXPECT_EQ(b->text(), QStringLiteral("4"));
 }
 
 TEST(ButtonDrawing, PictureOptionsRedrawOnlyWithANormalPicture) {
