@@ -374,6 +374,32 @@ TEST(Resize, FaceRectangleInsetByStyle) {
     }
 }
 
+TEST(Resize, TheStyleRegionBecomesTheWidgetShape) {
+    ShownButton b(10, 10, 3);
+    const QRegion mask = b->mask();
+    std::int64_t area = 0;
+    for (const QRect& r : mask) area += static_cast<std::int64_t>(r.width()) * r.height();
+    EXPECT_EQ(area, 88);
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(9, 8)));
+    EXPECT_TRUE(mask.contains(QPoint(5, 5)));
+    // Back to a rectangular style: the whole rectangle again.
+    b->SetButtonType(2);
+    EXPECT_TRUE(b->mask().isEmpty() || b->mask() == QRegion(0, 0, 10, 10));
+}
+
+TEST(PointerTracking, OvalButtonIgnoresThePointerInItsCorners) {
+    ShownButton b(89, 25, 13);
+    EventLog log(*b);
+    Move(b, b.Outside());
+    Move(b, b->geometry().topLeft() + QPoint(1, 1));
+    EXPECT_FALSE(log.names.contains("MouseOver"));
+    Move(b, b.Inside());
+    EXPECT_TRUE(log.names.contains("MouseOver"));
+    Move(b, b->geometry().bottomRight() - QPoint(1, 1));
+    EXPECT_EQ(log.names.filter("MouseO"), (QStringList{"MouseOver", "MouseOut"}));
+}
+
 TEST(Resize, ZeroHeightDrawsNothingUntilItHasAHeightAgain) {
     ShownButton b;
     b->resize(89, 0);
