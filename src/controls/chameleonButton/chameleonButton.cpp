@@ -127,6 +127,9 @@ void chameleonButton::InitNew() {
     s_.picturePosition = s_.specialEffect = 0;
     s_.pictureNormal.reset();
     s_.pictureOver.reset();
+    pointerCode_ = kPointerDefault;
+    pointerIcon_.reset();
+    ApplyPointer();
     s_.caption = ambient_.displayName.isEmpty() ? objectName() : ambient_.displayName;
     font_ = FontRecordOf(ContainerFont());
     ApplyFont();
