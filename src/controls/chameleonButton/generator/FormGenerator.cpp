@@ -4,7 +4,7 @@
 //
 //   chameleon_formgen LISTING OUTPUT [RECORDS_DIR]
 //
-// The listing holds sections "[name]" of lines "Property = value"; a "[defaults]" section
+// The listing holds blocks "[name]" of lines "Property = value"; a "[defaults]" block
 // applies to every button before its own lines. Values: numbers (decimal or 0x hex),
 // True/False, "text", Size = width, height in twips, Font = "family", points[, bold]
 // [, italic][, underline], pictures as "path" or None. With RECORDS_DIR each button's
@@ -33,7 +33,7 @@ struct Line {
     QString value;
 };
 
-struct Section {
+struct Block {
     QString name;
     std::vector<Line> lines;
 };
@@ -92,11 +92,11 @@ QFont FontValue(const QString& text, int line) {
     return font;
 }
 
-std::vector<Section> ReadListing(const QString& path) {
+std::vector<Block> ReadListing(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) Die(QStringLiteral("cannot read %1").arg(path));
     QTextStream in(&file);
-    std::vector<Section> sections;
+    std::vector<Block> blocks;
     int number = 0;
     while (!in.atEnd()) {
         ++number;
@@ -113,14 +113,14 @@ std::vector<Section> ReadListing(const QString& path) {
         text = text.trimmed();
         if (text.isEmpty()) continue;
         if (text.startsWith(u'[') && text.endsWith(u']')) {
-            sections.push_back({text.mid(1, text.size() - 2).trimmed(), {}});
+            blocks.push_back({text.mid(1, text.size() - 2).trimmed(), {}});
             continue;
         }
         const qsizetype eq = text.indexOf(u'=');
-        if (eq < 0 || sections.empty()) Die(QStringLiteral("%1:%2: expected Property = value").arg(path).arg(number));
-        sections.back().lines.push_back({number, text.left(eq).trimmed(), text.mid(eq + 1).trimmed()});
+        if (eq < 0 || blocks.empty()) Die(QStringLiteral("%1:%2: expected Property = value").arg(path).arg(number));
+        blocks.back().lines.push_back({number, text.left(eq).trimmed(), text.mid(eq + 1).trimmed()});
     }
-    return sections;
+    return blocks;
 }
 
 void Apply(chameleonButton& b, const Line& l, const QDir& base) {
@@ -178,26 +178,26 @@ int main(int argc, char** argv) {
     if (args.size() < 3 || args.size() > 4) Die(QStringLiteral("usage: chameleon_formgen LISTING OUTPUT [RECORDS_DIR]"));
     const QDir base = QFileInfo(args[1]).absoluteDir();
 
-    std::vector<Section> sections = ReadListing(args[1]);
+    std::vector<Block> blocks = ReadListing(args[1]);
     std::vector<Line> defaults;
     std::vector<host::StoredControl> controls;
-    for (const Section& section : sections) {
-        if (section.name == QLatin1String("defaults")) {
-            defaults.insert(defaults.end(), section.lines.begin(), section.lines.end());
+    for (const Block& block : blocks) {
+        if (block.name == QLatin1String("defaults")) {
+            defaults.insert(defaults.end(), block.lines.begin(), block.lines.end());
             continue;
         }
         chameleonButton button;
-        button.setObjectName(section.name);
+        button.setObjectName(block.name);
         chameleon::Ambient ambient;
-        ambient.displayName = section.name;
+        ambient.displayName = block.name;
         ambient.userMode = false; // placed as in a designer
         button.SetAmbient(ambient);
         button.InitNew();
         for (const Line& line : defaults) Apply(button, line, base);
-        for (const Line& line : section.lines) Apply(button, line, base);
-        controls.push_back({chameleon::kTypeName, section.name.toStdU16String(), chameleon::SaveButton(button)});
+        for (const Line& line : block.lines) Apply(button, line, base);
+        controls.push_back({chameleon::kTypeName, block.name.toStdU16String(), chameleon::SaveButton(button)});
         if (args.size() == 4) {
-            QFile records(QDir(args[3]).filePath(section.name + QStringLiteral(".rec")));
+            QFile records(QDir(args[3]).filePath(block.name + QStringLiteral(".rec")));
             if (!records.open(QIODevice::WriteOnly)) Die(QStringLiteral("cannot write %1").arg(records.fileName()));
             const auto& bytes = controls.back().records;
             records.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
