@@ -1,9 +1,5 @@
 #include "about/Artwork.h"
 
-#include <QGuiApplication>
-
-#include "host/qt/VectorPicture.h"
-
 // The resources live in a static library: they have to be registered by hand, and from
 // outside any namespace.
 static void RegisterAboutResources() { Q_INIT_RESOURCE(about); }
@@ -19,10 +15,6 @@ QString ArtResource(Art art) {
     case Art::Figure: return QStringLiteral(":/about/art/figure.svg");
     }
     return QStringLiteral(":/about/art/icon.svg");
-}
-
-QPixmap RenderArt(Art art, QSize size) {
-    return host::RenderSvg(ArtResource(art), size, qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
 QIcon ProgramIcon() {

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
-#include <QSize>
 #include <QString>
 
 namespace about {
@@ -16,9 +14,6 @@ enum class Art {
 
 // Where `art` lives among the resources.
 QString ArtResource(Art art);
-
-// `art` drawn to fill `size` device-independent pixels at the screen's pixel ratio.
-QPixmap RenderArt(Art art, QSize size);
 
 // The window icon; drawn at whatever sizes the window manager asks for.
 QIcon ProgramIcon();
