@@ -126,6 +126,15 @@ TEST(ButtonFont, SizeReadsInWholePointsRoundedHalfToEven) {
     EXPECT_EQ(b->FontName(), QStringLiteral("Tahoma"));
 }
 
+TEST(ButtonFont, SizeBelowOnePointBecomesOnePoint) {
+    ShownButton b;
+    b->SetFontSize(0);
+    EXPECT_EQ(b->FontSize(), 1);
+    b->SetFontSize(-12);
+    EXPECT_EQ(b->FontSize(), 1);
+    EXPECT_GT(b->Font().pointSizeF(), 0.0);
+}
+
 TEST(ButtonFont, StylesAreKeptApart) {
     ShownButton b;
     b->SetFontBold(true);

@@ -152,6 +152,19 @@ TEST(PropertyRecordRoundTrip, EveryValueTypeReadsBackAsWritten) {
     EXPECT_EQ(bag->Find("PICH"), nullptr);
 }
 
+TEST(PropertyRecordRoundTrip, FontNameTooLongForItsLengthByteIsCutNotCorrupted) {
+    host::PropertyWriter w;
+    host::StoredFont font;
+    font.name = std::string(300, 'F');
+    w.WriteFont("FONT", font);
+    w.WriteInt32("FX", 1);
+    host::StoreError error;
+    const auto bag = Parse(w.Finish(), error);
+    ASSERT_TRUE(bag) << error.Describe();
+    EXPECT_EQ(std::get<host::StoredFont>(*bag->Find("FONT")).name, std::string(255, 'F'));
+    EXPECT_EQ(std::get<std::int32_t>(*bag->Find("FX")), 1);
+}
+
 TEST(PropertyRecordRoundTrip, NoRecordsAtAll) {
     host::StoreError error;
     const auto bag = Parse({}, error);
