@@ -114,9 +114,19 @@ bool CursorSettlesAt(int x, int y, int tolerance = 0) {
     return false;
 }
 
+// On a busy machine an X event from before the warp can still carry the cursor back to where
+// it was after Wine has reported the new place once: wait until the place holds.
 void PlaceCursor(int x, int y) {
-    SetCursorPos(x, y);
-    CHECK(CursorSettlesAt(x, y));
+    bool holds = false;
+    for (int attempt = 0; attempt < 5 && !holds; ++attempt) {
+        SetCursorPos(x, y);
+        if (!CursorSettlesAt(x, y)) continue;
+        Sleep(60);
+        POINT p{};
+        GetCursorPos(&p);
+        holds = p.x == x && p.y == y;
+    }
+    CHECK(holds);
 }
 
 LRESULT SendMoving(HWND window, RECT& r) { return SendMessageA(window, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r)); }
@@ -259,6 +269,19 @@ LONG DragTitleBar(HWND window, int dx) {
     return WindowRectOf(window).left;
 }
 
+// On a loaded machine Wine now and then drops the synthetic press, and the window never
+// leaves its place; such a drag is tried again, a drag that moved the window is not.
+LONG DragTitleBarTo(HWND window, LONG targetLeft) {
+    LONG left = WindowRectOf(window).left;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const LONG before = WindowRectOf(window).left;
+        left = DragTitleBar(window, targetLeft - before);
+        if (left != before) break;
+        std::printf("   the window did not move; dragging again\n");
+    }
+    return left;
+}
+
 void RealDrags() {
     std::printf("-- real drags of a docked window's title bar\n");
     const RECT work = WorkArea();
@@ -268,15 +291,14 @@ void RealDrags() {
     Pump(300);
 
     seen = Seen{};
-    const LONG start = WindowRectOf(window).left;
-    const LONG flush = DragTitleBar(window, (work.left + 10) - start);
-    CHECK_EQ(seen.enterSizeMove, 1);
-    CHECK_EQ(seen.exitSizeMove, 1);
+    const LONG flush = DragTitleBarTo(window, work.left + 10);
+    CHECK(seen.enterSizeMove >= 1);
+    CHECK_EQ(seen.exitSizeMove, seen.enterSizeMove);
     CHECK_EQ(seen.moving, 0);
     CHECK_EQ(flush, work.left);
 
     // Dragged back out to 20 pixels from the edge, it stays where it was released.
-    const LONG away = DragTitleBar(window, 20 - (WindowRectOf(window).left - work.left));
+    const LONG away = DragTitleBarTo(window, work.left + 20);
     CHECK_EQ(away, work.left + 20);
 
     docking::win32::DisableDocking(window);
