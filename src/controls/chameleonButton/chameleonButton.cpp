@@ -78,36 +78,10 @@ void chameleonButton::paintEvent(QPaintEvent*) {
 
 void chameleonButton::Notify(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
 
-namespace {
 
-// While the painter works, the caption is the text the surface font shows: the host puts
-// a Unicode font in place of the picture font, and the picture font's letters become the
-// symbols they stand for there. Other fonts show the caption as it is.
-class ShownCaption {
-public:
-    ShownCaption(ButtonState& state, const QString& family) : state_(state), stored_(state.caption) {
-        state_.caption = host::DisplayText(family, stored_);
-    }
-    ~ShownCaption() { state_.caption = stored_; }
-    ShownCaption(const ShownCaption&) = delete;
-    ShownCaption& operator=(const ShownCaption&) = delete;
+void chameleonButton::Draw(std::uint8_t state, bool forced) { painter_.DrawButton(state, forced); }
 
-private:
-    ButtonState& state_;
-    QString stored_;
-};
-
-} // namespace
-
-void chameleonButton::Draw(std::uint8_t state, bool forced) {
-    ShownCaption shown(s_, FontName());
-    painter_.DrawButton(state, forced);
-}
-
-void chameleonButton::LayoutCaption() {
-    ShownCaption shown(s_, FontName());
-    painter_.LayoutCaption();
-}
+void chameleonButton::LayoutCaption() { painter_.LayoutCaption(); }
 
 QFont chameleonButton::ContainerFont() const {
     if (ambient_.font) return *ambient_.font;
@@ -396,6 +370,9 @@ void chameleonButton::ApplyFont() {
                                   font_.underline);
     font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(font_.weight, 1, 1000)));
     font.setStrikeOut(font_.strikeout);
+    // The surface keeps the picture font's own name: the drawing context shows its letters
+    // as the symbols they stand for, in a font that has them.
+    if (host::IsSymbolFamily(QString::fromStdString(font_.name))) font.setFamily(QString::fromStdString(font_.name));
     surface_->SetFont(font);
     // The widget's own font and text say what the button shows, for the windows and for
     // accessibility; a font set here is no ambient change.

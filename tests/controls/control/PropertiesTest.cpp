@@ -227,10 +227,18 @@ TEST(ButtonDrawing, PictureFontCaptionIsShownAsItsSymbolsButStoredAsTyped) {
     EXPECT_EQ(b->Caption(), QStringLiteral("4"));
     EXPECT_EQ(b->text(), host::SymbolText("4"));
     EXPECT_NE(b->text(), QStringLiteral("4"));
-    EXPECT_EQ(b->State().lastCaption, host::SymbolText("4"));
+    EXPECT_EQ(b->State().lastCaption, QStringLiteral("4"));
+    // The surface shows exactly what the symbol itself shows in the font that has it.
+    ShownButton same;
+    QFont shownFont(host::SymbolFamily());
+    shownFont.setPointSizeF(15.75);
+    same->SetFont(shownFont);
+    same->SetCaption(host::SymbolText("4"));
+    EXPECT_EQ(b->SurfaceImage(), same->SurfaceImage());
     // Back to a text font: the caption shows as typed.
     b->SetFontName("Tahoma");
     EXPECT_EQ(b->text(), QStringLiteral("4"));
+    EXPECT_NE(b->SurfaceImage(), same->SurfaceImage());
 }
 
 TEST(ButtonDrawing, PictureOptionsRedrawOnlyWithANormalPicture) {
