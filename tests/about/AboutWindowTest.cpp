@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRawFont>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
 #include "host/qt/DesktopUrl.h"
@@ -108,6 +110,72 @@ TEST_F(AboutWindowTest, TextsAndFonts) {
         EXPECT_EQ(Get(name)->font().pixelSize(), 21) << name;
         EXPECT_TRUE(Get(name)->font().bold()) << name;
     }
+}
+
+// The layout fonts draw no glyph from other fonts: the copyright signs and accented
+// names must be in the window's own fonts.
+TEST_F(AboutWindowTest, EveryTextHasItsGlyphsInItsOwnFont) {
+    int checked = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(widget))
+            text = box->title();
+        else if (auto* credits = qobject_cast<QPlainTextEdit*>(widget))
+            text = credits->toPlainText();
+        if (text.isEmpty())
+            continue;
+        const QRawFont font = QRawFont::fromFont(widget->font());
+        ASSERT_TRUE(font.isValid()) << widget->objectName().toStdString();
+        for (const QChar c : text) {
+            if (!c.isPrint() || c.isSpace())
+                continue;
+            EXPECT_TRUE(font.supportsCharacter(c))
+                << widget->objectName().toStdString() << ": U+" << std::hex << int(c.unicode());
+        }
+        ++checked;
+    }
+    EXPECT_GE(checked, 8);
+}
+
+TEST(ProgramIcon, DrawsTheThreeBallsAtEverySizeAsked) {
+    const QIcon icon = about::ProgramIcon();
+    for (const int side : {16, 32, 64, 128}) {
+        SCOPED_TRACE(side);
+        const QImage image = icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(side, side));
+        int green = 0, yellow = 0, red = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.alpha() < 200)
+                    continue;
+                green += c.green() > 2 * c.red() && c.green() > 2 * c.blue();
+                yellow += c.red() > 2 * c.blue() && c.green() > 2 * c.blue() && std::abs(c.red() - c.green()) < 60;
+                red += c.red() > 2 * c.green() && c.red() > 2 * c.blue();
+            }
+        EXPECT_GT(green, 0);
+        EXPECT_GT(yellow, 0);
+        EXPECT_GT(red, 0);
+    }
+}
+
+TEST(ProgramIcon, DisabledLookIsGrey) {
+    const QImage image =
+        about::ProgramIcon().pixmap(QSize(32, 32), QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(32, 32));
+    int opaque = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 200)
+                continue;
+            ++opaque;
+            EXPECT_LE(std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}), 40)
+                << x << "," << y;
+        }
+    EXPECT_GT(opaque, 0);
 }
 
 TEST_F(AboutWindowTest, CreditsAreThreeReadOnlyScrollingLines) {

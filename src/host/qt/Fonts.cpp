@@ -47,6 +47,7 @@ QFont LayoutFont(const QString& family, double points, bool bold, bool italic, b
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
