@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include "host/qt/DrawingContext.h"
 #include "host/qt/Region.h"
 
 namespace chameleon {
@@ -324,8 +323,7 @@ void chameleonButton::resizeEvent(QResizeEvent*) { HandleResize(); }
 void chameleonButton::HandleShow() {
     if (s_.buttonType == kStyleTransparent) {
         // The copy keeps the size of the first show.
-        if (!s_.backgroundDC)
-            s_.backgroundDC = std::make_shared<host::MemoryContext>(s_.buttonWidth, s_.buttonHeight);
+        painter_.CreateBackgroundCopy();
         painter_.CaptureBackground();
     }
     s_.redrawEnabled = true;
