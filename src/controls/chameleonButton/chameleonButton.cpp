@@ -194,9 +194,7 @@ QFont chameleonButton::Font() const {
 
 void chameleonButton::SetFont(const QFont& font) {
     font_ = FontRecordOf(font);
-    ApplyFont();
-    LayoutCaption();
-    Draw(kStateNormal, true);
+    RedrawWithFont();
     Notify("FONT");
 }
 
@@ -204,27 +202,21 @@ bool chameleonButton::FontBold() const { return font_.weight >= kWeightBold; }
 
 void chameleonButton::SetFontBold(bool bold) {
     font_.weight = bold ? kWeightBold : kWeightNormal;
-    ApplyFont();
-    LayoutCaption();
-    Draw(kStateNormal, true);
+    RedrawWithFont();
 }
 
 bool chameleonButton::FontItalic() const { return font_.italic; }
 
 void chameleonButton::SetFontItalic(bool italic) {
     font_.italic = italic;
-    ApplyFont();
-    LayoutCaption();
-    Draw(kStateNormal, true);
+    RedrawWithFont();
 }
 
 bool chameleonButton::FontUnderline() const { return font_.underline; }
 
 void chameleonButton::SetFontUnderline(bool underline) {
     font_.underline = underline;
-    ApplyFont();
-    LayoutCaption();
-    Draw(kStateNormal, true);
+    RedrawWithFont();
 }
 
 std::int16_t chameleonButton::FontSize() const {
@@ -235,18 +227,14 @@ std::int16_t chameleonButton::FontSize() const {
 void chameleonButton::SetFontSize(std::int16_t points) {
     // A font has a positive size; the platform refuses anything else.
     font_.size = static_cast<std::uint32_t>(std::max<int>(points, 1)) * 10000u;
-    ApplyFont();
-    LayoutCaption();
-    Draw(kStateNormal, true);
+    RedrawWithFont();
 }
 
 QString chameleonButton::FontName() const { return QString::fromStdString(font_.name); }
 
 void chameleonButton::SetFontName(const QString& name) {
     font_.name = name.toStdString();
-    ApplyFont();
-    LayoutCaption();
-    Draw(kStateNormal, true);
+    RedrawWithFont();
 }
 
 void chameleonButton::SetColorScheme(std::int32_t scheme) {
@@ -380,6 +368,12 @@ void chameleonButton::ApplyFont() {
     QWidget::setFont(font);
     applyingFont_ = false;
     ApplyText();
+}
+
+void chameleonButton::RedrawWithFont() {
+    ApplyFont();
+    LayoutCaption();
+    Draw(kStateNormal, true);
 }
 
 void chameleonButton::ApplyText() {

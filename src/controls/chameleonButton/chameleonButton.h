@@ -232,6 +232,8 @@ private:
     void Terminate();
     void SetAccessKey();
     void ApplyFont();
+    // After a change to font_: the surface font, the caption layout and the picture.
+    void RedrawWithFont();
     void ApplyPointer();
     void SetSurfaceEnabled(bool enabled);
 
