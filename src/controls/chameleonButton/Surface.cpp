@@ -1,17 +1,11 @@
 #include "controls/chameleonButton/Surface.h"
 
 #include "controls/chameleonButton/chameleonButton.h"
+#include "host/qt/SystemColors.h"
 
 #include <QCoreApplication>
-#include <QPalette>
 
 namespace chameleon {
-
-namespace {
-
-host::Colour FromQColor(const QColor& colour) { return host::Rgb(colour.red(), colour.green(), colour.blue()); }
-
-} // namespace
 
 ButtonSurfaceImpl::ButtonSurfaceImpl(chameleonButton& owner)
     : owner_(owner), image_(1, 1, QImage::Format_RGB32), context_(image_) {
@@ -38,16 +32,15 @@ bool ButtonSurfaceImpl::FontBoldProperty() const { return owner_.FontBold(); }
 
 bool ButtonSurfaceImpl::DisplayAsDefault() const { return owner_.AmbientInfo().displayAsDefault; }
 
-host::Colour ButtonSurfaceImpl::ParentBackColor() const {
+QColor ButtonSurfaceImpl::ParentColor(QPalette::ColorRole role) const {
     const QWidget* parent = owner_.parentWidget();
-    const QPalette palette = parent ? parent->palette() : owner_.palette();
-    return FromQColor(palette.color(QPalette::Window));
+    return (parent ? parent->palette() : owner_.palette()).color(role);
 }
 
+host::Colour ButtonSurfaceImpl::ParentBackColor() const { return host::FromQColor(ParentColor(QPalette::Window)); }
+
 host::Colour ButtonSurfaceImpl::ParentTextColor() const {
-    const QWidget* parent = owner_.parentWidget();
-    const QPalette palette = parent ? parent->palette() : owner_.palette();
-    return FromQColor(palette.color(QPalette::WindowText));
+    return host::FromQColor(ParentColor(QPalette::WindowText));
 }
 
 std::int32_t ButtonSurfaceImpl::SurfaceHeightPixels() const { return owner_.height(); }

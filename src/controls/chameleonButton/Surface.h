@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QWidget>
 
 namespace chameleon {
@@ -39,6 +40,8 @@ public:
     int RefreshCount() const { return refreshCount_; }
 
 private:
+    QColor ParentColor(QPalette::ColorRole role) const;
+
     chameleonButton& owner_;
     QImage image_;
     host::DrawingContext context_;

@@ -13,9 +13,9 @@ namespace {
 
 const SystemColourTable* g_override = nullptr;
 
-Colour FromQColor(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
-
 } // namespace
+
+Colour FromQColor(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
 
 const SystemColourTable& ClassicSystemColours() {
     static const SystemColourTable table = {

@@ -2,6 +2,7 @@
 
 #include "host/core/Geometry.h"
 
+#include <QColor>
 #include <array>
 #include <optional>
 
@@ -28,6 +29,9 @@ using SystemColourTable = std::array<Colour, kSystemColourCount>;
 
 // The current red-green-blue value of a system colour; nullopt for an unknown index.
 std::optional<Colour> SystemColour(int index);
+
+// The red-green-blue value of a Qt colour; its alpha is dropped.
+Colour FromQColor(const QColor& colour);
 
 // The classic Windows defaults (grey 3-D faces, black text, navy selection).
 const SystemColourTable& ClassicSystemColours();
