@@ -321,35 +321,31 @@ Rect DrawingContext::DrawText(const QString& text, const Rect& rect, unsigned fl
     }
     if (lines.empty() || !Writable()) return rect;
 
-    int y = rect.top;
-    if (singleLine && (flags & kTextVCenter)) y = rect.top + (rect.height() - lineHeight) / 2;
+    const int top =
+        (singleLine && (flags & kTextVCenter)) ? rect.top + (rect.height() - lineHeight) / 2 : rect.top;
+    auto lineLeft = [&](const TextLine& line) {
+        if (flags & kTextCenter) return rect.left + (rect.width() - line.width) / 2;
+        if (flags & kTextRight) return rect.right - line.width;
+        return rect.left;
+    };
     const QColor colour(RedOf(textColour_), GreenOf(textColour_), BlueOf(textColour_));
     const int underlineOffset = fm.underlinePos();
     const int underlineThickness = std::max(fm.lineWidth(), 1);
+    int y = top;
     {
         QPainter painter(image_);
         painter.setFont(font);
         painter.setPen(colour);
         for (const TextLine& line : lines) {
-            int x = rect.left;
-            if (flags & kTextCenter)
-                x = rect.left + (rect.width() - line.width) / 2;
-            else if (flags & kTextRight)
-                x = rect.right - line.width;
             const int baseline = y + fm.ascent();
-            painter.drawText(QPoint(x, baseline), shown.mid(line.start, line.length));
+            painter.drawText(QPoint(lineLeft(line), baseline), shown.mid(line.start, line.length));
             y += lineHeight;
         }
     }
     // The access-key underline is ours, so its pixels are exact and in the text colour.
-    y = rect.top;
-    if (singleLine && (flags & kTextVCenter)) y = rect.top + (rect.height() - lineHeight) / 2;
+    y = top;
     for (const TextLine& line : lines) {
-        int x = rect.left;
-        if (flags & kTextCenter)
-            x = rect.left + (rect.width() - line.width) / 2;
-        else if (flags & kTextRight)
-            x = rect.right - line.width;
+        const int x = lineLeft(line);
         for (int i = 0; i < line.length; ++i) {
             if (!underlined[static_cast<std::size_t>(line.start + i)]) continue;
             const int from = x + fm.horizontalAdvance(shown.mid(line.start, i));
