@@ -54,28 +54,24 @@ bool SnapAxis(const Axis& axis, bool windowEntry, std::int32_t extent, std::int6
 }
 
 void SnapMoving(Rect& rect, const std::vector<Rect>& dockRects, DragState& state, Point cursor) {
-    Rect w = rect;
-
     // While an axis is held on an edge, put the window back where the cursor would carry it,
     // so the tests below can decide afresh whether it still sticks.
     if (state.snappedX) {
-        const std::int32_t shift = (cursor.x - w.left) - state.cursorOffsetX;
-        w.left += shift;
-        w.right += shift;
+        const std::int32_t shift = (cursor.x - rect.left) - state.cursorOffsetX;
         rect.left += shift;
         rect.right += shift;
     } else {
-        state.cursorOffsetX = cursor.x - w.left;
+        state.cursorOffsetX = cursor.x - rect.left;
     }
     if (state.snappedY) {
-        const std::int32_t shift = (cursor.y - w.top) - state.cursorOffsetY;
-        w.top += shift;
-        w.bottom += shift;
+        const std::int32_t shift = (cursor.y - rect.top) - state.cursorOffsetY;
         rect.top += shift;
         rect.bottom += shift;
     } else {
-        state.cursorOffsetY = cursor.y - w.top;
+        state.cursorOffsetY = cursor.y - rect.top;
     }
+    // The edges are tested where the window stands now; the snaps write into rect.
+    const Rect w = rect;
 
     const std::int32_t width = w.right - w.left;
     const std::int32_t height = w.bottom - w.top;
