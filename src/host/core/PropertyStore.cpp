@@ -399,21 +399,19 @@ std::optional<std::int64_t> ToWide(const PropertyValue& value) {
     return std::nullopt;
 }
 
+template <typename Int>
+std::optional<Int> ToNarrow(const PropertyValue& value) {
+    const auto wide = ToWide(value);
+    if (!wide || *wide < std::numeric_limits<Int>::min() || *wide > std::numeric_limits<Int>::max())
+        return std::nullopt;
+    return static_cast<Int>(*wide);
+}
+
 } // namespace
 
-std::optional<std::int32_t> ToInt32(const PropertyValue& value) {
-    const auto wide = ToWide(value);
-    if (!wide || *wide < std::numeric_limits<std::int32_t>::min() || *wide > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(*wide);
-}
+std::optional<std::int32_t> ToInt32(const PropertyValue& value) { return ToNarrow<std::int32_t>(value); }
 
-std::optional<std::int16_t> ToInt16(const PropertyValue& value) {
-    const auto wide = ToWide(value);
-    if (!wide || *wide < std::numeric_limits<std::int16_t>::min() || *wide > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(*wide);
-}
+std::optional<std::int16_t> ToInt16(const PropertyValue& value) { return ToNarrow<std::int16_t>(value); }
 
 std::optional<bool> ToBool(const PropertyValue& value) {
     if (auto v = std::get_if<std::u16string>(&value)) {
