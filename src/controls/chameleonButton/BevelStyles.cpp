@@ -3,8 +3,6 @@
 
 namespace chameleon::looks {
 
-void DrawBackgroundCopy(ButtonPainter& painter);
-
 namespace {
 
 struct Bevel {

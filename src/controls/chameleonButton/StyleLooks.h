@@ -23,6 +23,9 @@ void DrawBevelStyle(ButtonPainter& painter, Look look);
 // Styles with gradients, fixed colours and corner work.
 void DrawPaletteStyle(ButtonPainter& painter, Look look);
 
+// The transparent style's face: the captured background copy, as far as it reaches.
+void DrawBackgroundCopy(ButtonPainter& painter);
+
 // One line per pixel row: row i (1..H) darkened by round(depth / H * i), with the ratio held
 // in single precision and halves rounded to even. Upside down puts the darkest row at the
 // top.
