@@ -369,9 +369,15 @@ std::optional<PropertyBag> PropertyBag::Parse(std::span<const std::uint8_t> byte
 }
 
 const PropertyValue* PropertyBag::Find(std::string_view key) const {
-    const std::u16string lower = LowerKey(ToUtf16(key));
+    // Compared in place: a button's load looks up every property among all its records.
+    auto matches = [key](std::u16string_view stored) {
+        if (stored.size() != key.size()) return false;
+        for (std::size_t i = 0; i < key.size(); ++i)
+            if (Lower(stored[i]) != Lower(static_cast<unsigned char>(key[i]))) return false;
+        return true;
+    };
     for (const PropertyRecord& record : records_)
-        if (LowerKey(record.key) == lower) return &record.value;
+        if (matches(record.key)) return &record.value;
     return nullptr;
 }
 
