@@ -14,7 +14,8 @@ void InstallFontSubstitutes();
 // A font as the layouts give it: a family and a size in points at 96 dots per inch.
 // The size is set in pixels, because the layouts place controls in pixels too and the
 // text has to fit them whatever the screen's logical resolution. The symbol family
-// (Webdings) is replaced by a family that has the Unicode symbols of SymbolText.
+// (Webdings) is replaced by a family that has the Unicode symbols of SymbolText. The font
+// draws only its own glyphs: no other font is searched for characters it lacks.
 QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false,
                  bool underline = false);
 
