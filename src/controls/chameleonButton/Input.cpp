@@ -126,8 +126,12 @@ void chameleonButton::HandleMouseUp(std::int16_t button, std::int16_t shift, flo
 
 void chameleonButton::HandleClick() {
     if (s_.lastMouseButton != kPrimary || !s_.enabled) return;
+    RaiseClick(true);
+}
+
+void chameleonButton::RaiseClick(bool forcedRedraw) {
     if (s_.checkBoxBehaviour) s_.value = !s_.value;
-    Draw(kStateNormal, true);
+    Draw(kStateNormal, forcedRedraw);
     surface_->RefreshSurface();
     emit Click();
     emit clicked(s_.value);
@@ -208,11 +212,7 @@ void chameleonButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
 void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
     emit KeyUp(keyCode, shift);
     if (s_.lastKeyCode != kKeySpace || keyCode != kKeySpace) return;
-    if (s_.checkBoxBehaviour) s_.value = !s_.value;
-    Draw(kStateNormal, false);
-    surface_->RefreshSurface();
-    emit Click();
-    emit clicked(s_.value);
+    RaiseClick(false);
 }
 
 void chameleonButton::keyPressEvent(QKeyEvent* event) {

@@ -218,6 +218,9 @@ private:
     void HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y, const QPointF& globalPos);
     void HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void HandleClick();
+    // The click itself, from the pointer or the space bar: flips a two-state button, draws
+    // it up and raises Click.
+    void RaiseClick(bool forcedRedraw);
     void HandleDoubleClick();
     void HandleKeyDown(std::int16_t keyCode, std::int16_t shift);
     void HandleKeyUp(std::int16_t keyCode, std::int16_t shift);
