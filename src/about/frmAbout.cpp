@@ -68,7 +68,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(QStringLiteral("About Tavrendale"));
     setWindowIcon(ProgramIcon());
     setFixedSize(Twips(4680), Twips(5040));
-    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -79,9 +79,9 @@ frmAbout::frmAbout(QWidget* parent)
     MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035));
     MakePicture(this, "Image1", ArtResource(Art::QuestionBubble), TwipRect(3240, 120, 480, 480));
     auto* title = MakeLabel(this, "Label1", QStringLiteral("Tavrendale"), TwipRect(480, 120, 2655, 615));
-    title->setFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true));
+    title->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true)));
     MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255));
-    const QFont digitFont = host::LayoutFont(QStringLiteral("Courier New"), 15.75, true);
+    const QFont digitFont = host::OwnTextFont(host::LayoutFont(QStringLiteral("Courier New"), 15.75, true));
     for (const Digit& digit : kDigits) {
         auto* label = MakeLabel(this, digit.name, QString::fromLatin1(digit.text),
                                 TwipRect(digit.left, digit.top, 375, 375), Qt::AlignCenter);
@@ -112,7 +112,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblURL2->setGeometry(TwipRect(120, 2880, 3135, 255));
     auto* dedication = MakeLabel(Frame1, "Label9", QStringLiteral("For everyone learning to add."),
                                  TwipRect(120, 2280, 3135, 255));
-    dedication->setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25, false, true));
+    dedication->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25, false, true)));
     for (QLabel* label : {description, coder, mail, notice, dedication})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 

@@ -132,11 +132,11 @@ void frmMain::BuildLayout() {
     setWindowTitle(kTitle);
     setWindowIcon(about::ProgramIcon());
     setFixedSize(Twips(6495), Twips(3630));
-    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
     SetWhite(this);
 
     // Siblings made later lie in front of those made earlier.
-    const QFont operandFont = host::LayoutFont(QStringLiteral("Cambria"), 72, true);
+    const QFont operandFont = host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 72, true));
     lblVal1 = MakeLabel(this, "lblVal1", QStringLiteral("0"), TwipRect(120, 120, 1215, 1815), Qt::AlignHCenter);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("+"), TwipRect(1320, 120, 1215, 1815), Qt::AlignHCenter);
     lblVal2 = MakeLabel(this, "lblVal2", QStringLiteral("0"), TwipRect(2520, 120, 1215, 1815), Qt::AlignHCenter);
@@ -182,10 +182,10 @@ void frmMain::BuildLayout() {
                                  TwipRect(1320, 300, 615, 495));
     MakeLabel(Frame3, "Label4", QStringLiteral("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
     lblTimer = MakeLabel(Frame3, "lblTimer", QStringLiteral("0:00"), TwipRect(2040, 480, 1455, 375), Qt::AlignHCenter);
-    lblTimer->setFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true));
+    lblTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true)));
     lblHideTimer = MakeLabel(Frame3, "lblHideTimer", host::DisplayText(QStringLiteral("Webdings"), QStringLiteral("!")),
                              TwipRect(2040, 240, 1455, 615), Qt::AlignHCenter);
-    lblHideTimer->setFont(host::LayoutFont(QStringLiteral("Webdings"), 27.75, true));
+    lblHideTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Webdings"), 27.75, true)));
     SetWhite(lblHideTimer);
     lblHideTimer->hide();
 

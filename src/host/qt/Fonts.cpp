@@ -47,8 +47,10 @@ QFont LayoutFont(const QString& family, double points, bool bold, bool italic, b
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
-    // Every text the layouts show is in its own font: searching fallback fonts for
-    // missing glyphs would only cost the start-up a fontconfig sort per family.
+    return font;
+}
+
+QFont OwnTextFont(QFont font) {
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }

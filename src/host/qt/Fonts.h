@@ -14,10 +14,15 @@ void InstallFontSubstitutes();
 // A font as the layouts give it: a family and a size in points at 96 dots per inch.
 // The size is set in pixels, because the layouts place controls in pixels too and the
 // text has to fit them whatever the screen's logical resolution. The symbol family
-// (Webdings) is replaced by a family that has the Unicode symbols of SymbolText. The font
-// draws only its own glyphs: no other font is searched for characters it lacks.
+// (Webdings) is replaced by a family that has the Unicode symbols of SymbolText.
 QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false,
                  bool underline = false);
+
+// `font` for the texts a window writes itself, every character of which the font has:
+// it draws only its own glyphs, so no fallback fonts are looked up for it, which saves
+// the start-up a fontconfig search per family. Texts a user chooses, such as a button's
+// caption, keep the fallbacks of LayoutFont.
+QFont OwnTextFont(QFont font);
 
 // The pixel size of a point size at 96 dots per inch, rounded half to even.
 int PointsToPixels(double points);
