@@ -1,6 +1,7 @@
 // The families the layouts name, their substitutes, and the picture-font captions.
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QRawFont>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,23 @@ TEST(LayoutFont, CarriesTheStyleAsked) {
     EXPECT_FALSE(font.italic());
     EXPECT_TRUE(font.underline());
     EXPECT_TRUE(host::LayoutFont("Tahoma", 8.25, false, true).italic());
+}
+
+// A caption a user types may hold characters the layout's family lacks: they come from
+// another installed font. A window's own texts draw only their font's glyphs.
+TEST(LayoutFont, FallsBackForMissingCharactersUnlessOwnText) {
+    host::InstallFontSubstitutes();
+    const QChar middle(0x4E2D); // a CJK ideograph no Latin family has
+    const QFont caption = host::LayoutFont("Tahoma", 8.25);
+    if (QRawFont::fromFont(caption).supportsCharacter(middle))
+        GTEST_SKIP() << "the Tahoma in use has the ideograph itself";
+    if (!QFontMetrics(caption).inFont(middle))
+        GTEST_SKIP() << "no installed font has U+4E2D (package fonts-droid-fallback or fonts-noto-cjk)";
+    EXPECT_FALSE(QFontMetrics(host::OwnTextFont(caption)).inFont(middle));
+    // The own-text font is otherwise the same font.
+    const QFont own = host::OwnTextFont(caption);
+    EXPECT_EQ(QFontInfo(own).family(), QFontInfo(caption).family());
+    EXPECT_EQ(own.pixelSize(), caption.pixelSize());
 }
 
 TEST(FontSubstitutes, MissingFamiliesResolveToInstalledLookAlikes) {
