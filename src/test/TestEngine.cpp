@@ -60,7 +60,6 @@ void TestEngine::Start(const std::string& durationText, bool logging) {
     if (listener_) {
         listener_->LogCleared();
     }
-    elapsedSeconds_ = 0;
     secondOfMinute_ = 0;
     minutes_ = 0;
     trueCount_ = 0;
@@ -98,7 +97,6 @@ void TestEngine::Tick() {
     if (!running_) {
         return;
     }
-    ++elapsedSeconds_;
     if (++secondOfMinute_ == 60) {
         ++minutes_;
         secondOfMinute_ = 0;
@@ -180,10 +178,11 @@ ResultSummary TestEngine::BuildResults(EndReason reason) {
         summary.falseLine = "Total false: " + host::FormatCount(falseCount_);
         summary.durationLine = "Duration: " + clockText_;
         // A Stop before the first tick has no time to divide by: no answer rate yet.
-        const double seconds = static_cast<double>(elapsedSeconds_);
+        const std::uint64_t elapsed = elapsedSeconds();
+        const double seconds = static_cast<double>(elapsed);
         const double trueAnswers = static_cast<double>(trueCount_);
-        const double perSecond = elapsedSeconds_ == 0 ? 0.0 : trueAnswers / seconds;
-        const double perMinute = elapsedSeconds_ == 0 ? 0.0 : trueAnswers / (seconds / 60.0);
+        const double perSecond = elapsed == 0 ? 0.0 : trueAnswers / seconds;
+        const double perMinute = elapsed == 0 ? 0.0 : trueAnswers / (seconds / 60.0);
         summary.perSecondLine = "Operation per sec: " + host::FormatFixed2(perSecond);
         summary.perMinuteLine = "Operation per min: " + host::FormatFixed2(perMinute);
         return summary;

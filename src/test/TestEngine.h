@@ -72,7 +72,7 @@ public:
     bool running() const { return running_; }
     bool logging() const { return logging_; }
     const std::string& durationText() const { return durationText_; }
-    std::uint64_t elapsedSeconds() const { return elapsedSeconds_; }
+    std::uint64_t elapsedSeconds() const { return minutes_ * 60 + static_cast<std::uint64_t>(secondOfMinute_); }
     int secondOfMinute() const { return secondOfMinute_; }
     std::uint64_t minutes() const { return minutes_; }
     std::uint64_t trueCount() const { return trueCount_; }
@@ -104,7 +104,6 @@ private:
     // The number Start accepted; the run ends when the minute count reaches it.
     double durationMinutes_ = 0.0;
     bool logging_ = true;
-    std::uint64_t elapsedSeconds_ = 0;
     int secondOfMinute_ = 0;
     std::uint64_t minutes_ = 0;
     std::uint64_t trueCount_ = 0;
