@@ -7,6 +7,7 @@
 #include "host/qt/SystemColors.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,6 +26,10 @@ constexpr std::uint16_t kWeightBold = 700;
 constexpr std::uint16_t kSymbolCharset = 2;
 
 double PointsOf(const host::StoredFont& font) { return font.size / 10000.0; }
+
+QFont::Weight WeightOf(const host::StoredFont& font) {
+    return static_cast<QFont::Weight>(std::clamp<int>(font.weight, 1, 1000));
+}
 
 host::StoredFont FontRecordOf(const QFont& font) {
     host::StoredFont record;
@@ -183,9 +188,9 @@ void chameleonButton::SetEnabled(bool enabled) {
 }
 
 QFont chameleonButton::Font() const {
-    QFont font(QString::fromStdString(font_.name));
+    QFont font(FontName());
     font.setPointSizeF(PointsOf(font_));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(font_.weight, 1, 1000)));
+    font.setWeight(WeightOf(font_));
     font.setItalic(font_.italic);
     font.setUnderline(font_.underline);
     font.setStrikeOut(font_.strikeout);
@@ -354,13 +359,13 @@ void chameleonButton::Refresh() {
 // Surface --------------------------------------------------------------------------
 
 void chameleonButton::ApplyFont() {
-    QFont font = host::LayoutFont(QString::fromStdString(font_.name), PointsOf(font_), false, font_.italic,
-                                  font_.underline);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(font_.weight, 1, 1000)));
+    const QString name = FontName();
+    QFont font = host::LayoutFont(name, PointsOf(font_), false, font_.italic, font_.underline);
+    font.setWeight(WeightOf(font_));
     font.setStrikeOut(font_.strikeout);
     // The surface keeps the picture font's own name: the drawing context shows its letters
     // as the symbols they stand for, in a font that has them.
-    if (host::IsSymbolFamily(QString::fromStdString(font_.name))) font.setFamily(QString::fromStdString(font_.name));
+    if (host::IsSymbolFamily(name)) font.setFamily(name);
     surface_->SetFont(font);
     // The widget's own font and text say what the button shows, for the windows and for
     // accessibility; a font set here is no ambient change.
