@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QRawFont>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -17,6 +16,7 @@
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
 #include "host/qt/DesktopUrl.h"
+#include "../support/OwnFontGlyphs.h"
 
 namespace {
 
@@ -115,28 +115,7 @@ TEST_F(AboutWindowTest, TextsAndFonts) {
 // The layout fonts draw no glyph from other fonts: the copyright signs and accented
 // names must be in the window's own fonts.
 TEST_F(AboutWindowTest, EveryTextHasItsGlyphsInItsOwnFont) {
-    int checked = 0;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            text = label->text();
-        else if (auto* box = qobject_cast<QGroupBox*>(widget))
-            text = box->title();
-        else if (auto* credits = qobject_cast<QPlainTextEdit*>(widget))
-            text = credits->toPlainText();
-        if (text.isEmpty())
-            continue;
-        const QRawFont font = QRawFont::fromFont(widget->font());
-        ASSERT_TRUE(font.isValid()) << widget->objectName().toStdString();
-        for (const QChar c : text) {
-            if (!c.isPrint() || c.isSpace())
-                continue;
-            EXPECT_TRUE(font.supportsCharacter(c))
-                << widget->objectName().toStdString() << ": U+" << std::hex << int(c.unicode());
-        }
-        ++checked;
-    }
-    EXPECT_GE(checked, 8);
+    EXPECT_GE(testsupport::ExpectTextsHaveTheirGlyphsInTheirOwnFont(window.get()), 8);
 }
 
 TEST(ProgramIcon, DrawsTheThreeBallsAtEverySizeAsked) {

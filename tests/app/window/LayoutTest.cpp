@@ -4,12 +4,12 @@
 #include <QMenu>
 #include <QFontInfo>
 #include <QMenuBar>
-#include <QRawFont>
 #include <QScreen>
 
 #include "MainWindowFixture.h"
 #include "app/Startup.h"
 #include "host/qt/Fonts.h"
+#include "../../support/OwnFontGlyphs.h"
 
 namespace {
 
@@ -123,30 +123,7 @@ TEST_F(LayoutTest, FontsFollowTheLayout) {
 // The layout fonts draw no glyph from other fonts, so a character their own font lacks
 // would show as an empty box.
 TEST_F(LayoutTest, EveryTextHasItsGlyphsInItsOwnFont) {
-    int checked = 0;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            text = label->text();
-        else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            text = edit->text();
-        else if (auto* box = qobject_cast<QGroupBox*>(widget))
-            text = box->title();
-        else if (auto* check = qobject_cast<QCheckBox*>(widget))
-            text = check->text();
-        if (text.isEmpty())
-            continue;
-        const QRawFont font = QRawFont::fromFont(widget->font());
-        ASSERT_TRUE(font.isValid()) << widget->objectName().toStdString();
-        for (const QChar c : text) {
-            if (!c.isPrint() || c.isSpace())
-                continue;
-            EXPECT_TRUE(font.supportsCharacter(c))
-                << widget->objectName().toStdString() << ": U+" << std::hex << int(c.unicode());
-        }
-        ++checked;
-    }
-    EXPECT_GE(checked, 20);
+    EXPECT_GE(testsupport::ExpectTextsHaveTheirGlyphsInTheirOwnFont(window.get()), 20);
 }
 
 TEST_F(LayoutTest, AlignmentAndColours) {
