@@ -14,6 +14,14 @@ class MemoryContext;
 
 namespace chameleon {
 
+// Drawing states: a button is drawn up or down.
+constexpr std::uint8_t kStateNormal = 0;
+constexpr std::uint8_t kStatePressed = 2;
+
+// The styles whose number the control itself looks at.
+constexpr std::int32_t kStyleDoubleLine = 5;
+constexpr std::int32_t kStyleTransparent = 11;
+
 // Every field of one button instance. The control (properties, input, life cycle) and the
 // painter (colours, layout, drawing, shape) both work on this one record.
 struct ButtonState {

@@ -12,8 +12,6 @@ namespace chameleon {
 
 namespace {
 
-constexpr std::uint8_t kStateNormal = 0;
-constexpr std::uint8_t kStatePressed = 2;
 constexpr std::int16_t kPrimary = 1;
 constexpr std::int16_t kSecondary = 2;
 constexpr std::int16_t kKeySpace = 32;
@@ -21,7 +19,6 @@ constexpr std::int16_t kKeyLeft = 37;
 constexpr std::int16_t kKeyUp = 38;
 constexpr std::int16_t kKeyRight = 39;
 constexpr std::int16_t kKeyDown = 40;
-constexpr std::int32_t kStyleTransparent = 11;
 
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
     std::int16_t mask = 0;

@@ -17,9 +17,6 @@ void InstallButtonAccessibility(); // Accessibility.cpp
 
 namespace {
 
-constexpr std::int32_t kStyleDoubleLine = 5;
-constexpr std::int32_t kStyleTransparent = 11;
-constexpr std::uint8_t kStateNormal = 0;
 constexpr host::Colour kLightGrey = 0xC0C0C0;
 constexpr std::uint16_t kWeightNormal = 400;
 constexpr std::uint16_t kWeightBold = 700;
