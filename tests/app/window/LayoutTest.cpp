@@ -27,6 +27,7 @@ struct Placement {
 };
 
 // Positions and sizes converted from twips, 15 to a pixel.
+// clang-format off
 const Placement kPlacements[] = {
     {"lblVal1", "frmMain", {8, 8, 81, 121}},      {"Label1", "frmMain", {88, 8, 81, 121}},
     {"lblVal2", "frmMain", {168, 8, 81, 121}},    {"Label2", "frmMain", {248, 8, 81, 121}},
@@ -46,6 +47,7 @@ const Placement kPlacements[] = {
     {"Image3", "frmMain", {0, 200, 32, 32}},      {"lblURL1", "frmMain", {32, 205, 97, 17}},
     {"lblURL2", "frmMain", {32, 224, 201, 17}},
 };
+// clang-format on
 
 TEST_F(LayoutTest, WindowIsAFixedCentredBoxWithMinimiseOnly) {
     EXPECT_EQ(window->windowTitle(), "Tavrendale");
@@ -74,6 +76,7 @@ TEST_F(LayoutTest, EveryControlSitsWhereTheLayoutPutsIt) {
 }
 
 TEST_F(LayoutTest, TextsAtStart) {
+    // clang-format off
     const std::pair<const char*, const char*> texts[] = {
         {"lblVal1", "0"}, {"Label1", "+"}, {"lblVal2", "0"}, {"Label2", "="}, {"txtResult", ""},
         {"txtTime", "1"}, {"Label3", "Test duration (minute(s)):"}, {"lblTimer", "0:00"}, {"Label4", "Timer:"},
@@ -82,6 +85,7 @@ TEST_F(LayoutTest, TextsAtStart) {
         {"lblTotalTrue", "Total true: 0"}, {"lblTotalAnswered", "Total answered: 0"},
         {"lblURL1", "example.com"}, {"lblURL2", "www.example.org/tavrendale"},
     };
+    // clang-format on
     for (const auto& [name, text] : texts)
         EXPECT_EQ(Text(name), QString::fromUtf8(text)) << name;
     EXPECT_EQ(Get<QCheckBox>("chkStatistic")->text(), "&Log test");

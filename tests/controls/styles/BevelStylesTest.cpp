@@ -28,6 +28,7 @@ TEST_P(WholeButtonTest, MatchesHandDrawnMap) {
     EXPECT_TRUE(MatchesMap(Draw(b.state), b.map, kLegend));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SmallButtons, WholeButtonTest,
     ::testing::Values(
@@ -56,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"LLLLLLLLLLLs", "LLLLLLLLLLss", "LLffffffffss", "LLffffffffss", "LLffffffffss",
                      "LLffffffffss", "Lsssssssssss", "ssssssssssss"}}),
     [](const ::testing::TestParamInfo<WholeButton>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(BevelStylesTest, Classic3DShowsOutlineAndFocusOnlyAsDefaultButton) {
     Size(2, 40, 20);

@@ -47,6 +47,7 @@ TEST_P(MovingSnap, LandsWhereExpected) {
     EXPECT_EQ(result.height(), c.proposed.height()) << "moving keeps the height";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, MovingSnap,
     ::testing::Values(
@@ -130,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {32700, 10, 32763, 60},
                  false, false}),
     [](const ::testing::TestParamInfo<MoveCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(MovingSnapTest, DistancesAreMeasuredFromTheProposedRectangleNotAnEarlierSnap) {
     // Entry 1 pulls the left edge from 110 to 100 and so the right edge to 400. Entry 2's left
@@ -217,6 +219,7 @@ TEST_P(SizingSnap, MovesOnlyTheExaminedEdges) {
     EXPECT_EQ(state.snappedY, before.snappedY);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, SizingSnap,
     ::testing::Values(
@@ -238,6 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"EmptyListSnapsNothing", kEdgeBottomRight, {},
                  {1, 1, 1279, 993}, {1, 1, 1279, 993}}),
     [](const ::testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace
 } // namespace docking

@@ -29,6 +29,7 @@ TEST_P(ParseNumberTest, ConvertsOrFails) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Numbers, ParseNumberTest,
                          testing::Values(ParseCase{"1", ".", 1.0}, ParseCase{"99", ".", 99.0},
                                          ParseCase{"05", ".", 5.0}, ParseCase{"0", ".", 0.0},
@@ -68,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(LocaleSeparators, ParseNumberTest,
                                          ParseCase{"1\xD9\xAB"
                                                    "5",
                                                    "\xD9\xAB", 1.5}));
+// clang-format on
 
 class DecimalSeparatorTest : public testing::Test {
 protected:
@@ -123,6 +125,7 @@ TEST_P(FormatFixed2Test, RoundsToHundredths) {
     EXPECT_EQ(host::FormatFixed2(GetParam().value), GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Ordinary, FormatFixed2Test,
                          testing::Values(FixedCase{0.0, "0.00"}, FixedCase{25.0, "25.00"},
                                          FixedCase{25.0 / 60.0, "0.42"}, FixedCase{10.0 / 30.0, "0.33"},
@@ -148,5 +151,6 @@ INSTANTIATE_TEST_SUITE_P(Special, FormatFixed2Test,
                          testing::Values(FixedCase{-0.0, "0.00"}, FixedCase{-0.001, "0.00"},
                                          FixedCase{std::numeric_limits<double>::infinity(), "inf"},
                                          FixedCase{std::numeric_limits<double>::quiet_NaN(), "nan"}));
+// clang-format on
 
 } // namespace
