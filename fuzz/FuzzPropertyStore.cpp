@@ -8,10 +8,9 @@
 
 namespace {
 
-constexpr const char* kKeys[] = {"_extentx", "_extenty", "BTYPE", "TX",   "ENAB",   "FONT",  "COLTYPE", "FOCUSR",
-                                 "BCOL",     "BCOLO",    "FCOL",  "FCOLO", "MCOL",  "MPTR",  "MICON",   "PICN",
-                                 "PICH",     "UMCOL",    "SOFT",  "PICPOS", "NGREY", "FX",   "HAND",    "CHECK",
-                                 "VALUE"};
+constexpr const char* kKeys[] = {"_extentx", "_extenty", "BTYPE", "TX",   "ENAB", "FONT",  "COLTYPE", "FOCUSR", "BCOL",
+                                 "BCOLO",    "FCOL",     "FCOLO", "MCOL", "MPTR", "MICON", "PICN",    "PICH",   "UMCOL",
+                                 "SOFT",     "PICPOS",   "NGREY", "FX",   "HAND", "CHECK", "VALUE"};
 
 void ReadRecords(std::span<const std::uint8_t> bytes) {
     host::StoreError error;

@@ -5,9 +5,8 @@
 // machine is doing weighs on all of them alike; the processor time each start used is
 // reported too, as it depends less on that load than the elapsed time does.
 //   startup_bench [--benchmark_...]     (offscreen unless TAVRENDALE_BENCH_DISPLAY=1)
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -37,8 +36,7 @@ struct Sample {
 std::string ProgramFolder() {
     std::vector<char> path(4096);
     const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-    if (length <= 0)
-        return ".";
+    if (length <= 0) return ".";
     std::string self(path.data(), static_cast<std::size_t>(length));
     return self.substr(0, self.rfind('/'));
 }
@@ -46,8 +44,7 @@ std::string ProgramFolder() {
 // Starts `program`, waits for its "painted" line and its end.
 bool RunOnce(const std::string& program, Sample& sample) {
     int out[2];
-    if (::pipe(out) != 0)
-        return false;
+    if (::pipe(out) != 0) return false;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -56,14 +53,11 @@ bool RunOnce(const std::string& program, Sample& sample) {
 
     std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry)
-        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0)
-            environment.emplace_back(*entry);
+        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0) environment.emplace_back(*entry);
     const char* display = std::getenv("TAVRENDALE_BENCH_DISPLAY");
-    if (display == nullptr || std::strcmp(display, "1") != 0)
-        environment.emplace_back("QT_QPA_PLATFORM=offscreen");
+    if (display == nullptr || std::strcmp(display, "1") != 0) environment.emplace_back("QT_QPA_PLATFORM=offscreen");
     std::vector<char*> envp;
-    for (std::string& entry : environment)
-        envp.push_back(entry.data());
+    for (std::string& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
     std::string path = program;
     char* argv[] = {path.data(), nullptr};
@@ -82,8 +76,7 @@ bool RunOnce(const std::string& program, Sample& sample) {
     bool painted = false;
     while (!painted) {
         const ssize_t got = ::read(out[0], buffer, sizeof buffer);
-        if (got <= 0)
-            break;
+        if (got <= 0) break;
         seen.append(buffer, static_cast<std::size_t>(got));
         painted = seen.find("painted\n") != std::string::npos;
     }
@@ -113,8 +106,7 @@ std::map<std::string, std::string>& Failures() {
 void MeasureInTurn() {
     for (int round = 0; round < kRounds; ++round)
         for (const char* name : kPrograms) {
-            if (Failures().count(name) != 0)
-                continue;
+            if (Failures().count(name) != 0) continue;
             const std::string program = ProgramFolder() + "/startup_" + name;
             Sample sample{};
             if (RunOnce(program, sample))
@@ -164,12 +156,10 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     const auto& program = Samples()["tavrendale"];
-    if (program.empty())
-        return Failures().empty() ? 0 : 1;
+    if (program.empty()) return Failures().empty() ? 0 : 1;
     const auto median = [](const std::vector<Sample>& samples, auto field) {
         std::vector<double> values;
-        for (const Sample& sample : samples)
-            values.push_back(static_cast<double>(field(sample)));
+        for (const Sample& sample : samples) values.push_back(static_cast<double>(field(sample)));
         return Median(values);
     };
     const auto time = [](const Sample& sample) { return sample.milliseconds; };
@@ -179,8 +169,7 @@ int main(int argc, char** argv) {
                  programPeak = median(program, peak);
     for (const char* reference : {"floor", "floor_text"}) {
         const auto& samples = Samples()[reference];
-        if (samples.empty())
-            continue;
+        if (samples.empty()) continue;
         const double referenceTime = median(samples, time), referenceCpu = median(samples, cpu),
                      referencePeak = median(samples, peak);
         std::printf("\nagainst %-10s start to first paint: %.1f ms vs %.1f ms, ratio %.2f (target <= 1.30)\n",

@@ -1,9 +1,9 @@
 // The floor of the start-up benchmark: the least a Qt Widgets program of the main
 // window's size does before its first paint.
+#include "FirstPaint.h"
+
 #include <QApplication>
 #include <QWidget>
-
-#include "FirstPaint.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -1,10 +1,10 @@
 // A second reference for the start-up benchmark: the bare window with one line of text,
 // which is what it costs any window to bring up the font system before its first paint.
+#include "FirstPaint.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-
-#include "FirstPaint.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

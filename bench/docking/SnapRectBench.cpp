@@ -3,7 +3,6 @@
 #include "docking/Docking.h"
 
 #include <benchmark/benchmark.h>
-
 #include <vector>
 
 namespace {
@@ -61,10 +60,14 @@ public:
     bool IsVisible(docking::WindowHandle) override { return true; }
     docking::WindowProcId InstallDockingProc(docking::WindowHandle) override { return 1; }
     void RestoreWindowProc(docking::WindowHandle, docking::WindowProcId) override {}
-    docking::MessageResult ForwardMessage(docking::WindowProcId, docking::WindowHandle, unsigned,
-                                          docking::MessageParam, docking::MessageParam) override { return 0; }
+    docking::MessageResult ForwardMessage(docking::WindowProcId, docking::WindowHandle, unsigned, docking::MessageParam,
+                                          docking::MessageParam) override {
+        return 0;
+    }
     docking::MessageResult CallDefaultProc(docking::WindowHandle, unsigned, docking::MessageParam,
-                                           docking::MessageParam) override { return 0; }
+                                           docking::MessageParam) override {
+        return 0;
+    }
 
 private:
     std::vector<Rect> rects_;

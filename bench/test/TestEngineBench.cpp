@@ -36,24 +36,12 @@ void CountedFree(void* block) noexcept {
 
 } // namespace
 
-void* operator new(std::size_t size) {
-    return CountedAlloc(size);
-}
-void* operator new[](std::size_t size) {
-    return CountedAlloc(size);
-}
-void operator delete(void* block) noexcept {
-    CountedFree(block);
-}
-void operator delete[](void* block) noexcept {
-    CountedFree(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-    CountedFree(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-    CountedFree(block);
-}
+void* operator new(std::size_t size) { return CountedAlloc(size); }
+void* operator new[](std::size_t size) { return CountedAlloc(size); }
+void operator delete(void* block) noexcept { CountedFree(block); }
+void operator delete[](void* block) noexcept { CountedFree(block); }
+void operator delete(void* block, std::size_t) noexcept { CountedFree(block); }
+void operator delete[](void* block, std::size_t) noexcept { CountedFree(block); }
 
 namespace {
 
@@ -111,9 +99,8 @@ void BM_WholeRun(benchmark::State& state) {
     }
 
     state.counters["answers"] = static_cast<double>(answers);
-    state.counters["time_per_answer"] =
-        benchmark::Counter(static_cast<double>(answers),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_answer"] = benchmark::Counter(
+        static_cast<double>(answers), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["heap_bytes_per_line"] = bytesPerLine;
     state.counters["without_slack"] = bytesPerLineWithoutSlack;
 }

@@ -1,12 +1,12 @@
 #include "about/Artwork.h"
 
+#include "host/qt/VectorPicture.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-
-#include "host/qt/VectorPicture.h"
 
 // The resources live in a static library: they have to be registered by hand, and from
 // outside any namespace.
@@ -41,11 +41,9 @@ public:
     }
 
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
-        if (size.isEmpty())
-            return {};
+        if (size.isEmpty()) return {};
         QPixmap drawn = host::RenderSvg(resource_, size, scale);
-        if (mode == QIcon::Normal || mode == QIcon::Active)
-            return drawn;
+        if (mode == QIcon::Normal || mode == QIcon::Active) return drawn;
         // Disabled and selected looks come from the style, as for any other icon.
         QStyleOption option;
         option.palette = QApplication::palette();

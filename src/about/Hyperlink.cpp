@@ -1,9 +1,9 @@
 #include "about/Hyperlink.h"
 
-#include <QMouseEvent>
-
 #include "host/qt/Cursors.h"
 #include "host/qt/DesktopUrl.h"
+
+#include <QMouseEvent>
 
 namespace about {
 
@@ -21,8 +21,7 @@ HyperlinkLabel::HyperlinkLabel(const QString& address, Qt::Alignment alignment, 
 }
 
 void HyperlinkLabel::SetBold(bool bold) {
-    if (bold == Bold())
-        return;
+    if (bold == Bold()) return;
     QFont changed = font();
     changed.setBold(bold);
     setFont(changed);
@@ -37,8 +36,7 @@ void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click)
-        emit Click();
+    if (click) emit Click();
 }
 
 void HyperlinkLabel::mouseMoveEvent(QMouseEvent* event) {

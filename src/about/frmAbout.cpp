@@ -1,13 +1,5 @@
 #include "about/frmAbout.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QScreen>
-
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "app/CommandButton.h"
@@ -15,6 +7,14 @@
 #include "host/qt/Fonts.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/VectorPicture.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
 
 namespace about {
 
@@ -110,8 +110,8 @@ frmAbout::frmAbout(QWidget* parent)
     lblURL2 = new HyperlinkLabel(QString::fromLatin1(kPublisherAddress), Qt::AlignHCenter, Frame1);
     lblURL2->setObjectName(QStringLiteral("lblURL2"));
     lblURL2->setGeometry(TwipRect(120, 2880, 3135, 255));
-    auto* dedication = MakeLabel(Frame1, "Label9", QStringLiteral("For everyone learning to add."),
-                                 TwipRect(120, 2280, 3135, 255));
+    auto* dedication =
+        MakeLabel(Frame1, "Label9", QStringLiteral("For everyone learning to add."), TwipRect(120, 2280, 3135, 255));
     dedication->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25, false, true)));
     for (QLabel* label : {description, coder, mail, notice, dedication})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -138,9 +138,8 @@ frmAbout::frmAbout(QWidget* parent)
     connect(lblURL1, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL1_MouseMove);
     connect(lblURL2, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL2_MouseMove);
     // Only the frame and these four labels turn the links plain again.
-    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder),
-                             static_cast<QWidget*>(mail), static_cast<QWidget*>(notice),
-                             static_cast<QWidget*>(dedication)})
+    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder), static_cast<QWidget*>(mail),
+                             static_cast<QWidget*>(notice), static_cast<QWidget*>(dedication)})
         host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -171,8 +170,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::Form_Unload() {
-    if (!loaded_)
-        return;
+    if (!loaded_) return;
     loaded_ = false;
     docking::DisableDocking(this);
 }
@@ -187,11 +185,8 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->ignore();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
+    case Qt::Key_Enter: event->ignore(); return;
+    default: QDialog::keyPressEvent(event);
     }
 }
 

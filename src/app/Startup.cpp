@@ -1,5 +1,11 @@
 #include "app/Startup.h"
 
+#include "app/frmMain.h"
+#include "host/core/ClockRandom.h"
+#include "host/core/NumberText.h"
+#include "host/qt/Fonts.h"
+#include "host/qt/MessageBoxes.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -7,12 +13,6 @@
 #include <QLocale>
 #include <QPixmapCache>
 #include <QStyle>
-
-#include "app/frmMain.h"
-#include "host/core/ClockRandom.h"
-#include "host/core/NumberText.h"
-#include "host/qt/Fonts.h"
-#include "host/qt/MessageBoxes.h"
 
 namespace app {
 
@@ -36,13 +36,11 @@ template <typename T> QString KeyHex(T value) {
 QPixmap PreloadGroupBoxFrame() {
     const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
     const QFileInfo info(path);
-    if (!info.exists())
-        return {};
+    if (!info.exists()) return {};
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
-    if (image.isNull())
-        return {};
+    if (image.isNull()) return {};
     // The key QPixmap(path) looks for: the file, its time, its size and the pixmap kind.
     const QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath() +
                         KeyHex(static_cast<quint32>(info.lastModified().toSecsSinceEpoch())) +
@@ -52,21 +50,18 @@ QPixmap PreloadGroupBoxFrame() {
     return frame;
 }
 
-
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrendale"));
     host::InstallFontSubstitutes();
-    if (QApplication::style()->name() == QLatin1String("fusion"))
-        PreloadGroupBoxFrame();
+    if (QApplication::style()->name() == QLatin1String("fusion")) PreloadGroupBoxFrame();
     // Durations are typed the way the user writes numbers.
     host::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
 
     host::ClockRandom random;
     frmMain window({&random, &host::SystemMessageBoxes(), [] { QCoreApplication::exit(0); }});
     window.show();
-    if (shown)
-        shown(&window);
+    if (shown) shown(&window);
     return QApplication::exec();
 }
 

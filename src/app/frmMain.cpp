@@ -1,5 +1,17 @@
 #include "app/frmMain.h"
 
+#include "about/Artwork.h"
+#include "about/Hyperlink.h"
+#include "about/frmAbout.h"
+#include "app/CommandButton.h"
+#include "docking/WindowDocking.h"
+#include "host/qt/Cursors.h"
+#include "host/qt/Fonts.h"
+#include "host/qt/MessageBoxes.h"
+#include "host/qt/MouseMoves.h"
+#include "host/qt/PreciseTimer.h"
+#include "host/qt/VectorPicture.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,18 +24,6 @@
 #include <QMenu>
 #include <QProxyStyle>
 #include <QScreen>
-
-#include "about/Artwork.h"
-#include "about/Hyperlink.h"
-#include "about/frmAbout.h"
-#include "app/CommandButton.h"
-#include "docking/WindowDocking.h"
-#include "host/qt/Cursors.h"
-#include "host/qt/Fonts.h"
-#include "host/qt/MessageBoxes.h"
-#include "host/qt/MouseMoves.h"
-#include "host/qt/VectorPicture.h"
-#include "host/qt/PreciseTimer.h"
 
 namespace app {
 
@@ -80,8 +80,7 @@ QWidget* MakePicture(QWidget* parent, const char* name, const QString& resource,
 class NarrowCheckBoxGap final : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_CheckBoxLabelSpacing)
-            return 3;
+        if (metric == PM_CheckBoxLabelSpacing) return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -116,8 +115,7 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(std::move(services)), engine_(*services_.random) {
-    if (services_.messages == nullptr)
-        services_.messages = &host::SystemMessageBoxes();
+    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
     host::InstallFontSubstitutes();
     engine_.SetListener(this);
     BuildLayout();
@@ -141,8 +139,7 @@ void frmMain::BuildLayout() {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("+"), TwipRect(1320, 120, 1215, 1815), Qt::AlignHCenter);
     lblVal2 = MakeLabel(this, "lblVal2", QStringLiteral("0"), TwipRect(2520, 120, 1215, 1815), Qt::AlignHCenter);
     Label2 = MakeLabel(this, "Label2", QStringLiteral("="), TwipRect(3720, 120, 1215, 1815), Qt::AlignHCenter);
-    for (QLabel* label : {lblVal1, Label1, lblVal2, Label2})
-        label->setFont(operandFont);
+    for (QLabel* label : {lblVal1, Label1, lblVal2, Label2}) label->setFont(operandFont);
 
     txtResult = new QLineEdit(QStringLiteral("0"), this);
     txtResult->setObjectName(QStringLiteral("txtResult"));
@@ -164,8 +161,7 @@ void frmMain::BuildLayout() {
     auto* narrowGap = new NarrowCheckBoxGap;
     narrowGap->setParent(this);
     // The boxes paint no background: the frame's white shows through.
-    for (QCheckBox* box : {chkStatistic, chkShowTimer})
-        box->setStyle(narrowGap);
+    for (QCheckBox* box : {chkStatistic, chkShowTimer}) box->setStyle(narrowGap);
     txtTime = new QLineEdit(QStringLiteral("1"), Frame1);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     txtTime->setGeometry(TwipRect(2040, 240, 375, 285));
@@ -174,12 +170,12 @@ void frmMain::BuildLayout() {
     MakeLabel(Frame1, "Label3", QStringLiteral("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
 
     Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Controls"), TwipRect(2760, 2040, 3615, 975));
-    cmdStart = MakeCommandButton(Frame3, "cmdStart", QStringLiteral("4"), kSymbolButtonFont,
-                                 TwipRect(120, 300, 615, 495));
-    cmdStop = MakeCommandButton(Frame3, "cmdStop", QStringLiteral("<"), kSymbolButtonFont,
-                                TwipRect(720, 300, 615, 495));
-    cmdReset = MakeCommandButton(Frame3, "cmdReset", QStringLiteral("~"), kSymbolButtonFont,
-                                 TwipRect(1320, 300, 615, 495));
+    cmdStart =
+        MakeCommandButton(Frame3, "cmdStart", QStringLiteral("4"), kSymbolButtonFont, TwipRect(120, 300, 615, 495));
+    cmdStop =
+        MakeCommandButton(Frame3, "cmdStop", QStringLiteral("<"), kSymbolButtonFont, TwipRect(720, 300, 615, 495));
+    cmdReset =
+        MakeCommandButton(Frame3, "cmdReset", QStringLiteral("~"), kSymbolButtonFont, TwipRect(1320, 300, 615, 495));
     MakeLabel(Frame3, "Label4", QStringLiteral("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
     lblTimer = MakeLabel(Frame3, "lblTimer", QStringLiteral("0:00"), TwipRect(2040, 480, 1455, 375), Qt::AlignHCenter);
     lblTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true)));
@@ -189,10 +185,10 @@ void frmMain::BuildLayout() {
     SetWhite(lblHideTimer);
     lblHideTimer->hide();
 
-    cmdAbout = MakeCommandButton(this, "cmdAbout", QStringLiteral("A&bout"), kTextButtonFont,
-                                 TwipRect(3600, 3120, 1335, 375));
-    cmdExit = MakeCommandButton(this, "cmdExit", QStringLiteral("E&xit"), kTextButtonFont,
-                                TwipRect(5040, 3120, 1335, 375));
+    cmdAbout =
+        MakeCommandButton(this, "cmdAbout", QStringLiteral("A&bout"), kTextButtonFont, TwipRect(3600, 3120, 1335, 375));
+    cmdExit =
+        MakeCommandButton(this, "cmdExit", QStringLiteral("E&xit"), kTextButtonFont, TwipRect(5040, 3120, 1335, 375));
     Image3 = MakePicture(this, "Image3", host::HandResource(), TwipRect(0, 3000, 480, 480));
     lblURL1 = new about::HyperlinkLabel(QString::fromLatin1(about::kAuthorAddress), Qt::AlignLeft, this);
     lblURL1->setObjectName(QStringLiteral("lblURL1"));
@@ -215,14 +211,14 @@ void frmMain::BuildLayout() {
                             TwipRect(4200, 1320, 1935, 255), right);
     lblTotalAnswered = MakeLabel(Frame2, "lblTotalAnswered", QStringLiteral("Total answered: 0"),
                                  TwipRect(4200, 1560, 1935, 255), right);
-    lblTotalTrue = MakeLabel(Frame2, "lblTotalTrue", QStringLiteral("Total true: 0"),
-                             TwipRect(4200, 1800, 1935, 255), right);
-    lblTotalFalse = MakeLabel(Frame2, "lblTotalFalse", QStringLiteral("Total false: 0"),
-                              TwipRect(4200, 2040, 1935, 255), right);
-    lblOpSec = MakeLabel(Frame2, "lblOpSec", QStringLiteral("Operation per sec: 0"),
-                         TwipRect(4200, 2280, 1935, 255), right);
-    lblOpMin = MakeLabel(Frame2, "lblOpMin", QStringLiteral("Operation per min: 0"),
-                         TwipRect(4200, 2520, 1935, 255), right);
+    lblTotalTrue =
+        MakeLabel(Frame2, "lblTotalTrue", QStringLiteral("Total true: 0"), TwipRect(4200, 1800, 1935, 255), right);
+    lblTotalFalse =
+        MakeLabel(Frame2, "lblTotalFalse", QStringLiteral("Total false: 0"), TwipRect(4200, 2040, 1935, 255), right);
+    lblOpSec =
+        MakeLabel(Frame2, "lblOpSec", QStringLiteral("Operation per sec: 0"), TwipRect(4200, 2280, 1935, 255), right);
+    lblOpMin =
+        MakeLabel(Frame2, "lblOpMin", QStringLiteral("Operation per min: 0"), TwipRect(4200, 2520, 1935, 255), right);
     Frame2->hide();
 
     tmrTimer = new host::PreciseTimer(this);
@@ -289,13 +285,12 @@ void frmMain::Form_Load() {
 void frmMain::cmdStart_Click() { engine_.Start(txtTime->text().toStdString(), chkStatistic->isChecked()); }
 
 void frmMain::cmdStop_Click() {
-    const host::MessageAnswer answer = services_.messages->Show(
-        this, {QStringLiteral("Are you sure want to stop?"), kTitle, host::MessageIcon::Question,
-               host::MessageButtons::YesNo});
+    const host::MessageAnswer answer =
+        services_.messages->Show(this, {QStringLiteral("Are you sure want to stop?"), kTitle,
+                                        host::MessageIcon::Question, host::MessageButtons::YesNo});
     // The run may have ended by time-out while the question was open; stopping it a
     // second time would overwrite its results with those of a clock already at 0:00.
-    if (answer == host::MessageAnswer::Yes && engine_.running())
-        engine_.Stop();
+    if (answer == host::MessageAnswer::Yes && engine_.running()) engine_.Stop();
 }
 
 void frmMain::cmdReset_Click() { engine_.Reset(); }
@@ -312,15 +307,13 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::Form_Unload() {
-    const host::MessageAnswer answer = services_.messages->Show(
-        this, {QStringLiteral("Are you sure want to exit?"), kTitle, host::MessageIcon::Question,
-               host::MessageButtons::YesNo});
-    if (answer != host::MessageAnswer::Yes)
-        return false;
+    const host::MessageAnswer answer =
+        services_.messages->Show(this, {QStringLiteral("Are you sure want to exit?"), kTitle,
+                                        host::MessageIcon::Question, host::MessageButtons::YesNo});
+    if (answer != host::MessageAnswer::Yes) return false;
     docking::DisableDocking(this);
     tmrTimer->SetEnabled(false);
-    if (services_.endProgram)
-        services_.endProgram();
+    if (services_.endProgram) services_.endProgram();
     return true;
 }
 
@@ -337,20 +330,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::txtResult_KeyDown(int key) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        engine_.SubmitAnswer(txtResult->text().toStdString());
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) engine_.SubmitAnswer(txtResult->text().toStdString());
 }
 
 void frmMain::txtResult_Change() {
     const QString filtered = ToQt(test::TestEngine::FilterAnswerText(txtResult->text().toStdString()));
-    if (filtered != txtResult->text())
-        txtResult->setText(filtered);
+    if (filtered != txtResult->text()) txtResult->setText(filtered);
 }
 
 void frmMain::txtTime_Change() {
     const QString filtered = ToQt(test::TestEngine::FilterDurationText(txtTime->text().toStdString()));
-    if (filtered != txtTime->text())
-        txtTime->setText(filtered);
+    if (filtered != txtTime->text()) txtTime->setText(filtered);
 }
 
 void frmMain::chkShowTimer_Click() { lblHideTimer->setVisible(!chkShowTimer->isChecked()); }
@@ -432,8 +422,7 @@ void frmMain::AnswerCleared() { txtResult->clear(); }
 
 void frmMain::ResultsReady(const test::ResultSummary& summary) {
     const auto put = [](QLabel* label, const std::optional<std::string>& line) {
-        if (line)
-            label->setText(ToQt(*line));
+        if (line) label->setText(ToQt(*line));
     };
     put(lblTotalAnswered, summary.answeredLine);
     put(lblTotalTrue, summary.trueLine);
@@ -457,10 +446,9 @@ void frmMain::PanelHidden() {
 void frmMain::CoverUpperPart(bool covered) {
     // What the panel covers must be out of reach of the keyboard too: no Tab into it, no
     // access key ticking "Log test" behind the results.
-    const std::initializer_list<QWidget*> coveredControls = {lblVal1, Label1, lblVal2, Label2,
+    const std::initializer_list<QWidget*> coveredControls = {lblVal1,   Label1, lblVal2, Label2,
                                                              txtResult, Frame1, Frame3};
-    for (QWidget* control : coveredControls)
-        control->setVisible(!covered);
+    for (QWidget* control : coveredControls) control->setVisible(!covered);
 }
 
 } // namespace app

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "test/TestEngine.h"
+
 #include <QWidget>
 #include <functional>
-
-#include "test/TestEngine.h"
 
 class QAbstractButton;
 class QCheckBox;

@@ -59,8 +59,8 @@ void Docking::CollectDockRects(WindowHandle moving) {
     }
 }
 
-MessageResult Docking::DockingWindowProc(WindowHandle window, unsigned message,
-                                         MessageParam wParam, MessageParam lParam) {
+MessageResult Docking::DockingWindowProc(WindowHandle window, unsigned message, MessageParam wParam,
+                                         MessageParam lParam) {
     const int index = Find(window);
 
     switch (message) {
@@ -80,25 +80,22 @@ MessageResult Docking::DockingWindowProc(WindowHandle window, unsigned message,
             Rect proposed;
             std::memcpy(&proposed, reinterpret_cast<const void*>(lParam), sizeof proposed);
             if (message == kMsgMoving) {
-                SnapRect(SnapMode::Moving, proposed, 0, dockRects_, dragState_,
-                         platform_.CursorPos());
+                SnapRect(SnapMode::Moving, proposed, 0, dockRects_, dragState_, platform_.CursorPos());
             } else {
-                SnapRect(SnapMode::Sizing, proposed, static_cast<int>(wParam), dockRects_,
-                         dragState_, Point{});
+                SnapRect(SnapMode::Sizing, proposed, static_cast<int>(wParam), dockRects_, dragState_, Point{});
             }
             std::memcpy(reinterpret_cast<void*>(lParam), &proposed, sizeof proposed);
         }
         return 1;
     }
-    default:
-        break;
+    default: break;
     }
 
     // A window that is not (or no longer) registered still gets its messages: handing them to
     // an unknown procedure would lose them or crash.
     if (index < 0) return platform_.CallDefaultProc(window, message, wParam, lParam);
-    return platform_.ForwardMessage(docked_[static_cast<std::size_t>(index)].prevWndProc, window,
-                                    message, wParam, lParam);
+    return platform_.ForwardMessage(docked_[static_cast<std::size_t>(index)].prevWndProc, window, message, wParam,
+                                    lParam);
 }
 
 } // namespace docking

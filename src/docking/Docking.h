@@ -1,9 +1,9 @@
 #pragma once
 
+#include "docking/SnapRect.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "docking/SnapRect.h"
 
 namespace docking {
 
@@ -33,11 +33,11 @@ public:
     // Puts the docking procedure in place on the window and returns the one it replaced.
     virtual WindowProcId InstallDockingProc(WindowHandle window) = 0;
     virtual void RestoreWindowProc(WindowHandle window, WindowProcId previous) = 0;
-    virtual MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message,
-                                         MessageParam wParam, MessageParam lParam) = 0;
+    virtual MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message, MessageParam wParam,
+                                         MessageParam lParam) = 0;
     // For a window whose procedure is not known any more (see DockingWindowProc).
-    virtual MessageResult CallDefaultProc(WindowHandle window, unsigned message,
-                                          MessageParam wParam, MessageParam lParam) = 0;
+    virtual MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
+                                          MessageParam lParam) = 0;
 };
 
 struct DockedWindow {
@@ -59,8 +59,7 @@ public:
     // Returns false only when the registry is full; enabling a docked window again is a no-op.
     bool EnableDocking(WindowHandle window);
     void DisableDocking(WindowHandle window);
-    MessageResult DockingWindowProc(WindowHandle window, unsigned message, MessageParam wParam,
-                                    MessageParam lParam);
+    MessageResult DockingWindowProc(WindowHandle window, unsigned message, MessageParam wParam, MessageParam lParam);
     void CollectDockRects(WindowHandle moving);
 
     // Drops a window that is gone without being disabled, so that a later window given the

@@ -36,29 +36,27 @@ public:
         if (loadedWindows) {
             for (HWND w : loadedWindows()) windows.push_back(ToHandle(w));
         } else {
-            EnumThreadWindows(GetCurrentThreadId(), CollectThreadWindow,
-                              reinterpret_cast<LPARAM>(&windows));
+            EnumThreadWindows(GetCurrentThreadId(), CollectThreadWindow, reinterpret_cast<LPARAM>(&windows));
         }
         return windows;
     }
     bool IsVisible(WindowHandle window) override { return IsWindowVisible(ToHwnd(window)) != FALSE; }
     // The pointer-sized variant: a 32-bit slot cannot hold a procedure address on 64-bit Windows.
     WindowProcId InstallDockingProc(WindowHandle window) override {
-        return static_cast<WindowProcId>(SetWindowLongPtrA(
-            ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DockingWindowProc)));
+        return static_cast<WindowProcId>(
+            SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DockingWindowProc)));
     }
     void RestoreWindowProc(WindowHandle window, WindowProcId previous) override {
         SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, static_cast<LONG_PTR>(previous));
     }
-    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message,
-                                 MessageParam wParam, MessageParam lParam) override {
-        return CallWindowProcA(reinterpret_cast<WNDPROC>(proc), ToHwnd(window), message,
-                               static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message, MessageParam wParam,
+                                 MessageParam lParam) override {
+        return CallWindowProcA(reinterpret_cast<WNDPROC>(proc), ToHwnd(window), message, static_cast<WPARAM>(wParam),
+                               static_cast<LPARAM>(lParam));
     }
     MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
                                   MessageParam lParam) override {
-        return DefWindowProcA(ToHwnd(window), message, static_cast<WPARAM>(wParam),
-                              static_cast<LPARAM>(lParam));
+        return DefWindowProcA(ToHwnd(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
     }
 };
 
@@ -81,8 +79,7 @@ void DisableDocking(HWND window) { Registry().DisableDocking(ToHandle(window)); 
 void SetLoadedWindows(std::function<std::vector<HWND>()> list) { Platform().loadedWindows = std::move(list); }
 
 LRESULT CALLBACK DockingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = Registry().DockingWindowProc(ToHandle(window), message,
-                                                        static_cast<MessageParam>(wParam),
+    const LRESULT result = Registry().DockingWindowProc(ToHandle(window), message, static_cast<MessageParam>(wParam),
                                                         static_cast<MessageParam>(lParam));
     // The handle of a destroyed window is handed out again; a window that goes without being
     // disabled must not leave it behind in the registry.

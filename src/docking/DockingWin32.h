@@ -3,10 +3,9 @@
 // Before windows.h: its macros (COLOR_BTNFACE and the like) would rewrite names in there.
 #include "docking/Docking.h"
 
-#include <windows.h>
-
 #include <functional>
 #include <vector>
+#include <windows.h>
 
 namespace docking::win32 {
 

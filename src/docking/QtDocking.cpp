@@ -1,13 +1,13 @@
 #include "docking/QtDocking.h"
 
+#include "docking/X11Pointer.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
-
-#include "docking/X11Pointer.h"
 
 namespace docking {
 
@@ -73,7 +73,7 @@ bool QtDocking::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Move && watched->isWidgetType()) {
         OnMoved(static_cast<QWidget*>(watched));
     }
-    return false;  // every event goes on to the window unchanged
+    return false; // every event goes on to the window unchanged
 }
 
 void QtDocking::OnMoved(QWidget* window) {
@@ -87,7 +87,7 @@ void QtDocking::OnMoved(QWidget* window) {
         if (!dragPoll_.isActive()) dragPoll_.start();
         return;
     }
-    if (dragged_ == window) return;  // the poll settles this one
+    if (dragged_ == window) return; // the poll settles this one
 
     // A move that arrives with the pointer on the window's title bar or border, button up,
     // is the end of a window manager drag. Moves made by the program itself (placing a window
@@ -159,7 +159,7 @@ void QtDocking::RestoreWindowProc(WindowHandle window, WindowProcId) {
 }
 
 MessageResult QtDocking::ForwardMessage(WindowProcId, WindowHandle, unsigned, MessageParam, MessageParam) {
-    return 0;  // the window's own handling runs after the event filter
+    return 0; // the window's own handling runs after the event filter
 }
 
 MessageResult QtDocking::CallDefaultProc(WindowHandle, unsigned, MessageParam, MessageParam) { return 0; }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "docking/Docking.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-#include "docking/Docking.h"
 
 namespace docking {
 
@@ -44,13 +44,13 @@ private:
     bool IsVisible(WindowHandle window) override;
     WindowProcId InstallDockingProc(WindowHandle window) override;
     void RestoreWindowProc(WindowHandle window, WindowProcId previous) override;
-    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message,
-                                 MessageParam wParam, MessageParam lParam) override;
+    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message, MessageParam wParam,
+                                 MessageParam lParam) override;
     MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
                                   MessageParam lParam) override;
 
     Docking docking_;
-    QPointer<QWidget> dragged_;  // a window the window manager is still dragging
+    QPointer<QWidget> dragged_; // a window the window manager is still dragging
     QTimer dragPoll_;
 };
 

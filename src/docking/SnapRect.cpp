@@ -28,12 +28,12 @@ struct Axis {
 };
 
 // Tries the four edge pairings of one entry in order; the first that beats `best` is applied.
-bool SnapAxis(const Axis& axis, bool windowEntry, std::int32_t extent, std::int64_t& best,
-              std::int32_t& nearOut, std::int32_t& farOut) {
+bool SnapAxis(const Axis& axis, bool windowEntry, std::int32_t extent, std::int64_t& best, std::int32_t& nearOut,
+              std::int32_t& farOut) {
     struct Candidate {
         std::int64_t distance;
-        std::int32_t nearEdge;  // where the near edge lands
-        bool onlyWindows;       // the work area catches from the inside only
+        std::int32_t nearEdge; // where the near edge lands
+        bool onlyWindows;      // the work area catches from the inside only
     };
     const Candidate candidates[] = {
         {Distance(axis.nearW, axis.nearA), axis.nearA, false},
@@ -84,13 +84,11 @@ void SnapMoving(Rect& rect, const std::vector<Rect>& dockRects, DragState& state
         const Rect& a = dockRects[i];
         const bool windowEntry = i >= 1;
         if (VerticalOverlap(w, a) &&
-            SnapAxis({w.left, w.right, a.left, a.right}, windowEntry, width, bestX, rect.left,
-                     rect.right)) {
+            SnapAxis({w.left, w.right, a.left, a.right}, windowEntry, width, bestX, rect.left, rect.right)) {
             hitX = true;
         }
         if (HorizontalOverlap(w, a) &&
-            SnapAxis({w.top, w.bottom, a.top, a.bottom}, windowEntry, height, bestY, rect.top,
-                     rect.bottom)) {
+            SnapAxis({w.top, w.bottom, a.top, a.bottom}, windowEntry, height, bestY, rect.top, rect.bottom)) {
             hitY = true;
         }
     }
@@ -101,10 +99,8 @@ void SnapMoving(Rect& rect, const std::vector<Rect>& dockRects, DragState& state
 
 void SnapSizing(Rect& rect, int sizingEdge, const std::vector<Rect>& dockRects) {
     const Rect w = rect;
-    const bool leftEdge = sizingEdge == kEdgeLeft || sizingEdge == kEdgeTopLeft ||
-                          sizingEdge == kEdgeBottomLeft;
-    const bool topEdge = sizingEdge == kEdgeTop || sizingEdge == kEdgeTopLeft ||
-                         sizingEdge == kEdgeTopRight;
+    const bool leftEdge = sizingEdge == kEdgeLeft || sizingEdge == kEdgeTopLeft || sizingEdge == kEdgeBottomLeft;
+    const bool topEdge = sizingEdge == kEdgeTop || sizingEdge == kEdgeTopLeft || sizingEdge == kEdgeTopRight;
     const std::int32_t x0 = leftEdge ? w.left : w.right;
     const std::int32_t y0 = topEdge ? w.top : w.bottom;
     std::int32_t newX = x0;
@@ -139,8 +135,8 @@ void SnapSizing(Rect& rect, int sizingEdge, const std::vector<Rect>& dockRects) 
 
 } // namespace
 
-void SnapRect(SnapMode mode, Rect& rect, int sizingEdge, const std::vector<Rect>& dockRects,
-              DragState& dragState, Point cursor) {
+void SnapRect(SnapMode mode, Rect& rect, int sizingEdge, const std::vector<Rect>& dockRects, DragState& dragState,
+              Point cursor) {
     if (mode == SnapMode::Moving) {
         SnapMoving(rect, dockRects, dragState, cursor);
     } else {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/core/Geometry.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "host/core/Geometry.h"
 
 namespace docking {
 
@@ -43,7 +43,7 @@ struct DragState {
 // Entry 0 of dockRects is the work area, the others are the program's other windows.
 // Moving keeps the size and uses the cursor and dragState to let go of an edge again;
 // sizing moves only the dragged edges and leaves dragState alone.
-void SnapRect(SnapMode mode, Rect& rect, int sizingEdge, const std::vector<Rect>& dockRects,
-              DragState& dragState, Point cursor);
+void SnapRect(SnapMode mode, Rect& rect, int sizingEdge, const std::vector<Rect>& dockRects, DragState& dragState,
+              Point cursor);
 
 } // namespace docking

@@ -23,9 +23,8 @@ PointerState QueryX11Pointer() {
     int winX = 0;
     int winY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX,
-                       &winY, &mask)) {
-        return state;  // the pointer is on another screen
+    if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX, &winY, &mask)) {
+        return state; // the pointer is on another screen
     }
     state.available = true;
     state.x = rootX;

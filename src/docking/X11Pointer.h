@@ -5,7 +5,7 @@ namespace docking {
 // The pointer as the X server sees it. During a window manager's drag the server reports the
 // held button even though the toolkit, which is not sent the button events, does not.
 struct PointerState {
-    bool available = false;  // false where the program does not run on an X server
+    bool available = false; // false where the program does not run on an X server
     int x = 0;
     int y = 0;
     bool buttonHeld = false;

@@ -79,8 +79,7 @@ void TestEngine::SubmitAnswer(const std::string& answerText) {
         const std::string typed = LastCharacter(answerText);
         const std::string sum = host::FormatCount(static_cast<std::uint64_t>(operand1_ + operand2_));
         const bool correct = typed == sum.substr(sum.size() - 1);
-        AppendLogLine(
-            Concat({operand1Text_, " + ", operand2Text_, " = ", typed, correct ? " | TRUE" : " | FALSE"}));
+        AppendLogLine(Concat({operand1Text_, " + ", operand2Text_, " = ", typed, correct ? " | TRUE" : " | FALSE"}));
         if (correct) {
             ++trueCount_;
         } else {
@@ -135,9 +134,7 @@ std::string TestEngine::FilterAnswerText(const std::string& text) {
     return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text : std::string();
 }
 
-std::string TestEngine::FilterDurationText(const std::string& text) {
-    return text == "0" ? std::string() : text;
-}
+std::string TestEngine::FilterDurationText(const std::string& text) { return text == "0" ? std::string() : text; }
 
 void TestEngine::DrawPair() {
     operand1_ = DrawOperand();

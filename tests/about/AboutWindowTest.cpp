@@ -1,4 +1,10 @@
 // The About window: its layout, its credits, its links and how it closes.
+#include "../support/OwnFontGlyphs.h"
+#include "about/Artwork.h"
+#include "about/Hyperlink.h"
+#include "about/frmAbout.h"
+#include "host/qt/DesktopUrl.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QGroupBox>
@@ -11,12 +17,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-
-#include "about/Artwork.h"
-#include "about/Hyperlink.h"
-#include "about/frmAbout.h"
-#include "host/qt/DesktopUrl.h"
-#include "../support/OwnFontGlyphs.h"
 
 namespace {
 
@@ -34,9 +34,7 @@ protected:
         return found;
     }
     about::HyperlinkLabel* Link(const char* name) const { return Get<about::HyperlinkLabel>(name); }
-    void MoveOver(const char* name) {
-        QTest::mouseMove(Get(name), QPoint(2, 2));
-    }
+    void MoveOver(const char* name) { QTest::mouseMove(Get(name), QPoint(2, 2)); }
 
     std::unique_ptr<about::frmAbout> window;
 };
@@ -128,8 +126,7 @@ TEST(ProgramIcon, DrawsTheThreeBallsAtEverySizeAsked) {
         for (int y = 0; y < side; ++y)
             for (int x = 0; x < side; ++x) {
                 const QColor c = image.pixelColor(x, y);
-                if (c.alpha() < 200)
-                    continue;
+                if (c.alpha() < 200) continue;
                 green += c.green() > 2 * c.red() && c.green() > 2 * c.blue();
                 yellow += c.red() > 2 * c.blue() && c.green() > 2 * c.blue() && std::abs(c.red() - c.green()) < 60;
                 red += c.red() > 2 * c.green() && c.red() > 2 * c.blue();
@@ -148,8 +145,7 @@ TEST(ProgramIcon, DisabledLookIsGrey) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 200)
-                continue;
+            if (c.alpha() < 200) continue;
             ++opaque;
             EXPECT_LE(std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}), 40)
                 << x << "," << y;
@@ -225,7 +221,7 @@ TEST_F(AboutWindowTest, LinksStayBoldUntilAResetSurface) {
         EXPECT_TRUE(Link("lblURL1")->Bold()) << name;
         EXPECT_TRUE(Link("lblURL2")->Bold()) << name;
     }
-    QTest::mouseMove(window.get(), QPoint(300, 220));  // the bare window
+    QTest::mouseMove(window.get(), QPoint(300, 220)); // the bare window
     EXPECT_TRUE(Link("lblURL1")->Bold());
     // These make both plain.
     for (const char* name : {"Frame1", "Label4", "Label5", "Label7", "Label9"}) {

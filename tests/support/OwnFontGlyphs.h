@@ -28,15 +28,12 @@ inline int ExpectTextsHaveTheirGlyphsInTheirOwnFont(QWidget* window) {
             text = check->text();
         else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
             text = plain->toPlainText();
-        if (text.isEmpty())
-            continue;
+        if (text.isEmpty()) continue;
         const QRawFont font = QRawFont::fromFont(widget->font());
         EXPECT_TRUE(font.isValid()) << widget->objectName().toStdString();
-        if (!font.isValid())
-            continue;
+        if (!font.isValid()) continue;
         for (const QChar c : text) {
-            if (!c.isPrint() || c.isSpace())
-                continue;
+            if (!c.isPrint() || c.isSpace()) continue;
             EXPECT_TRUE(font.supportsCharacter(c))
                 << widget->objectName().toStdString() << ": U+" << std::hex << int(c.unicode());
         }

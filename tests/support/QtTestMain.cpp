@@ -1,13 +1,12 @@
+#include "host/qt/Fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
-
-#include "host/qt/Fonts.h"
 
 int main(int argc, char** argv) {
     // Headless unless told otherwise, also when the test list is read at build time, which
     // runs the program without the test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     host::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

@@ -8,9 +8,7 @@
 // Writes every notification down as one short text, so tests compare whole sequences.
 class EventRecorder final : public test::TestEngineListener {
 public:
-    void DurationRefused(const std::string& message) override {
-        events.push_back("DurationRefused:" + message);
-    }
+    void DurationRefused(const std::string& message) override { events.push_back("DurationRefused:" + message); }
     void RunStarted() override { events.push_back("RunStarted"); }
     void RunStopped() override { events.push_back("RunStopped"); }
     void PairChanged(const std::string& operand1Text, const std::string& operand2Text) override {

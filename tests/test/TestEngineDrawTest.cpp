@@ -23,9 +23,7 @@ struct DrawCase {
     const char* text;
 };
 
-void PrintTo(const DrawCase& c, std::ostream* os) {
-    *os << "draw " << c.draw;
-}
+void PrintTo(const DrawCase& c, std::ostream* os) { *os << "draw " << c.draw; }
 
 class OperandTest : public EngineFixture, public testing::WithParamInterface<DrawCase> {};
 
@@ -39,8 +37,7 @@ TEST_P(OperandTest, IsTheTenthOfTheDrawWithALeadingBlank) {
 
 INSTANTIATE_TEST_SUITE_P(Draws, OperandTest,
                          testing::Values(DrawCase{0.0f, " 0"}, DrawCase{0.0999f, " 0"}, DrawCase{0.1f, " 1"},
-                                         DrawCase{0.55f, " 5"}, DrawCase{0.7f, " 7"},
-                                         DrawCase{0.99999994f, " 9"},
+                                         DrawCase{0.55f, " 5"}, DrawCase{0.7f, " 7"}, DrawCase{0.99999994f, " 9"},
                                          // A generator that rounds up to 1 still gives a digit.
                                          DrawCase{1.0f, " 9"}));
 

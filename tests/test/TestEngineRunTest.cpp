@@ -18,9 +18,7 @@ struct ClockCase {
     unsigned minutes;
 };
 
-void PrintTo(const ClockCase& c, std::ostream* os) {
-    *os << c.ticks << " ticks";
-}
+void PrintTo(const ClockCase& c, std::ostream* os) { *os << c.ticks << " ticks"; }
 
 class ClockTest : public EngineFixture, public testing::WithParamInterface<ClockCase> {};
 
@@ -55,9 +53,7 @@ struct TimeOutCase {
     const char* durationLine;
 };
 
-void PrintTo(const TimeOutCase& c, std::ostream* os) {
-    *os << '"' << c.duration << '"';
-}
+void PrintTo(const TimeOutCase& c, std::ostream* os) { *os << '"' << c.duration << '"'; }
 
 class TimeOutTest : public EngineFixture, public testing::WithParamInterface<TimeOutCase> {};
 
@@ -101,8 +97,8 @@ TEST_F(EngineFixture, TimeOutNotifiesInOrder) {
 
     engine.Tick();
 
-    EXPECT_THAT(recorder.events, ElementsAre("Clock:1:00", "RunStopped", "Results", "Pair:0|0",
-                                             "AnswerCleared", "Clock:0:00"));
+    EXPECT_THAT(recorder.events,
+                ElementsAre("Clock:1:00", "RunStopped", "Results", "Pair:0|0", "AnswerCleared", "Clock:0:00"));
 }
 
 TEST_F(EngineFixture, TicksAfterTheEndAreIgnored) {
@@ -151,8 +147,7 @@ TEST_F(EngineFixture, StopAtHalfAMinuteResults) {
 
     engine.Stop();
 
-    EXPECT_THAT(recorder.events,
-                ElementsAre("RunStopped", "Results", "Pair:0|0", "AnswerCleared", "Clock:0:00"));
+    EXPECT_THAT(recorder.events, ElementsAre("RunStopped", "Results", "Pair:0|0", "AnswerCleared", "Clock:0:00"));
     ASSERT_EQ(recorder.results.size(), 1u);
     const test::ResultSummary& r = recorder.results[0];
     EXPECT_EQ(r.answeredLine, "Total answered: 12");

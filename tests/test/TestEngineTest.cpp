@@ -47,8 +47,8 @@ TEST_P(RefusedDurationTest, OnlyTheMessageIsGiven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NotANumberOrBelowOne, RefusedDurationTest,
-                         testing::Values("", " ", "a", "1a", "-", "+", ".", "0", "0.", "00", "0.5", "-1",
-                                         "-5", "1,5", "inf"));
+                         testing::Values("", " ", "a", "1a", "-", "+", ".", "0", "0.", "00", "0.5", "-1", "-5", "1,5",
+                                         "inf"));
 
 class AcceptedDurationTest : public EngineFixture, public testing::WithParamInterface<const char*> {};
 
@@ -123,8 +123,8 @@ TEST_F(EngineFixture, StartDuringARunIsIgnored) {
     Ticks(2);
     engine.Start("5", false);
     engine.Start("x", false);
-    EXPECT_THAT(recorder.events, ElementsAre("Log: 0 +  0 = 0 | TRUE", "AnswerCleared", "Pair: 0| 0",
-                                             "Clock:0:01", "Clock:0:02"));
+    EXPECT_THAT(recorder.events,
+                ElementsAre("Log: 0 +  0 = 0 | TRUE", "AnswerCleared", "Pair: 0| 0", "Clock:0:01", "Clock:0:02"));
     EXPECT_EQ(engine.clockText(), "0:02");
     EXPECT_EQ(engine.durationText(), "99");
     EXPECT_TRUE(engine.logging());

@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
-
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -38,10 +37,21 @@ constexpr int kLabelWidth = 132;
 constexpr int kHeaderHeight = 22;
 constexpr int kTitleHeight = 30;
 
-const char* const kStyleNames[] = {"",          "1 OutlinedBevel", "2 Classic3D",    "3 GlossyGradient",
-                                   "4 RoundedLight", "5 DoubleLine", "6 Soft3D", "7 ThinRaised",
-                                   "8 FlatThinHover", "9 FlatHighlight", "10 PictureOnly", "11 Transparent",
-                                   "12 Flat3DHover", "13 Oval",       "14 BandedGradient"};
+const char* const kStyleNames[] = {"",
+                                   "1 OutlinedBevel",
+                                   "2 Classic3D",
+                                   "3 GlossyGradient",
+                                   "4 RoundedLight",
+                                   "5 DoubleLine",
+                                   "6 Soft3D",
+                                   "7 ThinRaised",
+                                   "8 FlatThinHover",
+                                   "9 FlatHighlight",
+                                   "10 PictureOnly",
+                                   "11 Transparent",
+                                   "12 Flat3DHover",
+                                   "13 Oval",
+                                   "14 BandedGradient"};
 
 // A surface over an image, sitting at a place of the gallery canvas (its parent).
 class CellSurface : public chameleon::ButtonSurface {
@@ -156,7 +166,8 @@ public:
         s.buttonHeight = kButtonHeight;
         const int inset = (s.buttonType >= 7 && s.buttonType <= 13) ? 3 : s.buttonType == 14 ? 5 : 4;
         s.faceRect = {inset, inset, kButtonWidth - inset, kButtonHeight - inset};
-        if (s.buttonType == 14) s.faceRect = {inset + 1, inset + 1, kButtonWidth - inset + 1, kButtonHeight - inset + 1};
+        if (s.buttonType == 14)
+            s.faceRect = {inset + 1, inset + 1, kButtonWidth - inset + 1, kButtonHeight - inset + 1};
         painter.PreparePicture();
         painter.LayoutCaption();
         painter.DeriveColors();
@@ -240,29 +251,37 @@ int main(int argc, char** argv) {
     const std::vector<Look> looks{
         Plain("Normal"),
         {"Hover", [](ButtonState& s, CellSurface&, std::uint8_t&) { s.isOver = true; }},
-        {"Pressed", [](ButtonState& s, CellSurface&, std::uint8_t& state) {
+        {"Pressed",
+         [](ButtonState& s, CellSurface&, std::uint8_t& state) {
              s.isOver = true;
              state = 2;
          }},
         {"Disabled", [](ButtonState& s, CellSurface&, std::uint8_t&) { s.enabled = false; }},
         {"Focused", [](ButtonState& s, CellSurface&, std::uint8_t&) { s.hasFocus = true; }},
         {"Default", [](ButtonState&, CellSurface& surface, std::uint8_t&) { surface.displayAsDefault = true; }},
-        {"Two-state on", [](ButtonState& s, CellSurface&, std::uint8_t&) {
+        {"Two-state on",
+         [](ButtonState& s, CellSurface&, std::uint8_t&) {
              s.checkBoxBehaviour = true;
              s.value = true;
          }},
     };
-    const Scheme schemes[] = {{"System colours", 1}, {"Custom colours", 2}, {"Fixed palette", 3},
-                              {"Container colours", 4}};
+    const Scheme schemes[] = {
+        {"System colours", 1}, {"Custom colours", 2}, {"Fixed palette", 3}, {"Container colours", 4}};
 
     const std::vector<Look> pictureLooks{
-        Plain("Picture left"),  Plain("Picture right"), Plain("Picture behind"), Plain("Picture only"),
+        Plain("Picture left"),
+        Plain("Picture right"),
+        Plain("Picture behind"),
+        Plain("Picture only"),
         {"Picture hover", [](ButtonState& s, CellSurface&, std::uint8_t&) { s.isOver = true; }},
         {"Picture pressed", [](ButtonState&, CellSurface&, std::uint8_t& state) { state = 2; }},
         {"Picture disabled", [](ButtonState& s, CellSurface&, std::uint8_t&) { s.enabled = false; }},
     };
     const std::vector<Look> effectLooks{
-        Plain("No effect"), Plain("Raised"), Plain("Sunken"), Plain("Shadow"),
+        Plain("No effect"),
+        Plain("Raised"),
+        Plain("Sunken"),
+        Plain("Shadow"),
         {"Raised hover", [](ButtonState& s, CellSurface&, std::uint8_t&) { s.isOver = true; }},
         {"Raised + picture", [](ButtonState&, CellSurface&, std::uint8_t&) {}},
         {"Shadow pressed", [](ButtonState&, CellSurface&, std::uint8_t& state) { state = 2; }},

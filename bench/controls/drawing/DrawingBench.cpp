@@ -1,5 +1,4 @@
 #include "FakeSurface.h"
-
 #include "host/qt/Picture.h"
 #include "host/qt/SystemColors.h"
 
@@ -74,8 +73,8 @@ void BM_FaceAndCaption89x25(benchmark::State& st) {
     b.state.hasFocus = true;
     for (auto _ : st) {
         b.painter.DrawRect(0, 0, 89, 25, b.state.faceColor, false);
-        b.painter.DrawBevel(b.state.highlightColor, b.state.darkShadowColor, b.state.lightColor,
-                            b.state.shadowColor, 0, false);
+        b.painter.DrawBevel(b.state.highlightColor, b.state.darkShadowColor, b.state.lightColor, b.state.shadowColor, 0,
+                            false);
         b.painter.DrawCaption(0);
         b.painter.DrawFocus();
         benchmark::ClobberMemory();

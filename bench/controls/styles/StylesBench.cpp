@@ -13,7 +13,6 @@
 #include <QFont>
 #include <QImage>
 #include <benchmark/benchmark.h>
-
 #include <memory>
 #include <vector>
 
@@ -74,8 +73,12 @@ void BM_DrawButton(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_DrawButton)->ArgsProduct({benchmark::CreateDenseRange(1, 14, 1), {89}, {25}})->ArgNames({"style", "w", "h"});
-BENCHMARK(BM_DrawButton)->ArgsProduct({benchmark::CreateDenseRange(1, 14, 1), {41}, {33}})->ArgNames({"style", "w", "h"});
+BENCHMARK(BM_DrawButton)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 14, 1), {89}, {25}})
+    ->ArgNames({"style", "w", "h"});
+BENCHMARK(BM_DrawButton)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 14, 1), {41}, {33}})
+    ->ArgNames({"style", "w", "h"});
 
 void BM_DrawGlossyHovered(benchmark::State& state) {
     Button b(3, 89, 25, "E&xit", CaptionFont());

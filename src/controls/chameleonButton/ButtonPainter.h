@@ -78,9 +78,8 @@ public:
     void DrawCaptionEffect(const host::Rect& rect);
     void DrawPictures(std::uint8_t pictureState);
     void DrawPictureEffect(int offset, const host::Picture& picture);
-    void DrawPicture(host::DrawingContext& context, int x, int y, int width, int height,
-                     const host::Picture& picture, host::Colour maskColour, std::int32_t solidColor,
-                     bool darkOnly, bool greyscale, bool blend);
+    void DrawPicture(host::DrawingContext& context, int x, int y, int width, int height, const host::Picture& picture,
+                     host::Colour maskColour, std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend);
 
     // The whole button.
     void DrawButton(std::uint8_t state, bool forced);

@@ -1,5 +1,4 @@
 #include "controls/chameleonButton/ButtonPainter.h"
-
 #include "host/qt/DrawingContext.h"
 
 namespace chameleon {

@@ -1,5 +1,4 @@
 #include "controls/chameleonButton/ButtonPainter.h"
-
 #include "host/qt/SystemColors.h"
 
 #include <algorithm>

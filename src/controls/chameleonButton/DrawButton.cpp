@@ -82,21 +82,25 @@ namespace looks {
 
 bool IsPaletteStyle(std::int32_t buttonType) {
     switch (buttonType) {
-    case 3: case 4: case 5: case 9: case 14: return true;
+    case 3:
+    case 4:
+    case 5:
+    case 9:
+    case 14: return true;
     default: return false;
     }
 }
 
 std::uint8_t CaptionStyleFor(std::int32_t buttonType, Look look, bool isOver) {
     switch (look) {
-    case Look::Normal:
-        return isOver ? 1 : 0;
-    case Look::Pressed:
-        return buttonType == 14 ? 7 : 2;
+    case Look::Normal: return isOver ? 1 : 0;
+    case Look::Pressed: return buttonType == 14 ? 7 : 2;
     case Look::Disabled:
         switch (buttonType) {
         case 3: return 5;
-        case 5: case 6: case 9: return 4;
+        case 5:
+        case 6:
+        case 9: return 4;
         case 14: return 6;
         default: return 3;
         }

@@ -2,11 +2,11 @@
 
 #include "controls/chameleonButton/Surface.h"
 #include "controls/chameleonButton/chameleonButton.h"
+#include "host/qt/Region.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include "host/qt/Region.h"
 
 namespace chameleon {
 
@@ -43,9 +43,11 @@ std::int16_t VirtualKeyOf(int key) {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<std::int16_t>(112 + (key - Qt::Key_F1));
     switch (key) {
     case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
     case Qt::Key_Clear: return 12;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Shift: return 16;
     case Qt::Key_Control: return 17;
     case Qt::Key_Alt: return 18;
@@ -183,8 +185,8 @@ void chameleonButton::mouseMoveEvent(QMouseEvent* event) {
 
 void chameleonButton::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF global = event->globalPosition();
-    HandleMouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()),
-                  static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    HandleMouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), static_cast<float>(event->position().x()),
+                  static_cast<float>(event->position().y()));
     const bool clicked = !afterDoubleClick_ && IsPointerOver(global);
     afterDoubleClick_ = false;
     if (clicked) HandleClick();
@@ -200,8 +202,10 @@ void chameleonButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
     if (!RememberCode(keyCode, s_.lastKeyCode, "KeyCode")) return;
     switch (keyCode) {
     case kKeySpace: Draw(kStatePressed, false); break;
-    case kKeyLeft: case kKeyUp: focusNextPrevChild(false); break;
-    case kKeyRight: case kKeyDown: focusNextPrevChild(true); break;
+    case kKeyLeft:
+    case kKeyUp: focusNextPrevChild(false); break;
+    case kKeyRight:
+    case kKeyDown: focusNextPrevChild(true); break;
     default: break;
     }
 }
@@ -269,9 +273,7 @@ void chameleonButton::AmbientPropertyChanged(const QString&) {
 
 void chameleonButton::changeEvent(QEvent* event) {
     switch (event->type()) {
-    case QEvent::PaletteChange:
-        AmbientPropertyChanged(QString());
-        break;
+    case QEvent::PaletteChange: AmbientPropertyChanged(QString()); break;
     case QEvent::FontChange:
         if (!applyingFont_) AmbientPropertyChanged(QString());
         break;

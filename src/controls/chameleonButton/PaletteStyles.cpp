@@ -191,8 +191,8 @@ struct Palette {
         }
         if (look == Look::Pressed) {
             if (s.isOver) {
-                const host::Colour fill = s.colorScheme == 2 ? S(s.hotLightColor, -32)
-                                                             : ButtonPainter::TintColor(s.hotColor, 128);
+                const host::Colour fill =
+                    s.colorScheme == 2 ? S(s.hotLightColor, -32) : ButtonPainter::TintColor(s.hotColor, 128);
                 p.DrawRect(0, 0, W(), H(), fill, false);
             }
             Caption(look);

@@ -1,5 +1,4 @@
 #include "controls/chameleonButton/ButtonPainter.h"
-
 #include "host/qt/DrawingContext.h"
 #include "host/qt/Picture.h"
 
@@ -85,8 +84,8 @@ void ButtonPainter::DrawPictures(std::uint8_t pictureState) {
     const auto& r = s_.pictureRect;
     auto draw = [&](const host::Picture& p, int dx, int dy, std::int32_t solid = -1, bool darkOnly = false,
                     bool greyscale = false, bool blend = false) {
-        DrawPicture(surface_.Context(), r.left + dx, r.top + dy, r.width, r.height, p, s_.maskColorRGB, solid,
-                    darkOnly, greyscale, blend);
+        DrawPicture(surface_.Context(), r.left + dx, r.top + dy, r.width, r.height, p, s_.maskColorRGB, solid, darkOnly,
+                    greyscale, blend);
     };
     const auto solid = [](host::Colour c) { return static_cast<std::int32_t>(c & 0xFFFFFFu); };
 

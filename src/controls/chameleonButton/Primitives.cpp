@@ -1,5 +1,4 @@
 #include "controls/chameleonButton/ButtonPainter.h"
-
 #include "host/qt/DrawingContext.h"
 
 namespace chameleon {
@@ -15,8 +14,7 @@ void ButtonPainter::DrawRect(int x, int y, int width, int height, host::Colour c
         surface_.Context().FillRect(rect, colour);
 }
 
-void ButtonPainter::DrawEllipse(int x, int y, int width, int height, host::Colour lineColour,
-                                host::Colour fillColour) {
+void ButtonPainter::DrawEllipse(int x, int y, int width, int height, host::Colour lineColour, host::Colour fillColour) {
     surface_.Context().Ellipse({x, y, x + width, y + height}, lineColour, 2, fillColour);
 }
 

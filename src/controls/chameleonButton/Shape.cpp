@@ -1,6 +1,5 @@
 #include "controls/chameleonButton/ButtonPainter.h"
 #include "controls/chameleonButton/StyleLooks.h"
-
 #include "host/qt/DrawingContext.h"
 #include "host/qt/Region.h"
 
@@ -50,8 +49,7 @@ std::shared_ptr<host::Region> ButtonPainter::BuildRegion() const {
         cut(0, h - 1), cut(1, h - 1), cut(0, h - 2);
         cut(w - 2, h - 1), cut(w - 1, h - 1), cut(w - 1, h - 2);
         break;
-    default:
-        break;
+    default: break;
     }
     return region;
 }

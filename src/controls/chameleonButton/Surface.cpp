@@ -39,9 +39,7 @@ QColor ButtonSurfaceImpl::ParentColor(QPalette::ColorRole role) const {
 
 host::Colour ButtonSurfaceImpl::ParentBackColor() const { return host::FromQColor(ParentColor(QPalette::Window)); }
 
-host::Colour ButtonSurfaceImpl::ParentTextColor() const {
-    return host::FromQColor(ParentColor(QPalette::WindowText));
-}
+host::Colour ButtonSurfaceImpl::ParentTextColor() const { return host::FromQColor(ParentColor(QPalette::WindowText)); }
 
 std::int32_t ButtonSurfaceImpl::SurfaceHeightPixels() const { return owner_.height(); }
 

@@ -15,8 +15,7 @@ void SetError(QString* error, const QString& text) {
 
 } // namespace
 
-std::optional<WindowDescription> WindowDescription::FromBytes(std::span<const std::uint8_t> bytes,
-                                                              QString* error) {
+std::optional<WindowDescription> WindowDescription::FromBytes(std::span<const std::uint8_t> bytes, QString* error) {
     host::StoreError storeError;
     auto controls = host::ReadWindowDescription(bytes, storeError);
     if (!controls) {
@@ -35,9 +34,9 @@ std::optional<WindowDescription> WindowDescription::FromResource(const QString& 
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
-    return FromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                               static_cast<std::size_t>(bytes.size())),
-                     error);
+    return FromBytes(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
+        error);
 }
 
 const host::StoredControl* WindowDescription::Find(const QString& name) const {
@@ -54,8 +53,9 @@ chameleonButton* WindowDescription::CreateButton(QWidget* parent, const QString&
         return nullptr;
     }
     if (control->typeName != kTypeName) {
-        SetError(error, QStringLiteral("%1: stored as %2, not a button").arg(name,
-                                                                             QString::fromStdU16String(control->typeName)));
+        SetError(
+            error,
+            QStringLiteral("%1: stored as %2, not a button").arg(name, QString::fromStdU16String(control->typeName)));
         return nullptr;
     }
     auto* button = new chameleonButton(parent);

@@ -80,7 +80,6 @@ void chameleonButton::paintEvent(QPaintEvent*) {
 
 void chameleonButton::Notify(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
 
-
 void chameleonButton::Draw(std::uint8_t state, bool forced) { painter_.DrawButton(state, forced); }
 
 void chameleonButton::LayoutCaption() { painter_.LayoutCaption(); }
@@ -396,7 +395,8 @@ void chameleonButton::ApplyPointer() {
     case kPointerArrow: setCursor(Qt::ArrowCursor); break;
     case kPointerCross: setCursor(Qt::CrossCursor); break;
     case kPointerIBeam: setCursor(Qt::IBeamCursor); break;
-    case kPointerSizeAll: case kPointerSizeAllCursor: setCursor(Qt::SizeAllCursor); break;
+    case kPointerSizeAll:
+    case kPointerSizeAllCursor: setCursor(Qt::SizeAllCursor); break;
     case kPointerSizeNESW: setCursor(Qt::SizeBDiagCursor); break;
     case kPointerSizeNS: setCursor(Qt::SizeVerCursor); break;
     case kPointerSizeNWSE: setCursor(Qt::SizeFDiagCursor); break;

@@ -9,10 +9,10 @@
 #include "host/core/Geometry.h"
 #include "host/core/PropertyStore.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QImage>
 #include <QString>
-#include <QAbstractButton>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -32,9 +32,9 @@ inline constexpr const char16_t* kTypeName = u"Tavrendale.chameleonButton";
 // What the container tells its controls about itself. The window that places a button
 // fills it in; design mode is the container being edited in a designer rather than run.
 struct Ambient {
-    QString displayName;          // the name the window description gives the instance
-    std::optional<QFont> font;    // the container's font; the parent widget's font when unset
-    bool userMode = true;         // run mode (true) or design mode (false)
+    QString displayName;       // the name the window description gives the instance
+    std::optional<QFont> font; // the container's font; the parent widget's font when unset
+    bool userMode = true;      // run mode (true) or design mode (false)
     bool displayAsDefault = false;
 };
 

@@ -23,8 +23,7 @@ std::uint64_t ClockRandom::SystemTimeOfDay() {
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
-ClockRandom::ClockRandom(Clock clock, std::uint64_t initialState)
-    : clock_(std::move(clock)), state_(initialState) {}
+ClockRandom::ClockRandom(Clock clock, std::uint64_t initialState) : clock_(std::move(clock)), state_(initialState) {}
 
 void ClockRandom::ReseedFromClock() {
     // The old state stays part of the new one, so the same clock reading folded twice

@@ -14,12 +14,8 @@ std::string& SeparatorStorage() {
     return separator;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
@@ -54,9 +50,7 @@ bool SetDecimalSeparator(std::string_view separator) {
     return true;
 }
 
-const std::string& DecimalSeparator() {
-    return SeparatorStorage();
-}
+const std::string& DecimalSeparator() { return SeparatorStorage(); }
 
 std::optional<double> ParseNumber(std::string_view text, std::string_view decimalSeparator) {
     text = TrimBlanks(text);
@@ -115,17 +109,11 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
     return value;
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
-    return ParseNumber(text, DecimalSeparator());
-}
+std::optional<double> ParseNumber(std::string_view text) { return ParseNumber(text, DecimalSeparator()); }
 
-std::string FormatCount(std::uint64_t value) {
-    return std::to_string(value);
-}
+std::string FormatCount(std::uint64_t value) { return std::to_string(value); }
 
-std::string FormatSigned(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
+std::string FormatSigned(std::int64_t value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
 
 std::string FormatTwoDigits(std::int64_t value) {
     // Through the unsigned magnitude so that the most negative value has one too.
@@ -148,8 +136,7 @@ std::string FormatFixed2(double value) {
         if (std::isfinite(eighths) && std::floor(eighths) == eighths && std::fmod(eighths, 2.0) != 0.0) {
             const auto m = static_cast<std::int64_t>(eighths);
             const std::int64_t hundredths = (25 * m + (m > 0 ? 1 : -1)) / 2;
-            const std::uint64_t magnitude =
-                static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
+            const std::uint64_t magnitude = static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
             return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + "." +
                    FormatTwoDigits(static_cast<std::int64_t>(magnitude % 100));
         }

@@ -132,8 +132,7 @@ bool ReadPicture(Reader& in, StoredPicture& picture, const std::string& key, Sto
     return true;
 }
 
-bool ReadValue(Reader& in, std::uint16_t type, PropertyValue& value, const std::string& key,
-               StoreError& error) {
+bool ReadValue(Reader& in, std::uint16_t type, PropertyValue& value, const std::string& key, StoreError& error) {
     switch (static_cast<ValueType>(type)) {
     case ValueType::Int16: {
         std::uint16_t v = 0;
@@ -297,12 +296,18 @@ void PropertyWriter::Write(std::string_view key, const PropertyValue& value) {
     std::visit(
         [&](const auto& v) {
             using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::int16_t>) WriteInt16(key, v);
-            else if constexpr (std::is_same_v<T, std::int32_t>) WriteInt32(key, v);
-            else if constexpr (std::is_same_v<T, bool>) WriteBool(key, v);
-            else if constexpr (std::is_same_v<T, std::u16string>) WriteString(key, v);
-            else if constexpr (std::is_same_v<T, StoredFont>) WriteFont(key, v);
-            else WritePicture(key, v);
+            if constexpr (std::is_same_v<T, std::int16_t>)
+                WriteInt16(key, v);
+            else if constexpr (std::is_same_v<T, std::int32_t>)
+                WriteInt32(key, v);
+            else if constexpr (std::is_same_v<T, bool>)
+                WriteBool(key, v);
+            else if constexpr (std::is_same_v<T, std::u16string>)
+                WriteString(key, v);
+            else if constexpr (std::is_same_v<T, StoredFont>)
+                WriteFont(key, v);
+            else
+                WritePicture(key, v);
         },
         value);
 }
@@ -329,8 +334,9 @@ std::optional<PropertyBag> PropertyBag::Parse(std::span<const std::uint8_t> byte
         }
         PropertyRecord record;
         if (!in.Text(keyLength, record.key)) {
-            Fail(error, "", "key of " + std::to_string(keyLength) + " characters exceeds the bytes left at byte " +
-                                std::to_string(start));
+            Fail(error, "",
+                 "key of " + std::to_string(keyLength) + " characters exceeds the bytes left at byte " +
+                     std::to_string(start));
             return std::nullopt;
         }
         const std::string key = ToAscii(record.key);
@@ -342,12 +348,14 @@ std::optional<PropertyBag> PropertyBag::Parse(std::span<const std::uint8_t> byte
         if (last) {
             // The last record carries minus the distance from the first record to itself.
             if (-static_cast<std::int64_t>(length) != static_cast<std::int64_t>(start)) {
-                Fail(error, key, "last record's length " + std::to_string(length) + " does not point back to the first");
+                Fail(error, key,
+                     "last record's length " + std::to_string(length) + " does not point back to the first");
                 return std::nullopt;
             }
         } else if (static_cast<std::size_t>(length) != padded) {
-            Fail(error, key, "record length " + std::to_string(length) + " does not match its contents (" +
-                                 std::to_string(padded) + " bytes)");
+            Fail(error, key,
+                 "record length " + std::to_string(length) + " does not match its contents (" + std::to_string(padded) +
+                     " bytes)");
             return std::nullopt;
         }
         if (!in.Skip(padded - used)) {
@@ -405,8 +413,7 @@ std::optional<std::int64_t> ToWide(const PropertyValue& value) {
     return std::nullopt;
 }
 
-template <typename Int>
-std::optional<Int> ToNarrow(const PropertyValue& value) {
+template <typename Int> std::optional<Int> ToNarrow(const PropertyValue& value) {
     const auto wide = ToWide(value);
     if (!wide || *wide < std::numeric_limits<Int>::min() || *wide > std::numeric_limits<Int>::max())
         return std::nullopt;
@@ -494,6 +501,5 @@ std::optional<std::vector<StoredControl>> ReadWindowDescription(std::span<const 
     }
     return controls;
 }
-
 
 } // namespace host

@@ -48,8 +48,7 @@ struct StoredPicture {
     friend bool operator==(const StoredPicture&, const StoredPicture&) = default;
 };
 
-using PropertyValue =
-    std::variant<std::int16_t, std::int32_t, bool, std::u16string, StoredFont, StoredPicture>;
+using PropertyValue = std::variant<std::int16_t, std::int32_t, bool, std::u16string, StoredFont, StoredPicture>;
 
 struct PropertyRecord {
     std::u16string key; // as stored (the writer stores lower case)
@@ -129,8 +128,6 @@ struct StoredControl {
 
 // A window description: the stored controls of one window, in order.
 std::vector<std::uint8_t> WriteWindowDescription(const std::vector<StoredControl>& controls);
-std::optional<std::vector<StoredControl>> ReadWindowDescription(std::span<const std::uint8_t> bytes,
-                                                                StoreError& error);
-
+std::optional<std::vector<StoredControl>> ReadWindowDescription(std::span<const std::uint8_t> bytes, StoreError& error);
 
 } // namespace host

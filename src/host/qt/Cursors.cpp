@@ -1,8 +1,8 @@
 #include "host/qt/Cursors.h"
 
-#include <QGuiApplication>
-
 #include "host/qt/VectorPicture.h"
+
+#include <QGuiApplication>
 
 // The resource lives in a static library: it has to be registered by hand, and from
 // outside any namespace.

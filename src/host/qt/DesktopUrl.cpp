@@ -24,8 +24,7 @@ void OpenUrl(const QString& address) {
     // run a local file.
     // Addresses may be written without their scheme, as people write them ("example.com").
     const QUrl url = QUrl::fromUserInput(address);
-    if (!IsWebAddress(url))
-        return;
+    if (!IsWebAddress(url)) return;
     if (CurrentHandler()) {
         CurrentHandler()(url.toString());
         return;

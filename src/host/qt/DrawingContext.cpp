@@ -53,7 +53,7 @@ private:
 };
 
 struct TextLine {
-    int start = 0;  // in the display text
+    int start = 0; // in the display text
     int length = 0;
     int width = 0;
 };
@@ -307,8 +307,7 @@ Rect DrawingContext::DrawText(const QString& text, const Rect& rect, unsigned fl
     std::vector<bool> underlined;
     StripPrefixes(source, (flags & kTextNoPrefix) == 0, shown, underlined);
     const bool singleLine = (flags & kTextSingleLine) != 0;
-    const std::vector<TextLine> lines =
-        BreakLines(shown, fm, rect.width(), (flags & kTextWordBreak) != 0, singleLine);
+    const std::vector<TextLine> lines = BreakLines(shown, fm, rect.width(), (flags & kTextWordBreak) != 0, singleLine);
 
     if (flags & kTextCalcRect) {
         int widest = 0;
@@ -321,8 +320,7 @@ Rect DrawingContext::DrawText(const QString& text, const Rect& rect, unsigned fl
     }
     if (lines.empty() || !Writable()) return rect;
 
-    const int top =
-        (singleLine && (flags & kTextVCenter)) ? rect.top + (rect.height() - lineHeight) / 2 : rect.top;
+    const int top = (singleLine && (flags & kTextVCenter)) ? rect.top + (rect.height() - lineHeight) / 2 : rect.top;
     auto lineLeft = [&](const TextLine& line) {
         if (flags & kTextCenter) return rect.left + (rect.width() - line.width) / 2;
         if (flags & kTextRight) return rect.right - line.width;

@@ -150,8 +150,8 @@ private:
 
 // Conversions between the 32-bit colour values and Qt's pixels.
 constexpr std::uint32_t ToArgb(Colour c) {
-    return 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) |
-           (static_cast<std::uint32_t>(GreenOf(c)) << 8) | static_cast<std::uint32_t>(BlueOf(c));
+    return 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
+           static_cast<std::uint32_t>(BlueOf(c));
 }
 constexpr Colour FromArgb(std::uint32_t argb) {
     return Rgb(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),

@@ -10,23 +10,18 @@ namespace {
 
 constexpr const char* kSymbolFamily = "Webdings";
 
-bool FamilyInstalled(const QString& family) {
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-}
+bool FamilyInstalled(const QString& family) { return QFontDatabase::families().contains(family, Qt::CaseInsensitive); }
 
 void LoadIfMissing(const QString& family, const QStringList& files) {
-    if (FamilyInstalled(family))
-        return;
-    for (const QString& file : files)
-        QFontDatabase::addApplicationFont(file);
+    if (FamilyInstalled(family)) return;
+    for (const QString& file : files) QFontDatabase::addApplicationFont(file);
 }
 
 } // namespace
 
 void InstallFontSubstitutes() {
     static bool installed = false;
-    if (installed)
-        return;
+    if (installed) return;
     installed = true;
 
     // Wine ships an outline Tahoma with the same metrics; fontconfig does not index it.
@@ -37,9 +32,7 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
 }
 
-int PointsToPixels(double points) {
-    return static_cast<int>(std::nearbyint(points * 96.0 / 72.0));
-}
+int PointsToPixels(double points) { return static_cast<int>(std::nearbyint(points * 96.0 / 72.0)); }
 
 QFont LayoutFont(const QString& family, double points, bool bold, bool italic, bool underline) {
     QFont font(IsSymbolFamily(family) ? SymbolFamily() : family);

@@ -15,8 +15,7 @@ void InstallFontSubstitutes();
 // The size is set in pixels, because the layouts place controls in pixels too and the
 // text has to fit them whatever the screen's logical resolution. The symbol family
 // (Webdings) is replaced by a family that has the Unicode symbols of SymbolText.
-QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false,
-                 bool underline = false);
+QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false, bool underline = false);
 
 // `font` for the texts a window writes itself, every character of which the font has:
 // it draws only its own glyphs, so no fallback fonts are looked up for it, which saves

@@ -29,8 +29,7 @@ MessageAnswer QtMessageBoxes::Show(QWidget* owner, const MessageRequest& request
         box.setStandardButtons(QMessageBox::Ok);
     }
     const int chosen = box.exec();
-    if (request.buttons == MessageButtons::Ok)
-        return MessageAnswer::Ok;
+    if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return chosen == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 

@@ -16,8 +16,7 @@ void MouseMoves::Watch(QWidget* control, Handler handler) {
 bool MouseMoves::eventFilter(QObject* watched, QEvent* event) {
     if (watched == control_ && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
-        if (control_->childAt(move->position().toPoint()) == nullptr && handler_)
-            handler_();
+        if (control_->childAt(move->position().toPoint()) == nullptr && handler_) handler_();
     }
     return false;
 }

@@ -29,8 +29,8 @@ int HimetricToPixels(std::int32_t himetric, double dpi) {
 }
 
 Picture::Picture(QImage image, Kind kind, QByteArray bytes)
-    : image_(std::move(image)), kind_(kind), bytes_(std::move(bytes)),
-      widthHimetric_(PixelsToHimetric(image_.width())), heightHimetric_(PixelsToHimetric(image_.height())) {}
+    : image_(std::move(image)), kind_(kind), bytes_(std::move(bytes)), widthHimetric_(PixelsToHimetric(image_.width())),
+      heightHimetric_(PixelsToHimetric(image_.height())) {}
 
 std::shared_ptr<Picture> Picture::FromImage(const QImage& image, Kind kind) {
     if (image.isNull()) return nullptr;

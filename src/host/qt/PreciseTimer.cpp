@@ -8,8 +8,7 @@ PreciseTimer::PreciseTimer(QObject* parent) : QObject(parent) {
 }
 
 void PreciseTimer::SetEnabled(bool enabled) {
-    if (enabled == timer_.isActive())
-        return;
+    if (enabled == timer_.isActive()) return;
     if (enabled)
         timer_.start();
     else
@@ -17,8 +16,7 @@ void PreciseTimer::SetEnabled(bool enabled) {
 }
 
 void PreciseTimer::SetInterval(int milliseconds) {
-    if (milliseconds == timer_.interval())
-        return;
+    if (milliseconds == timer_.interval()) return;
     timer_.setInterval(milliseconds);
 }
 

@@ -23,8 +23,8 @@ bool EllipseRowSpan(const Rect& box, int y, int& left, int& right) {
     auto inside = [&](std::int64_t d) { return static_cast<Wide>(d) * d * hh < limit; };
     // dx2 has the parity of w + 1; find the largest such d that is inside.
     const std::int64_t parity = (w + 1) % 2;
-    std::int64_t d = static_cast<std::int64_t>(
-        static_cast<double>(w) * std::sqrt(static_cast<double>(rest)) / static_cast<double>(h));
+    std::int64_t d = static_cast<std::int64_t>(static_cast<double>(w) * std::sqrt(static_cast<double>(rest)) /
+                                               static_cast<double>(h));
     d += 2;
     if (d % 2 != parity) --d;
     while (d >= 0 && !inside(d)) d -= 2;

@@ -5,17 +5,13 @@ namespace host {
 MessageAnswer ScriptedMessageBoxes::Show(QWidget* owner, const MessageRequest& request) {
     (void)owner;
     requests_.push_back(request);
-    if (whileOpen_)
-        whileOpen_(request);
-    const MessageAnswer fallback =
-        request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    if (answers_.empty())
-        return fallback;
+    if (whileOpen_) whileOpen_(request);
+    const MessageAnswer fallback = request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    if (answers_.empty()) return fallback;
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
     // A Yes/No answer scripted for an OK box still only closes it.
-    if (request.buttons == MessageButtons::Ok)
-        return MessageAnswer::Ok;
+    if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == MessageAnswer::No ? MessageAnswer::No : MessageAnswer::Yes;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "host/qt/MessageBoxes.h"
+
 #include <deque>
 #include <functional>
 #include <vector>
-
-#include "host/qt/MessageBoxes.h"
 
 namespace host {
 

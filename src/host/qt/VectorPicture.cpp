@@ -22,8 +22,7 @@ VectorPicture::VectorPicture(const QString& resource, QWidget* parent) : QWidget
 void VectorPicture::paintEvent(QPaintEvent* event) {
     (void)event;
     const qreal ratio = devicePixelRatioF();
-    if (drawn_.isNull() || drawn_.size() != size() * ratio)
-        drawn_ = RenderSvg(resource_, size(), ratio);
+    if (drawn_.isNull() || drawn_.size() != size() * ratio) drawn_ = RenderSvg(resource_, size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, drawn_);
 }

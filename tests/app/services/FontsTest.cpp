@@ -1,17 +1,20 @@
 // The families the layouts name, their substitutes, and the picture-font captions.
+#include "host/qt/Fonts.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QRawFont>
 #include <gtest/gtest.h>
 
-#include "host/qt/Fonts.h"
-
 namespace {
 
 TEST(SymbolText, PictureFontCaptionsBecomeUnicodeSymbols) {
     const std::pair<const char*, char16_t> cases[] = {
-        {"4", 0x25B6}, {"<", 0x25A0}, {"~", 0x21BA}, {"!", 0x25C9},
+        {"4", 0x25B6},
+        {"<", 0x25A0},
+        {"~", 0x21BA},
+        {"!", 0x25C9},
     };
     for (const auto& [caption, symbol] : cases)
         EXPECT_EQ(host::SymbolText(QString::fromLatin1(caption)), QString(QChar(symbol))) << caption;
@@ -72,8 +75,7 @@ TEST(LayoutFont, FallsBackForMissingCharactersUnlessOwnText) {
 TEST(FontSubstitutes, MissingFamiliesResolveToInstalledLookAlikes) {
     host::InstallFontSubstitutes();
     const QStringList families = QFontDatabase::families();
-    if (!families.contains("Caladea"))
-        GTEST_SKIP() << "Caladea is not installed (package fonts-crosextra-caladea)";
+    if (!families.contains("Caladea")) GTEST_SKIP() << "Caladea is not installed (package fonts-crosextra-caladea)";
     if (!families.contains("Cambria")) {
         EXPECT_EQ(QFontInfo(host::LayoutFont("Cambria", 72, true)).family(), "Caladea");
     }

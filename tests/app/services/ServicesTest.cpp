@@ -1,20 +1,20 @@
 // The window services: scripted message boxes, the precise timer, web addresses, the
 // pointing hand and mouse moves over a control's own surface.
-#include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-#include <QMouseEvent>
-#include <QSignalSpy>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include "host/qt/Cursors.h"
 #include "host/qt/DesktopUrl.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/ScriptedMessageBoxes.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -28,11 +28,9 @@ TEST(ScriptedMessageBoxes, AnswersInOrderAndRecordsEveryBox) {
     int opened = 0;
     boxes.SetWhileOpen([&](const host::MessageRequest&) { ++opened; });
     EXPECT_EQ(boxes.Show(nullptr, {"q1", "t", host::MessageIcon::Question, MessageButtons::YesNo}), MessageAnswer::No);
-    EXPECT_EQ(boxes.Show(nullptr, {"q2", "t", host::MessageIcon::Question, MessageButtons::YesNo}),
-              MessageAnswer::Yes);
+    EXPECT_EQ(boxes.Show(nullptr, {"q2", "t", host::MessageIcon::Question, MessageButtons::YesNo}), MessageAnswer::Yes);
     // With the script used up a box gets its first button.
-    EXPECT_EQ(boxes.Show(nullptr, {"q3", "t", host::MessageIcon::Question, MessageButtons::YesNo}),
-              MessageAnswer::Yes);
+    EXPECT_EQ(boxes.Show(nullptr, {"q3", "t", host::MessageIcon::Question, MessageButtons::YesNo}), MessageAnswer::Yes);
     EXPECT_EQ(boxes.Show(nullptr, {"i", "t", host::MessageIcon::Information, MessageButtons::Ok}), MessageAnswer::Ok);
     ASSERT_EQ(boxes.requests().size(), 4u);
     EXPECT_EQ(boxes.requests()[1].text, "q2");
@@ -64,8 +62,8 @@ TEST(QtMessageBoxes, ShowTextTitleIconAndButtonsAndReturnTheChoice) {
     host::QtMessageBoxes boxes;
     const host::MessageRequest question{"Are you sure?", "Tavrendale", host::MessageIcon::Question,
                                         MessageButtons::YesNo};
-    for (const auto& [button, answer] : {std::pair{QMessageBox::No, MessageAnswer::No},
-                                         std::pair{QMessageBox::Yes, MessageAnswer::Yes}}) {
+    for (const auto& [button, answer] :
+         {std::pair{QMessageBox::No, MessageAnswer::No}, std::pair{QMessageBox::Yes, MessageAnswer::Yes}}) {
         bool seen = false;
         AnswerNextBox(question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, button, seen);
         EXPECT_EQ(boxes.Show(nullptr, question), answer);

@@ -1,12 +1,12 @@
 // The window's questions and boxes: exit, the About pop-up menu, its two information
 // boxes and the About window.
+#include "MainWindowFixture.h"
+#include "about/frmAbout.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
-
-#include "MainWindowFixture.h"
-#include "about/frmAbout.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The main window as it opens: every control in place, with its text, font and state.
-#include <QAccessible>
-#include <QAction>
-#include <QMenu>
-#include <QFontInfo>
-#include <QMenuBar>
-#include <QScreen>
-
+#include "../../support/OwnFontGlyphs.h"
 #include "MainWindowFixture.h"
 #include "app/Startup.h"
 #include "host/qt/Fonts.h"
-#include "../../support/OwnFontGlyphs.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QFontInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -86,8 +86,7 @@ TEST_F(LayoutTest, TextsAtStart) {
         {"lblURL1", "example.com"}, {"lblURL2", "www.example.org/tavrendale"},
     };
     // clang-format on
-    for (const auto& [name, text] : texts)
-        EXPECT_EQ(Text(name), QString::fromUtf8(text)) << name;
+    for (const auto& [name, text] : texts) EXPECT_EQ(Text(name), QString::fromUtf8(text)) << name;
     EXPECT_EQ(Get<QCheckBox>("chkStatistic")->text(), "&Log test");
     EXPECT_EQ(Get<QCheckBox>("chkShowTimer")->text(), "Show &timer");
     EXPECT_EQ(Get<QGroupBox>("Frame1")->title(), "Options");
@@ -135,7 +134,8 @@ TEST_F(LayoutTest, AlignmentAndColours) {
     EXPECT_TRUE(Get<QLineEdit>("txtResult")->alignment().testFlag(Qt::AlignHCenter));
     EXPECT_TRUE(Get<QLineEdit>("txtTime")->alignment().testFlag(Qt::AlignHCenter));
     EXPECT_TRUE(Get<QLabel>("lblTimer")->alignment().testFlag(Qt::AlignHCenter));
-    for (const char* name : {"lblOpMin", "lblOpSec", "lblDuration", "lblTotalFalse", "lblTotalTrue", "lblTotalAnswered"})
+    for (const char* name :
+         {"lblOpMin", "lblOpSec", "lblDuration", "lblTotalFalse", "lblTotalTrue", "lblTotalAnswered"})
         EXPECT_TRUE(Get<QLabel>(name)->alignment().testFlag(Qt::AlignRight)) << name;
     EXPECT_TRUE(Get<QLabel>("lblURL1")->alignment().testFlag(Qt::AlignLeft));
     for (const char* name : {"lblURL1", "lblURL2"}) {
@@ -177,8 +177,7 @@ TEST_F(LayoutTest, StackingPutsPanelCoverAndFigureInFront) {
     // The result panel is the window's front-most control.
     QWidget* frontMost = nullptr;
     for (QObject* child : window->children())
-        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow())
-            frontMost = widget;
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow()) frontMost = widget;
     EXPECT_EQ(frontMost, Get("Frame2"));
     EXPECT_GT(index(Get("lblHideTimer")), index(Get("lblTimer")));
     EXPECT_GT(index(Get("lblHideTimer")), index(Get("Label4")));
@@ -190,13 +189,12 @@ TEST_F(LayoutTest, StackingPutsPanelCoverAndFigureInFront) {
 }
 
 TEST_F(LayoutTest, TabOrderRunsThroughTheFocusableControls) {
-    const QStringList expected = {"txtTime", "chkStatistic", "chkShowTimer", "txtResult", "lstStat", "cmdBack",
-                                  "cmdAbout", "cmdExit", "cmdStart", "cmdStop", "cmdReset"};
+    const QStringList expected = {"txtTime",  "chkStatistic", "chkShowTimer", "txtResult", "lstStat", "cmdBack",
+                                  "cmdAbout", "cmdExit",      "cmdStart",     "cmdStop",   "cmdReset"};
     QStringList order;
     QWidget* widget = Get("txtTime");
     do {
-        if (expected.contains(widget->objectName()))
-            order << widget->objectName();
+        if (expected.contains(widget->objectName())) order << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget != Get("txtTime") && order.size() < expected.size());
     EXPECT_EQ(order, expected);
@@ -221,8 +219,7 @@ TEST_F(LayoutTest, AboutMenuIsAHiddenPopUp) {
 // the style must find it there, and it must be the very picture the style would load.
 TEST(GroupBoxFrame, ThePreloadedPictureIsTheOneTheStyleLoads) {
     const QPixmap preloaded = app::PreloadGroupBoxFrame();
-    if (preloaded.isNull())
-        GTEST_SKIP() << "this Qt draws group boxes without a picture";
+    if (preloaded.isNull()) GTEST_SKIP() << "this Qt draws group boxes without a picture";
     const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
     EXPECT_EQ(QPixmap(path).cacheKey(), preloaded.cacheKey());
     const QImage image = preloaded.toImage();

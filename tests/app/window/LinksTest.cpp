@@ -17,7 +17,7 @@ TEST_F(LinksTest, ClickOpensTheLinksAddress) {
 }
 
 struct BoldCase {
-    const char* surface;  // where the pointer moves, in order
+    const char* surface; // where the pointer moves, in order
     bool url1;
     bool url2;
 };
@@ -33,7 +33,7 @@ TEST_P(MainHoverTest, OnlyTheLinkUnderThePointerIsBold) {
     for (const BoldCase& step : GetParam().steps) {
         SCOPED_TRACE(step.surface);
         if (QString(step.surface) == "frmMain") {
-            QTest::mouseMove(window.get(), QPoint(430, 220));  // bare window right of the Exit button
+            QTest::mouseMove(window.get(), QPoint(430, 220)); // bare window right of the Exit button
         } else {
             QWidget* surface = Get(step.surface);
             QTest::mouseMove(surface, QPoint(3, 3));
@@ -48,10 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HoverPath{"FromLinkToLink", {{"lblURL1", true, false}, {"lblURL2", false, true}, {"lblURL1", true, false}}},
         // Buttons, frames and other labels do not turn a link plain.
-        HoverPath{"OverOtherControls",
-                  {{"lblURL2", false, true}, {"cmdAbout", false, true}, {"Frame1", false, true},
-                   {"lblVal1", false, true}}},
-        HoverPath{"OverTheBareWindow", {{"lblURL1", true, false}, {"frmMain", false, false}, {"frmMain", false, false}}},
+        HoverPath{
+            "OverOtherControls",
+            {{"lblURL2", false, true}, {"cmdAbout", false, true}, {"Frame1", false, true}, {"lblVal1", false, true}}},
+        HoverPath{"OverTheBareWindow",
+                  {{"lblURL1", true, false}, {"frmMain", false, false}, {"frmMain", false, false}}},
         HoverPath{"OverTheHand", {{"lblURL2", false, true}, {"Image3", false, false}}}),
     [](const ::testing::TestParamInfo<HoverPath>& info) { return std::string(info.param.name); });
 

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "app/frmMain.h"
+#include "host/core/Random.h"
+#include "host/qt/PreciseTimer.h"
+#include "host/qt/ScriptedMessageBoxes.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,19 +17,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/frmMain.h"
-#include "host/core/Random.h"
-#include "host/qt/PreciseTimer.h"
-#include "host/qt/ScriptedMessageBoxes.h"
-
 // Draws the values it is given, then keeps drawing the last one.
 class SequenceRandom final : public host::Random {
 public:
     void Push(std::initializer_list<float> values) { values_.insert(values_.end(), values); }
     void ReseedFromClock() override {}
     float Next() override {
-        if (values_.empty())
-            return last_;
+        if (values_.empty()) return last_;
         last_ = values_.front();
         values_.pop_front();
         return last_;
@@ -38,8 +37,7 @@ private:
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<app::frmMain>(
-            app::MainWindowServices{&random, &boxes, [this] { ++endCalls; }});
+        window = std::make_unique<app::frmMain>(app::MainWindowServices{&random, &boxes, [this] { ++endCalls; }});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -52,8 +50,7 @@ protected:
         return found;
     }
     QString Text(const char* name) const {
-        if (auto* edit = window->findChild<QLineEdit*>(QLatin1String(name)))
-            return edit->text();
+        if (auto* edit = window->findChild<QLineEdit*>(QLatin1String(name))) return edit->text();
         return Get<QLabel>(name)->text();
     }
     host::PreciseTimer* Timer() const { return window->findChild<host::PreciseTimer*>("tmrTimer"); }
@@ -73,14 +70,12 @@ protected:
         QTest::keyClick(field, Qt::Key_Return);
     }
     void Ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            window->tmrTimer_Timer();
+        for (int i = 0; i < count; ++i) window->tmrTimer_Timer();
     }
     QStringList LogRows() const {
         QStringList rows;
         auto* list = Get<QListWidget>("lstStat");
-        for (int i = 0; i < list->count(); ++i)
-            rows << list->item(i)->text();
+        for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
         return rows;
     }
 

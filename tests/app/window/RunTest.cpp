@@ -1,7 +1,7 @@
 // Runs of the drill driven through the window: start, answers, ticks, stop, reset, back.
-#include <QSignalSpy>
-
 #include "MainWindowFixture.h"
+
+#include <QSignalSpy>
 
 namespace {
 
@@ -17,8 +17,8 @@ void ExpectRunningControls(const MainWindowFixture& f, QWidget* start, QWidget* 
     EXPECT_EQ(logging->isEnabled(), !running);
 }
 
-#define EXPECT_RUNNING(on)                                                                                       \
-    ExpectRunningControls(*this, Get("cmdStart"), Get("cmdStop"), Get("txtResult"), Get("txtTime"),               \
+#define EXPECT_RUNNING(on)                                                                                             \
+    ExpectRunningControls(*this, Get("cmdStart"), Get("cmdStop"), Get("txtResult"), Get("txtTime"),                    \
                           Get("chkStatistic"), on)
 
 TEST_F(RunTest, StartSwitchesTheControlsAndShowsTheFirstPair) {
@@ -63,9 +63,9 @@ TEST_F(RunTest, FieldsFilterEveryChange) {
     EXPECT_EQ(answer->text(), "");
     QTest::keyClicks(answer, "-");
     EXPECT_EQ(answer->text(), "");
-    answer->insert(" ");  // as pasted
+    answer->insert(" "); // as pasted
     EXPECT_EQ(answer->text(), "");
-    QTest::keyClicks(answer, "47");  // one character only
+    QTest::keyClicks(answer, "47"); // one character only
     EXPECT_EQ(answer->text(), "4");
     Click("cmdReset");
 
@@ -204,7 +204,7 @@ TEST_F(RunTest, ResetStopsSilentlyAndKeepsTheLog) {
 
 TEST_F(RunTest, BackHidesThePanelAndUncoversTheControls) {
     StartRun("1", 0.75f, 0.55f);
-    Click("cmdStop");  // answered Yes
+    Click("cmdStop"); // answered Yes
     ASSERT_TRUE(Get("Frame2")->isVisible());
     // The panel covers the operand row and both frames.
     const QRect panel = Get("Frame2")->geometry();

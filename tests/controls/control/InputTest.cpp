@@ -2,7 +2,6 @@
 // pointer tracking that must not keep an idle program awake.
 
 #include "TestSupport.h"
-
 #include "host/qt/DrawingContext.h"
 
 #include <QAbstractEventDispatcher>
@@ -21,10 +20,11 @@ struct EventLog {
         QObject::connect(&b, &chameleonButton::Click, [this] { names << "Click"; });
         QObject::connect(&b, &chameleonButton::MouseOver, [this] { names << "MouseOver"; });
         QObject::connect(&b, &chameleonButton::MouseOut, [this] { names << "MouseOut"; });
-        QObject::connect(&b, &chameleonButton::MouseDown, [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
-            names << QStringLiteral("MouseDown(%1,%2,%3)").arg(button).arg(x).arg(y);
-            if (rewriteButton) button = *rewriteButton;
-        });
+        QObject::connect(&b, &chameleonButton::MouseDown,
+                         [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+                             names << QStringLiteral("MouseDown(%1,%2,%3)").arg(button).arg(x).arg(y);
+                             if (rewriteButton) button = *rewriteButton;
+                         });
         QObject::connect(&b, &chameleonButton::MouseUp, [this](std::int16_t& button, std::int16_t&, float&, float&) {
             names << QStringLiteral("MouseUp(%1)").arg(button);
         });
@@ -36,12 +36,10 @@ struct EventLog {
             names << QStringLiteral("KeyDown(%1)").arg(code);
             if (rewriteKey) code = *rewriteKey;
         });
-        QObject::connect(&b, &chameleonButton::KeyUp, [this](std::int16_t& code, std::int16_t&) {
-            names << QStringLiteral("KeyUp(%1)").arg(code);
-        });
-        QObject::connect(&b, &chameleonButton::KeyPress, [this](std::int16_t& ascii) {
-            names << QStringLiteral("KeyPress(%1)").arg(ascii);
-        });
+        QObject::connect(&b, &chameleonButton::KeyUp,
+                         [this](std::int16_t& code, std::int16_t&) { names << QStringLiteral("KeyUp(%1)").arg(code); });
+        QObject::connect(&b, &chameleonButton::KeyPress,
+                         [this](std::int16_t& ascii) { names << QStringLiteral("KeyPress(%1)").arg(ascii); });
         QObject::connect(&b, &chameleonButton::Error, [this](const QString& e) { errors << e; });
     }
     QStringList Without(const QString& prefix) const {
@@ -311,10 +309,9 @@ TEST(Keyboard, FocusIsDrawnAndRecorded) {
 
 TEST(AccessKeys, DerivedFromTheCaption) {
     const std::vector<std::pair<QString, QString>> cases = {
-        {"E&xit", "x"},       {"&OK", "o"},           {"A&bout", "b"},  {"<<< &Back", "b"},
-        {"Fish && Chips", ""}, {"A&&B &Cat", "c"},    {"&", ""},        {"x", ""},
-        {"", ""},             {"Ends&", ""},          {"&&", ""},       {"a&&&&b", ""},
-        {"&&&x", "x"},        {"a&&b&&c&d", ""},      {"&X&y", "x"},
+        {"E&xit", "x"},     {"&OK", "o"},   {"A&bout", "b"}, {"<<< &Back", "b"}, {"Fish && Chips", ""},
+        {"A&&B &Cat", "c"}, {"&", ""},      {"x", ""},       {"", ""},           {"Ends&", ""},
+        {"&&", ""},         {"a&&&&b", ""}, {"&&&x", "x"},   {"a&&b&&c&d", ""},  {"&X&y", "x"},
     };
     for (const auto& [caption, key] : cases)
         EXPECT_EQ(chameleonButton::AccessKeyOf(caption), key) << caption.toStdString();
@@ -363,8 +360,8 @@ TEST(Resize, FaceRectangleInsetByStyle) {
         host::Rect face;
     };
     const std::vector<Case> cases = {
-        {14, {6, 6, 85, 21}}, {9, {3, 3, 86, 22}}, {2, {4, 4, 85, 21}}, {7, {3, 3, 86, 22}}, {13, {3, 3, 86, 22}},
-        {1, {4, 4, 85, 21}},
+        {14, {6, 6, 85, 21}}, {9, {3, 3, 86, 22}},  {2, {4, 4, 85, 21}},
+        {7, {3, 3, 86, 22}},  {13, {3, 3, 86, 22}}, {1, {4, 4, 85, 21}},
     };
     for (const Case& c : cases) {
         ShownButton b(89, 25, c.style);

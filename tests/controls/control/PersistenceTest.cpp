@@ -2,7 +2,6 @@
 // carries.
 
 #include "TestSupport.h"
-
 #include "controls/chameleonButton/WindowDescription.h"
 #include "host/qt/SystemColors.h"
 
@@ -167,7 +166,10 @@ TEST(ButtonLoad, AValueThatCannotBeConvertedStopsTheLoadAtItsKey) {
         {"MPTR", [](host::PropertyWriter& x) { x.WriteInt32("MPTR", 70000); }},
         {"FONT", [](host::PropertyWriter& x) { x.WriteInt32("FONT", 1); }},
         {"PICN", [](host::PropertyWriter& x) { x.WriteString("PICN", u"picture.bmp"); }},
-        {"PICH", [](host::PropertyWriter& x) { x.WritePicture("PICH", host::StoredPicture{{1, 2, 3}}); }},
+        {"PICH",
+         [](host::PropertyWriter& x) {
+             x.WritePicture("PICH", host::StoredPicture{{1, 2, 3}});
+         }},
         {"BTYPE", [](host::PropertyWriter& x) { x.WriteFont("BTYPE", host::StoredFont{}); }},
         {"_extentx", [](host::PropertyWriter& x) { x.WriteInt32("_extentx", -5); }},
     };
@@ -185,9 +187,9 @@ TEST(ButtonSave, EveryKeyInLoadOrderAndNoPictureWhenNone) {
     button.InitNew();
     button.resize(89, 25);
     const Bytes bytes = chameleon::SaveButton(button);
-    const std::vector<std::string> expected = {"_extentx", "_extenty", "btype", "tx",    "enab",  "font",
-                                               "coltype",  "focusr",   "bcol",  "bcolo", "fcol",  "fcolo",
-                                               "mcol",     "mptr",     "micon", "umcol", "soft",  "picpos",
+    const std::vector<std::string> expected = {"_extentx", "_extenty", "btype", "tx",    "enab", "font",
+                                               "coltype",  "focusr",   "bcol",  "bcolo", "fcol", "fcolo",
+                                               "mcol",     "mptr",     "micon", "umcol", "soft", "picpos",
                                                "ngrey",    "fx",       "hand",  "check", "value"};
     EXPECT_EQ(StoredKeys(bytes), expected);
     host::StoreError error;

@@ -2,7 +2,6 @@
 // mode, and the two refresh methods.
 
 #include "TestSupport.h"
-
 #include "host/qt/Fonts.h"
 #include "host/qt/Picture.h"
 

@@ -3,9 +3,8 @@
 
 #include "host/core/PropertyStore.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -200,11 +199,21 @@ TEST(MalformedRecords, LyingFieldsAreRefusedAndNameTheirKey) {
         {"string count just one too many", [](Bytes& b) { Poke32(b, 16, 7); }, "tx"},
         {"record length too long", [](Bytes& b) { Poke32(b, 8, 32); }, "tx"},
         {"record length too short", [](Bytes& b) { Poke32(b, 8, 12); }, "tx"},
-        {"last record not pointing back to the first", [](Bytes& b) { Poke32(b, 28 + 8, static_cast<std::uint32_t>(-24)); }, "btype"},
+        {"last record not pointing back to the first",
+         [](Bytes& b) { Poke32(b, 28 + 8, static_cast<std::uint32_t>(-24)); }, "btype"},
         {"last record length positive", [](Bytes& b) { Poke32(b, 28 + 8, 28); }, "btype"},
         {"unknown value type", [](Bytes& b) { b[28] = 7; }, "btype"},
-        {"key longer than the bytes left", [](Bytes& b) { b[2] = 0xFF; b[3] = 0xFF; }, ""},
-        {"bytes after the last record", [](Bytes& b) { b.insert(b.end(), {0, 0, 0, 0}); }, "btype"},
+        {"key longer than the bytes left",
+         [](Bytes& b) {
+             b[2] = 0xFF;
+             b[3] = 0xFF;
+         },
+         ""},
+        {"bytes after the last record",
+         [](Bytes& b) {
+             b.insert(b.end(), {0, 0, 0, 0});
+         },
+         "btype"},
     };
     for (const Case& c : cases) {
         Bytes bytes = make();

@@ -38,8 +38,7 @@ inline std::shared_ptr<host::Picture> SmallPicture() {
 
 class ShownButton {
 public:
-    explicit ShownButton(int width = 89, int height = 25, int buttonType = 2)
-        : window_(std::make_unique<QWidget>()) {
+    explicit ShownButton(int width = 89, int height = 25, int buttonType = 2) : window_(std::make_unique<QWidget>()) {
         window_->resize(200, 120);
         button_ = new chameleon::chameleonButton(window_.get());
         button_->setObjectName("cmdTest");

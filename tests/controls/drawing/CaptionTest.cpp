@@ -1,10 +1,8 @@
 #include "FakeSurface.h"
-
 #include "host/qt/Picture.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
-
 #include <utility>
 #include <vector>
 

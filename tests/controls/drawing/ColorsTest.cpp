@@ -1,5 +1,4 @@
 #include "FakeSurface.h"
-
 #include "host/qt/SystemColors.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,7 @@
 #include "FakeSurface.h"
-
 #include "host/qt/Picture.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using chameleon::ButtonPainter;
@@ -26,7 +24,8 @@ std::shared_ptr<host::Picture> Bitmap(const std::vector<std::vector<Colour>>& ro
 }
 
 std::shared_ptr<host::Picture> Solid(int w, int h, Colour c) {
-    return Bitmap(std::vector<std::vector<Colour>>(static_cast<std::size_t>(h), std::vector<Colour>(static_cast<std::size_t>(w), c)));
+    return Bitmap(std::vector<std::vector<Colour>>(static_cast<std::size_t>(h),
+                                                   std::vector<Colour>(static_cast<std::size_t>(w), c)));
 }
 
 int Count(const FakeSurface& s, Colour c) {

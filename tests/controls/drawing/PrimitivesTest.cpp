@@ -1,7 +1,6 @@
 #include "FakeSurface.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <string>
 #include <vector>
@@ -79,22 +78,20 @@ TEST_F(PrimitivesTest, DrawEllipseOutlinesTwoPixelsAndFills) {
 TEST_F(PrimitivesTest, DrawBevelPaintsTwoRingsWithTheBottomLeftCornerInTheBottomRightColour) {
     Size(6, 5);
     Bevel(0, false);
-    EXPECT_EQ(Grid(*surface, 6, 5),
-              (std::vector<std::string>{"AAAAAB", "ACCCDB", "AC..DB", "ADDDDB", "BBBBBB"}));
+    EXPECT_EQ(Grid(*surface, 6, 5), (std::vector<std::string>{"AAAAAB", "ACCCDB", "AC..DB", "ADDDDB", "BBBBBB"}));
 }
 
 TEST_F(PrimitivesTest, DrawBevelWithASingleRingPaintsOnlyTheOuterRing) {
     Size(6, 5);
     Bevel(0, true);
-    EXPECT_EQ(Grid(*surface, 6, 5),
-              (std::vector<std::string>{"AAAAAB", "A....B", "A....B", "A....B", "BBBBBB"}));
+    EXPECT_EQ(Grid(*surface, 6, 5), (std::vector<std::string>{"AAAAAB", "A....B", "A....B", "A....B", "BBBBBB"}));
 }
 
 TEST_F(PrimitivesTest, DrawBevelInsetByOneLeavesTheOutermostPixelsAsTheyWere) {
     Size(7, 6);
     Bevel(-1, false);
-    EXPECT_EQ(Grid(*surface, 7, 6), (std::vector<std::string>{".......", ".AAAAB.", ".ACCDB.", ".ADDDB.", ".BBBBB.",
-                                                              "......."}));
+    EXPECT_EQ(Grid(*surface, 7, 6),
+              (std::vector<std::string>{".......", ".AAAAB.", ".ACCDB.", ".ADDDB.", ".BBBBB.", "......."}));
 }
 
 TEST_F(PrimitivesTest, DrawFocusMarksOnlyAFocusedButtonThatShowsItsFocus) {
@@ -104,8 +101,8 @@ TEST_F(PrimitivesTest, DrawFocusMarksOnlyAFocusedButtonThatShowsItsFocus) {
     struct Case {
         bool show, focus, drawn;
     };
-    for (const Case c : {Case{true, false, false}, Case{false, true, false}, Case{false, false, false},
-                         Case{true, true, true}}) {
+    for (const Case c :
+         {Case{true, false, false}, Case{false, true, false}, Case{false, false, false}, Case{true, true, true}}) {
         surface->Clear();
         state.showFocusRect = c.show;
         state.hasFocus = c.focus;

@@ -5,8 +5,8 @@ namespace {
 
 class BevelStylesTest : public StyleTest {};
 
-const std::map<char, Colour> kLegend{{'f', kFace},      {'l', kLight}, {'h', kHighlight},
-                                     {'s', kShadow},    {'d', kDark},  {'L', Rgb(228, 228, 228)}};
+const std::map<char, Colour> kLegend{{'f', kFace},   {'l', kLight}, {'h', kHighlight},
+                                     {'s', kShadow}, {'d', kDark},  {'L', Rgb(228, 228, 228)}};
 
 // Whole small buttons with an empty caption: every pixel is fixed by the style.
 struct WholeButton {

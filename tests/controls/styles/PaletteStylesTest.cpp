@@ -30,8 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Heights, GlossyGradientRows,
                          ::testing::Values(GradientRow{25, 3, 3}, GradientRow{25, 12, 12}, GradientRow{25, 21, 21},
                                            GradientRow{50, 3, 2}, GradientRow{50, 4, 2}, GradientRow{50, 5, 2},
                                            GradientRow{50, 7, 4}, GradientRow{50, 9, 4}, GradientRow{50, 11, 6},
-                                           GradientRow{50, 13, 6}, GradientRow{50, 45, 22},
-                                           GradientRow{50, 46, 23}));
+                                           GradientRow{50, 13, 6}, GradientRow{50, 45, 22}, GradientRow{50, 46, 23}));
 
 TEST_F(PaletteStylesTest, GlossyPressedGradientIsUpsideDown) {
     Size(3, 40, 25);

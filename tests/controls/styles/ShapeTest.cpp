@@ -1,5 +1,4 @@
 #include "StyleFixture.h"
-
 #include "host/qt/Region.h"
 
 namespace styletest {
@@ -21,8 +20,8 @@ TEST_F(ShapeTest, GlossyAndRoundedStylesCutThreePixelsAtEachCorner) {
         const auto region = RegionFor(type, 10, 10);
         ASSERT_TRUE(region);
         EXPECT_EQ(region->Area(), 88);
-        for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {8, 0}, {9, 0}, {9, 1}, {0, 9}, {1, 9}, {0, 8}, {8, 9},
-                            {9, 9}, {9, 8}})
+        for (auto [x, y] :
+             {std::pair{0, 0}, {1, 0}, {0, 1}, {8, 0}, {9, 0}, {9, 1}, {0, 9}, {1, 9}, {0, 8}, {8, 9}, {9, 9}, {9, 8}})
             EXPECT_FALSE(region->Contains(x, y)) << x << ", " << y;
         for (auto [x, y] : {std::pair{1, 1}, {2, 0}, {7, 0}, {8, 1}, {1, 8}, {8, 8}, {0, 2}, {9, 7}})
             EXPECT_TRUE(region->Contains(x, y)) << x << ", " << y;

@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QImage>
 #include <gtest/gtest.h>
-
 #include <map>
 #include <sstream>
 #include <string>
@@ -176,9 +175,9 @@ inline ::testing::AssertionResult AllPixels(const QImage& image, Colour colour) 
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (host::FromArgb(image.pixel(x, y)) != colour)
-                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
-                                                     << Hex(host::FromArgb(image.pixel(x, y))) << ", not "
-                                                     << Hex(colour);
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << Hex(host::FromArgb(image.pixel(x, y))) << ", not "
+                       << Hex(colour);
     return ::testing::AssertionSuccess();
 }
 

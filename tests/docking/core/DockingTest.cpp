@@ -1,7 +1,6 @@
 #include "docking/Docking.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <vector>
 
@@ -138,7 +137,7 @@ TEST_F(DockingTest, DisablingFirstOfTwoKeepsSecondWorking) {
 TEST_F(DockingTest, DisablingUnknownWindowsIsSilent) {
     screen.Add(1, {});
     screen.Add(2, {});
-    docking.DisableDocking(1);  // empty registry
+    docking.DisableDocking(1); // empty registry
     docking.EnableDocking(1);
     docking.DisableDocking(2);
     EXPECT_EQ(docking.dockedCount(), 1);
@@ -195,8 +194,8 @@ TEST_F(DockingTest, LoneWindowSnapsToWorkAreaOnly) {
 }
 
 TEST_F(DockingTest, SecondWindowSnapsToOuterEdgesOfTheFirst) {
-    screen.Add(1, {100, 100, 500, 400});       // main window, visible, not moving
-    screen.Add(2, {700, 600, 900, 800});       // about window being dragged
+    screen.Add(1, {100, 100, 500, 400}); // main window, visible, not moving
+    screen.Add(2, {700, 600, 900, 800}); // about window being dragged
     docking.EnableDocking(1);
     docking.EnableDocking(2);
     EXPECT_EQ(Drag(2, {510, 100, 710, 300}), (Rect{500, 100, 700, 300}));

@@ -1,7 +1,6 @@
 #include "docking/SnapRect.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 #include <vector>
@@ -137,9 +136,8 @@ TEST(MovingSnapTest, DistancesAreMeasuredFromTheProposedRectangleNotAnEarlierSna
     // Entry 1 pulls the left edge from 110 to 100 and so the right edge to 400. Entry 2's left
     // edge is 2 from that right edge but 12 from the proposed one: it must not catch.
     DragState state;
-    const Rect result = Move({110, 300, 410, 500},
-                             {{-9000, -9000, -8000, -8000}, {100, 200, 300, 700}, {398, 250, 900, 600}},
-                             state);
+    const Rect result =
+        Move({110, 300, 410, 500}, {{-9000, -9000, -8000, -8000}, {100, 200, 300, 700}, {398, 250, 900, 600}}, state);
     EXPECT_EQ(result, (Rect{100, 300, 400, 500}));
 }
 
@@ -163,7 +161,7 @@ TEST(MovingSnapTest, HeldSnapLetsGoAtFifteenPixelsAtTheRecordedOffset) {
     DragState state;
     const std::vector<Rect> list{kWorkArea};
     Rect rect{10, 300, 310, 500};
-    SnapRect(SnapMode::Moving, rect, 0, list, state, Point{60, 320});  // offset 50
+    SnapRect(SnapMode::Moving, rect, 0, list, state, Point{60, 320}); // offset 50
     ASSERT_EQ(rect.left, 0);
     ASSERT_TRUE(state.snappedX);
 

@@ -1,11 +1,11 @@
 #include "docking/QtDocking.h"
-#include "docking/WindowDocking.h"
 
-#include <gtest/gtest.h>
+#include "docking/WindowDocking.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace docking {
@@ -52,7 +52,7 @@ TEST_F(QtDockingTest, WindowFarFromEveryEdgeStays) {
 TEST_F(QtDockingTest, SecondWindowSnapsBesideTheFirstAndHiddenOnesAreIgnored) {
     auto first = Window({workArea.left() + 100, workArea.top() + 100, 200, 150});
     auto hidden = Window({workArea.left() + 305, workArea.top() + 100, 50, 50}, false);
-    QMenu menu;  // a pop-up is no window of the program's to snap to
+    QMenu menu; // a pop-up is no window of the program's to snap to
     auto second = Window({first->frameGeometry().right() + 1 + 10, workArea.top() + 100, 120, 90});
     EnableDocking(first.get());
     EnableDocking(second.get());

@@ -1,7 +1,7 @@
 // Docking on real Win32 windows, run under Wine in its virtual desktop. Built with mingw-w64
 // from the same docking sources as the program; no test framework is available there, so
 // checks are counted by hand. Exit code 0 when every check passed.
-#include "docking/DockingWin32.h"  // first: it brings windows.h in after the shared headers
+#include "docking/DockingWin32.h" // first: it brings windows.h in after the shared headers
 
 #include <atomic>
 #include <cstdio>
@@ -13,25 +13,24 @@ namespace {
 int failures = 0;
 int checks = 0;
 
-#define CHECK(cond)                                                                  \
-    do {                                                                             \
-        ++checks;                                                                    \
-        if (!(cond)) {                                                               \
-            ++failures;                                                              \
-            std::printf("FAILED %s:%d: %s\n", __FILE__, __LINE__, #cond);            \
-        }                                                                            \
+#define CHECK(cond)                                                                                                    \
+    do {                                                                                                               \
+        ++checks;                                                                                                      \
+        if (!(cond)) {                                                                                                 \
+            ++failures;                                                                                                \
+            std::printf("FAILED %s:%d: %s\n", __FILE__, __LINE__, #cond);                                              \
+        }                                                                                                              \
     } while (0)
 
-#define CHECK_EQ(a, b)                                                               \
-    do {                                                                             \
-        ++checks;                                                                    \
-        const long long va = static_cast<long long>(a);                              \
-        const long long vb = static_cast<long long>(b);                              \
-        if (va != vb) {                                                              \
-            ++failures;                                                              \
-            std::printf("FAILED %s:%d: %s == %s (%lld vs %lld)\n", __FILE__, __LINE__, \
-                        #a, #b, va, vb);                                             \
-        }                                                                            \
+#define CHECK_EQ(a, b)                                                                                                 \
+    do {                                                                                                               \
+        ++checks;                                                                                                      \
+        const long long va = static_cast<long long>(a);                                                                \
+        const long long vb = static_cast<long long>(b);                                                                \
+        if (va != vb) {                                                                                                \
+            ++failures;                                                                                                \
+            std::printf("FAILED %s:%d: %s == %s (%lld vs %lld)\n", __FILE__, __LINE__, #a, #b, va, vb);                \
+        }                                                                                                              \
     } while (0)
 
 constexpr UINT kProbe = WM_APP + 7;
@@ -54,25 +53,18 @@ LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         seen.wParam = wParam;
         seen.lParam = lParam;
         return static_cast<LRESULT>(wParam * 3 + static_cast<WPARAM>(lParam)) | (LRESULT{1} << 40);
-    case WM_ENTERSIZEMOVE:
-        ++seen.enterSizeMove;
-        break;
+    case WM_ENTERSIZEMOVE: ++seen.enterSizeMove; break;
     case WM_MOVING:
-    case WM_SIZING:
-        ++seen.moving;
-        break;
-    case WM_EXITSIZEMOVE:
-        ++seen.exitSizeMove;
-        break;
-    default:
-        break;
+    case WM_SIZING: ++seen.moving; break;
+    case WM_EXITSIZEMOVE: ++seen.exitSizeMove; break;
+    default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 HWND MakeWindow(const char* title, int x, int y, int w, int h) {
-    HWND window = CreateWindowExA(0, "DockingTestWindow", title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  x, y, w, h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "DockingTestWindow", title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, x, y, w, h,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     return window;
@@ -223,7 +215,7 @@ void MovePointerTo(int x, int y) {
     in.mi.dy = (y * 65535 + screenH / 2) / (screenH - 1);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof in);
-    CursorSettlesAt(x, y, 1);  // normalised coordinates may land a pixel off
+    CursorSettlesAt(x, y, 1); // normalised coordinates may land a pixel off
     Sleep(40);
 }
 

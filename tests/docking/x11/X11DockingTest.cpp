@@ -1,13 +1,11 @@
+#include "XDrag.h"
 #include "docking/WindowDocking.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <memory>
-
-#include "XDrag.h"
 
 namespace docking {
 namespace {

@@ -18,12 +18,21 @@ QString DragTitleBar(QWidget* window, QPoint delta) {
 
     auto at = [](QPoint p) { return QStringList{"mousemove", QString::number(p.x()), QString::number(p.y())}; };
     QStringList args = at(press);
-    args << "sleep" << "0.2" << "mousedown" << "1" << "sleep" << "0.1";
+    args << "sleep"
+         << "0.2"
+         << "mousedown"
+         << "1"
+         << "sleep"
+         << "0.1";
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
-        args << at(press + delta * i / kSteps) << "sleep" << "0.04";
+        args << at(press + delta * i / kSteps) << "sleep"
+             << "0.04";
     }
-    args << "sleep" << "0.2" << "mouseup" << "1";
+    args << "sleep"
+         << "0.2"
+         << "mouseup"
+         << "1";
 
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), args);

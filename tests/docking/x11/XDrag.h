@@ -16,8 +16,7 @@ QString DragTitleBar(QWidget* window, QPoint delta);
 bool WaitForFrame(QWidget* window);
 
 // Lets events run for `ms` milliseconds or until `done` holds.
-template <typename Predicate>
-bool WaitFor(Predicate done, int ms);
+template <typename Predicate> bool WaitFor(Predicate done, int ms);
 
 } // namespace docking::testing
 
@@ -25,8 +24,7 @@ bool WaitFor(Predicate done, int ms);
 #include <QDeadlineTimer>
 #include <QThread>
 
-template <typename Predicate>
-bool docking::testing::WaitFor(Predicate done, int ms) {
+template <typename Predicate> bool docking::testing::WaitFor(Predicate done, int ms) {
     QDeadlineTimer deadline(ms);
     while (!done()) {
         if (deadline.hasExpired()) return false;

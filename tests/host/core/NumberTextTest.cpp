@@ -14,9 +14,7 @@ struct ParseCase {
     std::optional<double> expected;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) {
-    *os << '"' << c.text << "\" with '" << c.separator << '\'';
-}
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << "\" with '" << c.separator << '\''; }
 
 class ParseNumberTest : public testing::TestWithParam<ParseCase> {};
 
@@ -115,15 +113,11 @@ struct FixedCase {
     const char* expected;
 };
 
-void PrintTo(const FixedCase& c, std::ostream* os) {
-    *os << std::hexfloat << c.value;
-}
+void PrintTo(const FixedCase& c, std::ostream* os) { *os << std::hexfloat << c.value; }
 
 class FormatFixed2Test : public testing::TestWithParam<FixedCase> {};
 
-TEST_P(FormatFixed2Test, RoundsToHundredths) {
-    EXPECT_EQ(host::FormatFixed2(GetParam().value), GetParam().expected);
-}
+TEST_P(FormatFixed2Test, RoundsToHundredths) { EXPECT_EQ(host::FormatFixed2(GetParam().value), GetParam().expected); }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Ordinary, FormatFixed2Test,

@@ -1,10 +1,10 @@
 #include "host/qt/DrawingContext.h"
+
 #include "host/qt/Picture.h"
 #include "host/qt/Region.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <set>
 #include <utility>
 #include <vector>

@@ -19,7 +19,8 @@ TEST(Region, RectangleHoldsItsPixelsWithoutRightAndBottomEdges) {
 TEST(Region, SubtractingCornerPixelsLeavesTheRest) {
     // Three pixels cut at each corner of a 10 x 10 square leave 88.
     Region r = Region::Rectangle({0, 0, 10, 10});
-    const int cuts[][2] = {{0, 0}, {1, 0}, {0, 1}, {8, 0}, {9, 0}, {9, 1}, {0, 9}, {1, 9}, {0, 8}, {8, 9}, {9, 9}, {9, 8}};
+    const int cuts[][2] = {{0, 0}, {1, 0}, {0, 1}, {8, 0}, {9, 0}, {9, 1},
+                           {0, 9}, {1, 9}, {0, 8}, {8, 9}, {9, 9}, {9, 8}};
     for (const auto& c : cuts) r.Subtract(Region::Rectangle({c[0], c[1], c[0] + 1, c[1] + 1}));
     EXPECT_EQ(r.Area(), 88);
     for (const auto& c : cuts) EXPECT_FALSE(r.Contains(c[0], c[1]));

@@ -68,7 +68,8 @@ TEST_F(TextTest, WordsWrapAtBlanksAndTheWidestLineSetsTheWidth) {
     const int limit = fm.horizontalAdvance("alpha beta") - 1;
     const Rect r = dc.DrawText("alpha beta gamma", {0, 0, limit, 50}, kMeasure);
     EXPECT_EQ(r.bottom, 3 * lineHeight);
-    const int widest = std::max({fm.horizontalAdvance("alpha"), fm.horizontalAdvance("beta"), fm.horizontalAdvance("gamma")});
+    const int widest =
+        std::max({fm.horizontalAdvance("alpha"), fm.horizontalAdvance("beta"), fm.horizontalAdvance("gamma")});
     EXPECT_EQ(r.right, widest);
 
     const int roomy = fm.horizontalAdvance("alpha beta");
@@ -95,8 +96,7 @@ TEST_F(TextTest, EmptyTextMeasuresAsNothing) {
 TEST_F(TextTest, PrefixCharactersTakeNoRoomAndADoubledOneShowsOnce) {
     EXPECT_EQ(dc.DrawText("&Start", {0, 0, 100, 50}, kMeasure).right, fm.horizontalAdvance("Start"));
     EXPECT_EQ(dc.DrawText("R&&D", {0, 0, 100, 50}, kMeasure).right, fm.horizontalAdvance("R&D"));
-    EXPECT_EQ(dc.DrawText("R&&D", {0, 0, 100, 50}, kMeasure | host::kTextNoPrefix).right,
-              fm.horizontalAdvance("R&&D"));
+    EXPECT_EQ(dc.DrawText("R&&D", {0, 0, 100, 50}, kMeasure | host::kTextNoPrefix).right, fm.horizontalAdvance("R&&D"));
 }
 
 TEST_F(TextTest, ThePrefixUnderlinesTheNextCharacterInTheTextColour) {

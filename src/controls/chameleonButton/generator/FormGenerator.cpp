@@ -45,15 +45,16 @@ struct Block {
 
 QString Unquote(const QString& text, int line) {
     const QString t = text.trimmed();
-    if (t.size() < 2 || !t.startsWith(u'"') || !t.endsWith(u'"')) Die(QStringLiteral("line %1: expected \"text\"").arg(line));
+    if (t.size() < 2 || !t.startsWith(u'"') || !t.endsWith(u'"'))
+        Die(QStringLiteral("line %1: expected \"text\"").arg(line));
     return t.mid(1, t.size() - 2);
 }
 
 long long Number(const QString& text, int line) {
     bool ok = false;
     const QString t = text.trimmed();
-    const long long v = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? t.mid(2).toLongLong(&ok, 16)
-                                                                               : t.toLongLong(&ok, 10);
+    const long long v =
+        t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? t.mid(2).toLongLong(&ok, 16) : t.toLongLong(&ok, 10);
     if (!ok) Die(QStringLiteral("line %1: expected a number, found %2").arg(line).arg(t));
     return v;
 }
@@ -84,10 +85,14 @@ QFont FontValue(const QString& text, int line) {
     font.setWeight(QFont::Normal);
     for (qsizetype i = 2; i < parts.size(); ++i) {
         const QString style = parts[i].trimmed().toLower();
-        if (style == QLatin1String("bold")) font.setWeight(QFont::Bold);
-        else if (style == QLatin1String("italic")) font.setItalic(true);
-        else if (style == QLatin1String("underline")) font.setUnderline(true);
-        else if (style != QLatin1String("regular")) Die(QStringLiteral("line %1: unknown style %2").arg(line).arg(style));
+        if (style == QLatin1String("bold"))
+            font.setWeight(QFont::Bold);
+        else if (style == QLatin1String("italic"))
+            font.setItalic(true);
+        else if (style == QLatin1String("underline"))
+            font.setUnderline(true);
+        else if (style != QLatin1String("regular"))
+            Die(QStringLiteral("line %1: unknown style %2").arg(line).arg(style));
     }
     return font;
 }
@@ -175,7 +180,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3 || args.size() > 4) Die(QStringLiteral("usage: chameleon_formgen LISTING OUTPUT [RECORDS_DIR]"));
+    if (args.size() < 3 || args.size() > 4)
+        Die(QStringLiteral("usage: chameleon_formgen LISTING OUTPUT [RECORDS_DIR]"));
     const QDir base = QFileInfo(args[1]).absoluteDir();
 
     std::vector<Block> blocks = ReadListing(args[1]);
