@@ -7,6 +7,13 @@ root=$PWD
 
 scripts/deps.sh build test
 
+# Formatting is part of the test: every tracked C++ file as .clang-format lays it out.
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror; then
+  echo "Formatting differs from .clang-format. Fix it with:" >&2
+  echo "  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 -i" >&2
+  exit 1
+fi
+
 build=${TAVRENDALE_TEST_BUILD:-$root/build-asan}
 jobs=$(nproc)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRENDALE_SANITIZE=ON \
