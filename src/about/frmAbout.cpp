@@ -2,7 +2,7 @@
 
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
-#include "app/CommandButton.h"
+#include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/MouseMoves.h"
@@ -116,7 +116,7 @@ frmAbout::frmAbout(QWidget* parent)
     for (QLabel* label : {description, coder, mail, notice, dedication})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    cmdOK = app::MakeCommandButton(this, "cmdOK", QStringLiteral("&OK"), {QStringLiteral("Tahoma"), 8.25, false},
+    cmdOK = controls::MakeCommandButton(this, "cmdOK", QStringLiteral("&OK"), {QStringLiteral("Tahoma"), 8.25, false},
                                    TwipRect(3600, 3600, 975, 375));
 
     txtCredits = new QPlainTextEdit(this);

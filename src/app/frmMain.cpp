@@ -3,7 +3,7 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
-#include "app/CommandButton.h"
+#include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/Cursors.h"
 #include "host/qt/Fonts.h"
@@ -85,8 +85,10 @@ public:
     }
 };
 
-const app::CommandButtonFont kSymbolButtonFont{QStringLiteral("Webdings"), 15.75, true};
-const app::CommandButtonFont kTextButtonFont{QStringLiteral("Tahoma"), 8.25, false};
+const controls::CommandButtonFont kSymbolButtonFont{QStringLiteral("Webdings"), 15.75, true};
+const controls::CommandButtonFont kTextButtonFont{QStringLiteral("Tahoma"), 8.25, false};
+
+using controls::MakeCommandButton;
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "app/CommandButton.h"
+#include "controls/CommandButton.h"
 
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
@@ -13,7 +13,7 @@ static void RegisterWindowDescriptions() {
     Q_INIT_RESOURCE(about_forms);
 }
 
-namespace app {
+namespace controls {
 
 namespace {
 
@@ -64,4 +64,4 @@ QAbstractButton* MakeCommandButton(QWidget* parent, const char* name, const QStr
     return button;
 }
 
-} // namespace app
+} // namespace controls

@@ -6,7 +6,7 @@
 class QAbstractButton;
 class QWidget;
 
-namespace app {
+namespace controls {
 
 // The font a command button's caption is stored with.
 struct CommandButtonFont {
@@ -22,4 +22,4 @@ struct CommandButtonFont {
 QAbstractButton* MakeCommandButton(QWidget* parent, const char* name, const QString& caption,
                                    const CommandButtonFont& font, const QRect& geometry);
 
-} // namespace app
+} // namespace controls
