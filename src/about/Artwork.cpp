@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <utility>
 
 // The resources live in a static library: they have to be registered by hand, and from
 // outside any namespace.

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <initializer_list>
 
 namespace about {
 
@@ -117,7 +118,7 @@ frmAbout::frmAbout(QWidget* parent)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     cmdOK = controls::MakeCommandButton(this, "cmdOK", QStringLiteral("&OK"), {QStringLiteral("Tahoma"), 8.25, false},
-                                   TwipRect(3600, 3600, 975, 375));
+                                        TwipRect(3600, 3600, 975, 375));
 
     txtCredits = new QPlainTextEdit(this);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));

@@ -13,6 +13,8 @@
 #include <QLocale>
 #include <QPixmapCache>
 #include <QStyle>
+#include <cstddef>
+#include <string>
 
 namespace app {
 

@@ -24,6 +24,9 @@
 #include <QMenu>
 #include <QProxyStyle>
 #include <QScreen>
+#include <initializer_list>
+#include <optional>
+#include <utility>
 
 namespace app {
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 class QAbstractButton;
 class QCheckBox;

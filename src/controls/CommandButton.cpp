@@ -2,9 +2,12 @@
 
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
-#include "host/qt/Fonts.h"
 
 #include <QtGlobal>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+#include <vector>
 
 // The window descriptions are resources of object libraries; registering them by hand
 // keeps them whichever way the program is linked.

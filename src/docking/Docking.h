@@ -1,7 +1,9 @@
 #pragma once
 
 #include "docking/SnapRect.h"
+#include "host/core/Geometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

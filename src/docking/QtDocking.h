@@ -1,11 +1,14 @@
 #pragma once
 
 #include "docking/Docking.h"
+#include "docking/SnapRect.h"
+#include "host/core/Geometry.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 namespace docking {
 

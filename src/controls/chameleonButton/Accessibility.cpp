@@ -1,5 +1,7 @@
 // What assistive technology sees of the button: a push button named by its caption.
 
+#include "controls/chameleonButton/Accessibility_p.h"
+#include "controls/chameleonButton/ButtonState.h"
 #include "controls/chameleonButton/chameleonButton.h"
 
 #include <QAccessible>
@@ -7,6 +9,8 @@
 #include <mutex>
 
 namespace chameleon {
+
+namespace {
 
 // The caption as read aloud: access-key markers dropped, "&&" read as one "&".
 QString CaptionWithoutMarkers(const QString& caption) {
@@ -19,6 +23,9 @@ QString CaptionWithoutMarkers(const QString& caption) {
     return text;
 }
 
+} // namespace
+
+// A friend of chameleonButton, so it cannot live in the anonymous namespace.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     explicit ButtonAccessible(chameleonButton* button) : QAccessibleWidget(button, QAccessible::Button) {}

@@ -1,5 +1,9 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
+#include "host/core/Geometry.h"
 #include "host/qt/DrawingContext.h"
+
+#include <cstdint>
 
 namespace chameleon {
 

@@ -1,7 +1,10 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
+#include "host/core/Geometry.h"
 #include "host/qt/SystemColors.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace chameleon {
 

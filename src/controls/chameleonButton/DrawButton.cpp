@@ -1,5 +1,9 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
 #include "controls/chameleonButton/StyleLooks.h"
+#include "host/core/Geometry.h"
+
+#include <cstdint>
 
 namespace chameleon {
 

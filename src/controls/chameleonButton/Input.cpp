@@ -1,12 +1,17 @@
 // Pointer, keyboard, focus and access-key handling, and the life cycle of the surface.
 
+#include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
 #include "controls/chameleonButton/Surface.h"
 #include "controls/chameleonButton/chameleonButton.h"
+#include "host/core/Geometry.h"
 #include "host/qt/Region.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <cstdint>
+#include <memory>
 
 namespace chameleon {
 

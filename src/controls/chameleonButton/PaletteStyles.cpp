@@ -1,7 +1,10 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
 #include "controls/chameleonButton/StyleLooks.h"
+#include "host/core/Geometry.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace chameleon::looks {
 

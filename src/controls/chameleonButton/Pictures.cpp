@@ -1,7 +1,12 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
+#include "host/core/Geometry.h"
 #include "host/qt/DrawingContext.h"
 #include "host/qt/Picture.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 

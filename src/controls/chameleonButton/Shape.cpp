@@ -1,9 +1,13 @@
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "controls/chameleonButton/ButtonState.h"
 #include "controls/chameleonButton/StyleLooks.h"
+#include "host/core/Geometry.h"
 #include "host/qt/DrawingContext.h"
 #include "host/qt/Region.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 
 namespace chameleon {
 

@@ -4,6 +4,7 @@
 #include "host/qt/SystemColors.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace chameleon {
 

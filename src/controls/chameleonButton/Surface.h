@@ -1,12 +1,14 @@
 #pragma once
 
 #include "controls/chameleonButton/ButtonPainter.h"
+#include "host/core/Geometry.h"
 #include "host/qt/DrawingContext.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPalette>
 #include <QWidget>
+#include <cstdint>
 
 namespace chameleon {
 

@@ -4,6 +4,9 @@
 #include "host/qt/Picture.h"
 
 #include <QFile>
+#include <cstddef>
+#include <string>
+#include <utility>
 
 namespace chameleon {
 

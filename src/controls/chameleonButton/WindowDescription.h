@@ -3,6 +3,7 @@
 #include "host/core/PropertyStore.h"
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>

@@ -1,5 +1,6 @@
 #include "controls/chameleonButton/chameleonButton.h"
 
+#include "controls/chameleonButton/Accessibility_p.h"
 #include "controls/chameleonButton/Surface.h"
 #include "host/qt/Cursors.h"
 #include "host/qt/Fonts.h"
@@ -9,11 +10,14 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 
 namespace chameleon {
-
-void InstallButtonAccessibility(); // Accessibility.cpp
 
 namespace {
 

@@ -1,8 +1,13 @@
 #include "host/core/PropertyStore.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <system_error>
+#include <type_traits>
+#include <utility>
 
 namespace host {
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <utility>
 
 namespace host {
 

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <cmath>
+#include <utility>
 
 namespace host {
 

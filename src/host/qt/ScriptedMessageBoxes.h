@@ -2,8 +2,10 @@
 
 #include "host/qt/MessageBoxes.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace host {

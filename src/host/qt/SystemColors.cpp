@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #ifdef Q_OS_WIN
+#include <cstddef>
 #include <windows.h>
 #endif
 

@@ -12,6 +12,8 @@
 
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
+#include "host/core/Geometry.h"
+#include "host/core/PropertyStore.h"
 #include "host/qt/Picture.h"
 
 #include <QApplication>
@@ -19,9 +21,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace chameleon {
+
+// Registers, once per process, the accessibility interface that presents every
+// chameleonButton to assistive technology as a push button named by its caption.
+void InstallButtonAccessibility();
+
+} // namespace chameleon
