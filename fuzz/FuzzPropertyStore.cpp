@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the readers of window descriptions and property records, reads
 // every button key with every conversion, and checks that what was read writes back to
 // records that read the same.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the readers of window descriptions and button property records for a bounded
 # time, starting from the program's own stored forms (fuzz/seeds, plus any --seeds folder:
 # its *.twd and *.rec files are taken).

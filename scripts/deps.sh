@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever of the given package groups is missing. Idempotent.
 #   scripts/deps.sh build run test
 set -euo pipefail

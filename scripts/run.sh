@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The run command: installs what is missing, builds the program and starts it. Without a
 # display it starts a virtual X server with a window manager, runs the program there and
 # saves a screenshot.

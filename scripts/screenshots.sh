@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots of the README: the program runs on a virtual X server with a
 # window manager and is driven with xdotool, as a user would.
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test command: installs what is missing, builds the tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs every test headless.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time (process start to the main window's first paint) and peak memory of the
 // program, measured side by side with a bare Qt Widgets window of the same size (the
 // floor) and with that window showing one line of text (the floor plus the font system).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up benchmark: the least a Qt Widgets program of the main
 // window's size does before its first paint.
 #include "FirstPaint.h"

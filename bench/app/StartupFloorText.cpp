@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second reference for the start-up benchmark: the bare window with one line of text,
 // which is what it costs any window to bring up the font system before its first paint.
 #include "FirstPaint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one proposed rectangle during a drag: the move loop asks for it on every pointer
 // motion, so it must stay far below a frame.
 #include "docking/Docking.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole test run as a fast typist makes it: an answer every 100 ms, ten answers to a
 // tick, for 1 to 99 minutes. Time per answer and heap bytes per log line must not grow
 // with the length of the run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Win32 docking test program with mingw-w64 and runs it under Wine in a virtual
 # desktop on a private virtual X server:
 #   scripts/docking/wine-test.sh <build folder>

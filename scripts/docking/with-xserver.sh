@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private virtual X server managed by openbox:
 #   scripts/docking/with-xserver.sh <command> [args...]
 # Each run takes a free display number of its own (Xvfb -displayfd), so runs can go in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "docking/DockingWin32.h"
 
 namespace docking::win32 {

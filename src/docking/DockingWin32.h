@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Before windows.h: its macros (COLOR_BTNFACE and the like) would rewrite names in there.

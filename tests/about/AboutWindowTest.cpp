@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its layout, its credits, its links and how it closes.
 #include "../support/OwnFontGlyphs.h"
 #include "about/Artwork.h"

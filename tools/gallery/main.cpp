@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The style gallery: every button style in every look and colour scheme, with pictures and
 // special effects, drawn by the button's own painter onto one picture.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What opening a window costs the buttons: reading the stored records, and creating a
 // button from them; and what the designer's save costs.
 

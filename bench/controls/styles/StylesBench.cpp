@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one whole drawing of a button, per style, at the program's two button sizes, and
 // of redrawing the six buttons of the main window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology sees of the button: a push button named by its caption.
 
 #include "controls/chameleonButton/Accessibility_p.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer, keyboard, focus and access-key handling, and the life cycle of the surface.
 
 #include "controls/chameleonButton/ButtonPainter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/chameleonButton/ButtonPainter.h"
 #include "controls/chameleonButton/ButtonState.h"
 #include "host/core/Geometry.h"

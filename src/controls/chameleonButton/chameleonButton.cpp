@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/chameleonButton/chameleonButton.h"
 
 #include "controls/chameleonButton/Accessibility_p.h"

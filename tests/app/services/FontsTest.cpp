@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The families the layouts name, their substitutes, and the picture-font captions.
 #include "host/qt/Fonts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window services: scripted message boxes, the precise timer, web addresses, the
 // pointing hand and mouse moves over a control's own surface.
 #include "host/qt/Cursors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's questions and boxes: exit, the About pop-up menu, its two information
 // boxes and the About window.
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: every control in place, with its text, font and state.
 #include "../../support/OwnFontGlyphs.h"
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two web links of the main window: opening, and bold under the pointer.
 #include "MainWindowFixture.h"
 #include "about/Hyperlink.h"

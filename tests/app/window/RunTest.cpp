@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs of the drill driven through the window: start, answers, ticks, stop, reset, back.
 #include "MainWindowFixture.h"
 

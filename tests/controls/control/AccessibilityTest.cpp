@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology reads from a button and what it can do with it.
 
 #include "TestSupport.h"

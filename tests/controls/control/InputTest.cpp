@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer, keyboard, focus and access-key input, the life cycle of the surface, and the
 // pointer tracking that must not keep an idle program awake.
 

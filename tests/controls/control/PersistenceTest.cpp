@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creation, load and save of button instances, and the window descriptions the program
 // carries.
 

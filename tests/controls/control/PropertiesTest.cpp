@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The public properties: what each setter stores, draws and reports, in run and design
 // mode, and the two refresh methods.
 

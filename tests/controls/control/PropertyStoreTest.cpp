@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed key/value records of the property store, written and read byte for byte, and
 // the reader's behaviour on bytes that lie or stop short.
 

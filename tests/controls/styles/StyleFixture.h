@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A button painter over a bare image, with a fixed colour set chosen so that every derived

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Docking on real Win32 windows, run under Wine in its virtual desktop. Built with mingw-w64
 // from the same docking sources as the program; no test framework is available there, so
 // checks are counted by hand. Exit code 0 when every check passed.

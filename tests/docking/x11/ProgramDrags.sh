@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drags the program's own windows by their title bars under openbox (run it through
 # scripts/docking/with-xserver.sh):  ProgramDrags.sh <tavrendale executable>
 set -u

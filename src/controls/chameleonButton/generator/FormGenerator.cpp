@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the readable listing of a window's buttons into the window description the
 // program carries: each button is created as a designer would place it, given the
 // listed values through its own properties, and written by its own save step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button on a real X server with a window manager: the pointer is moved by the server
 // itself, and windows really cover one another.
 
