@@ -6,11 +6,11 @@
 #include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/Fonts.h"
+#include "host/qt/Frame.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/VectorPicture.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -91,9 +91,11 @@ frmAbout::frmAbout(QWidget* parent)
     }
     MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480));
 
-    Frame1 = new QGroupBox(this);
+    Frame1 = new host::Frame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipRect(120, 720, 3375, 3255));
+    Frame1->setBackColor(host::Rgb(255, 255, 255));
+    Frame1->setForeColor(host::Rgb(0, 0, 0));
     auto* description = MakeLabel(
         Frame1, "Label3",
         QStringLiteral("Tavrendale is a simple program. The main purpose within the making of this program is to "

@@ -4,9 +4,12 @@
 #include <QDialog>
 
 class QAbstractButton;
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+
+namespace host {
+class Frame;
+}
 
 namespace about {
 
@@ -41,7 +44,7 @@ private:
 
     QPlainTextEdit* txtCredits = nullptr;
     QAbstractButton* cmdOK = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    host::Frame* Frame1 = nullptr;
     HyperlinkLabel* lblURL1 = nullptr;
     HyperlinkLabel* lblURL2 = nullptr;
     bool loaded_ = false;

@@ -8,6 +8,7 @@
 #include "docking/WindowDocking.h"
 #include "host/qt/Cursors.h"
 #include "host/qt/Fonts.h"
+#include "host/qt/Frame.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
@@ -16,7 +17,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,11 +64,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
-    auto* frame = new QGroupBox(caption, parent);
+host::Frame* MakeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+    auto* frame = new host::Frame(caption, parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
-    SetWhite(frame);
+    frame->setBackColor(host::Rgb(255, 255, 255));
+    frame->setForeColor(host::Rgb(0, 0, 0));
     return frame;
 }
 

@@ -9,7 +9,6 @@
 
 class QAbstractButton;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,6 +16,7 @@ class QMenu;
 class QAction;
 
 namespace host {
+class Frame;
 class MessageBoxes;
 class PreciseTimer;
 class Random;
@@ -100,17 +100,17 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* lblVal2 = nullptr;
     QLineEdit* txtResult = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    host::Frame* Frame1 = nullptr;
     QCheckBox* chkStatistic = nullptr;
     QCheckBox* chkShowTimer = nullptr;
     QLineEdit* txtTime = nullptr;
-    QGroupBox* Frame3 = nullptr;
+    host::Frame* Frame3 = nullptr;
     QAbstractButton* cmdStart = nullptr;
     QAbstractButton* cmdStop = nullptr;
     QAbstractButton* cmdReset = nullptr;
     QLabel* lblHideTimer = nullptr;
     QLabel* lblTimer = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    host::Frame* Frame2 = nullptr;
     QListWidget* lstStat = nullptr;
     QAbstractButton* cmdBack = nullptr;
     QLabel* lblOpMin = nullptr;

@@ -5,10 +5,10 @@
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
 #include "host/qt/DesktopUrl.h"
+#include "host/qt/Frame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -92,7 +92,10 @@ TEST_F(AboutWindowTest, TextsAndFonts) {
     QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(Get("cmdOK"));
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->text(QAccessible::Name), "OK");
-    EXPECT_EQ(Get<QGroupBox>("Frame1")->title(), "");
+    auto* frame = Get<host::Frame>("Frame1");
+    EXPECT_EQ(frame->caption(), "");
+    EXPECT_EQ(frame->backColor(), host::Rgb(255, 255, 255));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frame)->role(), QAccessible::Grouping);
     EXPECT_EQ(Link("lblURL1")->text(), about::kAuthorAddress);
     EXPECT_EQ(Link("lblURL2")->text(), about::kPublisherAddress);
     EXPECT_TRUE(Link("lblURL1")->alignment().testFlag(Qt::AlignHCenter));

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "host/qt/Frame.h"
+
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,8 +24,8 @@ inline int ExpectTextsHaveTheirGlyphsInTheirOwnFont(QWidget* window) {
             text = label->text();
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))
             text = edit->text();
-        else if (auto* box = qobject_cast<QGroupBox*>(widget))
-            text = box->title();
+        else if (auto* frame = qobject_cast<host::Frame*>(widget))
+            text = frame->caption();
         else if (auto* check = qobject_cast<QCheckBox*>(widget))
             text = check->text();
         else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))

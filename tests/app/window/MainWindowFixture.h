@@ -3,13 +3,13 @@
 
 #include "app/frmMain.h"
 #include "host/core/Random.h"
+#include "host/qt/Frame.h"
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
