@@ -3,7 +3,6 @@
 
 #include <functional>
 
-class QPixmap;
 class QWidget;
 
 namespace app {
@@ -12,11 +11,5 @@ namespace app {
 // shown, then the event loop until the user ends the program. `shown`, when given, is
 // called with the main window once it has been shown (start-up measurements use it).
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown = {});
-
-// The Fusion style draws group-box frames from a small picture of Qt's own. Loading it
-// by its name asks every image-format plugin whether it reads it, which loads them all at
-// start-up; this reads it with the built-in reader into the pixmap cache, where the
-// style's QPixmap finds it. Returns the cached pixmap, null where there is no picture.
-QPixmap PreloadGroupBoxFrame();
 
 } // namespace app

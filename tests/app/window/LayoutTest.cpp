@@ -2,7 +2,6 @@
 // The main window as it opens: every control in place, with its text, font and state.
 #include "../../support/OwnFontGlyphs.h"
 #include "MainWindowFixture.h"
-#include "app/Startup.h"
 #include "host/qt/Fonts.h"
 
 #include <QAccessible>
@@ -249,17 +248,6 @@ TEST_F(LayoutTest, AboutMenuIsAHiddenPopUp) {
                                   "mnuAboutTavrendale=About &Tavrendale"}));
     // No menu bar: nothing but the pop-up carries the menu.
     EXPECT_EQ(window->findChild<QMenuBar*>(), nullptr);
-}
-
-// The start-up puts the style's group-box picture in the pixmap cache ahead of the style:
-// the style must find it there, and it must be the very picture the style would load.
-TEST(GroupBoxFrame, ThePreloadedPictureIsTheOneTheStyleLoads) {
-    const QPixmap preloaded = app::PreloadGroupBoxFrame();
-    if (preloaded.isNull()) GTEST_SKIP() << "this Qt draws group boxes without a picture";
-    const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
-    EXPECT_EQ(QPixmap(path).cacheKey(), preloaded.cacheKey());
-    const QImage image = preloaded.toImage();
-    EXPECT_EQ(image, QImage(path).convertToFormat(image.format()));
 }
 
 } // namespace
