@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <initializer_list>
+#include <iterator>
 
 namespace about {
 
@@ -52,7 +53,8 @@ struct Digit {
     int top;
 };
 
-// The cloud of digits right of the frame, back to front.
+// The cloud of digits right of the frame, front to back: Label22 lies in front of Label21,
+// and so on down to Label10 behind them all.
 constexpr Digit kDigits[] = {
     {"Label22", "?", 3960, 2280}, {"Label21", "9", 4320, 1200}, {"Label20", "=", 3840, 1560},
     {"Label19", "0", 3840, 1200}, {"Label18", "6", 3720, 2040}, {"Label17", "7", 3480, 1920},
@@ -84,9 +86,9 @@ frmAbout::frmAbout(QWidget* parent)
     title->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true)));
     MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255));
     const QFont digitFont = host::OwnTextFont(host::LayoutFont(QStringLiteral("Courier New"), 15.75, true));
-    for (const Digit& digit : kDigits) {
-        auto* label = MakeLabel(this, digit.name, QString::fromLatin1(digit.text),
-                                TwipRect(digit.left, digit.top, 375, 375), Qt::AlignCenter);
+    for (auto digit = std::rbegin(kDigits); digit != std::rend(kDigits); ++digit) {
+        auto* label = MakeLabel(this, digit->name, QString::fromLatin1(digit->text),
+                                TwipRect(digit->left, digit->top, 375, 375), Qt::AlignCenter);
         label->setFont(digitFont);
     }
     MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480));
