@@ -4,6 +4,7 @@
 # window manager and is driven with xdotool, as a user would.
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)
 # TAVRENDALE_BINARY=path uses an already built program instead of building one.
+# TAVRENDALE_DISPLAY=:N uses that display number; by default the X server takes a free one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -21,7 +22,6 @@ if [ -z "$program" ]; then
   program=$build/src/app/tavrendale
 fi
 
-display=${TAVRENDALE_DISPLAY:-:78}
 logs=$(mktemp -d)
 pids=()
 cleanup() {
@@ -30,8 +30,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
-pids+=($!)
+if [ -n "${TAVRENDALE_DISPLAY:-}" ]; then
+  Xvfb "$TAVRENDALE_DISPLAY" -screen 0 800x600x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
+  pids+=($!)
+  display=$TAVRENDALE_DISPLAY
+else
+  # The server writes the number of the free display it took to descriptor 3.
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$logs/display" >"$logs/xvfb.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do [ -s "$logs/display" ] && break; sleep 0.1; done
+  [ -s "$logs/display" ] || { echo "Xvfb did not start:" >&2; cat "$logs/xvfb.log" >&2; exit 1; }
+  display=:$(tr -d '[:space:]' <"$logs/display")
+fi
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$logs/openbox.log" 2>&1 &
