@@ -16,10 +16,8 @@ namespace {
 
 QtDocking* theInstance = nullptr;
 
-// The window manager reports the final place of a dragged window shortly after the release;
-// a window that moved while the button was held is snapped once that report is in.
-constexpr int kDragPollMs = 20;
-constexpr int kSettleMs = 120;
+// How often a move that is not over yet is looked at again.
+constexpr int kMovePollMs = 20;
 
 Rect ToRect(const QRect& r) { return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
@@ -40,8 +38,9 @@ QtDocking* QtDocking::instance() {
 }
 
 QtDocking::QtDocking() : QObject(qApp), docking_(*this) {
-    dragPoll_.setInterval(kDragPollMs);
-    connect(&dragPoll_, &QTimer::timeout, this, &QtDocking::PollDrag);
+    clock_.start();
+    movePoll_.setInterval(kMovePollMs);
+    connect(&movePoll_, &QTimer::timeout, this, &QtDocking::PollMoves);
     connect(this, &QObject::destroyed, [] { theInstance = nullptr; });
 }
 
@@ -52,6 +51,7 @@ void QtDocking::Enable(QWidget* window) {
 
 void QtDocking::Disable(QWidget* window) {
     if (!window) return;
+    moveEnd_.forget(HandleOf(window->window()));
     docking_.DisableDocking(HandleOf(window->window()));
 }
 
@@ -72,45 +72,46 @@ void QtDocking::SnapAfterMove(QWidget* window) {
 
 bool QtDocking::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Move && watched->isWidgetType()) {
-        OnMoved(static_cast<QWidget*>(watched));
+        // Qt reports the window manager's moves as spontaneous events and a move() of the
+        // program's own, our snap included, as a sent one.
+        OnMoved(static_cast<QWidget*>(watched), !event->spontaneous());
     }
     return false; // every event goes on to the window unchanged
 }
 
-void QtDocking::OnMoved(QWidget* window) {
-    if (!window->isVisible() || !docking_.IsDocked(HandleOf(window))) return;
-    const PointerState pointer = QueryX11Pointer();
-    if (!pointer.available) return;
-
-    if (pointer.buttonHeld) {
-        // Some window managers report moves during the drag: wait for the release.
-        dragged_ = window;
-        if (!dragPoll_.isActive()) dragPoll_.start();
-        return;
+void QtDocking::OnMoved(QWidget* window, bool byProgram) {
+    const WindowHandle handle = HandleOf(window);
+    if (!docking_.IsDocked(handle)) return;
+    const QPoint frameAt = window->frameGeometry().topLeft();
+    MoveEndWatch::MoveReport report;
+    report.at = Point{frameAt.x(), frameAt.y()};
+    report.byProgram = byProgram;
+    if (!byProgram) {
+        // The window manager places a window as it maps it, before the window is exposed;
+        // that is no move of the user's.
+        const QWindow* native = window->windowHandle();
+        if (!window->isVisible() || !native || !native->isExposed()) return;
+        const PointerState pointer = QueryX11Pointer();
+        if (!pointer.available) return;
+        const QPoint at(pointer.x, pointer.y);
+        report.buttonHeld = pointer.buttonHeld;
+        report.onDecoration = window->frameGeometry().contains(at) && !window->geometry().contains(at);
     }
-    if (dragged_ == window) return; // the poll settles this one
-
-    // A move that arrives with the pointer on the window's title bar or border, button up,
-    // is the end of a window manager drag. Moves made by the program itself (placing a window
-    // from code, our own snap) leave the pointer elsewhere and are not snapped.
-    const QPoint at(pointer.x, pointer.y);
-    if (window->frameGeometry().contains(at) && !window->geometry().contains(at)) {
-        SnapAfterMove(window);
+    switch (moveEnd_.moved(handle, Now(), report)) {
+    case MoveEndWatch::Verdict::Ignore: break;
+    case MoveEndWatch::Verdict::SnapNow: SnapAfterMove(window); break;
+    case MoveEndWatch::Verdict::Watch:
+        if (!movePoll_.isActive()) movePoll_.start();
+        break;
     }
 }
 
-void QtDocking::PollDrag() {
-    if (!dragged_) {
-        dragPoll_.stop();
-        return;
-    }
-    if (QueryX11Pointer().buttonHeld) return;
-    dragPoll_.stop();
-    QTimer::singleShot(kSettleMs, this, [this, window = dragged_] {
-        if (dragged_ == window) dragged_ = nullptr;
-        SnapAfterMove(window);
-    });
+void QtDocking::PollMoves() {
+    for (WindowHandle ended : moveEnd_.poll(Now(), QueryX11Pointer().buttonHeld)) SnapAfterMove(WidgetOf(ended));
+    if (!moveEnd_.watching()) movePoll_.stop();
 }
+
+MoveEndWatch::Milliseconds QtDocking::Now() const { return MoveEndWatch::Milliseconds(clock_.elapsed()); }
 
 Rect QtDocking::WorkArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -120,8 +121,6 @@ Rect QtDocking::WorkArea() {
 Rect QtDocking::WindowRect(WindowHandle window) { return ToRect(WidgetOf(window)->frameGeometry()); }
 
 Point QtDocking::CursorPos() {
-    const PointerState pointer = QueryX11Pointer();
-    if (pointer.available) return Point{pointer.x, pointer.y};
     const QPoint p = QCursor::pos();
     return Point{p.x(), p.y()};
 }
@@ -149,7 +148,10 @@ WindowProcId QtDocking::InstallDockingProc(WindowHandle window) {
     w->installEventFilter(this);
     // A window destroyed while docked must not leave its address in the registry, where a
     // later window at the same address would be taken for an already docked one.
-    connect(w, &QObject::destroyed, this, [this, window] { docking_.ForgetWindow(window); });
+    connect(w, &QObject::destroyed, this, [this, window] {
+        moveEnd_.forget(window);
+        docking_.ForgetWindow(window);
+    });
     return 0;
 }
 

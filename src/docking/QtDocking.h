@@ -2,11 +2,12 @@
 #pragma once
 
 #include "docking/Docking.h"
+#include "docking/MoveEndWatch.h"
 #include "docking/SnapRect.h"
 #include "host/core/Geometry.h"
 
+#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -14,9 +15,9 @@
 namespace docking {
 
 // Docking for the program's Qt windows. The window manager moves a window on X11 and the
-// program learns of it only when the drag is over, so the window snaps once, where it was
-// released: the move is played to the docking module as a whole move loop (start, one
-// proposed rectangle, end) and the window is moved where that leaves it.
+// program hears only of the places it moves it to, so the window snaps once, where the move
+// ends (MoveEndWatch tells when that is): the move is played to the docking module as a whole
+// move loop (start, one proposed rectangle, end) and the window is moved where that leaves it.
 class QtDocking final : public QObject, private DockingPlatform {
 public:
     // Null where docking is off (Wayland: a program cannot place its windows there).
@@ -38,8 +39,9 @@ private:
 
     static WindowHandle HandleOf(const QWidget* w) { return reinterpret_cast<WindowHandle>(w); }
     QWidget* WidgetOf(WindowHandle handle) const;
-    void OnMoved(QWidget* window);
-    void PollDrag();
+    void OnMoved(QWidget* window, bool byProgram);
+    void PollMoves();
+    MoveEndWatch::Milliseconds Now() const;
 
     Rect WorkArea() override;
     Rect WindowRect(WindowHandle window) override;
@@ -54,8 +56,9 @@ private:
                                   MessageParam lParam) override;
 
     Docking docking_;
-    QPointer<QWidget> dragged_; // a window the window manager is still dragging
-    QTimer dragPoll_;
+    MoveEndWatch moveEnd_;
+    QElapsedTimer clock_;
+    QTimer movePoll_; // runs while a move is not over yet
 };
 
 } // namespace docking

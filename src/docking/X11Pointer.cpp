@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docking/X11Pointer.h"
 
+#include <QCursor>
 #include <QGuiApplication>
+#include <QPoint>
 #include <QtGui/qguiapplication_platform.h>
 
 // Xlib last: its macros clash with Qt names.
@@ -28,8 +30,10 @@ PointerState QueryX11Pointer() {
         return state; // the pointer is on another screen
     }
     state.available = true;
-    state.x = rootX;
-    state.y = rootY;
+    // Qt maps the server's pixels to its own through the scale of the screen under the pointer.
+    const QPoint at = QCursor::pos();
+    state.x = at.x();
+    state.y = at.y();
     state.buttonHeld = (mask & (Button1Mask | Button2Mask | Button3Mask)) != 0;
     return state;
 }
