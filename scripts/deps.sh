@@ -8,7 +8,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx1
        fonts-crosextra-caladea fonts-wine fonts-dejavu-core)
 run=(xvfb openbox xdotool imagemagick x11-utils)
 test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-      xvfb openbox xdotool imagemagick x11-utils
+      xvfb openbox icewm xdotool imagemagick x11-utils
       wine wine64 g++-mingw-w64-x86-64)
 
 want=()

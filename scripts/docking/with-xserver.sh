@@ -3,12 +3,18 @@
 # Runs a command on a private virtual X server managed by openbox:
 #   scripts/docking/with-xserver.sh <command> [args...]
 # Each run takes a free display number of its own (Xvfb -displayfd), so runs can go in
-# parallel. Exits 77 (the test is skipped) when Xvfb, openbox or xdotool is missing.
-# XSERVER_WM=none leaves out the window manager (and the need for openbox and xdotool).
+# parallel. Exits 77 (the test is skipped) when Xvfb, the window manager or xdotool is missing.
+# XSERVER_WM=icewm takes icewm instead of openbox; XSERVER_WM=none leaves out the window
+# manager (and the need for one and for xdotool). The command finds the choice in XSERVER_WM.
 set -u
 
-tools=(Xvfb openbox xdotool)
-[ "${XSERVER_WM:-openbox}" = none ] && tools=(Xvfb)
+export XSERVER_WM=${XSERVER_WM:-openbox}
+case $XSERVER_WM in
+  openbox) wm=(openbox --sm-disable); tools=(Xvfb openbox xdotool) ;;
+  icewm) wm=(icewm); tools=(Xvfb icewm xdotool) ;;
+  none) wm=(); tools=(Xvfb) ;;
+  *) echo "with-xserver.sh: unknown window manager '$XSERVER_WM' (openbox, icewm or none)" >&2; exit 2 ;;
+esac
 for tool in "${tools[@]}"; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"
@@ -41,8 +47,9 @@ fi
 export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
 echo "virtual X server on display $DISPLAY" >&2
 
-if [ "${XSERVER_WM:-openbox}" != none ]; then
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+if [ "$XSERVER_WM" != none ]; then
+  # A home of its own: nothing the user set up, and nothing written into theirs.
+  HOME=$work "${wm[@]}" >"$work/wm.log" 2>&1 &
   wm_pid=$!
 fi
 # The window manager is ready once it has announced itself on the root window.
@@ -54,7 +61,7 @@ for _ in $( [ -n "$wm_pid" ] && seq 100); do
   fi
   sleep 0.1
 done
-# openbox announces itself before it has finished starting up.
+# The window managers announce themselves before they have finished starting up.
 [ -n "$wm_pid" ] && sleep 0.5
 
 # The X keyboard library hands strndup a buffer without a terminating zero, which the strict

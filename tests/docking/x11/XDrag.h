@@ -3,6 +3,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -12,6 +13,18 @@ namespace docking::testing {
 // releases, all through xdotool so the window manager sees real pointer input.
 // Returns an empty string on success, otherwise what went wrong.
 QString DragTitleBar(QWidget* window, QPoint delta);
+
+// The same, but pressed in the middle of the window's client area with Alt held: the window
+// manager moves the window, and the pointer never touches the frame.
+QString DragWithAlt(QWidget* window, QPoint delta);
+
+// The keys that start a keyboard move of the active window under the window manager that
+// scripts/docking/with-xserver.sh names in XSERVER_WM; empty where none is known.
+QStringList KeyboardMoveKeys();
+
+// With the pointer away in the screen's corner, one keyboard move of the active window: one
+// step left with the arrow key, then Enter.
+QString StepLeftWithKeyboard(QWidget* window);
 
 // Waits until the window manager has framed the window (its title bar height is known).
 bool WaitForFrame(QWidget* window);
