@@ -119,11 +119,12 @@ struct Palette {
         if (look == Look::Pressed) {
             const host::Colour pressedFace = S(s.shadowColor, -16);
             p.DrawRect(1, 1, W() - 2, H() - 2, pressedFace, false);
-            // The caption effect takes its base from the pressed face for this one caption.
-            const host::Colour savedFaceLight = s.faceLightColor;
+            // The caption effect takes its base from the pressed face for this one caption;
+            // afterwards the face light is derived from the face again, not put back, so a
+            // value the glossy style's blue scaling left behind does not survive this draw.
             s.faceLightColor = pressedFace;
             Caption(look);
-            s.faceLightColor = savedFaceLight;
+            s.faceLightColor = S(s.faceColor, 48);
             p.DrawRect(0, 0, W(), H(), s.darkShadowColor, true);
             p.DrawRect(1, 1, W() - 2, H() - 2, S(s.shadowColor, -64), true);
             p.DrawRect(2, 2, W() - 4, H() - 4, S(s.shadowColor, -32), true);

@@ -113,11 +113,12 @@ TEST_F(PaletteStylesTest, RoundedLightCornersAndFace) {
     EXPECT_EQ(At(17, 5), kFace);
 }
 
-TEST_F(PaletteStylesTest, RoundedLightPressedRestoresFaceLightAndShowsNoFocus) {
+TEST_F(PaletteStylesTest, RoundedLightPressedDerivesFaceLightFromTheFaceAndShowsNoFocus) {
     Size(4, 20, 12);
     st.hasFocus = true;
     Draw(2);
-    EXPECT_EQ(st.faceLightColor, kFaceLight);
+    // Face (200, 200, 200) lightened by 48, whatever the face light was before the draw.
+    EXPECT_EQ(st.faceLightColor, Rgb(248, 248, 248));
     EXPECT_EQ(At(10, 5), Rgb(104, 104, 104)) << "pressed face: shadow -16";
     EXPECT_EQ(At(10, 1), Rgb(56, 56, 56)) << "inner frame: shadow -64";
     EXPECT_EQ(At(0, 0), kDark);
