@@ -176,7 +176,13 @@ void chameleonButton::mousePressEvent(QMouseEvent* event) {
                     static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
-void chameleonButton::mouseDoubleClickEvent(QMouseEvent*) {
+void chameleonButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Only the primary button has double-clicks; a quick second press of another button
+    // is a press like the first.
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
     afterDoubleClick_ = true;
     HandleDoubleClick();
 }

@@ -222,6 +222,20 @@ TEST(MouseButtons, DoubleClickTakesThePlaceOfTheSecondPress) {
               (QStringList{"MouseDown(1,44,12)", "MouseUp(1)", "Click", "MouseDown(1,0,0)", "MouseUp(1)"}));
 }
 
+TEST(MouseButtons, QuickPairsOfOtherButtonsAreTwoPresses) {
+    const std::vector<std::pair<Qt::MouseButton, int>> cases = {{Qt::RightButton, 2}, {Qt::MiddleButton, 4}};
+    for (const auto& [button, mask] : cases) {
+        ShownButton b;
+        EventLog log(*b);
+        Hover(b);
+        QTest::mouseDClick(&b.Window(), button, {}, b.Inside());
+        const QString down = QStringLiteral("MouseDown(%1,44,12)").arg(mask);
+        const QString up = QStringLiteral("MouseUp(%1)").arg(mask);
+        EXPECT_EQ(log.Without("MouseOver"), (QStringList{down, up, down, up})) << mask;
+        EXPECT_EQ(b->State().lastState, 0) << mask;
+    }
+}
+
 TEST(MouseButtons, TwoStateButtonFlipsOnEveryClick) {
     ShownButton b;
     b->SetCheckBoxBehaviour(true);
