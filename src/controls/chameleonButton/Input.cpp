@@ -7,6 +7,7 @@
 #include "controls/chameleonButton/chameleonButton.h"
 #include "host/core/Geometry.h"
 #include "host/qt/Region.h"
+#include "host/qt/VirtualKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -40,47 +41,6 @@ std::int16_t ButtonMask(Qt::MouseButtons buttons) {
     if (buttons & Qt::RightButton) mask |= 2;
     if (buttons & Qt::MiddleButton) mask |= 4;
     return mask;
-}
-
-// The platform's virtual key code of a key, 0 for keys it has none for.
-std::int16_t VirtualKeyOf(int key) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>('A' + (key - Qt::Key_A));
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<std::int16_t>('0' + (key - Qt::Key_0));
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<std::int16_t>(112 + (key - Qt::Key_F1));
-    switch (key) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Clear: return 12;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Asterisk: return 106;
-    case Qt::Key_Plus: return 107;
-    case Qt::Key_Minus: return 109;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Slash: return 191;
-    case Qt::Key_Comma: return 188;
-    case Qt::Key_Semicolon: return 186;
-    case Qt::Key_Equal: return 187;
-    default: return 0;
-    }
 }
 
 } // namespace
@@ -229,7 +189,7 @@ void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void chameleonButton::keyPressEvent(QKeyEvent* event) {
-    const std::int16_t code = VirtualKeyOf(event->key());
+    const std::int16_t code = host::VirtualKeyOf(*event);
     if (code != 0) HandleKeyDown(code, ShiftMask(event->modifiers()));
     if (!event->text().isEmpty()) {
         std::int16_t keyAscii = static_cast<std::int16_t>(event->text().at(0).unicode());
@@ -243,7 +203,7 @@ void chameleonButton::keyPressEvent(QKeyEvent* event) {
 
 void chameleonButton::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    const std::int16_t code = VirtualKeyOf(event->key());
+    const std::int16_t code = host::VirtualKeyOf(*event);
     if (code != 0) HandleKeyUp(code, ShiftMask(event->modifiers()));
     event->setAccepted(code == kKeySpace);
 }

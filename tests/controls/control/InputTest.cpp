@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -258,6 +259,25 @@ TEST(Keyboard, SpaceDownAndUpClicksAndFlipsATwoStateButton) {
     QTest::keyRelease(&*b, Qt::Key_Space);
     EXPECT_TRUE(b->value());
     EXPECT_EQ(log.names, (QStringList{"KeyDown(32)", "KeyPress(32)", "KeyUp(32)", "Click"}));
+}
+
+TEST(Keyboard, KeysTheButtonIgnoresAreStillReportedWithTheirCodes) {
+    // Qt key, modifiers, virtual-key code (the whole table is in the host's tests).
+    const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> cases = {
+        {Qt::Key_Plus, Qt::ShiftModifier, 0xBB}, {Qt::Key_Plus, Qt::KeypadModifier, 0x6B}, {Qt::Key_Menu, {}, 0x5D}};
+    ShownButton b;
+    b->setFocus();
+    EventLog log(*b);
+    for (const auto& [key, modifiers, code] : cases) {
+        log.names.clear();
+        QTest::keyClick(&*b, key, modifiers);
+        // A shifted key comes with Shift's own press and release (16), as on the platform.
+        QStringList reported = log.Without("KeyPress");
+        reported.removeAll(QStringLiteral("KeyDown(16)"));
+        reported.removeAll(QStringLiteral("KeyUp(16)"));
+        EXPECT_EQ(reported,
+                  (QStringList{QStringLiteral("KeyDown(%1)").arg(code), QStringLiteral("KeyUp(%1)").arg(code)}));
+    }
 }
 
 TEST(Keyboard, EnterDoesNothing) {
