@@ -97,7 +97,8 @@ void chameleonButton::HandleClick() {
 void chameleonButton::RaiseClick(bool forcedRedraw) {
     if (s_.checkBoxBehaviour) s_.value = !s_.value;
     Draw(kStateNormal, forcedRedraw);
-    surface_->RefreshSurface();
+    // The handler may open a menu or a modal window: the button is up on screen first.
+    surface_->RepaintNow();
     emit Click();
     emit clicked(s_.value);
 }

@@ -28,6 +28,11 @@ void ButtonSurfaceImpl::RefreshSurface() {
     owner_.update();
 }
 
+void ButtonSurfaceImpl::RepaintNow() {
+    ++refreshCount_;
+    owner_.repaint();
+}
+
 void ButtonSurfaceImpl::SetFontBoldProperty(bool bold) { owner_.SetFontBold(bold); }
 
 bool ButtonSurfaceImpl::FontBoldProperty() const { return owner_.FontBold(); }

@@ -36,6 +36,9 @@ public:
     void PumpEvents() override;
     bool CopyParentPixels(host::DrawingContext& dest, std::int32_t width, std::int32_t height) override;
 
+    // Puts what was drawn on screen before returning, where RefreshSurface only asks for
+    // it: the click shows the button up before the window's handler runs.
+    void RepaintNow();
     // Gives the image the surface's client size; its content starts as the background.
     void Resize(int width, int height);
     void SetFont(const QFont& font) { font_ = font; }

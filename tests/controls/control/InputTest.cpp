@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -277,6 +278,36 @@ TEST(Keyboard, KeysTheButtonIgnoresAreStillReportedWithTheirCodes) {
         reported.removeAll(QStringLiteral("KeyUp(16)"));
         EXPECT_EQ(reported,
                   (QStringList{QStringLiteral("KeyDown(%1)").arg(code), QStringLiteral("KeyUp(%1)").arg(code)}));
+    }
+}
+
+TEST(Clicks, TheUpLookIsOnScreenBeforeClickIsRaised) {
+    // What the last paint showed when Click came; a paint left for later would leave the
+    // pressed look, or nothing, on screen.
+    struct LastPaint : QObject {
+        int state = -1;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) state = static_cast<chameleonButton*>(watched)->State().lastState;
+            return false;
+        }
+    };
+    for (const bool keyboard : {false, true}) {
+        ShownButton b;
+        b->setFocus();
+        Hover(b);
+        if (keyboard)
+            QTest::keyPress(&*b, Qt::Key_Space);
+        else
+            Press(b, b.Inside());
+        LastPaint paint;
+        b->installEventFilter(&paint);
+        int shownAtClick = -1;
+        QObject::connect(&*b, &chameleonButton::Click, [&] { shownAtClick = paint.state; });
+        if (keyboard)
+            QTest::keyRelease(&*b, Qt::Key_Space);
+        else
+            Release(b, b.Inside());
+        EXPECT_EQ(shownAtClick, 0) << (keyboard ? "space" : "pointer");
     }
 }
 
