@@ -491,8 +491,9 @@ bool chameleonButton::ReadProperties(const host::PropertyBag& bag, host::StoreEr
         }
         const auto* stored = std::get_if<host::StoredPicture>(v);
         if (!stored) return fail(key, "a picture");
+        // A stored picture with no bytes is the empty picture, not the absence of one.
         if (stored->image.empty()) {
-            out.reset();
+            out = host::Picture::Empty();
             return true;
         }
         out = host::Picture::FromBytes(QByteArray(reinterpret_cast<const char*>(stored->image.data()),

@@ -58,8 +58,12 @@ std::shared_ptr<Picture> Picture::Load(const QString& path) {
     return FromBytes(file.readAll());
 }
 
+std::shared_ptr<Picture> Picture::Empty() {
+    return std::shared_ptr<Picture>(new Picture(QImage(), Kind::Bitmap, QByteArray()));
+}
+
 QByteArray Picture::Bytes() const {
-    if (!bytes_.isEmpty()) return bytes_;
+    if (!bytes_.isEmpty() || IsEmpty()) return bytes_;
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);

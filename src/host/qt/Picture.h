@@ -29,6 +29,11 @@ public:
     static std::shared_ptr<Picture> FromBytes(const QByteArray& bytes);
     // From a file or a resource path (":/..."). Null when it cannot be read.
     static std::shared_ptr<Picture> Load(const QString& path);
+    // The empty picture: an object without an image, zero in size, whose stored form has
+    // no bytes. Unlike no picture at all, a property holding it is written out.
+    static std::shared_ptr<Picture> Empty();
+
+    bool IsEmpty() const { return image_.isNull(); }
 
     Kind kind() const { return kind_; }
     bool IsIcon() const { return kind_ == Kind::Icon; }
@@ -39,8 +44,8 @@ public:
     int HeightPixels() const { return image_.height(); }
 
     // The stored form: the image file's own bytes when the picture came from a file,
-    // else a PNG (bitmaps) or ICO (icons) encoding. FromBytes(Bytes()) gives back the same
-    // kind, size and pixels.
+    // else a PNG (bitmaps) or ICO (icons) encoding; nothing for the empty picture.
+    // FromBytes(Bytes()) gives back the same kind, size and pixels.
     QByteArray Bytes() const;
 
 private:

@@ -223,6 +223,28 @@ TEST(ButtonSave, PicturesRoundTrip) {
     EXPECT_EQ(chameleon::SaveButton(copy), bytes);
 }
 
+TEST(ButtonSave, StoredEmptyPicturesLoadAsPicturesAndAreWrittenAgain) {
+    host::PropertyWriter w;
+    w.WritePicture("PICN", host::StoredPicture{});
+    w.WritePicture("PICH", host::StoredPicture{});
+    auto button = LoadedButton(w);
+    ASSERT_TRUE(button);
+    for (const auto& picture : {button->PictureNormal(), button->PictureOver()}) {
+        ASSERT_TRUE(picture);
+        EXPECT_TRUE(picture->IsEmpty());
+    }
+    EXPECT_EQ(button->State().pictureRect.width, 0);
+
+    host::StoreError error;
+    const auto bag = host::PropertyBag::Parse(chameleon::SaveButton(*button), error);
+    ASSERT_TRUE(bag);
+    for (const char* key : {"picn", "pich"}) {
+        const host::PropertyValue* stored = bag->Find(key);
+        ASSERT_NE(stored, nullptr) << key;
+        EXPECT_TRUE(std::get<host::StoredPicture>(*stored).image.empty()) << key;
+    }
+}
+
 TEST(WindowDescriptions, BothWindowsButtonsLoadAndSaveBackToTheSameBytes) {
     struct Window {
         const char* resource;
