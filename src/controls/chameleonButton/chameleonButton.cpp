@@ -58,6 +58,13 @@ std::shared_ptr<host::Picture> HandIcon() {
     return icon;
 }
 
+// The character that starts at `at`, in lower case: one UTF-16 unit, or two for a
+// character outside the Basic Multilingual Plane.
+QString LowerCharacterAt(const QString& text, qsizetype at) {
+    const bool pair = at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate();
+    return text.mid(at, pair ? 2 : 1).toLower();
+}
+
 } // namespace
 
 chameleonButton::chameleonButton(QWidget* parent)
@@ -390,7 +397,8 @@ void chameleonButton::ApplyText() {
         setShortcut(QKeySequence());
         return;
     }
-    const auto key = static_cast<Qt::Key>(accessKey_.toUpper().at(0).unicode());
+    // A key outside the Basic Multilingual Plane is one code point in two UTF-16 units.
+    const auto key = static_cast<Qt::Key>(accessKey_.toUpper().toUcs4().value(0));
     setShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, key)));
 }
 
@@ -439,12 +447,12 @@ QString chameleonButton::AccessKeyOf(const QString& caption) {
     if (caption.size() <= 1) return {};
     qsizetype amp = caption.indexOf(u'&');
     if (amp < 0 || amp == caption.size() - 1) return {};
-    if (caption[amp + 1] != u'&') return caption.mid(amp + 1, 1).toLower();
+    if (caption[amp + 1] != u'&') return LowerCharacterAt(caption, amp + 1);
     // A doubled "&&" shows one ampersand: skip that one pair.
     amp = caption.indexOf(u'&', amp + 2);
     if (amp < 0 || amp == caption.size() - 1) return {};
     if (caption[amp + 1] == u'&') return {};
-    return caption.mid(amp + 1, 1).toLower();
+    return LowerCharacterAt(caption, amp + 1);
 }
 
 // Stored form ----------------------------------------------------------------------

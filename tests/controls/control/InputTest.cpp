@@ -383,6 +383,20 @@ TEST(AccessKeys, DerivedFromTheCaption) {
         EXPECT_EQ(chameleonButton::AccessKeyOf(caption), key) << caption.toStdString();
 }
 
+TEST(AccessKeys, ACharacterBeyondTheBasicPlaneIsOneKey) {
+    // Such a character is two UTF-16 units: both are the key.
+    const std::vector<std::pair<QString, QString>> cases = {
+        {QString::fromUtf8("&\U00010400x"), QString::fromUtf8("\U00010428")},
+        {QString::fromUtf8("a&&b &\U0001F600"), QString::fromUtf8("\U0001F600")},
+    };
+    for (const auto& [caption, key] : cases)
+        EXPECT_EQ(chameleonButton::AccessKeyOf(caption), key) << caption.toStdString();
+    ShownButton b;
+    b->SetCaption(QString::fromUtf8("&\U00010428"));
+    ASSERT_EQ(b->shortcut().count(), 1);
+    EXPECT_EQ(b->shortcut()[0], QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(0x10400)));
+}
+
 TEST(AccessKeys, AltAndTheLetterClicksAnEnabledButtonOnly) {
     ShownButton b;
     b->SetCaption("E&xit");
