@@ -5,6 +5,7 @@
 #include "about/Hyperlink.h"
 #include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
+#include "host/qt/AccessKeys.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
 #include "host/qt/MouseMoves.h"
@@ -137,6 +138,7 @@ frmAbout::frmAbout(QWidget* parent)
     txtCredits->setFocusPolicy(Qt::StrongFocus);
 
     setTabOrder(cmdOK, txtCredits);
+    host::AccessKeys::Install(this);
 
     connect(cmdOK, &QAbstractButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblURL1, &HyperlinkLabel::Click, this, &frmAbout::lblURL1_Click);

@@ -6,6 +6,7 @@
 #include "about/frmAbout.h"
 #include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
+#include "host/qt/AccessKeys.h"
 #include "host/qt/Cursors.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
@@ -252,6 +253,8 @@ void frmMain::BuildLayout() {
     QWidget::setTabOrder(cmdExit, cmdStart);
     QWidget::setTabOrder(cmdStart, cmdStop);
     QWidget::setTabOrder(cmdStop, cmdReset);
+    // "<<< &Back" and "A&bout" share Alt+B while the result panel is shown.
+    host::AccessKeys::Install(this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

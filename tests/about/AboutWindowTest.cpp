@@ -217,6 +217,15 @@ TEST_F(AboutWindowTest, OkAndTheCloseBoxUnloadButEscapeAndEnterDoNot) {
     EXPECT_EQ(secondFinished.count(), 1);
 }
 
+TEST_F(AboutWindowTest, AltOClosesItAtOnce) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy finished(window.get(), &QDialog::finished);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Get("cmdOK"))->text(QAccessible::Accelerator), "Alt+O");
+    QTest::keyClick(window->windowHandle(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(finished.count(), 1);
+}
+
 TEST_F(AboutWindowTest, LinksOpenTheirAddresses) {
     QStringList opened;
     host::ScopedUrlHandler handler([&](const QString& address) { opened << address; });

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 #include <cstdint>
 #include <memory>
 
@@ -223,7 +224,12 @@ void chameleonButton::focusOutEvent(QFocusEvent*) {
 
 bool chameleonButton::event(QEvent* event) {
     if (event->type() == QEvent::Shortcut) {
-        HandleAccessKey();
+        // A key that other controls share only brings the focus here, as it does to any
+        // Qt button; the window's access keys choose which control that is.
+        if (static_cast<QShortcutEvent*>(event)->isAmbiguous())
+            setFocus(Qt::ShortcutFocusReason);
+        else
+            HandleAccessKey();
         return true;
     }
     return QAbstractButton::event(event);
