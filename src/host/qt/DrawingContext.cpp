@@ -184,18 +184,26 @@ Colour DrawingContext::Pixel(int x, int y) const {
     return FromArgb(reader.at(x, y));
 }
 
-void DrawingContext::FillRect(const Rect& rect, Colour colour) {
-    if (!Writable()) return;
+void DrawingContext::Paint(const Rect& rect, std::uint32_t argb) {
     const int left = std::max(rect.left, 0);
     const int top = std::max(rect.top, 0);
     const int right = std::min(rect.right, image_->width());
     const int bottom = std::min(rect.bottom, image_->height());
     if (left >= right || top >= bottom) return;
-    const std::uint32_t argb = ToArgb(colour);
     for (int y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(image_->scanLine(y));
         std::fill(row + left, row + right, argb);
     }
+}
+
+void DrawingContext::FillRect(const Rect& rect, Colour colour) {
+    if (!Writable()) return;
+    // GDI fills through a pattern block transfer, which turns a negative width or height
+    // round so that the block still starts next to its left (or top) coordinate.
+    Rect r = rect;
+    if (r.left > r.right) r = {r.right + 1, r.top, r.left + 1, r.bottom};
+    if (r.top > r.bottom) r = {r.left, r.bottom + 1, r.right, r.top + 1};
+    Paint(r, ToArgb(colour));
 }
 
 void DrawingContext::FrameRect(const Rect& rect, Colour colour) {

@@ -66,7 +66,9 @@ public:
     Colour Pixel(int x, int y) const;
 
     // Rectangles: FillRect paints every pixel of the rectangle; FrameRect a one-pixel
-    // border just inside it. Empty rectangles paint nothing.
+    // border just inside it. Empty rectangles paint nothing. FillRect turns a rectangle
+    // whose right lies left of its left round as GDI does: it paints right + 1 .. left
+    // (likewise bottom and top); FrameRect paints nothing for it.
     void FillRect(const Rect& rect, Colour colour);
     void FrameRect(const Rect& rect, Colour colour);
 
@@ -128,6 +130,8 @@ private:
     // Prepares the image for direct pixel access; false when there is nothing to draw on.
     bool Writable();
     void Plot(int x, int y, std::uint32_t argb);
+    // Paints the rectangle clipped to the image; nothing when it is empty or turned round.
+    void Paint(const Rect& rect, std::uint32_t argb);
 
     Colour textColour_ = 0;
     Colour bkColour_ = 0xFFFFFF;

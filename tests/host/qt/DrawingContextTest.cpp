@@ -62,8 +62,19 @@ TEST(FillRect, ClipsToTheImageAndIgnoresEmptyRectangles) {
     dc.FillRect({-3, -3, 2, 1}, kRed);
     EXPECT_EQ(PixelsOf(dc, kRed), (Pixels{{0, 0}, {1, 0}}));
     dc.FillRect({3, 3, 3, 9}, kBlue);
-    dc.FillRect({3, 3, 1, 1}, kBlue);
+    dc.FillRect({1, 2, 3, 2}, kBlue);
     EXPECT_TRUE(PixelsOf(dc, kBlue).empty());
+}
+
+TEST(FillRect, TurnsASwappedRectangleRoundNextToItsLeftAndTopLikeGdi) {
+    QImage image = Blank(8, 8);
+    DrawingContext dc(image);
+    dc.FillRect({5, 1, 2, 3}, kRed); // right left of left: columns 3 .. 5
+    EXPECT_EQ(PixelsOf(dc, kRed), (Pixels{{3, 1}, {4, 1}, {5, 1}, {3, 2}, {4, 2}, {5, 2}}));
+    dc.FillRect({1, 6, 3, 4}, kBlue); // bottom above top: rows 5 .. 6
+    EXPECT_EQ(PixelsOf(dc, kBlue), (Pixels{{1, 5}, {2, 5}, {1, 6}, {2, 6}}));
+    dc.FrameRect({7, 7, 0, 0}, kBlue);
+    EXPECT_EQ(PixelsOf(dc, kBlue).size(), 4u) << "FrameRect leaves it out";
 }
 
 TEST(FrameRect, PaintsAOnePixelBorderInsideTheRectangle) {
