@@ -375,19 +375,19 @@ void DrawingContext::BitBlt(int x, int y, int width, int height, const DrawingCo
         from = &snapshot;
     }
     const PixelReader reader(*from);
-    const int x0 = std::max(x, 0);
-    const int x1 = std::min(x + width, image_->width());
-    for (int j = 0; j < height; ++j) {
-        const int ty = y + j;
-        if (ty < 0 || ty >= image_->height()) continue;
-        if (x0 >= x1) break;
-        auto* dest = reinterpret_cast<std::uint32_t*>(image_->scanLine(ty));
-        const int syy = sy + j;
-        const bool rowInside = syy >= 0 && syy < reader.height();
-        for (int tx = x0; tx < x1; ++tx) {
-            const int sxx = sx + (tx - x);
-            dest[tx] = (rowInside && sxx >= 0 && sxx < reader.width()) ? (reader.row(syy)[sxx] | kBlack) : kBlack;
-        }
+    // The block is clipped to both images: what falls outside either is not copied.
+    const std::int64_t dxToSource = static_cast<std::int64_t>(sx) - x;
+    const std::int64_t dyToSource = static_cast<std::int64_t>(sy) - y;
+    const std::int64_t x0 = std::max<std::int64_t>({x, 0, -dxToSource});
+    const std::int64_t x1 =
+        std::min<std::int64_t>({static_cast<std::int64_t>(x) + width, image_->width(), reader.width() - dxToSource});
+    const std::int64_t y0 = std::max<std::int64_t>({y, 0, -dyToSource});
+    const std::int64_t y1 =
+        std::min<std::int64_t>({static_cast<std::int64_t>(y) + height, image_->height(), reader.height() - dyToSource});
+    for (std::int64_t ty = y0; ty < y1; ++ty) {
+        auto* dest = reinterpret_cast<std::uint32_t*>(image_->scanLine(static_cast<int>(ty)));
+        const std::uint32_t* src = reader.row(static_cast<int>(ty + dyToSource));
+        for (std::int64_t tx = x0; tx < x1; ++tx) dest[tx] = src[tx + dxToSource] | kBlack;
     }
 }
 

@@ -100,8 +100,9 @@ public:
     // Height of one line in the current font.
     int LineHeight() const;
 
-    // Copies width x height pixels of source at (sx, sy) to (x, y). Source pixels outside
-    // the source image read as black; destination pixels outside this image are skipped.
+    // Copies width x height pixels of source at (sx, sy) to (x, y). As with GDI, only
+    // pixels that lie inside both images are copied: a destination pixel whose source
+    // lies outside the source image keeps its colour.
     void BitBlt(int x, int y, int width, int height, const DrawingContext& source, int sx, int sy);
 
     // 24-bit device-independent pixel arrays: rows bottom-up, each pixel blue, green, red,

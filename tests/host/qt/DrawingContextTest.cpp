@@ -206,7 +206,7 @@ TEST(ContextState, SettersReturnThePreviousValue) {
     EXPECT_EQ(dc.SetBkColor(kRed), 0x00FF00u);
 }
 
-TEST(BitBlt, CopiesTheBlockAndReadsBlackOutsideTheSource) {
+TEST(BitBlt, CopiesTheBlockAndLeavesPixelsWhoseSourceLiesOutside) {
     host::MemoryContext source(3, 2);
     source.FillRect({0, 0, 3, 2}, kRed);
     source.SetPixel(2, 1, kBlue);
@@ -215,9 +215,13 @@ TEST(BitBlt, CopiesTheBlockAndReadsBlackOutsideTheSource) {
     dc.BitBlt(1, 1, 4, 2, source, 0, 0);
     EXPECT_EQ(dc.Pixel(1, 1), kRed);
     EXPECT_EQ(dc.Pixel(3, 2), kBlue);
-    EXPECT_EQ(dc.Pixel(4, 1), 0u); // beyond the source's right edge
-    EXPECT_EQ(dc.Pixel(5, 1), kWhite);
+    EXPECT_EQ(dc.Pixel(4, 1), kWhite); // beyond the source's right edge
     EXPECT_EQ(dc.Pixel(1, 3), kWhite);
+    dc.BitBlt(0, 3, 3, 3, source, -1, 1);
+    EXPECT_EQ(dc.Pixel(0, 3), kWhite);
+    EXPECT_EQ(dc.Pixel(1, 3), kRed);
+    EXPECT_EQ(dc.Pixel(2, 3), kRed);
+    EXPECT_EQ(dc.Pixel(1, 4), kWhite);
 }
 
 TEST(BitBlt, ClipsAtTheDestinationAndHandlesOverlapWithinOneContext) {
