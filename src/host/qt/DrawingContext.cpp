@@ -277,21 +277,22 @@ void DrawingContext::Ellipse(const Rect& box, Colour penColour, int penWidth, Co
 
 void DrawingContext::DrawFocusRect(const Rect& rect) {
     if (rect.width() <= 0 || rect.height() <= 0 || !Writable()) return;
-    auto invert = [&](int x, int y) {
-        if (((x + y) & 1) != 0) return;
+    const std::uint32_t even = ToArgb(bkColour_) & 0x00FFFFFFu;
+    const std::uint32_t odd = ToArgb(textColour_) & 0x00FFFFFFu;
+    auto combine = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return;
         auto& p = reinterpret_cast<std::uint32_t*>(image_->scanLine(y))[x];
-        p = p ^ 0x00FFFFFFu;
+        p ^= ((x + y) & 1) == 0 ? even : odd;
     };
     const int right = rect.right - 1;
     const int bottom = rect.bottom - 1;
     for (int x = rect.left; x <= right; ++x) {
-        invert(x, rect.top);
-        if (bottom != rect.top) invert(x, bottom);
+        combine(x, rect.top);
+        if (bottom != rect.top) combine(x, bottom);
     }
     for (int y = rect.top + 1; y < bottom; ++y) {
-        invert(rect.left, y);
-        if (right != rect.left) invert(right, y);
+        combine(rect.left, y);
+        if (right != rect.left) combine(right, y);
     }
 }
 

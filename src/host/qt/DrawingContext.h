@@ -87,8 +87,14 @@ public:
     // within an elliptic region built on the same box).
     void Ellipse(const Rect& box, Colour penColour, int penWidth, Colour fillColour);
 
-    // The inverting dotted focus frame: every other pixel of the rectangle's one-pixel
-    // border (those with x + y even) is inverted; drawing it twice restores the pixels.
+    // The platform's dotted focus frame: each pixel of the rectangle's one-pixel border is
+    // combined by exclusive or with the background colour where x + y is even and with
+    // the text colour where it is odd (the platform inverts through a checkered brush
+    // whose set bits take the background colour, its clear bits the text colour). With
+    // black text on white every other border pixel is inverted and the rest stay; drawing
+    // it twice restores the pixels. Wine's own DrawFocusRect, a dotted pen that starts at
+    // the rectangle's top-right corner, puts the dots where right - 1 + top has the
+    // parity, not x + y; we follow the platform's brush.
     void DrawFocusRect(const Rect& rect);
 
     // Text in the current font and text colour; no background is painted. With

@@ -196,6 +196,18 @@ TEST(DrawFocusRect, InvertsTheColourUnderneath) {
     EXPECT_EQ(dc.Pixel(1, 0), 0x123456u);
 }
 
+TEST(DrawFocusRect, CombinesEvenPixelsWithTheBackgroundAndOddOnesWithTheTextColour) {
+    QImage image = Blank(6, 4);
+    DrawingContext dc(image);
+    dc.SetTextColor(0x010203);
+    dc.SetBkColor(0x00FF00);
+    dc.DrawFocusRect({0, 0, 6, 4});
+    EXPECT_EQ(dc.Pixel(0, 0), 0xFF00FFu);
+    EXPECT_EQ(dc.Pixel(1, 0), 0xFEFDFCu);
+    EXPECT_EQ(dc.Pixel(5, 3), 0xFF00FFu);
+    EXPECT_EQ(dc.Pixel(2, 2), kWhite) << "inside the frame";
+}
+
 TEST(ContextState, SettersReturnThePreviousValue) {
     QImage image = Blank(1, 1);
     DrawingContext dc(image);
