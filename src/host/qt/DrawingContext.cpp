@@ -4,6 +4,7 @@
 #include "host/qt/Fonts.h"
 #include "host/qt/Picture.h"
 #include "host/qt/Region.h"
+#include "host/qt/Shapes_p.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -224,9 +225,12 @@ void DrawingContext::LineTo(int x, int y, Colour colour) {
     curX_ = x;
     curY_ = y;
     if (!Writable()) return;
-    const std::int64_t dx = static_cast<std::int64_t>(x) - x1;
-    const std::int64_t dy = static_cast<std::int64_t>(y) - y1;
-    const std::uint32_t argb = ToArgb(colour);
+    PlotLine(x1, y1, x, y, ToArgb(colour));
+}
+
+void DrawingContext::PlotLine(int x1, int y1, int x2, int y2, std::uint32_t argb) {
+    const std::int64_t dx = static_cast<std::int64_t>(x2) - x1;
+    const std::int64_t dy = static_cast<std::int64_t>(y2) - y1;
     // Steps along the major axis are limited to the image, so far-away end points cost
     // nothing; the minor coordinate is still computed from the whole line.
     auto steps = [](std::int64_t start, int step, std::int64_t n, std::int64_t size, std::int64_t& from,
@@ -256,23 +260,41 @@ void DrawingContext::LineTo(int x, int y, Colour colour) {
 }
 
 void DrawingContext::Ellipse(const Rect& box, Colour penColour, int penWidth, Colour fillColour) {
-    if (!Writable()) return;
-    const std::uint32_t pen = ToArgb(penColour);
+    if (!Writable() || !shapes::WithinReach(box)) return;
+    const Rect b{std::min(box.left, box.right), std::min(box.top, box.bottom), std::max(box.left, box.right),
+                 std::max(box.top, box.bottom)};
+    if (b.width() == 0 || b.height() == 0) return;
+    const int pen = std::max(penWidth, 1);
     const std::uint32_t fill = ToArgb(fillColour);
-    const int inset = std::max(penWidth, 0);
-    const Rect inner{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
-    const int top = std::max(box.top, 0);
-    const int bottom = std::min(box.bottom, image_->height());
-    for (int y = top; y < bottom; ++y) {
-        int left = 0, right = 0;
-        if (!EllipseRowSpan(box, y, left, right)) continue;
-        int innerLeft = right, innerRight = right;
-        if (!EllipseRowSpan(inner, y, innerLeft, innerRight)) innerLeft = innerRight = right;
-        auto* row = reinterpret_cast<std::uint32_t*>(image_->scanLine(y));
-        const int from = std::max(left, 0);
-        const int to = std::min(right, image_->width());
-        for (int x = from; x < to; ++x) row[x] = (x >= innerLeft && x < innerRight) ? fill : pen;
+
+    // The inside first, then the outline over it.
+    std::vector<shapes::Point> path;
+    if (b.width() <= 2 || b.height() <= 2) {
+        // GDI draws so thin an ellipse as a rectangle: the path runs round its edge pixels
+        // and the inside is what the pen leaves.
+        path = {{b.right - 1, b.top}, {b.left, b.top}, {b.left, b.bottom - 1}, {b.right - 1, b.bottom - 1}};
+        Paint(pen == 1 ? Rect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}
+                       : Rect{b.left, b.top, b.right - 1, b.bottom - 1},
+              fill);
+    } else {
+        const std::vector<int> insets = shapes::EllipseInsets(b.width(), b.height());
+        for (int i = 0; i < b.height(); ++i) {
+            const int inset = insets[static_cast<std::size_t>(i)];
+            Paint({b.left + inset, b.top + i, b.right - inset, b.top + i + 1}, fill);
+        }
+        path = shapes::EllipseOutline(b);
     }
+
+    const std::uint32_t argb = ToArgb(penColour);
+    if (pen == 1) {
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            const shapes::Point& from = path[i];
+            const shapes::Point& to = path[(i + 1) % path.size()];
+            PlotLine(from.x, from.y, to.x, to.y, argb);
+        }
+        return;
+    }
+    shapes::WidePenPath(path, pen, [&](int y, int left, int right) { Paint({left, y, right, y + 1}, argb); });
 }
 
 void DrawingContext::DrawFocusRect(const Rect& rect) {

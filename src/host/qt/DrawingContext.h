@@ -73,18 +73,24 @@ public:
     void FrameRect(const Rect& rect, Colour colour);
 
     // Lines from the current point; LineTo paints a one-pixel line up to but not including
-    // (x, y) and makes (x, y) the current point. Pixel choice: the major axis steps one
-    // pixel at a time, the minor coordinate is the exact line rounded to the nearest pixel,
-    // a tie going toward the smaller coordinate.
+    // (x, y) and makes (x, y) the current point. Pixel choice, GDI's own: the major axis
+    // steps one pixel at a time, the minor coordinate is the exact line rounded to the
+    // nearest pixel, a tie going toward the smaller coordinate (so 1, 2 -> 2, 0 paints
+    // (1, 2) and (1, 1)), whichever way the line runs.
     void MoveTo(int x, int y);
     void LineTo(int x, int y, Colour colour);
     int CurrentX() const { return curX_; }
     int CurrentY() const { return curY_; }
 
-    // The ellipse inscribed in box (right and bottom exclusive): a pixel belongs to it when
-    // its centre lies inside. Filled with fillColour, then outlined with a ring of
-    // penWidth pixels in penColour that lies inside the ellipse (so the outline stays
-    // within an elliptic region built on the same box).
+    // GDI's Ellipse with a solid pen of penWidth pixels (less than 1 counts as 1) and a
+    // solid brush. The box is put in order first (left above right...); an empty box paints
+    // nothing, and a box 2 pixels or less across is drawn as GDI's Rectangle. Otherwise the
+    // inside is the elliptic region that fills the box (Region::Ellipse of the box one
+    // pixel larger to the right and bottom), and the outline is GDI's rasterized ellipse
+    // path through the box's edge pixels. A 1-pixel pen paints that path; a wider pen
+    // straddles it with round joins, width / 2 of its pixels above or left of the path,
+    // so a 2-pixel outline on (0, 0, W, H) pokes one pixel out at the left and top. A box
+    // reaching farther than 2^24 pixels from the origin paints nothing.
     void Ellipse(const Rect& box, Colour penColour, int penWidth, Colour fillColour);
 
     // The platform's dotted focus frame: each pixel of the rectangle's one-pixel border is
@@ -139,6 +145,8 @@ private:
     void Plot(int x, int y, std::uint32_t argb);
     // Paints the rectangle clipped to the image; nothing when it is empty or turned round.
     void Paint(const Rect& rect, std::uint32_t argb);
+    // The pixels of a line from (x1, y1) up to but not including (x2, y2).
+    void PlotLine(int x1, int y1, int x2, int y2, std::uint32_t argb);
 
     Colour textColour_ = 0;
     Colour bkColour_ = 0xFFFFFF;

@@ -1,57 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/qt/Region.h"
 
+#include "host/qt/Shapes_p.h"
+
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <utility>
 
 namespace host {
 
-bool EllipseRowSpan(const Rect& box, int y, int& left, int& right) {
-    // Doubled coordinates relative to the box centre make pixel centres integers:
-    // dx2 = 2x + 1 - (left + right), dy2 = 2y + 1 - (top + bottom). A pixel is inside when
-    // (dx2 / w)^2 + (dy2 / h)^2 < 1, i.e. dx2^2 * h^2 < w^2 * (h^2 - dy2^2). The products
-    // need more than 64 bits for boxes beyond 2^15 pixels.
-    __extension__ typedef __int128 Wide;
-    const std::int64_t w = static_cast<std::int64_t>(box.right) - box.left;
-    const std::int64_t h = static_cast<std::int64_t>(box.bottom) - box.top;
-    if (w <= 0 || h <= 0 || y < box.top || y >= box.bottom) return false;
-    const std::int64_t dy2 = 2 * static_cast<std::int64_t>(y) + 1 - (static_cast<std::int64_t>(box.top) + box.bottom);
-    const std::int64_t rest = h * h - dy2 * dy2;
-    if (rest <= 0) return false;
-    const Wide limit = static_cast<Wide>(w) * w * rest;
-    const Wide hh = static_cast<Wide>(h) * h;
-    auto inside = [&](std::int64_t d) { return static_cast<Wide>(d) * d * hh < limit; };
-    // dx2 has the parity of w + 1; find the largest such d that is inside.
-    const std::int64_t parity = (w + 1) % 2;
-    std::int64_t d = static_cast<std::int64_t>(static_cast<double>(w) * std::sqrt(static_cast<double>(rest)) /
-                                               static_cast<double>(h));
-    d += 2;
-    if (d % 2 != parity) --d;
-    while (d >= 0 && !inside(d)) d -= 2;
-    if (d < 0) return false;
-    const std::int64_t sum = static_cast<std::int64_t>(box.left) + box.right;
-    left = static_cast<int>((sum - 1 - d) / 2);
-    right = static_cast<int>((sum - 1 + d) / 2) + 1;
-    return true;
-}
-
 Region Region::Rectangle(const Rect& rect) {
     Region region;
-    if (rect.width() <= 0 || rect.height() <= 0) return region;
-    region.rows_.reserve(static_cast<std::size_t>(rect.height()));
-    for (int y = rect.top; y < rect.bottom; ++y) region.rows_.push_back(Row{y, {Run{rect.left, rect.right}}});
+    const Rect r{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
+                 std::max(rect.top, rect.bottom)};
+    if (r.width() == 0 || r.height() == 0) return region;
+    region.rows_.reserve(static_cast<std::size_t>(r.height()));
+    for (int y = r.top; y < r.bottom; ++y) region.rows_.push_back(Row{y, {Run{r.left, r.right}}});
     return region;
 }
 
 Region Region::Ellipse(const Rect& box) {
+    if (!shapes::WithinReach(box)) return Region();
+    const int left = std::min(box.left, box.right);
+    const int top = std::min(box.top, box.bottom);
+    // One column and one row fewer.
+    const int width = std::max(box.left, box.right) - left - 1;
+    const int height = std::max(box.top, box.bottom) - top - 1;
+    if (width < 2 || height < 2) return Rectangle({left, top, left + width, top + height});
     Region region;
-    if (box.width() <= 0 || box.height() <= 0) return region;
-    for (int y = box.top; y < box.bottom; ++y) {
-        int left = 0, right = 0;
-        if (EllipseRowSpan(box, y, left, right)) region.rows_.push_back(Row{y, {Run{left, right}}});
+    const std::vector<int> insets = shapes::EllipseInsets(width, height);
+    for (int i = 0; i < height; ++i) {
+        const int inset = insets[static_cast<std::size_t>(i)];
+        if (2 * inset < width) region.rows_.push_back(Row{top + i, {Run{left + inset, left + width - inset}}});
     }
     return region;
 }

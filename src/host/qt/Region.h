@@ -9,18 +9,23 @@
 
 namespace host {
 
-// The run of the ellipse inscribed in box on row y: pixels left .. right - 1, those whose
-// centres lie inside the ellipse. False when the row holds none.
-bool EllipseRowSpan(const Rect& box, int y, int& left, int& right);
-
-// A set of pixels, kept as sorted runs per row: rectangles, inscribed ellipses and their
-// differences, as the platform's regions. Right and bottom edges are exclusive.
+// A set of pixels, kept as sorted runs per row: rectangles, ellipses and their
+// differences, holding the pixels the platform's regions hold. Right and bottom edges are
+// exclusive.
 class Region {
 public:
     Region() = default;
+    // GDI's CreateRectRgn: the rectangle put in order first (left and right swapped when
+    // right lies left of left, likewise top and bottom), so only a zero width or height
+    // makes it empty.
     static Region Rectangle(const Rect& rect);
-    // The ellipse inscribed in box: a pixel belongs to it when its centre lies inside
-    // (the same rule as DrawingContext::Ellipse).
+    // GDI's CreateEllipticRgn: the box is put in order, then loses its right column and
+    // bottom row, and the region is the ellipse that fills what is left, as GDI rasterizes
+    // it. So the region on (0, 0, 10, 10) is 9 pixels across and holds 61 pixels; a box
+    // with less than 2 pixels left across or down gives that rectangle (a box of width 0
+    // still keeps one column, the one left of it). DrawingContext::Ellipse fills the
+    // region of its box made one pixel larger to the right and bottom. A box reaching
+    // farther than 2^24 pixels from the origin gives an empty region.
     static Region Ellipse(const Rect& box);
 
     // This region minus other (the platform's difference combination).

@@ -64,16 +64,23 @@ TEST_F(PrimitivesTest, DrawLineLeavesItsEndPointAndDrawPixelPaintsOne) {
     EXPECT_EQ(Grid(*surface, 5, 3), (std::vector<std::string>{"C....", "AAAAB", "....B"}));
 }
 
-TEST_F(PrimitivesTest, DrawEllipseOutlinesTwoPixelsAndFills) {
+TEST_F(PrimitivesTest, DrawEllipseStraddlesItsEdgeWithATwoPixelPen) {
+    // As GDI draws it: the pen lies half outside the outline up and left, so it is cut
+    // off at the surface's left and top and shows two pixels wide at the right and bottom.
     Size(12, 8);
     painter->DrawEllipse(0, 0, 12, 8, kKey.at('A'), kKey.at('C'));
-    const auto grid = Grid(*surface, 12, 8);
-    EXPECT_EQ(grid[0][0], '.');
-    EXPECT_EQ(grid[3].substr(0, 3), "AAC");
-    EXPECT_EQ(grid[3].substr(9, 3), "CAA");
-    EXPECT_EQ(grid[0][5], 'A');
-    EXPECT_EQ(grid[1][5], 'A');
-    EXPECT_EQ(grid[2][5], 'C');
+    // clang-format off
+    EXPECT_EQ(Grid(*surface, 12, 8), (std::vector<std::string>{
+        ".AAAAAAAAA..",
+        "AAAACCCAAAA.",
+        "AAACCCCCAAAA",
+        "AACCCCCCCAAA",
+        "AACCCCCCCAAA",
+        "AAACCCCCAAAA",
+        "AAAAAAAAAAA.",
+        ".AAAAAAAAA..",
+    }));
+    // clang-format on
 }
 
 TEST_F(PrimitivesTest, DrawBevelPaintsTwoRingsWithTheBottomLeftCornerInTheBottomRightColour) {

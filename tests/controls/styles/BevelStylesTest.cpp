@@ -132,10 +132,17 @@ TEST_F(BevelStylesTest, OvalOutlineShowsOnlyOnHover) {
     EXPECT_TRUE(AllPixels(Draw(), kFace)) << "outline in the face colour";
     st.isOver = true;
     Draw();
+    // The 2-pixel pen straddles the outline up and left, as GDI's does: one pixel of it
+    // shows at the left and top edges, two at the right and bottom.
     EXPECT_EQ(At(0, 10), kShadow);
-    EXPECT_EQ(At(1, 10), kShadow);
-    EXPECT_EQ(At(2, 10), kFace);
+    EXPECT_EQ(At(1, 10), kFace);
+    EXPECT_EQ(At(38, 10), kShadow);
+    EXPECT_EQ(At(39, 10), kShadow);
+    EXPECT_EQ(At(37, 10), kFace);
     EXPECT_EQ(At(20, 0), kShadow);
+    EXPECT_EQ(At(20, 1), kFace);
+    EXPECT_EQ(At(20, 18), kShadow);
+    EXPECT_EQ(At(20, 19), kShadow);
     EXPECT_EQ(At(0, 0), kFace) << "outside the ellipse only the face fill";
 }
 

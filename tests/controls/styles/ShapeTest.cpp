@@ -51,14 +51,19 @@ TEST_F(ShapeTest, DoubleLineKeepsTopLeftAndBottomRightCorners) {
     EXPECT_FALSE(region->Contains(11, 0));
 }
 
-TEST_F(ShapeTest, OvalIsTheInscribedEllipse) {
+TEST_F(ShapeTest, OvalIsGdisEllipticRegionAColumnNarrowerAndARowShorter) {
     const auto region = RegionFor(13, 40, 20);
     EXPECT_EQ(*region, host::Region::Ellipse({0, 0, 40, 20}));
-    EXPECT_FALSE(region->Contains(0, 0));
-    EXPECT_FALSE(region->Contains(39, 19));
+    EXPECT_EQ(region->Bounds(), (host::Rect{0, 0, 39, 19}));
+    EXPECT_FALSE(region->Contains(0, 0)) << "the corners do not take the pointer";
     EXPECT_FALSE(region->Contains(1, 1));
+    EXPECT_FALSE(region->Contains(38, 18));
     EXPECT_TRUE(region->Contains(20, 10));
-    EXPECT_TRUE(region->Contains(0, 10));
+    EXPECT_TRUE(region->Contains(0, 9));
+    EXPECT_TRUE(region->Contains(38, 9));
+    EXPECT_FALSE(region->Contains(39, 9)) << "the last column is left out";
+    EXPECT_TRUE(region->Contains(19, 18));
+    EXPECT_FALSE(region->Contains(19, 19)) << "the last row is left out";
 }
 
 TEST_F(ShapeTest, OtherStylesAreTheFullRectangle) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -138,39 +139,73 @@ TEST(SetPixel, PaintsOnePixelAndIgnoresPointsOutside) {
     EXPECT_EQ(dc.Pixel(7, 7), 0u);
 }
 
-TEST(Ellipse, CoversExactlyTheEllipticRegionOfTheSameBox) {
+TEST(Ellipse, WithAOnePixelPenCoversTheRegionOfItsBoxOneLargerAndOutlinesItsEdge) {
     for (const Rect box : {Rect{0, 0, 20, 10}, Rect{1, 2, 10, 11}, Rect{0, 0, 89, 25}, Rect{3, 1, 6, 4}}) {
         QImage image = Blank(92, 28);
         DrawingContext dc(image);
-        dc.Ellipse(box, kRed, 2, kBlue);
-        const host::Region region = host::Region::Ellipse(box);
+        dc.Ellipse(box, kRed, 1, kBlue);
+        const host::Region region = host::Region::Ellipse({box.left, box.top, box.right + 1, box.bottom + 1});
         for (int y = 0; y < dc.Height(); ++y)
             for (int x = 0; x < dc.Width(); ++x)
                 EXPECT_EQ(dc.Pixel(x, y) != kWhite, region.Contains(x, y)) << x << "," << y;
+        // The outline runs through the box's edge pixels.
+        const int middleY = (box.top + box.bottom) / 2;
+        const int middleX = (box.left + box.right) / 2;
+        EXPECT_EQ(dc.Pixel(box.left, middleY), kRed);
+        EXPECT_EQ(dc.Pixel(box.right - 1, middleY), kRed);
+        EXPECT_EQ(dc.Pixel(middleX, box.top), kRed);
+        EXPECT_EQ(dc.Pixel(middleX, box.bottom - 1), kRed);
+        EXPECT_EQ(dc.Pixel(middleX, middleY), kBlue);
     }
 }
 
-TEST(Ellipse, HasATwoPixelOutlineAroundItsFill) {
-    QImage image = Blank(21, 11);
+TEST(Ellipse, WithATwoPixelPenStraddlesTheOutlineUpAndLeft) {
+    QImage image = Blank(13, 9);
     DrawingContext dc(image);
-    dc.Ellipse({0, 0, 21, 11}, kRed, 2, kBlue);
-    // The middle row runs across the whole box: two outline pixels at each end.
-    EXPECT_EQ(dc.Pixel(0, 5), kRed);
-    EXPECT_EQ(dc.Pixel(1, 5), kRed);
-    EXPECT_EQ(dc.Pixel(2, 5), kBlue);
-    EXPECT_EQ(dc.Pixel(20, 5), kRed);
-    EXPECT_EQ(dc.Pixel(19, 5), kRed);
-    EXPECT_EQ(dc.Pixel(18, 5), kBlue);
-    EXPECT_EQ(dc.Pixel(10, 0), kRed);
-    EXPECT_EQ(dc.Pixel(10, 1), kRed);
-    EXPECT_EQ(dc.Pixel(10, 2), kBlue);
-    EXPECT_EQ(dc.Pixel(0, 0), kWhite);
-    // Symmetric about both axes.
-    for (int y = 0; y < 11; ++y)
-        for (int x = 0; x < 21; ++x) {
-            EXPECT_EQ(dc.Pixel(x, y), dc.Pixel(20 - x, y));
-            EXPECT_EQ(dc.Pixel(x, y), dc.Pixel(x, 10 - y));
-        }
+    dc.Ellipse({1, 1, 12, 8}, kRed, 2, kBlue);
+    // What GDI paints: 'r' pen, 'b' brush. The pen reaches one pixel out of the box at the
+    // left and top, none at the right and bottom.
+    // clang-format off
+    const std::vector<std::string> map{
+        "...rrrrrr....",
+        ".rrrrrrrrrr..",
+        "rrrrrbbrrrrr.",
+        "rrrbbbbbbrrr.",
+        "rrbbbbbbbbrr.",
+        "rrrrbbbbrrrr.",
+        "rrrrrrrrrrrr.",
+        "..rrrrrrrr...",
+        ".............",
+    };
+    // clang-format on
+    std::vector<std::string> painted;
+    for (int y = 0; y < 9; ++y) {
+        std::string row;
+        for (int x = 0; x < 13; ++x) row += dc.Pixel(x, y) == kRed ? 'r' : dc.Pixel(x, y) == kBlue ? 'b' : '.';
+        painted.push_back(row);
+    }
+    EXPECT_EQ(painted, map);
+}
+
+TEST(Ellipse, ABoxTwoPixelsAcrossIsARectangleAndAnInvertedBoxIsPutInOrder) {
+    QImage image = Blank(8, 8);
+    DrawingContext dc(image);
+    dc.Ellipse({2, 1, 4, 6}, kRed, 1, kBlue);
+    Pixels column;
+    for (int y = 1; y < 6; ++y) column.insert({2, y}), column.insert({3, y});
+    EXPECT_EQ(PixelsOf(dc, kRed), column) << "a frame with no room for the brush";
+
+    QImage a = Blank(12, 12);
+    QImage b = Blank(12, 12);
+    DrawingContext ordered(a);
+    DrawingContext inverted(b);
+    ordered.Ellipse({1, 2, 10, 11}, kRed, 2, kBlue);
+    inverted.Ellipse({10, 11, 1, 2}, kRed, 2, kBlue);
+    EXPECT_EQ(a, b);
+    inverted.Ellipse({5, 5, 5, 9}, 0, 2, 0);
+    EXPECT_EQ(a, b) << "an empty box paints nothing";
+    inverted.Ellipse({-2000000000, -2000000000, 2000000000, 2000000000}, 0, 2, 0);
+    EXPECT_EQ(a, b) << "nor does one far beyond any screen";
 }
 
 TEST(DrawFocusRect, InvertsEveryOtherBorderPixelOnce) {
