@@ -31,10 +31,11 @@ enum TextFlags : unsigned {
 };
 
 // A raster drawing context over an image. Every operation is exact pixel code of our own
-// (no anti-aliasing, no painter state), except glyph rendering, which comes from Qt's font
-// engine. Colours are plain red-green-blue values (Geometry.h); the high byte is ignored.
-// Rectangles exclude their right and bottom edges, lines their end point. Everything is
-// clipped to the image; nothing allocates per pixel.
+// (no anti-aliasing, no painter state) that paints the pixels the platform's GDI paints,
+// checked against GDI itself under Wine (tests/host/qt/wine); only glyph rendering comes
+// from Qt's font engine. Colours are plain red-green-blue values (Geometry.h); the high
+// byte is ignored. Rectangles exclude their right and bottom edges, lines their end point.
+// Everything is clipped to the image; nothing allocates per pixel.
 //
 // The image is not owned: the context draws on whatever the referenced QImage holds at the
 // time of the call, so the owner may resize or replace it. Formats other than RGB32 and
