@@ -13,14 +13,7 @@ out=${1:?build folder}/gdi
 compare=${2:?comparison test program}
 mkdir -p "$out" && out=$(cd "$out" && pwd)
 
-cxx=x86_64-w64-mingw32-g++
-wine=$(command -v wine64 || command -v wine || true)
-[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
-wineserver=$(command -v wineserver || true)
-[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
-command -v "$cxx" >/dev/null 2>&1 || { echo "SKIPPED: $cxx is not installed (scripts/deps.sh test)"; exit 77; }
-[ -n "$wine" ] || { echo "SKIPPED: Wine is not installed (scripts/deps.sh test)"; exit 77; }
-[ -n "$wineserver" ] || { echo "SKIPPED: wineserver is not installed (scripts/deps.sh test)"; exit 77; }
+source "$root/scripts/wine-tools.sh"
 
 src=$root/tests/host/qt/wine
 exe=$out/gdi-reference.exe
