@@ -16,6 +16,8 @@ namespace docking {
 namespace {
 
 const Rect kWorkArea{0, 0, 1280, 994};
+// A work area that no window of a case comes near, so only the other entries can catch.
+const Rect kFarAway{-5000, -5000, -4000, -4000};
 
 // Moving with the cursor at the window's top-left corner plus (20, 10), as on a title bar.
 Point CursorOn(const Rect& r) { return Point{r.left + 20, r.top + 10}; }
@@ -100,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                  false, true},
         MoveCase{"FirstPassingTestOfAnEntryWins",
                  // left edges 10 apart, right edges 2 apart: the left edges meet
-                 {{-5000, -5000, -4000, -4000}, {300, 200, 700, 500}},
+                 {kFarAway, {300, 200, 700, 500}},
                  {310, 250, 702, 400},
                  {300, 250, 692, 400},
                  true, false},
@@ -113,6 +115,37 @@ INSTANTIATE_TEST_SUITE_P(
                  {kWorkArea, {500, 300, 800, 600}},
                  {190, 100, 490, 286},
                  {200, 114, 500, 300},
+                 true, true},
+        // Level with another window within 14 pixels on each of its four sides, not at 15.
+        MoveCase{"FifteenBelowAnotherWindowIsNotLevelWithIt",
+                 {kFarAway, {500, 300, 800, 600}},
+                 {805, 615, 1005, 715},
+                 {805, 615, 1005, 715},
+                 false, false},
+        MoveCase{"FourteenBelowAnotherWindowIsLevelWithIt",
+                 {kFarAway, {500, 300, 800, 600}},
+                 {805, 614, 1005, 714},
+                 {800, 600, 1000, 700},
+                 true, true},
+        MoveCase{"FifteenLeftOfAnotherWindowIsNotLevelWithIt",
+                 {kFarAway, {500, 300, 800, 600}},
+                 {185, 305, 485, 505},
+                 {185, 305, 485, 505},
+                 false, false},
+        MoveCase{"FourteenLeftOfAnotherWindowIsLevelWithIt",
+                 {kFarAway, {500, 300, 800, 600}},
+                 {186, 305, 486, 505},
+                 {200, 300, 500, 500},
+                 true, true},
+        MoveCase{"FifteenRightOfAnotherWindowIsNotLevelWithIt",
+                 {kFarAway, {500, 300, 800, 600}},
+                 {815, 305, 1115, 505},
+                 {815, 305, 1115, 505},
+                 false, false},
+        MoveCase{"FourteenRightOfAnotherWindowIsLevelWithIt",
+                 {kFarAway, {500, 300, 800, 600}},
+                 {814, 305, 1114, 505},
+                 {800, 300, 1100, 500},
                  true, true},
         MoveCase{"ParkedBelowAnotherWindow",
                  {kWorkArea, {300, 200, 700, 400}},
@@ -237,9 +270,49 @@ INSTANTIATE_TEST_SUITE_P(
                  {100, 100, 512, 300}, {100, 100, 500, 300}},
         SizeCase{"FifteenPixelsStays", kEdgeBottomLeft, {kWorkArea},
                  {15, 100, 400, 979}, {15, 100, 400, 979}},
+        SizeCase{"FifteenPixelsStaysAtTopAndRight", kEdgeTop, {kWorkArea},
+                 {300, 15, 1265, 600}, {300, 15, 1265, 600}},
+        // The right edge is 5 from the entry's left edge, but 100 below it: not level.
+        SizeCase{"EntryNotLevelVerticallyDoesNotCatch", kEdgeRight, {{500, 0, 700, 100}},
+                 {100, 200, 495, 400}, {100, 200, 495, 400}},
+        SizeCase{"EntryNotLevelHorizontallyDoesNotCatch", kEdgeBottom, {{0, 500, 100, 700}},
+                 {200, 100, 400, 495}, {200, 100, 400, 495}},
         SizeCase{"EmptyListSnapsNothing", kEdgeBottomRight, {},
                  {1, 1, 1279, 993}, {1, 1, 1279, 993}}),
     [](const ::testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
+// clang-format on
+
+struct EdgeCodeCase {
+    int code;
+    Rect expected;
+};
+
+void PrintTo(const EdgeCodeCase& c, std::ostream* os) { *os << "sizing edge " << c.code; }
+
+class SizingEdgeCodes : public ::testing::TestWithParam<EdgeCodeCase> {};
+
+// Every edge of the window is 10 pixels inside the work area; the code decides which x and
+// which y edge are examined, and only those two snap.
+TEST_P(SizingEdgeCodes, ExamineTheEdgesTheCodeNames) {
+    DragState state;
+    Rect rect{10, 10, 1270, 984};
+    SnapRect(SnapMode::Sizing, rect, GetParam().code, {kWorkArea}, state, Point{});
+    EXPECT_EQ(rect, GetParam().expected);
+}
+
+// The codes as the platform delivers them with a sizing notification, written as numbers.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    PlatformCodes, SizingEdgeCodes,
+    ::testing::Values(EdgeCodeCase{1, {0, 10, 1270, 994}},   // left: left and bottom
+                      EdgeCodeCase{2, {10, 10, 1280, 994}},  // right: right and bottom
+                      EdgeCodeCase{3, {10, 0, 1280, 984}},   // top: top and right
+                      EdgeCodeCase{4, {0, 0, 1270, 984}},    // top-left
+                      EdgeCodeCase{5, {10, 0, 1280, 984}},   // top-right
+                      EdgeCodeCase{6, {10, 10, 1280, 994}},  // bottom: bottom and right
+                      EdgeCodeCase{7, {0, 10, 1270, 994}},   // bottom-left
+                      EdgeCodeCase{8, {10, 10, 1280, 994}}), // bottom-right
+    [](const ::testing::TestParamInfo<EdgeCodeCase>& info) { return "Code" + std::to_string(info.param.code); });
 // clang-format on
 
 } // namespace
