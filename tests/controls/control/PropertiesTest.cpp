@@ -15,51 +15,90 @@ using testsupport::ShownButton;
 
 TEST(ButtonProperties, VersionIsFixed) { EXPECT_EQ(chameleonButton::Version(), QStringLiteral("2.0.6")); }
 
-TEST(ButtonProperties, EachSetterReportsUnderItsStoredKey) {
+// What a setter draws before it reports: nothing, the look last drawn, or the normal look.
+// PicturePosition alone reports first and then lays out and draws.
+enum class Redraw { None, Last, Normal, LastAfterReport };
+
+TEST(ButtonProperties, EachSetterDrawsThenReportsUnderItsStoredKey) {
     ShownButton b;
     const auto picture = testsupport::SmallPicture();
     struct Case {
         const char* key; // nullptr: no report
+        Redraw redraw;
         std::function<void(chameleonButton&)> set;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"BCOL", [](chameleonButton& x) { x.SetBackColor(0x0000FF); }},
-        {"BCOLO", [](chameleonButton& x) { x.SetBackOver(0x00FF00); }},
-        {"FCOL", [](chameleonButton& x) { x.SetForeColor(0x112233); }},
-        {"FCOLO", [](chameleonButton& x) { x.SetForeOver(0x332211); }},
-        {"MCOL", [](chameleonButton& x) { x.SetMaskColor(0xFF00FF); }},
-        {"BTYPE", [](chameleonButton& x) { x.SetButtonType(7); }},
-        {"TX", [](chameleonButton& x) { x.SetCaption("&Go"); }},
-        {"ENAB", [](chameleonButton& x) { x.SetEnabled(true); }},
-        {"FONT", [](chameleonButton& x) { x.SetFont(QFont("Tahoma", 9)); }},
-        {nullptr, [](chameleonButton& x) { x.SetFontBold(true); }},
-        {nullptr, [](chameleonButton& x) { x.SetFontItalic(true); }},
-        {nullptr, [](chameleonButton& x) { x.SetFontUnderline(true); }},
-        {nullptr, [](chameleonButton& x) { x.SetFontSize(10); }},
-        {nullptr, [](chameleonButton& x) { x.SetFontName("Tahoma"); }},
-        {"COLTYPE", [](chameleonButton& x) { x.SetColorScheme(1); }},
-        {"FOCUSR", [](chameleonButton& x) { x.SetShowFocusRect(false); }},
-        {"MPTR", [](chameleonButton& x) { x.SetMousePointer(11); }},
-        {"MICON", [&](chameleonButton& x) { x.SetMouseIcon(picture); }},
-        {"HAND", [](chameleonButton& x) { x.SetHandPointer(true); }},
-        {"SOFT", [](chameleonButton& x) { x.SetSoftBevel(true); }},
-        {"PICN", [&](chameleonButton& x) { x.SetPictureNormal(picture); }},
-        {"PICO", [&](chameleonButton& x) { x.SetPictureOver(picture); }},
-        {"PICPOS", [](chameleonButton& x) { x.SetPicturePosition(2); }},
-        {"UMCOL", [](chameleonButton& x) { x.SetUseMaskColor(false); }},
-        {"NGREY", [](chameleonButton& x) { x.SetUseGreyscale(true); }},
-        {"FX", [](chameleonButton& x) { x.SetSpecialEffect(1); }},
-        {"CHECK", [](chameleonButton& x) { x.SetCheckBoxBehaviour(false); }},
-        {"VALUE", [](chameleonButton& x) { x.SetValue(false); }},
+        {"BCOL",    Redraw::Last,   [](chameleonButton& x) { x.SetBackColor(0x0000FF); }},
+        {"BCOLO",   Redraw::Last,   [](chameleonButton& x) { x.SetBackOver(0x00FF00); }},
+        {"FCOL",    Redraw::Last,   [](chameleonButton& x) { x.SetForeColor(0x112233); }},
+        {"FCOLO",   Redraw::Last,   [](chameleonButton& x) { x.SetForeOver(0x332211); }},
+        {"MCOL",    Redraw::Last,   [](chameleonButton& x) { x.SetMaskColor(0xFF00FF); }},
+        {"BTYPE",   Redraw::Normal, [](chameleonButton& x) { x.SetButtonType(7); }},
+        {"TX",      Redraw::Normal, [](chameleonButton& x) { x.SetCaption("&Go"); }},
+        {"ENAB",    Redraw::Normal, [](chameleonButton& x) { x.SetEnabled(true); }},
+        {"FONT",    Redraw::Normal, [](chameleonButton& x) { x.SetFont(QFont("Tahoma", 9)); }},
+        {nullptr,   Redraw::Normal, [](chameleonButton& x) { x.SetFontBold(true); }},
+        {nullptr,   Redraw::Normal, [](chameleonButton& x) { x.SetFontItalic(true); }},
+        {nullptr,   Redraw::Normal, [](chameleonButton& x) { x.SetFontUnderline(true); }},
+        {nullptr,   Redraw::Normal, [](chameleonButton& x) { x.SetFontSize(10); }},
+        {nullptr,   Redraw::Normal, [](chameleonButton& x) { x.SetFontName("Tahoma"); }},
+        {"COLTYPE", Redraw::Normal, [](chameleonButton& x) { x.SetColorScheme(1); }},
+        {"FOCUSR",  Redraw::Last,   [](chameleonButton& x) { x.SetShowFocusRect(false); }},
+        {"MPTR",    Redraw::None,   [](chameleonButton& x) { x.SetMousePointer(11); }},
+        {"MICON",   Redraw::None,   [&](chameleonButton& x) { x.SetMouseIcon(picture); }},
+        {"HAND",    Redraw::None,   [](chameleonButton& x) { x.SetHandPointer(true); }},
+        {"SOFT",    Redraw::Last,   [](chameleonButton& x) { x.SetSoftBevel(true); }},
+        {"PICN",    Redraw::Last,   [&](chameleonButton& x) { x.SetPictureNormal(picture); }},
+        {"PICO",    Redraw::None,   [&](chameleonButton& x) { x.SetPictureOver(picture); }},
+        {"PICPOS",  Redraw::LastAfterReport, [](chameleonButton& x) { x.SetPicturePosition(2); }},
+        {"UMCOL",   Redraw::Last,   [](chameleonButton& x) { x.SetUseMaskColor(false); }},
+        {"NGREY",   Redraw::Last,   [](chameleonButton& x) { x.SetUseGreyscale(true); }},
+        {"FX",      Redraw::Last,   [](chameleonButton& x) { x.SetSpecialEffect(1); }},
+        {"CHECK",   Redraw::Last,   [](chameleonButton& x) { x.SetCheckBoxBehaviour(false); }},
+        {"VALUE",   Redraw::None,   [](chameleonButton& x) { x.SetValue(false); }},
     };
+    // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.key ? c.key : "font attribute");
+        // Held down with the space bar: the look last drawn is the pressed one.
+        QTest::keyPress(&*b, Qt::Key_Space);
+        ASSERT_EQ(b->State().lastState, chameleon::kStatePressed);
+        const int before = b->SurfaceRefreshCount();
+        int drawnAtReport = -1;
         testsupport::Reports reports(*b);
+        const QMetaObject::Connection atReport = QObject::connect(
+            &*b, &chameleonButton::PropertyChanged, [&] { drawnAtReport = b->SurfaceRefreshCount() - before; });
         c.set(*b);
+        QObject::disconnect(atReport);
+
         if (c.key)
-            EXPECT_EQ(reports.keys, QStringList{QString::fromLatin1(c.key)}) << c.key;
+            EXPECT_EQ(reports.keys, QStringList{QString::fromLatin1(c.key)});
         else
             EXPECT_TRUE(reports.keys.isEmpty()) << reports.keys.join(',').toStdString();
+        const bool draws = c.redraw != Redraw::None;
+        EXPECT_EQ(b->SurfaceRefreshCount() > before, draws);
+        if (draws) {
+            EXPECT_EQ(b->State().lastState,
+                      c.redraw == Redraw::Normal ? chameleon::kStateNormal : chameleon::kStatePressed);
+        }
+        if (c.key && draws) {
+            EXPECT_EQ(drawnAtReport > 0, c.redraw != Redraw::LastAfterReport) << "drawn before the report";
+        }
+        QTest::keyRelease(&*b, Qt::Key_Space);
     }
+}
+
+TEST(ButtonProperties, PicturePositionReportsBeforeItLaysTheCaptionOut) {
+    ShownButton b;
+    b->SetCaption("Go");
+    b->SetPictureNormal(testsupport::SmallPicture());
+    const host::Rect before = b->State().captionRect;
+    host::Rect atReport{};
+    QObject::connect(&*b, &chameleonButton::PropertyChanged, [&] { atReport = b->State().captionRect; });
+    b->SetPicturePosition(2);
+    EXPECT_EQ(atReport, before);
+    EXPECT_NE(b->State().captionRect, before) << "the picture moved the caption";
 }
 
 TEST(ButtonProperties, SettersStoreWhatTheGettersRead) {
