@@ -25,6 +25,7 @@ public:
 
     void Enable(QWidget* window);
     void Disable(QWidget* window);
+    bool IsEnabled(const QWidget* window) const { return window && docking_.IsDocked(HandleOf(window->window())); }
 
     // Snaps a docked window from where it stands now, as at the end of a drag.
     void SnapAfterMove(QWidget* window);

@@ -45,6 +45,11 @@ void DisableDocking(QWidget* window) {
     win32::DisableDocking(reinterpret_cast<HWND>(window->window()->winId()));
 }
 
+bool IsDockingEnabled(QWidget* window) {
+    // internalWinId: asking must not create a native window for one that has none.
+    return window && win32::Registry().IsDocked(static_cast<WindowHandle>(window->window()->internalWinId()));
+}
+
 } // namespace docking
 
 #else
@@ -59,6 +64,11 @@ void EnableDocking(QWidget* window) {
 
 void DisableDocking(QWidget* window) {
     if (QtDocking* docking = QtDocking::instance()) docking->Disable(window);
+}
+
+bool IsDockingEnabled(QWidget* window) {
+    const QtDocking* docking = QtDocking::instance();
+    return docking && docking->IsEnabled(window);
 }
 
 } // namespace docking

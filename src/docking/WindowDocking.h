@@ -10,5 +10,7 @@ namespace docking {
 void EnableDocking(QWidget* window);
 // Undoes EnableDocking; a window that was never enabled is ignored.
 void DisableDocking(QWidget* window);
+// Whether docking is enabled for the window, as the windows' load and unload steps leave it.
+bool IsDockingEnabled(QWidget* window);
 
 } // namespace docking

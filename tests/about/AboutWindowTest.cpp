@@ -4,6 +4,7 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
+#include "docking/WindowDocking.h"
 #include "host/qt/DesktopUrl.h"
 #include "host/qt/Frame.h"
 
@@ -199,22 +200,29 @@ TEST_F(AboutWindowTest, KeyboardReachesOkThenTheCredits) {
         EXPECT_EQ(Get(label)->focusPolicy(), Qt::NoFocus) << label;
 }
 
+// Loading docks the window and unloading undocks it; a window opened again docks again.
 TEST_F(AboutWindowTest, OkAndTheCloseBoxUnloadButEscapeAndEnterDoNot) {
+    EXPECT_TRUE(docking::IsDockingEnabled(window.get()));
     QSignalSpy finished(window.get(), &QDialog::finished);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QTest::keyClick(Get("txtCredits"), Qt::Key_Escape);
+    QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(docking::IsDockingEnabled(window.get()));
     QTest::mouseClick(Get<QAbstractButton>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(docking::IsDockingEnabled(window.get()));
 
     about::frmAbout second;
     second.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    EXPECT_TRUE(docking::IsDockingEnabled(&second));
     QSignalSpy secondFinished(&second, &QDialog::finished);
     EXPECT_TRUE(second.close());
     EXPECT_EQ(secondFinished.count(), 1);
+    EXPECT_FALSE(docking::IsDockingEnabled(&second));
 }
 
 TEST_F(AboutWindowTest, AltOClosesItAtOnce) {

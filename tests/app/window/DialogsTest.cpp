@@ -3,6 +3,7 @@
 // boxes and the About window.
 #include "MainWindowFixture.h"
 #include "about/frmAbout.h"
+#include "docking/WindowDocking.h"
 
 #include <QAction>
 #include <QMenu>
@@ -59,6 +60,35 @@ TEST_F(DialogsTest, CloseBoxAnsweredYesEndsTheProgram) {
     ExpectExitQuestion(boxes.requests()[0]);
     EXPECT_EQ(endCalls, 1);
 }
+
+struct ExitCase {
+    const char* name;
+    bool closeBox; // the window's close box, else the Exit button
+    host::MessageAnswer answer;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.name; }
+
+class ExitDockingTest : public MainWindowFixture, public ::testing::WithParamInterface<ExitCase> {};
+
+// Loading docks the window; only a confirmed exit undocks it.
+TEST_P(ExitDockingTest, OnlyYesUndocksTheWindow) {
+    EXPECT_TRUE(docking::IsDockingEnabled(window.get())) << "docked on load";
+    boxes.Answer(GetParam().answer);
+    if (GetParam().closeBox)
+        window->close();
+    else
+        Click("cmdExit");
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_EQ(docking::IsDockingEnabled(window.get()), GetParam().answer == host::MessageAnswer::No);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ExitDockingTest,
+                         ::testing::Values(ExitCase{"ExitYes", false, host::MessageAnswer::Yes},
+                                           ExitCase{"ExitNo", false, host::MessageAnswer::No},
+                                           ExitCase{"CloseBoxYes", true, host::MessageAnswer::Yes},
+                                           ExitCase{"CloseBoxNo", true, host::MessageAnswer::No}),
+                         [](const ::testing::TestParamInfo<ExitCase>& info) { return info.param.name; });
 
 TEST_F(DialogsTest, AboutButtonOpensTheMenuAtItsBottomLeftCorner) {
     auto* menu = Get<QMenu>("mnuAbout");
@@ -118,9 +148,11 @@ TEST_F(DialogsTest, AboutWindowIsModalAndLoadedAfreshEachTime) {
             EXPECT_EQ(about->parentWidget()->objectName(), "frmMain");
             EXPECT_EQ(about->focusWidget(), about->findChild<QWidget*>("cmdOK"));
             EXPECT_EQ(about->findChild<QPlainTextEdit*>("txtCredits")->toPlainText().count('\n'), 2);
+            EXPECT_TRUE(docking::IsDockingEnabled(about)) << "docked on every opening";
         });
-        // Unloaded: nothing of it is left behind.
+        // Unloaded: nothing of it is left behind, and the main window stays docked.
         EXPECT_EQ(window->findChild<about::frmAbout*>(), nullptr);
+        EXPECT_TRUE(docking::IsDockingEnabled(window.get()));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
 }
