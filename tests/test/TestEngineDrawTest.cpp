@@ -39,8 +39,9 @@ TEST_P(OperandTest, IsTheTenthOfTheDrawWithALeadingBlank) {
 INSTANTIATE_TEST_SUITE_P(Draws, OperandTest,
                          testing::Values(DrawCase{0.0f, " 0"}, DrawCase{0.0999f, " 0"}, DrawCase{0.1f, " 1"},
                                          DrawCase{0.55f, " 5"}, DrawCase{0.7f, " 7"}, DrawCase{0.99999994f, " 9"},
-                                         // A generator that rounds up to 1 still gives a digit.
-                                         DrawCase{1.0f, " 9"}));
+                                         // A generator that rounds up to 1, or strays below 0,
+                                         // still gives a digit.
+                                         DrawCase{1.0f, " 9"}, DrawCase{-0.05f, " 0"}));
 
 TEST_F(EngineFixture, OperandsAreDrawnIndependently) {
     random.QueuePair(3, 8);
