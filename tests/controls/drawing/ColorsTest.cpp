@@ -44,6 +44,9 @@ TEST_F(ColoursTest, ShiftColorClampsEachChannel) {
     EXPECT_EQ(painter.ShiftColor(0x000000, -64), 0x000000u);
     EXPECT_EQ(painter.ShiftColor(Rgb(250, 100, 5), 10), Rgb(255, 110, 15));
     EXPECT_EQ(painter.ShiftColor(Rgb(250, 100, 5), -10), Rgb(240, 90, 0));
+    // The smallest shifts clamp too.
+    EXPECT_EQ(painter.ShiftColor(0xFFFFFF, 1), 0xFFFFFFu);
+    EXPECT_EQ(painter.ShiftColor(0x000000, -1), 0x000000u);
 }
 
 TEST_F(ColoursTest, ShiftColorScalesBlueInProportionWhenAsked) {
@@ -52,6 +55,8 @@ TEST_F(ColoursTest, ShiftColorScalesBlueInProportionWhenAsked) {
     EXPECT_EQ(painter.ShiftColor(Rgb(100, 100, 100), 48, true), Rgb(148, 148, 125));
     EXPECT_EQ(painter.ShiftColor(Rgb(100, 100, 100), 48, false), Rgb(148, 148, 148));
     EXPECT_EQ(painter.ShiftColor(Rgb(10, 10, 240), 48, true), Rgb(58, 58, 255));
+    // 191 * 48 / 192 = 47.75, truncated: a divisor of 191 would give exactly 48.
+    EXPECT_EQ(painter.ShiftColor(Rgb(10, 20, 191), 48, true), Rgb(58, 68, 238));
     // 100 * -104 / 192 = -54.17, truncated toward zero.
     EXPECT_EQ(painter.ShiftColor(Rgb(100, 100, 100), -104, true), Rgb(0, 0, 46));
 }
