@@ -328,25 +328,26 @@ class Builder:
         return run(["cmake", "--build", self.build, "-j", str(self.jobs), "--target", *targets],
                    self.build_timeout, env=self.env)
 
-    def test(self, program, gfilter, timeout):
+    def test(self, program, gfilter, timeout, mutant_id=None):
         cmd = [os.path.join(self.build, program), "--gtest_brief=1", "--gtest_fail_fast"]
         if gfilter:
             cmd.append("--gtest_filter=" + gfilter)
-        return run(cmd, timeout, env=self.env)
+        env = self.env
+        if mutant_id is not None:
+            env = dict(env, MUTANT_ID=str(mutant_id))
+        return run(cmd, timeout, env=env)
 
 
 # --- one file -------------------------------------------------------------------------
 
 
-def judge(builder, tests, timeout):
-    """Builds and runs the tests: 'killed', 'survived', 'did not compile' or 'timed out'."""
-    code, out = builder.compile(sorted({os.path.basename(p) for p, _ in tests}))
-    if code is None:
-        return "timed out", out
-    if code != 0:
-        return "did not compile", out
+def targets_of(tests):
+    return sorted({os.path.basename(p) for p, _ in tests})
+
+
+def run_tests(builder, tests, timeout, mutant_id=None):
     for program, gfilter in tests:
-        code, out = builder.test(program, gfilter, timeout)
+        code, out = builder.test(program, gfilter, timeout, mutant_id)
         if code is None:
             return "timed out", out
         if code != 0:
@@ -354,7 +355,64 @@ def judge(builder, tests, timeout):
     return "survived", ""
 
 
-def mutate_file(builder, path, tests, lines, only, timeout, report):
+def judge(builder, tests, timeout):
+    """Builds and runs the tests: 'killed', 'survived', 'did not compile' or 'timed out'."""
+    code, out = builder.compile(targets_of(tests))
+    if code is None:
+        return "timed out", out
+    if code != 0:
+        return "did not compile", out
+    return run_tests(builder, tests, timeout)
+
+
+# A literal's mutants can share one build: every literal becomes a choice between itself and
+# its two mutants, made at run time by the MUTANT_ID variable, and the tests run once per
+# mutant. Literals in constant expressions (constexpr, case labels, template arguments) cannot
+# be chosen at run time; the compiler says where, and those are built one by one as usual.
+SCHEMA_HEAD = (
+    "#include <cstdlib>\n"
+    "static const int kMutantId = [] { const char* v = std::getenv(\"MUTANT_ID\"); return v ? std::atoi(v) : 0; }();\n"
+)
+
+
+def schema_text(text, sites):
+    """The text with a run-time choice at each literal site (offset -> its mutants)."""
+    out = text
+    for offset in sorted(sites, reverse=True):
+        group = sites[offset]
+        original = group[0].original
+        choice = original
+        for m in reversed(group):
+            choice = "kMutantId == {} ? {} : {}".format(m.index, m.mutated, choice)
+        out = out[:offset] + "(" + choice + ")" + out[offset + len(original):]
+    return SCHEMA_HEAD + out
+
+
+def build_schema(builder, path, target, text, literal_mutants, tests):
+    """Builds the file with run-time choices; returns the mutants that made it in."""
+    sites = {}
+    for m in literal_mutants:
+        sites.setdefault(m.offset, []).append(m)
+    head_lines = SCHEMA_HEAD.count("\n")
+    error_at = re.compile(r"{}:(\d+):\d+: error".format(re.escape(os.path.basename(path))))
+    for _ in range(8):
+        if not sites:
+            return []
+        with open(target, "w", encoding="utf-8") as f:
+            f.write(schema_text(text, sites))
+        code, out = builder.compile(targets_of(tests))
+        if code == 0:
+            return [m for group in sites.values() for m in group]
+        bad = {int(n) - head_lines for n in error_at.findall(out or "")}
+        dropped = [o for o, group in sites.items() if group[0].line in bad]
+        if not dropped:
+            return []
+        for o in dropped:
+            del sites[o]
+    return []
+
+
+def mutate_file(builder, path, tests, lines, only, timeout, report, schemata):
     text, mutants = make_mutants(path, builder.tree)
     if lines:
         mutants = [m for m in mutants if lines[0] <= m.line <= lines[1]]
@@ -373,9 +431,33 @@ def mutate_file(builder, path, tests, lines, only, timeout, report):
         path, len(mutants), ", ".join(p + (":" + f if f else "") for p, f in tests), limit), flush=True)
 
     counts = {"killed": 0, "survived": 0, "did not compile": 0, "timed out": 0}
-    survivors = []
+    verdicts = {}
+    done = 0
+
+    def record(m, verdict):
+        nonlocal done
+        done += 1
+        verdicts[m.index] = verdict
+        counts[verdict] += 1
+        print("[{}/{}] #{} {}:{}: {} `{}` -> `{}`: {}".format(
+            done, len(mutants), m.index, path, m.line, m.kind, m.original, m.mutated, verdict), flush=True)
+
     try:
+        if schemata:
+            literals = [m for m in mutants if m.kind.startswith("literal")]
+            chosen = build_schema(builder, path, target, text, literals, tests)
+            if chosen:
+                # Nothing chosen must change nothing.
+                verdict, out = run_tests(builder, tests, limit)
+                if verdict != "survived":
+                    sys.exit("{}: the tests fail with the run-time choices and no mutant ({}):\n{}".format(
+                        path, verdict, out[-4000:]))
+                print("{} literal mutants share one build".format(len(chosen)), flush=True)
+            for m in sorted(chosen, key=lambda m: m.index):
+                record(m, run_tests(builder, tests, limit, m.index)[0])
         for m in mutants:
+            if m.index in verdicts:
+                continue
             with open(target, "w", encoding="utf-8") as f:
                 f.write(apply(text, m))
             try:
@@ -383,19 +465,16 @@ def mutate_file(builder, path, tests, lines, only, timeout, report):
             finally:
                 with open(target, "w", encoding="utf-8") as f:
                     f.write(text)
-            counts[verdict] += 1
-            line = "[{}/{}] {}:{}: {} `{}` -> `{}`: {}".format(
-                m.index, len(mutants), path, m.line, m.kind, m.original, m.mutated, verdict)
-            print(line, flush=True)
-            if verdict == "survived":
-                survivors.append(m)
+            record(m, verdict)
     finally:
         with open(target, "w", encoding="utf-8") as f:
             f.write(text)
+    survivors = [m for m in mutants if verdicts.get(m.index) == "survived"]
 
     lines_out = ["", "Survivors in {}:".format(path)]
     for m in survivors:
-        lines_out.append("  {}:{}: `{}` -> `{}`    {}".format(path, m.line, m.original, m.mutated, source_line(text, m)))
+        lines_out.append("  #{} {}:{}: `{}` -> `{}`    {}".format(
+            m.index, path, m.line, m.original, m.mutated, source_line(text, m)))
     if not survivors:
         lines_out.append("  none")
     lines_out.append("{}: {} mutants: {} killed, {} survived, {} did not compile, {} timed out".format(
@@ -421,6 +500,8 @@ def main():
     parser.add_argument("--timeout", type=float, help="seconds for one test run")
     parser.add_argument("--build-timeout", type=float, default=600, help="seconds for one build")
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--one-build-each", action="store_true",
+                        help="build every literal mutant on its own instead of sharing one build")
     parser.add_argument("--report", help="append the survivors and counts to this file")
     args = parser.parse_args()
 
@@ -452,7 +533,8 @@ def main():
     total = {"killed": 0, "survived": 0, "did not compile": 0, "timed out": 0}
     try:
         for path in files:
-            counts = mutate_file(builder, path, tests_override or TESTS[path], lines, only, args.timeout, args.report)
+            counts = mutate_file(builder, path, tests_override or TESTS[path], lines, only, args.timeout, args.report,
+                                 not args.one_build_each)
             for k, v in counts.items():
                 total[k] += v
     except KeyboardInterrupt:
