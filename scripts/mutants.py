@@ -11,8 +11,12 @@ clang-formatted, so a binary operator stands between blanks: a < or > without a 
 both sides is a template bracket and is not touched, nor is an && that declares a reference.
 
 For every mutant the script rebuilds the file's test program and runs it; a test that fails
-(or crashes) kills the mutant. It prints the survivors (file:line, the original text and the
-mutated one, the line itself) and the counts: killed, survived, did not compile, timed out.
+(or crashes) kills the mutant. It prints the survivors (#number file:line, the original text
+and the mutated one, the line itself) and the counts: killed, survived, did not compile,
+timed out. The literals' mutants share one build: each literal becomes a choice between
+itself and its mutants, made when the tests run by the MUTANT_ID variable, so the tests run
+once per mutant without a build between; literals that must be constant (constexpr, case
+labels, enum values) and the operators are built one mutant at a time.
 
 The working tree is never changed. The script mirrors it (tracked and untracked, not
 ignored files) into BUILD (default build-mutants), mutates the copy there, builds in
@@ -22,15 +26,17 @@ and on errors as well; the next run copies the working tree again in any case.
   scripts/mutants.py src/docking/SnapRect.cpp               # every mutant of the file
   scripts/mutants.py --list src/test/TestEngine.cpp         # the mutants only, nothing built
   scripts/mutants.py --lines 90-130 src/docking/SnapRect.cpp
+  scripts/mutants.py --only 3,17 src/docking/SnapRect.cpp   # these mutants, by number
   scripts/mutants.py --test tests/controls/styles/chameleon_style_tests:'PaletteStylesTest.*' \\
       src/controls/chameleonButton/PaletteStyles.cpp        # other tests than the table's
   scripts/mutants.py --report out/snaprect.txt src/docking/SnapRect.cpp
   scripts/mutants.py --rev main src/docking/SnapRect.cpp   # main's file and tests, for a before/after
 
-Options: --build DIR, --timeout SECONDS for one test run (default
-ten times the unmutated run, at least 30), --build-timeout SECONDS (default 600), --jobs N
-(default 2). A whole file takes from minutes to hours: run it under `nice -n 10`. The test
-command does not run it.
+Options: --build DIR, --timeout SECONDS for one test run (default ten times the unmutated
+run, at least 30), --build-timeout SECONDS (default 600), --jobs N (default 2),
+--one-build-each (no shared build for the literals). A file takes a few minutes, most of it
+spent building the mutants of its operators; run it under `nice -n 10`. The test command
+does not run it.
 """
 
 import argparse
@@ -421,8 +427,11 @@ def mutate_file(builder, path, tests, lines, only, timeout, report, schemata):
     target = os.path.join(builder.tree, path)
 
     # The unmutated file must pass, or every mutant would look killed.
+    code, out = builder.compile(targets_of(tests))
+    if code != 0:
+        sys.exit("{}: the tests do not build without a mutant:\n{}".format(path, (out or "")[-4000:]))
     started = time.monotonic()
-    verdict, out = judge(builder, tests, None)
+    verdict, out = run_tests(builder, tests, None)
     if verdict != "survived":
         sys.exit("{}: the tests do not pass without a mutant ({}):\n{}".format(path, verdict, out[-4000:]))
     baseline = time.monotonic() - started
