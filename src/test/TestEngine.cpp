@@ -41,7 +41,7 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
 
 } // namespace
 
-TestEngine::TestEngine(host::Random& random) : random_(random) {}
+TestEngine::TestEngine(host::Random& random, host::MonotonicClock& clock) : random_(random), clock_(clock) {}
 
 void TestEngine::Start(const std::string& durationText, bool logging) {
     if (running_) {
@@ -59,6 +59,7 @@ void TestEngine::Start(const std::string& durationText, bool logging) {
     durationMinutes_ = *duration;
     logging_ = logging;
     answerLog_.clear();
+    recording_.clear();
     if (listener_) {
         listener_->LogCleared();
     }
@@ -81,6 +82,10 @@ void TestEngine::SubmitAnswer(const std::string& answerText) {
         const std::string typed = LastCharacter(answerText);
         const std::string sum = host::FormatCount(static_cast<std::uint64_t>(operand1_ + operand2_));
         const bool correct = typed == sum.substr(sum.size() - 1);
+        // A clock that went backwards (it may not, but a scripted one can) counts as no time.
+        const std::uint64_t now = clock_.Milliseconds();
+        const std::uint64_t answerTime = now >= pairShownAt_ ? now - pairShownAt_ : 0;
+        recording_.push_back(MakeRecordedAnswer(operand1_, operand2_, typed, correct, minutes_, answerTime));
         AppendLogLine(Concat({operand1Text_, " + ", operand2Text_, " = ", typed, correct ? " | TRUE" : " | FALSE"}));
         if (correct) {
             ++trueCount_;
@@ -142,6 +147,10 @@ void TestEngine::DrawPair() {
     operand1_ = DrawOperand();
     operand2_ = DrawOperand();
     ShowPair(host::FormatSigned(operand1_), host::FormatSigned(operand2_));
+    // The answer time runs from the moment the window was handed the new pair.
+    if (logging_) {
+        pairShownAt_ = clock_.Milliseconds();
+    }
 }
 
 int TestEngine::DrawOperand() {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "host/core/MonotonicClock.h"
+#include "test/RecordedAnswer.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,8 +48,9 @@ struct TestEngineListener {
 // One test run of the addition drill and every rule of it. Owns no window.
 class TestEngine {
 public:
-    // The generator is the engine's only platform service; tests pass a seeded one.
-    explicit TestEngine(host::Random& random);
+    // The generator and the clock that times the answers are the engine's platform
+    // services; tests pass a seeded generator and a scripted clock.
+    explicit TestEngine(host::Random& random, host::MonotonicClock& clock = host::SystemMonotonicClock());
 
     void SetListener(TestEngineListener* listener) { listener_ = listener; }
 
@@ -81,6 +85,10 @@ public:
     const std::string& operand2Text() const { return operand2Text_; }
     const std::string& clockText() const { return clockText_; }
     const std::vector<std::string>& answerLog() const { return answerLog_; }
+    // Every judged answer of the current or last run, in the order given. A run with
+    // logging off records nothing; the next Start clears it, Reset and DismissResults
+    // keep it.
+    const std::vector<RecordedAnswer>& recording() const { return recording_; }
 
     static constexpr const char* kRefusedMessage =
         "Invalid value detected in test duration field, please change the value into numbers only, then try "
@@ -98,6 +106,7 @@ private:
     void AppendLogLine(std::string line);
 
     host::Random& random_;
+    host::MonotonicClock& clock_;
     TestEngineListener* listener_ = nullptr;
     bool running_ = false;
     std::string durationText_;
@@ -114,6 +123,9 @@ private:
     std::string operand2Text_ = "0";
     std::string clockText_ = "0:00";
     std::vector<std::string> answerLog_;
+    std::vector<RecordedAnswer> recording_;
+    // When the pair on show was announced, by clock_.
+    std::uint64_t pairShownAt_ = 0;
 };
 
 } // namespace test

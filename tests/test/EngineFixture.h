@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EventRecorder.h"
+#include "ScriptedClock.h"
 #include "ScriptedRandom.h"
 #include "test/TestEngine.h"
 
@@ -32,6 +33,7 @@ protected:
     }
 
     ScriptedRandom random;
-    test::TestEngine engine{random};
+    ScriptedClock clock;
+    test::TestEngine engine{random, clock};
     EventRecorder recorder;
 };
