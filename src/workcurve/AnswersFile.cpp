@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workcurve/AnswersFile.h"
+
+#include "host/qt/FileDialogs.h"
+#include "host/qt/MessageBoxes.h"
+#include "test/AnswersCsv.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <string>
+
+namespace workcurve {
+
+QString AnswersFileName(const QDateTime& endedAt) {
+    return QStringLiteral("tavrendale-%1.csv").arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+QString SuggestedAnswersPath(const QDateTime& endedAt) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    return QDir(folder).filePath(AnswersFileName(endedAt));
+}
+
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& contents) {
+    // Unbuffered, because a buffered QSaveFile loses a short write: when the disk fills
+    // up (or the file size limit is reached) part-way through, the flush in commit()
+    // writes what fits, reports no error and the truncated file replaces the old one.
+    // Writing it ourselves, a short write is followed by one that fails and says why.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    qint64 written = 0;
+    while (written < contents.size()) {
+        const qint64 step = file.write(contents.constData() + written, contents.size() - written);
+        if (step <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += step;
+    }
+    // commit() syncs the file and renames it over the old one; where that fails the
+    // temporary file is removed and the old file stays.
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
+}
+
+bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages) {
+    const QString path =
+        files.SaveFileName(owner, {QStringLiteral("Save answers as CSV"),
+                                   SuggestedAnswersPath(run.endedAt),
+                                   {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                                   QStringLiteral("csv")});
+    if (path.isEmpty()) return false;
+    const std::string csv = test::FormatAnswersCsv(run.answers);
+    const std::optional<QString> failure =
+        WriteFileAtomically(path, QByteArray::fromRawData(csv.data(), static_cast<qsizetype>(csv.size())));
+    if (!failure) return true;
+    messages.Show(
+        owner,
+        {QStringLiteral("The answers could not be saved to \"%1\":\n%2").arg(QDir::toNativeSeparators(path), *failure),
+         QStringLiteral("Tavrendale"), host::MessageIcon::Warning, host::MessageButtons::Ok});
+    return false;
+}
+
+} // namespace workcurve

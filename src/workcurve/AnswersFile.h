@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "workcurve/RecordedRun.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+class QByteArray;
+class QWidget;
+
+namespace host {
+class FileDialogs;
+class MessageBoxes;
+} // namespace host
+
+// Saving a run's answers as a CSV file, only when the user asks for it.
+namespace workcurve {
+
+// "tavrendale-YYYYMMDD-HHMMSS.csv" for a run that ended at `endedAt` (local time).
+QString AnswersFileName(const QDateTime& endedAt);
+// That name in the user's documents folder (the home folder where there is none).
+QString SuggestedAnswersPath(const QDateTime& endedAt);
+
+// Replaces the file at `path` by `contents` in one step: the contents go to a temporary
+// file beside it, which takes the file's place only once everything is written. Returns
+// the system's reason when that fails; a failure leaves no partial file behind and the
+// old file, if there was one, as it was.
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& contents);
+
+// The "Save answers as CSV" command: asks the user where, in the platform's save dialog
+// over `owner`, and writes the run's answers there. A failure is reported in a message box
+// that names the path and the reason. Returns whether the file was written; cancelling
+// the dialog writes nothing.
+bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages);
+
+} // namespace workcurve

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "test/WorkCurve.h"
+
+#include <QWidget>
+#include <cstddef>
+#include <optional>
+
+namespace workcurve {
+
+// The work curve as a bar chart: answered per minute with true and false stacked, the
+// partial minute hatched, the median answer time of each minute as a line on a second
+// axis, and the trend line over the complete minutes. A tooltip gives a minute's figures;
+// with the focus, Left and Right (Home, End) step through the minutes. Screen readers
+// get every minute's figures in the accessible description.
+class CurveChart final : public QWidget {
+    Q_OBJECT
+public:
+    explicit CurveChart(QWidget* parent = nullptr);
+    ~CurveChart() override;
+
+    void setCurve(const test::WorkCurve& curve);
+
+    // The minute whose bar column holds `point`, counted from 0.
+    std::optional<std::size_t> minuteAt(const QPoint& point) const;
+    // The bar of a minute, true and false answers together, in widget coordinates.
+    QRect barRect(std::size_t minute) const;
+    std::optional<std::size_t> selectedMinute() const { return selected_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Layout;
+    Layout MakeLayout() const;
+    void Select(std::size_t minute);
+    void UpdateDescription();
+
+    test::WorkCurve curve_;
+    std::optional<std::size_t> selected_;
+};
+
+} // namespace workcurve

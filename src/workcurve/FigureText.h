@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "test/WorkCurve.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The work curve's figures as the window writes them, the same in its table, its
+// tooltips and what it tells screen readers. Numbers use a point, like the result panel.
+namespace workcurve {
+
+// What stands for a figure that cannot be worked out: an en dash, never 0.
+QString NoFigure();
+
+QString SecondsText(std::optional<std::uint32_t> milliseconds); // "0.85 s"
+QString SpeedText(std::optional<double> answersPerMinute);      // "41.5 a minute"
+QString AccuracyText(std::optional<double> percent);            // "95.2 %"
+QString FluctuationText(std::optional<std::uint32_t> answers);  // "6 answers"
+QString TrendText(std::optional<double> slope);                 // "+1.25 a minute", "-0.50 a minute"
+QString AnsweredText(const test::WorkCurve& curve);             // "84 (80 true, 4 false)"
+QString DurationText(const test::RunLength& length);            // "1:30", as the clock showed it
+
+// "Minute 2 (partial): 6 answered, 6 true, 0 false, median 0.30 s, 90th percentile 0.60 s";
+// `index` counts from 0.
+QString MinuteText(std::size_t index, const test::MinuteFigures& minute);
+// "7 + 5: 3 answers, 1 false, median 1.00 s", or "7 + 5: no answers".
+QString PairText(int operand1, int operand2, const test::PairFigures& pair);
+
+} // namespace workcurve

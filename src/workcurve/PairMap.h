@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "test/WorkCurve.h"
+
+#include <QWidget>
+#include <optional>
+
+namespace workcurve {
+
+struct DigitPair {
+    int operand1 = 0;
+    int operand2 = 0;
+    bool operator==(const DigitPair& other) const = default;
+};
+
+// The digit-pair map: a 10 x 10 grid, first operand down, second operand across, each
+// pair coloured by its median answer time (darker is slower) with a red corner where the
+// user erred. A tooltip gives a pair's figures; with the focus, the arrow keys move a
+// cursor through the pairs and show the same text, which screen readers get too.
+class PairMap final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PairMap(QWidget* parent = nullptr);
+    ~PairMap() override;
+
+    void setCurve(const test::WorkCurve& curve);
+
+    // The cell of a pair, in widget coordinates.
+    QRect cellRect(int operand1, int operand2) const;
+    // The pair whose cell holds `point`.
+    std::optional<DigitPair> pairAt(const QPoint& point) const;
+    // The colour a pair is painted with.
+    QColor cellColour(int operand1, int operand2) const;
+    DigitPair cursor() const { return cursor_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Layout;
+    Layout MakeLayout() const;
+    void MoveCursor(int operand1, int operand2);
+    void UpdateDescription();
+
+    test::WorkCurve curve_;
+    std::uint32_t fastest_ = 0;
+    std::uint32_t slowest_ = 0;
+    DigitPair cursor_;
+};
+
+} // namespace workcurve

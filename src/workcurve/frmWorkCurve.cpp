@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workcurve/frmWorkCurve.h"
+
+#include "controls/CommandButton.h"
+#include "controls/chameleonButton/chameleonButton.h"
+#include "docking/WindowDocking.h"
+#include "host/qt/Fonts.h"
+#include "host/qt/MouseMoves.h"
+#include "workcurve/AnswersFile.h"
+#include "workcurve/CurveChart.h"
+#include "workcurve/FigureText.h"
+#include "workcurve/PairMap.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+namespace workcurve {
+
+namespace {
+
+struct RowText {
+    const char* label;
+    const char* explanation;
+};
+
+// clang-format off
+constexpr RowText kRowTexts[frmWorkCurve::kRows] = {
+    {"Answered", "Every judged answer of the run, the partial minute included"},
+    {"Duration", "How long the run lasted, as its clock showed it"},
+    {"Complete minutes", "Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend"},
+    {"Speed", "Mean answered per complete minute"},
+    {"Accuracy", "True answers in percent of all answers of the run"},
+    {"Fluctuation", "Most minus fewest answered in a complete minute; needs two complete minutes"},
+    {"Trend", "Least-squares slope of answered per minute against the minute's number: answers a minute gained each minute (negative: slowing down); needs two complete minutes"},
+    {"Median time", "Half the answers took at most this long, from the pair appearing to Enter (nearest rank)"},
+    {"90th percentile", "Nine answers in ten took at most this long (nearest rank)"},
+    {"Ended", "When the run ended"},
+};
+// clang-format on
+
+// The command buttons look like the main window's: glossy, on its face colour.
+constexpr std::int32_t kGlossyGradient = 3;
+constexpr host::Colour kButtonFace = 0x00EDE9EB;
+constexpr int kButtonWidthTwips = 1335;
+constexpr int kButtonHeightTwips = 375;
+// The main window's client height: the window must read well at it.
+constexpr int kDefaultHeightTwips = 3630;
+constexpr int kDefaultWidth = 780;
+
+QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip) {
+    QAbstractButton* button =
+        controls::MakeCommandButton(parent, name, caption, {QStringLiteral("Tahoma"), 8.25, false},
+                                    QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
+    if (auto* chameleon = qobject_cast<chameleon::chameleonButton*>(button)) {
+        chameleon->SetButtonType(kGlossyGradient);
+        chameleon->SetBackColor(kButtonFace);
+        chameleon->SetBackOver(kButtonFace);
+    }
+    button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+} // namespace
+
+frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      services_(services) {
+    setObjectName(QStringLiteral("frmWorkCurve"));
+    setWindowTitle(QStringLiteral("Work curve"));
+    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    picCurve = new CurveChart(this);
+    picCurve->setObjectName(QStringLiteral("picCurve"));
+    picPairs = new PairMap(this);
+    picPairs->setObjectName(QStringLiteral("picPairs"));
+
+    grdIndices = new QTableWidget(kRows, 2, this);
+    grdIndices->setObjectName(QStringLiteral("grdIndices"));
+    grdIndices->setAccessibleName(QStringLiteral("Indices"));
+    grdIndices->horizontalHeader()->hide();
+    grdIndices->verticalHeader()->hide();
+    grdIndices->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdIndices->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdIndices->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdIndices->setShowGrid(false);
+    grdIndices->setWordWrap(false);
+    // Tab moves on to the buttons; the arrow keys move within the table.
+    grdIndices->setTabKeyNavigation(false);
+    grdIndices->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdIndices->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    grdIndices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grdIndices->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    for (int row = 0; row < kRows; ++row) {
+        auto* label = new QTableWidgetItem(QString::fromUtf8(kRowTexts[row].label));
+        auto* value = new QTableWidgetItem(NoFigure());
+        for (QTableWidgetItem* item : {label, value}) {
+            item->setToolTip(QString::fromUtf8(kRowTexts[row].explanation));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        grdIndices->setItem(row, 0, label);
+        grdIndices->setItem(row, 1, value);
+    }
+    grdIndices->setFixedWidth(host::Twips(2 * kButtonWidthTwips) + 6);
+
+    cmdSave = MakeButton(this, "cmdSave", QStringLiteral("&Save as CSV\u2026"),
+                         QStringLiteral("Save every answer of this run, with its answer time, to a CSV file"));
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window (Esc)"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdClose);
+    auto* side = new QVBoxLayout;
+    side->setSpacing(6);
+    side->addWidget(grdIndices, 1);
+    side->addLayout(buttons);
+    auto* root = new QHBoxLayout(this);
+    root->setContentsMargins(6, 6, 6, 6);
+    root->setSpacing(6);
+    root->addWidget(picCurve, 3);
+    root->addWidget(picPairs, 2);
+    root->addLayout(side);
+
+    setTabOrder(picCurve, picPairs);
+    setTabOrder(picPairs, grdIndices);
+    setTabOrder(grdIndices, cmdSave);
+    setTabOrder(cmdSave, cmdClose);
+
+    resize(kDefaultWidth, host::Twips(kDefaultHeightTwips));
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 200)));
+
+    connect(cmdSave, &QAbstractButton::clicked, this, &frmWorkCurve::cmdSave_Click);
+    connect(cmdClose, &QAbstractButton::clicked, this, &frmWorkCurve::cmdClose_Click);
+    picCurve->setFocus();
+    Form_Load();
+}
+
+frmWorkCurve::~frmWorkCurve() {
+    // Destroyed without being closed (its owner went first): undock all the same.
+    Form_Unload();
+}
+
+void frmWorkCurve::Form_Load() {
+    loaded_ = true;
+    docking::EnableDocking(this);
+}
+
+void frmWorkCurve::Form_Unload() {
+    if (!loaded_) return;
+    loaded_ = false;
+    docking::DisableDocking(this);
+}
+
+void frmWorkCurve::ShowRun(RecordedRun run) {
+    run_ = std::move(run);
+    curve_ = test::AnalyseWorkCurve(run_.answers, run_.length);
+    picCurve->setCurve(curve_);
+    picPairs->setCurve(curve_);
+    SetRow(Row::Answered, AnsweredText(curve_));
+    SetRow(Row::Duration, DurationText(curve_.length));
+    SetRow(Row::CompleteMinutes, QString::number(curve_.completeMinutes));
+    SetRow(Row::Speed, SpeedText(curve_.speed));
+    SetRow(Row::Accuracy, AccuracyText(curve_.accuracy));
+    SetRow(Row::Fluctuation, FluctuationText(curve_.fluctuation));
+    SetRow(Row::Trend, TrendText(curve_.trend));
+    SetRow(Row::Median, SecondsText(curve_.times.median));
+    SetRow(Row::Percentile90, SecondsText(curve_.times.percentile90));
+    SetRow(Row::Ended, run_.endedAt.isValid() ? run_.endedAt.toString(QStringLiteral("HH:mm:ss")) : NoFigure());
+    // Wide enough for every figure, and for the two buttons under it.
+    const QFontMetrics metrics = grdIndices->fontMetrics();
+    const int cellMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdIndices) + 1) + 6;
+    int contents = 2 * grdIndices->frameWidth();
+    for (int column = 0; column < 2; ++column) {
+        int widest = 0;
+        for (int row = 0; row < kRows; ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(grdIndices->item(row, column)->text()));
+        contents += widest + cellMargins;
+    }
+    grdIndices->setFixedWidth(std::max(contents, host::Twips(2 * kButtonWidthTwips) + 6));
+}
+
+void frmWorkCurve::SetRow(Row row, const QString& value) {
+    QTableWidgetItem* item = grdIndices->item(static_cast<int>(row), 1);
+    item->setText(value);
+    // Screen readers read the cell; the label and the value together make sense alone.
+    item->setData(Qt::AccessibleTextRole,
+                  QStringLiteral("%1: %2").arg(QString::fromUtf8(kRowTexts[static_cast<int>(row)].label), value));
+}
+
+void frmWorkCurve::PlaceBeside(const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    if (!owner) {
+        move(area.center() - QPoint(width() / 2, height() / 2));
+        return;
+    }
+    // The window's frame is not known before it is shown; the owner's is the same kind.
+    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerClient = owner->geometry();
+    const QSize frame = size() + (ownerFrame.size() - ownerClient.size());
+    const QPoint candidates[] = {
+        {ownerFrame.right() + 1, ownerFrame.top()},
+        {ownerFrame.left() - frame.width(), ownerFrame.top()},
+        {ownerFrame.left(), ownerFrame.bottom() + 1},
+        {ownerFrame.left(), ownerFrame.top() - frame.height()},
+    };
+    for (const QPoint& topLeft : candidates) {
+        if (area.contains(QRect(topLeft, frame))) {
+            move(topLeft);
+            return;
+        }
+    }
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void frmWorkCurve::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmWorkCurve::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmWorkCurve::cmdSave_Click() {
+    if (services_.files && services_.messages) SaveAnswers(this, run_, *services_.files, *services_.messages);
+}
+
+void frmWorkCurve::cmdClose_Click() { close(); }
+
+} // namespace workcurve

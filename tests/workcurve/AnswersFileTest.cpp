@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving a run's answers as CSV: the file read back, the dialog's suggestion, and failures
+// that must leave no partial file and any old file as it was.
+#include "workcurve/AnswersFile.h"
+
+#include "host/qt/MessageBoxes.h"
+#include "host/qt/ScriptedFileDialogs.h"
+#include "host/qt/ScriptedMessageBoxes.h"
+#include "test/AnswersCsv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#if defined(__unix__)
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+using test::MakeRecordedAnswer;
+
+workcurve::RecordedRun SomeRun() {
+    return {{MakeRecordedAnswer(7, 5, "2", true, 0, 850), MakeRecordedAnswer(6, 9, "1", false, 0, 1234),
+             MakeRecordedAnswer(0, 0, "0", true, 1, 4'000'000'000ull), MakeRecordedAnswer(9, 9, "8", true, 98, 0)},
+            {98, 59},
+            QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))};
+}
+
+// Reads a file written by SaveAnswers back into answers, checking its form on the way.
+std::vector<test::RecordedAnswer> ReadBack(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.endsWith("\r\n"));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    EXPECT_EQ(lines.value(0).toStdString(), test::kAnswersCsvHeader);
+    std::vector<test::RecordedAnswer> answers;
+    for (int row = 1; row < lines.size(); ++row) {
+        const QStringList fields = lines[row].split(QLatin1Char(','));
+        EXPECT_EQ(fields.size(), 7) << lines[row].toStdString();
+        if (fields.size() != 7) break;
+        EXPECT_EQ(fields[0].toInt(), row);
+        EXPECT_TRUE(fields[5] == "TRUE" || fields[5] == "FALSE");
+        answers.push_back(MakeRecordedAnswer(fields[2].toInt(), fields[3].toInt(), fields[4].toStdString(),
+                                             fields[5] == "TRUE", fields[1].toULongLong(), fields[6].toULongLong()));
+    }
+    return answers;
+}
+
+class AnswersFileTest : public testing::Test {
+protected:
+    // A case may have made the folder read-only.
+    ~AnswersFileTest() override {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    bool Save(const QString& path) {
+        files.Choose(path);
+        return workcurve::SaveAnswers(nullptr, SomeRun(), files, messages);
+    }
+
+    QTemporaryDir folder;
+    host::ScriptedFileDialogs files;
+    host::ScriptedMessageBoxes messages;
+};
+
+TEST_F(AnswersFileTest, WrittenFileReadsBackAsTheRecord) {
+    const QString path = folder.filePath("answers.csv");
+    ASSERT_TRUE(Save(path));
+    EXPECT_EQ(ReadBack(path), SomeRun().answers);
+    EXPECT_TRUE(messages.requests().empty());
+    // Over an existing file as well.
+    ASSERT_TRUE(Save(path));
+    EXPECT_EQ(ReadBack(path), SomeRun().answers);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"answers.csv"});
+}
+
+TEST_F(AnswersFileTest, DialogSuggestsTheRunsEndInTheDocumentsFolder) {
+    EXPECT_FALSE(Save(QString())) << "cancelled";
+    ASSERT_EQ(files.requests().size(), 1u);
+    const host::SaveFileRequest& request = files.requests()[0];
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) documents = QDir::homePath();
+    EXPECT_EQ(request.suggestedPath, QDir(documents).filePath("tavrendale-20240102-030405.csv"));
+    EXPECT_EQ(request.defaultSuffix, "csv");
+    EXPECT_TRUE(request.filters.value(0).contains("*.csv"));
+    EXPECT_TRUE(messages.requests().empty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// ---- Failures ----
+
+#if defined(__unix__)
+// Makes every write past `bytes` into a file fail with "File too large", as a full disk
+// would, for the guard's life.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+#endif
+
+struct FailureCase {
+    const char* name;
+    // Prepares the folder and returns the path the user chooses (empty: the case cannot
+    // be played here, with the reason in `skipped`).
+    std::function<QString(const QDir& folder, std::string& skipped)> prepare;
+    // Runs the save under whatever condition the case needs.
+    std::function<bool(const std::function<bool()>& save)> around = [](const auto& save) { return save(); };
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class SaveFailureTest : public AnswersFileTest, public testing::WithParamInterface<FailureCase> {};
+
+const QByteArray kOldContents = "an older file the user keeps\n";
+
+TEST_P(SaveFailureTest, NamesThePathAndReasonAndLeavesNoPartialFile) {
+    const QDir dir(folder.path());
+    QFile old(dir.filePath("kept.csv"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(kOldContents);
+    old.close();
+    std::string skipped;
+    const QString path = GetParam().prepare(dir, skipped);
+    if (path.isEmpty()) GTEST_SKIP() << skipped;
+    const QStringList before = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+    EXPECT_FALSE(GetParam().around([&] { return Save(path); }));
+
+    ASSERT_EQ(messages.requests().size(), 1u);
+    const host::MessageRequest& box = messages.requests()[0];
+    EXPECT_EQ(box.title, "Tavrendale");
+    EXPECT_EQ(box.icon, host::MessageIcon::Warning);
+    const QString expectedStart =
+        QStringLiteral("The answers could not be saved to \"%1\":\n").arg(QDir::toNativeSeparators(path));
+    EXPECT_TRUE(box.text.startsWith(expectedStart)) << box.text.toStdString();
+    EXPECT_GT(box.text.size(), expectedStart.size()) << "the reason is given";
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before) << "no partial file";
+    QFile kept(dir.filePath("kept.csv"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), kOldContents);
+}
+
+QString ChooseAFolder(const QDir& dir, std::string&) {
+    dir.mkdir("chosen");
+    return dir.filePath("chosen");
+}
+
+QString ChooseInAVanishedFolder(const QDir& dir, std::string&) { return dir.filePath("gone/answers.csv"); }
+
+#if defined(__unix__)
+QString ChooseTheOldFile(const QDir& dir, std::string&) { return dir.filePath("kept.csv"); }
+
+bool WithAFullDisk(const std::function<bool()>& save) {
+    const FileSizeLimit limit(16);
+    return save();
+}
+
+QString ChooseInAReadOnlyFolder(const QDir& dir, std::string& skipped) {
+    if (::geteuid() == 0) {
+        skipped = "the superuser may write anywhere";
+        return {};
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    return dir.filePath("kept.csv");
+}
+#else
+QString ChooseTheOldFile(const QDir&, std::string& skipped) {
+    skipped = "no file size limit to stand in for a full disk here";
+    return {};
+}
+
+bool WithAFullDisk(const std::function<bool()>& save) { return save(); }
+
+QString ChooseInAReadOnlyFolder(const QDir&, std::string& skipped) {
+    skipped = "folder permissions are POSIX here";
+    return {};
+}
+#endif
+
+INSTANTIATE_TEST_SUITE_P(Failures, SaveFailureTest,
+                         testing::Values(FailureCase{"FolderChosen", ChooseAFolder},
+                                         FailureCase{"FolderVanished", ChooseInAVanishedFolder},
+                                         FailureCase{"DiskFullOverAnOldFile", ChooseTheOldFile, WithAFullDisk},
+                                         FailureCase{"NoPermission", ChooseInAReadOnlyFolder}));
+
+} // namespace
