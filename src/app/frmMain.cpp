@@ -6,17 +6,22 @@
 #include "about/frmAbout.h"
 #include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
+#include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/Cursors.h"
+#include "host/qt/FileDialogs.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/VectorPicture.h"
+#include "workcurve/AnswersFile.h"
+#include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -122,8 +127,10 @@ QString AboutTestText() {
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      services_(std::move(services)), engine_(*services_.random) {
+      services_(std::move(services)),
+      engine_(*services_.random, services_.clock ? *services_.clock : host::SystemMonotonicClock()) {
     if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
+    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
     host::InstallFontSubstitutes();
     engine_.SetListener(this);
     BuildLayout();
@@ -210,6 +217,12 @@ void frmMain::BuildLayout() {
     lstStat->setObjectName(QStringLiteral("lstStat"));
     lstStat->setGeometry(TwipRect(120, 240, 3975, 2010));
     lstStat->setSortingEnabled(false);
+    // The log's commands live in its context menu; the tooltip and the description say so.
+    const QString logHint = QStringLiteral("Right-click, or press the Menu key or Shift+F10, to show the work curve, "
+                                           "save the answers as CSV or copy the results");
+    lstStat->setToolTip(logHint);
+    lstStat->setAccessibleDescription(logHint);
+    lstStat->setContextMenuPolicy(Qt::CustomContextMenu);
     cmdBack = MakeCommandButton(Frame2, "cmdBack", QStringLiteral("<<< &Back"), kTextButtonFont,
                                 TwipRect(120, 2400, 3975, 375));
     MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble), TwipRect(4560, 240, 480, 480));
@@ -284,6 +297,8 @@ void frmMain::Connect() {
     host::MouseMoves::Watch(this, [this] { ResetLinks(); });
     host::MouseMoves::Watch(Image3, [this] { ResetLinks(); });
     txtResult->installEventFilter(this);
+    connect(lstStat, &QWidget::customContextMenuRequested, this, &frmMain::lstStat_ContextMenu);
+    lstStat->installEventFilter(this);
 }
 
 void frmMain::Form_Load() {
@@ -335,6 +350,20 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         txtResult_KeyDown(key);
         // Enter is the answer field's own: it is not handed on to the field or the window.
         return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    if (watched == lstStat && event->type() == QEvent::KeyPress) {
+        // The keyboard's ways to the context menu, on every platform alike.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (menuKey || shiftF10) {
+            const QListWidgetItem* current = lstStat->currentItem();
+            const QRect item = current ? lstStat->visualItemRect(current) : QRect();
+            const QPoint corner =
+                item.isValid() && lstStat->viewport()->rect().intersects(item) ? item.bottomLeft() : QPoint(0, 0);
+            lstStat_ContextMenu(lstStat->viewport()->mapTo(lstStat, corner));
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -399,6 +428,7 @@ void frmMain::DurationRefused(const std::string& message) {
 }
 
 void frmMain::RunStarted() {
+    runInProgress_ = true;
     cmdStart->setEnabled(false);
     cmdStop->setEnabled(true);
     txtResult->setEnabled(true);
@@ -415,6 +445,11 @@ void frmMain::RunStopped() {
     txtTime->setEnabled(true);
     txtResult->setEnabled(false);
     chkStatistic->setEnabled(true);
+    // Reset also stops a run that is not going; only the end of a real run counts.
+    if (!runInProgress_) return;
+    runInProgress_ = false;
+    runEndedAt_ = QDateTime::currentDateTime();
+    if (workCurve_ && LogCommandsUnavailable().isEmpty()) workCurve_->ShowRun(LastRun());
 }
 
 void frmMain::PairChanged(const std::string& operand1Text, const std::string& operand2Text) {
@@ -459,6 +494,85 @@ void frmMain::CoverUpperPart(bool covered) {
     const std::initializer_list<QWidget*> coveredControls = {lblVal1,   Label1, lblVal2, Label2,
                                                              txtResult, Frame1, Frame3};
     for (QWidget* control : coveredControls) control->setVisible(!covered);
+}
+
+void frmMain::lstStat_ContextMenu(const QPoint& position) {
+    if (mnuLog == nullptr) {
+        mnuLog = new QMenu(this);
+        mnuLog->setObjectName(QStringLiteral("mnuLog"));
+        // Disabled items say why in their tooltip.
+        mnuLog->setToolTipsVisible(true);
+        mnuShowWorkCurve = mnuLog->addAction(QStringLiteral("Show &work curve"));
+        mnuShowWorkCurve->setObjectName(QStringLiteral("mnuShowWorkCurve"));
+        mnuSaveAnswers = mnuLog->addAction(QStringLiteral("&Save answers as CSV\u2026"));
+        mnuSaveAnswers->setObjectName(QStringLiteral("mnuSaveAnswers"));
+        mnuCopyResults = mnuLog->addAction(QStringLiteral("&Copy results"));
+        mnuCopyResults->setObjectName(QStringLiteral("mnuCopyResults"));
+        connect(mnuShowWorkCurve, &QAction::triggered, this, &frmMain::mnuShowWorkCurve_Click);
+        connect(mnuSaveAnswers, &QAction::triggered, this, &frmMain::mnuSaveAnswers_Click);
+        connect(mnuCopyResults, &QAction::triggered, this, &frmMain::mnuCopyResults_Click);
+    }
+    // The platform may turn the same key press into a context-menu request as well.
+    if (mnuLog->isVisible()) return;
+    const QString unavailable = LogCommandsUnavailable();
+    const bool available = unavailable.isEmpty();
+    const struct {
+        QAction* action;
+        QString toolTip;
+    } items[] = {
+        {mnuShowWorkCurve, QStringLiteral("Answers per minute, answer times and the digit-pair map of the last run")},
+        {mnuSaveAnswers, QStringLiteral("Save every answer of the last run, with its answer time, to a CSV file")},
+        {mnuCopyResults, QStringLiteral("Copy the answer log and the results of the last run as plain text")},
+    };
+    for (const auto& item : items) {
+        item.action->setEnabled(available);
+        item.action->setToolTip(available ? item.toolTip : unavailable);
+    }
+    mnuLog->popup(lstStat->mapToGlobal(position));
+    if (available) mnuLog->setActiveAction(mnuShowWorkCurve);
+}
+
+QString frmMain::LogCommandsUnavailable() const {
+    if (engine_.running()) return QStringLiteral("A run is in progress: its answers are ready when it ends.");
+    if (!runEndedAt_.isValid()) return QStringLiteral("No run has ended yet.");
+    if (!engine_.logging())
+        return QStringLiteral("The last run was not logged: tick \"Log test\" before Start to record the answers.");
+    if (engine_.recording().empty()) return QStringLiteral("The last run has no answers.");
+    return {};
+}
+
+workcurve::RecordedRun frmMain::LastRun() const {
+    return {engine_.recording(), {engine_.minutes(), engine_.secondOfMinute()}, runEndedAt_};
+}
+
+void frmMain::mnuShowWorkCurve_Click() {
+    if (!LogCommandsUnavailable().isEmpty()) return;
+    if (!workCurve_) {
+        workCurve_ = new workcurve::frmWorkCurve({services_.files, services_.messages}, this);
+        workCurve_->setAttribute(Qt::WA_DeleteOnClose);
+        workCurve_->setWindowIcon(windowIcon());
+        workCurve_->PlaceBeside(this);
+    }
+    workCurve_->ShowRun(LastRun());
+    workCurve_->show();
+    workCurve_->raise();
+    workCurve_->activateWindow();
+}
+
+void frmMain::mnuSaveAnswers_Click() {
+    if (!LogCommandsUnavailable().isEmpty()) return;
+    workcurve::SaveAnswers(this, LastRun(), *services_.files, *services_.messages);
+}
+
+void frmMain::mnuCopyResults_Click() {
+    if (!LogCommandsUnavailable().isEmpty()) return;
+    QStringList lines;
+    for (int row = 0; row < lstStat->count(); ++row) lines << lstStat->item(row)->text();
+    lines << QString();
+    // The result lines in the order the panel shows them, top to bottom.
+    for (const QLabel* label : {lblDuration, lblTotalAnswered, lblTotalTrue, lblTotalFalse, lblOpSec, lblOpMin})
+        lines << label->text();
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 } // namespace app

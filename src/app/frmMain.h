@@ -3,6 +3,8 @@
 
 #include "test/TestEngine.h"
 
+#include <QDateTime>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -16,8 +18,10 @@ class QMenu;
 class QAction;
 
 namespace host {
+class FileDialogs;
 class Frame;
 class MessageBoxes;
+class MonotonicClock;
 class PreciseTimer;
 class Random;
 } // namespace host
@@ -25,6 +29,11 @@ class Random;
 namespace about {
 class HyperlinkLabel;
 }
+
+namespace workcurve {
+class frmWorkCurve;
+struct RecordedRun;
+} // namespace workcurve
 
 namespace app {
 
@@ -34,6 +43,10 @@ struct MainWindowServices {
     host::MessageBoxes* messages = nullptr;
     // Ends the program at once; called after the user confirmed the exit.
     std::function<void()> endProgram;
+    // Times the answers; the system's steady clock when not given.
+    host::MonotonicClock* clock = nullptr;
+    // The save dialog; the platform's own when not given.
+    host::FileDialogs* files = nullptr;
 };
 
 // The main window: a view of the test engine. Its handlers hand the user's actions to
@@ -79,6 +92,15 @@ private:
     void lblURL2_MouseMove();
     void ResetLinks();
     void CoverUpperPart(bool covered);
+
+    // The answer log's context menu and its commands.
+    void lstStat_ContextMenu(const QPoint& position);
+    void mnuShowWorkCurve_Click();
+    void mnuSaveAnswers_Click();
+    void mnuCopyResults_Click();
+    // Why the log's commands cannot be used now; empty when they can.
+    QString LogCommandsUnavailable() const;
+    workcurve::RecordedRun LastRun() const;
 
     // The engine's notifications.
     void DurationRefused(const std::string& message) override;
@@ -129,6 +151,16 @@ private:
     QAction* mnuAbRule = nullptr;
     QAction* mnuAbPKT = nullptr;
     QAction* mnuAboutTavrendale = nullptr;
+    // Made when first asked for.
+    QMenu* mnuLog = nullptr;
+    QAction* mnuShowWorkCurve = nullptr;
+    QAction* mnuSaveAnswers = nullptr;
+    QAction* mnuCopyResults = nullptr;
+    QPointer<workcurve::frmWorkCurve> workCurve_;
+
+    bool runInProgress_ = false;
+    // When the last run ended (local time); null before the first.
+    QDateTime runEndedAt_;
 };
 
 // The texts of the two information boxes of the About menu.

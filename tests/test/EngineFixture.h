@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../support/ScriptedClock.h"
 #include "EventRecorder.h"
-#include "ScriptedClock.h"
 #include "ScriptedRandom.h"
 #include "test/TestEngine.h"
 

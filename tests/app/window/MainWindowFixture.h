@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../../support/ScriptedClock.h"
 #include "app/frmMain.h"
 #include "host/core/Random.h"
 #include "host/qt/Frame.h"
 #include "host/qt/PreciseTimer.h"
+#include "host/qt/ScriptedFileDialogs.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 
 #include <QAbstractButton>
@@ -38,7 +40,8 @@ private:
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<app::frmMain>(app::MainWindowServices{&random, &boxes, [this] { ++endCalls; }});
+        window = std::make_unique<app::frmMain>(
+            app::MainWindowServices{&random, &boxes, [this] { ++endCalls; }, &clock, &files});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -82,6 +85,8 @@ protected:
 
     SequenceRandom random;
     host::ScriptedMessageBoxes boxes;
+    ScriptedClock clock;
+    host::ScriptedFileDialogs files;
     int endCalls = 0;
     std::unique_ptr<app::frmMain> window;
 };
