@@ -2,7 +2,9 @@
 #include "test/WorkCurve.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <utility>
 
 namespace test {
 namespace {
@@ -10,38 +12,70 @@ namespace {
 constexpr int kMedian = 50;
 constexpr int kNinetieth = 90;
 
-// The answer times sorted into groups by a key (a minute, a digit pair) with one counting
-// pass and one placing pass: group k is times[start[k]] up to times[start[k + 1]].
-struct Groups {
-    std::vector<std::uint32_t> times;
-    std::vector<std::size_t> start;
+// ceil(percent * count / 100) in integers, and at least the first rank.
+std::size_t RankOf(int percent, std::size_t count) {
+    return std::max<std::size_t>(1, (static_cast<std::size_t>(percent) * count + 99) / 100);
+}
 
-    std::span<std::uint32_t> group(std::size_t key) { return {times.data() + start[key], start[key + 1] - start[key]}; }
+// Every answer's time with its minute and its digit pair, as one key that sorts by time:
+// the time in the high half, the minute and the pair in the low half.
+constexpr int kPairBits = 7;
+constexpr std::uint64_t kPairMask = (1u << kPairBits) - 1;
+constexpr std::uint64_t kMinuteMask = RecordedAnswer::kMaxMinute;
+
+std::uint64_t KeyOf(const RecordedAnswer& answer) {
+    return std::uint64_t{answer.milliseconds} << 32 | std::uint64_t{answer.minute} << kPairBits |
+           (answer.operand1 * 10u + answer.operand2);
+}
+
+// The keys in ascending order of time, by a least-significant-digit radix sort over the
+// time's four bytes, leaving out the bytes every time shares (answer times rarely need
+// more than two).
+std::vector<std::uint64_t> SortedByTime(std::span<const RecordedAnswer> answers) {
+    constexpr int kBytes = 4;
+    constexpr std::size_t kBins = 256;
+    std::vector<std::uint64_t> keys(answers.size());
+    std::vector<std::array<std::size_t, kBins>> counts(kBytes, std::array<std::size_t, kBins>{});
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        keys[i] = KeyOf(answers[i]);
+        for (int byte = 0; byte < kBytes; ++byte) ++counts[byte][(keys[i] >> (32 + 8 * byte)) & 0xFF];
+    }
+    std::vector<std::uint64_t> sorted(answers.size());
+    for (int byte = 0; byte < kBytes; ++byte) {
+        std::array<std::size_t, kBins>& bins = counts[static_cast<std::size_t>(byte)];
+        if (std::any_of(bins.begin(), bins.end(), [&](std::size_t count) { return count == answers.size(); })) continue;
+        std::size_t next = 0;
+        for (std::size_t& bin : bins) next += std::exchange(bin, next);
+        for (const std::uint64_t key : keys) sorted[bins[(key >> (32 + 8 * byte)) & 0xFF]++] = key;
+        keys.swap(sorted);
+    }
+    return keys;
+}
+
+// Where a group's order statistics stand: the ranks wanted and how many of the group's
+// answers have gone by.
+struct RankWatch {
+    std::size_t median = 0;
+    std::size_t ninetieth = 0;
+    std::size_t seen = 0;
+
+    RankWatch() = default;
+    explicit RankWatch(std::size_t count)
+        : median(count == 0 ? 0 : RankOf(kMedian, count)), ninetieth(count == 0 ? 0 : RankOf(kNinetieth, count)) {}
+
+    // Takes the group's next answer in ascending order of time.
+    void Pass(std::uint32_t time, AnswerTimes& times) {
+        ++seen;
+        if (seen == median) times.median = time;
+        if (seen == ninetieth) times.percentile90 = time;
+    }
 };
-
-template <typename KeyOf> Groups GroupTimes(std::span<const RecordedAnswer> answers, std::size_t keys, KeyOf keyOf) {
-    Groups groups;
-    groups.start.assign(keys + 1, 0);
-    for (const RecordedAnswer& answer : answers) ++groups.start[keyOf(answer) + 1];
-    for (std::size_t key = 0; key < keys; ++key) groups.start[key + 1] += groups.start[key];
-    groups.times.resize(answers.size());
-    std::vector<std::size_t> next(groups.start.begin(), groups.start.end() - 1);
-    for (const RecordedAnswer& answer : answers) groups.times[next[keyOf(answer)]++] = answer.milliseconds;
-    return groups;
-}
-
-AnswerTimes TimesOf(std::span<std::uint32_t> times) {
-    if (times.empty()) return {};
-    return {NearestRankPercentile(times, kMedian), NearestRankPercentile(times, kNinetieth)};
-}
 
 } // namespace
 
 std::uint32_t NearestRankPercentile(std::span<std::uint32_t> values, int percent) {
     assert(!values.empty() && percent >= 0 && percent <= 100);
-    const std::size_t count = values.size();
-    // ceil(percent * count / 100) in integers, and at least the first rank.
-    const std::size_t rank = std::max<std::size_t>(1, (static_cast<std::size_t>(percent) * count + 99) / 100);
+    const std::size_t rank = RankOf(percent, values.size());
     const auto nth = values.begin() + static_cast<std::ptrdiff_t>(rank - 1);
     std::nth_element(values.begin(), nth, values.end());
     return *nth;
@@ -83,17 +117,26 @@ WorkCurve AnalyseWorkCurve(std::span<const RecordedAnswer> answers, RunLength le
     for (const MinuteFigures& minute : curve.minutes) curve.correct += minute.correct;
     curve.wrong = curve.answered - curve.correct;
 
-    // Answer times: each minute, each pair and the whole run.
-    Groups byMinute = GroupTimes(answers, minuteCount, [](const RecordedAnswer& a) { return std::size_t{a.minute}; });
-    for (std::size_t minute = 0; minute < minuteCount; ++minute)
-        curve.minutes[minute].times = TimesOf(byMinute.group(minute));
-    curve.times = TimesOf(byMinute.times);
-    Groups byPair = GroupTimes(answers, curve.pairs.size(),
-                               [](const RecordedAnswer& a) { return std::size_t{a.operand1 * 10u + a.operand2}; });
-    for (std::size_t pair = 0; pair < curve.pairs.size(); ++pair) {
-        const std::span<std::uint32_t> times = byPair.group(pair);
-        if (!times.empty()) curve.pairs[pair].medianMilliseconds = NearestRankPercentile(times, kMedian);
+    // Answer times: each minute, each pair and the whole run. In ascending order of time
+    // a group's k-th answer has its k-th smallest time, so one pass over the sorted times
+    // gives every group's median and 90th percentile.
+    std::vector<RankWatch> minuteRanks;
+    minuteRanks.reserve(minuteCount);
+    for (const MinuteFigures& minute : curve.minutes) minuteRanks.emplace_back(minute.answered);
+    std::array<RankWatch, 100> pairRanks;
+    for (std::size_t pair = 0; pair < pairRanks.size(); ++pair) pairRanks[pair] = RankWatch(curve.pairs[pair].answered);
+    std::array<AnswerTimes, 100> pairTimes;
+    RankWatch runRanks(answers.size());
+    for (const std::uint64_t key : SortedByTime(answers)) {
+        const auto time = static_cast<std::uint32_t>(key >> 32);
+        const auto minute = static_cast<std::size_t>((key >> kPairBits) & kMinuteMask);
+        const auto pair = static_cast<std::size_t>(key & kPairMask);
+        minuteRanks[minute].Pass(time, curve.minutes[minute].times);
+        pairRanks[pair].Pass(time, pairTimes[pair]);
+        runRanks.Pass(time, curve.times);
     }
+    for (std::size_t pair = 0; pair < pairTimes.size(); ++pair)
+        curve.pairs[pair].medianMilliseconds = pairTimes[pair].median;
 
     if (curve.answered > 0)
         curve.accuracy = 100.0 * static_cast<double>(curve.correct) / static_cast<double>(curve.answered);

@@ -256,6 +256,45 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorkCurveRunTest, testing::Values(
             {std::nullopt, std::nullopt}, {}}));
 // clang-format on
 
+// Times spread over all four bytes, ties included: every group's figures are its own
+// times' nearest-rank percentiles.
+TEST(WorkCurveTest, AgreesWithThePercentilesOfEachGroupsOwnTimes) {
+    std::vector<test::RecordedAnswer> answers;
+    std::uint64_t state = 7;
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        const std::uint64_t magnitude = (state >> 62) * 8; // 0, 8, 16 or 24 bits up
+        const std::uint64_t ms = ((state >> 20) & 0x3FF) << magnitude;
+        answers.push_back(test::MakeRecordedAnswer(static_cast<int>((state >> 33) % 10),
+                                                   static_cast<int>((state >> 37) % 10), "0", (state >> 41) % 4 != 0,
+                                                   static_cast<std::uint64_t>(i / 700), ms));
+    }
+    const test::WorkCurve curve = test::AnalyseWorkCurve(answers, {4, 17});
+    ASSERT_EQ(curve.minutes.size(), 5u);
+
+    const auto expect = [](std::vector<std::uint32_t> times, const test::AnswerTimes& got, const std::string& what) {
+        ASSERT_FALSE(times.empty()) << what;
+        EXPECT_EQ(got.median, test::NearestRankPercentile(times, 50)) << what;
+        EXPECT_EQ(got.percentile90, test::NearestRankPercentile(times, 90)) << what;
+    };
+    std::vector<std::uint32_t> all;
+    for (const auto& answer : answers) all.push_back(answer.milliseconds);
+    expect(all, curve.times, "run");
+    for (std::uint32_t minute = 0; minute < 5; ++minute) {
+        std::vector<std::uint32_t> times;
+        for (const auto& answer : answers)
+            if (answer.minute == minute) times.push_back(answer.milliseconds);
+        expect(times, curve.minutes[minute].times, "minute " + std::to_string(minute));
+    }
+    for (std::uint32_t pair = 0; pair < 100; ++pair) {
+        std::vector<std::uint32_t> times;
+        for (const auto& answer : answers)
+            if (answer.operand1 * 10u + answer.operand2 == pair) times.push_back(answer.milliseconds);
+        if (times.empty()) continue;
+        EXPECT_EQ(curve.pairs[pair].medianMilliseconds, test::NearestRankPercentile(times, 50)) << "pair " << pair;
+    }
+}
+
 // ---- The answers as CSV ----
 
 TEST(AnswersCsvTest, WritesTheHeaderAndOneCrLfRecordPerAnswer) {
