@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening the "Work curve" window for the longest run the duration field allows (99
+// minutes, 59,400 answers): from making the window to the end of the first paint of its
+// chart and its pair map, in process and offscreen.
+//
+//   work_curve_window_bench [--benchmark_...]     (median_ms is the figure to read)
+#include "host/qt/Fonts.h"
+#include "test/RecordedAnswer.h"
+#include "workcurve/CurveChart.h"
+#include "workcurve/PairMap.h"
+#include "workcurve/frmWorkCurve.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint64_t kMinutes = 99;
+constexpr std::uint64_t kAnswersPerMinute = 600;
+
+workcurve::RecordedRun LongestRun() {
+    workcurve::RecordedRun run;
+    std::uint64_t state = 1;
+    for (std::uint64_t minute = 0; minute < kMinutes; ++minute)
+        for (std::uint64_t i = 0; i < kAnswersPerMinute; ++i) {
+            state = state * 6364136223846793005ull + 1442695040888963407ull;
+            const int operand1 = static_cast<int>((state >> 33) % 10);
+            const int operand2 = static_cast<int>((state >> 45) % 10);
+            const bool correct = (state >> 60) != 0;
+            const int typed = (operand1 + operand2 + (correct ? 0 : 1)) % 10;
+            run.answers.push_back(test::MakeRecordedAnswer(operand1, operand2, std::to_string(typed), correct, minute,
+                                                           300 + (operand1 + operand2) * 100 + (state >> 20) % 200));
+        }
+    run.length = {kMinutes, 0};
+    run.endedAt = QDateTime::currentDateTime();
+    return run;
+}
+
+// Counts the paints of the widgets it watches.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void BM_OpenForLongestRun(benchmark::State& state) {
+    const workcurve::RecordedRun run = LongestRun();
+    std::vector<double> milliseconds;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        timer.start();
+        workcurve::frmWorkCurve window({});
+        PaintCounter chart;
+        PaintCounter map;
+        window.findChild<workcurve::CurveChart*>()->installEventFilter(&chart);
+        window.findChild<workcurve::PairMap*>()->installEventFilter(&map);
+        window.ShowRun(run);
+        window.show();
+        while ((chart.paints == 0 || map.paints == 0) && timer.elapsed() < 5000) QApplication::processEvents();
+        const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        if (chart.paints == 0 || map.paints == 0) {
+            state.SkipWithError("the window was not painted within five seconds");
+            break;
+        }
+        state.SetIterationTime(elapsed);
+        milliseconds.push_back(elapsed * 1e3);
+    }
+    if (!milliseconds.empty()) {
+        const auto middle = milliseconds.begin() + static_cast<std::ptrdiff_t>(milliseconds.size() / 2);
+        std::nth_element(milliseconds.begin(), middle, milliseconds.end());
+        state.counters["median_ms"] = *middle;
+    }
+    state.counters["answers"] = static_cast<double>(run.answers.size());
+}
+BENCHMARK(BM_OpenForLongestRun)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    host::InstallFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
