@@ -7,6 +7,8 @@ set -euo pipefail
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
        fonts-crosextra-caladea fonts-wine fonts-dejavu-core)
 run=(xvfb openbox xdotool imagemagick x11-utils)
+# The screenshots read the program through its accessibility tree, on a session bus.
+shots=(dbus-bin at-spi2-core python3-pyatspi)
 test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
       xvfb openbox icewm xdotool imagemagick x11-utils
       wine wine64 g++-mingw-w64-x86-64)

@@ -1,42 +1,49 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the screenshots of the README: the program runs on a virtual X server with a
-# window manager and is driven with xdotool, as a user would.
+# Makes the screenshots of the README: the program runs on a private virtual X server with a
+# window manager and is driven with xdotool, as a user would. A real two-minute run is
+# answered by scripts/answer-pairs.py, which reads each pair from the program's
+# accessibility tree (AT-SPI, on a private session bus) and types the answer.
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)
 # TAVRENDALE_BINARY=path uses an already built program instead of building one.
 # TAVRENDALE_DISPLAY=:N uses that display number; by default the X server takes a free one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-out=${1:-$root/docs/screenshots}
+out=$(realpath -m "${1:-$root/docs/screenshots}")
 mkdir -p "$out"
 
-scripts/deps.sh build run
-
-program=${TAVRENDALE_BINARY:-}
-if [ -z "$program" ]; then
-  build=$root/build-shots
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRENDALE_BUILD_TESTS=OFF \
-        -DTAVRENDALE_BUILD_BENCH=OFF >/dev/null
-  cmake --build "$build" --target tavrendale -j 2
-  program=$build/src/app/tavrendale
+# Built first, then the rest runs again inside a session bus of its own.
+if [ -z "${TAVRENDALE_SHOTS_SESSION:-}" ]; then
+  scripts/deps.sh build run shots
+  program=${TAVRENDALE_BINARY:-}
+  if [ -z "$program" ]; then
+    build=$root/build-shots
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRENDALE_BUILD_TESTS=OFF \
+          -DTAVRENDALE_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$build" --target tavrendale -j 2
+    program=$build/src/app/tavrendale
+  fi
+  TAVRENDALE_SHOTS_SESSION=1 TAVRENDALE_BINARY=$(realpath "$program") exec dbus-run-session -- "$0" "$out"
 fi
+program=$TAVRENDALE_BINARY
 
 logs=$(mktemp -d)
 pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
   rm -rf "$logs"
 }
 trap cleanup EXIT
 
 if [ -n "${TAVRENDALE_DISPLAY:-}" ]; then
-  Xvfb "$TAVRENDALE_DISPLAY" -screen 0 800x600x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
+  Xvfb "$TAVRENDALE_DISPLAY" -screen 0 1600x900x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
   pids+=($!)
   display=$TAVRENDALE_DISPLAY
 else
   # The server writes the number of the free display it took to descriptor 3.
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$logs/display" >"$logs/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$logs/display" >"$logs/xvfb.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$logs/display" ] && break; sleep 0.1; done
   [ -s "$logs/display" ] || { echo "Xvfb did not start:" >&2; cat "$logs/xvfb.log" >&2; exit 1; }
@@ -44,13 +51,19 @@ else
 fi
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >"$logs/openbox.log" 2>&1 &
+openbox --sm-disable >"$logs/openbox.log" 2>&1 &
 pids+=($!)
 sleep 1
-# A plain grey desktop instead of black behind the windows.
+# A plain grey-blue desktop instead of black behind the windows.
 xsetroot -solid '#4a6c8c' 2>/dev/null || true
 
-"$program" >"$logs/app.log" 2>&1 &
+# The accessibility bus, through which the answering script reads the pairs.
+for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+  [ -x "$launcher" ] && { "$launcher" --launch-immediately >"$logs/atspi.log" 2>&1 & pids+=($!); break; }
+done
+sleep 1
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$logs/app.log" 2>&1 &
 pids+=($!)
 
 window_of() { # title
@@ -76,8 +89,8 @@ shoot() { # window file
 }
 
 # Clicks at a point of a window's client area.
-click_at() { # window x y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+click_at() { # window x y [button]
+  xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
   sleep 0.3
 }
 
@@ -85,24 +98,36 @@ main=$(window_of Tavrendale)
 sleep 1
 shoot "$main" "$out/main-start.png"
 
-# Start a run (the Start button lies in the Controls frame) and answer a few pairs.
+# A two-minute run: the duration field (in the Options frame) gets 2, then Start (in the
+# Controls frame), and the pairs are answered until the clock reaches 2:00.
+click_at "$main" 156 161
+xdotool key --window "$main" End BackSpace
+xdotool type --window "$main" 2
 click_at "$main" 212 172
-for digit in 3 8 5 1 9 4; do
-  xdotool type --window "$main" "$digit"
-  xdotool key --window "$main" Return
-  sleep 0.2
-done
-sleep 2.5
+/usr/bin/python3 scripts/answer-pairs.py "$main" 150 &
+answering=$!
+pids+=($answering)
+sleep 25
 xdotool mousemove --window "$main" 60 212   # point at the first link: it turns bold
 sleep 0.3
 shoot "$main" "$out/main-running.png"
-
-# Stop, confirm with Yes, and show the results.
-click_at "$main" 252 172
-sleep 0.5
-xdotool key Return    # the question box has the focus; Yes is its default
-sleep 0.5
+xdotool mousemove --window "$main" 300 40
+wait "$answering"
+sleep 1
 shoot "$main" "$out/main-results.png"
+
+# The log's context menu, then the work curve of the run.
+click_at "$main" 120 80 3
+xdotool key w
+curve=$(window_of "Work curve")
+sleep 1
+shoot "$curve" "$out/workcurve.png"
+# Escape closes the window on the key press, so the release finds no window to go to.
+xdotool key --window "$curve" Escape 2>/dev/null || true
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Work curve$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
 
 # Back, then the About window through the pop-up menu.
 click_at "$main" 130 188
@@ -111,4 +136,4 @@ xdotool key t
 about=$(window_of "About Tavrendale")
 sleep 0.5
 shoot "$about" "$out/about.png"
-xdotool key --window "$about" space
+xdotool key --window "$about" space 2>/dev/null || true
