@@ -6,15 +6,14 @@
 //   answer_latency_bench [--benchmark_...]
 //
 // `median_us` is the median over every answer of the run; the time column is their mean.
+#include "PaintCounter.h"
 #include "app/frmMain.h"
 #include "host/core/Random.h"
-#include "host/qt/Fonts.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -38,18 +37,6 @@ public:
 
 private:
     int draw_ = 0;
-};
-
-// Counts the paints of the widgets it watches.
-class PaintCounter final : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
 };
 
 double Median(std::vector<double> values) {
@@ -115,14 +102,3 @@ void BM_AnswerToNextPairPainted(benchmark::State& state) {
 BENCHMARK(BM_AnswerToNextPairPainted)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    host::InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

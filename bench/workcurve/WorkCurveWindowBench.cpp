@@ -4,7 +4,7 @@
 // chart and its pair map, in process and offscreen.
 //
 //   work_curve_window_bench [--benchmark_...]     (median_ms is the figure to read)
-#include "host/qt/Fonts.h"
+#include "PaintCounter.h"
 #include "test/RecordedAnswer.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstddef>
@@ -41,18 +40,6 @@ workcurve::RecordedRun LongestRun() {
     run.endedAt = QDateTime::currentDateTime();
     return run;
 }
-
-// Counts the paints of the widgets it watches.
-class PaintCounter final : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 void BM_OpenForLongestRun(benchmark::State& state) {
     const workcurve::RecordedRun run = LongestRun();
@@ -86,14 +73,3 @@ void BM_OpenForLongestRun(benchmark::State& state) {
 BENCHMARK(BM_OpenForLongestRun)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    host::InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
