@@ -4,6 +4,7 @@
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
+#include "host/qt/AccessKeys.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/MouseMoves.h"
 #include "workcurve/AnswersFile.h"
@@ -150,6 +151,7 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
 
     connect(cmdSave, &QAbstractButton::clicked, this, &frmWorkCurve::cmdSave_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &frmWorkCurve::cmdClose_Click);
+    host::AccessKeys::Install(this);
     picCurve->setFocus();
     Form_Load();
 }

@@ -170,7 +170,7 @@ TEST_F(WorkCurveWindowTest, ArrowKeysReadThePairs) {
     EXPECT_EQ(map->cursor(), (workcurve::DigitPair{7, 9})) << "the cursor stays on the grid";
 }
 
-TEST_F(WorkCurveWindowTest, TabReachesEveryPartAndEscapeCloses) {
+TEST_F(WorkCurveWindowTest, TabReachesEveryPart) {
     Open(ThreeMinuteRun());
     const char* order[] = {"picCurve", "picPairs", "grdIndices", "cmdSave", "cmdClose"};
     EXPECT_EQ(QApplication::focusWidget(), Get<QWidget>(order[0]));
@@ -179,18 +179,39 @@ TEST_F(WorkCurveWindowTest, TabReachesEveryPartAndEscapeCloses) {
         EXPECT_EQ(QApplication::focusWidget(), Get<QWidget>(order[i])) << order[i];
     }
     for (const char* name : {"cmdSave", "cmdClose"}) EXPECT_FALSE(Get<QWidget>(name)->toolTip().isEmpty()) << name;
+}
 
+struct ClosingCase {
+    const char* name;
+    void (*close)(QWidget* window);
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
+
+class ClosingTest : public WorkCurveWindowTest, public testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(ClosingTest, ClosesAndUndocks) {
+    Open(ThreeMinuteRun());
     docking::QtDocking* docking = docking::QtDocking::instance();
     const auto handle = reinterpret_cast<docking::WindowHandle>(window.get());
     if (docking) {
         EXPECT_TRUE(docking->core().IsDocked(handle));
     }
-    QTest::keyClick(Get<QWidget>("cmdClose"), Qt::Key_Escape);
+    GetParam().close(window.get());
     EXPECT_FALSE(window->isVisible());
     if (docking) {
-        EXPECT_FALSE(docking->core().IsDocked(handle)) << "closing undocks";
+        EXPECT_FALSE(docking->core().IsDocked(handle));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClosingTest,
+    testing::Values(
+        ClosingCase{"Escape", [](QWidget*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+        ClosingCase{"AltC", [](QWidget* w) { QTest::keyClick(w, Qt::Key_C, Qt::AltModifier); }},
+        ClosingCase{"CloseButton",
+                    [](QWidget* w) { QTest::mouseClick(w->findChild<QAbstractButton*>("cmdClose"), Qt::LeftButton); }},
+        ClosingCase{"CloseBox", [](QWidget* w) { w->close(); }}));
 
 TEST_F(WorkCurveWindowTest, ReadableAtTheMainWindowsHeight) {
     Open(ThreeMinuteRun());
