@@ -191,10 +191,12 @@ void CurveChart::paintEvent(QPaintEvent*) {
     };
     legendItem(QStringLiteral("true"), [&](const QRect& r) { painter.fillRect(r, kTrueColour); });
     legendItem(QStringLiteral("false"), [&](const QRect& r) { painter.fillRect(r, kFalseColour); });
-    legendItem(QStringLiteral("partial"), [&](const QRect& r) {
-        painter.fillRect(r, kTrueColour.lighter(150));
-        painter.fillRect(r, QBrush(Qt::white, Qt::BDiagPattern));
-    });
+    if (!curve_.minutes.empty() && curve_.minutes.back().partial) {
+        legendItem(QStringLiteral("partial"), [&](const QRect& r) {
+            painter.fillRect(r, kTrueColour.lighter(150));
+            painter.fillRect(r, QBrush(Qt::white, Qt::BDiagPattern));
+        });
+    }
     legendItem(QStringLiteral("median time"), [&](const QRect& r) {
         painter.setPen(QPen(kTimeColour, 2));
         painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
