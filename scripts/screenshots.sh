@@ -122,8 +122,10 @@ xdotool key w
 curve=$(window_of "Work curve")
 sleep 1
 shoot "$curve" "$out/workcurve.png"
-# Escape closes the window on the key press, so the release finds no window to go to.
-xdotool key --window "$curve" Escape 2>/dev/null || true
+# Escape as the keyboard gives it, to the active window: a key sent to the window itself
+# would close it on the press and send the release after it into the void.
+xdotool windowactivate --sync "$curve" 2>/dev/null || true
+xdotool key Escape
 for _ in $(seq 50); do
   xdotool search --onlyvisible --name '^Work curve$' >/dev/null 2>&1 || break
   sleep 0.1
