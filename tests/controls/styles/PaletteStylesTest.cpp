@@ -101,6 +101,64 @@ TEST_F(PaletteStylesTest, GlossyDisabledIsFlat) {
     EXPECT_EQ(At(20, 23), GlossRow(24));
 }
 
+// A button lower or narrower than its edges shows the order of the steps and where each line
+// ends: a later edge paints over an earlier one and over the corner pixels, a line whose end
+// lies before its start runs backwards, and one that ends where it starts paints nothing.
+struct TinyButton {
+    const char* name;
+    int type;
+    std::uint8_t state;
+    std::vector<std::string> map;
+};
+
+void PrintTo(const TinyButton& b, std::ostream* os) { *os << b.name; }
+
+// Glossy normal: S*(face light, n) moves every channel by n. Pressed: B = (148, 148, 160),
+// and S*(B, n) moves blue by 160 * n / 192, truncated.
+// clang-format off
+const std::map<char, Colour> kTinyLegend{
+    {'o', 0x733C00}, {'c', 0x7B4D10}, {'F', kFaceLight},
+    {'B', GlossRow(32)}, {'E', GlossRow(-16)}, {'G', GlossRow(-10)}, {'J', GlossRow(10)}, {'D', GlossRow(24)},
+    {'O', Rgb(158, 158, 168)}, {'Q', Rgb(116, 116, 134)}, {'R', Rgb(124, 124, 140)},
+    {'d', kDark}, {'f', kFace}, {'s', kShadow}, {'h', kHighlight}};
+// clang-format on
+
+class TinyButtonTest : public StyleTest, public ::testing::WithParamInterface<TinyButton> {};
+
+TEST_P(TinyButtonTest, PaintsTheStepsInOrder) {
+    const TinyButton& b = GetParam();
+    Size(b.type, static_cast<int>(b.map[0].size()), static_cast<int>(b.map.size()));
+    EXPECT_TRUE(MatchesMap(Draw(b.state), b.map, kTinyLegend));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Palette, TinyButtonTest, ::testing::Values(
+    // The gradient is painted over everywhere. Plain edges: (1, 1 -> 6, 1) -32 and
+    // (1, 2 -> 6, 2) +10 cover the left corner pixels, (5, 3 -> 5, 1) -24 and (2, 3 -> 2, 1)
+    // -10 run upwards, (6, 2 -> 6, 2) and (1, 2 -> 1, 2) are empty.
+    TinyButton{"GlossyNormal8x4", 3, 0, {
+        "oooooooo",
+        "oBEEEEco",
+        "oGJGGGco",
+        "ooJooDoo"}},
+    // Pressed edges: +10 and -24 over the left corners, (5, 3 -> 5, 1) in the unshifted face
+    // light runs up from the outline.
+    TinyButton{"GlossyPressed8x4", 3, 2, {
+        "oooooooo",
+        "oOQQQQco",
+        "oRRRRRco",
+        "oooooFoo"}},
+    // Rounded light: (1, 2 -> 2, 0) in the face, (3, 2 -> 2, 2) and (2, 2 -> 2, 1) in the
+    // highlight, (1, 1 -> 2, 1) and pixel (1, 0) in the face, (2, 2 -> 3, 2) and pixel
+    // (2, 1) in the shadow, pixel (3, 3) in the highlight.
+    TinyButton{"RoundedNormal5x4", 4, 0, {
+        "dfddd",
+        "dfsdd",
+        "dfshd",
+        "dddhd"}}),
+    [](const ::testing::TestParamInfo<TinyButton>& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST_F(PaletteStylesTest, RoundedLightCornersAndFace) {
     Size(4, 20, 12);
     Draw();
