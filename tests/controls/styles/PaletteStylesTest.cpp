@@ -114,13 +114,15 @@ struct TinyButton {
 void PrintTo(const TinyButton& b, std::ostream* os) { *os << b.name; }
 
 // Glossy normal: S*(face light, n) moves every channel by n. Pressed: B = (148, 148, 160),
-// and S*(B, n) moves blue by 160 * n / 192, truncated.
+// and S*(B, n) moves blue by 160 * n / 192, truncated. V is the shadow -32, n the face -9, m
+// the shadow -48.
 // clang-format off
 const std::map<char, Colour> kTinyLegend{
     {'o', 0x733C00}, {'c', 0x7B4D10}, {'F', kFaceLight},
     {'B', GlossRow(32)}, {'E', GlossRow(-16)}, {'G', GlossRow(-10)}, {'J', GlossRow(10)}, {'D', GlossRow(24)},
     {'O', Rgb(158, 158, 168)}, {'Q', Rgb(116, 116, 134)}, {'R', Rgb(124, 124, 140)},
-    {'d', kDark}, {'f', kFace}, {'s', kShadow}, {'h', kHighlight}};
+    {'d', kDark}, {'f', kFace}, {'s', kShadow}, {'h', kHighlight},
+    {'V', Rgb(88, 88, 88)}, {'n', Rgb(191, 191, 191)}, {'m', Rgb(72, 72, 72)}};
 // clang-format on
 
 class TinyButtonTest : public StyleTest, public ::testing::WithParamInterface<TinyButton> {};
@@ -155,7 +157,21 @@ INSTANTIATE_TEST_SUITE_P(Palette, TinyButtonTest, ::testing::Values(
         "dfddd",
         "dfsdd",
         "dfshd",
-        "dddhd"}}),
+        "dddhd"}},
+    // Rounded light pressed: pixel (1, 1) in the shadow after the dark corners, (3, 2 -> 1, 4)
+    // in shadow -32 over (2, 3); both lines in shadow -16 are (3, 3 -> 3, 3), empty.
+    TinyButton{"RoundedPressed5x5", 4, 2, {
+        "ddddd",
+        "dssdd",
+        "dssVd",
+        "ddVdd",
+        "ddddd"}},
+    // Banded pressed: the bottom highlight line (2, 1 -> 6, 1) stops before the face -9;
+    // (6, 2 -> 6, 2) is empty.
+    TinyButton{"BandedPressed8x3", 14, 2, {
+        "mmmmmmmm",
+        "mnhhhhnm",
+        "mmmmmmmm"}}),
     [](const ::testing::TestParamInfo<TinyButton>& info) { return std::string(info.param.name); });
 // clang-format on
 
