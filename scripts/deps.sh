@@ -11,7 +11,8 @@ run=(xvfb openbox xdotool imagemagick x11-utils)
 shots=(dbus-bin at-spi2-core python3-pyatspi)
 test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
       xvfb openbox icewm xdotool imagemagick x11-utils
-      wine wine64 g++-mingw-w64-x86-64)
+      wine wine64 g++-mingw-w64-x86-64
+      desktop-file-utils appstream)
 
 want=()
 for group in "$@"; do

@@ -8,14 +8,42 @@
 #include "host/qt/MessageBoxes.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace app {
 
+void ReadCommandLine(const QStringList& arguments) {
+    // The usual start, with nothing given, costs no parser.
+    if (arguments.size() <= 1) return;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Drills the addition rule of the Pauli-Kraepelin test: type the unit digit of the sum of "
+                       "two digits and press Enter."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    // Prints help or version and exits, or refuses an unknown option with exit code 1.
+    parser.process(arguments);
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString message = QStringLiteral("%1: takes no arguments, but was given: %2\n")
+                                    .arg(QCoreApplication::applicationName(), parser.positionalArguments().join(u' '));
+        std::fputs(qPrintable(message), stderr);
+        std::exit(EXIT_FAILURE);
+    }
+}
+
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown) {
+    // QApplication takes Qt's own options (-platform, -style...) out of the arguments;
+    // the rest is ours.
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrendale"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVRENDALE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVRENDALE_DESKTOP_ID));
+    ReadCommandLine(QApplication::arguments());
     host::InstallFontSubstitutes();
     // Durations are typed the way the user writes numbers.
     host::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
