@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever of the given package groups is missing. Idempotent.
-#   scripts/deps.sh build run test
+#   scripts/deps.sh build run package test
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
@@ -9,10 +9,11 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx1
 run=(xvfb openbox xdotool imagemagick x11-utils)
 # The screenshots read the program through its accessibility tree, on a session bus.
 shots=(dbus-bin at-spi2-core python3-pyatspi)
+package=(git dpkg-dev debhelper)
 test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
       xvfb openbox icewm xdotool imagemagick x11-utils
       wine wine64 g++-mingw-w64-x86-64
-      desktop-file-utils appstream)
+      dpkg-dev debhelper lintian desktop-file-utils appstream)
 
 want=()
 for group in "$@"; do
