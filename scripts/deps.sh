@@ -13,7 +13,8 @@ package=(git dpkg-dev debhelper)
 test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
       xvfb openbox icewm xdotool imagemagick x11-utils
       wine wine64 g++-mingw-w64-x86-64
-      dpkg-dev debhelper lintian desktop-file-utils appstream)
+      dpkg-dev debhelper lintian desktop-file-utils appstream
+      dbus-daemon at-spi2-core python3-pyatspi)
 
 want=()
 for group in "$@"; do

@@ -6,6 +6,7 @@
 #include "controls/CommandButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
+#include "host/qt/AccessibleText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
 #include "host/qt/MouseMoves.h"
@@ -81,24 +82,30 @@ frmAbout::frmAbout(QWidget* parent)
     setAutoFillBackground(true);
 
     // Built back to front: a control made later lies in front of one made earlier.
-    MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035));
-    MakePicture(this, "Image1", ArtResource(Art::QuestionBubble), TwipRect(3240, 120, 480, 480));
+    using host::SetAccessibleText;
+    SetAccessibleText(MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035)),
+                      QStringLiteral("Cartoon figure"));
+    SetAccessibleText(MakePicture(this, "Image1", ArtResource(Art::QuestionBubble), TwipRect(3240, 120, 480, 480)),
+                      QStringLiteral("Question mark in a speech bubble"));
     auto* title = MakeLabel(this, "Label1", QStringLiteral("Tavrendale"), TwipRect(480, 120, 2655, 615));
     title->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true)));
-    MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255));
+    SetAccessibleText(MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255)),
+                      QStringLiteral("Version 1.0"));
     const QFont digitFont = host::OwnTextFont(host::LayoutFont(QStringLiteral("Courier New"), 15.75, true));
     for (auto digit = std::rbegin(kDigits); digit != std::rend(kDigits); ++digit) {
         auto* label = MakeLabel(this, digit->name, QString::fromLatin1(digit->text),
                                 TwipRect(digit->left, digit->top, 375, 375), Qt::AlignCenter);
         label->setFont(digitFont);
     }
-    MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480));
+    SetAccessibleText(MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480)),
+                      QStringLiteral("Program icon"));
 
     Frame1 = new host::Frame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipRect(120, 720, 3375, 3255));
     Frame1->setBackColor(host::Rgb(255, 255, 255));
     Frame1->setForeColor(host::Rgb(0, 0, 0));
+    SetAccessibleText(Frame1, QStringLiteral("About the program"));
     auto* description = MakeLabel(
         Frame1, "Label3",
         QStringLiteral("Tavrendale is a simple program. The main purpose within the making of this program is to "
@@ -136,6 +143,10 @@ frmAbout::frmAbout(QWidget* parent)
     // Read-only boxes still take the focus, so the user can scroll with the keyboard.
     txtCredits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     txtCredits->setFocusPolicy(Qt::StrongFocus);
+    SetAccessibleText(txtCredits, QStringLiteral("Credits"),
+                      QStringLiteral("The components Tavrendale uses and the holders of their rights"));
+    for (HyperlinkLabel* link : {lblURL1, lblURL2})
+        SetAccessibleText(link, link->text(), QStringLiteral("Web address; a click opens it in the browser"));
 
     setTabOrder(cmdOK, txtCredits);
     host::AccessKeys::Install(this);

@@ -8,6 +8,7 @@
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
+#include "host/qt/AccessibleText.h"
 #include "host/qt/Cursors.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/Fonts.h"
@@ -20,6 +21,8 @@
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -32,6 +35,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <initializer_list>
+#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -96,6 +100,25 @@ public:
     }
 };
 
+// A plain top-level widget is presented to assistive technology as a pane; the main window
+// is presented as what it is, a window.
+QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<frmMain*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
+void InstallMainWindowAccessibility() {
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(MainWindowAccessible); });
+}
+
+// The names of the displays whose text changes, read with their value: a label offers
+// assistive technology its name and nothing else. (The operands are shown with the blank
+// that stands for their sign.)
+QString FirstNumberName(const QString& value) { return QStringLiteral("First number: %1").arg(value.trimmed()); }
+QString SecondNumberName(const QString& value) { return QStringLiteral("Second number: %1").arg(value.trimmed()); }
+QString ClockName(const QString& value) { return QStringLiteral("Clock: %1").arg(value); }
+
 const controls::CommandButtonFont kSymbolButtonFont{QStringLiteral("Webdings"), 15.75, true};
 const controls::CommandButtonFont kTextButtonFont{QStringLiteral("Tahoma"), 8.25, false};
 
@@ -133,7 +156,9 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
     host::InstallFontSubstitutes();
     engine_.SetListener(this);
+    InstallMainWindowAccessibility();
     BuildLayout();
+    DescribeControls();
     Connect();
     Form_Load();
 }
@@ -225,8 +250,12 @@ void frmMain::BuildLayout() {
     lstStat->setContextMenuPolicy(Qt::CustomContextMenu);
     cmdBack = MakeCommandButton(Frame2, "cmdBack", QStringLiteral("<<< &Back"), kTextButtonFont,
                                 TwipRect(120, 2400, 3975, 375));
-    MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble), TwipRect(4560, 240, 480, 480));
-    MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035));
+    host::SetAccessibleText(
+        MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble), TwipRect(4560, 240, 480, 480)),
+        QStringLiteral("Question mark in a speech bubble"));
+    host::SetAccessibleText(
+        MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035)),
+        QStringLiteral("Cartoon figure"));
     const Qt::Alignment right = Qt::AlignRight;
     lblDuration = MakeLabel(Frame2, "lblDuration", QStringLiteral("Duration: 0 minute(s)"),
                             TwipRect(4200, 1320, 1935, 255), right);
@@ -274,6 +303,49 @@ void frmMain::BuildLayout() {
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     txtTime->setFocus();
+}
+
+void frmMain::DescribeControls() {
+    using host::SetAccessibleText;
+    SetAccessibleText(lblVal1, FirstNumberName(lblVal1->text()));
+    SetAccessibleText(Label1, QStringLiteral("plus"));
+    SetAccessibleText(lblVal2, SecondNumberName(lblVal2->text()));
+    SetAccessibleText(Label2, QStringLiteral("equals"));
+    SetAccessibleText(txtResult, QStringLiteral("Answer"),
+                      QStringLiteral("The unit digit of the sum of the two numbers; Enter hands it in"));
+
+    SetAccessibleText(txtTime, QStringLiteral("Test duration in minutes"),
+                      QStringLiteral("Whole minutes from 1 to 99"));
+    SetAccessibleText(chkStatistic, QStringLiteral("Log test"),
+                      QStringLiteral("Judge and count the answers and write them to the answer log"));
+    SetAccessibleText(chkShowTimer, QStringLiteral("Show timer"),
+                      QStringLiteral("Off, the clock is covered; it keeps counting"));
+
+    // The symbol buttons show a picture-font letter and have no access key; their name,
+    // description and tooltip say what they do and how the keyboard presses them.
+    SetAccessibleText(cmdStart, QStringLiteral("Start"),
+                      QStringLiteral("Starts a run of the duration typed in the duration field"));
+    cmdStart->setToolTip(QStringLiteral("Start (Space when focused)"));
+    SetAccessibleText(cmdStop, QStringLiteral("Stop"), QStringLiteral("Stops the run after asking"));
+    cmdStop->setToolTip(QStringLiteral("Stop (Space when focused)"));
+    SetAccessibleText(cmdReset, QStringLiteral("Reset"),
+                      QStringLiteral("Stops the run without asking and sets the numbers and the clock back"));
+    cmdReset->setToolTip(QStringLiteral("Reset (Space when focused)"));
+    SetAccessibleText(lblTimer, ClockName(lblTimer->text()),
+                      QStringLiteral("Minutes and seconds since the run started"));
+    SetAccessibleText(lblHideTimer, QStringLiteral("Clock covered"),
+                      QStringLiteral("Show timer is off; the clock keeps counting"));
+
+    SetAccessibleText(lstStat, QStringLiteral("Answer log"),
+                      QStringLiteral("One line per answer: the sum, the answer given, and TRUE or FALSE"));
+    SetAccessibleText(cmdBack, QStringLiteral("Back"), QStringLiteral("Hides the results"));
+
+    SetAccessibleText(cmdAbout, QStringLiteral("About"),
+                      QStringLiteral("Opens a menu: about the rule, about the test, about Tavrendale"));
+    SetAccessibleText(cmdExit, QStringLiteral("Exit"), QStringLiteral("Ends the program after asking"));
+    SetAccessibleText(Image3, QStringLiteral("Pointing hand"));
+    for (about::HyperlinkLabel* link : {lblURL1, lblURL2})
+        SetAccessibleText(link, link->text(), QStringLiteral("Web address; a click opens it in the browser"));
 }
 
 void frmMain::Connect() {
@@ -453,11 +525,19 @@ void frmMain::RunStopped() {
 }
 
 void frmMain::PairChanged(const std::string& operand1Text, const std::string& operand2Text) {
-    lblVal1->setText(ToQt(operand1Text));
-    lblVal2->setText(ToQt(operand2Text));
+    const QString operand1 = ToQt(operand1Text);
+    const QString operand2 = ToQt(operand2Text);
+    lblVal1->setText(operand1);
+    lblVal1->setAccessibleName(FirstNumberName(operand1));
+    lblVal2->setText(operand2);
+    lblVal2->setAccessibleName(SecondNumberName(operand2));
 }
 
-void frmMain::ClockChanged(const std::string& clockText) { lblTimer->setText(ToQt(clockText)); }
+void frmMain::ClockChanged(const std::string& clockText) {
+    const QString clock = ToQt(clockText);
+    lblTimer->setText(clock);
+    lblTimer->setAccessibleName(ClockName(clock));
+}
 
 void frmMain::LogCleared() { lstStat->clear(); }
 

@@ -68,6 +68,8 @@ protected:
 
 private:
     void BuildLayout();
+    // The names and descriptions assistive technology reads, beside what the controls show.
+    void DescribeControls();
     void Connect();
 
     // Handlers of the window's events.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What assistive technology sees of the button: a push button named by its caption.
+// What assistive technology sees of the button: a push button named by its caption, or by
+// the accessible name its window gives it.
 
 #include "controls/chameleonButton/Accessibility_p.h"
 #include "controls/chameleonButton/ButtonState.h"
@@ -32,8 +33,12 @@ public:
     explicit ButtonAccessible(chameleonButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
-        // The caption as shown: picture-font letters are read as their symbols.
-        if (t == QAccessible::Name) return CaptionWithoutMarkers(button()->text());
+        // The name the window gives the button, else the caption as shown (picture-font
+        // letters are read as their symbols).
+        if (t == QAccessible::Name) {
+            const QString given = button()->accessibleName();
+            return given.isEmpty() ? CaptionWithoutMarkers(button()->text()) : given;
+        }
         if (t == QAccessible::Accelerator && !button()->AccessKey().isEmpty())
             return QStringLiteral("Alt+") + button()->AccessKey().toUpper();
         return QAccessibleWidget::text(t);

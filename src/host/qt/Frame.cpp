@@ -83,8 +83,12 @@ class FrameAccessible final : public QAccessibleWidget {
 public:
     explicit FrameAccessible(Frame* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
 
+    // Named by its caption; a frame without one, by the accessible name its window gives it.
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<const Frame*>(widget())->caption();
+        if (t == QAccessible::Name) {
+            const QString caption = static_cast<const Frame*>(widget())->caption();
+            return caption.isEmpty() ? widget()->accessibleName() : caption;
+        }
         return QAccessibleWidget::text(t);
     }
 };

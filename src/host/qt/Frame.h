@@ -20,7 +20,7 @@ namespace host {
 //    one pixel wider than the text on either side.
 // A frame without a caption keeps its border where the caption would have put it. The
 // caption is drawn as it stands (no access-key markers). Assistive technology sees a
-// grouping named by the caption.
+// grouping named by the caption, or by the widget's accessible name where there is none.
 class Frame final : public QWidget {
     Q_OBJECT
 public:

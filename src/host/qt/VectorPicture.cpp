@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/qt/VectorPicture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <mutex>
 
 namespace host {
 
@@ -18,7 +21,21 @@ QPixmap RenderSvg(const QString& resource, QSize size, qreal ratio) {
     return pixmap;
 }
 
-VectorPicture::VectorPicture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {}
+namespace {
+
+// Assistive technology is told the control is a picture, named by its accessible name.
+QAccessibleInterface* PictureAccessible(const QString&, QObject* object) {
+    if (auto* picture = dynamic_cast<VectorPicture*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+VectorPicture::VectorPicture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(PictureAccessible); });
+}
 
 void VectorPicture::paintEvent(QPaintEvent* event) {
     (void)event;

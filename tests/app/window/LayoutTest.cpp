@@ -2,6 +2,7 @@
 // The main window as it opens: every control in place, with its text, font and state.
 #include "../../support/OwnFontGlyphs.h"
 #include "MainWindowFixture.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "host/qt/Fonts.h"
 
 #include <QAccessible>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <tuple>
 
 namespace {
 
@@ -89,16 +91,20 @@ TEST_F(LayoutTest, TextsAtStart) {
     for (const auto& [name, text] : texts) EXPECT_EQ(Text(name), QString::fromUtf8(text)) << name;
     EXPECT_EQ(Get<QCheckBox>("chkStatistic")->text(), "&Log test");
     EXPECT_EQ(Get<QCheckBox>("chkShowTimer")->text(), "Show &timer");
-    // Captions as the accessibility tree reads them, access-key markers left out. The
-    // picture-font captions may be shown as the Unicode symbols they stand for.
-    const std::pair<const char*, const char*> captions[] = {
-        {"cmdBack", "<<< Back"}, {"cmdAbout", "About"}, {"cmdExit", "Exit"},
-        {"cmdStart", "4"},       {"cmdStop", "<"},      {"cmdReset", "~"},
+    // The captions as stored (picture-font letters for the symbol buttons), and the names the
+    // accessibility tree reads instead, which say what each button does.
+    const std::tuple<const char*, const char*, const char*> buttons[] = {
+        {"cmdBack", "<<< &Back", "Back"}, {"cmdAbout", "A&bout", "About"}, {"cmdExit", "E&xit", "Exit"},
+        {"cmdStart", "4", "Start"},       {"cmdStop", "<", "Stop"},        {"cmdReset", "~", "Reset"},
     };
-    for (const auto& [name, caption] : captions) {
-        const QString shown = AccessibleName(Get(name));
-        EXPECT_TRUE(shown == caption || shown == host::SymbolText(caption)) << name << ": " << shown.toStdString();
+    for (const auto& [name, caption, spoken] : buttons) {
+        EXPECT_EQ(Get<chameleon::chameleonButton>(name)->Caption(), caption) << name;
+        EXPECT_EQ(AccessibleName(Get(name)), spoken) << name;
     }
+    // The symbol buttons have no access key; their tooltips say so by naming the key that
+    // presses them.
+    for (const char* name : {"cmdStart", "cmdStop", "cmdReset"})
+        EXPECT_EQ(Get(name)->toolTip(), AccessibleName(Get(name)) + " (Space when focused)") << name;
 }
 
 // The frames are white, with their border's top lines above every control placed in them

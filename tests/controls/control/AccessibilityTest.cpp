@@ -26,6 +26,20 @@ TEST(ButtonAccessibility, PushButtonNamedByItsCaptionWithoutTheMarker) {
     }
 }
 
+TEST(ButtonAccessibility, ANameGivenByTheWindowIsReadInsteadOfTheCaption) {
+    ShownButton b;
+    b->SetCaption("4");
+    b->setAccessibleName("Start");
+    b->setAccessibleDescription("Starts a run");
+    QAccessibleInterface* a = Accessible(*b);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), "Start");
+    EXPECT_EQ(a->text(QAccessible::Description), "Starts a run");
+    EXPECT_EQ(b->Caption(), "4") << "the caption and its stored form stay";
+    b->setAccessibleName(QString());
+    EXPECT_EQ(a->text(QAccessible::Name), "4") << "without a given name the caption is read again";
+}
+
 TEST(ButtonAccessibility, StatesFollowEnabledFocusAndTwoStateValue) {
     ShownButton b;
     QAccessibleInterface* a = Accessible(*b);

@@ -1,0 +1,346 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The program as a screen reader finds it: its accessible tree read through AT-SPI, and a
+whole run driven by the keyboard alone, checking what AT-SPI reports after every step.
+
+    ScreenReaderTest.py <tavrendale executable>    (on an X server, inside a D-Bus session)
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+import pyatspi  # noqa: E402
+
+TIMEOUT = 15.0
+failures = 0
+
+
+def fail(message):
+    global failures
+    failures += 1
+    print("FAILED: " + message, flush=True)
+
+
+def step(message):
+    print("-- " + message, flush=True)
+
+
+def state_names(obj):
+    return {pyatspi.stateToString(s) for s in obj.getState().getStates()}
+
+
+def text_of(obj):
+    text = obj.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def describe(obj):
+    return "%s %r %s" % (obj.getRoleName(), obj.name, sorted(state_names(obj)))
+
+
+def matches(pattern, value):
+    return re.fullmatch(pattern, value or "") is not None
+
+
+def find_all(root, role, name=".*"):
+    """Every descendant of `root` with this role whose name matches `name` (a pattern)."""
+    found = []
+
+    def walk(obj):
+        for child in obj:
+            if child is None:
+                continue
+            if child.getRole() == role and matches(name, child.name):
+                found.append(child)
+            walk(child)
+
+    walk(root)
+    return found
+
+
+class Snapshot:
+    """The roles and names of every descendant of `root`, read once (each read is a call
+    into the program), to check many expectations against."""
+
+    def __init__(self, root):
+        self.nodes = []
+
+        def walk(obj):
+            for child in obj:
+                if child is not None:
+                    self.nodes.append((child.getRole(), child.name, child))
+                    walk(child)
+
+        walk(root)
+
+    def find(self, role, name):
+        return [obj for r, n, obj in self.nodes if r == role and matches(name, n)]
+
+
+def wait_for(what, probe, timeout=TIMEOUT):
+    """Polls `probe` until it returns something true; reports `what` as failed otherwise."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while time.monotonic() < deadline:
+        try:
+            result = probe()
+            if result:
+                return result
+        except Exception as error:  # the tree changes under our feet while windows open
+            last_error = error
+        time.sleep(0.05)
+    fail("waited %.0f s for %s%s" % (timeout, what, " (%s)" % last_error if last_error else ""))
+    return None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *keys], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+class Expect:
+    """What one control must look like: role, name pattern, states it has and has not, and
+    optionally its description and text."""
+
+    def __init__(self, role, name, has=(), lacks=(), description=None, text=None):
+        self.role, self.name, self.has, self.lacks = role, name, set(has), set(lacks)
+        self.description, self.text = description, text
+
+    def check(self, snapshot):
+        found = snapshot.find(self.role, self.name)
+        label = "%s %r" % (pyatspi.Atspi.Role(self.role).value_nick, self.name)
+        if len(found) != 1:
+            return "%s: found %d such controls" % (label, len(found))
+        obj = found[0]
+        states = state_names(obj)
+        if not self.has <= states:
+            return "%s lacks %s (has %s)" % (label, sorted(self.has - states), sorted(states))
+        if self.lacks & states:
+            return "%s has %s" % (label, sorted(self.lacks & states))
+        if self.description is not None and not matches(self.description, obj.description):
+            return "%s: description %r" % (label, obj.description)
+        if self.text is not None and text_of(obj) != self.text:
+            return "%s: text %r" % (label, text_of(obj))
+        return None
+
+
+def expect_all(root, what, expectations):
+    """Waits until every expectation holds at once, then reports those that never did."""
+    problems = []
+
+    def probe():
+        snapshot = Snapshot(root)
+        problems[:] = [p for p in (e.check(snapshot) for e in expectations) if p]
+        return not problems
+
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        try:
+            if probe():
+                return True
+        except Exception as error:
+            problems[:] = [str(error)]
+        time.sleep(0.05)
+    for problem in problems:
+        fail("%s: %s" % (what, problem))
+    return False
+
+
+ROLE = pyatspi  # ROLE.ROLE_PUSH_BUTTON and the like
+SHOWN = {"showing", "visible"}
+ACTIVE = {"enabled", "sensitive"}
+
+
+def find_program(name):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == name:
+            # Read every property from the program itself rather than from a cache that is
+            # only brought up to date by events this script does not wait for.
+            app.set_cache_mask(Atspi.Cache.NONE)
+            frames = find_all(app, ROLE.ROLE_FRAME, "Tavrendale")
+            if frames and "active" in state_names(frames[0]):
+                return frames[0]
+    return None
+
+
+def operands(window):
+    first = find_all(window, ROLE.ROLE_LABEL, r"First number: \d")[0].name
+    second = find_all(window, ROLE.ROLE_LABEL, r"Second number: \d")[0].name
+    return int(first[-1]), int(second[-1])
+
+
+def main(program):
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    process = subprocess.Popen([program], env=env)
+    try:
+        run(process)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+    print("%d failed" % failures if failures else "every check passed", flush=True)
+    return 1 if failures else 0
+
+
+def run(process):
+    step("the main window at start")
+    window = wait_for("the main window on the accessibility bus", lambda: find_program("Tavrendale"))
+    if window is None:
+        return
+    expect_all(window, "at start", [
+        Expect(ROLE.ROLE_LABEL, "First number: 0", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "plus", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "Second number: 0", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "equals", SHOWN),
+        Expect(ROLE.ROLE_TEXT, "Answer", SHOWN | {"editable"}, ACTIVE, description=".*unit digit.*", text=""),
+        Expect(ROLE.ROLE_PANEL, "Options", SHOWN),
+        Expect(ROLE.ROLE_TEXT, "Test duration in minutes", SHOWN | ACTIVE | {"focused"}, text="1",
+               description="Whole minutes from 1 to 99"),
+        Expect(ROLE.ROLE_CHECK_BOX, "Log test", SHOWN | ACTIVE | {"checked"}, description=".+"),
+        Expect(ROLE.ROLE_CHECK_BOX, "Show timer", SHOWN | ACTIVE | {"checked"}, description=".+"),
+        Expect(ROLE.ROLE_PANEL, "Controls", SHOWN),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Start", SHOWN | ACTIVE | {"focusable"}, description="Starts a run.*"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Stop", SHOWN, ACTIVE, description="Stops the run after asking"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Reset", SHOWN | ACTIVE, description="Stops the run without asking.*"),
+        Expect(ROLE.ROLE_LABEL, "Clock: 0:00", SHOWN, description=".+"),
+        Expect(ROLE.ROLE_LABEL, "Clock covered", lacks={"showing"}),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "About", SHOWN | ACTIVE, description=".+"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Exit", SHOWN | ACTIVE, description=".+"),
+        Expect(ROLE.ROLE_IMAGE, "Pointing hand", SHOWN),
+        Expect(ROLE.ROLE_PANEL, "Result:", lacks={"showing"}),
+        Expect(ROLE.ROLE_LIST, "Answer log", lacks={"showing"}, description=".+"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Back", lacks={"showing"}),
+    ])
+    # No control is left to be read out by its glyph or not at all.
+    for role in (ROLE.ROLE_PUSH_BUTTON, ROLE.ROLE_TEXT, ROLE.ROLE_CHECK_BOX, ROLE.ROLE_LIST, ROLE.ROLE_IMAGE,
+                 ROLE.ROLE_PANEL):
+        for obj in find_all(window, role):
+            if not matches(r"[A-Za-z].*", obj.name):
+                fail("unnamed or glyph-named control: " + describe(obj))
+
+    step("Tab through the options; the access key of Show timer covers the clock and shows it again")
+    key("Tab")
+    expect_all(window, "Tab from the duration", [Expect(ROLE.ROLE_CHECK_BOX, "Log test", {"focused"})])
+    key("Tab")
+    expect_all(window, "Tab from Log test", [Expect(ROLE.ROLE_CHECK_BOX, "Show timer", {"focused"})])
+    key("alt+t")
+    expect_all(window, "Alt+T", [Expect(ROLE.ROLE_CHECK_BOX, "Show timer", lacks={"checked"}),
+                                 Expect(ROLE.ROLE_LABEL, "Clock covered", SHOWN)])
+    key("alt+t")
+    expect_all(window, "Alt+T again", [Expect(ROLE.ROLE_CHECK_BOX, "Show timer", {"checked"}),
+                                       Expect(ROLE.ROLE_LABEL, "Clock covered", lacks={"showing"})])
+
+    step("Tab on past the disabled answer field and the hidden results to Start, and Space")
+    for name in ("About", "Exit", "Start"):
+        key("Tab")
+        expect_all(window, "Tab to " + name, [Expect(ROLE.ROLE_PUSH_BUTTON, name, {"focused"})])
+    key("space")
+    expect_all(window, "the run started", [
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Start", SHOWN, ACTIVE),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Stop", SHOWN | ACTIVE),
+        Expect(ROLE.ROLE_TEXT, "Answer", SHOWN | ACTIVE | {"focused"}),
+        Expect(ROLE.ROLE_TEXT, "Test duration in minutes", SHOWN, ACTIVE),
+        Expect(ROLE.ROLE_CHECK_BOX, "Log test", SHOWN, ACTIVE),
+    ])
+
+    step("answer three pairs, one of them wrongly, reading the numbers as a screen reader does")
+    lines = []
+    for wrong in (False, True, False):
+        first, second = operands(window)
+        answer = (first + second + (1 if wrong else 0)) % 10
+        type_text(str(answer))
+        expect_all(window, "typing %d" % answer, [Expect(ROLE.ROLE_TEXT, "Answer", text=str(answer))])
+        key("Return")
+        expect_all(window, "Enter", [Expect(ROLE.ROLE_TEXT, "Answer", {"focused"}, text="")])
+        # The log shows the operands with the blank that stands for their sign.
+        lines.append(" %d +  %d = %d | %s" % (first, second, answer, "FALSE" if wrong else "TRUE"))
+    wait_for("the clock to count", lambda: find_all(window, ROLE.ROLE_LABEL, r"Clock: 0:(0[1-9]|[1-5]\d)"))
+
+    step("Tab to Stop, Space, and Alt+Y in the question")
+    for name in ("About", "Exit", "Stop"):
+        key("Tab")
+        expect_all(window, "Tab to " + name, [Expect(ROLE.ROLE_PUSH_BUTTON, name, {"focused"})])
+    key("space")
+    question = wait_for("the stop question", lambda: find_program_dialog("Are you sure want to stop?"))
+    if question is None:
+        return
+    expect_all(question, "the stop question", [Expect(ROLE.ROLE_PUSH_BUTTON, "Yes", SHOWN | ACTIVE),
+                                               Expect(ROLE.ROLE_PUSH_BUTTON, "No", SHOWN | ACTIVE)])
+    key("alt+y")
+
+    step("the results")
+    expect_all(window, "the results", [
+        Expect(ROLE.ROLE_PANEL, "Result:", SHOWN),
+        Expect(ROLE.ROLE_LIST, "Answer log", SHOWN | ACTIVE),
+        Expect(ROLE.ROLE_LABEL, r"Duration: 0:\d\d", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "Total answered: 3", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "Total true: 2", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "Total false: 1", SHOWN),
+        Expect(ROLE.ROLE_LABEL, r"Operation per sec: \d+\.\d\d", SHOWN),
+        Expect(ROLE.ROLE_LABEL, r"Operation per min: \d+\.\d\d", SHOWN),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Back", SHOWN | ACTIVE),
+        Expect(ROLE.ROLE_IMAGE, "Cartoon figure", SHOWN),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Start", lacks={"showing"}),
+        Expect(ROLE.ROLE_TEXT, "Answer", lacks={"showing"}),
+    ])
+    log = find_all(window, ROLE.ROLE_LIST, "Answer log")[0]
+    rows = [child.name for child in log if child is not None]
+    if rows != lines:
+        fail("the answer log reads %r, not %r" % (rows, lines))
+
+    step("Alt+B, which Back and About share, goes to Back first; Space presses it")
+    expect_all(window, "after the question", [Expect(ROLE.ROLE_LIST, "Answer log", {"focused"})])
+    key("alt+b")
+    expect_all(window, "Alt+B", [Expect(ROLE.ROLE_PUSH_BUTTON, "Back", {"focused"}),
+                                 Expect(ROLE.ROLE_PANEL, "Result:", SHOWN)])
+    key("space")
+    expect_all(window, "back", [Expect(ROLE.ROLE_PANEL, "Result:", lacks={"showing"}),
+                                Expect(ROLE.ROLE_PUSH_BUTTON, "Start", SHOWN | ACTIVE),
+                                Expect(ROLE.ROLE_PUSH_BUTTON, "Stop", SHOWN, ACTIVE),
+                                Expect(ROLE.ROLE_LABEL, "Clock: 0:00", SHOWN),
+                                Expect(ROLE.ROLE_LABEL, "First number: 0", SHOWN)])
+
+    step("Alt+X asks; Alt+N keeps the program, Alt+Y ends it")
+    key("alt+x")
+    if wait_for("the exit question", lambda: find_program_dialog("Are you sure want to exit?")) is None:
+        return
+    key("alt+n")
+    wait_for("the exit question to close", lambda: not find_program_dialog("Are you sure want to exit?"))
+    if process.poll() is not None:
+        fail("the program ended although the exit was declined")
+        return
+    key("alt+x")
+    if wait_for("the exit question", lambda: find_program_dialog("Are you sure want to exit?")) is None:
+        return
+    key("alt+y")
+    try:
+        code = process.wait(timeout=TIMEOUT)
+        if code != 0:
+            fail("the program ended with exit status %d" % code)
+    except subprocess.TimeoutExpired:
+        fail("the program did not end after Yes")
+
+
+def find_program_dialog(message):
+    """The program's question box that shows `message`, once it is shown."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "Tavrendale":
+            continue
+        for role in (ROLE.ROLE_DIALOG, ROLE.ROLE_ALERT):
+            for dialog in find_all(app, role):
+                if "showing" in state_names(dialog) and find_all(dialog, ROLE.ROLE_LABEL, re.escape(message)):
+                    return dialog
+    return None
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
