@@ -5,6 +5,7 @@
 #include "host/core/Geometry.h"
 
 #include <QFont>
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -27,6 +28,10 @@ public:
     virtual void Clear() = 0;
     // Shows what was drawn.
     virtual void RefreshSurface() = 0;
+    // Draws caption text in the context's font and text colour, as DrawText with `flags`
+    // does. A surface shown at a device pixel ratio other than 1 may keep the text instead,
+    // to draw it at the screen's resolution over its image.
+    virtual void DrawCaptionText(const QString& text, const host::Rect& rect, unsigned flags);
     virtual const QFont& SurfaceFont() const = 0;
     // The public FontBold property: lays the caption out again and draws (unless drawing
     // is off), without a change report.

@@ -72,7 +72,7 @@ void ButtonPainter::DrawCaption(std::uint8_t captionStyle) {
     dc.SetFont(surface_.SurfaceFont());
     auto text = [&](const host::Rect& rect, host::Colour colour) {
         dc.SetTextColor(colour);
-        dc.DrawText(s_.caption, rect, kDrawFlags);
+        surface_.DrawCaptionText(s_.caption, rect, kDrawFlags);
     };
     switch (captionStyle) {
     case 0:
@@ -117,10 +117,14 @@ void ButtonPainter::DrawCaptionEffect(const host::Rect& rect) {
     host::DrawingContext& dc = surface_.Context();
     dc.SetFont(surface_.SurfaceFont());
     dc.SetTextColor(ShiftColor(base, sunken ? 40 : -40));
-    dc.DrawText(s_.caption, Moved(rect, 1, 1), kDrawFlags);
+    surface_.DrawCaptionText(s_.caption, Moved(rect, 1, 1), kDrawFlags);
     if (s_.specialEffect >= 3) return;
     dc.SetTextColor(ShiftColor(base, sunken ? -40 : 40));
-    dc.DrawText(s_.caption, Moved(rect, -1, -1), kDrawFlags);
+    surface_.DrawCaptionText(s_.caption, Moved(rect, -1, -1), kDrawFlags);
+}
+
+void ButtonSurface::DrawCaptionText(const QString& text, const host::Rect& rect, unsigned flags) {
+    Context().DrawText(text, rect, flags);
 }
 
 } // namespace chameleon

@@ -232,6 +232,9 @@ bool chameleonButton::event(QEvent* event) {
             HandleAccessKey();
         return true;
     }
+    // Moved to a screen with another scale factor: the picture is drawn again for it.
+    if (event->type() == QEvent::ScreenChangeInternal && surface_->DrawnRatio() != devicePixelRatioF())
+        Draw(s_.lastState, true);
     return QAbstractButton::event(event);
 }
 

@@ -5,6 +5,9 @@
 #include "host/qt/SystemColors.h"
 
 #include <QCoreApplication>
+#include <QPainter>
+#include <QRectF>
+#include <QtMath>
 #include <algorithm>
 
 namespace chameleon {
@@ -21,16 +24,48 @@ void ButtonSurfaceImpl::Resize(int width, int height) {
     Clear();
 }
 
-void ButtonSurfaceImpl::Clear() { image_.fill(QColor::fromRgb(host::ToArgb(ParentBackColor()))); }
+void ButtonSurfaceImpl::Clear() {
+    image_.fill(QColor::fromRgb(host::ToArgb(ParentBackColor())));
+    ratio_ = owner_.devicePixelRatioF();
+    runs_.clear();
+    shown_ = QImage();
+}
 
 void ButtonSurfaceImpl::RefreshSurface() {
     ++refreshCount_;
+    shown_ = QImage();
     owner_.update();
 }
 
 void ButtonSurfaceImpl::RepaintNow() {
     ++refreshCount_;
+    shown_ = QImage();
     owner_.repaint();
+}
+
+void ButtonSurfaceImpl::DrawCaptionText(const QString& text, const host::Rect& rect, unsigned flags) {
+    if (ratio_ == 1.0) {
+        context_.DrawText(text, rect, flags);
+        return;
+    }
+    runs_.push_back({text, rect, flags, context_.Font(), context_.TextColor()});
+}
+
+void ButtonSurfaceImpl::Show(QPainter& painter) {
+    if (ratio_ == 1.0) {
+        painter.drawImage(0, 0, image_);
+        return;
+    }
+    if (shown_.isNull()) {
+        shown_ = QImage(qCeil(image_.width() * ratio_), qCeil(image_.height() * ratio_), QImage::Format_RGB32);
+        shown_.setDevicePixelRatio(ratio_);
+        QPainter scaled(&shown_);
+        // Without smoothing, each pixel of the image becomes a block of device pixels: lines
+        // and edges stay hard rather than blurring into their neighbours.
+        scaled.drawImage(QRectF(0, 0, image_.width(), image_.height()), image_);
+        for (const TextRun& run : runs_) host::PaintText(scaled, run.font, run.colour, run.text, run.rect, run.flags);
+    }
+    painter.drawImage(0, 0, shown_);
 }
 
 void ButtonSurfaceImpl::SetFontBoldProperty(bool bold) { owner_.SetFontBold(bold); }

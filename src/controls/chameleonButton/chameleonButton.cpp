@@ -87,7 +87,7 @@ const QImage& chameleonButton::SurfaceImage() const { return surface_->Image(); 
 
 void chameleonButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_->Image());
+    surface_->Show(painter);
 }
 
 void chameleonButton::Notify(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }

@@ -143,7 +143,99 @@ std::vector<TextLine> BreakLines(const QString& shown, const QFontMetrics& fm, i
     return lines;
 }
 
+// Text as DrawText lays it out in a rectangle: the font it is drawn in (picture-font text
+// in the symbol font), the characters shown, the lines and where each stands, all measured
+// at one device pixel to a pixel.
+class TextLayout {
+public:
+    TextLayout(const QFont& font, const QString& text, const Rect& rect, unsigned flags)
+        : font_(font), metrics_(font), rect_(rect), flags_(flags) {
+        QString source = text;
+        if (IsSymbolFamily(font_.family())) {
+            source = SymbolText(text);
+            font_.setFamily(SymbolFamily());
+            metrics_ = QFontMetrics(font_);
+        }
+        lineHeight_ = metrics_.ascent() + metrics_.descent();
+        StripPrefixes(source, (flags & kTextNoPrefix) == 0, shown_, underlined_);
+        const bool singleLine = (flags & kTextSingleLine) != 0;
+        lines_ = BreakLines(shown_, metrics_, rect.width(), (flags & kTextWordBreak) != 0, singleLine);
+        top_ = (singleLine && (flags & kTextVCenter)) ? rect.top + (rect.height() - lineHeight_) / 2 : rect.top;
+    }
+
+    bool Empty() const { return lines_.empty(); }
+
+    // The rectangle the text takes: left and top kept, right and bottom the text's edges.
+    Rect Measured() const {
+        int widest = 0;
+        for (const TextLine& line : lines_) widest = std::max(widest, line.width);
+        Rect out = rect_;
+        out.right = rect_.left + widest;
+        out.bottom = rect_.top + static_cast<int>(lines_.size()) * lineHeight_;
+        if (lines_.empty() && (flags_ & kTextSingleLine)) out.bottom = rect_.top + lineHeight_;
+        return out;
+    }
+
+    // The glyphs, through a painter whose device may have any pixel ratio.
+    void DrawGlyphs(QPainter& painter, const QColor& colour) const {
+        painter.setFont(font_);
+        painter.setPen(colour);
+        int y = top_;
+        for (const TextLine& line : lines_) {
+            painter.drawText(QPoint(Left(line), y + metrics_.ascent()), shown_.mid(line.start, line.length));
+            y += lineHeight_;
+        }
+    }
+
+    // Calls fill(rect) for the underline under each access-key character.
+    template <typename Fill> void ForEachUnderline(Fill fill) const {
+        const int offset = metrics_.underlinePos();
+        const int thickness = std::max(metrics_.lineWidth(), 1);
+        int y = top_;
+        for (const TextLine& line : lines_) {
+            const int x = Left(line);
+            for (int i = 0; i < line.length; ++i) {
+                if (!underlined_[static_cast<std::size_t>(line.start + i)]) continue;
+                const int from = x + metrics_.horizontalAdvance(shown_.mid(line.start, i));
+                const int to = from + metrics_.horizontalAdvance(shown_.at(line.start + i));
+                const int uy = y + metrics_.ascent() + offset;
+                fill(Rect{from, uy, to, uy + thickness});
+            }
+            y += lineHeight_;
+        }
+    }
+
+private:
+    int Left(const TextLine& line) const {
+        if (flags_ & kTextCenter) return rect_.left + (rect_.width() - line.width) / 2;
+        if (flags_ & kTextRight) return rect_.right - line.width;
+        return rect_.left;
+    }
+
+    QFont font_;
+    QFontMetrics metrics_;
+    Rect rect_;
+    unsigned flags_;
+    QString shown_;
+    std::vector<bool> underlined_;
+    std::vector<TextLine> lines_;
+    int lineHeight_ = 0;
+    int top_ = 0;
+};
+
+QColor QtColour(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
 } // namespace
+
+void PaintText(QPainter& painter, const QFont& font, Colour colour, const QString& text, const Rect& rect,
+               unsigned flags) {
+    const TextLayout layout(font, text, rect, flags);
+    if (layout.Empty()) return;
+    const QColor qtColour = QtColour(colour);
+    layout.DrawGlyphs(painter, qtColour);
+    layout.ForEachUnderline(
+        [&](const Rect& r) { painter.fillRect(QRect(r.left, r.top, r.width(), r.height()), qtColour); });
+}
 
 DrawingContext::DrawingContext(QImage& image) : image_(&image) {}
 
@@ -326,65 +418,15 @@ int DrawingContext::LineHeight() const {
 }
 
 Rect DrawingContext::DrawText(const QString& text, const Rect& rect, unsigned flags) {
-    QFont font = font_;
-    QString source = text;
-    if (IsSymbolFamily(font.family())) {
-        source = SymbolText(text);
-        font.setFamily(SymbolFamily());
-    }
-    const QFontMetrics fm(font);
-    const int lineHeight = fm.ascent() + fm.descent();
-
-    QString shown;
-    std::vector<bool> underlined;
-    StripPrefixes(source, (flags & kTextNoPrefix) == 0, shown, underlined);
-    const bool singleLine = (flags & kTextSingleLine) != 0;
-    const std::vector<TextLine> lines = BreakLines(shown, fm, rect.width(), (flags & kTextWordBreak) != 0, singleLine);
-
-    if (flags & kTextCalcRect) {
-        int widest = 0;
-        for (const TextLine& line : lines) widest = std::max(widest, line.width);
-        Rect out = rect;
-        out.right = rect.left + widest;
-        out.bottom = rect.top + static_cast<int>(lines.size()) * lineHeight;
-        if (lines.empty() && singleLine) out.bottom = rect.top + lineHeight;
-        return out;
-    }
-    if (lines.empty() || !Writable()) return rect;
-
-    const int top = (singleLine && (flags & kTextVCenter)) ? rect.top + (rect.height() - lineHeight) / 2 : rect.top;
-    auto lineLeft = [&](const TextLine& line) {
-        if (flags & kTextCenter) return rect.left + (rect.width() - line.width) / 2;
-        if (flags & kTextRight) return rect.right - line.width;
-        return rect.left;
-    };
-    const QColor colour(RedOf(textColour_), GreenOf(textColour_), BlueOf(textColour_));
-    const int underlineOffset = fm.underlinePos();
-    const int underlineThickness = std::max(fm.lineWidth(), 1);
-    int y = top;
+    const TextLayout layout(font_, text, rect, flags);
+    if (flags & kTextCalcRect) return layout.Measured();
+    if (layout.Empty() || !Writable()) return rect;
     {
         QPainter painter(image_);
-        painter.setFont(font);
-        painter.setPen(colour);
-        for (const TextLine& line : lines) {
-            const int baseline = y + fm.ascent();
-            painter.drawText(QPoint(lineLeft(line), baseline), shown.mid(line.start, line.length));
-            y += lineHeight;
-        }
+        layout.DrawGlyphs(painter, QtColour(textColour_));
     }
     // The access-key underline is ours, so its pixels are exact and in the text colour.
-    y = top;
-    for (const TextLine& line : lines) {
-        const int x = lineLeft(line);
-        for (int i = 0; i < line.length; ++i) {
-            if (!underlined[static_cast<std::size_t>(line.start + i)]) continue;
-            const int from = x + fm.horizontalAdvance(shown.mid(line.start, i));
-            const int to = from + fm.horizontalAdvance(shown.at(line.start + i));
-            const int uy = y + fm.ascent() + underlineOffset;
-            FillRect({from, uy, to, uy + underlineThickness}, textColour_);
-        }
-        y += lineHeight;
-    }
+    layout.ForEachUnderline([&](const Rect& r) { FillRect(r, textColour_); });
     return rect;
 }
 

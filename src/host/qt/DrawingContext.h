@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class QPainter;
+
 namespace host {
 
 class Picture;
@@ -168,6 +170,14 @@ public:
 private:
     QImage own_;
 };
+
+// Draws text as DrawingContext::DrawText draws it in `rect` (line breaks, alignment,
+// access-key underline, picture-font symbols), through a painter whose device may have any
+// device pixel ratio: the layout is measured at one device pixel to a pixel, so the lines
+// break and stand where DrawText puts them, while the glyphs are rendered at the device's
+// own resolution. kTextCalcRect is not for this function.
+void PaintText(QPainter& painter, const QFont& font, Colour colour, const QString& text, const Rect& rect,
+               unsigned flags);
 
 // Conversions between the 32-bit colour values and Qt's pixels.
 constexpr std::uint32_t ToArgb(Colour c) {

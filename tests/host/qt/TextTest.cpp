@@ -3,6 +3,7 @@
 #include "host/qt/Fonts.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using host::Colour;
@@ -161,4 +162,71 @@ TEST_F(TextTest, SymbolFontCaptionsDrawTheirUnicodeSubstitutes) {
     expected.DrawText(host::SymbolText("4"), {0, 0, 60, 30}, host::kTextLeft);
     EXPECT_GT(InkOf(image).count, 0);
     EXPECT_EQ(image, other);
+}
+
+// PaintText: the layout of DrawText, rendered through a painter at any device pixel ratio.
+namespace {
+
+struct PaintedCase {
+    const char* name;
+    const char* family;
+    const char* text;
+    Rect rect;
+    unsigned flags;
+};
+
+// clang-format off
+const PaintedCase kPaintedCases[] = {
+    {"centred",              "DejaVu Sans", "Start",            {0, 0, 120, 60},  kDraw},
+    {"access-key underline", "DejaVu Sans", "E&xit",            {10, 5, 110, 40}, kDraw},
+    {"wrapped",              "DejaVu Sans", "alpha beta gamma", {4, 2, 64, 60},   kDraw},
+    {"right, centred line",  "DejaVu Sans", "OK",               {0, 0, 100, 50},
+     host::kTextRight | host::kTextSingleLine | host::kTextVCenter},
+    {"picture font",         "Webdings",    "4",                {0, 0, 60, 30},   kDraw},
+};
+// clang-format on
+
+QFont CaseFont(const PaintedCase& c) {
+    QFont font = TestFont();
+    font.setFamily(c.family);
+    return font;
+}
+
+QImage Painted(const PaintedCase& c, qreal ratio) {
+    QImage image = Blank(qRound(120 * ratio), qRound(60 * ratio));
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    host::PaintText(painter, CaseFont(c), kBlack, c.text, c.rect, c.flags);
+    return image;
+}
+
+QImage Drawn(const PaintedCase& c) {
+    QImage image = Blank(120, 60);
+    DrawingContext dc(image);
+    dc.SetFont(CaseFont(c));
+    dc.DrawText(c.text, c.rect, c.flags);
+    return image;
+}
+
+} // namespace
+
+TEST(PaintText, AtOneDevicePixelToAPixelEqualsDrawText) {
+    for (const PaintedCase& c : kPaintedCases) {
+        const QImage drawn = Drawn(c);
+        EXPECT_GT(InkOf(drawn).count, 0) << c.name;
+        EXPECT_EQ(Painted(c, 1.0), drawn) << c.name;
+    }
+}
+
+TEST(PaintText, AtTwiceTheRatioTheTextStandsWhereDrawTextPutsItAtTwiceTheSize) {
+    constexpr qreal kRatio = 2.0;
+    constexpr int kSlack = 3; // device pixels of hinting at the larger size
+    for (const PaintedCase& c : kPaintedCases) {
+        const Rect one = InkOf(Drawn(c)).bounds;
+        const Ink two = InkOf(Painted(c, kRatio));
+        EXPECT_NEAR(two.bounds.left, kRatio * one.left, kSlack) << c.name;
+        EXPECT_NEAR(two.bounds.top, kRatio * one.top, kSlack) << c.name;
+        EXPECT_NEAR(two.bounds.right, kRatio * one.right, kSlack) << c.name;
+        EXPECT_NEAR(two.bounds.bottom, kRatio * one.bottom, kSlack) << c.name;
+    }
 }
