@@ -15,6 +15,18 @@ if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror;
   exit 1
 fi
 
+# Every source file carries the licence line at its top (after a #! line where there is one).
+unlicensed=$(git ls-files -z -- '*.cpp' '*.h' '*.sh' '*.py' '*CMakeLists.txt' '*.cmake' debian/rules |
+  xargs -0 awk 'FNR == 1 { if (name != "" && !ok) print name; name = FILENAME; ok = 0; want = /^#!/ ? 2 : 1 }
+                FNR == want && /SPDX-License-Identifier: GPL-3\.0-or-later/ { ok = 1 }
+                END { if (name != "" && !ok) print name }')
+if [ -n "$unlicensed" ]; then
+  echo "These source files lack the licence line at their top (after a #! line where there is one):" >&2
+  echo "$unlicensed" | sed 's/^/  /' >&2
+  echo "Add '// SPDX-License-Identifier: GPL-3.0-or-later' ('#' in CMake, shell and Python files)." >&2
+  exit 1
+fi
+
 build=${TAVRENDALE_TEST_BUILD:-$root/build-asan}
 jobs=$(nproc)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRENDALE_SANITIZE=ON \
