@@ -64,7 +64,8 @@ done
 sleep 1
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$logs/app.log" 2>&1 &
-pids+=($!)
+app=$!
+pids+=($app)
 
 window_of() { # title
   local id=""
@@ -139,3 +140,27 @@ about=$(window_of "About Tavrendale")
 sleep 0.5
 shoot "$about" "$out/about.png"
 xdotool key --window "$about" space 2>/dev/null || true
+sleep 0.5
+xdotool key alt+x
+sleep 0.5
+xdotool key alt+y
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then
+  echo "the program did not close by Alt+X, Alt+Y; ending it" >&2
+  kill "$app"
+fi
+wait "$app" 2>/dev/null || true
+
+# The same windows on a screen scaled by 1.5 (a fractional scale factor); the keyboard
+# reaches the About window through the access key of "A&bout".
+QT_SCALE_FACTOR=1.5 "$program" >"$logs/app-scaled.log" 2>&1 &
+pids+=($!)
+main=$(window_of Tavrendale)
+sleep 1
+shoot "$main" "$out/main-start@1.5x.png"
+xdotool key alt+b
+sleep 0.5
+xdotool key t
+about=$(window_of "About Tavrendale")
+sleep 0.5
+shoot "$about" "$out/about@1.5x.png"
