@@ -22,7 +22,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -35,7 +34,6 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <initializer_list>
-#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -100,18 +98,6 @@ public:
     }
 };
 
-// A plain top-level widget is presented to assistive technology as a pane; the main window
-// is presented as what it is, a window.
-QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object) {
-    if (auto* window = qobject_cast<frmMain*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
-    return nullptr;
-}
-
-void InstallMainWindowAccessibility() {
-    static std::once_flag once;
-    std::call_once(once, [] { QAccessible::installFactory(MainWindowAccessible); });
-}
-
 // The names of the displays whose text changes, read with their value: a label offers
 // assistive technology its name and nothing else. (The operands are shown with the blank
 // that stands for their sign.)
@@ -156,7 +142,8 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
     host::InstallFontSubstitutes();
     engine_.SetListener(this);
-    InstallMainWindowAccessibility();
+    // Presented to assistive technology as what it is, a window.
+    host::PresentAs(staticMetaObject, QAccessible::Window);
     BuildLayout();
     DescribeControls();
     Connect();
@@ -336,8 +323,10 @@ void frmMain::DescribeControls() {
     SetAccessibleText(lblHideTimer, QStringLiteral("Clock covered"),
                       QStringLiteral("Show timer is off; the clock keeps counting"));
 
+    // Its description says where its commands are, as its tooltip does.
     SetAccessibleText(lstStat, QStringLiteral("Answer log"),
-                      QStringLiteral("One line per answer: the sum, the answer given, and TRUE or FALSE"));
+                      QStringLiteral("One line per answer: the sum, the answer given, and TRUE or FALSE. ") +
+                          lstStat->toolTip());
     SetAccessibleText(cmdBack, QStringLiteral("Back"), QStringLiteral("Hides the results"));
 
     SetAccessibleText(cmdAbout, QStringLiteral("About"),
@@ -580,6 +569,7 @@ void frmMain::lstStat_ContextMenu(const QPoint& position) {
     if (mnuLog == nullptr) {
         mnuLog = new QMenu(this);
         mnuLog->setObjectName(QStringLiteral("mnuLog"));
+        mnuLog->setAccessibleName(QStringLiteral("Answer log"));
         // Disabled items say why in their tooltip.
         mnuLog->setToolTipsVisible(true);
         mnuShowWorkCurve = mnuLog->addAction(QStringLiteral("Show &work curve"));
@@ -608,6 +598,8 @@ void frmMain::lstStat_ContextMenu(const QPoint& position) {
         item.action->setEnabled(available);
         item.action->setToolTip(available ? item.toolTip : unavailable);
     }
+    // Screen readers read no tooltip of a menu item: the menu itself says why its items are off.
+    mnuLog->setAccessibleDescription(unavailable);
     mnuLog->popup(lstStat->mapToGlobal(position));
     if (available) mnuLog->setActiveAction(mnuShowWorkCurve);
 }

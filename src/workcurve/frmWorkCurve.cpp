@@ -5,6 +5,7 @@
 #include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
+#include "host/qt/AccessibleText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/MouseMoves.h"
 #include "workcurve/AnswersFile.h"
@@ -13,6 +14,7 @@
 #include "workcurve/PairMap.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -79,6 +81,10 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmWorkCurve"));
+    // Presented to assistive technology as a window holding two charts.
+    host::PresentAs(staticMetaObject, QAccessible::Window);
+    host::PresentAs(CurveChart::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(PairMap::staticMetaObject, QAccessible::Chart);
     setWindowTitle(QStringLiteral("Work curve"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     QPalette palette = this->palette();
@@ -95,7 +101,8 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
 
     grdIndices = new QTableWidget(kRows, 2, this);
     grdIndices->setObjectName(QStringLiteral("grdIndices"));
-    grdIndices->setAccessibleName(QStringLiteral("Indices"));
+    host::SetAccessibleText(grdIndices, QStringLiteral("Indices"),
+                            QStringLiteral("The run's figures, one a row; the Up and Down keys move through them"));
     grdIndices->horizontalHeader()->hide();
     grdIndices->verticalHeader()->hide();
     grdIndices->setEditTriggers(QAbstractItemView::NoEditTriggers);

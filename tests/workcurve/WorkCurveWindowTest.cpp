@@ -7,6 +7,7 @@
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
@@ -179,6 +180,36 @@ TEST_F(WorkCurveWindowTest, TabReachesEveryPart) {
         EXPECT_EQ(QApplication::focusWidget(), Get<QWidget>(order[i])) << order[i];
     }
     for (const char* name : {"cmdSave", "cmdClose"}) EXPECT_FALSE(Get<QWidget>(name)->toolTip().isEmpty()) << name;
+}
+
+TEST_F(WorkCurveWindowTest, ScreenReadersFindEveryPartByRoleAndName) {
+    Open(ThreeMinuteRun());
+    // clang-format off
+    const struct {
+        const char* objectName;
+        QAccessible::Role role;
+        const char* name;
+        const char* descriptionPart;
+    } parts[] = {
+        {"frmWorkCurve", QAccessible::Window,     "Work curve",          ""},
+        {"picCurve",     QAccessible::Chart,      "Answers per minute",  "Minute 3: 6 answered"},
+        {"picPairs",     QAccessible::Chart,      "Digit-pair map",      "Errors: 6 + 9 (1), 7 + 5 (1)"},
+        {"grdIndices",   QAccessible::Table,      "Indices",             "one a row"},
+        {"cmdSave",      QAccessible::Button,     "Save as CSV\u2026",   "CSV file"},
+        {"cmdClose",     QAccessible::Button,     "Close",               "(Esc)"},
+    };
+    // clang-format on
+    for (const auto& part : parts) {
+        QWidget* widget =
+            window->objectName() == QLatin1String(part.objectName) ? window.get() : Get<QWidget>(part.objectName);
+        ASSERT_NE(widget, nullptr);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr) << part.objectName;
+        EXPECT_EQ(accessible->role(), part.role) << part.objectName;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(part.name)) << part.objectName;
+        EXPECT_TRUE(accessible->text(QAccessible::Description).contains(QString::fromUtf8(part.descriptionPart)))
+            << part.objectName << ": " << accessible->text(QAccessible::Description).toStdString();
+    }
 }
 
 struct ClosingCase {

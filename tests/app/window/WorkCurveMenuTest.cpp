@@ -121,6 +121,10 @@ TEST_P(MenuStateTest, ItemsSayWhyTheyCannotBeUsed) {
         EXPECT_EQ(item->isEnabled(), GetParam().enabled) << name;
         EXPECT_TRUE(item->toolTip().contains(GetParam().toolTipPart)) << name << ": " << item->toolTip().toStdString();
     }
+    // Screen readers read no item's tooltip: the menu itself says why its items are off.
+    EXPECT_EQ(menu->accessibleName(), "Answer log");
+    EXPECT_EQ(menu->accessibleDescription().contains(GetParam().toolTipPart), !GetParam().enabled)
+        << menu->accessibleDescription().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(States, MenuStateTest,
