@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program as a screen reader finds it: its accessible tree read through AT-SPI, and a
-whole run driven by the keyboard alone, checking what AT-SPI reports after every step.
+whole run driven by the keyboard alone, checking what AT-SPI reports after every step: the
+results, the answer log's menu and the Work curve window, then a run without answers whose
+menu offers nothing and says why.
 
     ScreenReaderTest.py <tavrendale executable>    (on an X server, inside a D-Bus session)
 """
@@ -14,7 +16,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 TIMEOUT = 15.0
@@ -83,11 +85,39 @@ class Snapshot:
         return [obj for r, n, obj in self.nodes if r == role and matches(name, n)]
 
 
+class ShownMenus:
+    """A pop-up menu is no child of the program's accessible tree: a screen reader learns of
+    it from the event that it is showing, and so does this test. The events arrive while
+    pump() runs."""
+
+    def __init__(self):
+        self.menus = []
+        pyatspi.Registry.registerEventListener(self.on_showing, "object:state-changed:showing")
+
+    def on_showing(self, event):
+        try:
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_POPUP_MENU:
+                self.menus.append(event.source)
+        except Exception:  # gone again before we looked
+            pass
+
+
+shown_menus = None
+
+
+def pump():
+    """Hands the AT-SPI events that have arrived to their listeners."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def wait_for(what, probe, timeout=TIMEOUT):
     """Polls `probe` until it returns something true; reports `what` as failed otherwise."""
     deadline = time.monotonic() + timeout
     last_error = None
     while time.monotonic() < deadline:
+        pump()
         try:
             result = probe()
             if result:
@@ -144,6 +174,7 @@ def expect_all(root, what, expectations):
 
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
+        pump()
         try:
             if probe():
                 return True
@@ -152,12 +183,21 @@ def expect_all(root, what, expectations):
         time.sleep(0.05)
     for problem in problems:
         fail("%s: %s" % (what, problem))
+    try:
+        print("   what AT-SPI shows there:", flush=True)
+        for role, name, obj in Snapshot(root).nodes:
+            if "showing" in state_names(obj):
+                print("     %s %r" % (pyatspi.Atspi.Role(role).value_nick, name), flush=True)
+    except Exception as error:
+        print("     (unreadable: %s)" % error, flush=True)
     return False
 
 
 ROLE = pyatspi  # ROLE.ROLE_PUSH_BUTTON and the like
 SHOWN = {"showing", "visible"}
 ACTIVE = {"enabled", "sensitive"}
+# The commands of the answer log's context menu, as read aloud.
+LOG_COMMANDS = ("Show work curve", "Save answers as CSV\u2026", "Copy results")
 
 
 def find_program(name):
@@ -172,6 +212,32 @@ def find_program(name):
     return None
 
 
+def tab_through(window, *names):
+    """Tab once for each push button of `names`, checking that it takes the focus."""
+    for name in names:
+        key("Tab")
+        expect_all(window, "Tab to " + name, [Expect(ROLE.ROLE_PUSH_BUTTON, name, {"focused"})])
+
+
+def find_window(title):
+    """The program's shown top-level window titled `title`."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Tavrendale":
+            app.set_cache_mask(Atspi.Cache.NONE)
+            for frame in find_all(app, ROLE.ROLE_FRAME, re.escape(title)):
+                if "showing" in state_names(frame):
+                    return frame
+    return None
+
+
+def find_menu(name):
+    """The program's pop-up menu called `name`, while it is shown."""
+    for menu in reversed(shown_menus.menus):
+        if menu.name == name and "showing" in state_names(menu):
+            return menu
+    return None
+
+
 def operands(window):
     first = find_all(window, ROLE.ROLE_LABEL, r"First number: \d")[0].name
     second = find_all(window, ROLE.ROLE_LABEL, r"Second number: \d")[0].name
@@ -179,6 +245,8 @@ def operands(window):
 
 
 def main(program):
+    global shown_menus
+    shown_menus = ShownMenus()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([program], env=env)
     try:
@@ -240,9 +308,7 @@ def run(process):
                                        Expect(ROLE.ROLE_LABEL, "Clock covered", lacks={"showing"})])
 
     step("Tab on past the disabled answer field and the hidden results to Start, and Space")
-    for name in ("About", "Exit", "Start"):
-        key("Tab")
-        expect_all(window, "Tab to " + name, [Expect(ROLE.ROLE_PUSH_BUTTON, name, {"focused"})])
+    tab_through(window, "About", "Exit", "Start")
     key("space")
     expect_all(window, "the run started", [
         Expect(ROLE.ROLE_PUSH_BUTTON, "Start", SHOWN, ACTIVE),
@@ -266,9 +332,7 @@ def run(process):
     wait_for("the clock to count", lambda: find_all(window, ROLE.ROLE_LABEL, r"Clock: 0:(0[1-9]|[1-5]\d)"))
 
     step("Tab to Stop, Space, and Alt+Y in the question")
-    for name in ("About", "Exit", "Stop"):
-        key("Tab")
-        expect_all(window, "Tab to " + name, [Expect(ROLE.ROLE_PUSH_BUTTON, name, {"focused"})])
+    tab_through(window, "About", "Exit", "Stop")
     key("space")
     question = wait_for("the stop question", lambda: find_program_dialog("Are you sure want to stop?"))
     if question is None:
@@ -297,8 +361,49 @@ def run(process):
     if rows != lines:
         fail("the answer log reads %r, not %r" % (rows, lines))
 
-    step("Alt+B, which Back and About share, goes to Back first; Space presses it")
+    step("Shift+F10 on the log opens its menu, every command offered, the work curve first")
     expect_all(window, "after the question", [Expect(ROLE.ROLE_LIST, "Answer log", {"focused"})])
+    duration = find_all(window, ROLE.ROLE_LABEL, r"Duration: .*")[0].name
+    key("shift+F10")
+    menu = wait_for("the log's menu", lambda: find_menu("Answer log"))
+    if menu is None:
+        return
+    expect_all(menu, "the log's menu", [Expect(ROLE.ROLE_MENU_ITEM, name, SHOWN | ACTIVE) for name in LOG_COMMANDS]
+               + [Expect(ROLE.ROLE_MENU_ITEM, LOG_COMMANDS[0], {"focused"})])
+    if menu.description:
+        fail("the log's menu says its commands cannot be used: %r" % menu.description)
+    key("Return")
+
+    step("the work curve of the run: its charts, its figures and its buttons")
+    curve = wait_for("the Work curve window", lambda: find_window("Work curve"))
+    if curve is None:
+        return
+    pairs = [tuple(int(d) for d in re.findall(r"\d", line)[:2]) for line in lines]
+    wrong = pairs[1]
+    expect_all(curve, "the work curve", [
+        Expect(ROLE.ROLE_CHART, "Answers per minute", SHOWN | {"focusable", "focused"},
+               description=r".*Minute 1 \(partial\): 3 answered, 2 true, 1 false, median \d+\.\d\d s.*"),
+        Expect(ROLE.ROLE_CHART, "Digit-pair map", SHOWN | {"focusable"},
+               description=r".* %d of 100 pairs answered\. .*Errors: %d \+ %d \(1\)\. .*"
+               % ((len(set(pairs)),) + wrong)),
+        Expect(ROLE.ROLE_TABLE, "Indices", SHOWN, description=".+"),
+        Expect(ROLE.ROLE_TABLE_CELL, r"Answered: 3 \(2 true, 1 false\)", SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, re.escape(duration), SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, "Complete minutes: 0", SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, "Speed: \u2013", SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, "Accuracy: 66.7 %", SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, r"Median time: \d+\.\d\d s", SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, r"Ended: \d\d:\d\d:\d\d", SHOWN),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Save as CSV\u2026", SHOWN | ACTIVE, description=".*CSV file"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Close", SHOWN | ACTIVE, description=r".*\(Esc\)"),
+    ])
+    key("Tab")
+    expect_all(curve, "Tab from the chart", [Expect(ROLE.ROLE_CHART, "Digit-pair map", {"focused"})])
+    key("Escape")
+    wait_for("the Work curve window to close", lambda: not find_window("Work curve"))
+
+    step("Alt+B, which Back and About share, goes to Back first; Space presses it")
+    expect_all(window, "the work curve closed", [Expect(ROLE.ROLE_LIST, "Answer log", {"focused"})])
     key("alt+b")
     expect_all(window, "Alt+B", [Expect(ROLE.ROLE_PUSH_BUTTON, "Back", {"focused"}),
                                  Expect(ROLE.ROLE_PANEL, "Result:", SHOWN)])
@@ -308,6 +413,35 @@ def run(process):
                                 Expect(ROLE.ROLE_PUSH_BUTTON, "Stop", SHOWN, ACTIVE),
                                 Expect(ROLE.ROLE_LABEL, "Clock: 0:00", SHOWN),
                                 Expect(ROLE.ROLE_LABEL, "First number: 0", SHOWN)])
+
+    step("a logged run without answers: the Menu key opens the log's menu, which says why it offers nothing")
+    key("alt+t")
+    key("alt+t")
+    expect_all(window, "Alt+T twice", [Expect(ROLE.ROLE_CHECK_BOX, "Show timer", {"focused", "checked"})])
+    tab_through(window, "About", "Exit", "Start")
+    key("space")
+    expect_all(window, "the run started", [Expect(ROLE.ROLE_TEXT, "Answer", {"focused"})])
+    tab_through(window, "About", "Exit", "Stop")
+    key("space")
+    if wait_for("the stop question", lambda: find_program_dialog("Are you sure want to stop?")) is None:
+        return
+    key("alt+y")
+    expect_all(window, "the empty results", [Expect(ROLE.ROLE_LIST, "Answer log", SHOWN | {"focused"}),
+                                             Expect(ROLE.ROLE_LABEL, "Total answered: 0", SHOWN)])
+    key("Menu")
+    menu = wait_for("the log's menu", lambda: find_menu("Answer log"))
+    if menu is None:
+        return
+    expect_all(menu, "the log's menu after an empty run",
+               [Expect(ROLE.ROLE_MENU_ITEM, name, SHOWN, ACTIVE) for name in LOG_COMMANDS])
+    if menu.description != "The last run has no answers.":
+        fail("the log's menu gives as its reason %r" % menu.description)
+    key("Escape")
+    wait_for("the log's menu to close", lambda: not find_menu("Answer log"))
+    expect_all(window, "the menu closed", [Expect(ROLE.ROLE_LIST, "Answer log", {"focused"})])
+    key("alt+b")
+    key("space")
+    expect_all(window, "back again", [Expect(ROLE.ROLE_PANEL, "Result:", lacks={"showing"})])
 
     step("Alt+X asks; Alt+N keeps the program, Alt+Y ends it")
     key("alt+x")
