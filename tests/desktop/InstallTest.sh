@@ -50,6 +50,10 @@ metainfo=$share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate $metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo launches another desktop entry"
+# Every screenshot the metainfo shows is one of the README's, which scripts/screenshots.sh takes.
+for image in $(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo"); do
+  [ -f "$(dirname "$0")/../../docs/screenshots/$image" ] || fail "the metainfo shows $image, which docs/screenshots lacks"
+done
 
 if command -v man >/dev/null 2>&1; then
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/tavrendale.1.gz" 2>&1 >/dev/null)
