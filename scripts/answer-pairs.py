@@ -6,10 +6,10 @@
 
 Reads the two operands from the program's own accessibility tree (AT-SPI: the program
 must run with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on a session bus with the accessibility
-bus up), types the unit digit of their sum with xdotool and presses Enter, until the run
-ends (the operands show "0" without the sign blank) or the time is up. The pace is a
-person's: harder pairs take longer, the second minute goes faster than the first, and
-about one answer in fifteen is a slip of the finger.
+bus up), as a screen reader names them ("First number: 7"), types the unit digit of their
+sum with xdotool and presses Enter, until the run ends (the answer field is disabled) or the
+time is up. The pace is a person's: harder pairs take longer, the second minute goes faster
+than the first, and about one answer in fifteen is a slip of the finger.
 """
 import random
 import re
@@ -19,8 +19,7 @@ import time
 
 import pyatspi
 
-OPERAND = re.compile(r"^ (\d)$")
-STOPPED = "0"
+OPERAND = re.compile(r"^(?:First|Second) number: (\d)$")
 
 
 def main_window():
@@ -34,15 +33,28 @@ def main_window():
     sys.exit("Tavrendale is not on the accessibility bus")
 
 
-def operand_labels(window):
-    """The two operand displays: the first and third labels of the top row."""
-    labels = [child for child in window if child is not None and child.getRoleName() == "label"]
-    return labels[0], labels[2]
+def find(window, role, prefix):
+    """The first descendant of `window` with this role whose name starts with `prefix`."""
+    for child in window:
+        if child is None:
+            continue
+        if child.getRoleName() == role and (child.name or "").startswith(prefix):
+            return child
+        found = find(child, role, prefix)
+        if found is not None:
+            return found
+    return None
 
 
 def read(label):
     label.clear_cache()
     return label.name
+
+
+def running(field):
+    """A run is going while the answer field takes answers."""
+    field.clear_cache()
+    return field.getState().contains(pyatspi.STATE_ENABLED)
 
 
 def answer(window_id, digit):
@@ -53,16 +65,21 @@ def main():
     window_id = sys.argv[1]
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 150.0
     rng = random.Random(20240102)
-    first, second = operand_labels(main_window())
+    window = main_window()
+    first = find(window, "label", "First number:")
+    second = find(window, "label", "Second number:")
+    field = find(window, "text", "Answer")
+    if any(control is None for control in (first, second, field)):
+        sys.exit("the operands or the answer field are not on the accessibility bus")
     started = time.monotonic()
     answered = 0
     while time.monotonic() - started < seconds:
-        texts = (read(first), read(second))
-        if texts == (STOPPED, STOPPED):
+        if not running(field):
             if answered == 0 and time.monotonic() - started < 5:
-                time.sleep(0.05)  # the run has not shown its first pair yet
+                time.sleep(0.05)  # the run has not started yet
                 continue
             break
+        texts = (read(first), read(second))
         match = [OPERAND.match(text) for text in texts]
         if not all(match):
             time.sleep(0.05)
