@@ -54,9 +54,10 @@ status=$?
 [ "$status" -eq 124 ] || fail "started without arguments, it ended with status $status"
 [ -s "$work/errors" ] && fail "started without arguments, it wrote: $(cat "$work/errors")"
 
-# On an X server its window shows (where the virtual one can be started).
+# On an X server its window shows (where the virtual one can be started), whatever platform
+# the tests around it chose.
 XSERVER_WM=none "$source_root/scripts/docking/with-xserver.sh" bash -c '
-  "$0" & pid=$!
+  QT_QPA_PLATFORM=xcb "$0" & pid=$!
   timeout 30 xdotool search --sync --onlyvisible --name "^Tavrendale\$" >/dev/null; shown=$?
   kill "$pid"; wait "$pid" 2>/dev/null
   exit $shown' "$program" 2>/dev/null
