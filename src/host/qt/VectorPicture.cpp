@@ -4,12 +4,21 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <mutex>
+
+#if TAVRENDALE_DRAW_SVG
+#include <QSvgRenderer>
+#else
+#include "host/qt/DrawnPictures.h"
+#endif
 
 namespace host {
 
 QPixmap RenderSvg(const QString& resource, QSize size, qreal ratio) {
+#if !TAVRENDALE_DRAW_SVG
+    // This build has no SVG renderer: it carries the pictures drawn when it was built.
+    return RenderDrawnPicture(resource, size, ratio);
+#else
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
@@ -19,6 +28,7 @@ QPixmap RenderSvg(const QString& resource, QSize size, qreal ratio) {
     }
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
+#endif
 }
 
 namespace {
