@@ -115,7 +115,13 @@ std::optional<double> ParseNumber(std::string_view text) { return ParseNumber(te
 
 std::string FormatCount(std::uint64_t value) { return std::to_string(value); }
 
-std::string FormatSigned(std::int64_t value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
+std::string FormatSigned(std::int64_t value) {
+    if (value < 0) return std::to_string(value);
+    // Appended, not " " + the digits: GCC 12 warns falsely (-Wrestrict) about that at -O2.
+    std::string text(1, ' ');
+    text += std::to_string(value);
+    return text;
+}
 
 std::string FormatTwoDigits(std::int64_t value) {
     // Through the unsigned magnitude so that the most negative value has one too.
@@ -139,8 +145,12 @@ std::string FormatFixed2(double value) {
             const auto m = static_cast<std::int64_t>(eighths);
             const std::int64_t hundredths = (25 * m + (m > 0 ? 1 : -1)) / 2;
             const std::uint64_t magnitude = static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
-            return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + "." +
-                   FormatTwoDigits(static_cast<std::int64_t>(magnitude % 100));
+            // Appended piece by piece, as in FormatSigned.
+            std::string text = hundredths < 0 ? "-" : "";
+            text += std::to_string(magnitude / 100);
+            text += '.';
+            text += FormatTwoDigits(static_cast<std::int64_t>(magnitude % 100));
+            return text;
         }
     }
 
