@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever of the given package groups is missing. Idempotent.
-#   scripts/deps.sh build run package test
+#   scripts/deps.sh build run package test windows
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
@@ -15,6 +15,10 @@ test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 li
       wine wine64 g++-mingw-w64-x86-64
       dpkg-dev debhelper lintian desktop-file-utils appstream
       dbus-daemon at-spi2-core python3-pyatspi)
+# The Windows build (scripts/windows.sh): the cross-compilers, Debian's Qt source package
+# unpacked with dpkg-source, and what its test under Wine drives and reads the program with.
+windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev dpkg-dev g++-mingw-w64-x86-64-posix
+         wine wine64 xvfb xdotool imagemagick)
 
 want=()
 for group in "$@"; do

@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows build: cross-compiles a static Qt for 64-bit Windows into a cache folder outside
+# the checkout (once; again only when its flags change), builds tavrendale.exe against it with
+# the program's own CMake and packs the zip a Windows user downloads.
+#   scripts/windows.sh            Qt when missing, the program, out/windows/tavrendale-<version>-windows-x86_64.zip
+#   scripts/windows.sh --test     the same, then the Windows test under Wine on a virtual X server
+#   scripts/windows.sh --qt       only the static Qt
+#   scripts/windows.sh --qt-path  prints the static Qt's folder when it is built (exit 1 when not)
+# With --cached-qt it never builds Qt: it exits 77 (skipped) when the cache holds none, as the
+# test command does, since a fresh machine needs about a quarter of an hour of both cores for it.
+# The cache lies in ${XDG_CACHE_HOME:-~/.cache}/tavrendale (TAVRENDALE_CACHE overrides it); the
+# only download is Debian's source package of Qt's base module.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+mode=build
+cached_only=0
+for arg in "$@"; do
+  case $arg in
+    --test) mode=test ;;
+    --qt) mode=qt ;;
+    --qt-path) mode=qt-path ;;
+    --cached-qt) cached_only=1 ;;
+    -h | --help) sed -n '3,14p' "$0" | cut -c3-; exit 0 ;;
+    *) echo "unknown option: $arg (see --help)" >&2; exit 2 ;;
+  esac
+done
+
+[ "$mode" = qt-path ] || scripts/deps.sh build windows
+
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+cache=${TAVRENDALE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tavrendale}
+out=${TAVRENDALE_WINDOWS_OUT:-$root/out/windows}
+jobs=${TAVRENDALE_JOBS:-2}
+
+# ---------------------------------------------------------------------------------------------
+# The static Qt: Core, Gui, Widgets and Test only, every third-party library bundled, the C and
+# C++ runtimes linked in, so the program imports nothing but Windows' own DLLs. Qt's tools (moc,
+# rcc, uic) are the build machine's, which is why the source must be the same release.
+qt_package=qt6-base
+qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
+qt_flags=(
+  -DCMAKE_BUILD_TYPE=Release
+  -DBUILD_SHARED_LIBS=OFF
+  -DQT_HOST_PATH=/usr
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  -DQT_BUILD_EXAMPLES=OFF
+  -DQT_BUILD_TESTS=OFF
+  -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_static_runtime=ON
+  -DFEATURE_pkg_config=OFF
+  -DFEATURE_network=OFF
+  -DFEATURE_sql=OFF
+  -DFEATURE_printsupport=OFF
+  -DFEATURE_dbus=OFF
+  -DFEATURE_concurrent=OFF
+  -DFEATURE_xml=OFF
+  -DFEATURE_opengl=OFF
+  -DINPUT_opengl=no
+  -DFEATURE_vulkan=OFF
+  -DFEATURE_freetype=OFF
+  -DFEATURE_jpeg=OFF
+  -DFEATURE_zstd=OFF
+  # The "+dfsg" source lacks the wintab headers tablet events need.
+  -DFEATURE_tabletevent=OFF
+  # Only the separate Direct 2D platform plugin goes; the DirectWrite font database of the
+  # Windows plugin needs the Direct 2D feature itself.
+  -DFEATURE_direct2d1_1=OFF
+  -DFEATURE_direct2d=ON
+  -DFEATURE_system_zlib=OFF
+  -DFEATURE_system_png=OFF
+  -DFEATURE_system_pcre2=OFF
+  -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_system_doubleconversion=OFF
+)
+qt_upstream=${qt_deb_version%%+*}
+qt_hash=$({
+  printf '%s\n' "$qt_package $qt_deb_version" "${qt_flags[@]}"
+  grep -v "^#" "$toolchain"
+  x86_64-w64-mingw32-g++-posix --version 2>/dev/null | head -1
+} | sha256sum | cut -c1-12)
+qt=$cache/qt-$qt_upstream-mingw-$qt_hash
+
+qt_present() { [ -n "$qt_deb_version" ] && [ -f "$qt/.complete" ]; }
+
+fetch_qt_source() { # <folder to unpack into>
+  local downloads=$cache/downloads/$qt_package-$qt_deb_version
+  if [ ! -f "$downloads/.complete" ]; then
+    echo "Fetching Debian's $qt_package $qt_deb_version source package"
+    rm -rf "$downloads"
+    mkdir -p "$downloads/apt/lists/partial" "$downloads/apt/cache/archives/partial"
+    # A private source list and private apt folders: the machine's apt set-up stays untouched.
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
+      >"$downloads/apt/sources.list"
+    local apt=(apt-get -q -o "Dir::Etc::sourcelist=$downloads/apt/sources.list" -o Dir::Etc::sourceparts=-
+               -o "Dir::State::Lists=$downloads/apt/lists" -o "Dir::Cache=$downloads/apt/cache"
+               -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+    "${apt[@]}" update
+    (cd "$downloads" && "${apt[@]}" source --download-only "$qt_package=$qt_deb_version")
+    rm -rf "$downloads/apt"
+    touch "$downloads/.complete"
+  fi
+  dpkg-source --no-check -x "$downloads/${qt_package}_${qt_deb_version#*:}.dsc" "$1" >/dev/null
+}
+
+build_qt() {
+  if [ -z "$qt_deb_version" ]; then
+    echo "Debian's Qt tools are missing (scripts/deps.sh build windows)" >&2
+    return 1
+  fi
+  local work=$qt.work log=$qt.log
+  local started=$SECONDS
+  mkdir -p "$cache"
+  echo "Building the static Qt $qt_upstream for Windows into $qt"
+  echo "(about a quarter of an hour of two idle cores; the log is $log)"
+  if [ ! -f "$work/source/CMakeLists.txt" ]; then
+    rm -rf "$work"
+    mkdir -p "$work"
+    fetch_qt_source "$work/source"
+  fi
+  # No compiler cache: Qt is built once and its precompiled headers defeat one anyway.
+  {
+    cmake -S "$work/source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+      -DCMAKE_INSTALL_PREFIX="$qt" "${qt_flags[@]}" &&
+      nice -n 5 cmake --build "$work/build" -j "$jobs" &&
+      rm -rf "$qt" && cmake --install "$work/build"
+  } >"$log" 2>&1 || { tail -30 "$log" >&2; echo "FAILED: the static Qt, see $log" >&2; return 1; }
+  touch "$qt/.complete"
+  rm -rf "$work"
+  echo "Static Qt built in $((SECONDS - started)) s"
+}
+
+ensure_qt() {
+  qt_present && return 0
+  if ((cached_only)); then
+    echo "SKIPPED: no static Qt for Windows in $qt; build it once with scripts/windows.sh" \
+         "(about 15 minutes of two cores)"
+    exit 77
+  fi
+  build_qt
+}
+
+if [ "$mode" = qt-path ]; then
+  qt_present && echo "$qt" && exit 0
+  exit 1
+fi
+ensure_qt
+[ "$mode" = qt ] && exit 0
+
+# ---------------------------------------------------------------------------------------------
+# The program, with its own CMake, against the static Qt.
+version=$(sed -n 's/^project(Tavrendale VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+build=$out/build
+launcher=()
+command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+started=$SECONDS
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+      -DCMAKE_BUILD_TYPE=Release -DTAVRENDALE_BUILD_TESTS=OFF -DTAVRENDALE_BUILD_BENCH=OFF "${launcher[@]}" \
+      >"$out/configure.log" 2>&1 || { cat "$out/configure.log" >&2; exit 1; }
+nice -n 5 cmake --build "$build" -j "$jobs" --target tavrendale
+echo "tavrendale.exe built in $((SECONDS - started)) s"
+
+# The zip a Windows user unpacks: the program, its licence and a short read-me, with the line
+# ends Notepad expects.
+name=tavrendale-$version-windows-x86_64
+stage=$out/$name
+rm -rf "$stage" "$out/$name.zip"
+mkdir -p "$stage"
+x86_64-w64-mingw32-strip -o "$stage/tavrendale.exe" "$build/src/app/tavrendale.exe"
+sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
+sed "s/@VERSION@/$version/; s/$/\r/" docs/windows/README.txt >"$stage/README.txt"
+(cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")
+echo "$out/$name.zip ($(stat -c %s "$stage/tavrendale.exe") bytes of program)"
+
+[ "$mode" = test ] || exit 0
+exec "$root/tests/windows/wine-test.sh" "$stage/tavrendale.exe" "$out/test"
