@@ -31,6 +31,8 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions("Cambria", {"Caladea", "DejaVu Serif"});
     QFont::insertSubstitutions("Tahoma", {"DejaVu Sans"});
     QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
+    // Windows has no DejaVu Sans; Segoe UI Symbol carries the same symbols there.
+    QFont::insertSubstitutions(SymbolFamily(), {"Segoe UI Symbol"});
 }
 
 int PointsToPixels(double points) { return static_cast<int>(std::nearbyint(points * 96.0 / 72.0)); }
