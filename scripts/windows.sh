@@ -28,7 +28,9 @@ for arg in "$@"; do
   esac
 done
 
-[ "$mode" = qt-path ] || scripts/deps.sh build windows
+# With --cached-qt (the test command) nothing is installed: the cache holds a Qt only where
+# the tools to build it were installed before, and a machine without it skips.
+[ "$mode" = qt-path ] || ((cached_only)) || scripts/deps.sh build windows
 
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 cache=${TAVRENDALE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tavrendale}
@@ -155,6 +157,7 @@ version=$(sed -n 's/^project(Tavrendale VERSION \([0-9.]*\).*/\1/p' CMakeLists.t
 build=$out/build
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+mkdir -p "$out"
 started=$SECONDS
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
       -DCMAKE_BUILD_TYPE=Release -DTAVRENDALE_BUILD_TESTS=OFF -DTAVRENDALE_BUILD_BENCH=OFF "${launcher[@]}" \
@@ -169,6 +172,12 @@ stage=$out/$name
 rm -rf "$stage" "$out/$name.zip"
 mkdir -p "$stage"
 x86_64-w64-mingw32-strip -o "$stage/tavrendale.exe" "$build/src/app/tavrendale.exe"
+# It must run from its folder alone: Windows' own DLLs only, none of the compiler's or Qt's.
+foreign=$(x86_64-w64-mingw32-objdump -p "$stage/tavrendale.exe" | sed -n 's/^\s*DLL Name: //p' | grep -iE '^(lib|qt)' || true)
+if [ -n "$foreign" ]; then
+  echo "FAILED: tavrendale.exe needs DLLs a Windows machine lacks:" $foreign >&2
+  exit 1
+fi
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
 sed "s/@VERSION@/$version/; s/$/\r/" docs/windows/README.txt >"$stage/README.txt"
 (cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")

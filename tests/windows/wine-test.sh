@@ -14,15 +14,10 @@ root=$(cd "$here/../.." && pwd)
 exe=$(realpath "${1:?tavrendale.exe}")
 work=$(mkdir -p "${2:?work folder}" && realpath "$2")
 
-cxx=x86_64-w64-mingw32-g++-posix
-wine=$(command -v wine64 || command -v wine || true)
-[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
-wineserver=$(command -v wineserver || true)
-[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
-for tool in "$cxx" xdotool import; do
+source "$root/scripts/wine-tools.sh"
+for tool in xdotool import; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed (scripts/deps.sh test)"; exit 77; }
 done
-[ -n "$wine" ] && [ -n "$wineserver" ] || { echo "SKIPPED: Wine is not installed (scripts/deps.sh test)"; exit 77; }
 
 reader=$work/screen-reader.exe
 if [ ! "$reader" -nt "$here/ScreenReader.cpp" ]; then
