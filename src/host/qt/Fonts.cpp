@@ -2,6 +2,7 @@
 #include "host/qt/Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 #include <cmath>
 
@@ -33,6 +34,24 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
     // Windows has no DejaVu Sans; Segoe UI Symbol carries the same symbols there.
     QFont::insertSubstitutions(SymbolFamily(), {"Segoe UI Symbol"});
+}
+
+QFont FitTextWidth(QFont font, const QString& text, int width) {
+    constexpr int kNarrowestStretch = 85;
+    constexpr int kStretchStep = 5;
+    constexpr int kSmallestPixelSize = 8;
+    const auto fits = [&text, width](const QFont& candidate) {
+        return QFontMetrics(candidate).horizontalAdvance(text) <= width;
+    };
+    if (fits(font)) return font;
+    for (int stretch = QFont::Unstretched - kStretchStep; stretch >= kNarrowestStretch; stretch -= kStretchStep) {
+        font.setStretch(stretch);
+        if (fits(font)) return font;
+    }
+    // Still too wide: smaller letters of the usual width.
+    font.setStretch(QFont::Unstretched);
+    while (font.pixelSize() > kSmallestPixelSize && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 int PointsToPixels(double points) { return static_cast<int>(std::nearbyint(points * 96.0 / 72.0)); }

@@ -24,6 +24,13 @@ QFont LayoutFont(const QString& family, double points, bool bold = false, bool i
 // caption, keep the fallbacks of LayoutFont.
 QFont OwnTextFont(QFont font);
 
+// `font`, narrowed just enough that `text` fits `width` pixels on one line: first by
+// condensing its letters (down to 85 % of their width), then by smaller pixel sizes. A
+// text that fits already keeps the font as it is. The layouts' boxes were measured with
+// one font engine; another (Windows' own, which rounds every letter to whole pixels) can
+// set the same text a few pixels wider, and a label's text must not run into its neighbour.
+QFont FitTextWidth(QFont font, const QString& text, int width);
+
 // The pixel size of a point size at 96 dots per inch, rounded half to even.
 int PointsToPixels(double points);
 

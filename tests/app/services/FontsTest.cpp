@@ -87,4 +87,32 @@ TEST(FontSubstitutes, MissingFamiliesResolveToInstalledLookAlikes) {
     EXPECT_TRUE(QFontDatabase::isFixedPitch(courier)) << courier.toStdString();
 }
 
+// A text narrowed to fit keeps as much of its look as it can: condensed letters before
+// smaller ones, and no change at all where it fits already.
+TEST(FitTextWidth, NarrowsOnlyAsFarAsTheTextNeeds) {
+    host::InstallFontSubstitutes();
+    const QFont font = host::LayoutFont("Tahoma", 8.25);
+    const QString text = "Test duration (minute(s)):";
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    struct Case {
+        const char* what;
+        int width;
+        bool sameFont;
+        bool sameSize;
+    };
+    const Case cases[] = {
+        {"room to spare", natural + 10, true, true},
+        {"exactly its width", natural, true, true},
+        {"two pixels short", natural - 2, false, true},
+        {"too narrow for condensing alone", natural * 4 / 5, false, false},
+    };
+    for (const Case& c : cases) {
+        const QFont fitted = host::FitTextWidth(font, text, c.width);
+        EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), c.width) << c.what;
+        EXPECT_EQ(fitted == font, c.sameFont) << c.what;
+        EXPECT_EQ(fitted.pixelSize() == font.pixelSize(), c.sameSize) << c.what;
+        EXPECT_EQ(fitted.family(), font.family()) << c.what;
+    }
+}
+
 } // namespace
