@@ -129,6 +129,9 @@ frmAbout::frmAbout(QWidget* parent)
     dedication->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25, false, true)));
     for (QLabel* label : {description, coder, mail, notice, dedication})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A centred text wider than its box loses both ends; the address must stay whole.
+    const QFont mailFont = host::FitTextWidth(mail->font(), mail->text(), mail->width());
+    if (mailFont != mail->font()) mail->setFont(mailFont);
 
     cmdOK = controls::MakeCommandButton(this, "cmdOK", QStringLiteral("&OK"), {QStringLiteral("Tahoma"), 8.25, false},
                                         TwipRect(3600, 3600, 975, 375));

@@ -72,6 +72,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
+// Narrows the label's font where its text would not fit `width` pixels with this machine's
+// font engine; where it fits, the label keeps inheriting its window's font.
+void FitText(QLabel* label, int width) {
+    const QFont fitted = host::FitTextWidth(label->font(), label->text(), width);
+    if (fitted != label->font()) label->setFont(fitted);
+}
+
 host::Frame* MakeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
     auto* frame = new host::Frame(caption, parent);
     frame->setObjectName(QLatin1String(name));
@@ -194,7 +201,10 @@ void frmMain::BuildLayout() {
     txtTime->setGeometry(TwipRect(2040, 240, 375, 285));
     txtTime->setAlignment(Qt::AlignCenter);
     txtTime->setMaxLength(2);
-    MakeLabel(Frame1, "Label3", QStringLiteral("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
+    auto* durationLabel =
+        MakeLabel(Frame1, "Label3", QStringLiteral("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
+    // The label's box reaches a pixel into the field: its text ends a pixel before the field.
+    FitText(durationLabel, txtTime->x() - durationLabel->x() - 1);
 
     Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Controls"), TwipRect(2760, 2040, 3615, 975));
     cmdStart =

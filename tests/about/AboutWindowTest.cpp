@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -130,6 +131,12 @@ TEST_F(AboutWindowTest, TextsAndFonts) {
 
 // The layout fonts draw no glyph from other fonts: the copyright signs and accented
 // names must be in the window's own fonts.
+// Centred in a box narrower than the text, the address would lose both ends.
+TEST_F(AboutWindowTest, TheMailAddressFitsItsBox) {
+    auto* mail = Get<QLabel>("Label5");
+    EXPECT_LE(QFontMetrics(mail->font()).horizontalAdvance(mail->text()), mail->width());
+}
+
 TEST_F(AboutWindowTest, EveryTextHasItsGlyphsInItsOwnFont) {
     EXPECT_GE(testsupport::ExpectTextsHaveTheirGlyphsInTheirOwnFont(window.get()), 8);
 }
