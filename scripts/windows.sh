@@ -23,7 +23,7 @@ for arg in "$@"; do
     --qt) mode=qt ;;
     --qt-path) mode=qt-path ;;
     --cached-qt) cached_only=1 ;;
-    -h | --help) sed -n '3,14p' "$0" | cut -c3-; exit 0 ;;
+    -h | --help) sed -n '3,13p' "$0" | cut -c3-; exit 0 ;;
     *) echo "unknown option: $arg (see --help)" >&2; exit 2 ;;
   esac
 done
