@@ -3,7 +3,9 @@
 //   tavrendale_svgrender png <picture.svg> <out base> <scale>...
 //     writes "<out base>@<scale>x.png" for each scale, scale 1 being the picture's own size;
 //   tavrendale_svgrender ico <picture.svg> <out.ico> <size>...
-//     writes a Windows icon file holding the picture at each size (square, in pixels).
+//     writes a Windows icon file holding the picture at each size (square, in pixels);
+//   tavrendale_svgrender square <picture.svg> <out.png> <size>
+//     writes one square PNG of that many pixels a side, as an icon theme takes it.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -80,16 +82,27 @@ bool WriteIcon(QSvgRenderer& renderer, const QString& path, const QStringList& s
     return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
 }
 
+bool WriteSquare(QSvgRenderer& renderer, const QString& path, const QStringList& sizes) {
+    bool ok = false;
+    const int size = sizes.size() == 1 ? sizes[0].toInt(&ok) : 0;
+    return ok && size > 0 && Draw(renderer, QSize(size, size)).save(path, "png");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // A build step needs no display: draw offscreen even where a build has no X server.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() < 5 || (args[1] != QLatin1String("png") && args[1] != QLatin1String("ico"))) {
+    const QString mode = args.size() > 1 ? args[1] : QString();
+    if (args.size() < 5 ||
+        (mode != QLatin1String("png") && mode != QLatin1String("ico") && mode != QLatin1String("square"))) {
         std::fprintf(stderr,
                      "usage: %s png <picture.svg> <out base> <scale>...\n"
-                     "       %s ico <picture.svg> <out.ico> <size>...\n",
-                     argv[0], argv[0]);
+                     "       %s ico <picture.svg> <out.ico> <size>...\n"
+                     "       %s square <picture.svg> <out.png> <size>\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     QSvgRenderer renderer(args[2]);
@@ -99,8 +112,9 @@ int main(int argc, char** argv) {
     }
     QDir().mkpath(QFileInfo(args[3]).absolutePath());
     const QStringList rest = args.mid(4);
-    const bool written =
-        args[1] == QLatin1String("png") ? WritePngs(renderer, args[3], rest) : WriteIcon(renderer, args[3], rest);
+    const bool written = mode == QLatin1String("png")   ? WritePngs(renderer, args[3], rest)
+                         : mode == QLatin1String("ico") ? WriteIcon(renderer, args[3], rest)
+                                                        : WriteSquare(renderer, args[3], rest);
     if (!written) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(args[3]));
         return 1;
