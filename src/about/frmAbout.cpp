@@ -178,11 +178,18 @@ frmAbout::~frmAbout() {
 }
 
 QString frmAbout::CreditsText() {
+    // Qt Svg is part of the program only where it draws the artwork at run time.
+#if TAVRENDALE_DRAW_SVG
+    const QLatin1String qtModules("Core, Gui, Widgets, Svg");
+#else
+    const QLatin1String qtModules("Core, Gui, Widgets");
+#endif
     return QString::fromUtf8("Tavrendale uses the following 3rd party components and codes:\r\n"
-                             "[1] Qt 6 (Core, Gui, Widgets, Svg) \u00A9 The Qt Company Ltd. and other "
+                             "[1] Qt 6 (%1) \u00A9 The Qt Company Ltd. and other "
                              "contributors, used under the GNU LGPL version 3\r\n"
                              "[2] Caladea typeface \u00A9 2012 The Caladea Project Authors (Carolina "
-                             "Giovagnoli, Andr\u00E9s Torresi, Huerta Tipogr\u00E1fica), SIL Open Font License 1.1");
+                             "Giovagnoli, Andr\u00E9s Torresi, Huerta Tipogr\u00E1fica), SIL Open Font License 1.1")
+        .arg(qtModules);
 }
 
 void frmAbout::Form_Load() {
