@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace app {
 
@@ -36,7 +37,25 @@ void ReadCommandLine(const QStringList& arguments) {
     }
 }
 
+namespace {
+
+bool AsksOnlyForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h" || argument == "-?" || argument == "--help-all" ||
+            argument == "--version" || argument == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown) {
+    // Help and version are answered in a terminal without a display too (an explicit
+    // -platform still wins over this).
+    if (AsksOnlyForText(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
     // QApplication takes Qt's own options (-platform, -style...) out of the arguments;
     // the rest is ours.
     QApplication application(argc, argv);

@@ -16,6 +16,7 @@ struct CommandLineCase {
     int exitCode;
     const char* output; // a pattern the whole standard output matches
     const char* errors; // a pattern found in the standard error
+    bool withoutDisplay = false;
 };
 
 const CommandLineCase kCases[] = {
@@ -23,6 +24,8 @@ const CommandLineCase kCases[] = {
     {"short version", {"-v"}, 0, "Tavrendale 1\\.0\\n", ""},
     {"help", {"--help"}, 0, "Usage: \\S*tavrendale \\[options\\]\\n(.*\\n)*.*--version.*\\n(.*\\n)*", ""},
     {"Qt's own option is taken", {"-platform", "offscreen", "--version"}, 0, "Tavrendale 1\\.0\\n", ""},
+    {"version without a display", {"--version"}, 0, "Tavrendale 1\\.0\\n", "", true},
+    {"help without a display", {"-h"}, 0, "Usage: (.*\\n)+", "", true},
     {"unknown option", {"--bogus"}, 1, "", "Unknown option 'bogus'"},
     {"argument", {"answers.txt"}, 1, "", "takes no arguments, but was given: answers\\.txt"},
 };
@@ -31,7 +34,11 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesTheRest) {
     for (const CommandLineCase& c : kCases) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        if (c.withoutDisplay) {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
+        } else {
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+        }
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(TAVRENDALE_PROGRAM), c.arguments);
         ASSERT_TRUE(program.waitForFinished(60000)) << c.name << ": still running";
