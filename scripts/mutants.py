@@ -229,10 +229,10 @@ def source_line(text, mutant):
     return text[start : end if end >= 0 else len(text)].strip()
 
 
-def parse_lines(spec):
-    if not spec:
+def parse_lines(line_range):
+    if not line_range:
         return None
-    first, _, last = spec.partition("-")
+    first, _, last = line_range.partition("-")
     return int(first), int(last or first)
 
 
