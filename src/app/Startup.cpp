@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QStringList>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -39,11 +40,54 @@ void ReadCommandLine(const QStringList& arguments) {
 
 namespace {
 
-bool AsksOnlyForText(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h" || argument == "-?" || argument == "--help-all" ||
-            argument == "--version" || argument == "-v") {
+// Qt's own options, which QApplication and the platform plugins take out of the command line
+// before the program reads it. Qt takes them as "-name" or "--name", and those with a value
+// as "-name value" or "-name=value". The list errs on the side of Qt: an option taken for
+// Qt's only leaves the command line to Qt as before.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+
+// clang-format off
+constexpr QtOption kQtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"session", true},
+    {"style", true}, {"stylesheet", true}, {"qmljsdebugger", true},
+    {"reverse", false}, {"widgetcount", false}, {"testability", false},
+    // X11's
+    {"display", true}, {"geometry", true}, {"title", true}, {"icon", true}, {"name", true}, {"visual", true},
+    {"sync", false}, {"nograb", false}, {"dograb", false},
+    // Windows'
+    {"dialogs", true}, {"fontengine", true},
+};
+// clang-format on
+
+// How many arguments from `at` on make one of Qt's own options: 0 when argv[at] is none.
+int QtOptionLength(int argc, char** argv, int at) {
+    std::string_view argument = argv[at];
+    if (argument.size() < 2 || argument.front() != '-') return 0;
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    for (const QtOption& option : kQtOptions) {
+        if (option.name != name) continue;
+        if (equals != std::string_view::npos) return option.takesValue ? 1 : 0;
+        return option.takesValue && at + 1 < argc ? 2 : 1;
+    }
+    return 0;
+}
+
+// Whether the command line holds anything besides Qt's own options (and a bare "--", which
+// ends the options and is no argument). Such a command line ends the program before its
+// window opens: --help and --version answer, anything else is refused.
+bool EndsBeforeTheWindow(int argc, char** argv) {
+    for (int i = 1; i < argc;) {
+        if (const int length = QtOptionLength(argc, argv, i); length > 0) {
+            i += length;
+        } else if (std::string_view(argv[i]) == "--") {
+            ++i;
+        } else {
             return true;
         }
     }
@@ -53,9 +97,10 @@ bool AsksOnlyForText(int argc, char** argv) {
 } // namespace
 
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown) {
-    // Help and version are answered in a terminal without a display too (an explicit
-    // -platform still wins over this).
-    if (AsksOnlyForText(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Help, version and refusals are answered in a terminal without a display too: they need
+    // no window, so no window system either (an explicit -platform still wins over this).
+    const bool windowless = EndsBeforeTheWindow(argc, argv);
+    if (windowless) qputenv("QT_QPA_PLATFORM", "offscreen");
     // QApplication takes Qt's own options (-platform, -style...) out of the arguments;
     // the rest is ours.
     QApplication application(argc, argv);
@@ -63,6 +108,9 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
     QApplication::setApplicationVersion(QStringLiteral(TAVRENDALE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRENDALE_DESKTOP_ID));
     ReadCommandLine(QApplication::arguments());
+    // Qt took every argument the program would have answered or refused: one of Qt's own
+    // options is missing from the list above, and the window would open offscreen, unseen.
+    if (windowless) qFatal("Qt took an option of its own that kQtOptions in Startup.cpp lacks");
     host::InstallFontSubstitutes();
     // Durations are typed the way the user writes numbers.
     host::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
