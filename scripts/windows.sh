@@ -11,6 +11,47 @@
 # test command does, since a fresh machine needs about a quarter of an hour of both cores for it.
 # The cache lies in ${XDG_CACHE_HOME:-~/.cache}/tavrendale (TAVRENDALE_CACHE overrides it); the
 # only download is Debian's source package of Qt's base module.
+
+# The DLLs that come with 64-bit Windows itself (10 and later), in lower case; the program may
+# import these and no other. The "api-ms-win-" and "ext-ms-win-" API sets are Windows' too.
+windows_dlls=(
+  advapi32 authz bcrypt cfgmgr32 comctl32 comdlg32 crypt32 d2d1 d3d9 d3d11 d3d12 d3dcompiler_47 dcomp
+  dnsapi dwmapi dwrite dxgi gdi32 gdiplus hid imm32 iphlpapi kernel32 mpr msimg32 msvcrt ncrypt netapi32
+  ntdll ole32 oleacc oleaut32 opengl32 powrprof propsys psapi rpcrt4 secur32 setupapi shcore shell32
+  shlwapi ucrtbase user32 userenv usp10 uxtheme version winhttp wininet winmm winspool.drv wintrust
+  ws2_32 wtsapi32
+)
+
+# Reads `objdump -p` of a Windows program and prints the DLLs it imports that are not Windows'
+# own, one a line.
+foreign_dlls() {
+  local name base
+  sed -n 's/^\s*DLL Name: //p' | tr -d '\r' | while read -r name; do
+    base=${name,,}
+    case $base in
+      api-ms-win-* | ext-ms-win-*) continue ;;
+    esac
+    [[ " ${windows_dlls[*]} " == *" ${base%.dll} "* ]] || echo "$name"
+  done
+}
+
+# The source list apt fetches Debian's Qt source package from: the release the machine runs,
+# as its os-release file (the argument) names it, with that release's security updates.
+qt_source_list() {
+  local codename
+  codename=$(. "$1" && echo "${VERSION_CODENAME:-}")
+  if [ -z "$codename" ]; then
+    echo "$1 names no Debian release (VERSION_CODENAME)" >&2
+    return 1
+  fi
+  local keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+  echo "deb-src [signed-by=$keyring] http://deb.debian.org/debian $codename main"
+  echo "deb-src [signed-by=$keyring] http://deb.debian.org/debian-security $codename-security main"
+}
+
+# Sourced (by its test), the script only defines the functions above.
+[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -78,14 +119,17 @@ qt_flags=(
   -DFEATURE_system_doubleconversion=OFF
 )
 qt_upstream=${qt_deb_version%%+*}
+# The compiler's version is part of the Qt's identity; without the compiler no Qt is found.
+mingw_cxx=x86_64-w64-mingw32-g++-posix
+compiler=$("$mingw_cxx" --version 2>/dev/null | head -1) || compiler=
 qt_hash=$({
   printf '%s\n' "$qt_package $qt_deb_version" "${qt_flags[@]}"
   grep -v "^#" "$toolchain"
-  x86_64-w64-mingw32-g++-posix --version 2>/dev/null | head -1
+  printf '%s\n' "$compiler"
 } | sha256sum | cut -c1-12)
 qt=$cache/qt-$qt_upstream-mingw-$qt_hash
 
-qt_present() { [ -n "$qt_deb_version" ] && [ -f "$qt/.complete" ]; }
+qt_present() { [ -n "$compiler" ] && [ -n "$qt_deb_version" ] && [ -f "$qt/.complete" ]; }
 
 fetch_qt_source() { # <folder to unpack into>
   local downloads=$cache/downloads/$qt_package-$qt_deb_version
@@ -94,8 +138,7 @@ fetch_qt_source() { # <folder to unpack into>
     rm -rf "$downloads"
     mkdir -p "$downloads/apt/lists/partial" "$downloads/apt/cache/archives/partial"
     # A private source list and private apt folders: the machine's apt set-up stays untouched.
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-      >"$downloads/apt/sources.list"
+    qt_source_list /etc/os-release >"$downloads/apt/sources.list"
     local apt=(apt-get -q -o "Dir::Etc::sourcelist=$downloads/apt/sources.list" -o Dir::Etc::sourceparts=-
                -o "Dir::State::Lists=$downloads/apt/lists" -o "Dir::Cache=$downloads/apt/cache"
                -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
@@ -110,6 +153,10 @@ fetch_qt_source() { # <folder to unpack into>
 build_qt() {
   if [ -z "$qt_deb_version" ]; then
     echo "Debian's Qt tools are missing (scripts/deps.sh build windows)" >&2
+    return 1
+  fi
+  if [ -z "$compiler" ]; then
+    echo "$mingw_cxx is missing (scripts/deps.sh build windows)" >&2
     return 1
   fi
   local work=$qt.work log=$qt.log
@@ -137,8 +184,12 @@ build_qt() {
 ensure_qt() {
   qt_present && return 0
   if ((cached_only)); then
-    echo "SKIPPED: no static Qt for Windows in $qt; build it once with scripts/windows.sh" \
-         "(about 15 minutes of two cores)"
+    if [ -z "$compiler" ]; then
+      echo "SKIPPED: $mingw_cxx is not installed (scripts/deps.sh build windows)"
+    else
+      echo "SKIPPED: no static Qt for Windows in $qt; build it once with scripts/windows.sh" \
+           "(about 15 minutes of two cores)"
+    fi
     exit 77
   fi
   build_qt
@@ -173,7 +224,7 @@ rm -rf "$stage" "$out/$name.zip"
 mkdir -p "$stage"
 x86_64-w64-mingw32-strip -o "$stage/tavrendale.exe" "$build/src/app/tavrendale.exe"
 # It must run from its folder alone: Windows' own DLLs only, none of the compiler's or Qt's.
-foreign=$(x86_64-w64-mingw32-objdump -p "$stage/tavrendale.exe" | sed -n 's/^\s*DLL Name: //p' | grep -iE '^(lib|qt)' || true)
+foreign=$(x86_64-w64-mingw32-objdump -p "$stage/tavrendale.exe" | foreign_dlls)
 if [ -n "$foreign" ]; then
   echo "FAILED: tavrendale.exe needs DLLs a Windows machine lacks:" $foreign >&2
   exit 1
