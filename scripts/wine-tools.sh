@@ -1,12 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that build a Win32 program with mingw-w64 and run it under Wine:
-# sets cxx, wine and wineserver (the 64-bit ones where Debian keeps them), or exits 77
-# (the test is skipped) with the reason when one of them is missing.
+# sets cxx, wine and wineserver (the 64-bit ones where Debian keeps them, in /usr/lib/wine or
+# in TAVRENDALE_WINE_LIB), or exits 77 (the test is skipped) with the reason when one of them
+# is missing. A Wine that is there but does not work is for the script to report as a failure.
 cxx=x86_64-w64-mingw32-g++
+wine_lib=${TAVRENDALE_WINE_LIB:-/usr/lib/wine}
 wine=$(command -v wine64 || command -v wine || true)
-[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
+[ -x "$wine_lib/wine64" ] && wine=$wine_lib/wine64
 wineserver=$(command -v wineserver || true)
-[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
+[ -x "$wine_lib/wineserver64" ] && wineserver=$wine_lib/wineserver64
 command -v "$cxx" >/dev/null 2>&1 || { echo "SKIPPED: $cxx is not installed (scripts/deps.sh test)"; exit 77; }
 [ -n "$wine" ] || { echo "SKIPPED: Wine is not installed (scripts/deps.sh test)"; exit 77; }
 [ -n "$wineserver" ] || { echo "SKIPPED: wineserver is not installed (scripts/deps.sh test)"; exit 77; }

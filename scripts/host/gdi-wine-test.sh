@@ -4,7 +4,8 @@
 # program built with mingw-w64, run once under Wine) and compares the pixels with our
 # drawing context's:
 #   scripts/host/gdi-wine-test.sh <build folder> <comparison test program>
-# Exits 77 (the test is skipped) with the reason when mingw-w64 or Wine is missing. The
+# Exits 77 (the test is skipped) with the reason when mingw-w64 or Wine is missing, and fails
+# when Wine is there but cannot start. The
 # Wine prefix is made once per build folder and kept; GDI needs no display, so none is used.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -35,9 +36,9 @@ if ! [ -f "$WINEPREFIX/.made" ]; then
   echo "$(date +%T) creating the Wine prefix"
   rm -rf "$WINEPREFIX"
   if ! timeout 300 "$wine" wineboot --init >"$out/wineboot.log" 2>&1 || ! "$wineserver" -w; then
-    echo "SKIPPED: Wine could not create a prefix:"; tail -5 "$out/wineboot.log"
+    echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$out/wineboot.log"
     rm -rf "$WINEPREFIX"
-    exit 77
+    exit 1
   fi
   touch "$WINEPREFIX/.made"
 fi

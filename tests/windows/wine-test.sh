@@ -9,7 +9,8 @@
 # (Qt offers every widget to UI Automation, but Wine 8's client side cannot walk a tree yet.)
 #   tests/windows/wine-test.sh <tavrendale.exe> <work folder>
 # Leaves screenshots of the windows in <work folder>/shots. Exits 77 (skipped) with the reason
-# when Wine, Xvfb, xdotool, ImageMagick or mingw-w64 is missing.
+# when Wine, Xvfb, xdotool, ImageMagick or mingw-w64 is missing; a Wine that is installed but
+# cannot start fails the test.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -46,12 +47,13 @@ run() {
     # The program's windows are moved by Wine's own move loop, as on Windows, only in the
     # virtual desktop.
     if ! "$wine" wineboot --init >"$results/boot.log" 2>&1 || ! "$wineserver" -w; then
-      echo "SKIPPED: Wine could not create a prefix:"; tail -5 "$results/boot.log"; return 77
+      echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$results/boot.log"
+      return 1
     fi
     printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
       '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' >"$results/desktop.reg"
     "$wine" regedit /S "$results/desktop.reg" >/dev/null 2>&1 && "$wineserver" -w &&
-      touch "$WINEPREFIX/.ready" || { echo "SKIPPED: Wine could not set up its virtual desktop"; return 77; }
+      touch "$WINEPREFIX/.ready" || { echo "FAILED: Wine could not set up its virtual desktop"; return 1; }
   fi
 
   fail() { failures=$((failures + 1)); echo "FAILED: $*"; }

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Wine tests' verdict on their tools (the Windows test and the GDI comparison): without
+# Wine they are skipped (77) and say why; with a Wine that is installed but cannot start they
+# fail, since a broken tool would otherwise pass unseen as a skip.
+#   tests/windows/WineVerdictTest.sh
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+check() { # description, expected, actual
+  if [ "$2" = "$3" ]; then
+    echo "ok: $1"
+  else
+    echo "FAILED: $1: expected [$2], got [$3]"
+    failures=$((failures + 1))
+  fi
+}
+
+# The machine's PATH without Wine: a folder of links to every other program on it (the first
+# folder of PATH that has a name wins, as in PATH), and no folder of Debian's 64-bit Wine.
+mkdir -p "$work/no-wine" "$work/broken-wine" "$work/no-wine-lib"
+IFS=: read -r -a folders <<<"$PATH"
+for folder in "${folders[@]}"; do
+  [ -d "$folder" ] && ln -s "$folder"/* "$work/no-wine/" 2>/dev/null
+done
+rm -f "$work/no-wine"/wine*
+# A Wine that is there but cannot start, as when its libraries are missing.
+printf '%s\n' '#!/bin/sh' 'echo "wine: could not load kernel32.dll, status c0000135" >&2' 'exit 1' \
+  >"$work/broken-wine/wine"
+printf '%s\n' '#!/bin/sh' 'exit 0' >"$work/broken-wine/wineserver"
+chmod +x "$work/broken-wine/wine" "$work/broken-wine/wineserver"
+touch "$work/tavrendale.exe"
+
+wine_test() { # PATH, test script and its arguments: sets status and output
+  local path=$1
+  shift
+  output=$(env PATH="$path" TAVRENDALE_WINE_LIB="$work/no-wine-lib" "$@" 2>&1)
+  status=$?
+}
+windows_test=("$here/wine-test.sh" "$work/tavrendale.exe" "$work/results")
+gdi_test=("$root/scripts/host/gdi-wine-test.sh" "$work/gdi" /bin/false)
+
+wine_test "$work/no-wine" "${windows_test[@]}"
+check "without Wine the Windows test is skipped (77)" 77 "$status"
+check "and says why" 1 "$(grep -c '^SKIPPED: Wine is not installed' <<<"$output")"
+wine_test "$work/no-wine" "${gdi_test[@]}"
+check "without Wine the GDI comparison is skipped (77)" 77 "$status"
+
+# The test gets as far as starting Wine only with its other tools.
+for tool in x86_64-w64-mingw32-g++ Xvfb xdotool import; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool is not installed, so a broken Wine is not reached (scripts/deps.sh test)"
+    [ "$failures" -eq 0 ] && exit 77
+    exit 1
+  fi
+done
+wine_test "$work/broken-wine:$work/no-wine" "${windows_test[@]}"
+check "with a Wine that cannot start the Windows test fails (1)" 1 "$status"
+check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"
+wine_test "$work/broken-wine:$work/no-wine" "${gdi_test[@]}"
+check "with a Wine that cannot start the GDI comparison fails (1)" 1 "$status"
+check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"
+
+echo "$failures check(s) failed"
+[ "$failures" -eq 0 ]
