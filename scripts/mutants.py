@@ -57,6 +57,7 @@ TESTS = {
     "src/docking/SnapRect.h": [("tests/docking/core/docking_core_tests", None)],
     "src/docking/Docking.cpp": [("tests/docking/core/docking_core_tests", None)],
     "src/test/TestEngine.cpp": [("tests/test/test_engine_tests", None)],
+    "src/test/WorkCurve.cpp": [("tests/test/test_engine_tests", None)],
     "src/controls/chameleonButton/Colors.cpp": [
         ("tests/controls/drawing/chameleon_drawing_tests", "ColoursTest.*"),
         ("tests/controls/styles/chameleon_style_tests", None),
@@ -194,9 +195,11 @@ def shifted(literal, delta):
     return ("0" + format(value, "o") if octal else str(value)) + suffix
 
 
-def make_mutants(path, base=ROOT):
-    with open(os.path.join(base, path), encoding="utf-8") as f:
-        text = f.read()
+def make_mutants(path, base=ROOT, text=None):
+    """The file's text and its mutants: the file under base, or the given text."""
+    if text is None:
+        with open(os.path.join(base, path), encoding="utf-8") as f:
+            text = f.read()
     code = code_mask(text)
     mutants = []
 
@@ -230,10 +233,52 @@ def source_line(text, mutant):
 
 
 def parse_lines(line_range):
-    if not line_range:
-        return None
-    first, _, last = line_range.partition("-")
-    return int(first), int(last or first)
+    """FIRST-LAST or LINE, line numbers from 1, as a (first, last) pair."""
+    m = re.fullmatch(r"(\d+)(?:-(\d+))?", line_range.strip())
+    if not m:
+        raise argparse.ArgumentTypeError(
+            "'{}' is not a line range: give FIRST-LAST or LINE, as in 90-130 or 42".format(line_range))
+    first, last = int(m.group(1)), int(m.group(2) or m.group(1))
+    if first < 1:
+        raise argparse.ArgumentTypeError("'{}': lines are numbered from 1".format(line_range))
+    if first > last:
+        raise argparse.ArgumentTypeError(
+            "'{}' runs backwards: the first line comes first, as in {}-{}".format(line_range, last, first))
+    return first, last
+
+
+def parse_only(numbers):
+    """3,17,40: mutant numbers, from 1."""
+    if not re.fullmatch(r"\s*\d+\s*(?:,\s*\d+\s*)*", numbers) or 0 in {int(x) for x in numbers.split(",")}:
+        raise argparse.ArgumentTypeError(
+            "'{}' is not a list of mutant numbers: give them from 1, separated by commas, as in 3,17,40".format(
+                numbers))
+    return {int(x) for x in numbers.split(",")}
+
+
+def select(path, mutants, lines, only):
+    """The mutants on the lines and with the numbers asked for; an empty choice is an error
+    (SystemExit with the reason), since it would report no survivors for want of mutants."""
+    if only:
+        unknown = sorted(only - {m.index for m in mutants})
+        if unknown:
+            sys.exit("{}: no mutant numbered {} (the file has {}; see --list)".format(
+                path, ", ".join("#{}".format(n) for n in unknown), len(mutants)))
+    chosen = [m for m in mutants if (not lines or lines[0] <= m.line <= lines[1])
+              and (not only or m.index in only)]
+    if not chosen:
+        where = " on lines {}-{}".format(*lines) if lines else ""
+        numbered = " numbered {}".format(",".join(str(n) for n in sorted(only))) if only else ""
+        sys.exit("{}: no mutants{}{} (the file has {}; see --list)".format(path, where, numbered, len(mutants)))
+    return chosen
+
+
+def read_source(path, rev):
+    """The text of a file of the working tree, or of a commit's when rev is given."""
+    if rev:
+        return git("show", "{}:{}".format(rev, path)).decode("utf-8")
+    with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+        return f.read()
 
 
 # --- the mirror and the build ---------------------------------------------------------
@@ -420,10 +465,7 @@ def build_schema(builder, path, target, text, literal_mutants, tests):
 
 def mutate_file(builder, path, tests, lines, only, timeout, report, schemata):
     text, mutants = make_mutants(path, builder.tree)
-    if lines:
-        mutants = [m for m in mutants if lines[0] <= m.line <= lines[1]]
-    if only:
-        mutants = [m for m in mutants if m.index in only]
+    mutants = select(path, mutants, lines, only)
     target = os.path.join(builder.tree, path)
 
     # The unmutated file must pass, or every mutant would look killed.
@@ -495,13 +537,13 @@ def mutate_file(builder, path, tests, lines, only, timeout, report, schemata):
     return counts
 
 
-def main():
+def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0],
                                      formatter_class=argparse.RawDescriptionHelpFormatter, epilog=__doc__)
     parser.add_argument("files", nargs="+", help="source files, relative to the repository")
     parser.add_argument("--list", action="store_true", help="print the mutants and stop")
-    parser.add_argument("--lines", help="only mutants on these lines, FIRST-LAST")
-    parser.add_argument("--only", help="only these mutants, by number: 3,17,40")
+    parser.add_argument("--lines", type=parse_lines, help="only mutants on these lines, FIRST-LAST or LINE")
+    parser.add_argument("--only", type=parse_only, help="only these mutants, by number: 3,17,40")
     parser.add_argument("--test", action="append", default=[],
                         help="test program relative to the build folder, with :FILTER; replaces the table's")
     parser.add_argument("--rev", help="mutate and test this commit's files instead of the working tree's")
@@ -512,19 +554,23 @@ def main():
     parser.add_argument("--one-build-each", action="store_true",
                         help="build every literal mutant on its own instead of sharing one build")
     parser.add_argument("--report", help="append the survivors and counts to this file")
-    args = parser.parse_args()
+    args = parser.parse_args(argv)
 
     files = [os.path.relpath(os.path.abspath(f), ROOT) for f in args.files]
-    only = {int(x) for x in args.only.split(",")} if args.only else None
-    lines = parse_lines(args.lines)
+    only, lines = args.only, args.lines
 
+    # Every file's choice of mutants is checked before anything is built.
+    for path in files:
+        try:
+            text = read_source(path, args.rev)
+        except (OSError, subprocess.CalledProcessError):
+            sys.exit("{}: no such file{}".format(path, " in " + args.rev if args.rev else ""))
+        chosen = select(path, make_mutants(path, text=text)[1], lines, only)
+        if args.list:
+            for m in chosen:
+                print("{:4} {}:{}: {} `{}` -> `{}`    {}".format(
+                    m.index, path, m.line, m.kind, m.original, m.mutated, source_line(text, m)))
     if args.list:
-        for path in files:
-            text, mutants = make_mutants(path)
-            for m in mutants:
-                if (not lines or lines[0] <= m.line <= lines[1]) and (not only or m.index in only):
-                    print("{:4} {}:{}: {} `{}` -> `{}`    {}".format(
-                        m.index, path, m.line, m.kind, m.original, m.mutated, source_line(text, m)))
         return 0
 
     tests_override = [(t.partition(":")[0], t.partition(":")[2] or None) for t in args.test]
