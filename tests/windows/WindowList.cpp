@@ -3,8 +3,13 @@
 // the program: one line per window, front to back, then the work area.
 //   window <handle> <left> <top> <width> <height> <client left> <client top> <title>
 //   workarea <left> <top> <width> <height>
-// All in Windows' screen coordinates. Built with mingw-w64.
+// All in Windows' screen coordinates. A window that closes while it is being read is left
+// out; without a work area the list ends with a message on the standard error and exit
+// code 1. Built with mingw-w64.
+#include "WindowPlace.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -23,21 +28,28 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM) {
     if (!IsWindowVisible(window)) return TRUE;
     wchar_t title[512] = {};
     GetWindowTextW(window, title, 512);
-    RECT outer;
-    GetWindowRect(window, &outer);
-    POINT client{0, 0};
-    ClientToScreen(window, &client);
+    const std::optional<WindowPlace> place = PlaceOf(window);
+    if (!place) return TRUE;
+    const RECT& outer = place->outer;
     std::printf("window %p %ld %ld %ld %ld %ld %ld %s\n", static_cast<void*>(window), outer.left, outer.top,
-                outer.right - outer.left, outer.bottom - outer.top, client.x, client.y, Utf8(title).c_str());
+                outer.right - outer.left, outer.bottom - outer.top, place->client.x, place->client.y,
+                Utf8(title).c_str());
     return TRUE;
 }
 
 } // namespace
 
 int main() {
-    EnumWindows(ListWindow, 0);
-    RECT area;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    std::printf("workarea %ld %ld %ld %ld\n", area.left, area.top, area.right - area.left, area.bottom - area.top);
+    if (!EnumWindows(ListWindow, 0)) {
+        std::fprintf(stderr, "window-list: the windows cannot be listed (error %lu)\n", GetLastError());
+        return 1;
+    }
+    const std::optional<RECT> area = WorkArea();
+    if (!area) {
+        std::fprintf(stderr, "window-list: the work area cannot be read (error %lu)\n", GetLastError());
+        return 1;
+    }
+    std::printf("workarea %ld %ld %ld %ld\n", area->left, area->top, area->right - area->left,
+                area->bottom - area->top);
     return 0;
 }

@@ -23,7 +23,7 @@ for tool in xdotool import; do
 done
 
 lister=$results/window-list.exe
-if [ ! "$lister" -nt "$here/WindowList.cpp" ]; then
+if [ ! "$lister" -nt "$here/WindowList.cpp" ] || [ ! "$lister" -nt "$here/WindowPlace.h" ]; then
   "$cxx" -std=c++20 -O1 -Wall -Wextra -Wpedantic -static "$here/WindowList.cpp" -o "$lister" ||
     { echo "FAILED: the window list does not build"; exit 1; }
 fi
