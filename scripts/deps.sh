@@ -10,7 +10,7 @@ run=(xvfb openbox xdotool imagemagick x11-utils)
 # The screenshots read the program through its accessibility tree, on a session bus.
 shots=(dbus-bin at-spi2-core python3-pyatspi)
 package=(git dpkg-dev debhelper)
-test=(git clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
       xvfb openbox icewm xdotool imagemagick x11-utils
       wine wine64 g++-mingw-w64-x86-64
       dpkg-dev debhelper lintian desktop-file-utils appstream

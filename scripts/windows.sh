@@ -7,8 +7,9 @@
 #   scripts/windows.sh --test     the same, then the Windows test under Wine on a virtual X server
 #   scripts/windows.sh --qt       only the static Qt
 #   scripts/windows.sh --qt-path  prints the static Qt's folder when it is built (exit 1 when not)
-# With --cached-qt it never builds Qt: it exits 77 (skipped) when the cache holds none, as the
-# test command does, since a fresh machine needs about a quarter of an hour of both cores for it.
+# With --cached-qt it never builds Qt: it exits 77 (skipped) when the cache holds none or the
+# cross-compiler is missing, as the test command does, since a fresh machine needs about a
+# quarter of an hour of both cores for it.
 # The cache lies in ${XDG_CACHE_HOME:-~/.cache}/tavrendale (TAVRENDALE_CACHE overrides it); the
 # only download is Debian's source package of Qt's base module.
 
@@ -64,7 +65,7 @@ for arg in "$@"; do
     --qt) mode=qt ;;
     --qt-path) mode=qt-path ;;
     --cached-qt) cached_only=1 ;;
-    -h | --help) sed -n '3,13p' "$0" | cut -c3-; exit 0 ;;
+    -h | --help) sed -n '3,14p' "$0" | cut -c3-; exit 0 ;;
     *) echo "unknown option: $arg (see --help)" >&2; exit 2 ;;
   esac
 done
