@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Work curve" window, read back from its widgets as a user or a screen reader would.
-#include "docking/QtDocking.h"
+#include "docking/DockingX11.h"
 #include "test/WorkCurve.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
@@ -223,7 +223,7 @@ class ClosingTest : public WorkCurveWindowTest, public testing::WithParamInterfa
 
 TEST_P(ClosingTest, ClosesAndUndocks) {
     Open(ThreeMinuteRun());
-    docking::QtDocking* docking = docking::QtDocking::instance();
+    docking::DockingX11* docking = docking::DockingX11::instance();
     const auto handle = reinterpret_cast<docking::WindowHandle>(window.get());
     if (docking) {
         EXPECT_TRUE(docking->core().IsDocked(handle));

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "docking/QtDocking.h"
-
+#include "docking/DockingX11.h"
 #include "docking/WindowDocking.h"
 
 #include <QApplication>
@@ -17,7 +16,7 @@ namespace {
 class QtDockingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        docking = QtDocking::instance();
+        docking = DockingX11::instance();
         ASSERT_NE(docking, nullptr);
         workArea = QGuiApplication::primaryScreen()->availableGeometry();
     }
@@ -30,7 +29,7 @@ protected:
         QApplication::processEvents();
         return w;
     }
-    QtDocking* docking = nullptr;
+    DockingX11* docking = nullptr;
     QRect workArea;
 };
 

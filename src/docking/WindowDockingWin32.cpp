@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "docking/WindowDocking.h"
-
-#ifdef _WIN32
-
 #include "docking/DockingWin32.h"
+#include "docking/WindowDocking.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -51,26 +48,3 @@ bool IsDockingEnabled(QWidget* window) {
 }
 
 } // namespace docking
-
-#else
-
-#include "docking/QtDocking.h"
-
-namespace docking {
-
-void EnableDocking(QWidget* window) {
-    if (QtDocking* docking = QtDocking::instance()) docking->Enable(window);
-}
-
-void DisableDocking(QWidget* window) {
-    if (QtDocking* docking = QtDocking::instance()) docking->Disable(window);
-}
-
-bool IsDockingEnabled(QWidget* window) {
-    const QtDocking* docking = QtDocking::instance();
-    return docking && docking->IsEnabled(window);
-}
-
-} // namespace docking
-
-#endif

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "docking/QtDocking.h"
+#include "docking/DockingX11.h"
 
 #include "docking/X11Pointer.h"
 
@@ -14,7 +14,7 @@ namespace docking {
 
 namespace {
 
-QtDocking* theInstance = nullptr;
+DockingX11* theInstance = nullptr;
 
 // How often a move that is not over yet is looked at again.
 constexpr int kMovePollMs = 20;
@@ -28,36 +28,36 @@ bool IsProgramWindow(const QWidget* w) {
 
 } // namespace
 
-QtDocking* QtDocking::instance() {
+DockingX11* DockingX11::instance() {
     if (theInstance) return theInstance;
     if (!qApp || QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         return nullptr;
     }
-    theInstance = new QtDocking;
+    theInstance = new DockingX11;
     return theInstance;
 }
 
-QtDocking::QtDocking() : QObject(qApp), docking_(*this) {
+DockingX11::DockingX11() : QObject(qApp), docking_(*this) {
     clock_.start();
     movePoll_.setInterval(kMovePollMs);
-    connect(&movePoll_, &QTimer::timeout, this, &QtDocking::PollMoves);
+    connect(&movePoll_, &QTimer::timeout, this, &DockingX11::PollMoves);
     connect(this, &QObject::destroyed, [] { theInstance = nullptr; });
 }
 
-void QtDocking::Enable(QWidget* window) {
+void DockingX11::Enable(QWidget* window) {
     if (!window) return;
     docking_.EnableDocking(HandleOf(window->window()));
 }
 
-void QtDocking::Disable(QWidget* window) {
+void DockingX11::Disable(QWidget* window) {
     if (!window) return;
     moveEnd_.forget(HandleOf(window->window()));
     docking_.DisableDocking(HandleOf(window->window()));
 }
 
-QWidget* QtDocking::WidgetOf(WindowHandle handle) const { return reinterpret_cast<QWidget*>(handle); }
+QWidget* DockingX11::WidgetOf(WindowHandle handle) const { return reinterpret_cast<QWidget*>(handle); }
 
-void QtDocking::SnapAfterMove(QWidget* window) {
+void DockingX11::SnapAfterMove(QWidget* window) {
     if (!window) return;
     const WindowHandle handle = HandleOf(window);
     if (!docking_.IsDocked(handle) || !window->isVisible()) return;
@@ -70,7 +70,7 @@ void QtDocking::SnapAfterMove(QWidget* window) {
     if (proposed != before) window->move(proposed.left, proposed.top);
 }
 
-bool QtDocking::eventFilter(QObject* watched, QEvent* event) {
+bool DockingX11::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Move && watched->isWidgetType()) {
         // Qt reports the window manager's moves as spontaneous events and a move() of the
         // program's own, our snap included, as a sent one.
@@ -79,7 +79,7 @@ bool QtDocking::eventFilter(QObject* watched, QEvent* event) {
     return false; // every event goes on to the window unchanged
 }
 
-void QtDocking::OnMoved(QWidget* window, bool byProgram) {
+void DockingX11::OnMoved(QWidget* window, bool byProgram) {
     const WindowHandle handle = HandleOf(window);
     if (!docking_.IsDocked(handle)) return;
     const QPoint frameAt = window->frameGeometry().topLeft();
@@ -106,26 +106,26 @@ void QtDocking::OnMoved(QWidget* window, bool byProgram) {
     }
 }
 
-void QtDocking::PollMoves() {
+void DockingX11::PollMoves() {
     for (WindowHandle ended : moveEnd_.poll(Now(), QueryX11Pointer().buttonHeld)) SnapAfterMove(WidgetOf(ended));
     if (!moveEnd_.watching()) movePoll_.stop();
 }
 
-MoveEndWatch::Milliseconds QtDocking::Now() const { return MoveEndWatch::Milliseconds(clock_.elapsed()); }
+MoveEndWatch::Milliseconds DockingX11::Now() const { return MoveEndWatch::Milliseconds(clock_.elapsed()); }
 
-Rect QtDocking::WorkArea() {
+Rect DockingX11::WorkArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? ToRect(screen->availableGeometry()) : Rect{};
 }
 
-Rect QtDocking::WindowRect(WindowHandle window) { return ToRect(WidgetOf(window)->frameGeometry()); }
+Rect DockingX11::WindowRect(WindowHandle window) { return ToRect(WidgetOf(window)->frameGeometry()); }
 
-Point QtDocking::CursorPos() {
+Point DockingX11::CursorPos() {
     const QPoint p = QCursor::pos();
     return Point{p.x(), p.y()};
 }
 
-std::vector<WindowHandle> QtDocking::LoadedWindows() {
+std::vector<WindowHandle> DockingX11::LoadedWindows() {
     // The toolkit's window list is kept in the order the windows were created, like the
     // runtime's list of loaded forms; the widget list is unordered.
     const QWidgetList widgets = QApplication::topLevelWidgets();
@@ -141,9 +141,9 @@ std::vector<WindowHandle> QtDocking::LoadedWindows() {
     return windows;
 }
 
-bool QtDocking::IsVisible(WindowHandle window) { return WidgetOf(window)->isVisible(); }
+bool DockingX11::IsVisible(WindowHandle window) { return WidgetOf(window)->isVisible(); }
 
-WindowProcId QtDocking::InstallDockingProc(WindowHandle window) {
+WindowProcId DockingX11::InstallDockingProc(WindowHandle window) {
     QWidget* w = WidgetOf(window);
     w->installEventFilter(this);
     // A window destroyed while docked must not leave its address in the registry, where a
@@ -155,16 +155,16 @@ WindowProcId QtDocking::InstallDockingProc(WindowHandle window) {
     return 0;
 }
 
-void QtDocking::RestoreWindowProc(WindowHandle window, WindowProcId) {
+void DockingX11::RestoreWindowProc(WindowHandle window, WindowProcId) {
     QWidget* w = WidgetOf(window);
     w->removeEventFilter(this);
     disconnect(w, &QObject::destroyed, this, nullptr);
 }
 
-MessageResult QtDocking::ForwardMessage(WindowProcId, WindowHandle, unsigned, MessageParam, MessageParam) {
+MessageResult DockingX11::ForwardMessage(WindowProcId, WindowHandle, unsigned, MessageParam, MessageParam) {
     return 0; // the window's own handling runs after the event filter
 }
 
-MessageResult QtDocking::CallDefaultProc(WindowHandle, unsigned, MessageParam, MessageParam) { return 0; }
+MessageResult DockingX11::CallDefaultProc(WindowHandle, unsigned, MessageParam, MessageParam) { return 0; }
 
 } // namespace docking

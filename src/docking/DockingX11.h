@@ -18,10 +18,10 @@ namespace docking {
 // program hears only of the places it moves it to, so the window snaps once, where the move
 // ends (MoveEndWatch tells when that is): the move is played to the docking module as a whole
 // move loop (start, one proposed rectangle, end) and the window is moved where that leaves it.
-class QtDocking final : public QObject, private DockingPlatform {
+class DockingX11 final : public QObject, private DockingPlatform {
 public:
     // Null where docking is off (Wayland: a program cannot place its windows there).
-    static QtDocking* instance();
+    static DockingX11* instance();
 
     void Enable(QWidget* window);
     void Disable(QWidget* window);
@@ -36,7 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QtDocking();
+    DockingX11();
 
     static WindowHandle HandleOf(const QWidget* w) { return reinterpret_cast<WindowHandle>(w); }
     QWidget* WidgetOf(WindowHandle handle) const;
