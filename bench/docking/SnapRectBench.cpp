@@ -48,7 +48,7 @@ void BM_SnapSizing(benchmark::State& state) {
 }
 BENCHMARK(BM_SnapSizing)->Arg(1)->Arg(10)->Arg(100);
 
-// A whole drag start as the window procedure sees it: collect the rectangles, then snap.
+// The start of a move: the offsets and the rectangles to snap to, collected from the screen.
 class BenchScreen final : public docking::DockingPlatform {
 public:
     explicit BenchScreen(int count) : rects_(Windows(count)) {
@@ -59,16 +59,8 @@ public:
     Point CursorPos() override { return {500, 300}; }
     std::vector<docking::WindowHandle> LoadedWindows() override { return handles_; }
     bool IsVisible(docking::WindowHandle) override { return true; }
-    docking::WindowProcId InstallDockingProc(docking::WindowHandle) override { return 1; }
-    void RestoreWindowProc(docking::WindowHandle, docking::WindowProcId) override {}
-    docking::MessageResult ForwardMessage(docking::WindowProcId, docking::WindowHandle, unsigned, docking::MessageParam,
-                                          docking::MessageParam) override {
-        return 0;
-    }
-    docking::MessageResult CallDefaultProc(docking::WindowHandle, unsigned, docking::MessageParam,
-                                           docking::MessageParam) override {
-        return 0;
-    }
+    docking::PlatformData AttachWindow(docking::WindowHandle) override { return 0; }
+    void DetachWindow(docking::WindowHandle, docking::PlatformData) override {}
 
 private:
     std::vector<Rect> rects_;
@@ -80,7 +72,8 @@ void BM_StartOfMove(benchmark::State& state) {
     docking::Docking docking(screen);
     docking.EnableDocking(1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(docking.DockingWindowProc(1, docking::kMsgEnterSizeMove, 0, 0));
+        docking.BeginMoveOrSize(1);
+        benchmark::DoNotOptimize(docking.dockRects().data());
     }
 }
 BENCHMARK(BM_StartOfMove)->Arg(1)->Arg(10)->Arg(100);

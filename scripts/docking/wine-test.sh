@@ -15,7 +15,8 @@ command -v Xvfb >/dev/null 2>&1 || { echo "SKIPPED: Xvfb is not installed (scrip
 
 exe=$out/docking-wine-tests.exe
 sources=("$root/src/docking/SnapRect.cpp" "$root/src/docking/Docking.cpp"
-         "$root/src/docking/DockingWin32.cpp" "$root/tests/docking/wine/WineDockingTest.cpp")
+         "$root/src/docking/DockingWin32Messages.cpp" "$root/src/docking/DockingWin32.cpp"
+         "$root/tests/docking/wine/WineDockingTest.cpp")
 if ! "$cxx" -std=c++20 -O1 -Wall -Wextra -Wpedantic -static -I"$root/src" "${sources[@]}" \
      -o "$exe" -luser32; then
   echo "FAILED: the Win32 test program does not build"

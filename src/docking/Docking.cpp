@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docking/Docking.h"
 
-#include <cstring>
-
 namespace docking {
 
 int Docking::Find(WindowHandle window) const {
@@ -13,6 +11,12 @@ int Docking::Find(WindowHandle window) const {
 }
 
 bool Docking::IsDocked(WindowHandle window) const { return Find(window) >= 0; }
+
+std::optional<PlatformData> Docking::prevWndProcOf(WindowHandle window) const {
+    const int index = Find(window);
+    if (index < 0) return std::nullopt;
+    return docked_[static_cast<std::size_t>(index)].prevWndProc;
+}
 
 bool Docking::EnableDocking(WindowHandle window) {
     // A full registry cannot grow by ten more places in 16 bits: it refuses new windows
@@ -26,7 +30,7 @@ bool Docking::EnableDocking(WindowHandle window) {
     if (full) return false;
     DockedWindow& slot = docked_[static_cast<std::size_t>(dockedCount_)];
     slot.hWnd = window;
-    slot.prevWndProc = platform_.InstallDockingProc(window);
+    slot.prevWndProc = platform_.AttachWindow(window);
     ++dockedCount_;
     return true;
 }
@@ -35,7 +39,7 @@ void Docking::DisableDocking(WindowHandle window) {
     if (dockedCount_ == 0) return;
     const int index = Find(window);
     if (index < 0) return;
-    platform_.RestoreWindowProc(window, docked_[static_cast<std::size_t>(index)].prevWndProc);
+    platform_.DetachWindow(window, docked_[static_cast<std::size_t>(index)].prevWndProc);
     RemoveAt(index);
 }
 
@@ -60,43 +64,22 @@ void Docking::CollectDockRects(WindowHandle moving) {
     }
 }
 
-MessageResult Docking::DockingWindowProc(WindowHandle window, unsigned message, MessageParam wParam,
-                                         MessageParam lParam) {
-    const int index = Find(window);
+void Docking::BeginMoveOrSize(WindowHandle window) {
+    const Rect r = platform_.WindowRect(window);
+    const Point cursor = platform_.CursorPos();
+    dragState_.cursorOffsetX = cursor.x - r.left;
+    dragState_.cursorOffsetY = cursor.y - r.top;
+    CollectDockRects(window);
+}
 
-    switch (message) {
-    case kMsgEnterSizeMove: {
-        const Rect r = platform_.WindowRect(window);
-        const Point cursor = platform_.CursorPos();
-        dragState_.cursorOffsetX = cursor.x - r.left;
-        dragState_.cursorOffsetY = cursor.y - r.top;
-        CollectDockRects(window);
-        break;
-    }
-    case kMsgSizing:
-    case kMsgMoving: {
-        // The proposed rectangle is four 32-bit integers at lParam; the platform reads it
-        // back after we answer. A message without one has nothing to snap.
-        if (lParam != 0) {
-            Rect proposed;
-            std::memcpy(&proposed, reinterpret_cast<const void*>(lParam), sizeof proposed);
-            if (message == kMsgMoving) {
-                SnapRect(SnapMode::Moving, proposed, 0, dockRects_, dragState_, platform_.CursorPos());
-            } else {
-                SnapRect(SnapMode::Sizing, proposed, static_cast<int>(wParam), dockRects_, dragState_, Point{});
-            }
-            std::memcpy(reinterpret_cast<void*>(lParam), &proposed, sizeof proposed);
-        }
-        return 1;
-    }
-    default: break;
-    }
+Rect Docking::ProposeMove(Rect proposed) {
+    SnapRect(SnapMode::Moving, proposed, 0, dockRects_, dragState_, platform_.CursorPos());
+    return proposed;
+}
 
-    // A window that is not (or no longer) registered still gets its messages: handing them to
-    // an unknown procedure would lose them or crash.
-    if (index < 0) return platform_.CallDefaultProc(window, message, wParam, lParam);
-    return platform_.ForwardMessage(docked_[static_cast<std::size_t>(index)].prevWndProc, window, message, wParam,
-                                    lParam);
+Rect Docking::ProposeSize(Rect proposed, int sizingEdge) {
+    SnapRect(SnapMode::Sizing, proposed, sizingEdge, dockRects_, dragState_, Point{});
+    return proposed;
 }
 
 } // namespace docking

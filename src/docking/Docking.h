@@ -6,22 +6,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace docking {
 
-// Window handles and window procedures are opaque values to the module; the platform
-// layer gives them their meaning (HWND and WNDPROC on Windows, widgets on X11).
+// A window is an opaque value to the module; the platform layer gives it its meaning (an HWND
+// on Windows, the widget on X11).
 using WindowHandle = std::uintptr_t;
-using WindowProcId = std::uintptr_t;
-using MessageParam = std::uintptr_t;
-using MessageResult = std::intptr_t;
-
-// The three notifications of the platform's move/size loop that docking acts on, and its end.
-constexpr unsigned kMsgEnterSizeMove = 0x0231;
-constexpr unsigned kMsgExitSizeMove = 0x0232;
-constexpr unsigned kMsgSizing = 0x0214;
-constexpr unsigned kMsgMoving = 0x0216;
+// What a platform keeps for each docked window from enabling to disabling: on Windows the
+// window procedure that the docking procedure replaced; nothing elsewhere.
+using PlatformData = std::uintptr_t;
 
 // What the module needs from the windowing system; tests fake it.
 class DockingPlatform {
@@ -33,23 +28,25 @@ public:
     // The program's loaded windows, in the runtime's order.
     virtual std::vector<WindowHandle> LoadedWindows() = 0;
     virtual bool IsVisible(WindowHandle window) = 0;
-    // Puts the docking procedure in place on the window and returns the one it replaced.
-    virtual WindowProcId InstallDockingProc(WindowHandle window) = 0;
-    virtual void RestoreWindowProc(WindowHandle window, WindowProcId previous) = 0;
-    virtual MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message, MessageParam wParam,
-                                         MessageParam lParam) = 0;
-    // For a window whose procedure is not known any more (see DockingWindowProc).
-    virtual MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
-                                          MessageParam lParam) = 0;
+    // Docking was enabled for the window: the platform starts telling the module of its moves
+    // and returns what it wants back when docking is disabled for it.
+    virtual PlatformData AttachWindow(WindowHandle window) = 0;
+    // Docking was disabled for the window: the platform stops telling of its moves.
+    virtual void DetachWindow(WindowHandle window, PlatformData data) = 0;
 };
 
 struct DockedWindow {
     WindowHandle hWnd = 0;
-    WindowProcId prevWndProc = 0;
+    PlatformData prevWndProc = 0; // what AttachWindow returned for the window
 };
 
 // The registry of docked windows, the snap rectangles and the drag state shared by all of
 // them. One instance serves the whole program.
+//
+// The platform plays each move or resize of a docked window to it: BeginMoveOrSize once, then
+// ProposeMove or ProposeSize for every rectangle the window would take, which comes back
+// snapped. Nothing needs to be told when the move is over: the rectangles and the drag state
+// are kept for the next one.
 class Docking {
 public:
     // The registry keeps its count in 16 bits with room for ten more entries beyond it.
@@ -62,14 +59,25 @@ public:
     // Returns false only when the registry is full; enabling a docked window again is a no-op.
     bool EnableDocking(WindowHandle window);
     void DisableDocking(WindowHandle window);
-    MessageResult DockingWindowProc(WindowHandle window, unsigned message, MessageParam wParam, MessageParam lParam);
+
+    // A move or resize of the window begins: records where the cursor holds the window and
+    // collects the rectangles it may snap to.
+    void BeginMoveOrSize(WindowHandle window);
+    // The rectangle the window would take next while it is moved, snapped; its size is kept.
+    Rect ProposeMove(Rect proposed);
+    // The rectangle the window would take next while it is resized by `sizingEdge` (SizingEdge),
+    // with the dragged edges snapped.
+    Rect ProposeSize(Rect proposed, int sizingEdge);
+
     void CollectDockRects(WindowHandle moving);
 
     // Drops a window that is gone without being disabled, so that a later window given the
-    // same handle is not taken for it. Its procedure is not touched.
+    // same handle is not taken for it. The platform is not told.
     void ForgetWindow(WindowHandle window);
 
     bool IsDocked(WindowHandle window) const;
+    // What AttachWindow returned for a docked window; nothing for any other.
+    std::optional<PlatformData> prevWndProcOf(WindowHandle window) const;
     std::int16_t dockedCount() const { return dockedCount_; }
     std::int16_t dockedCapacity() const { return dockedCapacity_; }
     const DockedWindow& entry(int index) const { return docked_.at(static_cast<std::size_t>(index)); }

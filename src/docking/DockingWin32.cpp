@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docking/DockingWin32.h"
 
+#include "docking/DockingWin32Messages.h"
+
 namespace docking::win32 {
+
+static_assert(kEnterSizeMove == WM_ENTERSIZEMOVE && kExitSizeMove == WM_EXITSIZEMOVE);
+static_assert(kSizing == WM_SIZING && kMoving == WM_MOVING && kNcDestroy == WM_NCDESTROY);
+static_assert(sizeof(MessageParam) == sizeof(WPARAM) && sizeof(MessageParam) == sizeof(LPARAM));
+static_assert(sizeof(MessageResult) == sizeof(LRESULT));
 
 namespace {
 
@@ -13,7 +20,7 @@ BOOL CALLBACK CollectThreadWindow(HWND window, LPARAM list) {
     return TRUE;
 }
 
-class Win32Platform final : public DockingPlatform {
+class Win32Platform final : public DockingPlatform, public MessageForwarder {
 public:
     std::function<std::vector<HWND>()> loadedWindows;
 
@@ -42,21 +49,25 @@ public:
         return windows;
     }
     bool IsVisible(WindowHandle window) override { return IsWindowVisible(ToHwnd(window)) != FALSE; }
-    // The pointer-sized variant: a 32-bit slot cannot hold a procedure address on 64-bit Windows.
-    WindowProcId InstallDockingProc(WindowHandle window) override {
-        return static_cast<WindowProcId>(
+
+    // The docking procedure replaces the window's own, which is kept as the window's platform
+    // data. The pointer-sized variant: a 32-bit slot cannot hold a procedure address on 64-bit
+    // Windows.
+    PlatformData AttachWindow(WindowHandle window) override {
+        return static_cast<PlatformData>(
             SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DockingWindowProc)));
     }
-    void RestoreWindowProc(WindowHandle window, WindowProcId previous) override {
-        SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, static_cast<LONG_PTR>(previous));
+    void DetachWindow(WindowHandle window, PlatformData prevWndProc) override {
+        SetWindowLongPtrA(ToHwnd(window), GWLP_WNDPROC, static_cast<LONG_PTR>(prevWndProc));
     }
-    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message, MessageParam wParam,
-                                 MessageParam lParam) override {
-        return CallWindowProcA(reinterpret_cast<WNDPROC>(proc), ToHwnd(window), message, static_cast<WPARAM>(wParam),
-                               static_cast<LPARAM>(lParam));
+
+    MessageResult CallPrevious(PlatformData prevWndProc, WindowHandle window, unsigned message, MessageParam wParam,
+                               MessageParam lParam) override {
+        return CallWindowProcA(reinterpret_cast<WNDPROC>(prevWndProc), ToHwnd(window), message,
+                               static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
     }
-    MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
-                                  MessageParam lParam) override {
+    MessageResult CallDefault(WindowHandle window, unsigned message, MessageParam wParam,
+                              MessageParam lParam) override {
         return DefWindowProcA(ToHwnd(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
     }
 };
@@ -80,12 +91,8 @@ void DisableDocking(HWND window) { Registry().DisableDocking(ToHandle(window)); 
 void SetLoadedWindows(std::function<std::vector<HWND>()> list) { Platform().loadedWindows = std::move(list); }
 
 LRESULT CALLBACK DockingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = Registry().DockingWindowProc(ToHandle(window), message, static_cast<MessageParam>(wParam),
-                                                        static_cast<MessageParam>(lParam));
-    // The handle of a destroyed window is handed out again; a window that goes without being
-    // disabled must not leave it behind in the registry.
-    if (message == WM_NCDESTROY) Registry().ForgetWindow(ToHandle(window));
-    return result;
+    return DockingMessage(Registry(), Platform(), ToHandle(window), message, static_cast<MessageParam>(wParam),
+                          static_cast<MessageParam>(lParam));
 }
 
 } // namespace docking::win32

@@ -62,12 +62,10 @@ void DockingX11::SnapAfterMove(QWidget* window) {
     const WindowHandle handle = HandleOf(window);
     if (!docking_.IsDocked(handle) || !window->isVisible()) return;
 
-    docking_.DockingWindowProc(handle, kMsgEnterSizeMove, 0, 0);
+    docking_.BeginMoveOrSize(handle);
     const Rect before = WindowRect(handle);
-    Rect proposed = before;
-    docking_.DockingWindowProc(handle, kMsgMoving, 0, reinterpret_cast<MessageParam>(&proposed));
-    docking_.DockingWindowProc(handle, kMsgExitSizeMove, 0, 0);
-    if (proposed != before) window->move(proposed.left, proposed.top);
+    const Rect snapped = docking_.ProposeMove(before);
+    if (snapped != before) window->move(snapped.left, snapped.top);
 }
 
 bool DockingX11::eventFilter(QObject* watched, QEvent* event) {
@@ -143,7 +141,7 @@ std::vector<WindowHandle> DockingX11::LoadedWindows() {
 
 bool DockingX11::IsVisible(WindowHandle window) { return WidgetOf(window)->isVisible(); }
 
-WindowProcId DockingX11::InstallDockingProc(WindowHandle window) {
+PlatformData DockingX11::AttachWindow(WindowHandle window) {
     QWidget* w = WidgetOf(window);
     w->installEventFilter(this);
     // A window destroyed while docked must not leave its address in the registry, where a
@@ -152,19 +150,13 @@ WindowProcId DockingX11::InstallDockingProc(WindowHandle window) {
         moveEnd_.forget(window);
         docking_.ForgetWindow(window);
     });
-    return 0;
+    return 0; // the window's own event handling goes on after the filter: nothing to keep
 }
 
-void DockingX11::RestoreWindowProc(WindowHandle window, WindowProcId) {
+void DockingX11::DetachWindow(WindowHandle window, PlatformData) {
     QWidget* w = WidgetOf(window);
     w->removeEventFilter(this);
     disconnect(w, &QObject::destroyed, this, nullptr);
 }
-
-MessageResult DockingX11::ForwardMessage(WindowProcId, WindowHandle, unsigned, MessageParam, MessageParam) {
-    return 0; // the window's own handling runs after the event filter
-}
-
-MessageResult DockingX11::CallDefaultProc(WindowHandle, unsigned, MessageParam, MessageParam) { return 0; }
 
 } // namespace docking

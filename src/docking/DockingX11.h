@@ -14,10 +14,10 @@
 
 namespace docking {
 
-// Docking for the program's Qt windows. The window manager moves a window on X11 and the
+// Docking for the program's Qt windows on X11. The window manager moves a window there and the
 // program hears only of the places it moves it to, so the window snaps once, where the move
-// ends (MoveEndWatch tells when that is): the move is played to the docking module as a whole
-// move loop (start, one proposed rectangle, end) and the window is moved where that leaves it.
+// ends (MoveEndWatch tells when that is): the move begins and proposes the window's place to
+// the docking module at once, and the window is moved where the snapped rectangle puts it.
 class DockingX11 final : public QObject, private DockingPlatform {
 public:
     // Null where docking is off (Wayland: a program cannot place its windows there).
@@ -49,12 +49,8 @@ private:
     Point CursorPos() override;
     std::vector<WindowHandle> LoadedWindows() override;
     bool IsVisible(WindowHandle window) override;
-    WindowProcId InstallDockingProc(WindowHandle window) override;
-    void RestoreWindowProc(WindowHandle window, WindowProcId previous) override;
-    MessageResult ForwardMessage(WindowProcId proc, WindowHandle window, unsigned message, MessageParam wParam,
-                                 MessageParam lParam) override;
-    MessageResult CallDefaultProc(WindowHandle window, unsigned message, MessageParam wParam,
-                                  MessageParam lParam) override;
+    PlatformData AttachWindow(WindowHandle window) override;
+    void DetachWindow(WindowHandle window, PlatformData data) override;
 
     Docking docking_;
     MoveEndWatch moveEnd_;
