@@ -73,6 +73,24 @@ TEST_F(DockingTest, DisablingFirstOfTwoKeepsSecondWorking) {
     EXPECT_EQ(docking.dockedCapacity(), 11) << "storage is not reduced";
 }
 
+TEST_F(DockingTest, DockedFromEnablingToDisablingOnly) {
+    screen.Add(1, {});
+    screen.Add(2, {});
+    EXPECT_FALSE(docking.IsDocked(1));
+    docking.EnableDocking(1);
+    docking.EnableDocking(2);
+    EXPECT_TRUE(docking.IsDocked(1)) << "the first entry";
+    EXPECT_TRUE(docking.IsDocked(2));
+    EXPECT_FALSE(docking.IsDocked(3));
+    // On Windows a window without a native window yet is asked about with the handle 0; the
+    // registry's unused places hold 0 as well, and are no entries.
+    EXPECT_FALSE(docking.IsDocked(0));
+    EXPECT_FALSE(docking.prevWndProcOf(0).has_value());
+    docking.DisableDocking(1);
+    EXPECT_FALSE(docking.IsDocked(1));
+    EXPECT_FALSE(docking.IsDocked(0)) << "nor is the place an entry left";
+}
+
 TEST_F(DockingTest, DisablingUnknownWindowsIsSilent) {
     screen.Add(1, {});
     screen.Add(2, {});
@@ -160,6 +178,16 @@ TEST_F(DockingTest, ForgottenWindowLeavesRoomForANewOneWithItsHandle) {
     const int attachesBefore = screen.attaches;
     docking.EnableDocking(1);
     EXPECT_EQ(screen.attaches, attachesBefore + 1);
+}
+
+TEST_F(DockingTest, ForgettingAWindowThatIsNotDockedChangesNothing) {
+    screen.Add(1, {});
+    screen.Add(2, {});
+    docking.EnableDocking(1);
+    docking.ForgetWindow(2);
+    ASSERT_EQ(docking.dockedCount(), 1);
+    EXPECT_EQ(docking.entry(0).hWnd, 1u);
+    EXPECT_EQ(docking.entry(0).prevWndProc, 0x1001u);
 }
 
 TEST_F(DockingTest, SnappedFlagsCarryOverIntoTheNextMove) {
