@@ -3,7 +3,8 @@
 # Builds the Win32 docking test program with mingw-w64 and runs it under Wine in a virtual
 # desktop on a private virtual X server:
 #   scripts/docking/wine-test.sh <build folder>
-# Exits 77 (the test is skipped) with the reason when mingw-w64, Wine or Xvfb is missing.
+# Exits 77 (the test is skipped) with the reason when mingw-w64, Wine or Xvfb is missing, and
+# fails when Wine is there but cannot start.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -33,16 +34,16 @@ rm -rf "$WINEPREFIX"
 run() {
   echo "$(date +%T) creating the Wine prefix"
   if ! "$wine" wineboot --init >"$WINEPREFIX.boot.log" 2>&1 || ! "$wineserver" -w; then
-    echo "SKIPPED: Wine could not create a prefix:"; tail -5 "$WINEPREFIX.boot.log"
-    return 77
+    echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$WINEPREFIX.boot.log"
+    return 1
   fi
   # The full move loop (enter, moving, exit) runs only in Wine's own virtual desktop.
   printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
     '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' \
     >"$WINEPREFIX/desktop.reg"
   if ! "$wine" regedit /S "$WINEPREFIX/desktop.reg" >/dev/null 2>&1 || ! "$wineserver" -w; then
-    echo "SKIPPED: Wine could not set up its virtual desktop"
-    return 77
+    echo "FAILED: Wine ($wine) is installed but could not set up its virtual desktop"
+    return 1
   fi
   echo "$(date +%T) running the test program"
   timeout 120 "$wine" "$exe"

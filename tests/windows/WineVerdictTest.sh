@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Wine tests' verdict on their tools (the Windows test and the GDI comparison): without
+# The Wine tests' verdict on their tools (the Windows test, the GDI comparison and the Win32
+# docking test): without
 # Wine they are skipped (77) and say why; with a Wine that is installed but cannot start they
 # fail, since a broken tool would otherwise pass unseen as a skip.
 #   tests/windows/WineVerdictTest.sh
@@ -43,12 +44,15 @@ wine_test() { # PATH, test script and its arguments: sets status and output
 }
 windows_test=("$here/wine-test.sh" "$work/tavrendale.exe" "$work/results")
 gdi_test=("$root/scripts/host/gdi-wine-test.sh" "$work/gdi" /bin/false)
+docking_test=("$root/scripts/docking/wine-test.sh" "$work/docking")
 
 wine_test "$work/no-wine" "${windows_test[@]}"
 check "without Wine the Windows test is skipped (77)" 77 "$status"
 check "and says why" 1 "$(grep -c '^SKIPPED: Wine is not installed' <<<"$output")"
 wine_test "$work/no-wine" "${gdi_test[@]}"
 check "without Wine the GDI comparison is skipped (77)" 77 "$status"
+wine_test "$work/no-wine" "${docking_test[@]}"
+check "without Wine the docking test is skipped (77)" 77 "$status"
 
 # The test gets as far as starting Wine only with its other tools.
 for tool in x86_64-w64-mingw32-g++ Xvfb xdotool import; do
@@ -63,6 +67,9 @@ check "with a Wine that cannot start the Windows test fails (1)" 1 "$status"
 check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"
 wine_test "$work/broken-wine:$work/no-wine" "${gdi_test[@]}"
 check "with a Wine that cannot start the GDI comparison fails (1)" 1 "$status"
+check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"
+wine_test "$work/broken-wine:$work/no-wine" "${docking_test[@]}"
+check "with a Wine that cannot start the docking test fails (1)" 1 "$status"
 check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"
 
 echo "$failures check(s) failed"
