@@ -40,6 +40,8 @@ QFont FitTextWidth(QFont font, const QString& text, int width) {
     constexpr int kNarrowestStretch = 85;
     constexpr int kStretchStep = 5;
     constexpr int kSmallestPixelSize = 8;
+    constexpr double kSmallestPointSize = 6.0; // 8 pixels at 96 dots per inch
+    constexpr double kPointStep = 0.25;
     const auto fits = [&text, width](const QFont& candidate) {
         return QFontMetrics(candidate).horizontalAdvance(text) <= width;
     };
@@ -50,7 +52,13 @@ QFont FitTextWidth(QFont font, const QString& text, int width) {
     }
     // Still too wide: smaller letters of the usual width.
     font.setStretch(QFont::Unstretched);
-    while (font.pixelSize() > kSmallestPixelSize && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+    // A font sized in points has no pixel size (-1): it gets smaller in points.
+    if (font.pixelSize() > 0) {
+        while (font.pixelSize() > kSmallestPixelSize && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+    } else {
+        while (font.pointSizeF() - kPointStep >= kSmallestPointSize && !fits(font))
+            font.setPointSizeF(font.pointSizeF() - kPointStep);
+    }
     return font;
 }
 

@@ -25,8 +25,10 @@ QFont LayoutFont(const QString& family, double points, bool bold = false, bool i
 QFont OwnTextFont(QFont font);
 
 // `font`, narrowed just enough that `text` fits `width` pixels on one line: first by
-// condensing its letters (down to 85 % of their width), then by smaller pixel sizes. A
-// text that fits already keeps the font as it is. The layouts' boxes were measured with
+// condensing its letters (down to 85 % of their width), then by smaller sizes in the unit
+// the font is sized in: a pixel at a time down to 8 pixels for a font sized in pixels, a
+// quarter point at a time down to 6 points for one sized in points. Text too wide even
+// then gets the smallest size. A text that fits already keeps the font as it is. The layouts' boxes were measured with
 // one font engine; another (Windows' own, which rounds every letter to whole pixels) can
 // set the same text a few pixels wider, and a label's text must not run into its neighbour.
 QFont FitTextWidth(QFont font, const QString& text, int width);

@@ -115,4 +115,34 @@ TEST(FitTextWidth, NarrowsOnlyAsFarAsTheTextNeeds) {
     }
 }
 
+// A font sized in points has no pixel size to step down: it gets smaller in points, in the
+// same order (condensed first) and only as far as the text needs.
+TEST(FitTextWidth, NarrowsAFontSizedInPoints) {
+    host::InstallFontSubstitutes();
+    QFont font("Tahoma");
+    font.setPointSizeF(8.25);
+    ASSERT_EQ(font.pixelSize(), -1);
+    const QString text = "Test duration (minute(s)):";
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    struct Case {
+        const char* what;
+        int width;
+        bool smaller;
+    };
+    const Case cases[] = {
+        {"exactly its width", natural, false},
+        {"two pixels short", natural - 2, false},
+        {"too narrow for condensing alone", natural * 4 / 5, true},
+    };
+    for (const Case& c : cases) {
+        const QFont fitted = host::FitTextWidth(font, text, c.width);
+        EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), c.width) << c.what;
+        EXPECT_EQ(fitted.pixelSize(), -1) << c.what;
+        EXPECT_EQ(fitted.pointSizeF() < font.pointSizeF(), c.smaller) << c.what;
+    }
+    // Too narrow for any size: the smallest size is as far as it goes.
+    const QFont smallest = host::FitTextWidth(font, text, 1);
+    EXPECT_DOUBLE_EQ(smallest.pointSizeF(), 6.0);
+}
+
 } // namespace
