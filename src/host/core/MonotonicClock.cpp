@@ -10,6 +10,11 @@ std::uint64_t SteadyClock::Milliseconds() {
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
+std::int64_t MonotonicClock::WallMilliseconds() {
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+}
+
 MonotonicClock& SystemMonotonicClock() {
     static SteadyClock clock;
     return clock;
