@@ -4,31 +4,39 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "controls/CommandButton.h"
+#include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
 #include "host/qt/MouseMoves.h"
-#include "host/qt/VectorPicture.h"
+#include "host/qt/WindowLayout.h"
 
 #include <QAbstractButton>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <initializer_list>
 #include <iterator>
+
+// The window description is a resource of an object library; registering it by hand keeps
+// it whichever way the program is linked.
+static void RegisterWindowDescription() { Q_INIT_RESOURCE(about_forms); }
 
 namespace about {
 
 namespace {
 
-using host::Twips;
+using host::MakePicture;
+using host::TwipRect;
 
-QRect TwipRect(int left, int top, int width, int height) {
-    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+const chameleon::WindowDescription& Description() {
+    static const chameleon::WindowDescription description = [] {
+        RegisterWindowDescription();
+        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmAbout.twd"));
+    }();
+    return description;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
@@ -39,13 +47,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setAlignment(alignment);
     label->setGeometry(geometry);
     return label;
-}
-
-QWidget* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry) {
-    auto* picture = new host::VectorPicture(resource, parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setGeometry(geometry);
-    return picture;
 }
 
 struct Digit {
@@ -73,13 +74,9 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Tavrendale"));
     setWindowIcon(ProgramIcon());
-    setFixedSize(Twips(4680), Twips(5040));
+    setFixedSize(host::Twips(4680), host::Twips(5040));
     setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    host::SetWhite(this);
 
     // Built back to front: a control made later lies in front of one made earlier.
     using host::SetAccessibleText;
@@ -130,11 +127,9 @@ frmAbout::frmAbout(QWidget* parent)
     for (QLabel* label : {description, coder, mail, notice, dedication})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // A centred text wider than its box loses both ends; the address must stay whole.
-    const QFont mailFont = host::FitTextWidth(mail->font(), mail->text(), mail->width());
-    if (mailFont != mail->font()) mail->setFont(mailFont);
+    host::FitText(mail, mail->width());
 
-    cmdOK = controls::MakeCommandButton(this, "cmdOK", QStringLiteral("&OK"), {QStringLiteral("Tahoma"), 8.25, false},
-                                        TwipRect(3600, 3600, 975, 375));
+    cmdOK = controls::MakeCommandButton(this, Description(), "cmdOK", TwipRect(3600, 3600, 975, 375));
 
     txtCredits = new QPlainTextEdit(this);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
@@ -164,10 +159,7 @@ frmAbout::frmAbout(QWidget* parent)
                              static_cast<QWidget*>(notice), static_cast<QWidget*>(dedication)})
         host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    host::CentreOnScreen(this);
     cmdOK->setFocus();
     Form_Load();
 }

@@ -4,7 +4,9 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
+#include "app/LogCommands.h"
 #include "controls/CommandButton.h"
+#include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -16,15 +18,17 @@
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
-#include "host/qt/VectorPicture.h"
+#include "host/qt/WindowLayout.h"
 #include "workcurve/AnswersFile.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,33 +36,52 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProxyStyle>
-#include <QScreen>
 #include <initializer_list>
 #include <optional>
 #include <utility>
+
+// The window description is a resource of an object library; registering it by hand keeps
+// it whichever way the program is linked.
+static void RegisterWindowDescription() { Q_INIT_RESOURCE(app_forms); }
 
 namespace app {
 
 namespace {
 
-using host::Twips;
+using controls::MakeCommandButton;
+using host::TwipRect;
 
 const QString kTitle = QStringLiteral("Tavrendale");
 constexpr int kTickMilliseconds = 1024;
 
-QRect TwipRect(int left, int top, int width, int height) {
-    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
-}
-
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
-void SetWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+const chameleon::WindowDescription& Description() {
+    static const chameleon::WindowDescription description = [] {
+        RegisterWindowDescription();
+        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmMain.twd"));
+    }();
+    return description;
+}
+
+// The services, with the system's own where none are given.
+MainWindowServices WithDefaults(MainWindowServices services) {
+    if (services.messages == nullptr) services.messages = &host::SystemMessageBoxes();
+    if (services.files == nullptr) services.files = &host::SystemFileDialogs();
+    if (services.clock == nullptr) services.clock = &host::SystemMonotonicClock();
+    return services;
+}
+
+// The result panel's lines before the first run.
+test::ResultSummary InitialResults() {
+    test::ResultSummary lines;
+    lines.durationLine = "Duration: 0 minute(s)";
+    lines.answeredLine = "Total answered: 0";
+    lines.trueLine = "Total true: 0";
+    lines.falseLine = "Total false: 0";
+    lines.perSecondLine = "Operation per sec: 0";
+    lines.perMinuteLine = "Operation per min: 0";
+    return lines;
 }
 
 // Labels are transparent unless made opaque: a QLabel fills no background of its own.
@@ -72,13 +95,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
-// Narrows the label's font where its text would not fit `width` pixels with this machine's
-// font engine; where it fits, the label keeps inheriting its window's font.
-void FitText(QLabel* label, int width) {
-    const QFont fitted = host::FitTextWidth(label->font(), label->text(), width);
-    if (fitted != label->font()) label->setFont(fitted);
-}
-
 host::Frame* MakeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
     auto* frame = new host::Frame(caption, parent);
     frame->setObjectName(QLatin1String(name));
@@ -86,13 +102,6 @@ host::Frame* MakeFrame(QWidget* parent, const char* name, const QString& caption
     frame->setBackColor(host::Rgb(255, 255, 255));
     frame->setForeColor(host::Rgb(0, 0, 0));
     return frame;
-}
-
-QWidget* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry) {
-    auto* picture = new host::VectorPicture(resource, parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setGeometry(geometry);
-    return picture;
 }
 
 // The style's usual gap between a check box and its text would push "Show timer" past
@@ -111,11 +120,6 @@ public:
 QString FirstNumberName(const QString& value) { return QStringLiteral("First number: %1").arg(value.trimmed()); }
 QString SecondNumberName(const QString& value) { return QStringLiteral("Second number: %1").arg(value.trimmed()); }
 QString ClockName(const QString& value) { return QStringLiteral("Clock: %1").arg(value); }
-
-const controls::CommandButtonFont kSymbolButtonFont{QStringLiteral("Webdings"), 15.75, true};
-const controls::CommandButtonFont kTextButtonFont{QStringLiteral("Tahoma"), 8.25, false};
-
-using controls::MakeCommandButton;
 
 } // namespace
 
@@ -143,10 +147,8 @@ QString AboutTestText() {
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      services_(std::move(services)),
-      engine_(*services_.random, services_.clock ? *services_.clock : host::SystemMonotonicClock()) {
-    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
-    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
+      services_(WithDefaults(std::move(services))), engine_(*services_.random, *services_.clock),
+      shownResults_(InitialResults()) {
     host::InstallFontSubstitutes();
     engine_.SetListener(this);
     // Presented to assistive technology as what it is, a window.
@@ -157,18 +159,40 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() { engine_.SetListener(nullptr); }
+frmMain::~frmMain() {
+    // The controls go before the window's QObject part, which would end the connection.
+    disconnect(focusWatch_);
+    engine_.SetListener(nullptr);
+}
 
 void frmMain::BuildLayout() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
     setWindowIcon(about::ProgramIcon());
-    setFixedSize(Twips(6495), Twips(3630));
+    setFixedSize(host::Twips(6495), host::Twips(3630));
     setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
-    SetWhite(this);
+    host::SetWhite(this);
 
     // Siblings made later lie in front of those made earlier.
-    const QFont operandFont = host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 72, true));
+    const chameleon::WindowDescription& description = Description();
+    BuildOperands(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 72, true)));
+    BuildOptions();
+    BuildControls(description);
+    BuildBottomRow(description);
+    BuildResults(description);
+    tmrTimer = new host::PreciseTimer(this);
+    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer->SetInterval(kTickMilliseconds);
+    BuildMenus();
+    SetTabOrder();
+    // "<<< &Back" and "A&bout" share Alt+B while the result panel is shown.
+    host::AccessKeys::Install(this);
+
+    host::CentreOnScreen(this);
+    txtTime->setFocus();
+}
+
+void frmMain::BuildOperands(const QFont& operandFont) {
     lblVal1 = MakeLabel(this, "lblVal1", QStringLiteral("0"), TwipRect(120, 120, 1215, 1815), Qt::AlignHCenter);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("+"), TwipRect(1320, 120, 1215, 1815), Qt::AlignHCenter);
     lblVal2 = MakeLabel(this, "lblVal2", QStringLiteral("0"), TwipRect(2520, 120, 1215, 1815), Qt::AlignHCenter);
@@ -182,7 +206,9 @@ void frmMain::BuildLayout() {
     txtResult->setAlignment(Qt::AlignCenter);
     txtResult->setMaxLength(1);
     txtResult->setEnabled(false);
+}
 
+void frmMain::BuildOptions() {
     Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Options"), TwipRect(120, 2040, 2535, 975));
     chkStatistic = new QCheckBox(QStringLiteral("&Log test"), Frame1);
     chkStatistic->setObjectName(QStringLiteral("chkStatistic"));
@@ -204,74 +230,65 @@ void frmMain::BuildLayout() {
     auto* durationLabel =
         MakeLabel(Frame1, "Label3", QStringLiteral("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
     // The label's box reaches a pixel into the field: its text ends a pixel before the field.
-    FitText(durationLabel, txtTime->x() - durationLabel->x() - 1);
+    host::FitText(durationLabel, txtTime->x() - durationLabel->x() - 1);
+}
 
+void frmMain::BuildControls(const chameleon::WindowDescription& description) {
     Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Controls"), TwipRect(2760, 2040, 3615, 975));
-    cmdStart =
-        MakeCommandButton(Frame3, "cmdStart", QStringLiteral("4"), kSymbolButtonFont, TwipRect(120, 300, 615, 495));
-    cmdStop =
-        MakeCommandButton(Frame3, "cmdStop", QStringLiteral("<"), kSymbolButtonFont, TwipRect(720, 300, 615, 495));
-    cmdReset =
-        MakeCommandButton(Frame3, "cmdReset", QStringLiteral("~"), kSymbolButtonFont, TwipRect(1320, 300, 615, 495));
+    cmdStart = MakeCommandButton(Frame3, description, "cmdStart", TwipRect(120, 300, 615, 495));
+    cmdStop = MakeCommandButton(Frame3, description, "cmdStop", TwipRect(720, 300, 615, 495));
+    cmdReset = MakeCommandButton(Frame3, description, "cmdReset", TwipRect(1320, 300, 615, 495));
     MakeLabel(Frame3, "Label4", QStringLiteral("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
     lblTimer = MakeLabel(Frame3, "lblTimer", QStringLiteral("0:00"), TwipRect(2040, 480, 1455, 375), Qt::AlignHCenter);
     lblTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true)));
     lblHideTimer = MakeLabel(Frame3, "lblHideTimer", host::DisplayText(QStringLiteral("Webdings"), QStringLiteral("!")),
                              TwipRect(2040, 240, 1455, 615), Qt::AlignHCenter);
     lblHideTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Webdings"), 27.75, true)));
-    SetWhite(lblHideTimer);
+    host::SetWhite(lblHideTimer);
     lblHideTimer->hide();
+}
 
-    cmdAbout =
-        MakeCommandButton(this, "cmdAbout", QStringLiteral("A&bout"), kTextButtonFont, TwipRect(3600, 3120, 1335, 375));
-    cmdExit =
-        MakeCommandButton(this, "cmdExit", QStringLiteral("E&xit"), kTextButtonFont, TwipRect(5040, 3120, 1335, 375));
-    Image3 = MakePicture(this, "Image3", host::HandResource(), TwipRect(0, 3000, 480, 480));
+void frmMain::BuildBottomRow(const chameleon::WindowDescription& description) {
+    cmdAbout = MakeCommandButton(this, description, "cmdAbout", TwipRect(3600, 3120, 1335, 375));
+    cmdExit = MakeCommandButton(this, description, "cmdExit", TwipRect(5040, 3120, 1335, 375));
+    Image3 = host::MakePicture(this, "Image3", host::HandResource(), TwipRect(0, 3000, 480, 480));
     lblURL1 = new about::HyperlinkLabel(QString::fromLatin1(about::kAuthorAddress), Qt::AlignLeft, this);
     lblURL1->setObjectName(QStringLiteral("lblURL1"));
     lblURL1->setGeometry(TwipRect(480, 3075, 1455, 255));
     lblURL2 = new about::HyperlinkLabel(QString::fromLatin1(about::kPublisherAddress), Qt::AlignLeft, this);
     lblURL2->setObjectName(QStringLiteral("lblURL2"));
     lblURL2->setGeometry(TwipRect(480, 3360, 3015, 255));
+}
 
+void frmMain::BuildResults(const chameleon::WindowDescription& description) {
     Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Result:"), TwipRect(120, 120, 6255, 2895));
     lstStat = new QListWidget(Frame2);
     lstStat->setObjectName(QStringLiteral("lstStat"));
     lstStat->setGeometry(TwipRect(120, 240, 3975, 2010));
     lstStat->setSortingEnabled(false);
-    // The log's commands live in its context menu; the tooltip and the description say so.
-    const QString logHint = QStringLiteral("Right-click, or press the Menu key or Shift+F10, to show the work curve, "
-                                           "save the answers as CSV or copy the results");
-    lstStat->setToolTip(logHint);
-    lstStat->setAccessibleDescription(logHint);
-    lstStat->setContextMenuPolicy(Qt::CustomContextMenu);
-    cmdBack = MakeCommandButton(Frame2, "cmdBack", QStringLiteral("<<< &Back"), kTextButtonFont,
-                                TwipRect(120, 2400, 3975, 375));
+    logCommands_ =
+        new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); }, [this] { mnuShowWorkCurve_Click(); },
+                                  [this] { mnuSaveAnswers_Click(); }, [this] { mnuCopyResults_Click(); }});
+    cmdBack = MakeCommandButton(Frame2, description, "cmdBack", TwipRect(120, 2400, 3975, 375));
+    host::SetAccessibleText(host::MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble),
+                                              TwipRect(4560, 240, 480, 480)),
+                            QStringLiteral("Question mark in a speech bubble"));
     host::SetAccessibleText(
-        MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble), TwipRect(4560, 240, 480, 480)),
-        QStringLiteral("Question mark in a speech bubble"));
-    host::SetAccessibleText(
-        MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035)),
+        host::MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035)),
         QStringLiteral("Cartoon figure"));
-    const Qt::Alignment right = Qt::AlignRight;
-    lblDuration = MakeLabel(Frame2, "lblDuration", QStringLiteral("Duration: 0 minute(s)"),
-                            TwipRect(4200, 1320, 1935, 255), right);
-    lblTotalAnswered = MakeLabel(Frame2, "lblTotalAnswered", QStringLiteral("Total answered: 0"),
-                                 TwipRect(4200, 1560, 1935, 255), right);
-    lblTotalTrue =
-        MakeLabel(Frame2, "lblTotalTrue", QStringLiteral("Total true: 0"), TwipRect(4200, 1800, 1935, 255), right);
-    lblTotalFalse =
-        MakeLabel(Frame2, "lblTotalFalse", QStringLiteral("Total false: 0"), TwipRect(4200, 2040, 1935, 255), right);
-    lblOpSec =
-        MakeLabel(Frame2, "lblOpSec", QStringLiteral("Operation per sec: 0"), TwipRect(4200, 2280, 1935, 255), right);
-    lblOpMin =
-        MakeLabel(Frame2, "lblOpMin", QStringLiteral("Operation per min: 0"), TwipRect(4200, 2520, 1935, 255), right);
+    const auto resultLabel = [this](const char* name, const std::optional<std::string>& line, int top) {
+        return MakeLabel(Frame2, name, ToQt(*line), TwipRect(4200, top, 1935, 255), Qt::AlignRight);
+    };
+    lblDuration = resultLabel("lblDuration", shownResults_.durationLine, 1320);
+    lblTotalAnswered = resultLabel("lblTotalAnswered", shownResults_.answeredLine, 1560);
+    lblTotalTrue = resultLabel("lblTotalTrue", shownResults_.trueLine, 1800);
+    lblTotalFalse = resultLabel("lblTotalFalse", shownResults_.falseLine, 2040);
+    lblOpSec = resultLabel("lblOpSec", shownResults_.perSecondLine, 2280);
+    lblOpMin = resultLabel("lblOpMin", shownResults_.perMinuteLine, 2520);
     Frame2->hide();
+}
 
-    tmrTimer = new host::PreciseTimer(this);
-    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
-    tmrTimer->SetInterval(kTickMilliseconds);
-
+void frmMain::BuildMenus() {
     mnuAbout = new QMenu(QStringLiteral("A&bout..."), this);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuAbRule = mnuAbout->addAction(QStringLiteral("About &Rule"));
@@ -281,7 +298,9 @@ void frmMain::BuildLayout() {
     mnuAbout->addSeparator()->setObjectName(QStringLiteral("spr0"));
     mnuAboutTavrendale = mnuAbout->addAction(QStringLiteral("About &Tavrendale"));
     mnuAboutTavrendale->setObjectName(QStringLiteral("mnuAboutTavrendale"));
+}
 
+void frmMain::SetTabOrder() {
     QWidget::setTabOrder(txtTime, chkStatistic);
     QWidget::setTabOrder(chkStatistic, chkShowTimer);
     QWidget::setTabOrder(chkShowTimer, txtResult);
@@ -292,14 +311,6 @@ void frmMain::BuildLayout() {
     QWidget::setTabOrder(cmdExit, cmdStart);
     QWidget::setTabOrder(cmdStart, cmdStop);
     QWidget::setTabOrder(cmdStop, cmdReset);
-    // "<<< &Back" and "A&bout" share Alt+B while the result panel is shown.
-    host::AccessKeys::Install(this);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
-    txtTime->setFocus();
 }
 
 void frmMain::DescribeControls() {
@@ -368,8 +379,11 @@ void frmMain::Connect() {
     host::MouseMoves::Watch(this, [this] { ResetLinks(); });
     host::MouseMoves::Watch(Image3, [this] { ResetLinks(); });
     txtResult->installEventFilter(this);
-    connect(lstStat, &QWidget::customContextMenuRequested, this, &frmMain::lstStat_ContextMenu);
-    lstStat->installEventFilter(this);
+    cmdStop->installEventFilter(this);
+    // Where the focus was before Stop took it: a click takes the focus before it presses.
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == cmdStop) focusBeforeStop_ = stopFocusedByMouse_ ? old : cmdStop;
+    });
 }
 
 void frmMain::Form_Load() {
@@ -381,15 +395,27 @@ void frmMain::Form_Load() {
 void frmMain::cmdStart_Click() { engine_.Start(txtTime->text().toStdString(), chkStatistic->isChecked()); }
 
 void frmMain::cmdStop_Click() {
+    const QPointer<QWidget> focusBefore = focusBeforeStop_;
     const host::MessageAnswer answer =
         services_.messages->Show(this, {QStringLiteral("Are you sure want to stop?"), kTitle,
                                         host::MessageIcon::Question, host::MessageButtons::YesNo});
     // The run may have ended by time-out while the question was open; stopping it a
     // second time would overwrite its results with those of a clock already at 0:00.
-    if (answer == host::MessageAnswer::Yes && engine_.running()) engine_.Stop();
+    if (answer == host::MessageAnswer::Yes && engine_.running()) {
+        engine_.Stop();
+        return;
+    }
+    // Declined, everything stays as it was: the keys typed next go where they went before
+    // Stop was pressed (the answer field, while the run goes on), not to the Stop button.
+    if (focusBefore && focusBefore->isEnabled() && focusBefore->isVisible())
+        focusBefore->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::cmdReset_Click() { engine_.Reset(); }
+void frmMain::cmdReset_Click() {
+    const bool ending = engine_.running();
+    engine_.Reset();
+    if (ending) RunEnded();
+}
 
 void frmMain::cmdBack_Click() { engine_.DismissResults(); }
 
@@ -422,20 +448,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         // Enter is the answer field's own: it is not handed on to the field or the window.
         return key == Qt::Key_Return || key == Qt::Key_Enter;
     }
-    if (watched == lstStat && event->type() == QEvent::KeyPress) {
-        // The keyboard's ways to the context menu, on every platform alike.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
-        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
-        if (menuKey || shiftF10) {
-            const QListWidgetItem* current = lstStat->currentItem();
-            const QRect item = current ? lstStat->visualItemRect(current) : QRect();
-            const QPoint corner =
-                item.isValid() && lstStat->viewport()->rect().intersects(item) ? item.bottomLeft() : QPoint(0, 0);
-            lstStat_ContextMenu(lstStat->viewport()->mapTo(lstStat, corner));
-            return true;
-        }
-    }
+    if (watched == cmdStop && event->type() == QEvent::FocusIn)
+        stopFocusedByMouse_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -499,7 +513,6 @@ void frmMain::DurationRefused(const std::string& message) {
 }
 
 void frmMain::RunStarted() {
-    runInProgress_ = true;
     cmdStart->setEnabled(false);
     cmdStop->setEnabled(true);
     txtResult->setEnabled(true);
@@ -516,10 +529,10 @@ void frmMain::RunStopped() {
     txtTime->setEnabled(true);
     txtResult->setEnabled(false);
     chkStatistic->setEnabled(true);
-    // Reset also stops a run that is not going; only the end of a real run counts.
-    if (!runInProgress_) return;
-    runInProgress_ = false;
-    runEndedAt_ = QDateTime::currentDateTime();
+}
+
+void frmMain::RunEnded() {
+    runEndedAt_ = QDateTime::fromMSecsSinceEpoch(services_.clock->WallMilliseconds());
     if (workCurve_ && LogCommandsUnavailable().isEmpty()) workCurve_->ShowRun(LastRun());
 }
 
@@ -545,15 +558,19 @@ void frmMain::LogLineAdded(const std::string& line) { lstStat->addItem(ToQt(line
 void frmMain::AnswerCleared() { txtResult->clear(); }
 
 void frmMain::ResultsReady(const test::ResultSummary& summary) {
-    const auto put = [](QLabel* label, const std::optional<std::string>& line) {
-        if (line) label->setText(ToQt(*line));
+    // Only the end of a run brings results.
+    RunEnded();
+    const auto put = [](QLabel* label, std::optional<std::string>& shown, const std::optional<std::string>& line) {
+        if (!line) return;
+        shown = line;
+        label->setText(ToQt(*line));
     };
-    put(lblTotalAnswered, summary.answeredLine);
-    put(lblTotalTrue, summary.trueLine);
-    put(lblTotalFalse, summary.falseLine);
-    put(lblDuration, summary.durationLine);
-    put(lblOpSec, summary.perSecondLine);
-    put(lblOpMin, summary.perMinuteLine);
+    put(lblTotalAnswered, shownResults_.answeredLine, summary.answeredLine);
+    put(lblTotalTrue, shownResults_.trueLine, summary.trueLine);
+    put(lblTotalFalse, shownResults_.falseLine, summary.falseLine);
+    put(lblDuration, shownResults_.durationLine, summary.durationLine);
+    put(lblOpSec, shownResults_.perSecondLine, summary.perSecondLine);
+    put(lblOpMin, shownResults_.perMinuteLine, summary.perMinuteLine);
     if (summary.showPanel) {
         Frame2->setGeometry(TwipRect(120, 120, 6255, 2895));
         Frame2->show();
@@ -573,45 +590,6 @@ void frmMain::CoverUpperPart(bool covered) {
     const std::initializer_list<QWidget*> coveredControls = {lblVal1,   Label1, lblVal2, Label2,
                                                              txtResult, Frame1, Frame3};
     for (QWidget* control : coveredControls) control->setVisible(!covered);
-}
-
-void frmMain::lstStat_ContextMenu(const QPoint& position) {
-    if (mnuLog == nullptr) {
-        mnuLog = new QMenu(this);
-        mnuLog->setObjectName(QStringLiteral("mnuLog"));
-        mnuLog->setAccessibleName(QStringLiteral("Answer log"));
-        // Disabled items say why in their tooltip.
-        mnuLog->setToolTipsVisible(true);
-        mnuShowWorkCurve = mnuLog->addAction(QStringLiteral("Show &work curve"));
-        mnuShowWorkCurve->setObjectName(QStringLiteral("mnuShowWorkCurve"));
-        mnuSaveAnswers = mnuLog->addAction(QStringLiteral("&Save answers as CSV\u2026"));
-        mnuSaveAnswers->setObjectName(QStringLiteral("mnuSaveAnswers"));
-        mnuCopyResults = mnuLog->addAction(QStringLiteral("&Copy results"));
-        mnuCopyResults->setObjectName(QStringLiteral("mnuCopyResults"));
-        connect(mnuShowWorkCurve, &QAction::triggered, this, &frmMain::mnuShowWorkCurve_Click);
-        connect(mnuSaveAnswers, &QAction::triggered, this, &frmMain::mnuSaveAnswers_Click);
-        connect(mnuCopyResults, &QAction::triggered, this, &frmMain::mnuCopyResults_Click);
-    }
-    // The platform may turn the same key press into a context-menu request as well.
-    if (mnuLog->isVisible()) return;
-    const QString unavailable = LogCommandsUnavailable();
-    const bool available = unavailable.isEmpty();
-    const struct {
-        QAction* action;
-        QString toolTip;
-    } items[] = {
-        {mnuShowWorkCurve, QStringLiteral("Answers per minute, answer times and the digit-pair map of the last run")},
-        {mnuSaveAnswers, QStringLiteral("Save every answer of the last run, with its answer time, to a CSV file")},
-        {mnuCopyResults, QStringLiteral("Copy the answer log and the results of the last run as plain text")},
-    };
-    for (const auto& item : items) {
-        item.action->setEnabled(available);
-        item.action->setToolTip(available ? item.toolTip : unavailable);
-    }
-    // Screen readers read no tooltip of a menu item: the menu itself says why its items are off.
-    mnuLog->setAccessibleDescription(unavailable);
-    mnuLog->popup(lstStat->mapToGlobal(position));
-    if (available) mnuLog->setActiveAction(mnuShowWorkCurve);
 }
 
 QString frmMain::LogCommandsUnavailable() const {
@@ -649,11 +627,13 @@ void frmMain::mnuSaveAnswers_Click() {
 void frmMain::mnuCopyResults_Click() {
     if (!LogCommandsUnavailable().isEmpty()) return;
     QStringList lines;
-    for (int row = 0; row < lstStat->count(); ++row) lines << lstStat->item(row)->text();
+    for (const std::string& line : engine_.answerLog()) lines << ToQt(line);
     lines << QString();
     // The result lines in the order the panel shows them, top to bottom.
-    for (const QLabel* label : {lblDuration, lblTotalAnswered, lblTotalTrue, lblTotalFalse, lblOpSec, lblOpMin})
-        lines << label->text();
+    const test::ResultSummary& shown = shownResults_;
+    for (const std::optional<std::string>* line : {&shown.durationLine, &shown.answeredLine, &shown.trueLine,
+                                                   &shown.falseLine, &shown.perSecondLine, &shown.perMinuteLine})
+        lines << ToQt(line->value_or(std::string()));
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 

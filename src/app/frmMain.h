@@ -17,6 +17,10 @@ class QListWidget;
 class QMenu;
 class QAction;
 
+namespace chameleon {
+class WindowDescription;
+}
+
 namespace host {
 class FileDialogs;
 class Frame;
@@ -37,13 +41,15 @@ struct RecordedRun;
 
 namespace app {
 
+class LogCommands;
+
 // What the main window needs from outside itself.
 struct MainWindowServices {
     host::Random* random = nullptr;
     host::MessageBoxes* messages = nullptr;
     // Ends the program at once; called after the user confirmed the exit.
     std::function<void()> endProgram;
-    // Times the answers; the system's steady clock when not given.
+    // Times the answers and tells when a run ended; the system's clocks when not given.
     host::MonotonicClock* clock = nullptr;
     // The save dialog; the platform's own when not given.
     host::FileDialogs* files = nullptr;
@@ -67,7 +73,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's controls, area by area, back to front.
     void BuildLayout();
+    void BuildOperands(const QFont& operandFont);
+    void BuildOptions();
+    void BuildControls(const chameleon::WindowDescription& description);
+    void BuildBottomRow(const chameleon::WindowDescription& description);
+    void BuildResults(const chameleon::WindowDescription& description);
+    void BuildMenus();
+    void SetTabOrder();
     // The names and descriptions assistive technology reads, beside what the controls show.
     void DescribeControls();
     void Connect();
@@ -94,9 +108,10 @@ private:
     void lblURL2_MouseMove();
     void ResetLinks();
     void CoverUpperPart(bool covered);
+    // A run ended, by time-out, Stop or Reset: the log's commands now act on it.
+    void RunEnded();
 
-    // The answer log's context menu and its commands.
-    void lstStat_ContextMenu(const QPoint& position);
+    // The answer log's commands.
     void mnuShowWorkCurve_Click();
     void mnuSaveAnswers_Click();
     void mnuCopyResults_Click();
@@ -153,16 +168,17 @@ private:
     QAction* mnuAbRule = nullptr;
     QAction* mnuAbPKT = nullptr;
     QAction* mnuAboutTavrendale = nullptr;
-    // Made when first asked for.
-    QMenu* mnuLog = nullptr;
-    QAction* mnuShowWorkCurve = nullptr;
-    QAction* mnuSaveAnswers = nullptr;
-    QAction* mnuCopyResults = nullptr;
+    LogCommands* logCommands_ = nullptr;
     QPointer<workcurve::frmWorkCurve> workCurve_;
 
-    bool runInProgress_ = false;
+    // The result panel's lines as the runs' results left them, in the panel's order.
+    test::ResultSummary shownResults_;
     // When the last run ended (local time); null before the first.
     QDateTime runEndedAt_;
+    // Where the focus was before Stop was pressed, for a declined Stop to give it back.
+    QPointer<QWidget> focusBeforeStop_;
+    bool stopFocusedByMouse_ = false;
+    QMetaObject::Connection focusWatch_;
 };
 
 // The texts of the two information boxes of the About menu.

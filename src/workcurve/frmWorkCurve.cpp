@@ -2,12 +2,13 @@
 #include "workcurve/frmWorkCurve.h"
 
 #include "controls/CommandButton.h"
-#include "controls/chameleonButton/chameleonButton.h"
+#include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/MouseMoves.h"
+#include "host/qt/WindowLayout.h"
 #include "workcurve/AnswersFile.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/FigureText.h"
@@ -26,6 +27,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
+
+// The window description is a resource of an object library; registering it by hand keeps
+// it whichever way the program is linked.
+static void RegisterWindowDescription() { Q_INIT_RESOURCE(work_curve_forms); }
 
 namespace workcurve {
 
@@ -51,24 +56,23 @@ constexpr RowText kRowTexts[frmWorkCurve::kRows] = {
 };
 // clang-format on
 
-// The command buttons look like the main window's: glossy, on its face colour.
-constexpr std::int32_t kGlossyGradient = 3;
-constexpr host::Colour kButtonFace = 0x00EDE9EB;
 constexpr int kButtonWidthTwips = 1335;
 constexpr int kButtonHeightTwips = 375;
 // The main window's client height: the window must read well at it.
 constexpr int kDefaultHeightTwips = 3630;
 constexpr int kDefaultWidth = 780;
 
-QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip) {
-    QAbstractButton* button =
-        controls::MakeCommandButton(parent, name, caption, {QStringLiteral("Tahoma"), 8.25, false},
-                                    QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
-    if (auto* chameleon = qobject_cast<chameleon::chameleonButton*>(button)) {
-        chameleon->SetButtonType(kGlossyGradient);
-        chameleon->SetBackColor(kButtonFace);
-        chameleon->SetBackOver(kButtonFace);
-    }
+const chameleon::WindowDescription& Description() {
+    static const chameleon::WindowDescription description = [] {
+        RegisterWindowDescription();
+        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmWorkCurve.twd"));
+    }();
+    return description;
+}
+
+QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip) {
+    QAbstractButton* button = controls::MakeCommandButton(
+        parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
     return button;
@@ -87,12 +91,7 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     host::PresentAs(PairMap::staticMetaObject, QAccessible::Chart);
     setWindowTitle(QStringLiteral("Work curve"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    host::SetWhite(this);
 
     picCurve = new CurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
@@ -128,9 +127,9 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     }
     grdIndices->setFixedWidth(host::Twips(2 * kButtonWidthTwips) + 6);
 
-    cmdSave = MakeButton(this, "cmdSave", QStringLiteral("&Save as CSV\u2026"),
+    cmdSave = MakeButton(this, "cmdSave",
                          QStringLiteral("Save every answer of this run, with its answer time, to a CSV file"));
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window (Esc)"));
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close this window (Esc)"));
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);

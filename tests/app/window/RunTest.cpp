@@ -154,6 +154,31 @@ TEST_F(RunTest, StopAnsweredNoKeepsTheRunGoing) {
     EXPECT_FALSE(Get("Frame2")->isVisible());
 }
 
+// Declined, Stop leaves everything as it was: the focus goes back to the answer field, so
+// the digits typed next are answers and none is lost on the Stop button.
+TEST_F(RunTest, StopAnsweredNoGivesTheFocusBackToTheAnswerField) {
+    StartRun("2", 0.75f, 0.55f);
+    ASSERT_EQ(QApplication::focusWidget(), Get("txtResult"));
+    boxes.Answer(host::MessageAnswer::No);
+    Click("cmdStop");
+    EXPECT_EQ(QApplication::focusWidget(), Get("txtResult"));
+    random.Push({0.15f, 0.15f});
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(LogRows(), QStringList({" 7 +  5 = 2 | TRUE"}));
+}
+
+// Where the focus was on Stop itself before it was pressed (Tab, then Space), it stays.
+TEST_F(RunTest, StopFocusedFromTheKeyboardAndDeclinedKeepsTheFocus) {
+    StartRun("2", 0.75f, 0.55f);
+    auto* stop = Get<QAbstractButton>("cmdStop");
+    stop->setFocus(Qt::TabFocusReason);
+    boxes.Answer(host::MessageAnswer::No);
+    QTest::keyClick(stop, Qt::Key_Space);
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), stop);
+}
+
 TEST_F(RunTest, StopAnsweredYesShowsTheResults) {
     StartRun("2", 0.75f, 0.55f);
     random.Push({0.15f, 0.15f});

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -87,6 +88,45 @@ INSTANTIATE_TEST_SUITE_P(
                                                             log->viewport()->mapToGlobal(point));
                                     QApplication::sendEvent(log->viewport(), &event);
                                 }}));
+
+// The log takes F10's release after Shift+F10 as well, wherever it is delivered: left to
+// the platform, Windows enters the window's own menu over the log's menu.
+struct ReleaseCase {
+    const char* name;
+    bool toMenu;
+};
+
+void PrintTo(const ReleaseCase& c, std::ostream* os) { *os << c.name; }
+
+class ShiftF10ReleaseTest : public WorkCurveMenuTest, public testing::WithParamInterface<ReleaseCase> {};
+
+TEST_P(ShiftF10ReleaseTest, TheLogTakesTheReleaseAndTheMenuStaysOpen) {
+    RunAndStop(true, 2);
+    auto* log = Get<QListWidget>("lstStat");
+    log->setFocus();
+    QTest::keyPress(log, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F10, Qt::ShiftModifier);
+    QApplication::sendEvent(GetParam().toMenu ? static_cast<QWidget*>(menu) : log, &release);
+    EXPECT_TRUE(release.isAccepted());
+    EXPECT_EQ(QApplication::activePopupWidget(), menu);
+    // Its access letters still work.
+    QTest::keyClick(menu, Qt::Key_C);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(" 7 +  5 = 0 | FALSE\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Receivers, ShiftF10ReleaseTest,
+                         testing::Values(ReleaseCase{"Menu", true}, ReleaseCase{"Log", false}));
+
+TEST_F(WorkCurveMenuTest, OtherReleasesAreLeftAlone) {
+    RunAndStop(true, 2);
+    auto* log = Get<QListWidget>("lstStat");
+    log->setFocus();
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F10, Qt::NoModifier);
+    QApplication::sendEvent(log, &release);
+    EXPECT_FALSE(release.isAccepted());
+}
 
 TEST_F(WorkCurveMenuTest, TheLogSaysWhereItsCommandsAre) {
     auto* log = Get<QListWidget>("lstStat");
@@ -179,6 +219,41 @@ TEST_F(WorkCurveMenuTest, SaveWritesTheAnswersWhereTheUserChose) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), test::FormatAnswersCsv(window->engine().recording()));
+}
+
+// The run's end is read from the window's clock, like its answer times.
+TEST_F(WorkCurveMenuTest, TheRunEndsAtTheTimeOfTheWindowsClock) {
+    const QDateTime ended(QDate(2026, 3, 14), QTime(9, 26, 53));
+    // RunAndStop answers twice, 800 ms apart, before it stops.
+    clock.SetWall(ended.toMSecsSinceEpoch() - 2 * 800);
+    RunAndStop(true, 2);
+    QTemporaryDir folder;
+    files.Choose(folder.filePath("answers.csv"));
+    QMenu* menu = OpenWithMenuKey();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_S);
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_TRUE(files.requests()[0].suggestedPath.endsWith("tavrendale-20260314-092653.csv"))
+        << files.requests()[0].suggestedPath.toStdString();
+    menu = OpenWithMenuKey();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_W);
+    ASSERT_NE(WorkCurve(), nullptr);
+    auto* table = WorkCurve()->findChild<QTableWidget*>("grdIndices");
+    EXPECT_EQ(table->item(static_cast<int>(workcurve::frmWorkCurve::Row::Ended), 1)->text(), "09:26:53");
+}
+
+// What is copied comes from the run, not from what the controls happen to show.
+TEST_F(WorkCurveMenuTest, CopyResultsDoesNotReadTheControls) {
+    RunAndStop(true, 2);
+    Get<QLabel>("lblDuration")->setText("Duration: edited");
+    Get<QListWidget>("lstStat")->item(0)->setText("edited");
+    QMenu* menu = OpenWithMenuKey();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_C);
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith(" 7 +  5 = 0 | FALSE\n")) << copied.toStdString();
+    EXPECT_TRUE(copied.contains("\nDuration: 0:30\n")) << copied.toStdString();
 }
 
 TEST_F(WorkCurveMenuTest, CopyResultsTakesTheLogAndTheResultLines) {

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/LogCommands.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <utility>
+
+namespace app {
+
+LogCommands::LogCommands(QListWidget* log, Handlers handlers)
+    : QObject(log), lstStat(log), handlers_(std::move(handlers)) {
+    // The log's commands live in its context menu; the tooltip and the description say so.
+    const QString hint = QStringLiteral("Right-click, or press the Menu key or Shift+F10, to show the work curve, "
+                                        "save the answers as CSV or copy the results");
+    lstStat->setToolTip(hint);
+    lstStat->setAccessibleDescription(hint);
+    lstStat->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstStat, &QWidget::customContextMenuRequested, this, &LogCommands::lstStat_ContextMenu);
+    lstStat->installEventFilter(this);
+}
+
+void LogCommands::MakeMenu() {
+    mnuLog = new QMenu(lstStat->window());
+    mnuLog->setObjectName(QStringLiteral("mnuLog"));
+    mnuLog->setAccessibleName(QStringLiteral("Answer log"));
+    // Disabled items say why in their tooltip.
+    mnuLog->setToolTipsVisible(true);
+    mnuShowWorkCurve = mnuLog->addAction(QStringLiteral("Show &work curve"));
+    mnuShowWorkCurve->setObjectName(QStringLiteral("mnuShowWorkCurve"));
+    mnuSaveAnswers = mnuLog->addAction(QStringLiteral("&Save answers as CSV\u2026"));
+    mnuSaveAnswers->setObjectName(QStringLiteral("mnuSaveAnswers"));
+    mnuCopyResults = mnuLog->addAction(QStringLiteral("&Copy results"));
+    mnuCopyResults->setObjectName(QStringLiteral("mnuCopyResults"));
+    connect(mnuShowWorkCurve, &QAction::triggered, this, [this] { handlers_.showWorkCurve(); });
+    connect(mnuSaveAnswers, &QAction::triggered, this, [this] { handlers_.saveAnswers(); });
+    connect(mnuCopyResults, &QAction::triggered, this, [this] { handlers_.copyResults(); });
+    mnuLog->installEventFilter(this);
+}
+
+void LogCommands::lstStat_ContextMenu(const QPoint& position) {
+    if (!mnuLog) MakeMenu();
+    // The platform may turn the same key press into a context-menu request as well.
+    if (mnuLog->isVisible()) return;
+    const QString unavailable = handlers_.unavailable();
+    const bool available = unavailable.isEmpty();
+    const struct {
+        QAction* action;
+        QString toolTip;
+    } items[] = {
+        {mnuShowWorkCurve, QStringLiteral("Answers per minute, answer times and the digit-pair map of the last run")},
+        {mnuSaveAnswers, QStringLiteral("Save every answer of the last run, with its answer time, to a CSV file")},
+        {mnuCopyResults, QStringLiteral("Copy the answer log and the results of the last run as plain text")},
+    };
+    for (const auto& item : items) {
+        item.action->setEnabled(available);
+        item.action->setToolTip(available ? item.toolTip : unavailable);
+    }
+    // Screen readers read no tooltip of a menu item: the menu itself says why its items are off.
+    mnuLog->setAccessibleDescription(unavailable);
+    mnuLog->popup(lstStat->mapToGlobal(position));
+    if (available) mnuLog->setActiveAction(mnuShowWorkCurve);
+}
+
+QPoint LogCommands::KeyboardPosition() const {
+    const QListWidgetItem* current = lstStat->currentItem();
+    const QRect item = current ? lstStat->visualItemRect(current) : QRect();
+    const QPoint corner =
+        item.isValid() && lstStat->viewport()->rect().intersects(item) ? item.bottomLeft() : QPoint(0, 0);
+    return lstStat->viewport()->mapTo(lstStat, corner);
+}
+
+bool LogCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == lstStat && event->type() == QEvent::KeyPress) {
+        // The keyboard's ways to the context menu, on every platform alike.
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (menuKey || shiftF10) {
+            if (shiftF10) takesF10Release_ = true;
+            lstStat_ContextMenu(KeyboardPosition());
+            return true;
+        }
+        return false;
+    }
+    // F10's release goes to the menu the press opened (or to the log, where none opened).
+    // Left to the platform, Windows takes a released F10 as the key to the window's own
+    // menu and enters its menu mode over the log's menu, which then loses its keys.
+    if ((watched == lstStat || watched == mnuLog) && event->type() == QEvent::KeyRelease && key->key() == Qt::Key_F10 &&
+        takesF10Release_) {
+        if (!key->isAutoRepeat()) takesF10Release_ = false;
+        key->accept();
+        return true;
+    }
+    return false;
+}
+
+} // namespace app
