@@ -60,7 +60,7 @@ TEST_F(LayoutTest, WindowIsAFixedCentredBoxWithMinimiseOnly) {
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    // Centred by its client area: the frame is not known before the window is shown.
+    // Centred with its frame (none here, offscreen).
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE(std::abs(window->geometry().center().x() - screen.center().x()), 3);
     EXPECT_LE(std::abs(window->geometry().center().y() - screen.center().y()), 3);
