@@ -2,6 +2,7 @@
 #pragma once
 
 #include "test/WorkCurve.h"
+#include "workcurve/CurveChartPainter.h"
 
 #include <QWidget>
 #include <cstddef>
@@ -37,13 +38,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct Layout;
-    Layout MakeLayout() const;
     void Select(std::size_t minute);
     void UpdateDescription();
 
     test::WorkCurve curve_;
     std::optional<std::size_t> selected_;
+    CurveChartPainter painter_;
 };
 
 } // namespace workcurve

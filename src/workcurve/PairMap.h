@@ -2,17 +2,12 @@
 #pragma once
 
 #include "test/WorkCurve.h"
+#include "workcurve/PairMapPainter.h"
 
 #include <QWidget>
 #include <optional>
 
 namespace workcurve {
-
-struct DigitPair {
-    int operand1 = 0;
-    int operand2 = 0;
-    bool operator==(const DigitPair& other) const = default;
-};
 
 // The digit-pair map: a 10 x 10 grid, first operand down, second operand across, each
 // pair coloured by its median answer time (darker is slower) with a red corner where the
@@ -43,15 +38,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct Layout;
-    Layout MakeLayout() const;
     void MoveCursor(int operand1, int operand2);
     void UpdateDescription();
 
-    test::WorkCurve curve_;
-    std::uint32_t fastest_ = 0;
-    std::uint32_t slowest_ = 0;
     DigitPair cursor_;
+    PairMapPainter painter_;
 };
 
 } // namespace workcurve

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workcurve/CurveChartPainter.h"
+
+#include "workcurve/ChartMargin.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace workcurve {
+
+namespace {
+
+const QColor kTrueColour(0x3F, 0x8F, 0x5A);
+const QColor kFalseColour(0xD1, 0x49, 0x5B);
+const QColor kTimeColour(0x1F, 0x4E, 0xB4);
+const QColor kTrendColour(0x44, 0x44, 0x44);
+const QColor kGridColour(0xE2, 0xE2, 0xE2);
+const QColor kSelectionColour(0xFF, 0xE9, 0xA8);
+
+constexpr int kTick = 3;
+constexpr int kSwatch = 8;
+
+// A scale from 0 in steps of 1, 2 or 5 times a power of ten.
+struct ChartScale {
+    double step = 1.0;
+    int steps = 1;
+    double top = 1.0;
+};
+
+// The smallest step of 1, 2 or 5 times a power of ten that is at least `raw`.
+double NiceStep(double raw) {
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= raw * (1.0 - 1e-12)) return factor * power;
+    return 10.0 * power;
+}
+
+// Reaches at least `most` in at most `maxSteps` steps of at least `minStep`.
+ChartScale NiceScale(double most, int maxSteps, double minStep) {
+    if (!(most > 0.0)) return {minStep, 1, minStep};
+    ChartScale scale;
+    scale.step = std::max(minStep, NiceStep(most / maxSteps));
+    scale.steps = std::max(1, static_cast<int>(std::ceil(most / scale.step - 1e-9)));
+    scale.top = scale.step * scale.steps;
+    return scale;
+}
+
+// Reaches at least `most` in exactly `steps` steps, so its grid lines are another scale's.
+ChartScale NiceScaleWithSteps(double most, int steps, double minStep) {
+    ChartScale scale;
+    scale.steps = steps;
+    scale.step = most > 0.0 ? std::max(minStep, NiceStep(most / steps)) : minStep;
+    scale.top = scale.step * steps;
+    return scale;
+}
+
+std::uint32_t MostAnswered(const std::vector<ChartPeriod>& periods) {
+    std::uint32_t most = 0;
+    for (const ChartPeriod& period : periods) most = std::max(most, period.answered);
+    return most;
+}
+
+double SlowestMedianSeconds(const std::vector<ChartPeriod>& periods) {
+    std::uint32_t slowest = 0;
+    for (const ChartPeriod& period : periods)
+        if (period.medianMilliseconds) slowest = std::max(slowest, *period.medianMilliseconds);
+    return slowest / 1000.0;
+}
+
+QString SecondsLabel(double seconds) {
+    return seconds < 10 && std::floor(seconds) != seconds ? QString::asprintf("%.1f s", seconds)
+                                                          : QString::asprintf("%.0f s", seconds);
+}
+
+} // namespace
+
+// Where everything goes for one rectangle, font and set of figures: computed for each paint
+// and for each question about a point, so it always matches what is drawn.
+struct CurveChartPainter::Layout {
+    QRect plot;
+    int legendBaseline = 0;
+    double slot = 0.0; // width of one period's column
+    int barWidth = 0;
+    ChartScale answered; // left axis
+    ChartScale seconds;  // right axis, on the same grid lines
+    int labelEvery = 1;  // period numbers written under every n-th bar
+
+    int columnLeft(std::size_t period) const {
+        return plot.left() + static_cast<int>(std::floor(static_cast<double>(period) * slot));
+    }
+    int barLeft(std::size_t period) const {
+        const int column = columnLeft(period);
+        const int next = columnLeft(period + 1);
+        return column + (next - column - barWidth) / 2;
+    }
+    int y(double value, const ChartScale& scale) const {
+        return plot.bottom() - static_cast<int>(std::lround(value / scale.top * plot.height()));
+    }
+    double yExact(double value, const ChartScale& scale) const {
+        return plot.bottom() - value / scale.top * plot.height();
+    }
+    double xCentre(std::size_t period) const { return plot.left() + (static_cast<double>(period) + 0.5) * slot; }
+};
+
+CurveChartPainter::Layout CurveChartPainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) const {
+    Layout layout;
+    const int lineHeight = metrics.height();
+    const std::size_t periods = std::max<std::size_t>(periods_.size(), 1);
+
+    layout.answered = NiceScale(MostAnswered(periods_), 5, 1.0);
+    layout.seconds = NiceScaleWithSteps(SlowestMedianSeconds(periods_), layout.answered.steps, 0.1);
+    const int leftLabels = metrics.horizontalAdvance(QString::number(layout.answered.top));
+    const int rightLabels = metrics.horizontalAdvance(SecondsLabel(layout.seconds.top));
+
+    layout.legendBaseline = rect.top() + kChartMargin + metrics.ascent();
+    const int top = rect.top() + kChartMargin + lineHeight + lineHeight / 2 + kChartMargin;
+    const int left = rect.left() + kChartMargin + leftLabels + kTick + 2;
+    const int right = rect.left() + rect.width() - kChartMargin - rightLabels - kTick - 2;
+    const int bottom = rect.top() + rect.height() - kChartMargin - lineHeight - kTick;
+    layout.plot = QRect(QPoint(left, top), QPoint(std::max(left + 1, right), std::max(top + 1, bottom)));
+
+    layout.slot = static_cast<double>(layout.plot.width()) / static_cast<double>(periods);
+    // Bars fill most of their column while there is room for a gap, all of it after.
+    constexpr int kWidestBar = 40;
+    layout.barWidth = layout.slot >= 4.0 ? std::clamp(static_cast<int>(layout.slot * 0.7), 1, kWidestBar)
+                                         : std::max(1, static_cast<int>(layout.slot));
+    const double labelWidth = metrics.horizontalAdvance(QString::number(periods)) + 6.0;
+    for (const int every : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 100000}) {
+        layout.labelEvery = every;
+        if (layout.slot * every >= labelWidth) break;
+    }
+    return layout;
+}
+
+std::optional<std::size_t> CurveChartPainter::periodAt(const QRect& rect, const QFontMetrics& metrics,
+                                                       const QPoint& point) const {
+    if (periods_.empty()) return std::nullopt;
+    const Layout layout = MakeLayout(rect, metrics);
+    if (point.x() < layout.plot.left() || point.x() > layout.plot.right()) return std::nullopt;
+    if (point.y() < layout.plot.top() || point.y() > layout.plot.bottom() + kTick) return std::nullopt;
+    const auto period = static_cast<std::size_t>((point.x() - layout.plot.left()) / layout.slot);
+    return std::min(period, periods_.size() - 1);
+}
+
+QRect CurveChartPainter::barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const {
+    if (period >= periods_.size()) return {};
+    const Layout layout = MakeLayout(rect, metrics);
+    const int top = layout.y(periods_[period].answered, layout.answered);
+    return QRect(QPoint(layout.barLeft(period), top),
+                 QPoint(layout.barLeft(period) + layout.barWidth - 1, layout.plot.bottom()));
+}
+
+void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
+                              std::optional<std::size_t> selected) const {
+    painter->fillRect(rect, Qt::white);
+    const QFontMetrics metrics = painter->fontMetrics();
+    const Layout layout = MakeLayout(rect, metrics);
+    const QRect& plot = layout.plot;
+
+    // Legend across the top.
+    int x = rect.left() + kChartMargin;
+    const auto legendItem = [&](const QString& text, auto drawSwatch) {
+        drawSwatch(QRect(x, layout.legendBaseline - kSwatch, kSwatch, kSwatch));
+        x += kSwatch + 3;
+        painter->setPen(textColour);
+        painter->drawText(x, layout.legendBaseline, text);
+        x += metrics.horizontalAdvance(text) + 8;
+    };
+    legendItem(QStringLiteral("true"), [&](const QRect& r) { painter->fillRect(r, kTrueColour); });
+    legendItem(QStringLiteral("false"), [&](const QRect& r) { painter->fillRect(r, kFalseColour); });
+    if (!periods_.empty() && periods_.back().partial) {
+        legendItem(QStringLiteral("partial"), [&](const QRect& r) {
+            painter->fillRect(r, kTrueColour.lighter(150));
+            painter->fillRect(r, QBrush(Qt::white, Qt::BDiagPattern));
+        });
+    }
+    legendItem(QStringLiteral("median time"), [&](const QRect& r) {
+        painter->setPen(QPen(kTimeColour, 2));
+        painter->drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+    });
+    if (trend_) {
+        legendItem(QStringLiteral("trend"), [&](const QRect& r) {
+            painter->setPen(QPen(kTrendColour, 1, Qt::DashLine));
+            painter->drawLine(r.left(), r.center().y(), r.right() + 2, r.center().y());
+        });
+    }
+
+    // Grid lines with the answered scale on the left and the time scale on the right.
+    for (int step = 0; step <= layout.answered.steps; ++step) {
+        const double answered = layout.answered.step * step;
+        const int y = layout.y(answered, layout.answered);
+        painter->setPen(step == 0 ? textColour : kGridColour);
+        painter->drawLine(plot.left(), y, plot.right(), y);
+        painter->setPen(textColour);
+        const QString left = QString::number(answered, 'g', 10);
+        const int labelsLeft = rect.left() + kChartMargin;
+        painter->drawText(
+            QRect(labelsLeft, y - metrics.height() / 2, plot.left() - kTick - 2 - labelsLeft, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter, left);
+        painter->setPen(kTimeColour);
+        painter->drawText(QRect(plot.right() + kTick + 2, y - metrics.height() / 2, rect.width(), metrics.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, SecondsLabel(layout.seconds.step * step));
+    }
+
+    if (selected && *selected < periods_.size()) {
+        const int left = layout.columnLeft(*selected);
+        painter->fillRect(
+            QRect(QPoint(left, plot.top()), QPoint(layout.columnLeft(*selected + 1) - 1, plot.bottom() - 1)),
+            kSelectionColour);
+    }
+
+    // The bars: true answers at the bottom, false ones on top; a partial period hatched.
+    for (std::size_t period = 0; period < periods_.size(); ++period) {
+        const ChartPeriod& figures = periods_[period];
+        const int left = layout.barLeft(period);
+        const int base = plot.bottom();
+        const int trueTop = layout.y(figures.correct, layout.answered);
+        const int allTop = layout.y(figures.answered, layout.answered);
+        const QRect trueBar(QPoint(left, trueTop), QPoint(left + layout.barWidth - 1, base - 1));
+        const QRect falseBar(QPoint(left, allTop), QPoint(left + layout.barWidth - 1, trueTop - 1));
+        const QColor trueColour = figures.partial ? kTrueColour.lighter(150) : kTrueColour;
+        const QColor falseColour = figures.partial ? kFalseColour.lighter(140) : kFalseColour;
+        if (trueTop < base) painter->fillRect(trueBar, trueColour);
+        if (allTop < trueTop) painter->fillRect(falseBar, falseColour);
+        if (figures.partial && allTop < base) {
+            const QRect whole(QPoint(left, allTop), QPoint(left + layout.barWidth - 1, base - 1));
+            painter->fillRect(whole, QBrush(Qt::white, Qt::BDiagPattern));
+            painter->setPen(QPen(kTrendColour, 1, Qt::DotLine));
+            painter->drawRect(whole);
+        }
+    }
+
+    // Period numbers under the bars.
+    painter->setPen(textColour);
+    for (std::size_t period = 0; period < periods_.size(); ++period) {
+        const std::size_t number = period + 1;
+        if (number % static_cast<std::size_t>(layout.labelEvery) != 0 && period != 0) continue;
+        const int centre = static_cast<int>(std::lround(layout.xCentre(period)));
+        painter->drawLine(centre, plot.bottom(), centre, plot.bottom() + kTick);
+        const QString text = QString::number(number);
+        const int textWidth = metrics.horizontalAdvance(text);
+        painter->drawText(centre - textWidth / 2, plot.bottom() + kTick + metrics.ascent() + 1, text);
+    }
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setClipRect(plot.adjusted(0, -2, 1, 1));
+
+    if (trend_ && trend_->last >= 1) {
+        painter->setPen(QPen(kTrendColour, 1.5, Qt::DashLine));
+        painter->drawLine(QPointF(layout.xCentre(0), layout.yExact(trend_->atFirst, layout.answered)),
+                          QPointF(layout.xCentre(trend_->last), layout.yExact(trend_->atLast, layout.answered)));
+    }
+
+    // The median answer time of each period, joined where periods follow each other.
+    QPainterPath line;
+    bool joined = false;
+    std::vector<QPointF> points;
+    for (std::size_t period = 0; period < periods_.size(); ++period) {
+        const auto& median = periods_[period].medianMilliseconds;
+        if (!median) {
+            joined = false;
+            continue;
+        }
+        const QPointF point(layout.xCentre(period), layout.yExact(*median / 1000.0, layout.seconds));
+        if (joined)
+            line.lineTo(point);
+        else
+            line.moveTo(point);
+        joined = true;
+        points.push_back(point);
+    }
+    painter->setPen(QPen(kTimeColour, 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawPath(line);
+    if (layout.slot >= 6.0) {
+        painter->setBrush(Qt::white);
+        painter->setPen(QPen(kTimeColour, 1.5));
+        for (const QPointF& point : points) painter->drawEllipse(point, 2.5, 2.5);
+    }
+    painter->restore();
+
+    if (periods_.empty()) {
+        painter->setPen(textColour);
+        painter->drawText(plot, Qt::AlignCenter, QStringLiteral("No answers"));
+    }
+}
+
+} // namespace workcurve

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QFontMetrics;
+class QPainter;
+class QPoint;
+
+namespace workcurve {
+
+// One period's column: how many answers it took, how many of them true, the median answer
+// time, and whether the run was stopped inside it.
+struct ChartPeriod {
+    std::uint32_t answered = 0;
+    std::uint32_t correct = 0;
+    std::optional<std::uint32_t> medianMilliseconds;
+    bool partial = false;
+};
+
+// The trend line, drawn from the first period's centre to the centre of period `last`
+// (counted from 0), at the answered values `atFirst` and `atLast`.
+struct ChartTrend {
+    std::size_t last = 0;
+    double atFirst = 0.0;
+    double atLast = 0.0;
+};
+
+// Draws the work curve of any run split into periods of equal length: a bar per period
+// with true answers at the bottom and false ones on top on the left scale, a partial
+// period hatched, the median answer time of each period as a line with dots on the right
+// scale in seconds, the trend line dashed, a legend across the top and the periods
+// numbered from 1 underneath. It only draws; the widget that owns it decides what is
+// selected and answers the user.
+class CurveChartPainter {
+public:
+    const std::vector<ChartPeriod>& periods() const { return periods_; }
+    void setPeriods(std::vector<ChartPeriod> periods) { periods_ = std::move(periods); }
+    const std::optional<ChartTrend>& trend() const { return trend_; }
+    void setTrend(std::optional<ChartTrend> trend) { trend_ = trend; }
+
+    // Fills `rect` in white and draws the chart into it in the painter's font, its texts in
+    // `textColour`, the column of period `selected` (where there is one) highlighted.
+    void paint(QPainter* painter, const QRect& rect, const QColor& textColour,
+               std::optional<std::size_t> selected = std::nullopt) const;
+
+    // The period whose column holds `point`, for a chart drawn into `rect` in a font
+    // measured by `metrics`.
+    std::optional<std::size_t> periodAt(const QRect& rect, const QFontMetrics& metrics, const QPoint& point) const;
+    // A period's bar, true and false answers together; empty for a period there is not.
+    QRect barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const;
+
+private:
+    struct Layout;
+    Layout MakeLayout(const QRect& rect, const QFontMetrics& metrics) const;
+
+    std::vector<ChartPeriod> periods_;
+    std::optional<ChartTrend> trend_;
+};
+
+} // namespace workcurve

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workcurve/PairMapPainter.h"
+
+#include "workcurve/ChartMargin.h"
+#include "workcurve/FigureText.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+
+namespace workcurve {
+
+namespace {
+
+constexpr int kDigits = PairMapPainter::kDigits;
+constexpr int kMinimumCell = 8;
+
+const QColor kEmptyColour(Qt::white);
+const QColor kGridColour(0xD8, 0xD8, 0xD8);
+const QColor kErrorColour(0xE4, 0x57, 0x2E);
+
+// Light for the fastest pair, dark for the slowest (a sequential blue scale).
+const std::array<QColor, 3> kRamp = {QColor(0xEF, 0xF3, 0xFF), QColor(0x6B, 0xAE, 0xD6), QColor(0x08, 0x45, 0x94)};
+
+QColor Mix(const QColor& from, const QColor& to, double t) {
+    const auto channel = [t](int a, int b) { return static_cast<int>(a + (b - a) * t + 0.5); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
+}
+
+QColor RampColour(double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    return t < 0.5 ? Mix(kRamp[0], kRamp[1], t * 2.0) : Mix(kRamp[1], kRamp[2], (t - 0.5) * 2.0);
+}
+
+// The corner mark of a pair with errors, in the cell's top right.
+QPolygon ErrorMark(const QRect& cell) {
+    const int size = std::max(4, cell.width() * 2 / 5);
+    return QPolygon({QPoint(cell.right() - size + 1, cell.top()), QPoint(cell.right() + 1, cell.top()),
+                     QPoint(cell.right() + 1, cell.top() + size)});
+}
+
+} // namespace
+
+struct PairMapPainter::Layout {
+    QPoint origin; // top left of the first cell
+    int cell = kMinimumCell;
+    QRect legend;
+
+    QRect cellRect(int operand1, int operand2) const {
+        return QRect(origin.x() + operand2 * cell, origin.y() + operand1 * cell, cell, cell);
+    }
+};
+
+void PairMapPainter::setPairs(const Pairs& pairs) {
+    pairs_ = pairs;
+    fastest_.reset();
+    slowest_.reset();
+    for (const test::PairFigures& pair : pairs_) {
+        if (!pair.medianMilliseconds) continue;
+        fastest_ = std::min(fastest_.value_or(*pair.medianMilliseconds), *pair.medianMilliseconds);
+        slowest_ = std::max(slowest_.value_or(*pair.medianMilliseconds), *pair.medianMilliseconds);
+    }
+}
+
+PairMapPainter::Layout PairMapPainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) {
+    Layout layout;
+    const int header = metrics.height() + 2;
+    const int rowLabels = metrics.horizontalAdvance(QStringLiteral("0")) + 6;
+    const int legendHeight = metrics.height() + kChartMargin;
+    const int across = rect.width() - kChartMargin * 2 - rowLabels;
+    const int down = rect.height() - kChartMargin * 2 - header - legendHeight;
+    layout.cell = std::max(kMinimumCell, std::min(across, down) / kDigits);
+    const int gridWidth = layout.cell * kDigits;
+    const int left = rect.left() + kChartMargin + rowLabels + std::max(0, (across - gridWidth) / 2);
+    layout.origin = QPoint(left, rect.top() + kChartMargin + header);
+    layout.legend = QRect(rect.left() + kChartMargin, layout.origin.y() + gridWidth + kChartMargin,
+                          rect.width() - 2 * kChartMargin, metrics.height());
+    return layout;
+}
+
+QRect PairMapPainter::cellRect(const QRect& rect, const QFontMetrics& metrics, int operand1, int operand2) const {
+    return MakeLayout(rect, metrics).cellRect(operand1, operand2);
+}
+
+std::optional<DigitPair> PairMapPainter::pairAt(const QRect& rect, const QFontMetrics& metrics,
+                                                const QPoint& point) const {
+    const Layout layout = MakeLayout(rect, metrics);
+    const QPoint offset = point - layout.origin;
+    if (offset.x() < 0 || offset.y() < 0) return std::nullopt;
+    const int operand2 = offset.x() / layout.cell;
+    const int operand1 = offset.y() / layout.cell;
+    if (operand1 >= kDigits || operand2 >= kDigits) return std::nullopt;
+    return DigitPair{operand1, operand2};
+}
+
+QColor PairMapPainter::cellColour(int operand1, int operand2) const {
+    const test::PairFigures& figures = pair(operand1, operand2);
+    if (!figures.medianMilliseconds) return kEmptyColour;
+    if (*slowest_ == *fastest_) return RampColour(0.5);
+    return RampColour(static_cast<double>(*figures.medianMilliseconds - *fastest_) / (*slowest_ - *fastest_));
+}
+
+void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
+                           std::optional<DigitPair> cursor) const {
+    painter->fillRect(rect, Qt::white);
+    const QFontMetrics metrics = painter->fontMetrics();
+    const Layout layout = MakeLayout(rect, metrics);
+    const int left = rect.left() + kChartMargin;
+    const int top = rect.top() + kChartMargin;
+
+    // The corner says how to read the grid: row digit + column digit.
+    painter->setPen(textColour);
+    const QRect corner(left, top, layout.origin.x() - left, layout.origin.y() - top);
+    painter->drawText(corner, Qt::AlignCenter, QStringLiteral("+"));
+    for (int digit = 0; digit < kDigits; ++digit) {
+        const QRect column = layout.cellRect(0, digit);
+        painter->drawText(QRect(column.left(), top, column.width(), layout.origin.y() - top), Qt::AlignCenter,
+                          QString::number(digit));
+        const QRect row = layout.cellRect(digit, 0);
+        painter->drawText(QRect(left, row.top(), layout.origin.x() - left - 3, row.height()),
+                          Qt::AlignRight | Qt::AlignVCenter, QString::number(digit));
+    }
+
+    for (int operand1 = 0; operand1 < kDigits; ++operand1)
+        for (int operand2 = 0; operand2 < kDigits; ++operand2) {
+            const QRect cell = layout.cellRect(operand1, operand2);
+            painter->fillRect(cell, cellColour(operand1, operand2));
+            painter->setPen(kGridColour);
+            painter->drawRect(cell);
+            if (pair(operand1, operand2).errors > 0) {
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(kErrorColour);
+                painter->drawPolygon(ErrorMark(cell));
+                painter->setBrush(Qt::NoBrush);
+            }
+        }
+    painter->setPen(textColour);
+    painter->drawRect(QRect(layout.origin, QSize(layout.cell * kDigits, layout.cell * kDigits)));
+
+    if (cursor) {
+        const QRect cell = layout.cellRect(cursor->operand1, cursor->operand2);
+        painter->setPen(QPen(textColour, 2));
+        painter->drawRect(cell.adjusted(1, 1, 0, 0));
+    }
+
+    // Legend: the colour scale from the fastest to the slowest pair, and the error mark.
+    const QString fast = SecondsText(fastest_);
+    const QString slow = SecondsText(slowest_);
+    const QString errors = QStringLiteral("error");
+    int x = layout.legend.left();
+    const int baseline = layout.legend.top() + metrics.ascent();
+    painter->drawText(x, baseline, fast);
+    x += metrics.horizontalAdvance(fast) + 3;
+    const int barWidth = std::max(20, layout.legend.width() - (x - layout.legend.left()) -
+                                          metrics.horizontalAdvance(slow) - metrics.horizontalAdvance(errors) - 30);
+    QLinearGradient gradient(x, 0, x + barWidth, 0);
+    gradient.setColorAt(0.0, kRamp[0]);
+    gradient.setColorAt(0.5, kRamp[1]);
+    gradient.setColorAt(1.0, kRamp[2]);
+    const QRect bar(x, layout.legend.top() + 2, barWidth, layout.legend.height() - 4);
+    painter->fillRect(bar, gradient);
+    painter->drawRect(bar);
+    x += barWidth + 3;
+    painter->drawText(x, baseline, slow);
+    x += metrics.horizontalAdvance(slow) + 10;
+    const QRect sample(x, layout.legend.top() + 1, layout.legend.height() - 2, layout.legend.height() - 2);
+    painter->setPen(kGridColour);
+    painter->drawRect(sample);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(kErrorColour);
+    painter->drawPolygon(ErrorMark(sample));
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(textColour);
+    painter->drawText(sample.right() + 4, baseline, errors);
+}
+
+} // namespace workcurve
