@@ -142,8 +142,13 @@ std::optional<std::size_t> CurveChartPainter::periodAt(const QRect& rect, const 
     const Layout layout = MakeLayout(rect, metrics);
     if (point.x() < layout.plot.left() || point.x() > layout.plot.right()) return std::nullopt;
     if (point.y() < layout.plot.top() || point.y() > layout.plot.bottom() + kTick) return std::nullopt;
-    const auto period = static_cast<std::size_t>((point.x() - layout.plot.left()) / layout.slot);
-    return std::min(period, periods_.size() - 1);
+    auto period =
+        std::min(static_cast<std::size_t>((point.x() - layout.plot.left()) / layout.slot), periods_.size() - 1);
+    // The division can land a column's first pixel in the column before it (10 x 2.1 is a
+    // little over 21): settle it by the columns as they are drawn.
+    while (period + 1 < periods_.size() && layout.columnLeft(period + 1) <= point.x()) ++period;
+    while (period > 0 && layout.columnLeft(period) > point.x()) --period;
+    return period;
 }
 
 QRect CurveChartPainter::barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const {
@@ -156,6 +161,9 @@ QRect CurveChartPainter::barRect(const QRect& rect, const QFontMetrics& metrics,
 
 void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
                               std::optional<std::size_t> selected) const {
+    painter->save();
+    // The hatching of a partial period keeps its place in the chart wherever the chart lies.
+    painter->setBrushOrigin(rect.topLeft());
     painter->fillRect(rect, Qt::white);
     const QFontMetrics metrics = painter->fontMetrics();
     const Layout layout = MakeLayout(rect, metrics);
@@ -288,6 +296,7 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
         painter->setPen(textColour);
         painter->drawText(plot, Qt::AlignCenter, QStringLiteral("No answers"));
     }
+    painter->restore();
 }
 
 } // namespace workcurve

@@ -45,7 +45,8 @@ public:
     void setTrend(std::optional<ChartTrend> trend) { trend_ = trend; }
 
     // Fills `rect` in white and draws the chart into it in the painter's font, its texts in
-    // `textColour`, the column of period `selected` (where there is one) highlighted.
+    // `textColour`, the column of period `selected` (where there is one) highlighted. Leaves
+    // the painter's state as it found it.
     void paint(QPainter* painter, const QRect& rect, const QColor& textColour,
                std::optional<std::size_t> selected = std::nullopt) const;
 

@@ -104,6 +104,7 @@ QColor PairMapPainter::cellColour(int operand1, int operand2) const {
 
 void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
                            std::optional<DigitPair> cursor) const {
+    painter->save();
     painter->fillRect(rect, Qt::white);
     const QFontMetrics metrics = painter->fontMetrics();
     const Layout layout = MakeLayout(rect, metrics);
@@ -174,6 +175,7 @@ void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& t
     painter->setBrush(Qt::NoBrush);
     painter->setPen(textColour);
     painter->drawText(sample.right() + 4, baseline, errors);
+    painter->restore();
 }
 
 } // namespace workcurve

@@ -44,7 +44,8 @@ public:
     QColor cellColour(int operand1, int operand2) const;
 
     // Fills `rect` in white and draws the map into it in the painter's font, its texts in
-    // `textColour`, with a frame around the `cursor` pair where there is one.
+    // `textColour`, with a frame around the `cursor` pair where there is one. Leaves the
+    // painter's state as it found it.
     void paint(QPainter* painter, const QRect& rect, const QColor& textColour,
                std::optional<DigitPair> cursor = std::nullopt) const;
 

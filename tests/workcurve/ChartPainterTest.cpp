@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The chart painters on their own, drawn into images as a later window of any periods would.
+#include "workcurve/CurveChartPainter.h"
+#include "workcurve/PairMapPainter.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using workcurve::ChartPeriod;
+using workcurve::CurveChartPainter;
+using workcurve::PairMapPainter;
+
+const QColor kText(Qt::black);
+
+QFont ChartFont() {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    return font;
+}
+
+// `count` periods of rising answers, every third one without a time, the last partial.
+CurveChartPainter Periods(std::size_t count) {
+    std::vector<ChartPeriod> periods;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto answered = static_cast<std::uint32_t>(5 + i * 3);
+        std::optional<std::uint32_t> median;
+        if (i % 3 != 2) median = static_cast<std::uint32_t>(400 + 50 * i);
+        periods.push_back({answered, answered - 1, median, i + 1 == count});
+    }
+    CurveChartPainter painter;
+    painter.setPeriods(std::move(periods));
+    if (count >= 2) painter.setTrend(workcurve::ChartTrend{count - 2, 5.0, 5.0 + 3.0 * static_cast<double>(count - 2)});
+    return painter;
+}
+
+PairMapPainter Pairs() {
+    PairMapPainter::Pairs pairs{};
+    pairs[7 * 10 + 5] = {3, 1, 1000};
+    pairs[0] = {7, 0, 400};
+    pairs[6 * 10 + 9] = {2, 1, 1500};
+    PairMapPainter painter;
+    painter.setPairs(pairs);
+    return painter;
+}
+
+template <typename Paint> QImage Drawn(const QSize& image, const QRect& rect, Paint paint) {
+    QImage drawn(image, QImage::Format_RGB32);
+    drawn.fill(Qt::gray);
+    QPainter painter(&drawn);
+    painter.setFont(ChartFont());
+    paint(painter, rect);
+    return drawn;
+}
+
+// A chart drawn into a rectangle away from the origin is the same picture, moved: the
+// painters take their place from the rectangle they are given, never from (0, 0).
+TEST(ChartPainterTest, DrawsTheSamePictureWhereverItsRectangleLies) {
+    const QSize size(320, 200);
+    const QPoint offset(37, 23);
+    const CurveChartPainter chart = Periods(7);
+    const PairMapPainter map = Pairs();
+    const struct {
+        const char* name;
+        std::function<void(QPainter&, const QRect&)> paint;
+    } charts[] = {
+        {"curve", [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText, 3); }},
+        {"pairs",
+         [&](QPainter& p, const QRect& r) {
+             map.paint(&p, r, kText, workcurve::DigitPair{7, 5});
+         }},
+    };
+    for (const auto& c : charts) {
+        const QImage atOrigin = Drawn(size, QRect(QPoint(0, 0), size), c.paint);
+        const QImage moved = Drawn(size + QSize(60, 40), QRect(offset, size), c.paint);
+        EXPECT_EQ(moved.copy(QRect(offset, size)), atOrigin) << c.name;
+        EXPECT_EQ(moved.pixelColor(offset.x() - 1, offset.y() - 1), QColor(Qt::gray)) << c.name << " stays inside";
+        EXPECT_EQ(moved.pixelColor(offset.x() + size.width(), offset.y() + size.height()), QColor(Qt::gray))
+            << c.name << " stays inside";
+    }
+}
+
+// However many periods there are, each has its own bar, left to right, and a point on
+// the bar names that period.
+TEST(ChartPainterTest, EveryPeriodHasABarThatLeadsBackToIt) {
+    const QRect rect(10, 5, 460, 200);
+    const QFontMetrics metrics(ChartFont());
+    for (const std::size_t count : {1u, 3u, 20u, 60u, 200u}) {
+        const CurveChartPainter chart = Periods(count);
+        int previousLeft = rect.left();
+        for (std::size_t period = 0; period < count; ++period) {
+            const QRect bar = chart.barRect(rect, metrics, period);
+            ASSERT_TRUE(rect.contains(bar)) << count << " periods, period " << period;
+            EXPECT_GE(bar.left(), previousLeft) << count << " periods, period " << period;
+            EXPECT_EQ(chart.periodAt(rect, metrics, QPoint(bar.center().x(), bar.bottom())), period)
+                << count << " periods, period " << period;
+            previousLeft = bar.left();
+        }
+        EXPECT_TRUE(chart.barRect(rect, metrics, count).isEmpty()) << "no bar past the last period";
+        EXPECT_EQ(chart.periodAt(rect, metrics, rect.topLeft()), std::nullopt) << "the legend is no period";
+    }
+}
+
+TEST(ChartPainterTest, PairColoursRunFromFastestToSlowest) {
+    const PairMapPainter map = Pairs();
+    EXPECT_EQ(map.fastest(), 400u);
+    EXPECT_EQ(map.slowest(), 1500u);
+    EXPECT_GT(map.cellColour(0, 0).lightness(), map.cellColour(7, 5).lightness());
+    EXPECT_GT(map.cellColour(7, 5).lightness(), map.cellColour(6, 9).lightness());
+    EXPECT_EQ(map.cellColour(3, 3), QColor(Qt::white)) << "a pair never asked";
+    PairMapPainter empty;
+    empty.setPairs({});
+    EXPECT_EQ(empty.fastest(), std::nullopt);
+    EXPECT_EQ(empty.cellColour(0, 0), QColor(Qt::white));
+}
+
+} // namespace
