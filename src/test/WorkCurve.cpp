@@ -82,8 +82,8 @@ std::uint32_t NearestRankPercentile(std::span<std::uint32_t> values, int percent
 }
 
 std::optional<double> WorkCurve::trendAt(double minute) const {
-    if (!trend) return std::nullopt;
-    return meanAnswered + *trend * (minute - meanMinute);
+    if (!trend || !speed) return std::nullopt;
+    return *speed + *trend * (minute - meanMinute);
 }
 
 WorkCurve AnalyseWorkCurve(std::span<const RecordedAnswer> answers, RunLength length) {
@@ -153,8 +153,8 @@ WorkCurve AnalyseWorkCurve(std::span<const RecordedAnswer> answers, RunLength le
         most = std::max(most, answered);
         fewest = std::min(fewest, answered);
     }
-    curve.speed = sumAnswered / n;
-    curve.meanAnswered = sumAnswered / n;
+    const double meanAnswered = sumAnswered / n;
+    curve.speed = meanAnswered;
     curve.meanMinute = (n + 1.0) / 2.0;
     if (completeMinutes < 2) return curve;
 
@@ -165,7 +165,7 @@ WorkCurve AnalyseWorkCurve(std::span<const RecordedAnswer> answers, RunLength le
     double variance = 0.0;
     for (std::size_t minute = 0; minute < completeMinutes; ++minute) {
         const double x = static_cast<double>(minute + 1) - curve.meanMinute;
-        covariance += x * (curve.minutes[minute].answered - curve.meanAnswered);
+        covariance += x * (curve.minutes[minute].answered - meanAnswered);
         variance += x * x;
     }
     curve.trend = covariance / variance;

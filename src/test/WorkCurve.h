@@ -31,7 +31,8 @@ struct MinuteFigures {
     std::uint32_t correct = 0;
     std::uint32_t wrong = 0;
     AnswerTimes times;
-    // The run was stopped inside this minute: shown, but left out of the indices.
+    // Not a complete minute of the run: the one it was stopped inside, or one past its
+    // clock. Shown, but left out of the indices.
     bool partial = false;
 };
 
@@ -44,8 +45,10 @@ struct PairFigures {
 // The work curve of one run: what it did minute by minute, the indices over its complete
 // minutes, and the digit-pair map.
 struct WorkCurve {
-    // One entry per minute of the run, the first minute (0:00 to 0:59) first. Only the
-    // last can be partial.
+    // One entry per minute of the run, the first minute (0:00 to 0:59) first. The first
+    // `completeMinutes` are complete and every one after them is partial: as a rule only
+    // the last, the minute the run was stopped inside, but all of them where answers were
+    // recorded past the run's clock.
     std::vector<MinuteFigures> minutes;
     std::size_t completeMinutes = 0;
     RunLength length;
@@ -78,9 +81,9 @@ struct WorkCurve {
     // a trend.
     std::optional<double> trendAt(double minute) const;
 
-    // Kept for trendAt: the mean minute number and mean answered of the complete minutes.
+    // Kept for trendAt: the mean minute number of the complete minutes (the trend line
+    // passes through it at `speed`).
     double meanMinute = 0.0;
-    double meanAnswered = 0.0;
 };
 
 // The p-th percentile of `values` by the nearest-rank rule: the smallest value that at

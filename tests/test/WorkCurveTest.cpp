@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using testing::ElementsAre;
@@ -255,6 +256,40 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorkCurveRunTest, testing::Values(
     RunCase{"NothingAnswered", "5", {}, true, {}, 0, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
             {std::nullopt, std::nullopt}, {}}));
 // clang-format on
+
+// Answers recorded past the run's clock (stopped at 1:20 with answers in the third and
+// fifth minutes): every minute after the one complete minute is partial, the empty one
+// between them too, and the indices take the complete minute alone.
+TEST(WorkCurveTest, EveryMinutePastTheCompleteOnesIsPartial) {
+    const std::vector<test::RecordedAnswer> answers = {
+        test::MakeRecordedAnswer(1, 1, "2", true, 0, 400), test::MakeRecordedAnswer(1, 2, "3", true, 0, 500),
+        test::MakeRecordedAnswer(2, 2, "4", true, 2, 600), test::MakeRecordedAnswer(2, 3, "6", false, 4, 700)};
+    const test::WorkCurve curve = test::AnalyseWorkCurve(answers, {1, 20});
+    ASSERT_EQ(curve.minutes.size(), 5u);
+    EXPECT_EQ(curve.completeMinutes, 1u);
+    const bool partial[] = {false, true, true, true, true};
+    for (std::size_t minute = 0; minute < curve.minutes.size(); ++minute)
+        EXPECT_EQ(curve.minutes[minute].partial, partial[minute]) << "minute " << minute + 1;
+    EXPECT_EQ(curve.speed, 2.0);
+}
+
+// The trend line passes through the speed at the mean minute and climbs by the trend each
+// minute: for three minutes of 4, 2 and 6 answers, 3 at the first and 5 at the last.
+TEST(WorkCurveTest, TrendLinePassesThroughTheSpeedAtTheMeanMinute) {
+    std::vector<test::RecordedAnswer> answers;
+    for (const auto& [minute, count] : {std::pair{0u, 4}, std::pair{1u, 2}, std::pair{2u, 6}})
+        for (int i = 0; i < count; ++i) answers.push_back(test::MakeRecordedAnswer(1, 1, "2", true, minute, 300));
+    const test::WorkCurve curve = test::AnalyseWorkCurve(answers, {3, 0});
+    const struct {
+        double minute;
+        double value;
+    } points[] = {{1.0, 3.0}, {2.0, 4.0}, {3.0, 5.0}, {4.5, 6.5}};
+    for (const auto& point : points) {
+        ASSERT_TRUE(curve.trendAt(point.minute).has_value());
+        EXPECT_NEAR(*curve.trendAt(point.minute), point.value, 1e-9) << "minute " << point.minute;
+    }
+    EXPECT_EQ(test::AnalyseWorkCurve(answers, {1, 0}).trendAt(1.0), std::nullopt) << "no trend, no line";
+}
 
 // Times spread over all four bytes, ties included: every group's figures are its own
 // times' nearest-rank percentiles.
