@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <string>
@@ -18,8 +19,11 @@ QString AnswersFileName(const QDateTime& endedAt) {
 }
 
 QString SuggestedAnswersPath(const QDateTime& endedAt) {
+    // Qt names the documents folder whether or not it exists (~/Documents where the user's
+    // folders are not configured); a path into a folder that is not there cannot be saved
+    // to as it stands, and the dialog would show it relative to the working folder.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     return QDir(folder).filePath(AnswersFileName(endedAt));
 }
 

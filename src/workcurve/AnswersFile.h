@@ -20,7 +20,8 @@ namespace workcurve {
 
 // "tavrendale-YYYYMMDD-HHMMSS.csv" for a run that ended at `endedAt` (local time).
 QString AnswersFileName(const QDateTime& endedAt);
-// That name in the user's documents folder (the home folder where there is none).
+// That name in the user's documents folder, or in the home folder where there is no
+// documents folder: an absolute path into a folder that exists.
 QString SuggestedAnswersPath(const QDateTime& endedAt);
 
 // Replaces the file at `path` by `contents` in one step: the contents go to a temporary

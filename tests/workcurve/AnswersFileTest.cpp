@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
@@ -89,13 +90,70 @@ TEST_F(AnswersFileTest, DialogSuggestsTheRunsEndInTheDocumentsFolder) {
     ASSERT_EQ(files.requests().size(), 1u);
     const host::SaveFileRequest& request = files.requests()[0];
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) documents = QDir::homePath();
+    if (documents.isEmpty() || !QFileInfo(documents).isDir()) documents = QDir::homePath();
     EXPECT_EQ(request.suggestedPath, QDir(documents).filePath("tavrendale-20240102-030405.csv"));
     EXPECT_EQ(request.defaultSuffix, "csv");
     EXPECT_TRUE(request.filters.value(0).contains("*.csv"));
     EXPECT_TRUE(messages.requests().empty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
+
+// Sets an environment variable for the guard's life.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~EnvironmentVariable() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+struct SuggestionCase {
+    const char* name;
+    bool documentsExists;
+    const char* expectedFolder; // under the home folder
+};
+
+void PrintTo(const SuggestionCase& c, std::ostream* os) { *os << c.name; }
+
+class SuggestionTest : public AnswersFileTest, public testing::WithParamInterface<SuggestionCase> {};
+
+// The suggestion is a path that saves as it stands: into the documents folder where the
+// user has one, else into the home folder, never into a folder that is not there.
+TEST_P(SuggestionTest, SuggestsAFolderThatExists) {
+#if defined(__unix__) && !defined(__APPLE__)
+    const QDir home(folder.path());
+    // No user-dirs.dirs: Qt names ~/Documents whether or not it exists.
+    const EnvironmentVariable homeVariable("HOME", QFile::encodeName(home.path()));
+    const EnvironmentVariable configVariable("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    if (GetParam().documentsExists) {
+        ASSERT_TRUE(home.mkdir("Documents"));
+    }
+
+    const QString suggested = workcurve::SuggestedAnswersPath(SomeRun().endedAt);
+    EXPECT_EQ(suggested, QDir::cleanPath(home.filePath(GetParam().expectedFolder) + "/tavrendale-20240102-030405.csv"));
+    EXPECT_TRUE(QFileInfo(suggested).isAbsolute());
+    ASSERT_TRUE(Save(suggested)) << "saved as suggested";
+    EXPECT_EQ(ReadBack(suggested), SomeRun().answers);
+    EXPECT_TRUE(messages.requests().empty());
+#else
+    GTEST_SKIP() << "the documents folder is the platform's own here";
+#endif
+}
+
+INSTANTIATE_TEST_SUITE_P(Homes, SuggestionTest,
+                         testing::Values(SuggestionCase{"WithDocuments", true, "Documents"},
+                                         SuggestionCase{"WithoutDocuments", false, "."}));
 
 // ---- Failures ----
 
