@@ -41,7 +41,7 @@ void CurveChart::setCurve(const test::WorkCurve& curve) {
 }
 
 QSize CurveChart::sizeHint() const { return {320, 230}; }
-QSize CurveChart::minimumSizeHint() const { return {180, 140}; }
+QSize CurveChart::minimumSizeHint() const { return {120, 120}; }
 
 std::optional<std::size_t> CurveChart::minuteAt(const QPoint& point) const {
     return painter_.periodAt(rect(), fontMetrics(), point);
@@ -100,7 +100,7 @@ void CurveChart::UpdateDescription() {
                             "minute and the trend; Left and Right step through the minutes.");
     for (std::size_t minute = 0; minute < curve_.minutes.size(); ++minute)
         parts << MinuteText(minute, curve_.minutes[minute]) + QLatin1Char('.');
-    parts << QStringLiteral("Trend: ") + TrendText(curve_.trend) + QLatin1Char('.');
+    parts << QStringLiteral("Trend per minute: ") + TrendText(curve_.trend) + QLatin1Char('.');
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 

@@ -31,8 +31,8 @@ QString TrendText(std::optional<double> slope) {
     if (!slope) return NoFigure();
     // A slope that rounds to zero has no sign: "-0.00" would claim a slowing down.
     const double shown = std::round(*slope * 100.0) / 100.0;
-    if (shown == 0.0) return QStringLiteral("0.00 a minute");
-    return QString::asprintf("%+.2f a minute", shown);
+    if (shown == 0.0) return QStringLiteral("0.00 answers/min");
+    return QString::asprintf("%+.2f answers/min", shown);
 }
 
 QString AnsweredText(const test::WorkCurve& curve) {

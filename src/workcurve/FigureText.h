@@ -18,9 +18,11 @@ QString SecondsText(std::optional<std::uint32_t> milliseconds); // "0.85 s"
 QString SpeedText(std::optional<double> answersPerMinute);      // "41.5 a minute"
 QString AccuracyText(std::optional<double> percent);            // "95.2 %"
 QString FluctuationText(std::optional<std::uint32_t> answers);  // "6 answers"
-QString TrendText(std::optional<double> slope);                 // "+1.25 a minute", "-0.50 a minute"
-QString AnsweredText(const test::WorkCurve& curve);             // "84 (80 true, 4 false)"
-QString DurationText(const test::RunLength& length);            // "1:30", as the clock showed it
+// How many answers per minute the user gained each minute: "+1.25 answers/min", "-0.50
+// answers/min"; read with its name, "Trend per minute".
+QString TrendText(std::optional<double> slope);
+QString AnsweredText(const test::WorkCurve& curve);  // "84 (80 true, 4 false)"
+QString DurationText(const test::RunLength& length); // "1:30", as the clock showed it
 
 // "Minute 2 (partial): 6 answered, 6 true, 0 false, median 0.30 s, 90th percentile 0.60 s";
 // `index` counts from 0.

@@ -33,7 +33,7 @@ void PairMap::setCurve(const test::WorkCurve& curve) {
 }
 
 QSize PairMap::sizeHint() const { return {230, 230}; }
-QSize PairMap::minimumSizeHint() const { return {150, 150}; }
+QSize PairMap::minimumSizeHint() const { return {110, 110}; }
 
 QRect PairMap::cellRect(int operand1, int operand2) const {
     return painter_.cellRect(rect(), fontMetrics(), operand1, operand2);

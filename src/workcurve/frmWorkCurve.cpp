@@ -6,13 +6,16 @@
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
+#include "host/qt/FileDialogs.h"
 #include "host/qt/Fonts.h"
+#include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
 #include "workcurve/AnswersFile.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/FigureText.h"
 #include "workcurve/PairMap.h"
+#include "workcurve/Placement.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -42,25 +45,32 @@ struct RowText {
 };
 
 // clang-format off
-constexpr RowText kRowTexts[frmWorkCurve::kRows] = {
+constexpr RowText kRowTexts[] = {
     {"Answered", "Every judged answer of the run, the partial minute included"},
     {"Duration", "How long the run lasted, as its clock showed it"},
     {"Complete minutes", "Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend"},
     {"Speed", "Mean answered per complete minute"},
     {"Accuracy", "True answers in percent of all answers of the run"},
     {"Fluctuation", "Most minus fewest answered in a complete minute; needs two complete minutes"},
-    {"Trend", "Least-squares slope of answered per minute against the minute's number: answers a minute gained each minute (negative: slowing down); needs two complete minutes"},
+    {"Trend per minute", "Least-squares slope of answered per minute against the minute's number: answers per minute gained each minute (negative: slowing down); needs two complete minutes"},
     {"Median time", "Half the answers took at most this long, from the pair appearing to Enter (nearest rank)"},
     {"90th percentile", "Nine answers in ten took at most this long (nearest rank)"},
     {"Ended", "When the run ended"},
 };
 // clang-format on
+// The rows are the texts' indices, Ended the last of them.
+static_assert(std::size(kRowTexts) == static_cast<std::size_t>(frmWorkCurve::Row::Ended) + 1,
+              "one text for every row of the indices table");
 
 constexpr int kButtonWidthTwips = 1335;
 constexpr int kButtonHeightTwips = 375;
 // The main window's client height: the window must read well at it.
 constexpr int kDefaultHeightTwips = 3630;
 constexpr int kDefaultWidth = 780;
+// The smallest the window is made to open beside the main window, where the screen leaves
+// less room than the default size: chart, map and indices still readable.
+constexpr int kSmallestWidth = 460;
+constexpr int kSmallestHeight = 215;
 
 const chameleon::WindowDescription& Description() {
     static const chameleon::WindowDescription description = [] {
@@ -80,10 +90,14 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
 
 } // namespace
 
+const int frmWorkCurve::kRows = static_cast<int>(std::size(kRowTexts));
+
 frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       services_(services) {
+    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
+    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
     setObjectName(QStringLiteral("frmWorkCurve"));
     // Presented to assistive technology as a window holding two charts.
     host::PresentAs(staticMetaObject, QAccessible::Window);
@@ -153,7 +167,7 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     setTabOrder(cmdSave, cmdClose);
 
     resize(kDefaultWidth, host::Twips(kDefaultHeightTwips));
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 200)));
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, 200)));
 
     connect(cmdSave, &QAbstractButton::clicked, this, &frmWorkCurve::cmdSave_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &frmWorkCurve::cmdClose_Click);
@@ -214,6 +228,14 @@ void frmWorkCurve::SetRow(Row row, const QString& value) {
                   QStringLiteral("%1: %2").arg(QString::fromUtf8(kRowTexts[static_cast<int>(row)].label), value));
 }
 
+namespace {
+
+host::Rect ToRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+} // namespace
+
 void frmWorkCurve::PlaceBeside(const QWidget* owner) {
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -222,23 +244,33 @@ void frmWorkCurve::PlaceBeside(const QWidget* owner) {
         move(area.center() - QPoint(width() / 2, height() / 2));
         return;
     }
-    // The window's frame is not known before it is shown; the owner's is the same kind.
-    const QRect ownerFrame = owner->frameGeometry();
-    const QRect ownerClient = owner->geometry();
-    const QSize frame = size() + (ownerFrame.size() - ownerClient.size());
-    const QPoint candidates[] = {
-        {ownerFrame.right() + 1, ownerFrame.top()},
-        {ownerFrame.left() - frame.width(), ownerFrame.top()},
-        {ownerFrame.left(), ownerFrame.bottom() + 1},
-        {ownerFrame.left(), ownerFrame.top() - frame.height()},
-    };
-    for (const QPoint& topLeft : candidates) {
-        if (area.contains(QRect(topLeft, frame))) {
-            move(topLeft);
-            return;
-        }
-    }
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    // The window's frame is not known before it is shown: take the owner's for now, and
+    // place the window again once the window manager has framed it (a fixed-size owner may
+    // have a thinner frame than this resizable window).
+    placedBeside_ = owner;
+    assumedFrame_ = owner->frameGeometry().size() - owner->geometry().size();
+    Place(owner, assumedFrame_);
+}
+
+void frmWorkCurve::Place(const QWidget* owner, const QSize& frame) {
+    const QScreen* screen = owner->screen();
+    if (!screen) return;
+    const QSize smallest = minimumSize().expandedTo(QSize(kSmallestWidth, kSmallestHeight)) + frame;
+    const QSize preferred = size() + frame;
+    const host::Rect placed =
+        workcurve::PlaceBeside(ToRect(screen->availableGeometry()), ToRect(owner->frameGeometry()),
+                               {preferred.width(), preferred.height()}, {smallest.width(), smallest.height()});
+    resize(QSize(placed.width(), placed.height()) - frame);
+    move(placed.left, placed.top);
+}
+
+void frmWorkCurve::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !placedBeside_) return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QPointer<const QWidget> owner = std::exchange(placedBeside_, nullptr);
+    if (frame == assumedFrame_ || frame.isEmpty() || !owner) return;
+    Place(owner, frame);
 }
 
 void frmWorkCurve::closeEvent(QCloseEvent* event) {
@@ -254,9 +286,7 @@ void frmWorkCurve::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void frmWorkCurve::cmdSave_Click() {
-    if (services_.files && services_.messages) SaveAnswers(this, run_, *services_.files, *services_.messages);
-}
+void frmWorkCurve::cmdSave_Click() { SaveAnswers(this, run_, *services_.files, *services_.messages); }
 
 void frmWorkCurve::cmdClose_Click() { close(); }
 

@@ -4,6 +4,7 @@
 #include "test/WorkCurve.h"
 #include "workcurve/RecordedRun.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
@@ -19,6 +20,7 @@ namespace workcurve {
 class CurveChart;
 class PairMap;
 
+// What the window asks the user through; the platform's own dialogs where none is given.
 struct WorkCurveServices {
     host::FileDialogs* files = nullptr;
     host::MessageBoxes* messages = nullptr;
@@ -32,7 +34,7 @@ struct WorkCurveServices {
 class frmWorkCurve final : public QWidget {
     Q_OBJECT
 public:
-    // The rows of the indices table, top to bottom.
+    // The rows of the indices table, top to bottom; Ended stays the last.
     enum class Row {
         Answered,
         Duration,
@@ -45,7 +47,8 @@ public:
         Percentile90,
         Ended
     };
-    static constexpr int kRows = 10;
+    // How many rows there are: one for each text the table has.
+    static const int kRows;
 
     explicit frmWorkCurve(WorkCurveServices services, QWidget* parent = nullptr);
     ~frmWorkCurve() override;
@@ -55,11 +58,14 @@ public:
     const RecordedRun& run() const { return run_; }
     const test::WorkCurve& curve() const { return curve_; }
 
-    // Puts the window beside `owner` (right of it, else left, below or above, where it fits
-    // on the screen; centred on the screen otherwise).
+    // Puts the window beside `owner` within the work area, covering none of it (right of
+    // it, else left, below or above), made smaller where the screen leaves less room; only
+    // where not even the smallest readable window fits does it cover the owner, as little as
+    // it can. Centred on the screen without an owner.
     void PlaceBeside(const QWidget* owner);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -69,6 +75,7 @@ private:
     void cmdSave_Click();
     void cmdClose_Click();
     void SetRow(Row row, const QString& value);
+    void Place(const QWidget* owner, const QSize& frame);
 
     WorkCurveServices services_;
     RecordedRun run_;
@@ -79,6 +86,9 @@ private:
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdClose = nullptr;
     bool loaded_ = false;
+    // The window placed beside, until the window manager has told this window's own frame.
+    QPointer<const QWidget> placedBeside_;
+    QSize assumedFrame_;
 };
 
 } // namespace workcurve

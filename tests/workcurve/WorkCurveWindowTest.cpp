@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Work curve" window, read back from its widgets as a user or a screen reader would.
 #include "docking/DockingX11.h"
+#include "host/qt/ScriptedFileDialogs.h"
+#include "host/qt/ScriptedMessageBoxes.h"
+#include "test/AnswersCsv.h"
 #include "test/WorkCurve.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
@@ -9,10 +12,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPointer>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -46,7 +52,7 @@ workcurve::RecordedRun PartialMinuteRun() {
 class WorkCurveWindowTest : public testing::Test {
 protected:
     void Open(workcurve::RecordedRun run) {
-        window = std::make_unique<frmWorkCurve>(workcurve::WorkCurveServices{});
+        window = std::make_unique<frmWorkCurve>(workcurve::WorkCurveServices{&files, &messages});
         window->ShowRun(std::move(run));
         window->show();
         window->activateWindow();
@@ -65,6 +71,8 @@ protected:
         return QToolTip::text();
     }
 
+    host::ScriptedFileDialogs files;
+    host::ScriptedMessageBoxes messages;
     std::unique_ptr<frmWorkCurve> window;
 };
 
@@ -93,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, IndicesTableTest,
                                                       {Row::Speed, "4.0 a minute"},
                                                       {Row::Accuracy, "83.3 %"},
                                                       {Row::Fluctuation, "4 answers"},
-                                                      {Row::Trend, "+1.00 a minute"},
+                                                      {Row::Trend, "+1.00 answers/min"},
                                                       {Row::Median, "0.50 s"},
                                                       {Row::Percentile90, "3.00 s"},
                                                       {Row::Ended, "03:04:05"}}},
@@ -128,7 +136,7 @@ TEST_F(WorkCurveWindowTest, ChartBarsAndDescriptionFollowTheMinutes) {
     EXPECT_TRUE(description.contains("Minute 1: 4 answered, 3 true, 1 false, median 2.00 s, 90th percentile 4.00 s"))
         << description.toStdString();
     EXPECT_TRUE(description.contains("Minute 3: 6 answered, 6 true, 0 false, median 0.30 s, 90th percentile 0.60 s"));
-    EXPECT_TRUE(description.contains("Trend: +1.00 a minute"));
+    EXPECT_TRUE(description.contains("Trend per minute: +1.00 answers/min"));
     EXPECT_EQ(ToolTipAt(chart, chart->barRect(1).center()),
               "Minute 2: 2 answered, 1 true, 1 false, median 0.50 s, 90th percentile 1.50 s");
 }
@@ -247,7 +255,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WorkCurveWindowTest, ReadableAtTheMainWindowsHeight) {
     Open(ThreeMinuteRun());
     constexpr int kMainWindowClientHeight = 242;
-    window->resize(window->minimumWidth(), kMainWindowClientHeight);
+    constexpr int kNarrowWidth = 640;
+    window->resize(kNarrowWidth, kMainWindowClientHeight);
     QApplication::processEvents();
     auto* table = Get<QTableWidget>("grdIndices");
     const QRect lastRow = table->visualItemRect(table->item(frmWorkCurve::kRows - 1, 1));
@@ -270,6 +279,67 @@ TEST_F(WorkCurveWindowTest, ShowingAnotherRunReplacesEveryFigure) {
     EXPECT_EQ(
         ToolTipAt(Get<workcurve::PairMap>("picPairs"), Get<workcurve::PairMap>("picPairs")->cellRect(7, 5).center()),
         "7 + 5: no answers");
+}
+
+// The smallest the window opens at, where the screen has no more room beside the main
+// window (on a 1366 x 768 screen, beside a centred main window).
+TEST_F(WorkCurveWindowTest, ReadableInTheRoomBesideTheMainWindow) {
+    Open(ThreeMinuteRun());
+    constexpr QSize kBeside(460, 215);
+    window->resize(kBeside);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), kBeside) << "it can be made this small";
+    auto* table = Get<QTableWidget>("grdIndices");
+    const QRect lastRow = table->visualItemRect(table->item(frmWorkCurve::kRows - 1, 1));
+    EXPECT_TRUE(table->viewport()->rect().contains(lastRow)) << "every index in sight without scrolling";
+    auto* map = Get<workcurve::PairMap>("picPairs");
+    EXPECT_TRUE(map->rect().contains(map->cellRect(9, 9))) << "the whole grid in sight";
+    EXPECT_GE(map->cellRect(0, 0).width(), 8);
+    auto* chart = Get<workcurve::CurveChart>("picCurve");
+    EXPECT_GE(chart->barRect(1).height(), 20);
+    EXPECT_GE(chart->barRect(0).width(), 10);
+}
+
+TEST_F(WorkCurveWindowTest, EveryRowHasItsLabelAndExplanation) {
+    Open(ThreeMinuteRun());
+    auto* table = Get<QTableWidget>("grdIndices");
+    ASSERT_EQ(table->rowCount(), frmWorkCurve::kRows);
+    ASSERT_EQ(static_cast<int>(Row::Ended), frmWorkCurve::kRows - 1);
+    for (int row = 0; row < frmWorkCurve::kRows; ++row) {
+        EXPECT_FALSE(table->item(row, 0)->text().isEmpty()) << row;
+        EXPECT_FALSE(table->item(row, 1)->toolTip().isEmpty()) << row;
+    }
+    EXPECT_EQ(table->item(static_cast<int>(Row::Ended), 0)->text(), "Ended");
+}
+
+// Save as CSV... clicked: the dialog asks, the file is written and reads back as the run's
+// answers; a failure names the path and writes nothing.
+TEST_F(WorkCurveWindowTest, SaveWritesTheRunsAnswersWhereTheUserChose) {
+    Open(ThreeMinuteRun());
+    QTemporaryDir folder;
+    const QString path = folder.filePath("answers.csv");
+    files.Choose(path);
+    QTest::mouseClick(Get<QAbstractButton>("cmdSave"), Qt::LeftButton);
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_TRUE(files.requests()[0].suggestedPath.endsWith("tavrendale-20240102-030405.csv"));
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), test::FormatAnswersCsv(ThreeMinuteRun().answers));
+    EXPECT_TRUE(messages.requests().empty());
+
+    const QString intoNowhere = folder.filePath("missing/answers.csv");
+    files.Choose(intoNowhere);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    ASSERT_EQ(messages.requests().size(), 1u) << "Alt+S saves too, and its failure is told";
+    EXPECT_TRUE(messages.requests()[0].text.contains(QDir::toNativeSeparators(intoNowhere)))
+        << messages.requests()[0].text.toStdString();
+    EXPECT_EQ(messages.requests()[0].title, "Tavrendale");
+    EXPECT_FALSE(QFile::exists(intoNowhere));
+
+    files.Choose(QString());
+    QTest::mouseClick(Get<QAbstractButton>("cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(files.requests().size(), 3u);
+    EXPECT_EQ(messages.requests().size(), 1u) << "cancelling says nothing";
 }
 
 } // namespace

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the Work curve window opens next to the main window, for screens of every size.
+#include "workcurve/Placement.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace {
+
+using host::Rect;
+using workcurve::WindowSize;
+
+// The Work curve window's frame at its default size, and the smallest that stays readable.
+constexpr WindowSize kPreferred{782, 267};
+constexpr WindowSize kSmallest{460, 240};
+
+struct PlacementCase {
+    const char* name;
+    Rect workArea;
+    Rect owner;
+    Rect expected;
+};
+
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
+
+std::int64_t Covered(const Rect& a, const Rect& b) {
+    const std::int64_t width = std::max(0, std::min(a.right, b.right) - std::max(a.left, b.left));
+    const std::int64_t height = std::max(0, std::min(a.bottom, b.bottom) - std::max(a.top, b.top));
+    return width * height;
+}
+
+class PlacementTest : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(PlacementTest, OpensBesideTheOwnerWithinTheWorkArea) {
+    const PlacementCase& c = GetParam();
+    const Rect placed = workcurve::PlaceBeside(c.workArea, c.owner, kPreferred, kSmallest);
+    EXPECT_EQ(placed, c.expected) << placed.left << ", " << placed.top << ", " << placed.right << ", " << placed.bottom;
+    EXPECT_GE(placed.left, c.workArea.left);
+    EXPECT_GE(placed.top, c.workArea.top);
+    EXPECT_LE(placed.right, c.workArea.right);
+    EXPECT_LE(placed.bottom, c.workArea.bottom);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest, testing::Values(
+    PlacementCase{"RoomyScreenRightOfTheOwner",   {0, 0, 2560, 1440}, {1057, 587, 1503, 853}, {1503, 587, 2285, 854}},
+    PlacementCase{"OwnerAtTheRightEdgeLeftOfIt",  {0, 0, 1920, 1080}, {1400, 100, 1846, 366}, {618, 100, 1400, 367}},
+    // Centred on 1366 x 768: 460 px on either side, 251 below; below is the most room.
+    PlacementCase{"LaptopScreenBelowSmaller",     {0, 0, 1366, 768},  {460, 250, 906, 517},   {460, 517, 1242, 768}},
+    PlacementCase{"LevelButAboveTheTaskbar",      {0, 0, 1920, 1040}, {100, 850, 546, 1116},  {546, 773, 1328, 1040}},
+    PlacementCase{"OnlyASideNarrowerThanWanted",  {0, 0, 1600, 900},  {0, 0, 1000, 700},      {1000, 0, 1600, 267}},
+    // No side has room for the smallest readable window: it covers the owner, least in
+    // the corner that shares the least with it.
+    PlacementCase{"NoRoomCentredOwner",           {0, 0, 1024, 600},  {289, 167, 735, 433},   {564, 360, 1024, 600}},
+    PlacementCase{"NoRoomOwnerOffCentre",         {0, 0, 1024, 600},  {300, 100, 746, 366},   {0, 360, 460, 600}},
+    PlacementCase{"ScreenSmallerThanTheWindow",   {0, 0, 400, 300},   {0, 0, 400, 300},       {0, 60, 400, 300}},
+    PlacementCase{"WorkAreaNotAtTheOrigin",       {1920, 24, 3286, 792}, {2380, 274, 2826, 541}, {2380, 541, 3162, 792}}));
+// clang-format on
+
+// Wherever there is room beside the owner the window takes none of it; where there is not,
+// no other corner of the work area would have covered less.
+TEST(PlacementTest, CoversTheOwnerOnlyWhereNoSideHasRoom) {
+    const Rect area{0, 0, 1024, 600};
+    for (int left = 0; left + 446 <= area.right; left += 37)
+        for (int top = 0; top + 266 <= area.bottom; top += 29) {
+            const Rect owner{left, top, left + 446, top + 266};
+            const Rect placed = workcurve::PlaceBeside(area, owner, kPreferred, kSmallest);
+            const bool room = area.right - owner.right >= kSmallest.width || owner.left >= kSmallest.width ||
+                              area.bottom - owner.bottom >= kSmallest.height || owner.top >= kSmallest.height;
+            SCOPED_TRACE(testing::Message() << "owner at " << left << ", " << top);
+            if (room) {
+                EXPECT_EQ(Covered(placed, owner), 0);
+                EXPECT_GE(placed.width(), kSmallest.width);
+                EXPECT_GE(placed.height(), kSmallest.height);
+                continue;
+            }
+            for (const int x : {area.left, area.right - kSmallest.width})
+                for (const int y : {area.top, area.bottom - kSmallest.height})
+                    EXPECT_LE(Covered(placed, owner),
+                              Covered({x, y, x + kSmallest.width, y + kSmallest.height}, owner));
+        }
+}
+
+} // namespace
