@@ -3,16 +3,21 @@
 // that must leave no partial file and any old file as it was.
 #include "workcurve/AnswersFile.h"
 
+#include "host/qt/FileDialogs.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/ScriptedFileDialogs.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 #include "test/AnswersCsv.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -146,6 +151,33 @@ TEST_P(SuggestionTest, SuggestsAFolderThatExists) {
     ASSERT_TRUE(Save(suggested)) << "saved as suggested";
     EXPECT_EQ(ReadBack(suggested), SomeRun().answers);
     EXPECT_TRUE(messages.requests().empty());
+#else
+    GTEST_SKIP() << "the documents folder is the platform's own here";
+#endif
+}
+
+// The platform's save dialog opens in the suggested folder with the suggested name in its
+// name field, not with a path relative to the folder the program was started in.
+TEST_F(AnswersFileTest, TheDialogShowsTheSuggestionAsAFolderAndAName) {
+#if defined(__unix__) && !defined(__APPLE__)
+    const QDir home(folder.path());
+    const EnvironmentVariable homeVariable("HOME", QFile::encodeName(home.path()));
+    const EnvironmentVariable configVariable("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    QString shownFolder;
+    QString shownName;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        shownFolder = dialog->directory().absolutePath();
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) shownName = name->text();
+        dialog->reject();
+    });
+    poll.start(10);
+    host::QtFileDialogs dialogs;
+    EXPECT_FALSE(workcurve::SaveAnswers(nullptr, SomeRun(), dialogs, messages)) << "cancelled";
+    EXPECT_EQ(shownFolder, home.absolutePath());
+    EXPECT_EQ(shownName, "tavrendale-20240102-030405.csv");
 #else
     GTEST_SKIP() << "the documents folder is the platform's own here";
 #endif
