@@ -30,8 +30,10 @@ void ReadRecords(std::span<const std::uint8_t> bytes) {
     }
     host::PropertyWriter writer;
     for (const host::PropertyRecord& record : bag->Records()) writer.Write(host::ToAscii(record.key), record.value);
-    const std::vector<std::uint8_t> again = writer.Finish();
-    const auto reread = host::PropertyBag::Parse(again, error);
+    // What the reader accepts, the writer must write.
+    const auto again = writer.Finish(error);
+    if (!again) std::abort();
+    const auto reread = host::PropertyBag::Parse(*again, error);
     if (!reread || reread->Records().size() != bag->Records().size()) std::abort();
     for (std::size_t i = 0; i < bag->Records().size(); ++i) {
         const host::PropertyRecord& a = bag->Records()[i];

@@ -147,15 +147,15 @@ public:
         ButtonPainter painter(s, surface);
         surface.painter = &painter;
 
-        s.buttonType = setup.type;
-        s.colorScheme = setup.scheme;
+        s.buttonType = static_cast<chameleon::ButtonStyle>(setup.type);
+        s.colorScheme = static_cast<chameleon::ColourSource>(setup.scheme);
         s.backColor = Rgb(58, 110, 165);
         s.backOver = Rgb(84, 140, 200);
         s.foreColor = Rgb(255, 255, 255);
         s.foreOver = Rgb(255, 236, 140);
         s.caption = setup.caption;
-        s.specialEffect = setup.effect;
-        s.picturePosition = setup.picturePosition;
+        s.specialEffect = static_cast<chameleon::CaptionEffect>(setup.effect);
+        s.picturePosition = static_cast<chameleon::PicturePlace>(setup.picturePosition);
         if (setup.picture) s.pictureNormal = icon_;
         s.maskColor = Rgb(192, 192, 192);
 
@@ -165,14 +165,16 @@ public:
         // What the control's resize and show steps do.
         s.buttonWidth = kButtonWidth;
         s.buttonHeight = kButtonHeight;
-        const int inset = (s.buttonType >= 7 && s.buttonType <= 13) ? 3 : s.buttonType == 14 ? 5 : 4;
+        using chameleon::ButtonStyle;
+        const bool thin = s.buttonType >= ButtonStyle::ThinRaised && s.buttonType <= ButtonStyle::Oval;
+        const int inset = thin ? 3 : s.buttonType == ButtonStyle::BandedGradient ? 5 : 4;
         s.faceRect = {inset, inset, kButtonWidth - inset, kButtonHeight - inset};
-        if (s.buttonType == 14)
+        if (s.buttonType == ButtonStyle::BandedGradient)
             s.faceRect = {inset + 1, inset + 1, kButtonWidth - inset + 1, kButtonHeight - inset + 1};
         painter.PreparePicture();
         painter.LayoutCaption();
         painter.DeriveColors();
-        if (s.buttonType == 11) {
+        if (s.buttonType == ButtonStyle::Transparent) {
             painter.CreateBackgroundCopy();
             painter.CaptureBackground();
         }

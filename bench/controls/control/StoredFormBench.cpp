@@ -43,7 +43,7 @@ void SaveButton(benchmark::State& state) {
     QWidget parent;
     QString error;
     chameleon::chameleonButton* button = MainDescription().CreateButton(&parent, "cmdExit", &error);
-    for (auto _ : state) benchmark::DoNotOptimize(chameleon::SaveButton(*button));
+    for (auto _ : state) benchmark::DoNotOptimize(chameleon::SaveButton(*button, &error));
 }
 BENCHMARK(SaveButton);
 

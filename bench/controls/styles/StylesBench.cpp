@@ -47,15 +47,17 @@ private:
 
 struct Button {
     Button(int type, int w, int h, const QString& caption, const QFont& font) : surface(w, h, font) {
-        s.buttonType = type;
+        s.buttonType = static_cast<chameleon::ButtonStyle>(type);
         s.caption = caption;
         s.buttonWidth = w;
         s.buttonHeight = h;
-        const int inset = (type >= 7 && type <= 13) ? 3 : type == 14 ? 5 : 4;
+        using chameleon::ButtonStyle;
+        const bool thin = s.buttonType >= ButtonStyle::ThinRaised && s.buttonType <= ButtonStyle::Oval;
+        const int inset = thin ? 3 : s.buttonType == ButtonStyle::BandedGradient ? 5 : 4;
         s.faceRect = {inset, inset, w - inset, h - inset};
         painter.DeriveColors();
         painter.LayoutCaption();
-        if (type == 11) painter.CreateBackgroundCopy();
+        if (s.buttonType == ButtonStyle::Transparent) painter.CreateBackgroundCopy();
     }
     ButtonState s;
     BenchSurface surface;

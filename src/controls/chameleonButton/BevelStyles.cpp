@@ -121,14 +121,14 @@ struct Bevel {
 void DrawBevelStyle(ButtonPainter& painter, Look look) {
     Bevel b{painter, painter.state()};
     switch (painter.state().buttonType) {
-    case 1: b.OutlinedBevel(look); break;
-    case 2: b.Classic3D(look); break;
-    case 6: b.Soft3D(look); break;
-    case 7: b.ThinRaised(look); break;
-    case 8: b.FlatThinHover(look); break;
-    case 11: b.Transparent(look); break;
-    case 12: b.Flat3DHover(look); break;
-    case 13: b.Oval(look); break;
+    case ButtonStyle::OutlinedBevel: b.OutlinedBevel(look); break;
+    case ButtonStyle::Classic3D: b.Classic3D(look); break;
+    case ButtonStyle::Soft3D: b.Soft3D(look); break;
+    case ButtonStyle::ThinRaised: b.ThinRaised(look); break;
+    case ButtonStyle::FlatThinHover: b.FlatThinHover(look); break;
+    case ButtonStyle::Transparent: b.Transparent(look); break;
+    case ButtonStyle::Flat3DHover: b.Flat3DHover(look); break;
+    case ButtonStyle::Oval: b.Oval(look); break;
     default: break; // picture-only and unknown styles: the face fill and the pictures
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "host/core/Geometry.h"
+#include "host/core/PropertyStore.h"
 
 #include <QString>
 #include <cstdint>
@@ -19,18 +20,60 @@ namespace chameleon {
 constexpr std::uint8_t kStateNormal = 0;
 constexpr std::uint8_t kStatePressed = 2;
 
-// The styles whose number the control itself looks at.
-constexpr std::int32_t kStyleDoubleLine = 5;
-constexpr std::int32_t kStyleTransparent = 11;
+// The looks of the ButtonType property. The numbers are the stored ones; a stored number
+// outside them is kept and drawn as the plain face.
+enum class ButtonStyle : std::int32_t {
+    OutlinedBevel = 1,
+    Classic3D = 2,
+    GlossyGradient = 3,
+    RoundedLight = 4,
+    DoubleLine = 5,
+    Soft3D = 6,
+    ThinRaised = 7,
+    FlatThinHover = 8,
+    FlatHighlight = 9,
+    PictureOnly = 10,
+    Transparent = 11,
+    Flat3DHover = 12,
+    Oval = 13,
+    BandedGradient = 14,
+};
+
+// Where the ColorScheme property takes the colours from. Any other stored number behaves
+// as SystemColours.
+enum class ColourSource : std::int32_t {
+    SystemColours = 1,
+    CustomColours = 2,
+    FixedPalette = 3,
+    ContainerColours = 4,
+};
+
+// Where the PicturePosition property puts the picture, relative to the caption.
+enum class PicturePlace : std::int32_t {
+    Left = 0,
+    Right = 1,
+    Top = 2,
+    Bottom = 3,
+    Behind = 4,
+};
+
+// The copies of the caption and picture that the SpecialEffect property draws; stored
+// numbers above Shadow behave as Shadow, below None as None.
+enum class CaptionEffect : std::int32_t {
+    None = 0,
+    Raised = 1,
+    Sunken = 2,
+    Shadow = 3,
+};
 
 // Every field of one button instance. The control (properties, input, life cycle) and the
 // painter (colours, layout, drawing, shape) both work on this one record.
 struct ButtonState {
     // Properties.
-    std::int32_t buttonType = 2;
-    std::int32_t colorScheme = 1;
-    std::int32_t picturePosition = 0;
-    std::int32_t specialEffect = 0;
+    ButtonStyle buttonType = ButtonStyle::Classic3D;
+    ColourSource colorScheme = ColourSource::SystemColours;
+    PicturePlace picturePosition = PicturePlace::Left;
+    CaptionEffect specialEffect = CaptionEffect::None;
     host::Colour backColor = 0;
     host::Colour backOver = 0;
     host::Colour foreColor = 0;
@@ -47,6 +90,10 @@ struct ButtonState {
     bool showFocusRect = true;
     bool checkBoxBehaviour = false;
     bool value = false;
+    // The surface's font, pointer shape code and pointer icon (null for the empty picture).
+    host::StoredFont font;
+    std::int16_t mousePointer = 0;
+    std::shared_ptr<host::Picture> mouseIcon;
 
     // Size, kept by the resize handling; nothing is drawn while buttonHeight is 0.
     std::int32_t buttonWidth = 0;

@@ -24,11 +24,11 @@ void ButtonPainter::LayoutCaption() {
     const int ph = s_.pictureRect.height;
     host::Rect& measure = s_.captionMeasureRect;
     switch (s_.picturePosition) {
-    case 0: measure = {pw + 1, 1, w - 2, h - 2}; break;
-    case 1: measure = {1, 1, w - 2 - pw, h - 2}; break;
-    case 2: measure = {1, ph + 1, w - 2, h - 2}; break;
-    case 3: measure = {1, 1, w - 2, h - 2 - ph}; break;
-    case 4: measure = {1, 1, w - 2, h - 2}; break;
+    case PicturePlace::Left: measure = {pw + 1, 1, w - 2, h - 2}; break;
+    case PicturePlace::Right: measure = {1, 1, w - 2 - pw, h - 2}; break;
+    case PicturePlace::Top: measure = {1, ph + 1, w - 2, h - 2}; break;
+    case PicturePlace::Bottom: measure = {1, 1, w - 2, h - 2 - ph}; break;
+    case PicturePlace::Behind: measure = {1, 1, w - 2, h - 2}; break;
     default:
         // An unknown position keeps the caption where it is. Measuring in the pressed
         // rectangle (one pixel right and down of it) would move it on every layout.
@@ -45,17 +45,17 @@ void ButtonPainter::LayoutCaption() {
 
     int dx = 0, dy = 0;
     switch (s_.picturePosition) {
-    case 1:
+    case PicturePlace::Right:
         dx = (w - measured.right - pw - 4) / 2;
         dy = (h - measured.bottom) / 2;
         break;
-    case 3:
+    case PicturePlace::Bottom:
         dx = (w - measured.right) / 2;
         dy = (h - measured.bottom - ph - 4) / 2;
         break;
-    case 0:
-    case 2:
-    case 4:
+    case PicturePlace::Left:
+    case PicturePlace::Top:
+    case PicturePlace::Behind:
         dx = (w - measured.right) / 2;
         dy = (h - measured.bottom) / 2;
         break;
@@ -85,7 +85,7 @@ void ButtonPainter::DrawCaption(std::uint8_t captionStyle) {
         break;
     case 2:
         DrawCaptionEffect(s_.captionMeasureRect);
-        text(s_.captionMeasureRect, s_.buttonType == 4 ? s_.lightColor : s_.textOverColor);
+        text(s_.captionMeasureRect, s_.buttonType == ButtonStyle::RoundedLight ? s_.lightColor : s_.textOverColor);
         break;
     case 3:
         text(s_.captionMeasureRect, s_.highlightColor);
@@ -106,19 +106,21 @@ void ButtonPainter::DrawCaption(std::uint8_t captionStyle) {
 }
 
 void ButtonPainter::DrawCaptionEffect(const host::Rect& rect) {
-    if (s_.specialEffect <= 0) return;
+    if (s_.specialEffect <= CaptionEffect::None) return;
     host::Colour base = s_.faceColor;
-    if (s_.buttonType == 3 || s_.buttonType == 4 || s_.buttonType == 14)
+    if (s_.buttonType == ButtonStyle::GlossyGradient || s_.buttonType == ButtonStyle::RoundedLight ||
+        s_.buttonType == ButtonStyle::BandedGradient)
         base = s_.faceLightColor;
-    else if (s_.buttonType == 9 && s_.lastState == 0 && s_.isOver && s_.colorScheme != 2)
+    else if (s_.buttonType == ButtonStyle::FlatHighlight && s_.lastState == kStateNormal && s_.isOver &&
+             s_.colorScheme != ColourSource::CustomColours)
         base = s_.hotLightColor;
-    const bool sunken = s_.specialEffect == 2;
+    const bool sunken = s_.specialEffect == CaptionEffect::Sunken;
 
     host::DrawingContext& dc = surface_.Context();
     dc.SetFont(surface_.SurfaceFont());
     dc.SetTextColor(ShiftColor(base, sunken ? 40 : -40));
     surface_.DrawCaptionText(s_.caption, Moved(rect, 1, 1), kDrawFlags);
-    if (s_.specialEffect >= 3) return;
+    if (s_.specialEffect >= CaptionEffect::Shadow) return;
     dc.SetTextColor(ShiftColor(base, sunken ? -40 : 40));
     surface_.DrawCaptionText(s_.caption, Moved(rect, -1, -1), kDrawFlags);
 }

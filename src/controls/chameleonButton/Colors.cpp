@@ -50,7 +50,7 @@ void ButtonPainter::DeriveColors() {
         s_.darkShadowColor = ShiftColor(s_.faceColor, -192);
     };
     switch (s_.colorScheme) {
-    case 2:
+    case ColourSource::CustomColours:
         s_.faceColor = TranslateColor(s_.backColor);
         s_.textColor = TranslateColor(s_.foreColor);
         s_.textOverColor = TranslateColor(s_.foreOver);
@@ -58,7 +58,7 @@ void ButtonPainter::DeriveColors() {
         s_.hotColor = ShiftColor(s_.faceColor, -128);
         s_.hotLightColor = s_.faceColor;
         break;
-    case 3:
+    case ColourSource::FixedPalette:
         s_.faceColor = 0xC0C0C0;
         s_.shadowColor = 0x808080;
         s_.lightColor = 0xDFDFDF;
@@ -69,7 +69,7 @@ void ButtonPainter::DeriveColors() {
         s_.hotColor = 0x800000;
         s_.hotLightColor = 0xD1ADAD;
         break;
-    case 4:
+    case ColourSource::ContainerColours:
         s_.faceColor = TranslateColor(surface_.ParentBackColor());
         s_.textColor = TranslateColor(surface_.ParentTextColor());
         s_.textOverColor = s_.textColor;
@@ -77,6 +77,7 @@ void ButtonPainter::DeriveColors() {
         s_.hotColor = TranslateColor(kSystem | host::COLOR_HIGHLIGHT);
         s_.hotLightColor = TintColor(s_.hotColor, 176);
         break;
+    case ColourSource::SystemColours:
     default:
         s_.faceColor = TranslateColor(kSystem | host::COLOR_BTNFACE);
         s_.shadowColor = TranslateColor(kSystem | host::COLOR_BTNSHADOW);
@@ -90,7 +91,7 @@ void ButtonPainter::DeriveColors() {
         break;
     }
     s_.maskColorRGB = TranslateColor(s_.maskColor);
-    s_.faceLightColor = ShiftColor(s_.faceColor, 48, s_.buttonType == 3);
+    s_.faceLightColor = ShiftColor(s_.faceColor, 48, s_.buttonType == ButtonStyle::GlossyGradient);
 }
 
 } // namespace chameleon

@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::uint8_t kStateUp = 0;
 constexpr std::uint8_t kStateDown = 2;
-constexpr std::int32_t kCustomColors = 2;
 
 // In the custom scheme the hovered look is derived from BackOver as a whole (face and every
 // shade). The swap touches the field only and is undone however the drawing ends.
@@ -20,7 +19,7 @@ class HoverColours {
 public:
     explicit HoverColours(ButtonPainter& painter) : painter_(painter) {
         ButtonState& s = painter_.state();
-        active_ = s.isOver && s.colorScheme == kCustomColors;
+        active_ = s.isOver && s.colorScheme == ColourSource::CustomColours;
         if (!active_) return;
         savedBackColor_ = s.backColor;
         s.backColor = s.backOver;
@@ -85,28 +84,28 @@ void ButtonPainter::DrawButton(std::uint8_t state, bool forced) {
 
 namespace looks {
 
-bool IsPaletteStyle(std::int32_t buttonType) {
+bool IsPaletteStyle(ButtonStyle buttonType) {
     switch (buttonType) {
-    case 3:
-    case 4:
-    case 5:
-    case 9:
-    case 14: return true;
+    case ButtonStyle::GlossyGradient:
+    case ButtonStyle::RoundedLight:
+    case ButtonStyle::DoubleLine:
+    case ButtonStyle::FlatHighlight:
+    case ButtonStyle::BandedGradient: return true;
     default: return false;
     }
 }
 
-std::uint8_t CaptionStyleFor(std::int32_t buttonType, Look look, bool isOver) {
+std::uint8_t CaptionStyleFor(ButtonStyle buttonType, Look look, bool isOver) {
     switch (look) {
     case Look::Normal: return isOver ? 1 : 0;
-    case Look::Pressed: return buttonType == 14 ? 7 : 2;
+    case Look::Pressed: return buttonType == ButtonStyle::BandedGradient ? 7 : 2;
     case Look::Disabled:
         switch (buttonType) {
-        case 3: return 5;
-        case 5:
-        case 6:
-        case 9: return 4;
-        case 14: return 6;
+        case ButtonStyle::GlossyGradient: return 5;
+        case ButtonStyle::DoubleLine:
+        case ButtonStyle::Soft3D:
+        case ButtonStyle::FlatHighlight: return 4;
+        case ButtonStyle::BandedGradient: return 6;
         default: return 3;
         }
     }

@@ -248,7 +248,7 @@ void chameleonButton::HandleAccessKey() {
 // Ambient changes -------------------------------------------------------------------
 
 void chameleonButton::AmbientPropertyChanged(const QString&) {
-    if (s_.colorScheme == 2) return;
+    if (s_.colorScheme == ColourSource::CustomColours) return;
     painter_.DeriveColors();
     Draw(s_.lastState, true);
 }
@@ -281,9 +281,9 @@ void chameleonButton::HandleResize() {
     s_.buttonWidth = width;
     s_.buttonHeight = height;
     host::Rect face{0, 0, width, height};
-    if (s_.buttonType >= 7 && s_.buttonType <= 13) {
+    if (s_.buttonType >= ButtonStyle::ThinRaised && s_.buttonType <= ButtonStyle::Oval) {
         face = {3, 3, width - 3, height - 3};
-    } else if (s_.buttonType == 14) {
+    } else if (s_.buttonType == ButtonStyle::BandedGradient) {
         face = {5 + 1, 5 + 1, width - 5 + 1, height - 5 + 1};
     } else {
         face = {4, 4, width - 4, height - 4};
@@ -302,7 +302,7 @@ void chameleonButton::HandleResize() {
 void chameleonButton::resizeEvent(QResizeEvent*) { HandleResize(); }
 
 void chameleonButton::HandleShow() {
-    if (s_.buttonType == kStyleTransparent) {
+    if (s_.buttonType == ButtonStyle::Transparent) {
         // The copy keeps the size of the first show.
         painter_.CreateBackgroundCopy();
         painter_.CaptureBackground();

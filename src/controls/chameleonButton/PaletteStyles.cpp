@@ -17,10 +17,10 @@ namespace {
 void DrawCaptionTextOnly(ButtonPainter& painter) {
     ButtonState& s = painter.state();
     const host::Rect savedMeasure = s.captionMeasureRect;
-    const std::int32_t savedEffect = s.specialEffect;
+    const CaptionEffect savedEffect = s.specialEffect;
     const std::uint8_t savedCaptionState = s.captionState;
     s.captionMeasureRect = s.captionRect;
-    s.specialEffect = 0;
+    s.specialEffect = CaptionEffect::None;
     painter.DrawCaption(2);
     s.captionMeasureRect = savedMeasure;
     s.specialEffect = savedEffect;
@@ -196,8 +196,9 @@ struct Palette {
         }
         if (look == Look::Pressed) {
             if (s.isOver) {
-                const host::Colour fill =
-                    s.colorScheme == 2 ? S(s.hotLightColor, -32) : ButtonPainter::TintColor(s.hotColor, 128);
+                const host::Colour fill = s.colorScheme == ColourSource::CustomColours
+                                              ? S(s.hotLightColor, -32)
+                                              : ButtonPainter::TintColor(s.hotColor, 128);
                 p.DrawRect(0, 0, W(), H(), fill, false);
             }
             Caption(look);
@@ -279,11 +280,11 @@ void DrawGradient(ButtonPainter& painter, host::Colour base, int depth, bool blu
 void DrawPaletteStyle(ButtonPainter& painter, Look look) {
     Palette pal{painter, painter.state()};
     switch (painter.state().buttonType) {
-    case 3: pal.GlossyGradient(look); break;
-    case 4: pal.RoundedLight(look); break;
-    case 5: pal.DoubleLine(look); break;
-    case 9: pal.FlatHighlight(look); break;
-    case 14: pal.BandedGradient(look); break;
+    case ButtonStyle::GlossyGradient: pal.GlossyGradient(look); break;
+    case ButtonStyle::RoundedLight: pal.RoundedLight(look); break;
+    case ButtonStyle::DoubleLine: pal.DoubleLine(look); break;
+    case ButtonStyle::FlatHighlight: pal.FlatHighlight(look); break;
+    case ButtonStyle::BandedGradient: pal.BandedGradient(look); break;
     default: break;
     }
 }

@@ -57,21 +57,21 @@ void ButtonPainter::PlacePicture() {
     const int pw = s_.pictureRect.width;
     const int ph = s_.pictureRect.height;
     auto& pic = s_.pictureRect;
-    if (!IsBlank(s_.caption) && s_.picturePosition != 4) {
+    if (!IsBlank(s_.caption) && s_.picturePosition != PicturePlace::Behind) {
         switch (s_.picturePosition) {
-        case 0:
+        case PicturePlace::Left:
             pic.left = s_.captionRect.left - pw - 4;
             pic.top = (h - ph) / 2;
             break;
-        case 1:
+        case PicturePlace::Right:
             pic.left = s_.captionRect.right + 4;
             pic.top = (h - ph) / 2;
             break;
-        case 2:
+        case PicturePlace::Top:
             pic.left = (w - pw) / 2;
             pic.top = s_.captionRect.top - ph - 2;
             break;
-        case 3:
+        case PicturePlace::Bottom:
             pic.left = (w - pw) / 2;
             pic.top = s_.captionRect.bottom + 2;
             break;
@@ -99,8 +99,8 @@ void ButtonPainter::DrawPictures(std::uint8_t pictureState) {
     case 0:
         if (!s_.isOver) {
             DrawPictureEffect(0, normal);
-            draw(normal, 0, 0, -1, false, s_.useGreyscale, s_.buttonType == 9);
-        } else if (s_.buttonType == 9) {
+            draw(normal, 0, 0, -1, false, s_.useGreyscale, s_.buttonType == ButtonStyle::FlatHighlight);
+        } else if (s_.buttonType == ButtonStyle::FlatHighlight) {
             DrawPictureEffect(-1, normal);
             draw(normal, 1, 1, solid(s_.shadowColor));
             draw(normal, -1, -1);
@@ -113,10 +113,10 @@ void ButtonPainter::DrawPictures(std::uint8_t pictureState) {
         }
         break;
     case 1: {
-        const int k = s_.buttonType == 5 ? 0 : 1;
-        if (over && s_.buttonType != 9) {
+        const int k = s_.buttonType == ButtonStyle::DoubleLine ? 0 : 1;
+        if (over && s_.buttonType != ButtonStyle::FlatHighlight) {
             draw(*over, k, k);
-        } else if (s_.buttonType != 5 && s_.buttonType != 9) {
+        } else if (s_.buttonType != ButtonStyle::DoubleLine && s_.buttonType != ButtonStyle::FlatHighlight) {
             DrawPictureEffect(1, normal);
             draw(normal, 1, 1);
         } else {
@@ -127,10 +127,10 @@ void ButtonPainter::DrawPictures(std::uint8_t pictureState) {
     }
     case 2:
         switch (s_.buttonType) {
-        case 3: draw(normal, 1, 1, -1, false, true); break;
-        case 5:
-        case 6: draw(normal, 0, 0, solid(s_.shadowColor), true); break;
-        case 9: draw(normal, 0, 0, solid(ShiftColor(s_.shadowColor, 13)), true); break;
+        case ButtonStyle::GlossyGradient: draw(normal, 1, 1, -1, false, true); break;
+        case ButtonStyle::DoubleLine:
+        case ButtonStyle::Soft3D: draw(normal, 0, 0, solid(s_.shadowColor), true); break;
+        case ButtonStyle::FlatHighlight: draw(normal, 0, 0, solid(ShiftColor(s_.shadowColor, 13)), true); break;
         default:
             draw(normal, 1, 1, solid(s_.highlightColor), true);
             draw(normal, 0, 0, solid(s_.shadowColor), true);
@@ -139,24 +139,24 @@ void ButtonPainter::DrawPictures(std::uint8_t pictureState) {
         break;
     default: break;
     }
-    if (s_.picturePosition == 4) DrawCaption(s_.captionState);
+    if (s_.picturePosition == PicturePlace::Behind) DrawCaption(s_.captionState);
 }
 
 void ButtonPainter::DrawPictureEffect(int offset, const host::Picture& picture) {
-    if (s_.specialEffect < 1) return;
+    if (s_.specialEffect < CaptionEffect::Raised) return;
     host::Colour base = s_.hotLightColor;
-    if (s_.buttonType == 3)
+    if (s_.buttonType == ButtonStyle::GlossyGradient)
         base = s_.faceLightColor;
-    else if (offset != -1 || s_.colorScheme == 2)
+    else if (offset != -1 || s_.colorScheme == ColourSource::CustomColours)
         base = s_.faceColor;
-    const bool sunken = s_.specialEffect == 2;
+    const bool sunken = s_.specialEffect == CaptionEffect::Sunken;
     const auto& r = s_.pictureRect;
     auto silhouette = [&](int d, int amount) {
         DrawPicture(surface_.Context(), r.left + offset + d, r.top + offset + d, r.width, r.height, picture,
                     s_.maskColorRGB, static_cast<std::int32_t>(ShiftColor(base, amount)), false, false, false);
     };
     silhouette(1, sunken ? 40 : -40);
-    if (s_.specialEffect > 2) return;
+    if (s_.specialEffect > CaptionEffect::Sunken) return;
     silhouette(-1, sunken ? -40 : 40);
 }
 

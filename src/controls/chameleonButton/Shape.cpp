@@ -31,24 +31,24 @@ std::shared_ptr<host::Region> ButtonPainter::BuildRegion() const {
     const int h = s_.buttonHeight;
     const host::Rect box{0, 0, w, h};
 
-    if (s_.buttonType == 13) return std::make_shared<host::Region>(host::Region::Ellipse(box));
+    if (s_.buttonType == ButtonStyle::Oval) return std::make_shared<host::Region>(host::Region::Ellipse(box));
 
     auto region = std::make_shared<host::Region>(host::Region::Rectangle(box));
     const auto cut = [&](int x, int y) { region->Subtract(host::Region::Rectangle({x, y, x + 1, y + 1})); };
     switch (s_.buttonType) {
-    case 1:
-    case 14:
+    case ButtonStyle::OutlinedBevel:
+    case ButtonStyle::BandedGradient:
         cut(0, 0);
         cut(w - 1, 0);
         cut(0, h - 1);
         cut(w - 1, h - 1);
         break;
-    case 5:
+    case ButtonStyle::DoubleLine:
         cut(0, h - 1);
         cut(w - 1, 0);
         break;
-    case 3:
-    case 4:
+    case ButtonStyle::GlossyGradient:
+    case ButtonStyle::RoundedLight:
         cut(0, 0), cut(1, 0), cut(0, 1);
         cut(w - 2, 0), cut(w - 1, 0), cut(w - 1, 1);
         cut(0, h - 1), cut(1, h - 1), cut(0, h - 2);

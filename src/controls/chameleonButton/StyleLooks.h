@@ -13,10 +13,10 @@ namespace chameleon::looks {
 enum class Look { Normal, Pressed, Disabled };
 
 // Caption style a look draws with for the given style and hover flag.
-std::uint8_t CaptionStyleFor(std::int32_t buttonType, Look look, bool isOver);
+std::uint8_t CaptionStyleFor(ButtonStyle buttonType, Look look, bool isOver);
 
 // True for the styles whose looks are drawn from their own palettes and gradients.
-bool IsPaletteStyle(std::int32_t buttonType);
+bool IsPaletteStyle(ButtonStyle buttonType);
 
 // Styles drawn from bevels and simple shapes (and the face-only fallback).
 void DrawBevelStyle(ButtonPainter& painter, Look look);

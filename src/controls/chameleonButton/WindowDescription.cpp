@@ -104,12 +104,15 @@ bool LoadButton(chameleonButton& button, std::span<const std::uint8_t> records, 
     return true;
 }
 
-std::vector<std::uint8_t> SaveButton(const chameleonButton& button) {
+std::optional<std::vector<std::uint8_t>> SaveButton(const chameleonButton& button, QString* error) {
     host::PropertyWriter writer;
     writer.WriteInt32("_extentx", host::PixelsToHimetric(button.width()));
     writer.WriteInt32("_extenty", host::PixelsToHimetric(button.height()));
     button.WriteProperties(writer);
-    return writer.Finish();
+    host::StoreError storeError;
+    auto records = writer.Finish(storeError);
+    if (!records) SetError(error, QString::fromStdString(storeError.Describe()));
+    return records;
 }
 
 } // namespace chameleon

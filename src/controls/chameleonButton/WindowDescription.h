@@ -40,6 +40,8 @@ private:
 bool LoadButton(chameleonButton& button, std::span<const std::uint8_t> records, QString* error);
 
 // The records of a button as the window description stores them: extent, then properties.
-std::vector<std::uint8_t> SaveButton(const chameleonButton& button);
+// Nothing, with the reason, when a value is one the store cannot hold (a caption or a
+// picture over the reader's limits).
+std::optional<std::vector<std::uint8_t>> SaveButton(const chameleonButton& button, QString* error = nullptr);
 
 } // namespace chameleon

@@ -10,10 +10,13 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -73,7 +76,7 @@ chameleonButton::chameleonButton(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover, false);
-    font_ = FontRecordOf(QWidget::font());
+    s_.font = FontRecordOf(QWidget::font());
     ApplyFont();
     // Initialise.
     s_.redrawEnabled = true;
@@ -111,17 +114,18 @@ void chameleonButton::InitNew() {
     s_.showFocusRect = true;
     s_.useMaskColor = true;
     s_.useGreyscale = s_.handPointer = s_.softBevel = s_.checkBoxBehaviour = s_.value = false;
-    s_.picturePosition = s_.specialEffect = 0;
+    s_.picturePosition = PicturePlace::Left;
+    s_.specialEffect = CaptionEffect::None;
     s_.pictureNormal.reset();
     s_.pictureOver.reset();
-    pointerCode_ = kPointerDefault;
-    pointerIcon_.reset();
+    s_.mousePointer = kPointerDefault;
+    s_.mouseIcon.reset();
     ApplyPointer();
     s_.caption = ambient_.displayName.isEmpty() ? objectName() : ambient_.displayName;
-    font_ = FontRecordOf(ContainerFont());
+    s_.font = FontRecordOf(ContainerFont());
     ApplyFont();
-    s_.buttonType = 2;
-    s_.colorScheme = 1;
+    s_.buttonType = ButtonStyle::Classic3D;
+    s_.colorScheme = ColourSource::SystemColours;
     painter_.DeriveColors();
     s_.backColor = s_.backOver = s_.faceColor;
     s_.foreColor = s_.foreOver = s_.textColor;
@@ -131,233 +135,317 @@ void chameleonButton::InitNew() {
 
 // Properties ------------------------------------------------------------------------
 
-void chameleonButton::SetBackColor(host::Colour colour) {
-    s_.backColor = colour;
-    if (DesignMode()) s_.backOver = colour;
-    painter_.DeriveColors();
-    Draw(s_.lastState, true);
-    Notify("BCOL");
+// What a property's change runs once its value is stored, step by step in the order listed.
+enum class ChangeStep : std::uint8_t {
+    Done,           // marks the end of a shorter list
+    MirrorInDesign, // in design mode the hover colour follows the colour set
+    DeriveColors,
+    ApplyStyle, // the double-line style makes the font bold in design mode; the
+                // transparent one captures the background while drawing is on
+    Resize,     // faces, region and caption follow the style
+    ApplyFont,
+    ApplyPointer,
+    ApplyHandPointer, // the hand cursor and its code, or no icon and the arrow
+    SurfaceEnabled,
+    SetAccessKey,
+    PreparePicture,
+    LayoutCaption,
+    DrawLast,             // redraw in the state last drawn
+    DrawNormal,           // redraw up
+    DrawLastIfOver,       // only while the pointer is over the button
+    DrawLastIfPicture,    // only when there is a picture to draw
+    DrawNormalIfCheckBox, // only for a two-state button
+    Notify,
+};
+
+using ChangeSteps = std::array<ChangeStep, 4>;
+
+// Where a property's read default comes from when its key is missing.
+enum class Fallback : std::uint8_t {
+    Value,      // the entry's own value (empty text, no picture)
+    Unchanged,  // the value the button has now
+    ButtonFace, // the system button-face colour at the moment of reading
+    ButtonText, // the system button-text colour at the moment of reading
+    BackColorJustRead,
+    ForeColorJustRead,
+};
+
+// The field of ButtonState a stored property keeps its value in.
+using PropertyField = std::variant<ButtonStyle ButtonState::*, ColourSource ButtonState::*, PicturePlace ButtonState::*,
+                                   CaptionEffect ButtonState::*, host::Colour ButtonState::*, bool ButtonState::*,
+                                   std::int16_t ButtonState::*, QString ButtonState::*, host::StoredFont ButtonState::*,
+                                   std::shared_ptr<host::Picture> ButtonState::*>;
+
+// One stored property: its key, where it lives, its read default, and what setting it and
+// loading it run. The table below is in the order the keys are read and written.
+struct StoredProperty {
+    const char* key;
+    PropertyField field;
+    Fallback fallback = Fallback::Value;
+    std::int32_t value = 0;                      // the read default of Fallback::Value for numbers and booleans
+    ChangeSteps onSet = {};                      // after the setter has stored the value
+    ChangeSteps onLoad = {};                     // after a load has stored every value
+    const char* reportKey = nullptr;             // the name the change is reported under, when not the key
+    host::Colour ButtonState::*mirror = nullptr; // the colour that follows in design mode
+    bool writtenWhenNone = false;                // a picture that is none is still written (as an empty one)
+};
+
+namespace {
+
+using enum ChangeStep;
+
+constexpr std::int32_t kTrue = 1;
+
+constexpr ChangeSteps kColourSteps = {MirrorInDesign, DeriveColors, DrawLast, Notify};
+constexpr ChangeSteps kRedrawSteps = {DrawLast, Notify};
+constexpr ChangeSteps kPictureFlagSteps = {DrawLastIfPicture, Notify};
+
+constexpr std::array<StoredProperty, 23> kStoredProperties = {{
+    {"BTYPE",
+     &ButtonState::buttonType,
+     Fallback::Value,
+     static_cast<std::int32_t>(ButtonStyle::Classic3D),
+     {ApplyStyle, Resize, Notify}},
+    {"TX", &ButtonState::caption, Fallback::Value, 0, {SetAccessKey, LayoutCaption, DrawNormal, Notify}},
+    {"ENAB", &ButtonState::enabled, Fallback::Value, kTrue, {DrawNormal, SurfaceEnabled, Notify}},
+    {"FONT", &ButtonState::font, Fallback::Unchanged, 0, {ApplyFont, LayoutCaption, DrawNormal, Notify}, {ApplyFont}},
+    {"COLTYPE",
+     &ButtonState::colorScheme,
+     Fallback::Value,
+     static_cast<std::int32_t>(ColourSource::SystemColours),
+     {DeriveColors, DrawNormal, Notify}},
+    {"FOCUSR", &ButtonState::showFocusRect, Fallback::Value, kTrue, kRedrawSteps},
+    {"BCOL", &ButtonState::backColor, Fallback::ButtonFace, 0, kColourSteps, {}, nullptr, &ButtonState::backOver},
+    {"BCOLO", &ButtonState::backOver, Fallback::BackColorJustRead, 0, kColourSteps},
+    {"FCOL", &ButtonState::foreColor, Fallback::ButtonText, 0, kColourSteps, {}, nullptr, &ButtonState::foreOver},
+    {"FCOLO", &ButtonState::foreOver, Fallback::ForeColorJustRead, 0, kColourSteps},
+    {"MCOL", &ButtonState::maskColor, Fallback::Value, static_cast<std::int32_t>(kLightGrey), kColourSteps},
+    {"MPTR", &ButtonState::mousePointer, Fallback::Value, kPointerDefault, {ApplyPointer, Notify}, {ApplyPointer}},
+    {"MICON",
+     &ButtonState::mouseIcon,
+     Fallback::Value,
+     0,
+     {ApplyPointer, Notify},
+     {ApplyPointer},
+     nullptr,
+     nullptr,
+     true},
+    {"PICN", &ButtonState::pictureNormal, Fallback::Value, 0, {PreparePicture, LayoutCaption, DrawLast, Notify}},
+    // Reported under "PICO" although stored under "PICH".
+    {"PICH", &ButtonState::pictureOver, Fallback::Value, 0, {DrawLastIfOver, Notify}, {}, "PICO"},
+    {"UMCOL", &ButtonState::useMaskColor, Fallback::Value, kTrue, kPictureFlagSteps},
+    {"SOFT", &ButtonState::softBevel, Fallback::Value, 0, {DeriveColors, DrawLast, Notify}},
+    {"PICPOS",
+     &ButtonState::picturePosition,
+     Fallback::Value,
+     static_cast<std::int32_t>(PicturePlace::Left),
+     {Notify, LayoutCaption, DrawLast}},
+    {"NGREY", &ButtonState::useGreyscale, Fallback::Value, 0, kPictureFlagSteps},
+    {"FX", &ButtonState::specialEffect, Fallback::Value, static_cast<std::int32_t>(CaptionEffect::None), kRedrawSteps},
+    // Loading runs the setter's steps: the stored pointer code and icon always give way.
+    {"HAND",
+     &ButtonState::handPointer,
+     Fallback::Value,
+     0,
+     {ApplyHandPointer, ApplyPointer, Notify},
+     {ApplyHandPointer, ApplyPointer, Notify}},
+    {"CHECK", &ButtonState::checkBoxBehaviour, Fallback::Value, 0, kRedrawSteps},
+    {"VALUE", &ButtonState::value, Fallback::Value, 0, {DrawNormalIfCheckBox, Notify}},
+}};
+
+// The table entry of the property kept in member; a member with no entry does not compile.
+template <typename Member> consteval const StoredProperty& PropertyOf(Member member) {
+    for (const StoredProperty& property : kStoredProperties) {
+        const auto* field = std::get_if<Member>(&property.field);
+        if (field && *field == member) return property;
+    }
+    throw "not a stored property";
 }
 
-void chameleonButton::SetBackOver(host::Colour colour) {
-    s_.backOver = colour;
-    painter_.DeriveColors();
-    Draw(s_.lastState, true);
-    Notify("BCOLO");
+// The colour, boolean and code types are stored as 32-bit integers, the pointer code as a
+// 16-bit one; texts, fonts and pictures as themselves.
+template <typename T> constexpr bool kStoredAsInt32 = std::is_enum_v<T> || std::is_same_v<T, host::Colour>;
+
+} // namespace
+
+template <auto Member, typename Value> void chameleonButton::Set(Value value) {
+    static constexpr const StoredProperty& property = PropertyOf(Member);
+    s_.*Member = std::move(value);
+    RunChangeSteps(property, false);
 }
 
-void chameleonButton::SetForeColor(host::Colour colour) {
-    s_.foreColor = colour;
-    if (DesignMode()) s_.foreOver = colour;
-    painter_.DeriveColors();
-    Draw(s_.lastState, true);
-    Notify("FCOL");
+void chameleonButton::RunChangeSteps(const StoredProperty& property, bool loading) {
+    for (ChangeStep step : loading ? property.onLoad : property.onSet) {
+        switch (step) {
+        case ChangeStep::Done: return;
+        case ChangeStep::MirrorInDesign:
+            if (property.mirror && DesignMode())
+                s_.*property.mirror = s_.*std::get<host::Colour ButtonState::*>(property.field);
+            break;
+        case ChangeStep::DeriveColors: painter_.DeriveColors(); break;
+        case ChangeStep::ApplyStyle:
+            if (s_.buttonType == ButtonStyle::DoubleLine && DesignMode()) {
+                s_.font.weight = kWeightBold;
+                ApplyFont();
+            } else if (s_.buttonType == ButtonStyle::Transparent && s_.redrawEnabled) {
+                painter_.CaptureBackground();
+            }
+            break;
+        case ChangeStep::Resize: HandleResize(); break;
+        case ChangeStep::ApplyFont: this->ApplyFont(); break;
+        case ChangeStep::ApplyPointer: this->ApplyPointer(); break;
+        case ChangeStep::ApplyHandPointer:
+            if (s_.handPointer) {
+                s_.mouseIcon = HandIcon();
+                s_.mousePointer = kPointerCustom;
+            } else {
+                s_.mouseIcon.reset();
+                s_.mousePointer = kPointerArrow;
+            }
+            break;
+        case ChangeStep::SurfaceEnabled: SetSurfaceEnabled(s_.enabled); break;
+        case ChangeStep::SetAccessKey: this->SetAccessKey(); break;
+        case ChangeStep::PreparePicture: painter_.PreparePicture(); break;
+        case ChangeStep::LayoutCaption: this->LayoutCaption(); break;
+        case ChangeStep::DrawLast: Draw(s_.lastState, true); break;
+        case ChangeStep::DrawNormal: Draw(kStateNormal, true); break;
+        case ChangeStep::DrawLastIfOver:
+            if (s_.isOver) Draw(s_.lastState, true);
+            break;
+        case ChangeStep::DrawLastIfPicture:
+            if (s_.pictureNormal) Draw(s_.lastState, true);
+            break;
+        case ChangeStep::DrawNormalIfCheckBox:
+            if (s_.checkBoxBehaviour) Draw(kStateNormal, true);
+            break;
+        case ChangeStep::Notify: this->Notify(property.reportKey ? property.reportKey : property.key); break;
+        }
+    }
 }
 
-void chameleonButton::SetForeOver(host::Colour colour) {
-    s_.foreOver = colour;
-    painter_.DeriveColors();
-    Draw(s_.lastState, true);
-    Notify("FCOLO");
-}
+void chameleonButton::SetBackColor(host::Colour colour) { Set<&ButtonState::backColor>(colour); }
 
-void chameleonButton::SetMaskColor(host::Colour colour) {
-    s_.maskColor = colour;
-    painter_.DeriveColors();
-    Draw(s_.lastState, true);
-    Notify("MCOL");
-}
+void chameleonButton::SetBackOver(host::Colour colour) { Set<&ButtonState::backOver>(colour); }
+
+void chameleonButton::SetForeColor(host::Colour colour) { Set<&ButtonState::foreColor>(colour); }
+
+void chameleonButton::SetForeOver(host::Colour colour) { Set<&ButtonState::foreOver>(colour); }
+
+void chameleonButton::SetMaskColor(host::Colour colour) { Set<&ButtonState::maskColor>(colour); }
 
 void chameleonButton::SetButtonType(std::int32_t type) {
-    s_.buttonType = type;
-    if (type == kStyleDoubleLine && DesignMode()) {
-        font_.weight = kWeightBold;
-        ApplyFont();
-    } else if (type == kStyleTransparent && s_.redrawEnabled) {
-        painter_.CaptureBackground();
-    }
-    HandleResize();
-    Notify("BTYPE");
+    Set<&ButtonState::buttonType>(static_cast<ButtonStyle>(type));
 }
 
-void chameleonButton::SetCaption(const QString& caption) {
-    s_.caption = caption;
-    SetAccessKey();
-    LayoutCaption();
-    Draw(kStateNormal, true);
-    Notify("TX");
-}
+void chameleonButton::SetCaption(const QString& caption) { Set<&ButtonState::caption>(caption); }
 
-void chameleonButton::SetEnabled(bool enabled) {
-    s_.enabled = enabled;
-    Draw(kStateNormal, true);
-    SetSurfaceEnabled(enabled);
-    Notify("ENAB");
-}
+void chameleonButton::SetEnabled(bool enabled) { Set<&ButtonState::enabled>(enabled); }
 
 QFont chameleonButton::Font() const {
     QFont font(FontName());
-    font.setPointSizeF(PointsOf(font_));
-    font.setWeight(WeightOf(font_));
-    font.setItalic(font_.italic);
-    font.setUnderline(font_.underline);
-    font.setStrikeOut(font_.strikeout);
+    font.setPointSizeF(PointsOf(s_.font));
+    font.setWeight(WeightOf(s_.font));
+    font.setItalic(s_.font.italic);
+    font.setUnderline(s_.font.underline);
+    font.setStrikeOut(s_.font.strikeout);
     return font;
 }
 
-void chameleonButton::SetFont(const QFont& font) {
-    font_ = FontRecordOf(font);
-    RedrawWithFont();
-    Notify("FONT");
-}
+void chameleonButton::SetFont(const QFont& font) { Set<&ButtonState::font>(FontRecordOf(font)); }
 
-bool chameleonButton::FontBold() const { return font_.weight >= kWeightBold; }
+// The font's parts are properties of their own, not stored and not reported: the font is.
+bool chameleonButton::FontBold() const { return s_.font.weight >= kWeightBold; }
 
 void chameleonButton::SetFontBold(bool bold) {
-    font_.weight = bold ? kWeightBold : kWeightNormal;
+    s_.font.weight = bold ? kWeightBold : kWeightNormal;
     RedrawWithFont();
 }
 
-bool chameleonButton::FontItalic() const { return font_.italic; }
+bool chameleonButton::FontItalic() const { return s_.font.italic; }
 
 void chameleonButton::SetFontItalic(bool italic) {
-    font_.italic = italic;
+    s_.font.italic = italic;
     RedrawWithFont();
 }
 
-bool chameleonButton::FontUnderline() const { return font_.underline; }
+bool chameleonButton::FontUnderline() const { return s_.font.underline; }
 
 void chameleonButton::SetFontUnderline(bool underline) {
-    font_.underline = underline;
+    s_.font.underline = underline;
     RedrawWithFont();
 }
 
 std::int16_t chameleonButton::FontSize() const {
-    const double points = std::nearbyint(PointsOf(font_));
+    const double points = std::nearbyint(PointsOf(s_.font));
     return static_cast<std::int16_t>(std::clamp(points, -32768.0, 32767.0));
 }
 
 void chameleonButton::SetFontSize(std::int16_t points) {
     // A font has a positive size; the platform refuses anything else.
-    font_.size = static_cast<std::uint32_t>(std::max<int>(points, 1)) * 10000u;
+    s_.font.size = static_cast<std::uint32_t>(std::max<int>(points, 1)) * 10000u;
     RedrawWithFont();
 }
 
-QString chameleonButton::FontName() const { return QString::fromStdString(font_.name); }
+QString chameleonButton::FontName() const { return QString::fromStdString(s_.font.name); }
 
 void chameleonButton::SetFontName(const QString& name) {
-    font_.name = name.toStdString();
+    s_.font.name = name.toStdString();
     RedrawWithFont();
 }
 
 void chameleonButton::SetColorScheme(std::int32_t scheme) {
-    s_.colorScheme = scheme;
-    painter_.DeriveColors();
-    Draw(kStateNormal, true);
-    Notify("COLTYPE");
+    Set<&ButtonState::colorScheme>(static_cast<ColourSource>(scheme));
 }
 
-void chameleonButton::SetShowFocusRect(bool show) {
-    s_.showFocusRect = show;
-    Draw(s_.lastState, true);
-    Notify("FOCUSR");
-}
+void chameleonButton::SetShowFocusRect(bool show) { Set<&ButtonState::showFocusRect>(show); }
 
 bool chameleonButton::SetMousePointer(std::int32_t code) {
     if (code < std::numeric_limits<std::int16_t>::min() || code > std::numeric_limits<std::int16_t>::max()) {
         emit Error(QStringLiteral("MousePointer: overflow (%1)").arg(code));
         return false;
     }
-    pointerCode_ = static_cast<std::int16_t>(code);
-    ApplyPointer();
-    Notify("MPTR");
+    Set<&ButtonState::mousePointer>(static_cast<std::int16_t>(code));
     return true;
 }
 
 void chameleonButton::SetMouseIcon(std::shared_ptr<host::Picture> icon) {
-    pointerIcon_ = std::move(icon);
-    ApplyPointer();
-    Notify("MICON");
+    Set<&ButtonState::mouseIcon>(std::move(icon));
 }
 
-void chameleonButton::SetHandPointer(bool hand) {
-    s_.handPointer = hand;
-    if (hand) {
-        pointerIcon_ = HandIcon();
-        pointerCode_ = kPointerCustom;
-    } else {
-        pointerIcon_.reset();
-        pointerCode_ = kPointerArrow;
-    }
-    ApplyPointer();
-    Notify("HAND");
-}
+void chameleonButton::SetHandPointer(bool hand) { Set<&ButtonState::handPointer>(hand); }
 
 quintptr chameleonButton::hwnd() const { return static_cast<quintptr>(effectiveWinId()); }
 
-void chameleonButton::SetSoftBevel(bool soft) {
-    s_.softBevel = soft;
-    painter_.DeriveColors();
-    Draw(s_.lastState, true);
-    Notify("SOFT");
-}
+void chameleonButton::SetSoftBevel(bool soft) { Set<&ButtonState::softBevel>(soft); }
 
 void chameleonButton::SetPictureNormal(std::shared_ptr<host::Picture> picture) {
-    s_.pictureNormal = std::move(picture);
-    painter_.PreparePicture();
-    LayoutCaption();
-    Draw(s_.lastState, true);
-    Notify("PICN");
+    Set<&ButtonState::pictureNormal>(std::move(picture));
 }
 
 void chameleonButton::SetPictureOver(std::shared_ptr<host::Picture> picture) {
-    s_.pictureOver = std::move(picture);
-    if (s_.isOver) Draw(s_.lastState, true);
-    // Reported under this name although stored under "PICH".
-    Notify("PICO");
+    Set<&ButtonState::pictureOver>(std::move(picture));
 }
 
 void chameleonButton::SetPicturePosition(std::int32_t position) {
-    s_.picturePosition = position;
-    Notify("PICPOS");
-    LayoutCaption();
-    Draw(s_.lastState, true);
+    Set<&ButtonState::picturePosition>(static_cast<PicturePlace>(position));
 }
 
-void chameleonButton::SetUseMaskColor(bool use) {
-    s_.useMaskColor = use;
-    if (s_.pictureNormal) Draw(s_.lastState, true);
-    Notify("UMCOL");
-}
+void chameleonButton::SetUseMaskColor(bool use) { Set<&ButtonState::useMaskColor>(use); }
 
-void chameleonButton::SetUseGreyscale(bool use) {
-    s_.useGreyscale = use;
-    if (s_.pictureNormal) Draw(s_.lastState, true);
-    Notify("NGREY");
-}
+void chameleonButton::SetUseGreyscale(bool use) { Set<&ButtonState::useGreyscale>(use); }
 
 void chameleonButton::SetSpecialEffect(std::int32_t effect) {
-    s_.specialEffect = effect;
-    Draw(s_.lastState, true);
-    Notify("FX");
+    Set<&ButtonState::specialEffect>(static_cast<CaptionEffect>(effect));
 }
 
-void chameleonButton::SetCheckBoxBehaviour(bool checkBox) {
-    s_.checkBoxBehaviour = checkBox;
-    Draw(s_.lastState, true);
-    Notify("CHECK");
-}
+void chameleonButton::SetCheckBoxBehaviour(bool checkBox) { Set<&ButtonState::checkBoxBehaviour>(checkBox); }
 
-void chameleonButton::SetValue(bool on) {
-    s_.value = on;
-    if (s_.checkBoxBehaviour) Draw(kStateNormal, true);
-    Notify("VALUE");
-}
+void chameleonButton::SetValue(bool on) { Set<&ButtonState::value>(on); }
 
 void chameleonButton::DisableRefresh() { s_.redrawEnabled = false; }
 
 void chameleonButton::Refresh() {
-    if (s_.buttonType == kStyleTransparent) painter_.CaptureBackground();
+    if (s_.buttonType == ButtonStyle::Transparent) painter_.CaptureBackground();
     painter_.DeriveColors();
     LayoutCaption();
     s_.redrawEnabled = true;
@@ -368,9 +456,9 @@ void chameleonButton::Refresh() {
 
 void chameleonButton::ApplyFont() {
     const QString name = FontName();
-    QFont font = host::LayoutFont(name, PointsOf(font_), false, font_.italic, font_.underline);
-    font.setWeight(WeightOf(font_));
-    font.setStrikeOut(font_.strikeout);
+    QFont font = host::LayoutFont(name, PointsOf(s_.font), false, s_.font.italic, s_.font.underline);
+    font.setWeight(WeightOf(s_.font));
+    font.setStrikeOut(s_.font.strikeout);
     // The surface keeps the picture font's own name: the drawing context shows its letters
     // as the symbols they stand for, in a font that has them.
     if (host::IsSymbolFamily(name)) font.setFamily(name);
@@ -403,7 +491,7 @@ void chameleonButton::ApplyText() {
 }
 
 void chameleonButton::ApplyPointer() {
-    switch (pointerCode_) {
+    switch (s_.mousePointer) {
     case kPointerDefault: unsetCursor(); break;
     case kPointerArrow: setCursor(Qt::ArrowCursor); break;
     case kPointerCross: setCursor(Qt::CrossCursor); break;
@@ -420,10 +508,10 @@ void chameleonButton::ApplyPointer() {
     case kPointerArrowHourglass: setCursor(Qt::BusyCursor); break;
     case kPointerArrowQuestion: setCursor(Qt::WhatsThisCursor); break;
     case kPointerCustom:
-        if (pointerIcon_ && pointerIcon_ == HandIcon())
+        if (s_.mouseIcon && s_.mouseIcon == HandIcon())
             setCursor(host::HandCursor());
-        else if (pointerIcon_ && !pointerIcon_->Image().isNull())
-            setCursor(QCursor(QPixmap::fromImage(pointerIcon_->Image())));
+        else if (s_.mouseIcon && !s_.mouseIcon->Image().isNull())
+            setCursor(QCursor(QPixmap::fromImage(s_.mouseIcon->Image())));
         else
             unsetCursor();
         break;
@@ -457,108 +545,122 @@ QString chameleonButton::AccessKeyOf(const QString& caption) {
 
 // Stored form ----------------------------------------------------------------------
 
-bool chameleonButton::ReadProperties(const host::PropertyBag& bag, host::StoreError& error) {
-    auto fail = [&](const char* key, const char* what) {
-        error.key = key;
+namespace {
+
+// Reads one property from the bag into the staged state; false with the error when the
+// stored value cannot be converted to the property's type.
+bool ReadProperty(const StoredProperty& property, const host::PropertyBag& bag, ButtonState& staged,
+                  host::StoreError& error) {
+    auto fail = [&](const char* what) {
+        error.key = property.key;
         error.message = std::string("value cannot be converted to ") + what;
         return false;
     };
-    auto readInt = [&](const char* key, std::int32_t fallback, std::int32_t& out) {
-        const host::PropertyValue* v = bag.Find(key);
-        if (!v) {
-            out = fallback;
+    const host::PropertyValue* stored = bag.Find(property.key);
+    return std::visit(
+        [&](auto member) {
+            using T = std::remove_reference_t<decltype(staged.*member)>;
+            T& out = staged.*member;
+            if constexpr (kStoredAsInt32<T> || std::is_same_v<T, bool> || std::is_same_v<T, std::int16_t>) {
+                std::int32_t fallback = property.value;
+                switch (property.fallback) {
+                case Fallback::Value:
+                case Fallback::Unchanged: break;
+                case Fallback::ButtonFace:
+                    fallback = static_cast<std::int32_t>(SystemColourAtLoad(host::COLOR_BTNFACE));
+                    break;
+                case Fallback::ButtonText:
+                    fallback = static_cast<std::int32_t>(SystemColourAtLoad(host::COLOR_BTNTEXT));
+                    break;
+                case Fallback::BackColorJustRead: fallback = static_cast<std::int32_t>(staged.backColor); break;
+                case Fallback::ForeColorJustRead: fallback = static_cast<std::int32_t>(staged.foreColor); break;
+                }
+                if constexpr (std::is_same_v<T, bool>) {
+                    const auto read = stored ? host::ToBool(*stored) : std::optional<bool>(fallback != 0);
+                    if (!read) return fail("a boolean");
+                    out = *read;
+                } else if constexpr (std::is_same_v<T, std::int16_t>) {
+                    const auto read = stored ? host::ToInt16(*stored) : std::optional<std::int16_t>(fallback);
+                    if (!read) return fail("a 16-bit integer");
+                    out = *read;
+                } else {
+                    const auto read = stored ? host::ToInt32(*stored) : std::optional<std::int32_t>(fallback);
+                    if (!read) return fail("a 32-bit integer");
+                    out = static_cast<T>(*read);
+                }
+            } else if constexpr (std::is_same_v<T, QString>) {
+                if (!stored) {
+                    out.clear();
+                    return true;
+                }
+                const auto text = host::ToText(*stored);
+                if (!text) return fail("a string");
+                out = QString::fromStdU16String(*text);
+            } else if constexpr (std::is_same_v<T, host::StoredFont>) {
+                if (!stored) return true; // the font stays as it is
+                const auto* font = std::get_if<host::StoredFont>(stored);
+                if (!font) return fail("a font");
+                out = *font;
+            } else {
+                if (!stored) {
+                    out.reset();
+                    return true;
+                }
+                const auto* picture = std::get_if<host::StoredPicture>(stored);
+                if (!picture) return fail("a picture");
+                // A stored picture with no bytes is the empty picture, not the absence of one.
+                if (picture->image.empty()) {
+                    out = host::Picture::Empty();
+                    return true;
+                }
+                out = host::Picture::FromBytes(QByteArray(reinterpret_cast<const char*>(picture->image.data()),
+                                                          static_cast<qsizetype>(picture->image.size())));
+                if (!out) return fail("a picture (unreadable image)");
+            }
             return true;
-        }
-        const auto converted = host::ToInt32(*v);
-        if (!converted) return fail(key, "a 32-bit integer");
-        out = *converted;
-        return true;
-    };
-    auto readColour = [&](const char* key, host::Colour fallback, host::Colour& out) {
-        std::int32_t value = 0;
-        if (!readInt(key, static_cast<std::int32_t>(fallback), value)) return false;
-        out = static_cast<host::Colour>(value);
-        return true;
-    };
-    auto readBool = [&](const char* key, bool fallback, bool& out) {
-        const host::PropertyValue* v = bag.Find(key);
-        if (!v) {
-            out = fallback;
-            return true;
-        }
-        const auto converted = host::ToBool(*v);
-        if (!converted) return fail(key, "a boolean");
-        out = *converted;
-        return true;
-    };
-    auto readPicture = [&](const char* key, std::shared_ptr<host::Picture>& out) {
-        const host::PropertyValue* v = bag.Find(key);
-        if (!v) {
-            out.reset();
-            return true;
-        }
-        const auto* stored = std::get_if<host::StoredPicture>(v);
-        if (!stored) return fail(key, "a picture");
-        // A stored picture with no bytes is the empty picture, not the absence of one.
-        if (stored->image.empty()) {
-            out = host::Picture::Empty();
-            return true;
-        }
-        out = host::Picture::FromBytes(QByteArray(reinterpret_cast<const char*>(stored->image.data()),
-                                                  static_cast<qsizetype>(stored->image.size())));
-        if (!out) return fail(key, "a picture (unreadable image)");
-        return true;
-    };
+        },
+        property.field);
+}
 
-    if (!readInt("BTYPE", 2, s_.buttonType)) return false;
-    if (const host::PropertyValue* v = bag.Find("TX")) {
-        const auto text = host::ToText(*v);
-        if (!text) return fail("TX", "a string");
-        s_.caption = QString::fromStdU16String(*text);
-    } else {
-        s_.caption.clear();
-    }
-    if (!readBool("ENAB", true, s_.enabled)) return false;
-    if (const host::PropertyValue* v = bag.Find("FONT")) {
-        const auto* font = std::get_if<host::StoredFont>(v);
-        if (!font) return fail("FONT", "a font");
-        font_ = *font;
-        ApplyFont();
-    }
-    if (!readInt("COLTYPE", 1, s_.colorScheme)) return false;
-    if (!readBool("FOCUSR", true, s_.showFocusRect)) return false;
-    if (!readColour("BCOL", SystemColourAtLoad(host::COLOR_BTNFACE), s_.backColor)) return false;
-    if (!readColour("BCOLO", s_.backColor, s_.backOver)) return false;
-    if (!readColour("FCOL", SystemColourAtLoad(host::COLOR_BTNTEXT), s_.foreColor)) return false;
-    if (!readColour("FCOLO", s_.foreColor, s_.foreOver)) return false;
-    if (!readColour("MCOL", kLightGrey, s_.maskColor)) return false;
-    if (const host::PropertyValue* v = bag.Find("MPTR")) {
-        const auto code = host::ToInt16(*v);
-        if (!code) return fail("MPTR", "a 16-bit integer");
-        pointerCode_ = *code;
-    } else {
-        pointerCode_ = kPointerDefault;
-    }
-    ApplyPointer();
-    {
-        std::shared_ptr<host::Picture> icon;
-        if (!readPicture("MICON", icon)) return false;
-        pointerIcon_ = std::move(icon);
-        ApplyPointer();
-    }
-    if (!readPicture("PICN", s_.pictureNormal)) return false;
-    if (!readPicture("PICH", s_.pictureOver)) return false;
-    if (!readBool("UMCOL", true, s_.useMaskColor)) return false;
-    if (!readBool("SOFT", false, s_.softBevel)) return false;
-    if (!readInt("PICPOS", 0, s_.picturePosition)) return false;
-    if (!readBool("NGREY", false, s_.useGreyscale)) return false;
-    if (!readInt("FX", 0, s_.specialEffect)) return false;
-    bool hand = false;
-    if (!readBool("HAND", false, hand)) return false;
-    SetHandPointer(hand);
-    if (!readBool("CHECK", false, s_.checkBoxBehaviour)) return false;
-    if (!readBool("VALUE", false, s_.value)) return false;
+bool WriteProperty(const StoredProperty& property, const ButtonState& s, host::PropertyWriter& writer) {
+    return std::visit(
+        [&](auto member) {
+            using T = std::remove_cvref_t<decltype(s.*member)>;
+            const T& value = s.*member;
+            if constexpr (kStoredAsInt32<T>)
+                return writer.WriteInt32(property.key, static_cast<std::int32_t>(value));
+            else if constexpr (std::is_same_v<T, bool>)
+                return writer.WriteBool(property.key, value);
+            else if constexpr (std::is_same_v<T, std::int16_t>)
+                return writer.WriteInt16(property.key, value);
+            else if constexpr (std::is_same_v<T, QString>)
+                return writer.WriteString(property.key, value.toStdU16String());
+            else if constexpr (std::is_same_v<T, host::StoredFont>)
+                return writer.WriteFont(property.key, value);
+            else {
+                if (!value && !property.writtenWhenNone) return true;
+                host::StoredPicture stored;
+                if (value) {
+                    const QByteArray bytes = value->Bytes();
+                    stored.image.assign(bytes.begin(), bytes.end());
+                }
+                return writer.WritePicture(property.key, stored);
+            }
+        },
+        property.field);
+}
 
+} // namespace
+
+bool chameleonButton::ReadProperties(const host::PropertyBag& bag, host::StoreError& error) {
+    // Everything is read into a copy first, so that a form that fails part-way changes
+    // nothing.
+    ButtonState staged = s_;
+    for (const StoredProperty& property : kStoredProperties)
+        if (!ReadProperty(property, bag, staged, error)) return false;
+
+    s_ = std::move(staged);
+    for (const StoredProperty& property : kStoredProperties) RunChangeSteps(property, true);
     SetSurfaceEnabled(s_.enabled);
     painter_.PreparePicture();
     LayoutCaption();
@@ -566,40 +668,10 @@ bool chameleonButton::ReadProperties(const host::PropertyBag& bag, host::StoreEr
     return true;
 }
 
-void chameleonButton::WriteProperties(host::PropertyWriter& writer) const {
-    auto colour = [](host::Colour c) { return static_cast<std::int32_t>(c); };
-    auto picture = [](const std::shared_ptr<host::Picture>& p) {
-        host::StoredPicture stored;
-        if (p) {
-            const QByteArray bytes = p->Bytes();
-            stored.image.assign(bytes.begin(), bytes.end());
-        }
-        return stored;
-    };
-    writer.WriteInt32("BTYPE", s_.buttonType);
-    writer.WriteString("TX", s_.caption.toStdU16String());
-    writer.WriteBool("ENAB", s_.enabled);
-    writer.WriteFont("FONT", font_);
-    writer.WriteInt32("COLTYPE", s_.colorScheme);
-    writer.WriteBool("FOCUSR", s_.showFocusRect);
-    writer.WriteInt32("BCOL", colour(s_.backColor));
-    writer.WriteInt32("BCOLO", colour(s_.backOver));
-    writer.WriteInt32("FCOL", colour(s_.foreColor));
-    writer.WriteInt32("FCOLO", colour(s_.foreOver));
-    writer.WriteInt32("MCOL", colour(s_.maskColor));
-    writer.WriteInt16("MPTR", pointerCode_);
-    // The pointer icon is always an object, an empty picture when none is set.
-    writer.WritePicture("MICON", picture(pointerIcon_));
-    if (s_.pictureNormal) writer.WritePicture("PICN", picture(s_.pictureNormal));
-    if (s_.pictureOver) writer.WritePicture("PICH", picture(s_.pictureOver));
-    writer.WriteBool("UMCOL", s_.useMaskColor);
-    writer.WriteBool("SOFT", s_.softBevel);
-    writer.WriteInt32("PICPOS", s_.picturePosition);
-    writer.WriteBool("NGREY", s_.useGreyscale);
-    writer.WriteInt32("FX", s_.specialEffect);
-    writer.WriteBool("HAND", s_.handPointer);
-    writer.WriteBool("CHECK", s_.checkBoxBehaviour);
-    writer.WriteBool("VALUE", s_.value);
+bool chameleonButton::WriteProperties(host::PropertyWriter& writer) const {
+    for (const StoredProperty& property : kStoredProperties)
+        if (!WriteProperty(property, s_, writer)) return false;
+    return true;
 }
 
 } // namespace chameleon

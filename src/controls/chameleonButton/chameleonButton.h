@@ -25,6 +25,7 @@ class Picture;
 namespace chameleon {
 
 class ButtonSurfaceImpl;
+struct StoredProperty;
 
 // The type identifier of the control in a window description.
 inline constexpr const char16_t* kTypeName = u"Tavrendale.chameleonButton";
@@ -71,11 +72,12 @@ public:
     // container font). Runs no drawing and reports nothing.
     void InitNew();
     // Loads the instance's records (without the host's "_extent" records, which it
-    // ignores). On failure returns false with the error, leaving the values read before
-    // the failing key in place.
+    // ignores). Every key is read before anything changes: on failure returns false with
+    // the error naming the key, and the button is exactly as it was.
     bool ReadProperties(const host::PropertyBag& bag, host::StoreError& error);
-    // Writes every key in load order (pictures only when set).
-    void WriteProperties(host::PropertyWriter& writer) const;
+    // Writes every key in load order (pictures only when set). False when the writer
+    // refuses a value (it then holds the reason).
+    bool WriteProperties(host::PropertyWriter& writer) const;
 
     // The ambient information of the container; changing it runs the ambient-change
     // handling.
@@ -95,7 +97,7 @@ public:
     void SetForeOver(host::Colour colour);
     host::Colour MaskColor() const { return s_.maskColor; }
     void SetMaskColor(host::Colour colour);
-    std::int32_t ButtonType() const { return s_.buttonType; }
+    std::int32_t ButtonType() const { return static_cast<std::int32_t>(s_.buttonType); }
     void SetButtonType(std::int32_t type);
     QString Caption() const { return s_.caption; }
     void SetCaption(const QString& caption);
@@ -115,15 +117,15 @@ public:
     void SetFontSize(std::int16_t points);
     QString FontName() const;
     void SetFontName(const QString& name);
-    std::int32_t ColorScheme() const { return s_.colorScheme; }
+    std::int32_t ColorScheme() const { return static_cast<std::int32_t>(s_.colorScheme); }
     void SetColorScheme(std::int32_t scheme);
     bool ShowFocusRect() const { return s_.showFocusRect; }
     void SetShowFocusRect(bool show);
-    std::int16_t MousePointer() const { return pointerCode_; }
+    std::int16_t MousePointer() const { return s_.mousePointer; }
     // Fails with an overflow (returns false, nothing changed) outside the 16-bit range.
     bool SetMousePointer(std::int32_t code);
     // Null stands for the empty picture.
-    std::shared_ptr<host::Picture> MouseIcon() const { return pointerIcon_; }
+    std::shared_ptr<host::Picture> MouseIcon() const { return s_.mouseIcon; }
     void SetMouseIcon(std::shared_ptr<host::Picture> icon);
     bool HandPointer() const { return s_.handPointer; }
     void SetHandPointer(bool hand);
@@ -135,13 +137,13 @@ public:
     void SetPictureNormal(std::shared_ptr<host::Picture> picture);
     std::shared_ptr<host::Picture> PictureOver() const { return s_.pictureOver; }
     void SetPictureOver(std::shared_ptr<host::Picture> picture);
-    std::int32_t PicturePosition() const { return s_.picturePosition; }
+    std::int32_t PicturePosition() const { return static_cast<std::int32_t>(s_.picturePosition); }
     void SetPicturePosition(std::int32_t position);
     bool UseMaskColor() const { return s_.useMaskColor; }
     void SetUseMaskColor(bool use);
     bool UseGreyscale() const { return s_.useGreyscale; }
     void SetUseGreyscale(bool use);
-    std::int32_t SpecialEffect() const { return s_.specialEffect; }
+    std::int32_t SpecialEffect() const { return static_cast<std::int32_t>(s_.specialEffect); }
     void SetSpecialEffect(std::int32_t effect);
     bool CheckBoxBehaviour() const { return s_.checkBoxBehaviour; }
     void SetCheckBoxBehaviour(bool checkBox);
@@ -207,6 +209,11 @@ private:
     friend class ButtonAccessible;
 
     void Notify(const char* key);
+    // Stores the value of the stored property kept in Member and runs what a change of it
+    // does, both from the property table.
+    template <auto Member, typename Value> void Set(Value value);
+    // Runs the steps a property's change (or its load) runs once its value is stored.
+    void RunChangeSteps(const StoredProperty& property, bool loading);
     void Draw(std::uint8_t state, bool forced);
     void LayoutCaption();
     void ApplyText();
@@ -235,7 +242,7 @@ private:
     void Terminate();
     void SetAccessKey();
     void ApplyFont();
-    // After a change to font_: the surface font, the caption layout and the picture.
+    // After a change to the font: the surface font, the caption layout and the picture.
     void RedrawWithFont();
     void ApplyPointer();
     void SetSurfaceEnabled(bool enabled);
@@ -245,9 +252,6 @@ private:
     ButtonPainter painter_;
     Ambient ambient_;
 
-    host::StoredFont font_;
-    std::int16_t pointerCode_ = kPointerDefault;
-    std::shared_ptr<host::Picture> pointerIcon_;
     QString accessKey_;
     bool trackingPointer_ = false;
     bool afterDoubleClick_ = false;

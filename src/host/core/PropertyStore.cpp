@@ -102,6 +102,19 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The refusals the reader and the writer share, in the same words.
+std::string StringTooLong(std::size_t chars) {
+    return "string length " + std::to_string(chars) + " exceeds the limit of " + std::to_string(kMaxStringChars) +
+           " characters";
+}
+std::string PictureTooLarge(std::size_t bytes) {
+    return "picture byte count " + std::to_string(bytes) + " exceeds the limit of " + std::to_string(kMaxValueBytes) +
+           " bytes";
+}
+std::string KeyTooLong(std::size_t chars) {
+    return "key of " + std::to_string(chars) + " characters exceeds the limit of " + std::to_string(kMaxKeyChars);
+}
+
 bool Fail(StoreError& error, std::string key, std::string message) {
     error.key = std::move(key);
     error.message = std::move(message);
@@ -132,7 +145,8 @@ bool ReadPicture(Reader& in, StoredPicture& picture, const std::string& key, Sto
     if (!in.Equals(kPictureSignature)) return Fail(error, key, "picture object without its signature");
     std::uint32_t count = 0;
     if (!in.U32(count)) return Fail(error, key, "picture object truncated before its byte count");
-    if (count > kMaxValueBytes || count > in.Remaining())
+    if (count > kMaxValueBytes) return Fail(error, key, PictureTooLarge(count));
+    if (count > in.Remaining())
         return Fail(error, key, "picture byte count " + std::to_string(count) + " exceeds the bytes left");
     in.Bytes(count, picture.image);
     return true;
@@ -162,7 +176,8 @@ bool ReadValue(Reader& in, std::uint16_t type, PropertyValue& value, const std::
     case ValueType::String: {
         std::uint32_t count = 0;
         if (!in.U32(count)) return Fail(error, key, "string truncated before its length");
-        if (count > kMaxValueBytes / 2 || count > in.Remaining() / 2)
+        if (count > kMaxStringChars) return Fail(error, key, StringTooLong(count));
+        if (count > in.Remaining() / 2)
             return Fail(error, key, "string length " + std::to_string(count) + " exceeds the bytes left");
         std::u16string text;
         in.Text(count, text);
@@ -232,7 +247,18 @@ std::u16string LowerKey(std::u16string_view key) {
     return out;
 }
 
-void PropertyWriter::Begin(ValueType type, std::string_view key) {
+bool PropertyWriter::Refuse(std::string_view key, std::string message) {
+    // Named as stored, and so as the reader names it.
+    refusal_ = StoreError{ToAscii(LowerKey(ToUtf16(key))), std::move(message)};
+    return false;
+}
+
+bool PropertyWriter::Begin(ValueType type, std::string_view key) {
+    if (refusal_) return false;
+    if (key.size() > kMaxKeyChars) return Refuse(key, KeyTooLong(key.size()));
+    // The last record's length is the negated offset of its start, a signed 32-bit number.
+    if (bytes_.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        return Refuse(key, "records exceed " + std::to_string(std::numeric_limits<std::int32_t>::max()) + " bytes");
     const std::u16string lower = LowerKey(ToUtf16(key));
     currentStart_ = bytes_.size();
     lastRecordStart_ = static_cast<std::ptrdiff_t>(currentStart_);
@@ -241,6 +267,7 @@ void PropertyWriter::Begin(ValueType type, std::string_view key) {
     Put32(bytes_, HashKey(lower));
     Put32(bytes_, 0); // record length, filled in by End
     PutText(bytes_, lower);
+    return true;
 }
 
 void PropertyWriter::End() {
@@ -248,33 +275,38 @@ void PropertyWriter::End() {
     Poke32(bytes_, currentStart_ + 8, static_cast<std::uint32_t>(bytes_.size() - currentStart_));
 }
 
-void PropertyWriter::WriteInt16(std::string_view key, std::int16_t value) {
-    Begin(ValueType::Int16, key);
+bool PropertyWriter::WriteInt16(std::string_view key, std::int16_t value) {
+    if (!Begin(ValueType::Int16, key)) return false;
     Put16(bytes_, static_cast<std::uint16_t>(value));
     End();
+    return true;
 }
 
-void PropertyWriter::WriteInt32(std::string_view key, std::int32_t value) {
-    Begin(ValueType::Int32, key);
+bool PropertyWriter::WriteInt32(std::string_view key, std::int32_t value) {
+    if (!Begin(ValueType::Int32, key)) return false;
     Put32(bytes_, static_cast<std::uint32_t>(value));
     End();
+    return true;
 }
 
-void PropertyWriter::WriteBool(std::string_view key, bool value) {
-    Begin(ValueType::Boolean, key);
+bool PropertyWriter::WriteBool(std::string_view key, bool value) {
+    if (!Begin(ValueType::Boolean, key)) return false;
     Put16(bytes_, value ? 0xFFFF : 0);
     End();
+    return true;
 }
 
-void PropertyWriter::WriteString(std::string_view key, std::u16string_view value) {
-    Begin(ValueType::String, key);
+bool PropertyWriter::WriteString(std::string_view key, std::u16string_view value) {
+    if (!refusal_ && value.size() > kMaxStringChars) return Refuse(key, StringTooLong(value.size()));
+    if (!Begin(ValueType::String, key)) return false;
     Put32(bytes_, static_cast<std::uint32_t>(value.size()));
     PutText(bytes_, value);
     End();
+    return true;
 }
 
-void PropertyWriter::WriteFont(std::string_view key, const StoredFont& font) {
-    Begin(ValueType::Object, key);
+bool PropertyWriter::WriteFont(std::string_view key, const StoredFont& font) {
+    if (!Begin(ValueType::Object, key)) return false;
     bytes_.insert(bytes_.end(), kFontClassId.begin(), kFontClassId.end());
     bytes_.push_back(kFontVersion);
     Put16(bytes_, font.charset);
@@ -287,38 +319,45 @@ void PropertyWriter::WriteFont(std::string_view key, const StoredFont& font) {
     bytes_.push_back(static_cast<std::uint8_t>(length));
     bytes_.insert(bytes_.end(), font.name.begin(), font.name.begin() + static_cast<std::ptrdiff_t>(length));
     End();
+    return true;
 }
 
-void PropertyWriter::WritePicture(std::string_view key, const StoredPicture& picture) {
-    Begin(ValueType::Object, key);
+bool PropertyWriter::WritePicture(std::string_view key, const StoredPicture& picture) {
+    if (!refusal_ && picture.image.size() > kMaxValueBytes) return Refuse(key, PictureTooLarge(picture.image.size()));
+    if (!Begin(ValueType::Object, key)) return false;
     bytes_.insert(bytes_.end(), kPictureClassId.begin(), kPictureClassId.end());
     bytes_.insert(bytes_.end(), kPictureSignature.begin(), kPictureSignature.end());
     Put32(bytes_, static_cast<std::uint32_t>(picture.image.size()));
     bytes_.insert(bytes_.end(), picture.image.begin(), picture.image.end());
     End();
+    return true;
 }
 
-void PropertyWriter::Write(std::string_view key, const PropertyValue& value) {
-    std::visit(
+bool PropertyWriter::Write(std::string_view key, const PropertyValue& value) {
+    return std::visit(
         [&](const auto& v) {
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, std::int16_t>)
-                WriteInt16(key, v);
+                return WriteInt16(key, v);
             else if constexpr (std::is_same_v<T, std::int32_t>)
-                WriteInt32(key, v);
+                return WriteInt32(key, v);
             else if constexpr (std::is_same_v<T, bool>)
-                WriteBool(key, v);
+                return WriteBool(key, v);
             else if constexpr (std::is_same_v<T, std::u16string>)
-                WriteString(key, v);
+                return WriteString(key, v);
             else if constexpr (std::is_same_v<T, StoredFont>)
-                WriteFont(key, v);
+                return WriteFont(key, v);
             else
-                WritePicture(key, v);
+                return WritePicture(key, v);
         },
         value);
 }
 
-std::vector<std::uint8_t> PropertyWriter::Finish() const {
+std::optional<std::vector<std::uint8_t>> PropertyWriter::Finish(StoreError& error) const {
+    if (refusal_) {
+        error = *refusal_;
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> out = bytes_;
     if (lastRecordStart_ >= 0)
         Poke32(out, static_cast<std::size_t>(lastRecordStart_) + 8,

@@ -63,9 +63,12 @@ struct StoreError {
     std::string Describe() const;
 };
 
-// Largest object or string the reader accepts; a window description holds small
-// controls, and anything bigger is a lying length.
+// Largest object or string the reader accepts, and so the writer too; a window
+// description holds small controls, and anything bigger is a lying length.
 constexpr std::size_t kMaxValueBytes = 16u << 20;
+constexpr std::size_t kMaxStringChars = kMaxValueBytes / 2;
+// A key's length is stored in 16 bits.
+constexpr std::size_t kMaxKeyChars = 0xFFFF;
 
 // A stable 32-bit hash of a key, taken over its lower-cased UTF-16 code units.
 std::uint32_t HashKey(std::u16string_view key);
@@ -76,26 +79,34 @@ std::u16string LowerKey(std::u16string_view key);
 
 // Writes records in the order given; Finish() returns them with the last record's
 // length negated, as the store requires.
+//
+// The writer refuses what the reader would refuse (a key longer than its 16-bit length,
+// a string or picture over the reader's limits), with the reader's error: a refused
+// record is not written, nothing is written after it, each later write returns false
+// too, and Finish() returns nothing with the first refusal. A font name is cut to the
+// 255 characters its one-byte length can say.
 class PropertyWriter {
 public:
-    void WriteInt16(std::string_view key, std::int16_t value);
-    void WriteInt32(std::string_view key, std::int32_t value);
-    void WriteBool(std::string_view key, bool value);
-    void WriteString(std::string_view key, std::u16string_view value);
-    void WriteFont(std::string_view key, const StoredFont& font);
-    void WritePicture(std::string_view key, const StoredPicture& picture);
-    void Write(std::string_view key, const PropertyValue& value);
+    bool WriteInt16(std::string_view key, std::int16_t value);
+    bool WriteInt32(std::string_view key, std::int32_t value);
+    bool WriteBool(std::string_view key, bool value);
+    bool WriteString(std::string_view key, std::u16string_view value);
+    bool WriteFont(std::string_view key, const StoredFont& font);
+    bool WritePicture(std::string_view key, const StoredPicture& picture);
+    bool Write(std::string_view key, const PropertyValue& value);
 
     bool Empty() const { return lastRecordStart_ < 0; }
-    std::vector<std::uint8_t> Finish() const;
+    std::optional<std::vector<std::uint8_t>> Finish(StoreError& error) const;
 
 private:
-    void Begin(ValueType type, std::string_view key);
+    bool Begin(ValueType type, std::string_view key);
     void End();
+    bool Refuse(std::string_view key, std::string message);
 
     std::vector<std::uint8_t> bytes_;
     std::ptrdiff_t lastRecordStart_ = -1;
     std::size_t currentStart_ = 0;
+    std::optional<StoreError> refusal_;
 };
 
 // The records of one instance, in stored order; lookups ignore case.

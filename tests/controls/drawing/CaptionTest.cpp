@@ -79,7 +79,7 @@ TEST_F(CaptionTest, PreparePictureTakesTheSizeFromHimetric) {
 
 TEST_F(CaptionTest, PictureLeftCentresTheCaptionInTheRestAndPutsThePictureBeforeIt) {
     WithPicture(16);
-    state.picturePosition = 0;
+    state.picturePosition = chameleon::PicturePlace::Left;
     painter.LayoutCaption();
     const int dx = (W - (17 + cw)) / 2, dy = (H - (1 + lh)) / 2;
     EXPECT_EQ(state.captionRect, (Rect{17 + dx, 1 + dy, 17 + cw + dx, 1 + lh + dy}));
@@ -92,7 +92,7 @@ TEST_F(CaptionTest, PictureLeftCentresTheCaptionInTheRestAndPutsThePictureBefore
 
 TEST_F(CaptionTest, PictureRightStartsTheCaptionAtTheReservedCentre) {
     WithPicture(16);
-    state.picturePosition = 1;
+    state.picturePosition = chameleon::PicturePlace::Right;
     painter.LayoutCaption();
     EXPECT_EQ(state.captionRect.left, 1 + (W - 1 - cw - 16 - 4) / 2);
     EXPECT_EQ(state.captionRect.top, 1 + (H - 1 - lh) / 2);
@@ -102,14 +102,14 @@ TEST_F(CaptionTest, PictureRightStartsTheCaptionAtTheReservedCentre) {
 
 TEST_F(CaptionTest, PictureTopAndBottomStackPictureAndCaption) {
     WithPicture(16);
-    state.picturePosition = 2;
+    state.picturePosition = chameleon::PicturePlace::Top;
     painter.LayoutCaption();
     EXPECT_EQ(state.captionRect.top, 17 + (H - (17 + lh)) / 2);
     EXPECT_EQ(state.captionRect.left, 1 + (W - 1 - cw) / 2);
     EXPECT_EQ(state.pictureRect.left, (W - 16) / 2);
     EXPECT_EQ(state.pictureRect.top, state.captionRect.top - 16 - 2);
 
-    state.picturePosition = 3;
+    state.picturePosition = chameleon::PicturePlace::Bottom;
     painter.LayoutCaption();
     EXPECT_EQ(state.captionRect.top, 1 + (H - (1 + lh) - 16 - 4) / 2);
     EXPECT_EQ(state.pictureRect.top, state.captionRect.bottom + 2);
@@ -118,13 +118,13 @@ TEST_F(CaptionTest, PictureTopAndBottomStackPictureAndCaption) {
 
 TEST_F(CaptionTest, PictureBehindAndABlankCaptionCentreThePicture) {
     WithPicture(16);
-    state.picturePosition = 4;
+    state.picturePosition = chameleon::PicturePlace::Behind;
     painter.LayoutCaption();
     EXPECT_EQ(state.captionRect.left, 1 + (W - 1 - cw) / 2);
     EXPECT_EQ(state.pictureRect.left, (W - 16) / 2);
     EXPECT_EQ(state.pictureRect.top, (H - 16) / 2);
 
-    state.picturePosition = 0;
+    state.picturePosition = chameleon::PicturePlace::Left;
     state.caption = "   ";
     painter.LayoutCaption();
     EXPECT_EQ(state.pictureRect.left, (W - 16) / 2);
@@ -149,7 +149,7 @@ TEST_F(CaptionTest, ALongCaptionWrapsIntoLines) {
 TEST_F(CaptionTest, AnUnknownPositionKeepsTheCaptionWhereItIs) {
     painter.LayoutCaption();
     const Rect before = state.captionRect;
-    state.picturePosition = 7;
+    state.picturePosition = static_cast<chameleon::PicturePlace>(7);
     painter.LayoutCaption();
     painter.LayoutCaption();
     EXPECT_EQ(state.captionRect, before);
@@ -177,7 +177,7 @@ TEST_F(CaptionTest, PlainStylesDrawOneTextInTheirColour) {
     };
     for (const Case& c : cases) {
         surface.Clear();
-        state.buttonType = c.type;
+        state.buttonType = static_cast<chameleon::ButtonStyle>(c.type);
         painter.DrawCaption(c.style);
         EXPECT_EQ(state.captionState, c.style);
         EXPECT_EQ(surface.image(), Reference(c.texts)) << int(c.style) << " type " << c.type;
@@ -206,13 +206,13 @@ TEST_F(CaptionTest, SpecialEffectsAddCopiesAroundTheCaption) {
     };
     for (const Case& c : cases) {
         surface.Clear();
-        state.specialEffect = c.effect;
+        state.specialEffect = static_cast<chameleon::CaptionEffect>(c.effect);
         painter.DrawCaption(0);
         EXPECT_EQ(surface.image(), Reference(c.texts)) << "effect " << c.effect;
     }
     // Disabled looks draw no copies.
     surface.Clear();
-    state.specialEffect = 1;
+    state.specialEffect = chameleon::CaptionEffect::Raised;
     painter.DrawCaption(4);
     EXPECT_EQ(surface.image(), Reference({{r, 0x000005}}));
 }
@@ -220,7 +220,7 @@ TEST_F(CaptionTest, SpecialEffectsAddCopiesAroundTheCaption) {
 TEST_F(CaptionTest, EffectCopiesTakeTheirBaseFromTheStyle) {
     painter.LayoutCaption();
     const Rect r = state.captionRect;
-    state.specialEffect = 3;
+    state.specialEffect = chameleon::CaptionEffect::Shadow;
     struct Case {
         int type;
         bool over;
@@ -231,9 +231,9 @@ TEST_F(CaptionTest, EffectCopiesTakeTheirBaseFromTheStyle) {
                          Case{9, true, 1, 0x606060}, Case{9, true, 2, 0x808080}, Case{9, false, 1, 0x808080},
                          Case{2, true, 1, 0x808080}}) {
         surface.Clear();
-        state.buttonType = c.type;
+        state.buttonType = static_cast<chameleon::ButtonStyle>(c.type);
         state.isOver = c.over;
-        state.colorScheme = c.scheme;
+        state.colorScheme = static_cast<chameleon::ColourSource>(c.scheme);
         painter.DrawCaption(1);
         EXPECT_EQ(surface.image(), Reference({{Moved(r, 1, 1), painter.ShiftColor(c.base, -40)}, {r, 0x000002}}))
             << "type " << c.type;

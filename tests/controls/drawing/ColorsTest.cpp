@@ -88,7 +88,7 @@ TEST_F(ColoursTest, TranslateColorTurnsSystemColoursIntoValuesAndFailuresIntoBla
 
 TEST_F(ColoursTest, SystemSchemeReadsTheSystemColours) {
     for (int scheme : {1, 0, 5, -3}) {
-        state.colorScheme = scheme;
+        state.colorScheme = static_cast<chameleon::ColourSource>(scheme);
         state.maskColor = 0x80000000u | host::COLOR_BTNFACE;
         painter.DeriveColors();
         EXPECT_EQ(state.faceColor, Rgb(200, 190, 180)) << scheme;
@@ -106,7 +106,7 @@ TEST_F(ColoursTest, SystemSchemeReadsTheSystemColours) {
 }
 
 TEST_F(ColoursTest, CustomSchemeShadesTheBackColour) {
-    state.colorScheme = 2;
+    state.colorScheme = chameleon::ColourSource::CustomColours;
     state.backColor = Rgb(100, 150, 200);
     state.foreColor = 0x80000000u | host::COLOR_BTNTEXT;
     state.foreOver = Rgb(9, 8, 7);
@@ -130,7 +130,7 @@ TEST_F(ColoursTest, CustomSchemeShadesTheBackColour) {
 }
 
 TEST_F(ColoursTest, FixedPaletteIgnoresTheSystemAndSoftBevelExceptForFaceLight) {
-    state.colorScheme = 3;
+    state.colorScheme = chameleon::ColourSource::FixedPalette;
     for (bool soft : {false, true}) {
         state.softBevel = soft;
         painter.DeriveColors();
@@ -148,7 +148,7 @@ TEST_F(ColoursTest, FixedPaletteIgnoresTheSystemAndSoftBevelExceptForFaceLight) 
 }
 
 TEST_F(ColoursTest, ContainerSchemeTakesTheParentsColours) {
-    state.colorScheme = 4;
+    state.colorScheme = chameleon::ColourSource::ContainerColours;
     surface.parentBack = Rgb(60, 70, 80);
     surface.parentText = Rgb(1, 2, 3);
     painter.DeriveColors();
@@ -164,10 +164,10 @@ TEST_F(ColoursTest, ContainerSchemeTakesTheParentsColours) {
 }
 
 TEST_F(ColoursTest, FaceLightIsBlueScaledExactlyForStyleThree) {
-    state.colorScheme = 2;
+    state.colorScheme = chameleon::ColourSource::CustomColours;
     state.backColor = Rgb(100, 100, 100);
     for (int type = 1; type <= 14; ++type) {
-        state.buttonType = type;
+        state.buttonType = static_cast<chameleon::ButtonStyle>(type);
         painter.DeriveColors();
         EXPECT_EQ(state.faceLightColor, type == 3 ? Rgb(148, 148, 125) : Rgb(148, 148, 148)) << type;
     }

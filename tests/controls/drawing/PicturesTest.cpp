@@ -152,7 +152,7 @@ TEST_F(PicturesTest, ShadowEffectsDrawOneCopyAndRaisedOnesTwo) {
     // A 4 x 4 copy offset by one pixel shows 7 pixels beside the picture.
     for (const Case c : {Case{0, 0, 0}, Case{1, 7, 7}, Case{2, 7, 7}, Case{3, 7, 0}, Case{4, 7, 0}, Case{9, 7, 0}}) {
         surface.Clear();
-        state.specialEffect = c.effect;
+        state.specialEffect = static_cast<chameleon::CaptionEffect>(c.effect);
         painter.DrawPictures(0);
         EXPECT_EQ(Count(surface, darker), c.dark) << c.effect;
         EXPECT_EQ(Count(surface, lighter), c.light) << c.effect;
@@ -185,7 +185,7 @@ TEST_F(PicturesTest, HoveredPicturesSwapOrLiftOverTheirShadow) {
     EXPECT_EQ(Count(surface, 0x0000FF), 0);
 
     surface.Clear();
-    state.buttonType = 9;
+    state.buttonType = chameleon::ButtonStyle::FlatHighlight;
     painter.DrawPictures(0);
     EXPECT_EQ(surface.Pixel(9, 7), 0x0000FFu) << "lifted one pixel up and left";
     EXPECT_EQ(surface.Pixel(13, 11), state.shadowColor);
@@ -198,7 +198,7 @@ TEST_F(PicturesTest, PressedPicturesMoveByOneExceptForStyleFive) {
     EXPECT_EQ(surface.Pixel(10, 8), kWhite);
     EXPECT_EQ(surface.Pixel(11, 9), 0x0000FFu);
     surface.Clear();
-    state.buttonType = 5;
+    state.buttonType = chameleon::ButtonStyle::DoubleLine;
     painter.DrawPictures(1);
     EXPECT_EQ(surface.Pixel(10, 8), 0x0000FFu);
     EXPECT_EQ(surface.Pixel(14, 12), kWhite);
@@ -217,13 +217,13 @@ TEST_F(PicturesTest, DisabledPicturesAreEmbossedOrFlatByStyle) {
     EXPECT_EQ(surface.Pixel(12, 10), state.highlightColor);
 
     surface.Clear();
-    state.buttonType = 6;
+    state.buttonType = chameleon::ButtonStyle::Soft3D;
     painter.DrawPictures(2);
     EXPECT_EQ(surface.Pixel(10, 8), state.shadowColor);
     EXPECT_EQ(Count(surface, state.highlightColor), 0);
 
     surface.Clear();
-    state.buttonType = 9;
+    state.buttonType = chameleon::ButtonStyle::FlatHighlight;
     painter.DrawPictures(2);
     EXPECT_EQ(surface.Pixel(10, 8), painter.ShiftColor(state.shadowColor, 13));
 }
@@ -231,7 +231,7 @@ TEST_F(PicturesTest, DisabledPicturesAreEmbossedOrFlatByStyle) {
 TEST_F(PicturesTest, APictureBehindTheCaptionGetsTheCaptionDrawnOverIt) {
     state.pictureNormal = Solid(30, 20, 0x0000FF);
     state.pictureRect = {5, 5, 30, 20};
-    state.picturePosition = 4;
+    state.picturePosition = chameleon::PicturePlace::Behind;
     state.caption = "HH";
     state.textColor = Rgb(0, 0, 0);
     painter.LayoutCaption();
@@ -245,7 +245,7 @@ TEST_F(PicturesTest, APictureBehindTheCaptionGetsTheCaptionDrawnOverIt) {
     EXPECT_EQ(state.captionState, 0);
 
     surface.Clear();
-    state.picturePosition = 0;
+    state.picturePosition = chameleon::PicturePlace::Left;
     painter.DrawPictures(0);
     EXPECT_EQ(Count(surface, 0x0000FF), 600) << "beside the caption the picture is drawn alone";
 }

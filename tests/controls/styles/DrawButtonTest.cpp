@@ -114,7 +114,7 @@ TEST_F(DrawButtonTest, FocusMarkShowsOnEnabledFocusedButtons) {
 
 TEST_F(DrawButtonTest, CustomSchemeHoverDerivesEveryShadeFromBackOverAndRestoresAfter) {
     Size(7, 20, 10);
-    st.colorScheme = 2;
+    st.colorScheme = chameleon::ColourSource::CustomColours;
     st.backColor = Rgb(100, 150, 200);
     st.backOver = Rgb(30, 60, 90);
     st.foreColor = 0;

@@ -264,7 +264,7 @@ TEST_F(PaletteStylesTest, FlatHighlightPressedFromKeyboardShowsFrameOnly) {
 
 TEST_F(PaletteStylesTest, FlatHighlightPressedInCustomSchemeDarkensTheHoverFace) {
     Size(9, 30, 14);
-    st.colorScheme = 2;
+    st.colorScheme = chameleon::ColourSource::CustomColours;
     st.backColor = Rgb(100, 120, 140);
     st.backOver = Rgb(100, 120, 140);
     painter.DeriveColors();

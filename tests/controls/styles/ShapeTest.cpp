@@ -8,7 +8,7 @@ namespace {
 class ShapeTest : public StyleTest {
 protected:
     std::shared_ptr<host::Region> RegionFor(int type, int w, int h) {
-        st.buttonType = type;
+        st.buttonType = static_cast<chameleon::ButtonStyle>(type);
         st.buttonWidth = w;
         st.buttonHeight = h;
         return painter.BuildRegion();

@@ -119,7 +119,7 @@ protected:
 
     // What the resize handling does: size, face rectangle inset by style, caption layout.
     void Size(int type, int w, int h) {
-        st.buttonType = type;
+        st.buttonType = static_cast<chameleon::ButtonStyle>(type);
         st.buttonWidth = w;
         st.buttonHeight = h;
         surface.image = QImage(w, h, QImage::Format_RGB32);

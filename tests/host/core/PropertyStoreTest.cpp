@@ -5,7 +5,11 @@
 #include "host/core/PropertyStore.h"
 
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,6 +33,14 @@ std::optional<host::PropertyBag> Parse(const Bytes& bytes, host::StoreError& err
     return host::PropertyBag::Parse(std::span(bytes), error);
 }
 
+// The writer's records; a refusal fails the test.
+Bytes Finished(const host::PropertyWriter& writer) {
+    host::StoreError error;
+    auto bytes = writer.Finish(error);
+    EXPECT_TRUE(bytes) << error.Describe();
+    return bytes.value_or(Bytes{});
+}
+
 // Every kind of value, as a control's save step would write them.
 Bytes SampleRecords() {
     host::PropertyWriter w;
@@ -46,14 +58,14 @@ Bytes SampleRecords() {
     picture.image = {1, 2, 3, 4, 5};
     w.WritePicture("PICN", picture);
     w.WritePicture("MICON", host::StoredPicture{});
-    return w.Finish();
+    return Finished(w);
 }
 
 TEST(PropertyRecordLayout, BtypeRecordMatchesTheBytesWorkedOutByHand) {
     host::PropertyWriter w;
     w.WriteInt32("BTYPE", 3);
     w.WriteBool("ENAB", true);
-    const Bytes bytes = w.Finish();
+    const Bytes bytes = Finished(w);
 
     Bytes expected;
     // "btype": type 3, 5 characters, hash, 28 bytes, the key, the value, two bytes of padding.
@@ -80,7 +92,7 @@ TEST(PropertyRecordLayout, KeysAreStoredInLowerCaseAndHashedWithoutRegardToCase)
     EXPECT_NE(host::HashKey(u"bcol"), host::HashKey(u"bcolo"));
     host::PropertyWriter w;
     w.WriteInt32("_EXTENTX", 1);
-    const Bytes bytes = w.Finish();
+    const Bytes bytes = Finished(w);
     EXPECT_EQ(bytes[12], '_');
     EXPECT_EQ(bytes[14], 'e');
     EXPECT_EQ(bytes[16], 'x');
@@ -97,7 +109,7 @@ TEST(PropertyRecordLayout, StringFontAndPictureValues) {
     font.name = "Webdings";
     w.WriteFont("FONT", font);
     w.WritePicture("MICON", host::StoredPicture{});
-    const Bytes bytes = w.Finish();
+    const Bytes bytes = Finished(w);
 
     // "tx": header 12 + key 4 + count 4 + 3 characters 6 = 26, padded to 28.
     EXPECT_EQ(bytes[8], 28);
@@ -159,7 +171,7 @@ TEST(PropertyRecordRoundTrip, FontNameTooLongForItsLengthByteIsCutNotCorrupted) 
     w.WriteFont("FONT", font);
     w.WriteInt32("FX", 1);
     host::StoreError error;
-    const auto bag = Parse(w.Finish(), error);
+    const auto bag = Parse(Finished(w), error);
     ASSERT_TRUE(bag) << error.Describe();
     EXPECT_EQ(std::get<host::StoredFont>(*bag->Find("FONT")).name, std::string(255, 'F'));
     EXPECT_EQ(std::get<std::int32_t>(*bag->Find("FX")), 1);
@@ -193,7 +205,7 @@ TEST(MalformedRecords, LyingFieldsAreRefusedAndNameTheirKey) {
         host::PropertyWriter w;
         w.WriteString("TX", u"abc");
         w.WriteInt32("BTYPE", 3);
-        return w.Finish();
+        return Finished(w);
     };
     const std::vector<Case> cases = {
         {"string longer than the bytes left", [](Bytes& b) { Poke32(b, 16, 0x7FFFFFFF); }, "tx"},
@@ -238,7 +250,7 @@ TEST(MalformedRecords, LyingObjectsAreRefused) {
             p.image = {9, 9, 9, 9};
             w.WritePicture("PICN", p);
         }
-        return w.Finish();
+        return Finished(w);
     };
     const std::size_t fontValue = 12 + 8;
     const std::size_t pictureValue = 12 + 8;
@@ -267,11 +279,101 @@ TEST(MalformedRecords, LyingObjectsAreRefused) {
 TEST(MalformedRecords, BooleanOtherThanZeroOrMinusOne) {
     host::PropertyWriter w;
     w.WriteBool("ENAB", true);
-    Bytes bytes = w.Finish();
+    Bytes bytes = Finished(w);
     bytes[12 + 8] = 5;
     host::StoreError error;
     EXPECT_FALSE(Parse(bytes, error));
     EXPECT_EQ(error.key, "enab");
+}
+
+// A record header and key as a writer would begin it, for values the writer refuses to write.
+Bytes RecordStart(host::ValueType type, const char* key) {
+    Bytes b;
+    Append16(b, static_cast<std::uint16_t>(type));
+    Append16(b, static_cast<std::uint16_t>(std::strlen(key)));
+    Append32(b, 0);
+    Append32(b, 0);
+    AppendKey(b, key);
+    return b;
+}
+
+std::string ReaderError(const Bytes& bytes) {
+    host::StoreError error;
+    EXPECT_FALSE(Parse(bytes, error));
+    return error.Describe();
+}
+
+// The writer takes everything up to the reader's limits and refuses one more, with the
+// error the reader gives for the same value.
+TEST(WriterLimits, StringOfTheLongestLengthRoundTripsAndOneMoreIsRefusedAsTheReaderRefusesIt) {
+    host::PropertyWriter w;
+    EXPECT_TRUE(w.WriteString("TX", std::u16string(host::kMaxStringChars, u'x')));
+    host::StoreError error;
+    const auto bag = Parse(Finished(w), error);
+    ASSERT_TRUE(bag) << error.Describe();
+    EXPECT_EQ(std::get<std::u16string>(*bag->Find("TX")).size(), host::kMaxStringChars);
+
+    host::PropertyWriter over;
+    EXPECT_TRUE(over.WriteInt32("BTYPE", 3));
+    EXPECT_FALSE(over.WriteString("TX", std::u16string(host::kMaxStringChars + 1, u'x')));
+    ASSERT_FALSE(over.Finish(error));
+    EXPECT_EQ(error.key, "tx");
+    Bytes stored = RecordStart(host::ValueType::String, "tx");
+    Append32(stored, static_cast<std::uint32_t>(host::kMaxStringChars + 1));
+    EXPECT_EQ(error.Describe(), ReaderError(stored));
+}
+
+TEST(WriterLimits, PictureOfTheLargestSizeRoundTripsAndOneMoreIsRefusedAsTheReaderRefusesIt) {
+    host::StoredPicture picture;
+    picture.image.assign(host::kMaxValueBytes, 0x5A);
+    host::PropertyWriter w;
+    EXPECT_TRUE(w.WritePicture("PICN", picture));
+    host::StoreError error;
+    const auto bag = Parse(Finished(w), error);
+    ASSERT_TRUE(bag) << error.Describe();
+    EXPECT_EQ(std::get<host::StoredPicture>(*bag->Find("PICN")), picture);
+
+    picture.image.push_back(0x5A);
+    host::PropertyWriter over;
+    EXPECT_FALSE(over.WritePicture("PICN", picture));
+    ASSERT_FALSE(over.Finish(error));
+    EXPECT_EQ(error.key, "picn");
+    Bytes stored = RecordStart(host::ValueType::Object, "picn");
+    stored.insert(stored.end(), host::kPictureClassId.begin(), host::kPictureClassId.end());
+    stored.insert(stored.end(), {'l', 't', 0, 0});
+    Append32(stored, static_cast<std::uint32_t>(host::kMaxValueBytes + 1));
+    EXPECT_EQ(error.Describe(), ReaderError(stored));
+}
+
+TEST(WriterLimits, KeyOfTheLongestLengthRoundTripsAndALongerOneIsNotCutShort) {
+    const std::string longest(host::kMaxKeyChars, 'k');
+    host::PropertyWriter w;
+    EXPECT_TRUE(w.WriteBool(longest, true));
+    host::StoreError error;
+    const auto bag = Parse(Finished(w), error);
+    ASSERT_TRUE(bag) << error.Describe();
+    ASSERT_EQ(bag->Records().size(), 1u);
+    EXPECT_EQ(bag->Records()[0].key.size(), host::kMaxKeyChars);
+
+    // Its 16-bit length would wrap to 0 and the record would read as another key.
+    const std::string tooLong = longest + 'k';
+    host::PropertyWriter over;
+    EXPECT_FALSE(over.WriteBool(tooLong, true));
+    ASSERT_FALSE(over.Finish(error));
+    EXPECT_EQ(error.key, tooLong);
+    EXPECT_NE(error.message.find("65536"), std::string::npos) << error.message;
+}
+
+TEST(WriterLimits, NothingIsWrittenAfterARefusal) {
+    host::PropertyWriter w;
+    EXPECT_TRUE(w.WriteInt32("BTYPE", 3));
+    EXPECT_FALSE(w.WriteString("TX", std::u16string(host::kMaxStringChars + 1, u'x')));
+    EXPECT_FALSE(w.WriteBool("ENAB", true));
+    EXPECT_FALSE(w.Write("FCOL", host::PropertyValue{std::int32_t{5}}));
+    host::StoreError error;
+    EXPECT_FALSE(w.Finish(error));
+    // The first refusal is the one reported.
+    EXPECT_EQ(error.key, "tx");
 }
 
 TEST(StoredValueConversion, NumbersBooleansAndText) {

@@ -209,7 +209,10 @@ int main(int argc, char** argv) {
         button.InitNew();
         for (const Line& line : defaults) Apply(button, line, base);
         for (const Line& line : block.lines) Apply(button, line, base);
-        controls.push_back({chameleon::kTypeName, block.name.toStdU16String(), chameleon::SaveButton(button)});
+        QString error;
+        auto records = chameleon::SaveButton(button, &error);
+        if (!records) Die(QStringLiteral("%1: %2").arg(block.name, error));
+        controls.push_back({chameleon::kTypeName, block.name.toStdU16String(), std::move(*records)});
         if (args.size() == 4) {
             QFile records(QDir(args[3]).filePath(block.name + QStringLiteral(".rec")));
             if (!records.open(QIODevice::WriteOnly)) Die(QStringLiteral("cannot write %1").arg(records.fileName()));
