@@ -76,7 +76,7 @@ void BM_FaceAndCaption89x25(benchmark::State& st) {
         b.painter.DrawRect(0, 0, 89, 25, b.state.faceColor, false);
         b.painter.DrawBevel(b.state.highlightColor, b.state.darkShadowColor, b.state.lightColor, b.state.shadowColor, 0,
                             false);
-        b.painter.DrawCaption(0);
+        b.painter.DrawCaption(chameleon::CaptionStyle::Normal);
         b.painter.DrawFocus();
         benchmark::ClobberMemory();
     }

@@ -80,7 +80,7 @@ public:
     void PreparePicture();
     void LayoutCaption();
     void PlacePicture();
-    void DrawCaption(std::uint8_t captionStyle);
+    void DrawCaption(CaptionStyle captionStyle);
     void DrawCaptionEffect(const host::Rect& rect);
     void DrawPictures(std::uint8_t pictureState);
     void DrawPictureEffect(int offset, const host::Picture& picture);

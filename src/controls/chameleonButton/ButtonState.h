@@ -20,6 +20,19 @@ namespace chameleon {
 constexpr std::uint8_t kStateNormal = 0;
 constexpr std::uint8_t kStatePressed = 2;
 
+// How DrawCaption draws the caption: the looks of the styles, and the special looks of
+// the glossy and banded styles.
+enum class CaptionStyle : std::uint8_t {
+    Normal = 0,
+    Hovered = 1,
+    Pressed = 2,
+    DisabledEmbossed = 3,
+    DisabledFlat = 4,
+    DisabledGlossy = 5,
+    DisabledBanded = 6,
+    PressedBanded = 7,
+};
+
 // The looks of the ButtonType property. The numbers are the stored ones; a stored number
 // outside them is kept and drawn as the plain face.
 enum class ButtonStyle : std::int32_t {
@@ -132,7 +145,7 @@ struct ButtonState {
     struct PictureBox {
         std::int32_t left = 0, top = 0, width = 0, height = 0;
     } pictureRect;
-    std::uint8_t captionState = 0;
+    CaptionStyle captionState = CaptionStyle::Normal;
 
     // Shape and background copy (transparent style).
     std::shared_ptr<host::Region> buttonRegion;

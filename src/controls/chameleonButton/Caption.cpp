@@ -66,7 +66,7 @@ void ButtonPainter::LayoutCaption() {
     PlacePicture();
 }
 
-void ButtonPainter::DrawCaption(std::uint8_t captionStyle) {
+void ButtonPainter::DrawCaption(CaptionStyle captionStyle) {
     s_.captionState = captionStyle;
     host::DrawingContext& dc = surface_.Context();
     dc.SetFont(surface_.SurfaceFont());
@@ -75,29 +75,29 @@ void ButtonPainter::DrawCaption(std::uint8_t captionStyle) {
         surface_.DrawCaptionText(s_.caption, rect, kDrawFlags);
     };
     switch (captionStyle) {
-    case 0:
+    case CaptionStyle::Normal:
         DrawCaptionEffect(s_.captionRect);
         text(s_.captionRect, s_.textColor);
         break;
-    case 1:
+    case CaptionStyle::Hovered:
         DrawCaptionEffect(s_.captionRect);
         text(s_.captionRect, s_.textOverColor);
         break;
-    case 2:
+    case CaptionStyle::Pressed:
         DrawCaptionEffect(s_.captionMeasureRect);
         text(s_.captionMeasureRect, s_.buttonType == ButtonStyle::RoundedLight ? s_.lightColor : s_.textOverColor);
         break;
-    case 3:
+    case CaptionStyle::DisabledEmbossed:
         text(s_.captionMeasureRect, s_.highlightColor);
         text(s_.captionRect, s_.shadowColor);
         break;
-    case 4: text(s_.captionRect, s_.shadowColor); break;
-    case 5: text(s_.captionRect, ShiftColor(s_.faceLightColor, -104, true)); break;
-    case 6:
+    case CaptionStyle::DisabledFlat: text(s_.captionRect, s_.shadowColor); break;
+    case CaptionStyle::DisabledGlossy: text(s_.captionRect, ShiftColor(s_.faceLightColor, -104, true)); break;
+    case CaptionStyle::DisabledBanded:
         text(s_.captionMeasureRect, s_.highlightColor);
         text(s_.captionRect, s_.faceColor);
         break;
-    case 7:
+    case CaptionStyle::PressedBanded:
         text(s_.captionMeasureRect, ShiftColor(s_.shadowColor, -50));
         text(s_.captionRect, s_.highlightColor);
         break;

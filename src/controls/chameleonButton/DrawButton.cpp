@@ -95,21 +95,22 @@ bool IsPaletteStyle(ButtonStyle buttonType) {
     }
 }
 
-std::uint8_t CaptionStyleFor(ButtonStyle buttonType, Look look, bool isOver) {
+CaptionStyle CaptionStyleFor(ButtonStyle buttonType, Look look, bool isOver) {
     switch (look) {
-    case Look::Normal: return isOver ? 1 : 0;
-    case Look::Pressed: return buttonType == ButtonStyle::BandedGradient ? 7 : 2;
+    case Look::Normal: return isOver ? CaptionStyle::Hovered : CaptionStyle::Normal;
+    case Look::Pressed:
+        return buttonType == ButtonStyle::BandedGradient ? CaptionStyle::PressedBanded : CaptionStyle::Pressed;
     case Look::Disabled:
         switch (buttonType) {
-        case ButtonStyle::GlossyGradient: return 5;
+        case ButtonStyle::GlossyGradient: return CaptionStyle::DisabledGlossy;
         case ButtonStyle::DoubleLine:
         case ButtonStyle::Soft3D:
-        case ButtonStyle::FlatHighlight: return 4;
-        case ButtonStyle::BandedGradient: return 6;
-        default: return 3;
+        case ButtonStyle::FlatHighlight: return CaptionStyle::DisabledFlat;
+        case ButtonStyle::BandedGradient: return CaptionStyle::DisabledBanded;
+        default: return CaptionStyle::DisabledEmbossed;
         }
     }
-    return 0;
+    return CaptionStyle::Normal;
 }
 
 } // namespace looks

@@ -18,10 +18,10 @@ void DrawCaptionTextOnly(ButtonPainter& painter) {
     ButtonState& s = painter.state();
     const host::Rect savedMeasure = s.captionMeasureRect;
     const CaptionEffect savedEffect = s.specialEffect;
-    const std::uint8_t savedCaptionState = s.captionState;
+    const CaptionStyle savedCaptionState = s.captionState;
     s.captionMeasureRect = s.captionRect;
     s.specialEffect = CaptionEffect::None;
-    painter.DrawCaption(2);
+    painter.DrawCaption(CaptionStyle::Pressed);
     s.captionMeasureRect = savedMeasure;
     s.specialEffect = savedEffect;
     s.captionState = savedCaptionState;

@@ -13,7 +13,7 @@ namespace chameleon::looks {
 enum class Look { Normal, Pressed, Disabled };
 
 // Caption style a look draws with for the given style and hover flag.
-std::uint8_t CaptionStyleFor(ButtonStyle buttonType, Look look, bool isOver);
+CaptionStyle CaptionStyleFor(ButtonStyle buttonType, Look look, bool isOver);
 
 // True for the styles whose looks are drawn from their own palettes and gradients.
 bool IsPaletteStyle(ButtonStyle buttonType);

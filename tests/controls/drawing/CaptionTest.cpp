@@ -178,8 +178,8 @@ TEST_F(CaptionTest, PlainStylesDrawOneTextInTheirColour) {
     for (const Case& c : cases) {
         surface.Clear();
         state.buttonType = static_cast<chameleon::ButtonStyle>(c.type);
-        painter.DrawCaption(c.style);
-        EXPECT_EQ(state.captionState, c.style);
+        painter.DrawCaption(static_cast<chameleon::CaptionStyle>(c.style));
+        EXPECT_EQ(static_cast<int>(state.captionState), c.style);
         EXPECT_EQ(surface.image(), Reference(c.texts)) << int(c.style) << " type " << c.type;
     }
     bool inked = false;
@@ -207,13 +207,13 @@ TEST_F(CaptionTest, SpecialEffectsAddCopiesAroundTheCaption) {
     for (const Case& c : cases) {
         surface.Clear();
         state.specialEffect = static_cast<chameleon::CaptionEffect>(c.effect);
-        painter.DrawCaption(0);
+        painter.DrawCaption(chameleon::CaptionStyle::Normal);
         EXPECT_EQ(surface.image(), Reference(c.texts)) << "effect " << c.effect;
     }
     // Disabled looks draw no copies.
     surface.Clear();
     state.specialEffect = chameleon::CaptionEffect::Raised;
-    painter.DrawCaption(4);
+    painter.DrawCaption(chameleon::CaptionStyle::DisabledFlat);
     EXPECT_EQ(surface.image(), Reference({{r, 0x000005}}));
 }
 
@@ -234,7 +234,7 @@ TEST_F(CaptionTest, EffectCopiesTakeTheirBaseFromTheStyle) {
         state.buttonType = static_cast<chameleon::ButtonStyle>(c.type);
         state.isOver = c.over;
         state.colorScheme = static_cast<chameleon::ColourSource>(c.scheme);
-        painter.DrawCaption(1);
+        painter.DrawCaption(chameleon::CaptionStyle::Hovered);
         EXPECT_EQ(surface.image(), Reference({{Moved(r, 1, 1), painter.ShiftColor(c.base, -40)}, {r, 0x000002}}))
             << "type " << c.type;
     }

@@ -236,13 +236,13 @@ TEST_F(PicturesTest, APictureBehindTheCaptionGetsTheCaptionDrawnOverIt) {
     state.textColor = Rgb(0, 0, 0);
     painter.LayoutCaption();
     state.pictureRect = {5, 5, 30, 20};
-    state.captionState = 0;
+    state.captionState = chameleon::CaptionStyle::Normal;
     painter.DrawPictures(0);
     int ink = 0;
     for (int y = 5; y < 25; ++y)
         for (int x = 5; x < 35; ++x) ink += surface.Pixel(x, y) != 0x0000FFu;
     EXPECT_GT(ink, 0) << "the caption shows over the picture";
-    EXPECT_EQ(state.captionState, 0);
+    EXPECT_EQ(state.captionState, chameleon::CaptionStyle::Normal);
 
     surface.Clear();
     state.picturePosition = chameleon::PicturePlace::Left;
