@@ -171,6 +171,8 @@ TEST_F(SittingTest, CorrectionLeftStandingAtTheCueIsKeptWithoutReachingThePair) 
     EXPECT_FALSE(withdrawn.reached());
     EXPECT_EQ(withdrawn.position, 1u);
     EXPECT_EQ(withdrawn.corrections, 1u);
+    EXPECT_EQ(withdrawn.operand1, sitting->sheet().digit(0, 1));
+    EXPECT_EQ(withdrawn.operand2, sitting->sheet().digit(0, 2));
 }
 
 TEST_F(SittingTest, SpacePassesThePairBlankAndBackspaceTakesThePassBack) {
@@ -180,6 +182,7 @@ TEST_F(SittingTest, SpacePassesThePairBlankAndBackspaceTakesThePassBack) {
     ASSERT_EQ(sitting->record().size(), 1u);
     EXPECT_TRUE(sitting->record()[0].skipped());
     EXPECT_FALSE(sitting->record()[0].correct);
+    EXPECT_EQ(sitting->record()[0].answer, 0u) << "nothing written";
     EXPECT_EQ(sitting->record()[0].milliseconds, 0u) << "a blank has no answer time";
     EXPECT_EQ(sitting->cursor().pair, 1u);
     sitting->Backspace();
@@ -191,6 +194,9 @@ TEST_F(SittingTest, SpacePassesThePairBlankAndBackspaceTakesThePassBack) {
 
 TEST_F(SittingTest, JudgesTheUnitDigitOfTheSum) {
     Begin(sheets::Columns());
+    EXPECT_FALSE(sitting->TypeDigit(10));
+    EXPECT_FALSE(sitting->TypeDigit(-1));
+    EXPECT_THAT(sitting->record(), IsEmpty());
     for (int pair = 0; pair < 4; ++pair) {
         const test::SheetSitting::Cursor cursor = sitting->cursor();
         const int sum = cursor.operand1 + cursor.operand2;
@@ -199,8 +205,9 @@ TEST_F(SittingTest, JudgesTheUnitDigitOfTheSum) {
         EXPECT_EQ(sitting->record().back().correct, pair % 2 == 0 ? 1u : 0u) << "pair " << pair;
         EXPECT_EQ(sitting->record().back().answer, typed);
     }
-    EXPECT_FALSE(sitting->TypeDigit(10));
-    EXPECT_FALSE(sitting->TypeDigit(-1));
+    // Waiting for the cue at the column's top: no pair, no digits.
+    EXPECT_TRUE(sitting->waitingForCue());
+    EXPECT_EQ(sitting->cursor(), (test::SheetSitting::Cursor{0, 4, 4, 0, 0}));
 }
 
 // ---- The end ----
@@ -240,6 +247,10 @@ TEST_F(SittingTest, StopEndsWhereTheUserIs) {
 TEST_F(SittingTest, NothingIsTakenBeforeTheStart) {
     const test::SheetFormat format = sheets::Columns();
     test::SheetSitting ready(format, test::MakeSheet(format, 1), clock);
+    ready.SetListener(&recorder);
+    clock.Advance(2 * kColumn);
+    ready.Poll();
+    EXPECT_THAT(recorder.events, IsEmpty()) << "no cue before the start";
     EXPECT_FALSE(ready.TypeDigit(3));
     EXPECT_FALSE(ready.Pass());
     ready.Stop();
@@ -290,6 +301,7 @@ TEST_F(SittingTest, StrokeEveryThreeMinutesAfterTheLastAnswerAndTheWorkGoesOn) {
     Right();
     Right();
     Right();
+    At(kStroke - 1);
     Right();
     At(kStroke);
     EXPECT_THAT(recorder.events, ElementsAre("stroke 1 at 1,1"));
@@ -297,7 +309,9 @@ TEST_F(SittingTest, StrokeEveryThreeMinutesAfterTheLastAnswerAndTheWorkGoesOn) {
     At(2 * kStroke + 100);
     Right();
     // The end closes the third period; no stroke is drawn at it.
-    At(3 * kStroke + 10 * kSecond);
+    At(3 * kStroke - 1);
+    EXPECT_EQ(sitting->phase(), Phase::Working);
+    At(3 * kStroke);
     EXPECT_THAT(recorder.events, ElementsAre("stroke 1 at 1,1", "stroke 2 at 1,2", "finished: time up"));
     ASSERT_EQ(sitting->strokes().size(), 2u);
     EXPECT_EQ(sitting->strokes()[1].atMs, 2 * kStroke);
