@@ -144,6 +144,7 @@ TEST(KraepelinScoresTest, AnswerTimesAndPairMapByHand) {
     EXPECT_EQ(scores.corrections, 4u);
     EXPECT_EQ(scores.times.median, 400u);
     EXPECT_EQ(scores.times.percentile90, 500u);
+    EXPECT_EQ(scores.periods[0].times.median, 100u);
     EXPECT_EQ(scores.periods[3].times.median, 400u);
     // 7 + 5: wrong at 100, 400, 400, 600 ms; median rank 2: 400.
     const test::PairFigures& sevenFive = scores.pairs[75];
@@ -174,6 +175,11 @@ TEST(KraepelinScoresTest, FiguresWithoutEnoughColumnsHaveNoValue) {
     EXPECT_EQ(one.kraepelin->range, 0u);
     EXPECT_FALSE(one.kraepelin->line);
     EXPECT_FALSE(one.kraepelin->rise);
+    // Two columns, 10 and 12: the line rises by 2 a column.
+    b.Period(1, 1).Right(12, 300);
+    const test::SheetScores two = test::ScoreSheet(SixColumns(), b.record, 2 * kColumn);
+    EXPECT_NEAR(two.kraepelin->line->slope, 2.0, kTolerance);
+    EXPECT_NEAR(*two.kraepelin->rise, 2.0, kTolerance);
     // Stopped in the first column: nothing to compare at all.
     const test::SheetScores none = test::ScoreSheet(SixColumns(), b.record, 3000);
     EXPECT_EQ(none.completePeriods, 0u);
@@ -221,6 +227,23 @@ TEST(KraepelinScoresTest, SittingRecordScoresAsItWasWorked) {
     // Heights 4, 1, 0: mean 5/3; slope (-1)(4 - 5/3) + (1)(0 - 5/3) over 2 = -2.
     EXPECT_NEAR(*scores.kraepelin->speed, 5.0 / 3.0, kTolerance);
     EXPECT_NEAR(scores.kraepelin->line->slope, -2.0, kTolerance);
+}
+
+// Answers recorded past the time the sitting is said to have lasted, or a time past the
+// sheet's end: every period stays in bounds and is counted once.
+TEST(KraepelinScoresTest, RecordAndTimeThatDisagreeStayInBounds) {
+    const std::vector<test::SheetAnswer> record = FiveColumnsAndAStop();
+    const test::SheetScores early = test::ScoreSheet(SixColumns(), record, 2 * kColumn);
+    ASSERT_EQ(early.periods.size(), 6u);
+    EXPECT_EQ(early.completePeriods, 2u);
+    EXPECT_TRUE(early.periods[2].partial);
+    EXPECT_EQ(early.periods[5].reached, 3u);
+    EXPECT_NEAR(*early.kraepelin->speed, 11.0, kTolerance);
+
+    const test::SheetScores late = test::ScoreSheet(SixColumns(), record, 100 * kColumn);
+    ASSERT_EQ(late.periods.size(), 6u);
+    EXPECT_EQ(late.completePeriods, 6u);
+    EXPECT_FALSE(late.periods[5].partial);
 }
 
 // ---- Uchida-Kraepelin ----
@@ -319,6 +342,7 @@ TEST(UchidaScoresTest, LinesWithoutABreakAreOneHalf) {
     format.breakAfter = 0;
     format.breakSeconds = 0;
     const test::UchidaScores u = *test::ScoreSheet(format, Lines({40, 30, 36, 44}), 4 * kLine).uchida;
+    EXPECT_EQ(u.first.firstLine, 0u);
     EXPECT_EQ(u.first.completeLines, 4u);
     // (40 + 30 + 36 + 44) / 4 = 37.5; initial 40 / 37.5; fluctuation (44 - 30) / 37.5.
     EXPECT_NEAR(*u.first.meanAmount, 37.5, kTolerance);
@@ -374,6 +398,19 @@ TEST(PauliScoresTest, StoppedInsideAPeriodComparesTheCompleteOnesOnly) {
     EXPECT_NEAR(*p.averageDeviation, 5.0, kTolerance);
     EXPECT_NEAR(p.line->slope, 10.0, kTolerance);
     EXPECT_NEAR(p.line->intercept, 50.0, kTolerance);
+
+    // Stopped exactly at the second stroke: two complete periods and nothing partial.
+    std::vector<test::SheetAnswer> firstTwo = ThreePeriods();
+    firstTwo.resize(130);
+    const test::SheetScores atStroke = test::ScoreSheet(sheets::Pauli(4000), firstTwo, 2 * kStroke);
+    EXPECT_EQ(atStroke.periods.size(), 2u);
+    EXPECT_EQ(atStroke.completePeriods, 2u);
+
+    // One complete period: a deviation of 0, but no line through one point.
+    firstTwo.resize(60);
+    const test::SheetScores one = test::ScoreSheet(sheets::Pauli(4000), firstTwo, kStroke);
+    EXPECT_NEAR(*one.pauli->averageDeviation, 0.0, kTolerance);
+    EXPECT_FALSE(one.pauli->line);
 
     const test::SheetScores early = test::ScoreSheet(sheets::Pauli(4000), {}, 100 * kSecond);
     EXPECT_EQ(early.pauli->total, 0u);
