@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever of the given package groups is missing. Idempotent.
-#   scripts/deps.sh build run package test windows
+#   scripts/deps.sh build run package test wayland windows
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
@@ -15,6 +15,10 @@ test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev cla
       wine wine64 g++-mingw-w64-x86-64
       dpkg-dev debhelper lintian desktop-file-utils appstream
       dbus-daemon at-spi2-core python3-pyatspi)
+# The docking tests on the Wayland desktops: GNOME's and KDE's compositors, headless, with
+# XWayland; KDE's window decoration; Qt's Wayland plugin for the program run natively; the
+# session bus and Debian's Python with its D-Bus binding, which drive mutter's pointer.
+wayland=(mutter kwin-wayland kwin-style-breeze xwayland qt6-wayland dbus-daemon python3-dbus x11-utils xdotool)
 # The Windows build (scripts/windows.sh): the cross-compilers, Debian's Qt source package
 # unpacked with dpkg-source, and what its test under Wine drives and reads the program with.
 windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev dpkg-dev g++-mingw-w64-x86-64-posix

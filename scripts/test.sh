@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-scripts/deps.sh build test
+scripts/deps.sh build test wayland
 
 # Formatting is part of the test: every tracked C++ file as .clang-format lays it out.
 if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror; then
