@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
+#include "app/PlatformChoice.h"
 #include "app/frmMain.h"
 #include "host/core/ClockRandom.h"
 #include "host/core/NumberText.h"
@@ -14,8 +15,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -101,9 +104,18 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
     // no window, so no window system either (an explicit -platform still wins over this).
     const bool windowless = EndsBeforeTheWindow(argc, argv);
     if (windowless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // On a Wayland desktop the program runs on XWayland, where it can place its windows. Qt reads
+    // the variable only while the application object is made; taken away again after that, it
+    // does not reach the programs started from here (the browser the About window's links open).
+    const PlatformEnvironment environment = ReadPlatformEnvironment();
+    const std::optional<std::string> platform =
+        PlatformToRequest(environment, std::vector<std::string_view>(argv, argv + argc),
+                          [&environment] { return XServerAnswers(environment.display); });
+    if (platform) qputenv("QT_QPA_PLATFORM", platform->c_str());
     // QApplication takes Qt's own options (-platform, -style...) out of the arguments;
     // the rest is ours.
     QApplication application(argc, argv);
+    if (platform) qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Tavrendale"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRENDALE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRENDALE_DESKTOP_ID));
