@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <optional>
 
 namespace docking {
 
@@ -37,7 +38,9 @@ DockingX11* DockingX11::instance() {
     return theInstance;
 }
 
-DockingX11::DockingX11() : QObject(qApp), docking_(*this) {
+DockingX11::DockingX11()
+    : QObject(qApp), docking_(*this), compositorMoves_(IsXWayland()),
+      moveEnd_(compositorMoves_ ? MoveEndWatch::Pointer::Unreliable : MoveEndWatch::Pointer::Reliable) {
     clock_.start();
     movePoll_.setInterval(kMovePollMs);
     connect(&movePoll_, &QTimer::timeout, this, &DockingX11::PollMoves);
@@ -65,7 +68,13 @@ void DockingX11::SnapAfterMove(QWidget* window) {
     docking_.BeginMoveOrSize(handle);
     const Rect before = WindowRect(handle);
     const Rect snapped = docking_.ProposeMove(before);
-    if (snapped != before) window->move(snapped.left, snapped.top);
+    if (snapped == before) return;
+    window->move(snapped.left, snapped.top);
+    if (compositorMoves_) {
+        // The compositor may still be dragging the window and discard this move.
+        moveEnd_.snapped(handle, Point{before.left, before.top}, Point{snapped.left, snapped.top}, Now());
+        if (!movePoll_.isActive()) movePoll_.start();
+    }
 }
 
 bool DockingX11::eventFilter(QObject* watched, QEvent* event) {
@@ -90,7 +99,8 @@ void DockingX11::OnMoved(QWidget* window, bool byProgram) {
         const QWindow* native = window->windowHandle();
         if (!window->isVisible() || !native || !native->isExposed()) return;
         const PointerState pointer = QueryX11Pointer();
-        if (!pointer.available) return;
+        // Under XWayland the pointer is not needed, nor to be trusted during the compositor's drag.
+        if (!pointer.available && !compositorMoves_) return;
         const QPoint at(pointer.x, pointer.y);
         report.buttonHeld = pointer.buttonHeld;
         report.onDecoration = window->frameGeometry().contains(at) && !window->geometry().contains(at);
@@ -105,7 +115,18 @@ void DockingX11::OnMoved(QWidget* window, bool byProgram) {
 }
 
 void DockingX11::PollMoves() {
-    for (WindowHandle ended : moveEnd_.poll(Now(), QueryX11Pointer().buttonHeld)) SnapAfterMove(WidgetOf(ended));
+    const bool buttonHeld = !compositorMoves_ && QueryX11Pointer().buttonHeld;
+    for (WindowHandle ended : moveEnd_.poll(Now(), buttonHeld)) SnapAfterMove(WidgetOf(ended));
+    const auto whereIs = [this](WindowHandle handle) -> std::optional<Point> {
+        const QWidget* window = WidgetOf(handle);
+        if (!window->isVisible()) return std::nullopt;
+        const std::optional<QPoint> at = QueryX11FramePosition(window);
+        if (!at) return std::nullopt;
+        return Point{at->x(), at->y()};
+    };
+    for (const MoveEndWatch::Retry& retry : moveEnd_.retries(Now(), whereIs)) {
+        RequestX11Move(WidgetOf(retry.window), QPoint(retry.to.x, retry.to.y));
+    }
     if (!moveEnd_.watching()) movePoll_.stop();
 }
 
@@ -116,7 +137,15 @@ Rect DockingX11::WorkArea() {
     return screen ? ToRect(screen->availableGeometry()) : Rect{};
 }
 
-Rect DockingX11::WindowRect(WindowHandle window) { return ToRect(WidgetOf(window)->frameGeometry()); }
+Rect DockingX11::WindowRect(WindowHandle window) {
+    const QWidget* w = WidgetOf(window);
+    QRect frame = w->frameGeometry();
+    // Qt takes a move the compositor discarded for done: the X server knows where the window is.
+    if (compositorMoves_) {
+        if (const std::optional<QPoint> at = QueryX11FramePosition(w)) frame.moveTopLeft(*at);
+    }
+    return ToRect(frame);
+}
 
 Point DockingX11::CursorPos() {
     const QPoint p = QCursor::pos();

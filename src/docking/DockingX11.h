@@ -18,6 +18,8 @@ namespace docking {
 // program hears only of the places it moves it to, so the window snaps once, where the move
 // ends (MoveEndWatch tells when that is): the move begins and proposes the window's place to
 // the docking module at once, and the window is moved where the snapped rectangle puts it.
+// Under XWayland the Wayland compositor moves the window and may discard the snap while its drag
+// goes on; the window is then moved again until it stands where it was snapped to.
 class DockingX11 final : public QObject, private DockingPlatform {
 public:
     // Null where docking is off (Wayland: a program cannot place its windows there).
@@ -53,6 +55,7 @@ private:
     void DetachWindow(WindowHandle window, PlatformData data) override;
 
     Docking docking_;
+    bool compositorMoves_; // XWayland: the Wayland compositor moves the windows
     MoveEndWatch moveEnd_;
     QElapsedTimer clock_;
     QTimer movePoll_; // runs while a move is not over yet

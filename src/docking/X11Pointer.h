@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPoint>
+#include <optional>
+
+class QWidget;
+
 namespace docking {
 
 // The pointer as the X server sees it. During a window manager's drag the server reports the
@@ -15,5 +20,17 @@ struct PointerState {
 };
 
 PointerState QueryX11Pointer();
+
+// Whether the X server is XWayland, where a Wayland compositor manages the windows.
+bool IsXWayland();
+
+// Where the X server has the window's outer frame, its top-left corner in Qt's units; nullopt
+// where that cannot be told. Qt's own idea of it can be stale: it takes a move the compositor
+// discarded for done.
+std::optional<QPoint> QueryX11FramePosition(const QWidget* window);
+
+// Asks for the window's outer frame at `topLeft` (Qt's units) straight from the X server, also
+// where Qt believes it stands there already.
+void RequestX11Move(const QWidget* window, QPoint topLeft);
 
 } // namespace docking

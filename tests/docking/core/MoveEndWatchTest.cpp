@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docking/MoveEndWatch.h"
 
+#include "docking/SnapRect.h"
+
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -136,6 +138,155 @@ INSTANTIATE_TEST_SUITE_P(
                   {{kQuiet, kAbout}}}),
     [](const ::testing::TestParamInfo<WatchCase>& info) { return info.param.name; });
 // clang-format on
+
+// A Wayland compositor dragging an XWayland window: it moves the window while the button is
+// held, tells nothing of the release, and discards the program's moves until then. The
+// program's side is played as the X11 glue plays it: a window whose move is over is snapped
+// flush with the screen's left edge where it ends within the snap range, and moved there again
+// for each retry.
+class CompositorDrag {
+public:
+    explicit CompositorDrag(MoveEndWatch::Pointer pointer = MoveEndWatch::Pointer::Unreliable) : watch(pointer) {}
+
+    void press() { dragging_ = true; }
+    void release() { dragging_ = false; }
+    // One step of the drag; the compositor reports it with the pointer frozen away from the frame.
+    MoveEndWatch::Verdict drag(int at, Point to, MoveEndWatch::MoveReport report = {}) {
+        place(to);
+        report.at = to;
+        return watch.moved(kMain, Ms(at), report);
+    }
+    // The X server's answer to a move the compositor discarded: the place the window keeps.
+    void refusal(int at) { watch.moved(kMain, Ms(at), {.at = where_}); }
+    void poll(int at, bool buttonHeld = false) {
+        for (WindowHandle w : watch.poll(Ms(at), buttonHeld)) {
+            ++ends;
+            if (where_.x >= kSnapRange) continue; // nothing to snap to
+            const Point from = where_;
+            program(kFlush);
+            watch.snapped(w, from, kFlush, Ms(at));
+        }
+        const auto whereIs = [this](WindowHandle) { return findable ? std::optional<Point>(where_) : std::nullopt; };
+        for (const MoveEndWatch::Retry& retry : watch.retries(Ms(at), whereIs)) {
+            ++retries;
+            program(retry.to);
+        }
+    }
+    // Polls every 20 ms from `from` to `to`, as the glue's timer does.
+    void pollUntil(int from, int to) {
+        for (int at = from; at <= to; at += 20) poll(at);
+    }
+    Point where() const { return where_; }
+
+    static constexpr Point kFlush{0, 50};
+    MoveEndWatch watch;
+    int ends = 0; // moves found over
+    int retries = 0;
+    bool findable = true;
+
+private:
+    void place(Point to) { where_ = to; }
+    void program(Point to) {
+        if (!dragging_) place(to);
+    }
+    bool dragging_ = false;
+    Point where_{200, 50};
+};
+
+constexpr Point kNearEdge{10, 50};
+constexpr int kPause = 2000; // the user holds still that long before letting go
+
+// The drag of the issue: to 10 pixels from the edge, held still, let go.
+void DragAndPause(CompositorDrag& d) {
+    d.press();
+    for (int step = 0; step < 4; ++step) d.drag(step * 40, Point{200 - step * 60, 50});
+    d.drag(160, kNearEdge);
+    d.pollUntil(180, 160 + kPause);
+}
+
+TEST(CompositorDrag, PausedDragSnapsOnceTheButtonIsLetGo) {
+    CompositorDrag d;
+    DragAndPause(d);
+    EXPECT_EQ(d.ends, 1);
+    EXPECT_EQ(d.where().x, kNearEdge.x) << "the compositor discards moves while it drags";
+    d.release();
+    const int released = 160 + kPause;
+    d.pollUntil(released, released + static_cast<int>(MoveEndWatch::kRetryInterval.count()) + 20);
+    EXPECT_EQ(d.where().x, CompositorDrag::kFlush.x);
+    EXPECT_FALSE(d.watch.watching()) << "a window found where it was snapped to is no longer looked at";
+    const int looks = d.retries;
+    d.pollUntil(released + 200, released + 2000);
+    EXPECT_EQ(d.retries, looks);
+}
+
+TEST(CompositorDrag, FrozenPointerNeitherEndsNorProlongsTheMove) {
+    // The server may show the button up over the title bar while the compositor still drags:
+    // no end. Nor does a button it shows held keep the move from ending.
+    CompositorDrag d;
+    d.press();
+    EXPECT_EQ(d.drag(0, kNearEdge, {.at = {}, .onDecoration = true}), MoveEndWatch::Verdict::Watch);
+    d.poll(MoveEndWatch::kQuietTime.count(), true);
+    EXPECT_EQ(d.ends, 1);
+}
+
+TEST(CompositorDrag, TriesAreBoundedWhenTheWindowNeverGetsThere) {
+    CompositorDrag d;
+    DragAndPause(d); // never let go
+    d.pollUntil(160 + kPause, 160 + kPause + 10 * MoveEndWatch::kRetries * 20);
+    EXPECT_EQ(d.retries, MoveEndWatch::kRetries);
+    EXPECT_FALSE(d.watch.watching());
+}
+
+TEST(CompositorDrag, RefusalOfTheSnapKeepsItsRetries) {
+    CompositorDrag d;
+    DragAndPause(d);
+    d.refusal(160 + kPause);
+    d.release();
+    d.pollUntil(160 + kPause + 20, 160 + kPause + 200);
+    EXPECT_EQ(d.where().x, CompositorDrag::kFlush.x);
+}
+
+TEST(CompositorDrag, DraggingOnAfterThePauseEndsAnewWhereTheDragEnds) {
+    CompositorDrag d;
+    DragAndPause(d);
+    const int on = 160 + kPause;
+    d.drag(on, Point{300, 50}); // the user moves on, away from the edge, and lets go there
+    d.release();
+    d.pollUntil(on + 20, on + 1000);
+    EXPECT_EQ(d.ends, 2);
+    EXPECT_EQ(d.where().x, 300) << "the first snap is not retried once the user has moved on";
+}
+
+TEST(CompositorDrag, WindowThatCannotBeFoundIsNoLongerLookedAt) {
+    CompositorDrag d;
+    DragAndPause(d);
+    d.findable = false;
+    d.pollUntil(160 + kPause, 160 + kPause + 200);
+    EXPECT_FALSE(d.watch.watching());
+}
+
+TEST(CompositorDrag, ForgottenWindowIsNotMovedAgain) {
+    CompositorDrag d;
+    DragAndPause(d);
+    const int looks = d.retries;
+    d.watch.forget(kMain);
+    d.release();
+    d.pollUntil(160 + kPause, 160 + kPause + 500);
+    EXPECT_EQ(d.retries, looks);
+    EXPECT_FALSE(d.watch.watching());
+}
+
+TEST(CompositorDrag, X11WindowManagerIsTakenAtItsWord) {
+    // There the server shows the held button and the window manager takes the program's moves:
+    // a snap is not looked at again.
+    CompositorDrag d(MoveEndWatch::Pointer::Reliable);
+    d.release();
+    d.drag(0, kNearEdge);
+    d.pollUntil(20, 1000);
+    EXPECT_EQ(d.ends, 1);
+    EXPECT_EQ(d.retries, 0);
+    EXPECT_FALSE(d.watch.watching());
+}
 
 } // namespace
 } // namespace docking

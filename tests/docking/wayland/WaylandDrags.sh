@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program on a GNOME or KDE Wayland desktop (run it through scripts/docking/with-wayland.sh):
+#   WaylandDrags.sh <tavrendale executable> <wayland-pointer.py>
+# Started as a user starts it, it runs on XWayland; its main window opens centred; drags by the
+# title bar, driven through the compositor's own input and released after a pause, snap as on
+# X11; and a user who asks for native Wayland gets it, without docking and without a warning.
+set -u
+program=${1:?tavrendale executable}
+pointer=${2:?wayland-pointer.py}
+python=/usr/bin/python3
+for tool in xdotool xprop xwininfo "$python"; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
+done
+if [ "$WAYLAND_COMPOSITOR" = mutter ] && ! "$python" -c 'import dbus' 2>/dev/null; then
+  echo "SKIPPED: python3-dbus is not installed"; exit 77
+fi
+
+# KWin snaps a window itself within 10 pixels of a screen edge or another window, so the drags
+# there end farther away than that, still within the program's own range.
+case $WAYLAND_COMPOSITOR in
+  kwin) near=12 ;;
+  *) near=10 ;;
+esac
+
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+
+log=$(mktemp)
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+  rm -f "$log"
+}
+trap cleanup EXIT
+
+# Starts the program with the environment given, as a user's desktop starts it.
+start() {
+  env -u QT_QPA_PLATFORM "$@" "$program" >"$log" 2>&1 &
+  program_pid=$!
+}
+stop() {
+  kill "$program_pid" 2>/dev/null
+  wait "$program_pid" 2>/dev/null
+  program_pid=
+}
+
+# Prints the id of the visible X window with exactly this title, waiting up to $2 seconds (20)
+# for it.
+find_window() {
+  local id deadline=$((SECONDS + ${2:-20}))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
+      echo "$id"; return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets X Y WIDTH HEIGHT (the client area), FL FT FR FB (the outer frame, right and bottom
+# exclusive) and TITLE (the title bar's height) of a window, as the X server has them.
+frame_of() {
+  local el er et eb
+  read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4}
+    /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')"
+  read -r el er et eb <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,//g')"
+  FL=$((X - el)); FT=$((Y - et)); FR=$((X + WIDTH + er)); FB=$((Y + HEIGHT + eb)); TITLE=$et
+}
+
+# Drags window $1 by its title bar by ($2, $3) in small steps, holds still for 300 ms, and
+# lets go: a user aiming at an edge.
+drag() {
+  frame_of "$1"
+  local px=$((FL + (FR - FL) / 3)) py=$((FT + TITLE / 2)) steps=() i
+  steps+=(move "$px" "$py" sleep 200 down sleep 100)
+  for i in 1 2 3 4 5 6 7 8; do
+    steps+=(move $((px + $2 * i / 8)) $((py + $3 * i / 8)) sleep 40)
+  done
+  steps+=(sleep 300 up)
+  "$python" "$pointer" "$WAYLAND_COMPOSITOR" "${steps[@]}"
+}
+
+# Clicks at ($1, $2) with the compositor's pointer.
+click() { "$python" "$pointer" "$WAYLAND_COMPOSITOR" move "$1" "$2" sleep 100 down sleep 50 up; }
+
+# Waits up to 3 s for window $1's frame to stand at left $2 (and top $3 when given).
+wait_left() {
+  for _ in $(seq 30); do
+    frame_of "$1"
+    [ "$FL" -eq "$2" ] && { [ -z "${3:-}" ] || [ "$FT" -eq "$3" ]; } && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The screen (the compositors here keep no panel, so it is the work area too).
+read -r SW SH <<<"$(xwininfo -root | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')"
+
+echo "-- started with no platform chosen, the program runs on XWayland"
+start
+main=$(find_window Tavrendale) || { fail "no X window: the program did not choose XWayland"; cat "$log"; exit 1; }
+sleep 0.5
+
+echo "-- its main window opens centred"
+frame_of "$main"
+# Horizontally the frame is centred; vertically the centre may be off by the title bar, since
+# the compositors place an X window's frame where the program asked for its client area.
+[ $((FL + FR)) -ge $((SW - 1)) ] && [ $((FL + FR)) -le $((SW + 1)) ] ||
+  fail "main window's frame spans $FL..$FR on a screen $SW wide"
+centre_y=$(((FT + FB) / 2))
+[ $((centre_y - SH / 2)) -le "$TITLE" ] && [ $((SH / 2 - centre_y)) -le "$TITLE" ] ||
+  fail "main window's frame spans $FT..$FB on a screen $SH high"
+
+echo "-- released $near pixels from the screen's left edge after a pause, it ends flush"
+drag "$main" $((near - FL)) 0 || fail "the drag could not be driven"
+wait_left "$main" 0 || fail "main window left edge at $FL, expected 0"
+
+echo "-- released 20 pixels away it stays"
+frame_of "$main"
+drag "$main" $((20 - FL)) 0 || fail "the drag could not be driven"
+wait_left "$main" 20 || fail "main window left edge at $FL, expected 20"
+sleep 0.5
+frame_of "$main"
+[ "$FL" -eq 20 ] || fail "main window moved on to $FL after the drag"
+
+echo "-- the About window released $near pixels right of the main window, level with it, ends flush"
+frame_of "$main"
+MFR=$FR; MFT=$FT
+# The A&bout button, then its pop-up menu's "About &Tavrendale".
+click $((X + 284)) $((Y + 220)) || fail "the click could not be driven"
+sleep 0.5
+xdotool key t
+about=$(find_window "About Tavrendale" 5) || { fail "the About window did not show"; exit 1; }
+sleep 0.5
+frame_of "$about"
+drag "$about" $((MFR + near - FL)) $((MFT - FT)) || fail "the drag could not be driven"
+wait_left "$about" "$MFR" "$MFT" || fail "About window at ($FL, $FT), expected ($MFR, $MFT)"
+stop
+[ -s "$log" ] && { fail "the program wrote on XWayland:"; cat "$log"; }
+
+echo "-- asked for native Wayland, it runs there, without docking and without a warning"
+start QT_QPA_PLATFORM=wayland
+sleep 3
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended on native Wayland"
+find_window Tavrendale 1 >/dev/null && fail "the program runs on XWayland though asked for Wayland"
+stop
+[ -s "$log" ] && { fail "the program wrote on native Wayland:"; cat "$log"; }
+
+[ "$failures" -eq 0 ] && echo "all drags ended where expected"
+exit $((failures == 0 ? 0 : 1))
