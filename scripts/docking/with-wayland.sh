@@ -3,8 +3,8 @@
 # Runs a command in a private headless Wayland session of a real compositor, with XWayland:
 #   scripts/docking/with-wayland.sh mutter|kwin <command> [args...]
 # The command finds WAYLAND_DISPLAY, DISPLAY and XAUTHORITY set, a session bus of its own, and
-# the compositor's name in WAYLAND_COMPOSITOR; scripts/docking/wayland-pointer.py drives the
-# pointer there. The screen is WAYLAND_SIZE (1280x1024). Exits 77 (the test is skipped), with
+# the compositor's name and process id in WAYLAND_COMPOSITOR and WAYLAND_COMPOSITOR_PID;
+# scripts/docking/wayland-pointer.py drives the pointer there. The screen is WAYLAND_SIZE (1280x1024). Exits 77 (the test is skipped), with
 # the reason, when the compositor is missing or cannot start here; the compositor and its
 # XWayland are ended however the command ends.
 set -u
@@ -102,7 +102,7 @@ for _ in $(seq 300); do
 done
 [ -n "$display" ] || skip "$compositor started no XWayland within 30 s"
 
-export WAYLAND_DISPLAY=$socket DISPLAY=$display XAUTHORITY=$auth
+export WAYLAND_DISPLAY=$socket DISPLAY=$display XAUTHORITY=$auth WAYLAND_COMPOSITOR_PID=$compositor_pid
 [ -n "$auth" ] || unset XAUTHORITY
 echo "$compositor on $WAYLAND_DISPLAY, XWayland on $DISPLAY" >&2
 

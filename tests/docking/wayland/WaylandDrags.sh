@@ -148,5 +148,38 @@ find_window Tavrendale 1 >/dev/null && fail "the program runs on XWayland though
 stop
 [ -s "$log" ] && { fail "the program wrote on native Wayland:"; cat "$log"; }
 
+# XWayland refusing the program: mutter's asks for a key the program cannot read; KWin's is
+# ended while the compositor stays (a display where no X server listens stands for it).
+case $WAYLAND_COMPOSITOR in
+  mutter) refused=(XAUTHORITY="$(dirname "$log")") why="an auth file it cannot read" ;;
+  *) refused=(DISPLAY=:999) why="no XWayland" ;;
+esac
+echo "-- with $why, it runs on native Wayland, without a warning"
+start "${refused[@]}"
+sleep 3
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
+find_window Tavrendale 1 >/dev/null && fail "the program runs on XWayland"
+stop
+[ -s "$log" ] && { fail "the program wrote:"; cat "$log"; }
+
+echo "-- the compositor ending in the middle of a drag does not leave the program hanging"
+start
+main=$(find_window Tavrendale) || { fail "the main window did not show"; exit 1; }
+frame_of "$main"
+"$python" "$pointer" "$WAYLAND_COMPOSITOR" move $((FL + 100)) $((FT + TITLE / 2)) sleep 100 down sleep 100 \
+  move $((FL + 60)) $((FT + TITLE / 2)) sleep 100 move $((FL + 20)) $((FT + TITLE / 2)) sleep 300
+kill -KILL "$WAYLAND_COMPOSITOR_PID"
+for _ in $(seq 100); do
+  kill -0 "$program_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+  fail "the program still runs 10 s after its display went"
+else
+  wait "$program_pid"
+  echo "the program ended with status $? and said: $(head -n 1 "$log")"
+  program_pid=
+fi
+
 [ "$failures" -eq 0 ] && echo "all drags ended where expected"
 exit $((failures == 0 ? 0 : 1))
