@@ -42,7 +42,6 @@ cleanup() {
       sleep 0.1
     done
     kill -KILL -- "-$compositor_pid" 2>/dev/null
-    wait "$compositor_pid" 2>/dev/null
   fi
   rm -rf "$work"
 }
@@ -80,6 +79,7 @@ case $compositor in
     ;;
 esac
 compositor_pid=$!
+disown # its end, also when a test ends it, is no news
 set +m
 
 display=
