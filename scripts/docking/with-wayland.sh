@@ -33,6 +33,7 @@ work=$(mktemp -d)
 chmod 700 "$work"
 mkdir -m 700 "$work/run" "$work/home"
 compositor_pid=
+session_pids=
 cleanup() {
   if [ -n "$compositor_pid" ]; then
     # The compositor runs in a process group of its own, with XWayland in it.
@@ -43,6 +44,17 @@ cleanup() {
     done
     kill -KILL -- "-$compositor_pid" 2>/dev/null
   fi
+  # The X displays' lock files and sockets of a compositor that could not remove them itself
+  # (a test may end it on purpose).
+  local lock n owner
+  for lock in /tmp/.X*-lock; do
+    [ -f "$lock" ] || continue
+    owner=$(tr -d ' ' <"$lock" 2>/dev/null)
+    n=${lock#/tmp/.X}; n=${n%-lock}
+    case " $session_pids " in *" $owner "*) ;; *) continue ;; esac
+    kill -0 "$owner" 2>/dev/null && continue
+    rm -f "$lock" "/tmp/.X11-unix/X$n"
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -101,6 +113,7 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 [ -n "$display" ] || skip "$compositor started no XWayland within 30 s"
+session_pids=$(ps -e -o pid=,pgid= | awk -v group="$compositor_pid" '$2 == group {printf "%s ", $1}')
 
 export WAYLAND_DISPLAY=$socket DISPLAY=$display XAUTHORITY=$auth WAYLAND_COMPOSITOR_PID=$compositor_pid
 [ -n "$auth" ] || unset XAUTHORITY
