@@ -4,7 +4,7 @@
 #   scripts/deps.sh build run package test wayland windows
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev libcanberra-dev
        fonts-crosextra-caladea fonts-wine fonts-dejavu-core)
 run=(xvfb openbox xdotool imagemagick x11-utils)
 # The screenshots read the program through its accessibility tree, on a session bus.

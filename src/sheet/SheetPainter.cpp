@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheet/SheetPainter.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace sheet {
+namespace {
+
+// Paper, print and pencil.
+const QColor kPaper(0xFF, 0xFF, 0xFF);
+const QColor kPrint(0x10, 0x10, 0x10);
+const QColor kPencil(0x2B, 0x3F, 0x8C);
+const QColor kRule(0xD8, 0xD8, 0xD8);
+const QColor kNumber(0x70, 0x70, 0x70);
+// The current column or line, the cursor's pair, and the cue's mark.
+const QColor kCurrentUnit(0xFF, 0xF7, 0xD6);
+const QColor kCursorPair(0xFF, 0xE0, 0x80);
+const QColor kCursorFrame(0x1F, 0x5F, 0xBF);
+const QColor kCueMark(0xD0, 0x3A, 0x1F);
+const QColor kStroke(0xB0, 0x20, 0x20);
+
+// A digit column is this many digit widths wide, its answers beside it this many, and
+// the gap to the next column makes up the rest of a column's step.
+constexpr double kDigitColumn = 1.5;
+constexpr double kAnswerColumn = 1.3;
+constexpr double kColumnStep = 3.6;
+// A line's digits follow one another this many digit widths apart.
+constexpr double kLineStep = 1.8;
+constexpr int kBasePixels = 18;
+
+} // namespace
+
+void SheetPainter::setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font) {
+    order_ = format.order;
+    sheet_ = sheet;
+    baseFont_ = font;
+    longestUnit_ = 0;
+    pairStarts_.assign(1, 0);
+    for (std::uint32_t unit = 0; unit < sheet_.unitCount(); ++unit) {
+        longestUnit_ = std::max(longestUnit_, sheet_.digitCount(unit));
+        pairStarts_.push_back(pairStarts_.back() + sheet_.pairCount(unit));
+    }
+    setZoom(zoom_);
+}
+
+void SheetPainter::setZoom(double zoom) {
+    zoom_ = zoom;
+    font_ = baseFont_;
+    font_.setPixelSize(std::max(6, static_cast<int>(std::lround(kBasePixels * zoom))));
+    numberFont_ = font_;
+    numberFont_.setPixelSize(std::max(5, font_.pixelSize() * 2 / 3));
+    const QFontMetrics metrics(font_);
+    digitWidth_ = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+    rowHeight_ = metrics.height();
+    margin_ = std::max(4, rowHeight_ / 2);
+    const QFontMetrics numberMetrics(numberFont_);
+    if (columns()) {
+        unitStep_ = static_cast<int>(std::lround(kColumnStep * digitWidth_));
+        numberSpace_ = numberMetrics.height() + rowHeight_ / 2;
+    } else {
+        // Two rows, the digits and the answers under them, and a half row to the next line.
+        unitStep_ = rowHeight_ * 2 + rowHeight_ / 2;
+        cellWidth_ = static_cast<int>(std::lround(kLineStep * digitWidth_));
+        numberSpace_ = numberMetrics.horizontalAdvance(QStringLiteral("000")) + digitWidth_;
+    }
+}
+
+QSize SheetPainter::sheetSize() const {
+    const int units = static_cast<int>(sheet_.unitCount());
+    const int longest = static_cast<int>(longestUnit_);
+    if (columns()) return {2 * margin_ + units * unitStep_, 2 * margin_ + numberSpace_ + longest * rowHeight_};
+    return {2 * margin_ + numberSpace_ + longest * cellWidth_, 2 * margin_ + units * unitStep_};
+}
+
+int SheetPainter::rowOf(std::uint32_t unit, std::uint32_t index) const {
+    (void)unit;
+    if (order_ == test::WorkOrder::BottomUp) return static_cast<int>(longestUnit_ - 1 - index);
+    return static_cast<int>(index);
+}
+
+QRect SheetPainter::unitRect(std::uint32_t unit) const {
+    const int u = static_cast<int>(unit);
+    if (columns()) return {margin_ + u * unitStep_, margin_, unitStep_, numberSpace_ + int(longestUnit_) * rowHeight_};
+    return {margin_, margin_ + u * unitStep_, numberSpace_ + int(longestUnit_) * cellWidth_, unitStep_};
+}
+
+QRect SheetPainter::digitRect(std::uint32_t unit, std::uint32_t index) const {
+    const int u = static_cast<int>(unit);
+    if (columns()) {
+        return {margin_ + u * unitStep_, margin_ + numberSpace_ + rowOf(unit, index) * rowHeight_,
+                static_cast<int>(std::lround(kDigitColumn * digitWidth_)), rowHeight_};
+    }
+    return {margin_ + numberSpace_ + static_cast<int>(index) * cellWidth_, margin_ + u * unitStep_, cellWidth_,
+            rowHeight_};
+}
+
+QRect SheetPainter::answerRect(std::uint32_t unit, std::uint32_t pair) const {
+    const QRect first = digitRect(unit, pair);
+    const QRect second = digitRect(unit, pair + 1);
+    if (columns()) {
+        // Beside the two digits, on the line between them.
+        const int between = (first.center().y() + second.center().y() + 1) / 2;
+        return {first.right() + 1, between - rowHeight_ / 2, static_cast<int>(std::lround(kAnswerColumn * digitWidth_)),
+                rowHeight_};
+    }
+    // Under the two digits, between them.
+    return {(first.center().x() + second.center().x() + 1) / 2 - cellWidth_ / 2, first.bottom() + 1, cellWidth_,
+            rowHeight_};
+}
+
+QRect SheetPainter::pairRect(std::uint32_t unit, std::uint32_t pair) const {
+    return digitRect(unit, pair).united(digitRect(unit, pair + 1)).united(answerRect(unit, pair));
+}
+
+QRect SheetPainter::strokeRect(const test::SheetStroke& stroke) const {
+    // After the last answer: the line under it, across the answers' column; before the
+    // first pair of a unit when the stroke fell there.
+    const std::uint32_t unit = std::min(stroke.unit, sheet_.unitCount() - 1);
+    const std::uint32_t index = std::min(stroke.pair, sheet_.digitCount(unit) - 1);
+    const QRect digit = digitRect(unit, index);
+    const int thickness = std::max(2, rowHeight_ / 8);
+    if (columns()) {
+        const QRect answers = answerRect(unit, std::min(index, sheet_.pairCount(unit) - 1));
+        return {digit.left(), digit.center().y() - thickness / 2, answers.right() - digit.left() + 1, thickness};
+    }
+    return {digit.center().x() - thickness / 2, digit.top(), thickness, 2 * rowHeight_};
+}
+
+void SheetPainter::paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const {
+    painter->fillRect(exposed, kPaper);
+    if (sheet_.unitCount() == 0) return;
+    for (std::uint32_t unit = 0; unit < sheet_.unitCount(); ++unit) {
+        if (unitRect(unit).intersects(exposed)) paintUnit(painter, exposed, unit, marks);
+    }
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(kStroke);
+    for (const test::SheetStroke& stroke : marks.strokes) {
+        const QRect rect = strokeRect(stroke);
+        if (rect.intersects(exposed)) painter->drawRect(rect);
+    }
+}
+
+void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit,
+                             const SheetMarks& marks) const {
+    const QRect whole = unitRect(unit);
+    const bool current = marks.cursorShown && unit == marks.unit;
+    QRect body = whole;
+    if (columns())
+        body.setTop(whole.top() + numberSpace_);
+    else
+        body.setLeft(whole.left() + numberSpace_);
+    if (current) painter->fillRect(body.intersected(exposed), kCurrentUnit);
+
+    // The unit's number, over a column or left of a line; the cue marks the new one.
+    QRect number = columns() ? QRect(whole.left(), whole.top(), whole.width(), numberSpace_)
+                             : QRect(whole.left(), whole.top(), numberSpace_, rowHeight_);
+    if (number.intersects(exposed)) {
+        QFont font = numberFont_;
+        font.setBold(current);
+        painter->setFont(font);
+        if (current && marks.cueCalled) {
+            painter->fillRect(number.adjusted(1, 1, -1, -1), kCueMark);
+            painter->setPen(kPaper);
+        } else {
+            painter->setPen(current ? kCursorFrame : kNumber);
+        }
+        const int flags = columns() ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter;
+        const QRect text =
+            columns() ? number.adjusted(digitWidth_ / 4, 0, 0, 0) : number.adjusted(0, 0, -digitWidth_ / 2, 0);
+        painter->drawText(text, flags, QString::number(unit + 1));
+    }
+    if (current && marks.cueCalled) {
+        painter->setPen(QPen(kCueMark, std::max(2, rowHeight_ / 8)));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(body.adjusted(1, 1, -2, -2));
+    } else if (columns()) {
+        // A faint rule between the columns, as a printed sheet has.
+        painter->setPen(kRule);
+        painter->drawLine(whole.right(), body.top(), whole.right(), body.bottom());
+    }
+
+    const std::uint32_t pairs = sheet_.pairCount(unit);
+    if (current && marks.pair < pairs) {
+        const QRect pair = digitRect(unit, marks.pair).united(digitRect(unit, marks.pair + 1));
+        if (pair.intersects(exposed)) painter->fillRect(pair, kCursorPair);
+        const QRect answer = answerRect(unit, marks.pair);
+        if (answer.intersects(exposed)) {
+            painter->setPen(QPen(kCursorFrame, std::max(1, rowHeight_ / 12)));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(answer.adjusted(1, 1, -2, -2));
+        }
+    }
+
+    painter->setFont(font_);
+    painter->setPen(kPrint);
+    for (std::uint32_t index = 0; index < sheet_.digitCount(unit); ++index) {
+        const QRect digit = digitRect(unit, index);
+        if (!digit.intersects(exposed)) continue;
+        painter->drawText(digit, Qt::AlignCenter, QString(QChar(u'0' + sheet_.digit(unit, index))));
+    }
+    const std::size_t first = pairStarts_[unit];
+    if (marks.written.size() < first + pairs) return;
+    painter->setPen(kPencil);
+    for (std::uint32_t pair = 0; pair < pairs; ++pair) {
+        const std::int8_t written = marks.written[first + pair];
+        if (written == SheetMarks::kBlank) continue;
+        const QRect answer = answerRect(unit, pair);
+        if (!answer.intersects(exposed)) continue;
+        // A pair passed is left blank on paper; a short dash shows it was passed.
+        const QString text = written == SheetMarks::kPassed ? QStringLiteral("\u2013") : QString(QChar(u'0' + written));
+        painter->drawText(answer, Qt::AlignCenter, text);
+    }
+}
+
+} // namespace sheet

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "test/Sheet.h"
+#include "test/SheetFormat.h"
+#include "test/SheetSitting.h"
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class QPainter;
+
+namespace sheet {
+
+// What is written on the sheet and where the user is, for one paint.
+struct SheetMarks {
+    // What each pair holds, the sheet's pairs counted through all units in order:
+    // kBlank, a digit 0 to 9, or kPassed.
+    static constexpr std::int8_t kBlank = -1;
+    static constexpr std::int8_t kPassed = 10;
+    std::span<const std::int8_t> written;
+    // The cursor's unit and pair; no cursor is drawn while `cursorShown` is false (before
+    // the start, during the break, at the end).
+    std::uint32_t unit = 0;
+    std::uint32_t pair = 0;
+    bool cursorShown = false;
+    // The cue has just moved the user to `unit`: it is marked more strongly for a moment.
+    bool cueCalled = false;
+    std::span<const test::SheetStroke> strokes;
+};
+
+// Draws a sheet as it looks on paper: columns of digits with their numbers above them, or
+// numbered lines; each written digit between the two digits it answers, a little to the
+// right of a column or under a line, as a pencil puts it; Pauli's strokes across a column
+// after the last answer before them. The painter only draws and measures: it keeps no
+// state of the sitting.
+class SheetPainter {
+public:
+    // The sheet and its order of work, and the font its digits are set in at zoom 1.
+    void setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font);
+    // 1 is the sheet's own size; digits grow and shrink with it.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+
+    // The whole sheet at the current zoom.
+    QSize sheetSize() const;
+    // A column or a line with its number.
+    QRect unitRect(std::uint32_t unit) const;
+    // Pair `pair` of `unit`: its two digits and the place of its answer.
+    QRect pairRect(std::uint32_t unit, std::uint32_t pair) const;
+    // Where the answer to a pair is written.
+    QRect answerRect(std::uint32_t unit, std::uint32_t pair) const;
+    QRect digitRect(std::uint32_t unit, std::uint32_t index) const;
+    // The index in `SheetMarks::written` of a unit's first pair.
+    std::size_t firstPair(std::uint32_t unit) const { return pairStarts_[unit]; }
+    std::size_t pairTotal() const { return pairStarts_.empty() ? 0 : pairStarts_.back(); }
+
+    // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it.
+    void paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const;
+
+private:
+    bool columns() const { return order_ != test::WorkOrder::LeftToRight; }
+    // Row of digit `index` from the top of a column (bottom-up columns are aligned at
+    // their bottom).
+    int rowOf(std::uint32_t unit, std::uint32_t index) const;
+    QRect strokeRect(const test::SheetStroke& stroke) const;
+    void paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit, const SheetMarks& marks) const;
+
+    test::WorkOrder order_ = test::WorkOrder::BottomUp;
+    test::Sheet sheet_;
+    std::uint32_t longestUnit_ = 0;
+    // Where each unit's pairs begin in the sheet's pairs, and one past the last.
+    std::vector<std::size_t> pairStarts_;
+    QFont baseFont_;
+    QFont font_;
+    QFont numberFont_;
+    double zoom_ = 1.0;
+    // Measured from the font at the current zoom.
+    int digitWidth_ = 10;
+    int rowHeight_ = 16;
+    int margin_ = 8;
+    // A column's width (digits, answers and the gap to the next) or a line's digit step.
+    int unitStep_ = 30;
+    int cellWidth_ = 16;
+    // Above the columns, or left of the lines: the unit's number.
+    int numberSpace_ = 20;
+};
+
+} // namespace sheet

@@ -1,0 +1,797 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheet/frmSheet.h"
+
+#include "controls/CommandButton.h"
+#include "controls/chameleonButton/chameleonButton.h"
+#include "docking/WindowDocking.h"
+#include "host/core/MonotonicClock.h"
+#include "host/qt/AccessKeys.h"
+#include "host/qt/AccessibleText.h"
+#include "host/qt/Fonts.h"
+#include "host/qt/MessageBoxes.h"
+#include "host/qt/MouseMoves.h"
+#include "host/qt/PreciseTimer.h"
+#include "sheet/CueSound.h"
+#include "sheet/SheetView.h"
+#include "test/Sheet.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+namespace sheet {
+namespace {
+
+const QString kTitle = QStringLiteral("Tavrendale");
+
+struct PresetEntry {
+    const char* name;
+};
+constexpr PresetEntry kPresets[] = {{"kraepelin-15"}, {"kraepelin-30"}, {"uchida"}, {"pauli"}, {"custom"}};
+constexpr int kCustomIndex = 4;
+
+// The command buttons look like the other windows': glossy, on the main window's face colour.
+constexpr std::int32_t kGlossyGradient = 3;
+constexpr host::Colour kButtonFace = 0x00EDE9EB;
+constexpr int kButtonWidthTwips = 1335;
+constexpr int kButtonHeightTwips = 375;
+constexpr QSize kDefaultSize(760, 540);
+constexpr std::uint64_t kLargestOfferedSeed = 999999;
+
+QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip) {
+    QAbstractButton* button =
+        controls::MakeCommandButton(parent, name, caption, {QStringLiteral("Tahoma"), 8.25, false},
+                                    QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
+    if (auto* chameleon = qobject_cast<chameleon::chameleonButton*>(button)) {
+        chameleon->SetButtonType(kGlossyGradient);
+        chameleon->SetBackColor(kButtonFace);
+        chameleon->SetBackOver(kButtonFace);
+    }
+    button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+// "12:30", "1:00:00".
+QString ClockText(std::uint64_t milliseconds) {
+    // Rounded up: the last second shows 0:01, not 0:00.
+    const std::uint64_t seconds = (milliseconds + 999) / 1000;
+    if (seconds >= 3600) {
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    }
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "12 min 30 s", "1 min", "45 s".
+QString SpanText(std::uint64_t seconds) {
+    const std::uint64_t minutes = seconds / 60;
+    const std::uint64_t rest = seconds % 60;
+    if (minutes == 0) return QStringLiteral("%1 s").arg(rest);
+    if (rest == 0) return QStringLiteral("%1 min").arg(minutes);
+    return QStringLiteral("%1 min %2 s").arg(minutes).arg(rest);
+}
+
+QString UnitWord(const test::SheetFormat& format) {
+    return format.order == test::WorkOrder::LeftToRight ? QStringLiteral("line") : QStringLiteral("column");
+}
+
+// What a format asks of the user, in a sentence or two.
+QString FormatSummary(const test::SheetFormat& format) {
+    const QString digits = format.noRepeat ? QStringLiteral("digits %1 to %2, never the same twice in a row")
+                                           : QStringLiteral("digits %1 to %2");
+    const QString range = digits.arg(format.lowestDigit).arg(format.highestDigit);
+    const QString total = SpanText(format.durationMs() / 1000);
+    if (!format.cued()) {
+        return QStringLiteral("%1 additions in columns of %2 digits (%3), worked from the top down one after another, "
+                              "without a cue; a stroke every %4. %5 in all.")
+            .arg(format.totalPairs())
+            .arg(format.digitsPerUnit)
+            .arg(range, SpanText(format.strokeSeconds), total);
+    }
+    QString text;
+    if (format.order == test::WorkOrder::LeftToRight) {
+        text = QStringLiteral("%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line "
+                              "every %5.")
+                   .arg(format.unitCount())
+                   .arg(format.digitsPerUnit)
+                   .arg(format.pairsPerUnit())
+                   .arg(range, SpanText(format.secondsPerUnit));
+    } else {
+        const QString way = format.order == test::WorkOrder::BottomUp ? QStringLiteral("from the bottom up")
+                                                                      : QStringLiteral("from the top down");
+        text = QStringLiteral("%1 columns of %2 digits (%3), each %4; the next column every %5.")
+                   .arg(format.unitCount())
+                   .arg(format.digitsPerUnit)
+                   .arg(range, way, SpanText(format.secondsPerUnit));
+    }
+    if (format.hasBreak()) {
+        text += QStringLiteral(" A break of %1 after %2 %3.")
+                    .arg(SpanText(format.breakSeconds), UnitWord(format))
+                    .arg(format.breakAfter);
+    }
+    return text + QStringLiteral(" %1 in all.").arg(total);
+}
+
+std::uint64_t RandomSeed() {
+    return static_cast<std::uint64_t>(QRandomGenerator::global()->bounded(static_cast<quint32>(kLargestOfferedSeed))) +
+           1;
+}
+
+// The window's font grown by `factor`, whether it is set in points or in pixels.
+QFont Grown(QFont font, double factor) {
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(static_cast<int>(font.pixelSize() * factor));
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const QString& toolTip) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    label->setToolTip(toolTip);
+    buddy->setToolTip(toolTip);
+    return label;
+}
+
+} // namespace
+
+frmSheet::frmSheet(SheetServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      services_(std::move(services)) {
+    if (!services_.clock) services_.clock = &host::SystemMonotonicClock();
+    if (!services_.messages) services_.messages = &host::SystemMessageBoxes();
+    if (!services_.sound) {
+        ownSound_ = MakeSystemCueSound();
+        services_.sound = ownSound_.get();
+    }
+    if (!services_.showResults) services_.showResults = ShowSheetResults;
+    if (!services_.newSeed) services_.newSeed = RandomSeed;
+
+    setObjectName(QStringLiteral("frmSheet"));
+    host::PresentAs(staticMetaObject, QAccessible::Window);
+    setWindowTitle(QStringLiteral("Exam sheets"));
+    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    BuildLayout();
+    tmrSheet = new host::PreciseTimer(this);
+    tmrSheet->SetInterval(kPollMilliseconds);
+    connect(tmrSheet, &host::PreciseTimer::Timer, this, &frmSheet::tmrSheet_Timer);
+    host::AccessKeys::Install(this);
+    Choose({});
+    cboFormat->setFocus();
+    Form_Load();
+}
+
+frmSheet::~frmSheet() {
+    // The sitting calls back into the window; it goes first.
+    sitting_.reset();
+    Form_Unload();
+}
+
+void frmSheet::BuildLayout() {
+    stkPages = new QStackedWidget(this);
+
+    // The choice of a sheet.
+    auto* choose = new QWidget(stkPages);
+    cboFormat = new QComboBox(choose);
+    cboFormat->setObjectName(QStringLiteral("cboFormat"));
+    for (const PresetEntry& preset : kPresets) {
+        test::FormatError error;
+        const auto format = test::FormatByName(preset.name, false, error);
+        cboFormat->addItem(format ? QString::fromStdString(format->title) : QStringLiteral("Custom"),
+                           QString::fromLatin1(preset.name));
+    }
+    chkPractice = new QCheckBox(QStringLiteral("&Practice version (short)"), choose);
+    chkPractice->setObjectName(QStringLiteral("chkPractice"));
+    chkPractice->setToolTip(QStringLiteral(
+        "The same sheet, shorter: Kraepelin 10 columns; Uchida-Kraepelin 3 lines, a 1-minute break and 3 lines; Pauli "
+        "9 minutes"));
+
+    fraCustom = new QGroupBox(QStringLiteral("Custom sheet"), choose);
+    fraCustom->setObjectName(QStringLiteral("fraCustom"));
+    cboOrder = new QComboBox(fraCustom);
+    cboOrder->setObjectName(QStringLiteral("cboOrder"));
+    cboOrder->addItem(QStringLiteral("Columns, each from the bottom up"), static_cast<int>(test::WorkOrder::BottomUp));
+    cboOrder->addItem(QStringLiteral("Columns, each from the top down"), static_cast<int>(test::WorkOrder::TopDown));
+    cboOrder->addItem(QStringLiteral("Lines, each from left to right"), static_cast<int>(test::WorkOrder::LeftToRight));
+    const auto makeField = [this](const char* name, const QString& text) {
+        auto* field = new QLineEdit(text, fraCustom);
+        field->setObjectName(QLatin1String(name));
+        field->setMaximumWidth(80);
+        return field;
+    };
+    using Limits = test::CustomLimits;
+    txtUnits = makeField("txtUnits", QStringLiteral("10"));
+    txtDigits = makeField("txtDigits", QStringLiteral("27"));
+    txtSeconds = makeField("txtSeconds", QStringLiteral("15"));
+    txtBreakAfter = makeField("txtBreakAfter", QStringLiteral("0"));
+    txtBreakSeconds = makeField("txtBreakSeconds", QStringLiteral("0"));
+    txtLowest = makeField("txtLowest", QStringLiteral("1"));
+    txtHighest = makeField("txtHighest", QStringLiteral("9"));
+    chkNoRepeat = new QCheckBox(QStringLiteral("No digit t&wice in a row"), fraCustom);
+    chkNoRepeat->setObjectName(QStringLiteral("chkNoRepeat"));
+    chkNoRepeat->setToolTip(
+        QStringLiteral("No digit follows itself in a column or line, as on Uchida-Kraepelin sheets"));
+    auto* custom = new QGridLayout(fraCustom);
+    const auto addRow = [custom, this](int row, int column, const QString& text, QWidget* field,
+                                       const QString& toolTip) {
+        custom->addWidget(MakeLabel(fraCustom, text, field, toolTip), row, column);
+        custom->addWidget(field, row, column + 1);
+    };
+    addRow(0, 0, QStringLiteral("La&yout:"), cboOrder, QStringLiteral("Columns or lines, and the way they are worked"));
+    custom->addWidget(cboOrder, 0, 1, 1, 3);
+    addRow(1, 0, QStringLiteral("C&olumns or lines:"), txtUnits, QStringLiteral("1 to %1").arg(Limits::kMaxUnits));
+    addRow(1, 2, QStringLiteral("&Digits in each:"), txtDigits,
+           QStringLiteral("%1 to %2 digits a column or line").arg(Limits::kMinDigits).arg(Limits::kMaxDigits));
+    addRow(2, 0, QStringLiteral("Seco&nds for each:"), txtSeconds,
+           QStringLiteral("%1 to %2 seconds, then the cue moves on to the next column or line")
+               .arg(Limits::kMinSeconds)
+               .arg(Limits::kMaxSeconds));
+    addRow(2, 2, QStringLiteral("&Break after:"), txtBreakAfter,
+           QStringLiteral("A break after this many columns or lines; 0 for none"));
+    addRow(3, 0, QStringLiteral("Brea&k seconds:"), txtBreakSeconds,
+           QStringLiteral("%1 to %2 seconds with a break; 0 without one")
+               .arg(Limits::kMinBreakSeconds)
+               .arg(Limits::kMaxBreakSeconds));
+    addRow(4, 0, QStringLiteral("&Lowest digit:"), txtLowest, QStringLiteral("The smallest digit printed: 0 to 8"));
+    addRow(4, 2, QStringLiteral("&Highest digit:"), txtHighest,
+           QStringLiteral("The largest digit printed: above the lowest, up to 9"));
+    custom->addWidget(chkNoRepeat, 5, 0, 1, 4);
+    custom->setColumnStretch(4, 1);
+
+    lblSummary = new QLabel(choose);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setMinimumHeight(3 * lblSummary->fontMetrics().height());
+    lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    txtSeed = new QLineEdit(choose);
+    txtSeed->setObjectName(QStringLiteral("txtSeed"));
+    txtSeed->setMaximumWidth(200);
+    lblLastSheet = new QLabel(choose);
+    lblLastSheet->setObjectName(QStringLiteral("lblLastSheet"));
+    lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* chooseLayout = new QGridLayout(choose);
+    chooseLayout->addWidget(
+        MakeLabel(choose, QStringLiteral("&Format:"), cboFormat,
+                  QStringLiteral("The test the sheet is laid out and timed like, or a custom sheet")),
+        0, 0);
+    chooseLayout->addWidget(cboFormat, 0, 1);
+    chooseLayout->addWidget(chkPractice, 0, 2);
+    chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
+    chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
+    chooseLayout->addWidget(MakeLabel(choose, QStringLiteral("S&eed:"), txtSeed,
+                                      QStringLiteral("The same seed and format give the same sheet: type the seed of "
+                                                     "an earlier sheet to sit it again")),
+                            3, 0);
+    chooseLayout->addWidget(txtSeed, 3, 1);
+    chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
+    chooseLayout->setColumnStretch(3, 1);
+    chooseLayout->setRowStretch(5, 1);
+
+    // The sitting.
+    auto* sit = new QWidget(stkPages);
+    lblTitle = new QLabel(sit);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblCall = new QLabel(sit);
+    lblCall->setObjectName(QStringLiteral("lblCall"));
+    QFont callFont = Grown(font(), 1.6);
+    callFont.setBold(true);
+    lblCall->setFont(callFont);
+    QPalette callPalette = lblCall->palette();
+    callPalette.setColor(QPalette::WindowText, QColor(0xD0, 0x3A, 0x1F));
+    lblCall->setPalette(callPalette);
+    lblCall->setMinimumWidth(lblCall->fontMetrics().horizontalAdvance(QStringLiteral("Stroke!")) + 8);
+    lblClock = new QLabel(sit);
+    lblClock->setObjectName(QStringLiteral("lblClock"));
+    lblClock->setFont(callFont);
+    lblClock->hide();
+    auto* hint =
+        new QLabel(QStringLiteral("Type the unit digit of each sum \u2013 Backspace takes back, Space passes"), sit);
+    hint->setObjectName(QStringLiteral("lblHint"));
+
+    scrSheet = new QScrollArea(sit);
+    scrSheet->setObjectName(QStringLiteral("scrSheet"));
+    scrSheet->setWidgetResizable(false);
+    scrSheet->setFocusPolicy(Qt::NoFocus);
+    QPalette paper = scrSheet->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    scrSheet->setPalette(paper);
+    scrSheet->setBackgroundRole(QPalette::Window);
+    picSheet = new SheetView;
+    picSheet->setObjectName(QStringLiteral("picSheet"));
+    picSheet->setAccessibleDescription(
+        QStringLiteral("Type the unit digit of the sum of the two digits; Backspace takes back, Space passes; "
+                       "Ctrl+Plus and Ctrl+Minus zoom"));
+    scrSheet->setWidget(picSheet);
+    lblBreak = new QLabel(scrSheet);
+    lblBreak->setObjectName(QStringLiteral("lblBreak"));
+    lblBreak->setAlignment(Qt::AlignCenter);
+    lblBreak->setAutoFillBackground(true);
+    QPalette cover = lblBreak->palette();
+    cover.setColor(QPalette::Window, QColor(0xEE, 0xF2, 0xF8));
+    lblBreak->setPalette(cover);
+    lblBreak->setFont(Grown(font(), 2));
+    lblBreak->hide();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblTitle, 1);
+    top->addWidget(lblCall);
+    top->addWidget(lblClock);
+    auto* sitLayout = new QVBoxLayout(sit);
+    sitLayout->setContentsMargins(0, 0, 0, 0);
+    sitLayout->addLayout(top);
+    sitLayout->addWidget(hint);
+    sitLayout->addWidget(scrSheet, 1);
+
+    stkPages->addWidget(choose);
+    stkPages->addWidget(sit);
+
+    // Always there: the two switches, the zoom's hint and the commands.
+    chkClock = new QCheckBox(QStringLiteral("Show &time left"), this);
+    chkClock->setObjectName(QStringLiteral("chkClock"));
+    chkClock->setToolTip(QStringLiteral("As in the test itself the clock is hidden; this shows the time left"));
+    chkSound = new QCheckBox(QStringLiteral("Sound at the c&ue"), this);
+    chkSound->setObjectName(QStringLiteral("chkSound"));
+    chkSound->setChecked(true);
+    chkSound->setToolTip(QStringLiteral("A short signal with each call to move on, the break and each stroke"));
+    // A click on a switch leaves the keys with the sheet.
+    chkClock->setFocusPolicy(Qt::TabFocus);
+    chkSound->setFocusPolicy(Qt::TabFocus);
+    lblZoom = new QLabel(QStringLiteral("Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel"), this);
+    lblZoom->setObjectName(QStringLiteral("lblZoom"));
+    lblZoom->setToolTip(QStringLiteral("Ctrl+0 sets the zoom back"));
+    cmdStart = MakeButton(this, "cmdStart", QStringLiteral("&Start"),
+                          QStringLiteral("Start the sheet: its time runs from now (Enter)"));
+    cmdStop = MakeButton(this, "cmdStop", QStringLiteral("&Stop"),
+                         QStringLiteral("Stop the sheet after asking, and show its results (Esc)"));
+    cmdStop->hide();
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window (Esc)"));
+    host::SetAccessibleText(cmdStart, QStringLiteral("Start"), QStringLiteral("Starts the sheet"));
+    host::SetAccessibleText(cmdStop, QStringLiteral("Stop"), QStringLiteral("Stops the sheet after asking"));
+    host::SetAccessibleText(cmdClose, QStringLiteral("Close"));
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(chkClock);
+    bottom->addWidget(chkSound);
+    bottom->addWidget(lblZoom);
+    bottom->addStretch();
+    bottom->addWidget(cmdStart);
+    bottom->addWidget(cmdStop);
+    bottom->addWidget(cmdClose);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->addWidget(stkPages, 1);
+    root->addLayout(bottom);
+
+    resize(kDefaultSize);
+
+    connect(cboFormat, &QComboBox::currentIndexChanged, this, &frmSheet::cboFormat_Change);
+    connect(chkPractice, &QCheckBox::toggled, this, &frmSheet::ShowFormatSummary);
+    connect(cboOrder, &QComboBox::currentIndexChanged, this, &frmSheet::ShowFormatSummary);
+    for (QLineEdit* field : {txtUnits, txtDigits, txtSeconds, txtBreakAfter, txtBreakSeconds, txtLowest, txtHighest})
+        connect(field, &QLineEdit::textChanged, this, &frmSheet::ShowFormatSummary);
+    connect(chkNoRepeat, &QCheckBox::toggled, this, &frmSheet::ShowFormatSummary);
+    connect(chkClock, &QCheckBox::toggled, this, [this] { Sync(); });
+    connect(cmdStart, &QAbstractButton::clicked, this, &frmSheet::cmdStart_Click);
+    connect(cmdStop, &QAbstractButton::clicked, this, &frmSheet::cmdStop_Click);
+    connect(cmdClose, &QAbstractButton::clicked, this, &frmSheet::cmdClose_Click);
+    connect(picSheet, &SheetView::digitTyped, this, &frmSheet::picSheet_Digit);
+    connect(picSheet, &SheetView::backspacePressed, this, &frmSheet::picSheet_Backspace);
+    connect(picSheet, &SheetView::spacePressed, this, &frmSheet::picSheet_Space);
+    connect(picSheet, &SheetView::zoomChanged, this, [this] { Sync(); });
+}
+
+void frmSheet::Form_Load() {
+    loaded_ = true;
+    docking::EnableDocking(this);
+}
+
+void frmSheet::Form_Unload() {
+    if (!loaded_) return;
+    loaded_ = false;
+    docking::DisableDocking(this);
+}
+
+void frmSheet::Choose(const SheetChoice& choice) {
+    const int index = cboFormat->findData(QString::fromStdString(choice.format));
+    cboFormat->setCurrentIndex(index < 0 ? 0 : index);
+    chkPractice->setChecked(choice.practice);
+    txtSeed->setText(QString::number(choice.seed ? *choice.seed : services_.newSeed()));
+    cboFormat_Change();
+}
+
+void frmSheet::cboFormat_Change() {
+    const bool custom = cboFormat->currentIndex() == kCustomIndex;
+    fraCustom->setEnabled(custom);
+    chkPractice->setEnabled(!custom);
+    ShowFormatSummary();
+}
+
+std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error) const {
+    if (cboFormat->currentIndex() != kCustomIndex)
+        return test::FormatByName(cboFormat->currentData().toString().toStdString(), chkPractice->isChecked(), error);
+    test::CustomFormat values;
+    values.order = static_cast<test::WorkOrder>(cboOrder->currentData().toInt());
+    const bool columns = values.order != test::WorkOrder::LeftToRight;
+    // A field that holds no whole number is refused by its name, as the format's own
+    // checks name theirs.
+    struct Field {
+        QLineEdit* edit;
+        const char* name;
+        std::uint32_t* value;
+    };
+    std::uint32_t lowest = 0;
+    std::uint32_t highest = 0;
+    const Field fields[] = {
+        {txtUnits, columns ? "columns" : "lines", &values.units},
+        {txtDigits, columns ? "digits per column" : "digits per line", &values.digitsPerUnit},
+        {txtSeconds, columns ? "seconds per column" : "seconds per line", &values.secondsPerUnit},
+        {txtBreakAfter, "break after", &values.breakAfter},
+        {txtBreakSeconds, "break seconds", &values.breakSeconds},
+        {txtLowest, "lowest digit", &lowest},
+        {txtHighest, "highest digit", &highest},
+    };
+    for (const Field& field : fields) {
+        bool ok = false;
+        const QString text = field.edit->text().trimmed();
+        *field.value = text.toUInt(&ok);
+        if (!ok) {
+            error.field = field.name;
+            error.message = "must be a whole number, not \"" + text.toStdString() + "\"";
+            return std::nullopt;
+        }
+    }
+    // Digits beyond 9 are out of range whatever they are; kept so the message names them.
+    values.lowestDigit = static_cast<int>(std::min<std::uint32_t>(lowest, 99));
+    values.highestDigit = static_cast<int>(std::min<std::uint32_t>(highest, 99));
+    values.noRepeat = chkNoRepeat->isChecked();
+    return test::MakeCustomFormat(values, error);
+}
+
+void frmSheet::ShowFormatSummary() {
+    test::FormatError error;
+    const auto format = ChosenFormat(error);
+    QPalette palette = lblSummary->palette();
+    if (format) {
+        lblSummary->setText(FormatSummary(*format));
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Text));
+    } else {
+        // Capitalised: it starts a sentence here.
+        QString text = QString::fromStdString(error.Describe());
+        if (!text.isEmpty()) text[0] = text[0].toUpper();
+        lblSummary->setText(text);
+        palette.setColor(QPalette::WindowText, QColor(0xB0, 0x10, 0x10));
+    }
+    lblSummary->setPalette(palette);
+}
+
+void frmSheet::cmdStart_Click() {
+    if (sitting_) return;
+    test::FormatError error;
+    const auto format = ChosenFormat(error);
+    std::optional<std::uint64_t> seed;
+    if (format) seed = test::ParseSeed(txtSeed->text().toStdString(), error);
+    if (!format || !seed) {
+        ShowFormatSummary();
+        if (format) {
+            QString text = QString::fromStdString(error.Describe());
+            text[0] = text[0].toUpper();
+            lblSummary->setText(text);
+        }
+        // The field at fault takes the focus, its text selected to be typed over.
+        QLineEdit* field = txtSeed;
+        const std::string& name = error.field;
+        if (name == "columns" || name == "lines") field = txtUnits;
+        if (name.rfind("digits per", 0) == 0) field = txtDigits;
+        if (name.rfind("seconds per", 0) == 0) field = txtSeconds;
+        if (name == "break after") field = txtBreakAfter;
+        if (name == "break seconds") field = txtBreakSeconds;
+        if (name == "lowest digit") field = txtLowest;
+        if (name == "highest digit") field = txtHighest;
+        field->setFocus();
+        field->selectAll();
+        QAccessibleEvent alert(lblSummary, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+        return;
+    }
+    seed_ = *seed;
+    test::Sheet sheet = test::MakeSheet(*format, seed_);
+    picSheet->setSheet(*format, sheet);
+    sitting_ = std::make_unique<test::SheetSitting>(*format, std::move(sheet), *services_.clock);
+    sitting_->SetListener(this);
+    finishedPending_ = false;
+    callShownAt_.reset();
+    lblCall->clear();
+    lblTitle->setText(QStringLiteral("%1 \u2013 seed %2").arg(QString::fromStdString(format->title)).arg(seed_));
+    stkPages->setCurrentIndex(1);
+    cmdStart->hide();
+    cmdStop->show();
+    scrSheet->horizontalScrollBar()->setValue(0);
+    scrSheet->verticalScrollBar()->setValue(0);
+    picSheet->setFocus();
+    sitting_->Start();
+    tmrSheet->SetEnabled(true);
+    Sync();
+}
+
+bool frmSheet::ConfirmStop() {
+    const host::MessageAnswer answer =
+        services_.messages->Show(this, {QStringLiteral("Are you sure want to stop?"), kTitle,
+                                        host::MessageIcon::Question, host::MessageButtons::YesNo});
+    return answer == host::MessageAnswer::Yes;
+}
+
+void frmSheet::cmdStop_Click() {
+    if (!sitting_) return;
+    // The sheet may have ended by itself while the question was open; it is not stopped
+    // a second time.
+    if (!ConfirmStop() || !sitting_) return;
+    sitting_->Stop();
+    Sync();
+}
+
+void frmSheet::cmdClose_Click() { close(); }
+
+void frmSheet::closeEvent(QCloseEvent* event) {
+    if (sitting_) {
+        if (!ConfirmStop()) {
+            event->ignore();
+            return;
+        }
+        // Stopped like Stop stops it: the results are not lost with the window.
+        if (sitting_) {
+            sitting_->Stop();
+            Sync();
+        }
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmSheet::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key == Qt::Key_Escape) {
+            if (sitting_)
+                cmdStop_Click();
+            else
+                close();
+            return;
+        }
+        if (!sitting_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            cmdStart_Click();
+            return;
+        }
+        // A digit or Backspace pressed on one of the switches still answers, and the keys
+        // go back to the sheet.
+        if (sitting_ && key >= Qt::Key_0 && key <= Qt::Key_9) {
+            picSheet->setFocus();
+            picSheet_Digit(key - Qt::Key_0);
+            return;
+        }
+        if (sitting_ && key == Qt::Key_Backspace) {
+            picSheet->setFocus();
+            picSheet_Backspace();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmSheet::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceBreakCover();
+}
+
+void frmSheet::PlaceBreakCover() { lblBreak->setGeometry(scrSheet->rect()); }
+
+void frmSheet::picSheet_Digit(int digit) {
+    if (!sitting_) return;
+    if (sitting_->TypeDigit(digit)) {
+        const test::SheetAnswer& answer = sitting_->record().back();
+        picSheet->setWritten(answer.unit, answer.position, static_cast<std::int8_t>(digit));
+    }
+    Sync();
+}
+
+void frmSheet::picSheet_Backspace() {
+    if (!sitting_) return;
+    if (sitting_->Backspace()) {
+        const test::SheetSitting::Cursor cursor = sitting_->cursor();
+        picSheet->setWritten(cursor.unit, cursor.pair, SheetMarks::kBlank);
+    }
+    Sync();
+}
+
+void frmSheet::picSheet_Space() {
+    if (!sitting_) return;
+    if (sitting_->Pass()) {
+        const test::SheetAnswer& answer = sitting_->record().back();
+        picSheet->setWritten(answer.unit, answer.position, SheetMarks::kPassed);
+    }
+    Sync();
+}
+
+void frmSheet::tmrSheet_Timer() {
+    if (!sitting_) return;
+    sitting_->Poll();
+    Sync();
+}
+
+void frmSheet::CueGiven(std::uint32_t unit) {
+    (void)unit;
+    picSheet->setCueCalled(true);
+    Call(QStringLiteral("Next!"));
+}
+
+void frmSheet::BreakStarted(std::uint64_t milliseconds) {
+    (void)milliseconds;
+    Call(QStringLiteral("Break!"));
+}
+
+void frmSheet::BreakEnded() {
+    picSheet->setCueCalled(true);
+    Call(QStringLiteral("Next!"));
+}
+
+void frmSheet::StrokeDrawn(const test::SheetStroke& stroke) {
+    picSheet->addStroke(stroke);
+    Call(QStringLiteral("Stroke!"));
+}
+
+void frmSheet::Finished(test::SittingEnd reason) {
+    (void)reason;
+    finishedPending_ = true;
+}
+
+void frmSheet::Call(const QString& text) {
+    lblCall->setText(text);
+    callShownAt_ = services_.clock->Milliseconds();
+    if (chkSound->isChecked()) services_.sound->Play();
+    // Screen readers hear the call with the pair it brings (Sync speaks them together).
+    pendingCall_ = text;
+}
+
+QString frmSheet::PairText() const {
+    const test::SheetSitting::Cursor cursor = sitting_->cursor();
+    const QString unit = UnitWord(sitting_->format());
+    switch (sitting_->phase()) {
+    case test::SheetSitting::Phase::OnBreak:
+        return QStringLiteral("Break, %1 left; the second half starts by itself")
+            .arg(ClockText(sitting_->breakLeftMs()));
+    case test::SheetSitting::Phase::Working:
+        if (sitting_->waitingForCue())
+            return QStringLiteral("End of %1 %2; wait for the call").arg(unit).arg(cursor.unit + 1);
+        return QStringLiteral("%1 and %2, %3 %4, pair %5 of %6")
+            .arg(cursor.operand1)
+            .arg(cursor.operand2)
+            .arg(unit)
+            .arg(cursor.unit + 1)
+            .arg(cursor.pair + 1)
+            .arg(cursor.pairCount);
+    default: return QString();
+    }
+}
+
+void frmSheet::Announce(const QString& text) {
+    if (picSheet->accessibleName() == text) return;
+    // Qt tells assistive technology of the new name; the focused sheet's name is read.
+    picSheet->setAccessibleName(text);
+}
+
+void frmSheet::Sync() {
+    if (!sitting_) return;
+    const auto phase = sitting_->phase();
+    const std::uint64_t now = services_.clock->Milliseconds();
+    if (callShownAt_ && now - *callShownAt_ >= kCallMilliseconds) {
+        callShownAt_.reset();
+        lblCall->clear();
+        picSheet->setCueCalled(false);
+    }
+    const test::SheetSitting::Cursor cursor = sitting_->cursor();
+    picSheet->setCursor(cursor.unit, cursor.pair, phase == test::SheetSitting::Phase::Working);
+
+    lblClock->setVisible(chkClock->isChecked());
+    lblClock->setText(QStringLiteral("%1 left").arg(ClockText(sitting_->timeLeftMs())));
+    lblClock->setAccessibleName(QStringLiteral("Time left: %1").arg(ClockText(sitting_->timeLeftMs())));
+
+    const bool onBreak = phase == test::SheetSitting::Phase::OnBreak;
+    if (onBreak) {
+        lblBreak->setText(
+            QStringLiteral("Break\n%1\nThe second half starts by itself.").arg(ClockText(sitting_->breakLeftMs())));
+        PlaceBreakCover();
+    }
+    lblBreak->setVisible(onBreak);
+
+    QString spoken = PairText();
+    if (!pendingCall_.isEmpty()) {
+        spoken = pendingCall_ + QLatin1Char(' ') + spoken;
+        pendingCall_.clear();
+    }
+    // The break's countdown is not spoken every second; its start and its end are.
+    if (!onBreak || !picSheet->accessibleName().startsWith(QStringLiteral("Break")) ||
+        spoken.startsWith(QStringLiteral("Break!")))
+        Announce(spoken);
+
+    if (phase == test::SheetSitting::Phase::Working) {
+        // The cursor's pair with some of what comes next around it stays in view.
+        const QRect pair = picSheet->cursorRect();
+        const QSize viewport = scrSheet->viewport()->size();
+        scrSheet->ensureVisible(pair.center().x(), pair.center().y(), std::max(pair.width(), viewport.width() / 4),
+                                std::max(pair.height(), viewport.height() / 4));
+    }
+    if (finishedPending_ || phase == test::SheetSitting::Phase::Finished) EndSitting();
+}
+
+void frmSheet::EndSitting() {
+    tmrSheet->SetEnabled(false);
+    const std::unique_ptr<test::SheetSitting> sitting = std::move(sitting_);
+    finishedPending_ = false;
+    callShownAt_.reset();
+    pendingCall_.clear();
+    lblCall->clear();
+    lblBreak->hide();
+    picSheet->setCursor(0, 0, false);
+    picSheet->setCueCalled(false);
+    picSheet->setAccessibleName(QStringLiteral("Sheet"));
+    stkPages->setCurrentIndex(0);
+    cmdStop->hide();
+    cmdStart->show();
+    const test::SheetFormat& format = sitting->format();
+    lblLastSheet->setText(
+        QStringLiteral("Last sheet: %1, seed %2").arg(QString::fromStdString(format.title)).arg(seed_));
+    txtSeed->setText(QString::number(services_.newSeed()));
+    cboFormat->setFocus();
+    // The results outlive this window when the main window owns it.
+    QWidget* owner = parentWidget() ? parentWidget() : this;
+    services_.showResults(owner, format, sitting->sheet(), sitting->record(), seed_,
+                          sitting->endReason().value_or(test::SittingEnd::Stopped), sitting->elapsedMs());
+}
+
+void frmSheet::PlaceBeside(const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    if (!owner) {
+        move(area.center() - QPoint(width() / 2, height() / 2));
+        return;
+    }
+    const QRect ownerFrame = owner->frameGeometry();
+    const QSize frame = size() + (ownerFrame.size() - owner->geometry().size());
+    const QPoint candidates[] = {
+        {ownerFrame.right() + 1, ownerFrame.top()},
+        {ownerFrame.left() - frame.width(), ownerFrame.top()},
+        {ownerFrame.left(), ownerFrame.bottom() + 1},
+    };
+    for (const QPoint& topLeft : candidates) {
+        if (area.contains(QRect(topLeft, frame))) {
+            move(topLeft);
+            return;
+        }
+    }
+    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+} // namespace sheet

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sheet/SheetResults.h"
+#include "test/SheetFormat.h"
+#include "test/SheetSitting.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QStackedWidget;
+
+namespace host {
+class MessageBoxes;
+class MonotonicClock;
+class PreciseTimer;
+} // namespace host
+
+namespace sheet {
+
+class CueSound;
+class SheetView;
+
+// What the sheet window needs from outside itself; each has the program's own when not given.
+struct SheetServices {
+    // Times the sitting: the system's steady clock.
+    host::MonotonicClock* clock = nullptr;
+    // The question before Stop: the system's message boxes.
+    host::MessageBoxes* messages = nullptr;
+    // The cue heard: the platform's sound service.
+    CueSound* sound = nullptr;
+    // Receives the finished sitting: ShowSheetResults.
+    SheetResultsHandler showResults;
+    // The seed offered for a new sheet: a random number of up to six digits, short enough
+    // to type again.
+    std::function<std::uint64_t()> newSeed;
+};
+
+// A choice made before the window opens (the command line's): a preset by its stable
+// name or "custom", its practice version, and the seed.
+struct SheetChoice {
+    std::string format = "kraepelin-15";
+    bool practice = false;
+    std::optional<std::uint64_t> seed;
+};
+
+// The "Exam sheets" window: the user chooses a preset, its practice version or a custom
+// sheet and a seed, then works the sheet as on paper, timed by the examiner's cue, until
+// the time is up, the sheet is worked through or the user stops. The finished sitting
+// goes to the results. A top-level window of its own, not modal; it docks from the moment
+// it is made until it is closed (close box, Escape or Close; during a sitting each asks
+// first, as Stop does).
+class frmSheet final : public QWidget, private test::SheetSittingListener {
+    Q_OBJECT
+public:
+    // How often the window looks at the clock during a sitting.
+    static constexpr int kPollMilliseconds = 100;
+    // How long "Next!" and the cue's mark stay.
+    static constexpr std::uint64_t kCallMilliseconds = 1500;
+
+    explicit frmSheet(SheetServices services, QWidget* parent = nullptr);
+    ~frmSheet() override;
+
+    // Selects a preset (or the custom form), its practice version and the seed.
+    void Choose(const SheetChoice& choice);
+    // The format the form describes now, or why it cannot be made.
+    std::optional<test::SheetFormat> ChosenFormat(test::FormatError& error) const;
+
+    // The sitting under way; null before the first and after each.
+    const test::SheetSitting* sitting() const { return sitting_.get(); }
+    SheetView* view() const { return picSheet; }
+
+    // The timer's handler; public so that a driver can poll without waiting for it.
+    void tmrSheet_Timer();
+
+    // Puts the window beside `owner` where it fits on the screen, centred otherwise.
+    void PlaceBeside(const QWidget* owner);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The sitting's notifications.
+    void CueGiven(std::uint32_t unit) override;
+    void BreakStarted(std::uint64_t milliseconds) override;
+    void BreakEnded() override;
+    void StrokeDrawn(const test::SheetStroke& stroke) override;
+    void Finished(test::SittingEnd reason) override;
+
+    void BuildLayout();
+    void Form_Load();
+    void Form_Unload();
+    void cmdStart_Click();
+    void cmdStop_Click();
+    void cmdClose_Click();
+    void cboFormat_Change();
+    void picSheet_Digit(int digit);
+    void picSheet_Backspace();
+    void picSheet_Space();
+
+    // Asks "Are you sure want to stop?"; true when the user said Yes.
+    bool ConfirmStop();
+    void ShowFormatSummary();
+    void Call(const QString& text);
+    // Brings the view, the clock, the break cover and what screen readers hear up to the
+    // sitting's state, and ends the sitting when it has finished.
+    void Sync();
+    void Announce(const QString& text);
+    QString PairText() const;
+    void EndSitting();
+    void PlaceBreakCover();
+
+    SheetServices services_;
+    std::unique_ptr<CueSound> ownSound_;
+    std::unique_ptr<test::SheetSitting> sitting_;
+    std::uint64_t seed_ = 0;
+    std::optional<std::uint64_t> callShownAt_;
+    // The last call, until screen readers have been told it with the pair it brings.
+    QString pendingCall_;
+    bool finishedPending_ = false;
+    bool loaded_ = false;
+
+    QStackedWidget* stkPages = nullptr;
+    QComboBox* cboFormat = nullptr;
+    QCheckBox* chkPractice = nullptr;
+    QGroupBox* fraCustom = nullptr;
+    QComboBox* cboOrder = nullptr;
+    QLineEdit* txtUnits = nullptr;
+    QLineEdit* txtDigits = nullptr;
+    QLineEdit* txtSeconds = nullptr;
+    QLineEdit* txtBreakAfter = nullptr;
+    QLineEdit* txtBreakSeconds = nullptr;
+    QLineEdit* txtLowest = nullptr;
+    QLineEdit* txtHighest = nullptr;
+    QCheckBox* chkNoRepeat = nullptr;
+    QLabel* lblSummary = nullptr;
+    QLineEdit* txtSeed = nullptr;
+    QLabel* lblLastSheet = nullptr;
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblCall = nullptr;
+    QLabel* lblClock = nullptr;
+    QScrollArea* scrSheet = nullptr;
+    SheetView* picSheet = nullptr;
+    QLabel* lblBreak = nullptr;
+
+    QCheckBox* chkClock = nullptr;
+    QCheckBox* chkSound = nullptr;
+    QLabel* lblZoom = nullptr;
+    QAbstractButton* cmdStart = nullptr;
+    QAbstractButton* cmdStop = nullptr;
+    QAbstractButton* cmdClose = nullptr;
+    host::PreciseTimer* tmrSheet = nullptr;
+};
+
+} // namespace sheet
