@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sheet/SheetChoice.h"
 #include "sheet/SheetResults.h"
 #include "test/SheetFormat.h"
 #include "test/SheetSitting.h"
@@ -11,7 +12,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 
 class QAbstractButton;
 class QCheckBox;
@@ -46,14 +46,6 @@ struct SheetServices {
     // The seed offered for a new sheet: a random number of up to six digits, short enough
     // to type again.
     std::function<std::uint64_t()> newSeed;
-};
-
-// A choice made before the window opens (the command line's): a preset by its stable
-// name or "custom", its practice version, and the seed.
-struct SheetChoice {
-    std::string format = "kraepelin-15";
-    bool practice = false;
-    std::optional<std::uint64_t> seed;
 };
 
 // The "Exam sheets" window: the user chooses a preset, its practice version or a custom

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheet/SheetChoice.h"
+
+#include "test/SheetFormat.h"
+
+namespace sheet {
+
+const char* const kSheetChoiceNames = "kraepelin-15, kraepelin-30, uchida, pauli, custom";
+
+std::optional<SheetChoice> MakeSheetChoice(std::string_view format, bool practice, std::optional<std::string_view> seed,
+                                           std::string& error) {
+    SheetChoice choice;
+    choice.format = std::string(format);
+    choice.practice = practice;
+    test::FormatError refused;
+    if (format == "custom") {
+        if (practice) {
+            error =
+                "the custom sheet has no practice version; the formats with one are " + std::string(test::kFormatNames);
+            return std::nullopt;
+        }
+    } else if (!test::FormatByName(format, practice, refused)) {
+        error = "unknown sheet format \"" + std::string(format) + "\"; the formats are " + kSheetChoiceNames;
+        return std::nullopt;
+    }
+    if (seed) {
+        choice.seed = test::ParseSeed(*seed, refused);
+        if (!choice.seed) {
+            error = refused.Describe();
+            return std::nullopt;
+        }
+    }
+    return choice;
+}
+
+namespace {
+
+// The value of "--name VALUE" or "--name=VALUE" at `at`, moving `at` past it.
+std::optional<std::string_view> ValueOf(std::span<const std::string_view> arguments, std::size_t& at,
+                                        std::string_view name) {
+    const std::string_view argument = arguments[at];
+    if (argument == name) {
+        if (at + 1 >= arguments.size()) return std::nullopt;
+        at += 2;
+        return arguments[at - 1];
+    }
+    if (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=') {
+        ++at;
+        return argument.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<SheetChoice> ReadSheetArguments(std::span<const std::string_view> arguments) {
+    std::optional<std::string_view> format;
+    std::optional<std::string_view> seed;
+    bool practice = false;
+    for (std::size_t at = 0; at < arguments.size();) {
+        // Each option once: a second one is no choice but a mistake to refuse.
+        if (arguments[at] == "--practice") {
+            if (practice) return std::nullopt;
+            practice = true;
+            ++at;
+        } else if (auto value = ValueOf(arguments, at, "--sheet")) {
+            if (format) return std::nullopt;
+            format = value;
+        } else if (auto number = ValueOf(arguments, at, "--seed")) {
+            if (seed) return std::nullopt;
+            seed = number;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!format) return std::nullopt;
+    std::string error;
+    return MakeSheetChoice(*format, practice, seed, error);
+}
+
+} // namespace sheet
