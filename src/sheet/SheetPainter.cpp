@@ -28,7 +28,7 @@ const QColor kStroke(0xB0, 0x20, 0x20);
 // the gap to the next column makes up the rest of a column's step.
 constexpr double kDigitColumn = 1.5;
 constexpr double kAnswerColumn = 1.3;
-constexpr double kColumnStep = 3.6;
+constexpr double kColumnStep = 4.0;
 // A line's digits follow one another this many digit widths apart.
 constexpr double kLineStep = 1.8;
 constexpr int kBasePixels = 18;

@@ -52,7 +52,7 @@ constexpr std::int32_t kGlossyGradient = 3;
 constexpr host::Colour kButtonFace = 0x00EDE9EB;
 constexpr int kButtonWidthTwips = 1335;
 constexpr int kButtonHeightTwips = 375;
-constexpr QSize kDefaultSize(760, 540);
+constexpr QSize kDefaultSize(800, 620);
 constexpr std::uint64_t kLargestOfferedSeed = 999999;
 
 QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip) {
@@ -362,9 +362,9 @@ void frmSheet::BuildLayout() {
     lblZoom = new QLabel(QStringLiteral("Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel"), this);
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
     lblZoom->setToolTip(QStringLiteral("Ctrl+0 sets the zoom back"));
-    cmdStart = MakeButton(this, "cmdStart", QStringLiteral("&Start"),
+    cmdStart = MakeButton(this, "cmdStartSheet", QStringLiteral("&Start"),
                           QStringLiteral("Start the sheet: its time runs from now (Enter)"));
-    cmdStop = MakeButton(this, "cmdStop", QStringLiteral("&Stop"),
+    cmdStop = MakeButton(this, "cmdStopSheet", QStringLiteral("&Stop"),
                          QStringLiteral("Stop the sheet after asking, and show its results (Esc)"));
     cmdStop->hide();
     cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window (Esc)"));

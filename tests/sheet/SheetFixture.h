@@ -67,7 +67,7 @@ protected:
     // Chooses and starts a sheet; the format it was made with.
     test::SheetFormat Start(const std::string& name, bool practice, std::uint64_t seed) {
         window->Choose({name, practice, seed});
-        Get<QAbstractButton>("cmdStart")->click();
+        Get<QAbstractButton>("cmdStartSheet")->click();
         EXPECT_NE(window->sitting(), nullptr);
         test::FormatError error;
         return *test::FormatByName(name, practice, error);

@@ -149,7 +149,7 @@ TEST_F(SheetWindowTest, StopAsksFirstAndNoKeepsTheSheetGoing) {
     Start("kraepelin-15", true, 7);
     Digit(RightAnswer());
     boxes.Answer(host::MessageAnswer::No);
-    Get<QAbstractButton>("cmdStop")->click();
+    Get<QAbstractButton>("cmdStopSheet")->click();
     ASSERT_EQ(boxes.requests().size(), 1u);
     EXPECT_EQ(boxes.requests()[0].text, "Are you sure want to stop?");
     EXPECT_EQ(boxes.requests()[0].title, "Tavrendale");
@@ -178,7 +178,7 @@ TEST_F(SheetWindowTest, ASheetThatEndsWhileStopAsksIsNotStoppedAgain) {
     Start("kraepelin-15", true, 7);
     boxes.SetWhileOpen([this](const host::MessageRequest&) { Wait(150000); });
     boxes.Answer(host::MessageAnswer::Yes);
-    Get<QAbstractButton>("cmdStop")->click();
+    Get<QAbstractButton>("cmdStopSheet")->click();
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].end, test::SittingEnd::TimeUp);
 }
@@ -194,8 +194,8 @@ TEST_F(SheetWindowTest, TheTimeUpHandsTheRecordToTheResults) {
     EXPECT_EQ(results[0].title, "Kraepelin 10 \u00d7 15 s (practice)");
     EXPECT_EQ(results[0].record.size(), 10u);
     EXPECT_EQ(results[0].elapsedMs, 150000u);
-    EXPECT_FALSE(Get<QAbstractButton>("cmdStop")->isVisible());
-    EXPECT_TRUE(Get<QAbstractButton>("cmdStart")->isVisible());
+    EXPECT_FALSE(Get<QAbstractButton>("cmdStopSheet")->isVisible());
+    EXPECT_TRUE(Get<QAbstractButton>("cmdStartSheet")->isVisible());
 }
 
 TEST_F(SheetWindowTest, ClosingDuringASittingAsksAndKeepsTheResults) {
@@ -232,7 +232,7 @@ TEST_P(CustomRefusalTest, StartIsRefusedWithTheFieldAndItsRange) {
     }
     auto* field = Get<QLineEdit>(GetParam().field);
     field->setText(QString::fromUtf8(GetParam().text));
-    Get<QAbstractButton>("cmdStart")->click();
+    Get<QAbstractButton>("cmdStartSheet")->click();
     EXPECT_EQ(window->sitting(), nullptr);
     EXPECT_EQ(Get<QLabel>("lblSummary")->text(), QString::fromUtf8(GetParam().message));
     EXPECT_TRUE(field->hasFocus());
@@ -268,7 +268,7 @@ TEST_F(SheetWindowTest, ACustomSheetIsWorkedInItsOwnOrder) {
     Get<QCheckBox>("chkNoRepeat")->click();
     EXPECT_TRUE(Get<QLabel>("lblSummary")->text().startsWith("2 lines of 5 digits (4 additions each"))
         << Get<QLabel>("lblSummary")->text().toStdString();
-    Get<QAbstractButton>("cmdStart")->click();
+    Get<QAbstractButton>("cmdStartSheet")->click();
     ASSERT_NE(window->sitting(), nullptr);
     const test::Sheet& sheet = window->sitting()->sheet();
     for (std::uint32_t i = 0; i + 1 < sheet.digitCount(0); ++i) EXPECT_NE(sheet.digit(0, i), sheet.digit(0, i + 1));
