@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
+#include "about/Artwork.h"
 #include "app/PlatformChoice.h"
 #include "app/frmMain.h"
 #include "host/core/ClockRandom.h"
 #include "host/core/NumberText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/MessageBoxes.h"
+#include "sheet/frmSheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,23 +24,55 @@
 
 namespace app {
 
-void ReadCommandLine(const QStringList& arguments) {
+namespace {
+
+[[noreturn]] void Refuse(const QString& reason) {
+    const QString message = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), reason);
+    std::fputs(qPrintable(message), stderr);
+    std::exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) {
     // The usual start, with nothing given, costs no parser.
-    if (arguments.size() <= 1) return;
+    if (arguments.size() <= 1) return std::nullopt;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Drills the addition rule of the Pauli-Kraepelin test: type the unit digit of the sum of "
                        "two digits and press Enter."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
+                                         QStringLiteral("Opens the exam sheets window alone, with <format> chosen: %1.")
+                                             .arg(QLatin1String(sheet::kSheetChoiceNames)),
+                                         QStringLiteral("format"));
+    const QCommandLineOption practiceOption(QStringLiteral("practice"),
+                                            QStringLiteral("With --sheet: the format's short practice version."));
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"), QStringLiteral("With --sheet: makes the sheet from seed <n>, to sit a sheet again."),
+        QStringLiteral("n"));
+    parser.addOptions({sheetOption, practiceOption, seedOption});
     // Prints help or version and exits, or refuses an unknown option with exit code 1.
     parser.process(arguments);
     if (!parser.positionalArguments().isEmpty()) {
-        const QString message = QStringLiteral("%1: takes no arguments, but was given: %2\n")
-                                    .arg(QCoreApplication::applicationName(), parser.positionalArguments().join(u' '));
-        std::fputs(qPrintable(message), stderr);
-        std::exit(EXIT_FAILURE);
+        Refuse(QStringLiteral("takes no arguments, but was given: %1").arg(parser.positionalArguments().join(u' ')));
     }
+    if (!parser.isSet(sheetOption)) {
+        if (parser.isSet(practiceOption) || parser.isSet(seedOption))
+            Refuse(QStringLiteral("--practice and --seed choose an exam sheet: give --sheet FORMAT too"));
+        return std::nullopt;
+    }
+    const QStringList formats = parser.values(sheetOption);
+    const QStringList seeds = parser.values(seedOption);
+    if (formats.size() > 1 || seeds.size() > 1) Refuse(QStringLiteral("--sheet and --seed are given once each"));
+    std::optional<std::string> seed;
+    if (!seeds.isEmpty()) seed = seeds.front().toStdString();
+    std::string error;
+    auto choice = sheet::MakeSheetChoice(formats.front().toStdString(), parser.isSet(practiceOption),
+                                         seed ? std::optional<std::string_view>(*seed) : std::nullopt, error);
+    if (!choice) Refuse(QString::fromStdString(error));
+    return choice;
 }
 
 namespace {
@@ -82,19 +116,22 @@ int QtOptionLength(int argc, char** argv, int at) {
 }
 
 // Whether the command line holds anything besides Qt's own options (and a bare "--", which
-// ends the options and is no argument). Such a command line ends the program before its
-// window opens: --help and --version answer, anything else is refused.
+// ends the options and is no argument) and a valid exam sheet's options. Such a command
+// line ends the program before its window opens: --help and --version answer, anything
+// else is refused.
 bool EndsBeforeTheWindow(int argc, char** argv) {
+    std::vector<std::string_view> ours;
     for (int i = 1; i < argc;) {
         if (const int length = QtOptionLength(argc, argv, i); length > 0) {
             i += length;
         } else if (std::string_view(argv[i]) == "--") {
             ++i;
         } else {
-            return true;
+            ours.emplace_back(argv[i]);
+            ++i;
         }
     }
-    return false;
+    return !ours.empty() && !sheet::ReadSheetArguments(ours);
 }
 
 } // namespace
@@ -119,13 +156,24 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
     QApplication::setApplicationName(QStringLiteral("Tavrendale"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRENDALE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRENDALE_DESKTOP_ID));
-    ReadCommandLine(QApplication::arguments());
+    const std::optional<sheet::SheetChoice> sheetChoice = ReadCommandLine(QApplication::arguments());
     // Qt took every argument the program would have answered or refused: one of Qt's own
     // options is missing from the list above, and the window would open offscreen, unseen.
     if (windowless) qFatal("Qt took an option of its own that kQtOptions in Startup.cpp lacks");
     host::InstallFontSubstitutes();
     // Durations are typed the way the user writes numbers.
     host::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+
+    if (sheetChoice) {
+        // The exam sheets alone; the program ends when their window closes.
+        sheet::frmSheet sheets({});
+        sheets.setWindowIcon(about::ProgramIcon());
+        sheets.Choose(*sheetChoice);
+        sheets.PlaceBeside(nullptr);
+        sheets.show();
+        if (shown) shown(&sheets);
+        return QApplication::exec();
+    }
 
     host::ClockRandom random;
     frmMain window({&random, &host::SystemMessageBoxes(), [] { QCoreApplication::exit(0); }});
