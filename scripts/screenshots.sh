@@ -151,6 +151,33 @@ if kill -0 "$app" 2>/dev/null; then
 fi
 wait "$app" 2>/dev/null || true
 
+# Each exam sheet in progress, opened from the command line with a fixed seed, started with
+# Enter and answered by typing, as on paper: Kraepelin 50 x 15 s just after its first call
+# to move on, the others after their first pairs.
+sheet_shot() { # format file digits [seconds to wait, digits after the wait]
+  "$program" --sheet "$1" --seed 7 >"$logs/sheet-$1.log" 2>&1 &
+  local sheets=$! id
+  pids+=($sheets)
+  id=$(window_of "Exam sheets")
+  sleep 1
+  xdotool windowactivate --sync "$id" 2>/dev/null || true
+  xdotool key Return
+  sleep 0.5
+  xdotool type --delay 100 "$3"
+  if [ -n "${4:-}" ]; then
+    sleep "$4"
+    xdotool type --delay 100 "$5"
+  fi
+  sleep 0.3
+  shoot "$id" "$out/$2"
+  kill "$sheets"
+  wait "$sheets" 2>/dev/null || true
+}
+sheet_shot kraepelin-15 sheet-kraepelin-15.png 3917052846 13.2 482
+sheet_shot kraepelin-30 sheet-kraepelin-30.png 05827163940518
+sheet_shot uchida sheet-uchida.png 2705813964105728396410573
+sheet_shot pauli sheet-pauli.png 6914027538164920735816492073581649207358
+
 # The same windows on a screen scaled by 1.5 (a fractional scale factor); the keyboard
 # reaches the About window through the access key of "A&bout".
 QT_SCALE_FACTOR=1.5 "$program" >"$logs/app-scaled.log" 2>&1 &
