@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A sitting's results in brief: the format, the seed, how it ended and the test's own
 // figures, as text that can be read, selected and copied.
+#include "host/qt/AccessibleText.h"
 #include "sheet/SheetResults.h"
+#include "sheet/SheetResultsWindow_p.h"
 #include "test/SheetScores.h"
 
 #include <QAccessible>
@@ -61,12 +63,16 @@ QString FamilyLines(const test::SheetScores& scores) {
 
 } // namespace
 
+SheetResultsWindow::SheetResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    host::PresentAs(staticMetaObject, QAccessible::Window);
+}
+
 void ShowSheetResults(QWidget* parent, const test::SheetFormat& format, const test::Sheet& sheet,
                       std::span<const test::SheetAnswer> record, std::uint64_t seed, test::SittingEnd end,
                       std::uint64_t elapsedMs) {
     (void)sheet;
     const test::SheetScores scores = test::ScoreSheet(format, record, elapsedMs);
-    auto* window = new QWidget(parent, Qt::Window);
+    auto* window = new SheetResultsWindow(parent);
     window->setObjectName(QStringLiteral("frmSheetResults"));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QStringLiteral("Sheet results"));

@@ -3,7 +3,8 @@
 """The program as a screen reader finds it: its accessible tree read through AT-SPI, and a
 whole run driven by the keyboard alone, checking what AT-SPI reports after every step: the
 results, the answer log's menu and the Work curve window, then a run without answers whose
-menu offers nothing and says why.
+menu offers nothing and says why; then a short practice exam sheet opened from the command
+line, answered, stopped and read back by the keyboard alone.
 
     ScreenReaderTest.py <tavrendale executable>    (on an X server, inside a D-Bus session)
 """
@@ -255,8 +256,78 @@ def main(program):
         if process.poll() is None:
             process.kill()
             process.wait()
+    sheets = subprocess.Popen([program, "--sheet", "kraepelin-15", "--practice", "--seed", "7"], env=env)
+    try:
+        run_sheet(sheets)
+    finally:
+        if sheets.poll() is None:
+            sheets.kill()
+            sheets.wait()
     print("%d failed" % failures if failures else "every check passed", flush=True)
     return 1 if failures else 0
+
+
+def find_named(root, pattern):
+    """The first descendant of `root`, of any role, whose name matches `pattern`."""
+    for obj in root:
+        if obj is None:
+            continue
+        if matches(pattern, obj.name):
+            return obj
+        found = find_named(obj, pattern)
+        if found is not None:
+            return found
+    return None
+
+
+PAIR = r"(\d) and (\d), column (\d+), pair (\d+) of 26"
+
+
+def run_sheet(process):
+    step("an exam sheet from the command line: Enter starts it, and the sheet says its first pair")
+    window = wait_for("the Exam sheets window", lambda: find_window("Exam sheets"))
+    if window is None:
+        return
+    key("Return")
+    sheet = wait_for("the first pair", lambda: find_named(window, PAIR.replace(r"(\d+) of", "1 of")))
+    if sheet is None:
+        return
+    if "focused" not in state_names(sheet):
+        fail("the sheet has not the focus: " + describe(sheet))
+
+    step("answer three pairs as a pencil would, one wrongly, hearing each next pair")
+    for number, right in ((1, True), (2, False), (3, True)):
+        match = re.fullmatch(PAIR, sheet.name)
+        if match is None or int(match.group(4)) != number:
+            fail("pair %d: the sheet says %r" % (number, sheet.name))
+            return
+        answer = (int(match.group(1)) + int(match.group(2))) % 10
+        type_text(str(answer if right else (answer + 1) % 10))
+        wait_for("pair %d after the answer" % (number + 1),
+                 lambda: re.fullmatch(PAIR, sheet.name) and int(re.fullmatch(PAIR, sheet.name).group(4)) == number + 1)
+
+    step("Esc asks as Stop does; Alt+Y stops, and the results say what was answered")
+    key("Escape")
+    question = wait_for("the stop question", lambda: find_program_dialog("Are you sure want to stop?"))
+    if question is None:
+        return
+    key("alt+y")
+    results = wait_for("the Sheet results window", lambda: find_window("Sheet results"))
+    if results is None:
+        return
+    wait_for("the results' figures", lambda: find_named(results, r"(?s).*seed 7: stopped.*Reached 3: 2 right, 1 wrong.*"))
+    key("Escape")
+    wait_for("the results to close", lambda: not find_window("Sheet results"))
+
+    step("Esc without a sheet running closes the window and ends the program")
+    wait_for("the Exam sheets window active again", lambda: "active" in state_names(window))
+    key("Escape")
+    try:
+        code = process.wait(timeout=TIMEOUT)
+        if code != 0:
+            fail("the program ended with exit status %d" % code)
+    except subprocess.TimeoutExpired:
+        fail("the program did not end when its only window closed")
 
 
 def run(process):
