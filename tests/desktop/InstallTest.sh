@@ -22,6 +22,7 @@ id=org.example.tavrendale
 share=$root/usr/share
 for file in usr/bin/tavrendale \
             usr/share/applications/$id.desktop \
+            usr/share/applications/$id.sheets.desktop \
             usr/share/metainfo/$id.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/$id.svg \
             usr/share/icons/hicolor/48x48/apps/$id.png \
@@ -39,17 +40,31 @@ for size in 48 256; do
   [ -f "$png" ] && [ "$(png_size "$png")" != "${size}x${size}" ] && fail "$png is $(png_size "$png")"
 done
 
+# The program's entry, with an action for each exam sheet, and the exam sheets' own entry.
+for entry in $id $id.sheets; do
+  desktop=$share/applications/$entry.desktop
+  [ -s "$desktop" ] || { fail "not installed: $desktop"; continue; }
+  desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
+  grep -qx 'Categories=Education;Math;' "$desktop" || fail "$entry's categories"
+  grep -qx "Icon=$id" "$desktop" || fail "$entry names another icon"
+  # Every command the entry and its actions start is installed.
+  while read -r exec_line; do
+    [ -x "$root/usr/bin/${exec_line%% *}" ] || fail "$entry starts '$exec_line', which is not installed"
+  done < <(sed -n 's/^Exec=//p' "$desktop")
+done
 desktop=$share/applications/$id.desktop
-desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
-grep -qx 'Categories=Education;Math;' "$desktop" || fail "the desktop entry's categories"
-grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
-exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-[ -x "$root/usr/bin/${exec_line%% *}" ] || fail "the desktop entry starts '$exec_line', which is not installed"
+for sheet in kraepelin-15 kraepelin-30 uchida pauli; do
+  grep -qx "Exec=tavrendale --sheet $sheet" "$desktop" || fail "the program's entry has no action for $sheet"
+done
+grep -qx 'Name=Tavrendale Exam Sheets' "$share/applications/$id.sheets.desktop" ||
+  fail "the exam sheets' entry has another name"
 
 metainfo=$share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate $metainfo"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-  fail "the metainfo launches another desktop entry"
+for entry in $id $id.sheets; do
+  grep -q "<launchable type=\"desktop-id\">$entry.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $entry.desktop"
+done
 # Every screenshot the metainfo shows is one of the README's, which scripts/screenshots.sh takes.
 for image in $(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo"); do
   [ -f "$(dirname "$0")/../../docs/screenshots/$image" ] || fail "the metainfo shows $image, which docs/screenshots lacks"
