@@ -714,8 +714,12 @@ void frmSheet::Sync() {
     picSheet->setCursor(cursor.unit, cursor.pair, phase == test::SheetSitting::Phase::Working);
 
     lblClock->setVisible(chkClock->isChecked());
-    lblClock->setText(QStringLiteral("%1 left").arg(ClockText(sitting_->timeLeftMs())));
-    lblClock->setAccessibleName(QStringLiteral("Time left: %1").arg(ClockText(sitting_->timeLeftMs())));
+    // Set only when the second changes: a key press is not slowed by the clock.
+    const QString left = ClockText(sitting_->timeLeftMs());
+    if (lblClock->accessibleName() != QStringLiteral("Time left: %1").arg(left)) {
+        lblClock->setText(QStringLiteral("%1 left").arg(left));
+        lblClock->setAccessibleName(QStringLiteral("Time left: %1").arg(left));
+    }
 
     const bool onBreak = phase == test::SheetSitting::Phase::OnBreak;
     if (onBreak) {
