@@ -2,7 +2,7 @@
 #include "sheet/frmSheet.h"
 
 #include "controls/CommandButton.h"
-#include "controls/chameleonButton/chameleonButton.h"
+#include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -36,6 +36,10 @@
 #include <algorithm>
 #include <utility>
 
+// The window description is a resource of an object library; registering it by hand keeps
+// it whichever way the program is linked.
+static void RegisterWindowDescription() { Q_INIT_RESOURCE(sheet_window_forms); }
+
 namespace sheet {
 namespace {
 
@@ -47,23 +51,24 @@ struct PresetEntry {
 constexpr PresetEntry kPresets[] = {{"kraepelin-15"}, {"kraepelin-30"}, {"uchida"}, {"pauli"}, {"custom"}};
 constexpr int kCustomIndex = 4;
 
-// The command buttons look like the other windows': glossy, on the main window's face colour.
-constexpr std::int32_t kGlossyGradient = 3;
-constexpr host::Colour kButtonFace = 0x00EDE9EB;
+// The command buttons' size, as the other windows have them; their look is stored in the
+// window's description.
 constexpr int kButtonWidthTwips = 1335;
 constexpr int kButtonHeightTwips = 375;
 constexpr QSize kDefaultSize(800, 620);
 constexpr std::uint64_t kLargestOfferedSeed = 999999;
 
-QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip) {
-    QAbstractButton* button =
-        controls::MakeCommandButton(parent, name, caption, {QStringLiteral("Tahoma"), 8.25, false},
-                                    QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
-    if (auto* chameleon = qobject_cast<chameleon::chameleonButton*>(button)) {
-        chameleon->SetButtonType(kGlossyGradient);
-        chameleon->SetBackColor(kButtonFace);
-        chameleon->SetBackOver(kButtonFace);
-    }
+const chameleon::WindowDescription& Description() {
+    static const chameleon::WindowDescription description = [] {
+        RegisterWindowDescription();
+        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmSheet.twd"));
+    }();
+    return description;
+}
+
+QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip) {
+    QAbstractButton* button = controls::MakeCommandButton(
+        parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
     return button;
@@ -362,12 +367,11 @@ void frmSheet::BuildLayout() {
     lblZoom = new QLabel(QStringLiteral("Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel"), this);
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
     lblZoom->setToolTip(QStringLiteral("Ctrl+0 sets the zoom back"));
-    cmdStart = MakeButton(this, "cmdStartSheet", QStringLiteral("&Start"),
-                          QStringLiteral("Start the sheet: its time runs from now (Enter)"));
-    cmdStop = MakeButton(this, "cmdStopSheet", QStringLiteral("&Stop"),
-                         QStringLiteral("Stop the sheet after asking, and show its results (Esc)"));
+    cmdStart = MakeButton(this, "cmdStartSheet", QStringLiteral("Start the sheet: its time runs from now (Enter)"));
+    cmdStop =
+        MakeButton(this, "cmdStopSheet", QStringLiteral("Stop the sheet after asking, and show its results (Esc)"));
     cmdStop->hide();
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close this window (Esc)"));
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close this window (Esc)"));
     host::SetAccessibleText(cmdStart, QStringLiteral("Start"), QStringLiteral("Starts the sheet"));
     host::SetAccessibleText(cmdStop, QStringLiteral("Stop"), QStringLiteral("Stops the sheet after asking"));
     host::SetAccessibleText(cmdClose, QStringLiteral("Close"));
