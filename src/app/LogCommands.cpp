@@ -13,7 +13,9 @@ LogCommands::LogCommands(QListWidget* log, Handlers handlers)
     : QObject(log), lstStat(log), handlers_(std::move(handlers)) {
     // The log's commands live in its context menu; the tooltip and the description say so.
     const QString hint = QStringLiteral("Right-click, or press the Menu key or Shift+F10, to show the work curve, "
-                                        "save the answers as CSV or copy the results");
+                                        "save the answers as CSV or copy the results, or to open the exam sheets "
+                                        "(%1)")
+                             .arg(ExamSheetsKey().toString(QKeySequence::NativeText));
     lstStat->setToolTip(hint);
     lstStat->setAccessibleDescription(hint);
     lstStat->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -33,6 +35,17 @@ void LogCommands::MakeMenu() {
     mnuSaveAnswers->setObjectName(QStringLiteral("mnuSaveAnswers"));
     mnuCopyResults = mnuLog->addAction(QStringLiteral("&Copy results"));
     mnuCopyResults->setObjectName(QStringLiteral("mnuCopyResults"));
+    mnuLog->addSeparator();
+    mnuExamSheets = mnuLog->addAction(QStringLiteral("&Exam sheets\u2026"));
+    mnuExamSheets->setObjectName(QStringLiteral("mnuExamSheets"));
+    // Shown beside the item; the window's own shortcut does the work, so the item's stays
+    // with the menu.
+    mnuExamSheets->setShortcut(ExamSheetsKey());
+    mnuExamSheets->setShortcutContext(Qt::WidgetShortcut);
+    mnuExamSheets->setToolTip(
+        QStringLiteral("Practise the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test (%1)")
+            .arg(ExamSheetsKey().toString(QKeySequence::NativeText)));
+    connect(mnuExamSheets, &QAction::triggered, this, [this] { handlers_.showExamSheets(); });
     connect(mnuShowWorkCurve, &QAction::triggered, this, [this] { handlers_.showWorkCurve(); });
     connect(mnuSaveAnswers, &QAction::triggered, this, [this] { handlers_.saveAnswers(); });
     connect(mnuCopyResults, &QAction::triggered, this, [this] { handlers_.copyResults(); });
@@ -60,7 +73,7 @@ void LogCommands::lstStat_ContextMenu(const QPoint& position) {
     // Screen readers read no tooltip of a menu item: the menu itself says why its items are off.
     mnuLog->setAccessibleDescription(unavailable);
     mnuLog->popup(lstStat->mapToGlobal(position));
-    if (available) mnuLog->setActiveAction(mnuShowWorkCurve);
+    mnuLog->setActiveAction(available ? mnuShowWorkCurve : mnuExamSheets);
 }
 
 QPoint LogCommands::KeyboardPosition() const {

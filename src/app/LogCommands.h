@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -14,7 +15,9 @@ namespace app {
 
 // The answer log's commands: its context menu "Show work curve", "Save answers as CSV…"
 // and "Copy results", the ways it opens (the right button, the Menu key, Shift+F10) and
-// when its items can be used, which their tooltips and the menu's description say.
+// when its items can be used, which their tooltips and the menu's description say; and
+// "Exam sheets…", which can always be used and which the window's own shortcut
+// (ExamSheetsKey) opens too.
 class LogCommands final : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +27,11 @@ public:
         std::function<void()> showWorkCurve;
         std::function<void()> saveAnswers;
         std::function<void()> copyResults;
+        std::function<void()> showExamSheets;
     };
+
+    // The main window's shortcut to the exam sheets, which the menu item shows.
+    static QKeySequence ExamSheetsKey() { return QKeySequence(Qt::CTRL | Qt::Key_E); }
 
     // Gives `log` its commands and the hint that says where they are. Belongs to `log`.
     LogCommands(QListWidget* log, Handlers handlers);
@@ -51,6 +58,7 @@ private:
     QAction* mnuShowWorkCurve = nullptr;
     QAction* mnuSaveAnswers = nullptr;
     QAction* mnuCopyResults = nullptr;
+    QAction* mnuExamSheets = nullptr;
     // The log took an F10 press (Shift+F10) and takes its release too.
     bool takesF10Release_ = false;
 };

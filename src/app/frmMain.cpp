@@ -19,6 +19,7 @@
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/WindowLayout.h"
+#include "sheet/frmSheet.h"
 #include "workcurve/AnswersFile.h"
 #include "workcurve/frmWorkCurve.h"
 
@@ -36,6 +37,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QShortcut>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -266,9 +268,9 @@ void frmMain::BuildResults(const chameleon::WindowDescription& description) {
     lstStat->setObjectName(QStringLiteral("lstStat"));
     lstStat->setGeometry(TwipRect(120, 240, 3975, 2010));
     lstStat->setSortingEnabled(false);
-    logCommands_ =
-        new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); }, [this] { mnuShowWorkCurve_Click(); },
-                                  [this] { mnuSaveAnswers_Click(); }, [this] { mnuCopyResults_Click(); }});
+    logCommands_ = new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); },
+                                             [this] { mnuShowWorkCurve_Click(); }, [this] { mnuSaveAnswers_Click(); },
+                                             [this] { mnuCopyResults_Click(); }, [this] { mnuExamSheets_Click(); }});
     cmdBack = MakeCommandButton(Frame2, description, "cmdBack", TwipRect(120, 2400, 3975, 375));
     host::SetAccessibleText(host::MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble),
                                               TwipRect(4560, 240, 480, 480)),
@@ -324,6 +326,15 @@ void frmMain::DescribeControls() {
 
     SetAccessibleText(txtTime, QStringLiteral("Test duration in minutes"),
                       QStringLiteral("Whole minutes from 1 to 99"));
+    // Where the exam sheets are, for the pointer at the first field a new user types in, and
+    // for screen readers in the window's own description.
+    const QString sheetsKey = LogCommands::ExamSheetsKey().toString(QKeySequence::NativeText);
+    txtTime->setToolTip(
+        QStringLiteral("Whole minutes from 1 to 99. %1 opens the exam sheets, timed as in the test").arg(sheetsKey));
+    setAccessibleDescription(
+        QStringLiteral("%1 opens the exam sheets: the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as "
+                       "in the test")
+            .arg(sheetsKey));
     SetAccessibleText(chkStatistic, QStringLiteral("Log test"),
                       QStringLiteral("Judge and count the answers and write them to the answer log"));
     SetAccessibleText(chkShowTimer, QStringLiteral("Show timer"),
@@ -359,6 +370,9 @@ void frmMain::DescribeControls() {
 }
 
 void frmMain::Connect() {
+    // The exam sheets from anywhere in the window, as the answer log's menu shows.
+    auto* examSheets = new QShortcut(LogCommands::ExamSheetsKey(), this);
+    connect(examSheets, &QShortcut::activated, this, &frmMain::mnuExamSheets_Click);
     connect(cmdStart, &QAbstractButton::clicked, this, &frmMain::cmdStart_Click);
     connect(cmdStop, &QAbstractButton::clicked, this, &frmMain::cmdStop_Click);
     connect(cmdReset, &QAbstractButton::clicked, this, &frmMain::cmdReset_Click);
@@ -603,6 +617,21 @@ QString frmMain::LogCommandsUnavailable() const {
 
 workcurve::RecordedRun frmMain::LastRun() const {
     return {engine_.recording(), {engine_.minutes(), engine_.secondOfMinute()}, runEndedAt_};
+}
+
+void frmMain::mnuExamSheets_Click() {
+    if (!examSheets_) {
+        sheet::SheetServices services;
+        services.clock = services_.clock;
+        services.messages = services_.messages;
+        examSheets_ = new sheet::frmSheet(std::move(services), this);
+        examSheets_->setAttribute(Qt::WA_DeleteOnClose);
+        examSheets_->setWindowIcon(windowIcon());
+        examSheets_->PlaceBeside(this);
+    }
+    examSheets_->show();
+    examSheets_->raise();
+    examSheets_->activateWindow();
 }
 
 void frmMain::mnuShowWorkCurve_Click() {

@@ -34,6 +34,10 @@ namespace about {
 class HyperlinkLabel;
 }
 
+namespace sheet {
+class frmSheet;
+}
+
 namespace workcurve {
 class frmWorkCurve;
 struct RecordedRun;
@@ -113,6 +117,8 @@ private:
 
     // The answer log's commands.
     void mnuShowWorkCurve_Click();
+    // Opens the exam sheets window, or brings it to the front.
+    void mnuExamSheets_Click();
     void mnuSaveAnswers_Click();
     void mnuCopyResults_Click();
     // Why the log's commands cannot be used now; empty when they can.
@@ -170,6 +176,7 @@ private:
     QAction* mnuAboutTavrendale = nullptr;
     LogCommands* logCommands_ = nullptr;
     QPointer<workcurve::frmWorkCurve> workCurve_;
+    QPointer<sheet::frmSheet> examSheets_;
 
     // The result panel's lines as the runs' results left them, in the panel's order.
     test::ResultSummary shownResults_;
