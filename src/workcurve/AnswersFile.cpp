@@ -18,13 +18,15 @@ QString AnswersFileName(const QDateTime& endedAt) {
     return QStringLiteral("tavrendale-%1.csv").arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
-QString SuggestedAnswersPath(const QDateTime& endedAt) {
+QString SuggestedAnswersPath(const QDateTime& endedAt) { return SuggestedPath(AnswersFileName(endedAt)); }
+
+QString SuggestedPath(const QString& fileName) {
     // Qt names the documents folder whether or not it exists (~/Documents where the user's
     // folders are not configured); a path into a folder that is not there cannot be saved
     // to as it stands, and the dialog would show it relative to the working folder.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    return QDir(folder).filePath(AnswersFileName(endedAt));
+    return QDir(folder).filePath(fileName);
 }
 
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& contents) {
@@ -51,13 +53,17 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
 }
 
 bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages) {
+    return SaveCsv(owner, SuggestedAnswersPath(run.endedAt), test::FormatAnswersCsv(run.answers), files, messages);
+}
+
+bool SaveCsv(QWidget* owner, const QString& suggestedPath, const std::string& csv, host::FileDialogs& files,
+             host::MessageBoxes& messages) {
     const QString path =
         files.SaveFileName(owner, {QStringLiteral("Save answers as CSV"),
-                                   SuggestedAnswersPath(run.endedAt),
+                                   suggestedPath,
                                    {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
                                    QStringLiteral("csv")});
     if (path.isEmpty()) return false;
-    const std::string csv = test::FormatAnswersCsv(run.answers);
     const std::optional<QString> failure =
         WriteFileAtomically(path, QByteArray::fromRawData(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!failure) return true;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <string>
 
 class QByteArray;
 class QWidget;
@@ -23,6 +24,8 @@ QString AnswersFileName(const QDateTime& endedAt);
 // That name in the user's documents folder, or in the home folder where there is no
 // documents folder: an absolute path into a folder that exists.
 QString SuggestedAnswersPath(const QDateTime& endedAt);
+// `fileName` in the user's documents folder, or in the home folder where there is none.
+QString SuggestedPath(const QString& fileName);
 
 // Replaces the file at `path` by `contents` in one step: the contents go to a temporary
 // file beside it, which takes the file's place only once everything is written. Returns
@@ -35,5 +38,11 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
 // that names the path and the reason. Returns whether the file was written; cancelling
 // the dialog writes nothing.
 bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages);
+
+// The same for any CSV text: asks where, suggesting `suggestedPath`, writes `csv` there
+// atomically and reports a failure with the path and the reason. Returns whether the file
+// was written.
+bool SaveCsv(QWidget* owner, const QString& suggestedPath, const std::string& csv, host::FileDialogs& files,
+             host::MessageBoxes& messages);
 
 } // namespace workcurve

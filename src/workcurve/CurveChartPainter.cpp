@@ -178,8 +178,8 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
         painter->drawText(x, layout.legendBaseline, text);
         x += metrics.horizontalAdvance(text) + 8;
     };
-    legendItem(QStringLiteral("true"), [&](const QRect& r) { painter->fillRect(r, kTrueColour); });
-    legendItem(QStringLiteral("false"), [&](const QRect& r) { painter->fillRect(r, kFalseColour); });
+    legendItem(texts_.lower, [&](const QRect& r) { painter->fillRect(r, kTrueColour); });
+    legendItem(texts_.upper, [&](const QRect& r) { painter->fillRect(r, kFalseColour); });
     if (!periods_.empty() && periods_.back().partial) {
         legendItem(QStringLiteral("partial"), [&](const QRect& r) {
             painter->fillRect(r, kTrueColour.lighter(150));
@@ -191,10 +191,25 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
         painter->drawLine(r.left(), r.center().y(), r.right(), r.center().y());
     });
     if (trend_) {
-        legendItem(QStringLiteral("trend"), [&](const QRect& r) {
+        legendItem(texts_.trend, [&](const QRect& r) {
             painter->setPen(QPen(kTrendColour, 1, Qt::DashLine));
             painter->drawLine(r.left(), r.center().y(), r.right() + 2, r.center().y());
         });
+    }
+    const bool hasBreak = breakBefore_ && *breakBefore_ > 0 && *breakBefore_ < periods_.size();
+    if (hasBreak) {
+        legendItem(QStringLiteral("break"), [&](const QRect& r) {
+            painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
+            painter->drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
+        });
+    }
+    if (!texts_.period.isEmpty()) {
+        const QString per = QStringLiteral("per %1").arg(texts_.period);
+        const int right = rect.left() + rect.width() - kChartMargin;
+        if (right - metrics.horizontalAdvance(per) >= x) {
+            painter->setPen(textColour);
+            painter->drawText(right - metrics.horizontalAdvance(per), layout.legendBaseline, per);
+        }
     }
 
     // Grid lines with the answered scale on the left and the time scale on the right.
@@ -240,6 +255,12 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
             painter->setPen(QPen(kTrendColour, 1, Qt::DotLine));
             painter->drawRect(whole);
         }
+    }
+
+    if (hasBreak) {
+        const int breakX = layout.columnLeft(*breakBefore_);
+        painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
+        painter->drawLine(breakX, plot.top(), breakX, plot.bottom());
     }
 
     // Period numbers under the bars.

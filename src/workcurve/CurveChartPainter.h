@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -31,6 +32,17 @@ struct ChartTrend {
     double atLast = 0.0;
 };
 
+// The words a chart is drawn with: the drill's unless set.
+struct ChartTexts {
+    // The legend's two stacked parts, the lower one first.
+    QString lower = QStringLiteral("true");
+    QString upper = QStringLiteral("false");
+    QString trend = QStringLiteral("trend");
+    // What one period is ("column", "3 min"), written at the right of the legend as "per
+    // column"; nothing where empty.
+    QString period;
+};
+
 // Draws the work curve of any run split into periods of equal length: a bar per period
 // with true answers at the bottom and false ones on top on the left scale, a partial
 // period hatched, the median answer time of each period as a line with dots on the right
@@ -43,6 +55,12 @@ public:
     void setPeriods(std::vector<ChartPeriod> periods) { periods_ = std::move(periods); }
     const std::optional<ChartTrend>& trend() const { return trend_; }
     void setTrend(std::optional<ChartTrend> trend) { trend_ = trend; }
+    const ChartTexts& texts() const { return texts_; }
+    void setTexts(ChartTexts texts) { texts_ = std::move(texts); }
+    // A break before period `period` (counted from 0): a dashed line between it and the one
+    // before, and "break" in the legend. None unless set.
+    const std::optional<std::size_t>& breakBefore() const { return breakBefore_; }
+    void setBreakBefore(std::optional<std::size_t> period) { breakBefore_ = period; }
 
     // Fills `rect` in white and draws the chart into it in the painter's font, its texts in
     // `textColour`, the column of period `selected` (where there is one) highlighted. Leaves
@@ -62,6 +80,8 @@ private:
 
     std::vector<ChartPeriod> periods_;
     std::optional<ChartTrend> trend_;
+    ChartTexts texts_;
+    std::optional<std::size_t> breakBefore_;
 };
 
 } // namespace workcurve

@@ -26,8 +26,10 @@ PairMap::PairMap(QWidget* parent) : QWidget(parent) {
 
 PairMap::~PairMap() = default;
 
-void PairMap::setCurve(const test::WorkCurve& curve) {
-    painter_.setPairs(curve.pairs);
+void PairMap::setCurve(const test::WorkCurve& curve) { setPairs(curve.pairs); }
+
+void PairMap::setPairs(const std::array<test::PairFigures, 100>& pairs) {
+    painter_.setPairs(pairs);
     UpdateDescription();
     update();
 }

@@ -5,6 +5,7 @@
 #include "workcurve/PairMapPainter.h"
 
 #include <QWidget>
+#include <array>
 #include <optional>
 
 namespace workcurve {
@@ -20,6 +21,8 @@ public:
     ~PairMap() override;
 
     void setCurve(const test::WorkCurve& curve);
+    // The figures of the 100 pairs, first operand major, from any analysis.
+    void setPairs(const std::array<test::PairFigures, 100>& pairs);
 
     // The cell of a pair, in widget coordinates.
     QRect cellRect(int operand1, int operand2) const;
