@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheetresults/PeriodChart.h"
+
+#include "sheetresults/ScoreText.h"
+#include "workcurve/ChartTips.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <vector>
+
+namespace sheetresults {
+
+namespace {
+
+// The least-squares line the test has, if any, over periods numbered from 1.
+std::optional<test::LeastSquaresLine> LineOf(const test::SheetScores& scores) {
+    if (scores.kraepelin && scores.kraepelin->line) return scores.kraepelin->line;
+    if (scores.pauli && scores.pauli->line) return scores.pauli->line;
+    return std::nullopt;
+}
+
+} // namespace
+
+PeriodChart::PeriodChart(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Curve"));
+    UpdateDescription();
+}
+
+PeriodChart::~PeriodChart() = default;
+
+void PeriodChart::setScores(const test::SheetFormat& format, const test::SheetScores& scores) {
+    format_ = format;
+    scores_ = scores;
+    selected_.reset();
+    std::vector<workcurve::ChartPeriod> periods;
+    periods.reserve(scores_.periods.size());
+    for (const test::PeriodScores& period : scores_.periods)
+        periods.push_back({period.reached, period.right, period.times.median, period.partial});
+    painter_.setPeriods(std::move(periods));
+    std::optional<workcurve::ChartTrend> trend;
+    // The line runs over the complete periods, which come first.
+    if (const auto line = LineOf(scores_); line && scores_.completePeriods >= 2)
+        trend = workcurve::ChartTrend{scores_.completePeriods - 1, line->at(1.0),
+                                      line->at(static_cast<double>(scores_.completePeriods))};
+    painter_.setTrend(trend);
+    painter_.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
+                       PeriodName(format_)});
+    std::optional<std::size_t> breakBefore;
+    if (scores_.uchida && scores_.uchida->second) breakBefore = scores_.uchida->second->firstLine;
+    painter_.setBreakBefore(breakBefore);
+    setAccessibleName(QStringLiteral("Curve per %1").arg(PeriodName(format_)));
+    UpdateDescription();
+    update();
+}
+
+QSize PeriodChart::sizeHint() const { return {360, 230}; }
+QSize PeriodChart::minimumSizeHint() const { return {120, 120}; }
+
+std::optional<std::size_t> PeriodChart::periodAt(const QPoint& point) const {
+    return painter_.periodAt(rect(), fontMetrics(), point);
+}
+
+QRect PeriodChart::barRect(std::size_t period) const { return painter_.barRect(rect(), fontMetrics(), period); }
+
+QString PeriodChart::Text(std::size_t period) const { return PeriodText(format_, period, scores_.periods[period]); }
+
+void PeriodChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter_.paint(&painter, rect(), palette().color(QPalette::WindowText), selected_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        option.backgroundColor = Qt::white;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+bool PeriodChart::event(QEvent* event) {
+    const auto tipAt = [this](const QPoint& point) -> std::optional<workcurve::ChartTip> {
+        const auto period = periodAt(point);
+        if (!period) return std::nullopt;
+        return workcurve::ChartTip{Text(*period), barRect(*period)};
+    };
+    if (workcurve::HandleChartEvent(this, event, tipAt)) return true;
+    return QWidget::event(event);
+}
+
+void PeriodChart::keyPressEvent(QKeyEvent* event) {
+    if (scores_.periods.empty()) return QWidget::keyPressEvent(event);
+    const std::size_t last = scores_.periods.size() - 1;
+    const std::size_t current = selected_.value_or(0);
+    switch (event->key()) {
+    case Qt::Key_Left: Select(selected_ ? (current == 0 ? 0 : current - 1) : 0); break;
+    case Qt::Key_Right: Select(selected_ ? std::min(current + 1, last) : 0); break;
+    case Qt::Key_Home: Select(0); break;
+    case Qt::Key_End: Select(last); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+}
+
+void PeriodChart::Select(std::size_t period) {
+    selected_ = period;
+    UpdateDescription();
+    update();
+    const QRect bar = barRect(period);
+    workcurve::ShowChartTip(this, QPoint(bar.center().x(), bar.top()), {Text(period), bar});
+}
+
+void PeriodChart::UpdateDescription() {
+    QStringList parts;
+    if (selected_ && *selected_ < scores_.periods.size())
+        parts << QStringLiteral("Selected: ") + Text(*selected_) + QLatin1Char('.');
+    parts << QStringLiteral("Pairs reached per %1, right and wrong or blank stacked, with the median answer time "
+                            "of each; Left and Right step through them.")
+                 .arg(PeriodName(format_));
+    for (std::size_t period = 0; period < scores_.periods.size(); ++period) parts << Text(period) + QLatin1Char('.');
+    setAccessibleDescription(parts.join(QLatin1Char(' ')));
+}
+
+} // namespace sheetresults

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "test/SheetFormat.h"
+#include "test/SheetScores.h"
+#include "test/SheetSitting.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// A sitting's scores as the results window writes them: the same text in its tables, its
+// tooltips and what it tells screen readers. Numbers use a point, like the work curve.
+namespace sheetresults {
+
+// One row of the scores table: the score's name, its value ("–" where it cannot be worked
+// out, never 0) and how it is computed.
+struct ScoreRow {
+    QString name;
+    QString value;
+    QString formula;
+};
+
+// What one column, line or period is called: "column", "line", "3 min".
+QString PeriodName(const test::SheetFormat& format);
+
+// The sitting's rows: what was sat and how it ended, the family's own scores, then the
+// answer times.
+std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::SheetScores& scores, std::uint64_t seed,
+                                test::SittingEnd end, std::uint64_t elapsedMs);
+
+// The headings of the per-period table for the format's family ("Column", "Height",
+// "Right", ...), and one period's cells in the same order; `index` counts from 0.
+QStringList PeriodHeadings(const test::SheetFormat& format);
+QStringList PeriodCells(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period);
+
+// "Column 3: height 20, 18 right, 2 wrong or blank, 1 correction, median 0.85 s", with
+// "(partial)" after the name of a period the sitting was stopped inside.
+QString PeriodText(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period);
+
+} // namespace sheetresults

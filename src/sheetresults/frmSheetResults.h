@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "test/Sheet.h"
+#include "test/SheetAnswer.h"
+#include "test/SheetFormat.h"
+#include "test/SheetScores.h"
+#include "test/SheetSitting.h"
+
+#include <QDateTime>
+#include <QWidget>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class QAbstractButton;
+class QLabel;
+class QTableWidget;
+
+namespace host {
+class FileDialogs;
+class MessageBoxes;
+} // namespace host
+
+namespace workcurve {
+class PairMap;
+} // namespace workcurve
+
+namespace sheetresults {
+
+class PeriodChart;
+
+// A finished sitting as the results keep it: a copy, so the sheet window may go on.
+struct FinishedSitting {
+    test::SheetFormat format;
+    std::vector<test::SheetAnswer> record;
+    std::uint64_t seed = 0;
+    test::SittingEnd end = test::SittingEnd::Stopped;
+    // From the start, break included.
+    std::uint64_t elapsedMs = 0;
+    // When it ended (local time), for the file name Save suggests.
+    QDateTime endedAt;
+};
+
+// What the window asks the user through; the platform's own dialogs where none is given.
+struct SheetResultsServices {
+    host::FileDialogs* files = nullptr;
+    host::MessageBoxes* messages = nullptr;
+};
+
+// The "Sheet results" window: a sitting's curve per column, line or period, its scores in
+// the test's own terms with their formulas, every period's figures, the digit-pair map and
+// the seed the sheet was made from. Not modal; it docks from the moment it is made until it
+// is closed, by its close box, Escape or its Close button. It writes nothing unless the user
+// asks for the CSV file.
+class frmSheetResults final : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSheetResults(SheetResultsServices services, QWidget* parent = nullptr);
+    ~frmSheetResults() override;
+
+    // Shows `sitting`, replacing whatever the window showed.
+    void ShowSitting(FinishedSitting sitting);
+    const FinishedSitting& sitting() const { return sitting_; }
+    const test::SheetScores& scores() const { return scores_; }
+
+    // Puts the window beside `owner` within the work area, as the work curve opens.
+    void PlaceBeside(const QWidget* owner);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void cmdSave_Click();
+    void cmdClose_Click();
+
+    SheetResultsServices services_;
+    FinishedSitting sitting_;
+    test::SheetScores scores_;
+    QLabel* lblSheet = nullptr;
+    PeriodChart* picCurve = nullptr;
+    workcurve::PairMap* picPairs = nullptr;
+    QTableWidget* grdScores = nullptr;
+    QTableWidget* grdPeriods = nullptr;
+    QAbstractButton* cmdSave = nullptr;
+    QAbstractButton* cmdClose = nullptr;
+    bool loaded_ = false;
+};
+
+// "tavrendale-pauli-42-YYYYMMDD-HHMMSS.csv": the format's name, the seed and when the
+// sitting ended (local time).
+QString SheetAnswersFileName(const test::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt);
+
+// Shows a finished sitting in a results window of its own, owned by `parent`, placed beside
+// it and gone when closed. Everything is copied: the sitting may go as soon as this returns.
+frmSheetResults* ShowSheetResults(QWidget* parent, const test::SheetFormat& format, const test::Sheet& sheet,
+                                  std::span<const test::SheetAnswer> record, std::uint64_t seed, test::SittingEnd end,
+                                  std::uint64_t elapsedMs);
+
+} // namespace sheetresults
