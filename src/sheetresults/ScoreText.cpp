@@ -109,10 +109,8 @@ QString PeriodName(const test::SheetFormat& format) {
 std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::SheetScores& scores, std::uint64_t seed,
                                 test::SittingEnd end, std::uint64_t elapsedMs) {
     std::vector<ScoreRow> rows;
-    rows.push_back(
-        {QStringLiteral("Sheet"),
-         QString::fromStdString(format.title) + (format.practice ? QStringLiteral(" (practice)") : QString()),
-         QStringLiteral("The format sat")});
+    // A practice version's title says so itself.
+    rows.push_back({QStringLiteral("Sheet"), QString::fromStdString(format.title), QStringLiteral("The format sat")});
     rows.push_back({QStringLiteral("Seed"), QString::number(seed),
                     QStringLiteral("The same seed and format give the same sheet, so a sitting can be repeated")});
     rows.push_back({QStringLiteral("Ended"), EndText(end, elapsedMs),

@@ -202,9 +202,7 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     const test::SheetFormat& format = sitting_.format;
     const QString title = QString::fromStdString(format.title);
     setWindowTitle(QStringLiteral("Sheet results \u2013 %1, seed %2").arg(title).arg(sitting_.seed));
-    lblSheet->setText(QStringLiteral("%1%2, seed %3")
-                          .arg(title, format.practice ? QStringLiteral(" (practice)") : QString())
-                          .arg(sitting_.seed));
+    lblSheet->setText(QStringLiteral("%1, seed %2").arg(title).arg(sitting_.seed));
     lblSheet->setAccessibleName(lblSheet->text());
     picCurve->setScores(format, scores_);
     picPairs->setPairs(scores_.pairs);

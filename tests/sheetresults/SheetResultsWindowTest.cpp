@@ -93,7 +93,7 @@ test::SheetFormat Columns() {
 test::SheetFormat Lines() {
     test::SheetFormat format;
     format.name = "uchida";
-    format.title = "Uchida-Kraepelin";
+    format.title = "Uchida-Kraepelin 2 + 2 lines (practice)";
     format.practice = true;
     format.family = test::ScoreFamily::Uchida;
     format.order = test::WorkOrder::LeftToRight;
@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(Sittings, ScoresTableTest,
                                                      {"90th percentile", "1.20 s"}}},
                                          ScoresCase{"Uchida",
                                                     UchidaSitting,
-                                                    {{"Sheet", "Uchida-Kraepelin (practice)"},
+                                                    {{"Sheet", "Uchida-Kraepelin 2 + 2 lines (practice)"},
                                                      {"Ended", "Time up at 5:00"},
                                                      {"Reached", "14 (13 right, 1 wrong, 0 skipped)"},
                                                      {"Complete lines", "4"},
