@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -120,3 +121,71 @@ TEST(ChartPainterTest, PairColoursRunFromFastestToSlowest) {
 }
 
 } // namespace
+
+namespace {
+
+// The columns where two pictures of one size differ, or an empty list.
+std::vector<int> DifferingColumns(const QImage& a, const QImage& b, const QRect& within) {
+    std::vector<int> columns;
+    for (int x = within.left(); x <= within.right(); ++x)
+        for (int y = within.top(); y <= within.bottom(); ++y)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+} // namespace
+
+// A break is drawn between the two periods it lies between, and nowhere where it names no
+// boundary between two periods: before the first or past the last.
+TEST(ChartPainterTest, BreakLiesBetweenItsTwoPeriods) {
+    const QSize size(400, 220);
+    const QRect rect(QPoint(0, 0), size);
+    const QFontMetrics metrics(ChartFont());
+    constexpr std::size_t kPeriods = 6;
+    const CurveChartPainter plain = Periods(kPeriods);
+    const QImage without = Drawn(size, rect, [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
+    const struct {
+        std::size_t before;
+        bool drawn;
+    } cases[] = {{0, false}, {1, true}, {3, true}, {kPeriods - 1, true}, {kPeriods, false}, {kPeriods + 4, false}};
+    for (const auto& c : cases) {
+        CurveChartPainter chart = Periods(kPeriods);
+        chart.setBreakBefore(c.before);
+        const QImage with = Drawn(size, rect, [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText); });
+        // Below the legend: the plot and its labels.
+        const QRect plot(0, metrics.height() * 2, size.width(), size.height() - metrics.height() * 2);
+        const std::vector<int> columns = DifferingColumns(with, without, plot);
+        if (!c.drawn) {
+            EXPECT_EQ(with, without) << "break before " << c.before;
+            continue;
+        }
+        ASSERT_FALSE(columns.empty()) << "break before " << c.before;
+        const int leftBar = chart.barRect(rect, metrics, c.before - 1).right();
+        const int rightBar = chart.barRect(rect, metrics, c.before).left();
+        for (const int x : columns)
+            EXPECT_TRUE(x > leftBar && x < rightBar) << "break before " << c.before << " drawn at " << x;
+    }
+}
+
+// The words of a chart are its own: other legend texts and the name of a period change the
+// legend and nothing else of the picture.
+TEST(ChartPainterTest, ItsWordsChangeOnlyTheLegend) {
+    const QSize size(420, 220);
+    const QRect rect(QPoint(0, 0), size);
+    const QFontMetrics metrics(ChartFont());
+    const CurveChartPainter plain = Periods(5);
+    const QImage drill = Drawn(size, rect, [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
+    CurveChartPainter worded = Periods(5);
+    worded.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
+                     QStringLiteral("column")});
+    const QImage sheet = Drawn(size, rect, [&](QPainter& p, const QRect& r) { worded.paint(&p, r, kText); });
+    const int legendBottom = metrics.height() + 6;
+    EXPECT_NE(sheet.copy(0, 0, size.width(), legendBottom), drill.copy(0, 0, size.width(), legendBottom));
+    EXPECT_EQ(sheet.copy(0, legendBottom, size.width(), size.height() - legendBottom),
+              drill.copy(0, legendBottom, size.width(), size.height() - legendBottom));
+    // "per column" stands at the right end of the legend.
+    EXPECT_FALSE(DifferingColumns(sheet, drill, QRect(size.width() - 20, 0, 20, legendBottom)).empty());
+}
