@@ -2,6 +2,7 @@
 #include "sheetresults/PeriodChart.h"
 
 #include "sheetresults/ScoreText.h"
+#include "test/PeriodCurve.h"
 #include "workcurve/ChartTips.h"
 
 #include <QKeyEvent>
@@ -12,17 +13,6 @@
 #include <vector>
 
 namespace sheetresults {
-
-namespace {
-
-// The least-squares line the test has, if any, over periods numbered from 1.
-std::optional<test::LeastSquaresLine> LineOf(const test::SheetScores& scores) {
-    if (scores.kraepelin && scores.kraepelin->line) return scores.kraepelin->line;
-    if (scores.pauli && scores.pauli->line) return scores.pauli->line;
-    return std::nullopt;
-}
-
-} // namespace
 
 PeriodChart::PeriodChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -37,22 +27,21 @@ void PeriodChart::setScores(const test::SheetFormat& format, const test::SheetSc
     format_ = format;
     scores_ = scores;
     selected_.reset();
+    const test::PeriodCurve curve = test::CurveOfSitting(scores_);
     std::vector<workcurve::ChartPeriod> periods;
-    periods.reserve(scores_.periods.size());
-    for (const test::PeriodScores& period : scores_.periods)
-        periods.push_back({period.reached, period.right, period.times.median, period.partial});
+    periods.reserve(curve.periods.size());
+    for (const test::CurvePeriod& period : curve.periods)
+        periods.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
     painter_.setPeriods(std::move(periods));
     std::optional<workcurve::ChartTrend> trend;
     // The line runs over the complete periods, which come first.
-    if (const auto line = LineOf(scores_); line && scores_.completePeriods >= 2)
-        trend = workcurve::ChartTrend{scores_.completePeriods - 1, line->at(1.0),
-                                      line->at(static_cast<double>(scores_.completePeriods))};
+    if (curve.line && curve.completePeriods >= 2)
+        trend = workcurve::ChartTrend{curve.completePeriods - 1, curve.line->at(1.0),
+                                      curve.line->at(static_cast<double>(curve.completePeriods))};
     painter_.setTrend(trend);
     painter_.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
                        PeriodName(format_)});
-    std::optional<std::size_t> breakBefore;
-    if (scores_.uchida && scores_.uchida->second) breakBefore = scores_.uchida->second->firstLine;
-    painter_.setBreakBefore(breakBefore);
+    painter_.setBreakBefore(curve.breakBefore);
     setAccessibleName(QStringLiteral("Curve per %1").arg(PeriodName(format_)));
     UpdateDescription();
     update();
