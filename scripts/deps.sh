@@ -4,8 +4,11 @@
 #   scripts/deps.sh build run package test wayland windows
 set -euo pipefail
 
+# Qt's translation tools (lupdate, lrelease and their CMake functions) compile the texts of
+# the other languages; Qt's own translations of its dialogs and a Japanese font are used at run time.
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev libcanberra-dev
-       fonts-crosextra-caladea fonts-wine fonts-dejavu-core)
+       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+       fonts-crosextra-caladea fonts-wine fonts-dejavu-core fonts-noto-cjk)
 run=(xvfb openbox xdotool imagemagick x11-utils)
 # The screenshots read the program through its accessibility tree, on a session bus.
 shots=(dbus-bin at-spi2-core python3-pyatspi)
@@ -21,7 +24,7 @@ test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev cla
 wayland=(mutter kwin-wayland kwin-style-breeze xwayland qt6-wayland dbus-daemon python3-dbus x11-utils xdotool)
 # The Windows build (scripts/windows.sh): the cross-compilers, Debian's Qt source package
 # unpacked with dpkg-source, and what its test under Wine drives and reads the program with.
-windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev dpkg-dev g++-mingw-w64-x86-64-posix
+windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools dpkg-dev g++-mingw-w64-x86-64-posix
          wine wine64 xvfb xdotool imagemagick)
 
 want=()

@@ -7,6 +7,7 @@
 #include "host/core/ClockRandom.h"
 #include "host/core/NumberText.h"
 #include "host/qt/Fonts.h"
+#include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
 #include "sheet/frmSheet.h"
 
@@ -34,6 +35,40 @@ namespace {
 
 } // namespace
 
+QString LanguageList() {
+    QStringList names;
+    for (const host::Language& language : host::Languages())
+        names << QStringLiteral("%1 (%2)").arg(QLatin1String(language.code), QString::fromUtf8(language.nativeName));
+    return names.join(QStringLiteral(", "));
+}
+
+std::optional<QString> LanguageArgument(const QStringList& arguments) {
+    std::optional<QString> value;
+    const QString option = QStringLiteral("--lang");
+    for (qsizetype at = 1; at < arguments.size(); ++at) {
+        const QString& argument = arguments[at];
+        if (argument == u"--") break;
+        if (argument == option && at + 1 < arguments.size()) {
+            value = arguments[++at];
+        } else if (argument.startsWith(option + u'=')) {
+            value = argument.mid(option.size() + 1);
+        }
+    }
+    return value;
+}
+
+QString ChooseLanguage(const std::optional<QString>& asked, const QString& desktop, QString& warning) {
+    warning.clear();
+    if (!asked) return desktop;
+    const QString code = host::SpokenLanguage(*asked);
+    if (!code.isEmpty()) return code;
+    // Always in English: whoever typed an unknown code may not read the desktop's language.
+    warning = QStringLiteral("there are no texts in the language \"%1\"; the languages are %2. The desktop's "
+                             "language is used.")
+                  .arg(*asked, LanguageList());
+    return desktop;
+}
+
 std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) {
     // The usual start, with nothing given, costs no parser.
     if (arguments.size() <= 1) return std::nullopt;
@@ -52,7 +87,13 @@ std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) 
     const QCommandLineOption seedOption(
         QStringLiteral("seed"), QStringLiteral("With --sheet: makes the sheet from seed <n>, to sit a sheet again."),
         QStringLiteral("n"));
-    parser.addOptions({sheetOption, practiceOption, seedOption});
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine",
+                                    "Shows the texts in language <code>: %1 (by default the desktop's language).")
+            .arg(LanguageList()),
+        QStringLiteral("code"));
+    parser.addOptions({sheetOption, practiceOption, seedOption, langOption});
     // Prints help or version and exits, or refuses an unknown option with exit code 1.
     parser.process(arguments);
     if (!parser.positionalArguments().isEmpty()) {
@@ -122,8 +163,13 @@ int QtOptionLength(int argc, char** argv, int at) {
 bool EndsBeforeTheWindow(int argc, char** argv) {
     std::vector<std::string_view> ours;
     for (int i = 1; i < argc;) {
+        const std::string_view argument = argv[i];
         if (const int length = QtOptionLength(argc, argv, i); length > 0) {
             i += length;
+        } else if (argument == "--lang" && i + 1 < argc) {
+            i += 2;
+        } else if (argument.starts_with("--lang=")) {
+            ++i;
         } else if (std::string_view(argv[i]) == "--") {
             ++i;
         } else {
@@ -156,6 +202,14 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
     QApplication::setApplicationName(QStringLiteral("Tavrendale"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRENDALE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRENDALE_DESKTOP_ID));
+    // The texts in the desktop's language, or the one --lang asks for; --help speaks it too.
+    host::Translations translations;
+    QString warning;
+    translations.Install(ChooseLanguage(LanguageArgument(QApplication::arguments()), host::SystemLanguage(), warning));
+    if (!warning.isEmpty()) {
+        const QString message = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), warning);
+        std::fputs(qPrintable(message), stderr);
+    }
     const std::optional<sheet::SheetChoice> sheetChoice = ReadCommandLine(QApplication::arguments());
     // Qt took every argument the program would have answered or refused: one of Qt's own
     // options is missing from the list above, and the window would open offscreen, unseen.

@@ -3,6 +3,7 @@
 
 #include "sheet/SheetChoice.h"
 
+#include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -23,5 +24,15 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
 // refused with a message on the standard error and exit code 1. With nothing given it
 // returns and reads nothing.
 std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments);
+
+// The languages the program speaks, as --help and a refusal list them: "en (English), ...".
+QString LanguageList();
+
+// The value of the last --lang CODE or --lang=CODE in the command line (before a bare "--").
+std::optional<QString> LanguageArgument(const QStringList& arguments);
+
+// The language to show the texts in: the one `asked` for where the program speaks it, else the
+// `desktop`'s; `warning` says, in English, why an asked-for language is not used.
+QString ChooseLanguage(const std::optional<QString>& asked, const QString& desktop, QString& warning);
 
 } // namespace app

@@ -50,6 +50,9 @@ protected:
     static QProcessEnvironment Environment(Display display) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_RUNTIME_DIR", runtime_->path());
+        // English, whatever the machine's language: the patterns below are the English texts.
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) environment.remove(name);
+        environment.insert("LANG", "C.UTF-8");
         if (display == Display::None) {
             for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
         } else {
@@ -84,6 +87,10 @@ TEST_P(CommandLineTest, AnswersOrRefusesWithTheRightStatusAndText) {
 
 const char* const kUnknownBogus = "Tavrendale: Unknown option 'bogus'\\.\\n";
 const char* const kGivenExtra = "Tavrendale: takes no arguments, but was given: extra\\n";
+const char* const kNoLanguageXx = "Tavrendale: there are no texts in the language \"xx\"; the languages are en "
+                                  "\\(English\\), id \\(Bahasa Indonesia\\), ja \\(\\S+\\)\\. The desktop's language "
+                                  "is used\\.\\n";
+const std::string kNoLanguageXxGivenExtra = std::string(kNoLanguageXx) + kGivenExtra;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +124,17 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"ArgumentBesideQtsOwnOptionWithItsValue", {"-stylesheet=none.qss", "extra"}, Display::None,
                         kRefused, kNothing, kGivenExtra},
         CommandLineCase{"UnknownOptionBesideQtsOwnFlag", {"--reverse", "--bogus"}, Display::None, kRefused,
-                        kNothing, kUnknownBogus}),
+                        kNothing, kUnknownBogus},
+        // A language the program speaks changes nothing else; one it does not is said, in English.
+        CommandLineCase{"Language", {"--lang", "ja", "--version"}, Display::None, kAnswered, kVersion, kNothing},
+        CommandLineCase{"LanguageWithItsValue", {"--lang=id_ID.UTF-8", "--version"}, Display::None, kAnswered,
+                        kVersion, kNothing},
+        CommandLineCase{"UnknownLanguage", {"--lang", "xx", "--version"}, Display::None, kAnswered, kVersion,
+                        kNoLanguageXx},
+        CommandLineCase{"UnknownLanguageBesideAnArgument", {"--lang", "xx", "extra"}, Display::None, kRefused,
+                        kNothing, kNoLanguageXxGivenExtra.c_str()},
+        CommandLineCase{"LanguageWithoutItsCode", {"--version", "--lang"}, Display::None, kRefused, kNothing,
+                        "Tavrendale: Missing value after '--lang'\\.\\n"}),
     [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
 // clang-format on
 

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "host/qt/Languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace host {
+
+const std::vector<Language>& Languages() {
+    static const std::vector<Language> languages = {
+        {"en", "English"}, {"id", "Bahasa Indonesia"}, {"ja", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"}, // 日本語
+    };
+    return languages;
+}
+
+QString SpokenLanguage(QStringView name) {
+    // language[_territory][.codeset][@modifier], or a tag with '-'
+    qsizetype end = 0;
+    while (end < name.size() && name[end].isLetter()) ++end;
+    QString code = name.first(end).toString().toLower();
+    if (end < name.size() && name[end] != u'_' && name[end] != u'-' && name[end] != u'.' && name[end] != u'@')
+        return {};
+    if (code == u"in") code = QStringLiteral("id");
+    for (const Language& language : Languages()) {
+        if (code == QLatin1String(language.code)) return code;
+    }
+    return {};
+}
+
+LanguageEnvironment ReadLanguageEnvironment() {
+    return {qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
+            qEnvironmentVariable("LANG")};
+}
+
+QString DesktopLanguage(const LanguageEnvironment& environment) {
+    QString locale = environment.lcAll;
+    if (locale.isEmpty()) locale = environment.lcMessages;
+    if (locale.isEmpty()) locale = environment.lang;
+    const QString english = QStringLiteral("en");
+    const qsizetype dot = locale.indexOf(u'.');
+    const QStringView base = QStringView(locale).first(dot < 0 ? locale.size() : dot);
+    if (locale.isEmpty() || base == u"C" || base == u"POSIX") return english;
+    for (const QString& wanted : environment.language.split(u':', Qt::SkipEmptyParts)) {
+        if (QString code = SpokenLanguage(wanted); !code.isEmpty()) return code;
+    }
+    const QString code = SpokenLanguage(locale);
+    return code.isEmpty() ? english : code;
+}
+
+QString PreferredLanguage(const QStringList& uiLanguages) {
+    for (const QString& wanted : uiLanguages) {
+        if (QString code = SpokenLanguage(wanted); !code.isEmpty()) return code;
+    }
+    return QStringLiteral("en");
+}
+
+QString SystemLanguage() {
+#ifdef Q_OS_WIN
+    return PreferredLanguage(QLocale::system().uiLanguages());
+#else
+    return DesktopLanguage(ReadLanguageEnvironment());
+#endif
+}
+
+Translations::Translations() = default;
+
+Translations::~Translations() { Remove(); }
+
+void Translations::Remove() {
+    for (const auto& translator : installed_) QCoreApplication::removeTranslator(translator.get());
+    installed_.clear();
+    current_ = QStringLiteral("en");
+}
+
+bool Translations::Install(const QString& code) {
+    Remove();
+    if (code == u"en") return true;
+    const QString suffix = QStringLiteral("_%1.qm").arg(code);
+    const QDir catalogs(QStringLiteral(":/i18n"));
+    for (const QString& file : catalogs.entryList({QStringLiteral("*") + suffix}, QDir::Files, QDir::Name)) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(catalogs.filePath(file)) && QCoreApplication::installTranslator(translator.get()))
+            installed_.push_back(std::move(translator));
+    }
+    if (installed_.empty()) return false;
+    // Qt's own texts: the buttons of message boxes, the file dialog.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(qt.get()))
+        installed_.push_back(std::move(qt));
+    current_ = code;
+    return true;
+}
+
+} // namespace host

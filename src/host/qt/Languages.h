@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QTranslator;
+
+namespace host {
+
+// The languages the program shows its texts in. English is the texts' own language and
+// needs no catalog; the others are the catalogs ":/i18n/<catalog>_<code>.qm" built in.
+
+struct Language {
+    const char* code;       // "en", "id", "ja"
+    const char* nativeName; // the language's name in itself, as a menu would list it
+};
+
+// Every language the program speaks, English first.
+const std::vector<Language>& Languages();
+
+// The language code in `name` when the program speaks it: "id_ID.UTF-8", "id-ID", "in" (the
+// old code of Indonesian) and "id" give "id"; "ja_JP@euro" gives "ja"; "en_GB" gives "en".
+// Empty for anything else, "C" and "POSIX" included.
+QString SpokenLanguage(QStringView name);
+
+// The locale variables a desktop on Linux and the other free systems sets, as read.
+struct LanguageEnvironment {
+    QString language;   // LANGUAGE: a list of languages by preference, separated by ':'
+    QString lcAll;      // LC_ALL
+    QString lcMessages; // LC_MESSAGES
+    QString lang;       // LANG
+};
+LanguageEnvironment ReadLanguageEnvironment();
+
+// The language the desktop asks for, by the rules of the C library's message catalogs: the
+// locale of messages is the first of LC_ALL, LC_MESSAGES and LANG that is set; in the "C" or
+// "POSIX" locale (or none) the texts are English; otherwise the first language of LANGUAGE
+// the program speaks, else the locale's own language where the program speaks it, else English.
+QString DesktopLanguage(const LanguageEnvironment& environment);
+
+// The same for a list of user-interface languages by preference (Windows' "en-US", "ja-JP"):
+// the first the program speaks, else English.
+QString PreferredLanguage(const QStringList& uiLanguages);
+
+// The language of this desktop: LanguageEnvironment's on the free systems, the user's
+// interface languages on Windows.
+QString SystemLanguage();
+
+// The catalogs of one language installed into the application, with Qt's own translations
+// of its dialogs where this system has them. Installing another language removes the
+// previous one's; English removes all. Only while an application object exists.
+class Translations {
+public:
+    Translations();
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // Installs `code`'s catalogs; false, leaving English, when the program has none for it.
+    bool Install(const QString& code);
+    QString Current() const { return current_; }
+
+private:
+    void Remove();
+
+    std::vector<std::unique_ptr<QTranslator>> installed_;
+    QString current_ = QStringLiteral("en");
+};
+
+} // namespace host
