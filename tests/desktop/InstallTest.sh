@@ -59,8 +59,76 @@ done
 grep -qx 'Name=Tavrendale Exam Sheets' "$share/applications/$id.sheets.desktop" ||
   fail "the exam sheets' entry has another name"
 
+# Each of the program's languages (cmake/Translations.cmake lists them) has every text a desktop
+# shows of an entry: an entry's Name, GenericName, Comment and Keywords, and each action's Name.
+# Only the program's own name may read as in English.
+languages=$(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' "$(dirname "$0")/../../cmake/Translations.cmake")
+[ -n "$languages" ] || fail "cmake/Translations.cmake lists no languages"
+for entry in $id $id.sheets; do
+  desktop=$share/applications/$entry.desktop
+  [ -s "$desktop" ] || continue
+  untranslated=$(awk -v languages="$languages" '
+    /^\[/ { group = $0; next }
+    match($0, /^(Name|GenericName|Comment|Keywords)(\[[^]]*\])?=/) {
+      key = substr($0, 1, RLENGTH - 1); value = substr($0, RLENGTH + 1)
+      if (key ~ /\[/) { text[group SUBSEP key] = value; next }
+      english[group SUBSEP key] = value
+    }
+    END {
+      count = split(languages, language, " ")
+      for (k in english) {
+        split(k, part, SUBSEP)
+        for (i = 1; i <= count; i++) {
+          t = (k "[" language[i] "]")
+          if (!(t in text) || text[t] == "")
+            print part[1] " " part[2] "[" language[i] "] is missing"
+          else if (text[t] == english[k] && !(part[1] == "[Desktop Entry]" && part[2] == "Name"))
+            print part[1] " " part[2] "[" language[i] "] is the English text"
+        }
+      }
+    }' "$desktop")
+  [ -z "$untranslated" ] || fail "$entry.desktop: $(echo "$untranslated" | sort | paste -sd ';' -)"
+done
+
 metainfo=$share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate $metainfo"
+# The same languages in the metainfo: the name, the summary, every paragraph and list item of a
+# description and every screenshot's caption follow their English text in each language, and
+# the keywords have some in each.
+untranslated=$(python3 - "$metainfo" $languages <<'PYTHON'
+import sys
+import xml.etree.ElementTree as ElementTree
+
+LANG = "{http://www.w3.org/XML/1998/namespace}lang"
+TRANSLATED = {"name", "summary", "p", "li", "caption"}
+languages = sys.argv[2:]
+root = ElementTree.parse(sys.argv[1]).getroot()
+
+def text(element):
+    return " ".join("".join(element.itertext()).split())
+
+for parent in root.iter():
+    children = list(parent)
+    for at, child in enumerate(children):
+        if child.tag not in TRANSLATED or LANG in child.attrib:
+            continue
+        found = {}
+        for sibling in children[at + 1:]:
+            if sibling.tag != child.tag or LANG not in sibling.attrib:
+                break
+            found[sibling.attrib[LANG]] = text(sibling)
+        for language in languages:
+            if not found.get(language):
+                print(f"<{child.tag}> \"{text(child)[:40]}\" has no {language} text")
+            elif found[language] == text(child) and child.tag != "name":
+                print(f"<{child.tag}> \"{text(child)[:40]}\" is English in {language}")
+keywords = root.find("keywords")
+for language in languages:
+    if keywords is None or not any(k.attrib.get(LANG) == language for k in keywords):
+        print(f"no keywords in {language}")
+PYTHON
+)
+[ -z "$untranslated" ] || fail "the metainfo: $(echo "$untranslated" | paste -sd ';' -)"
 for entry in $id $id.sheets; do
   grep -q "<launchable type=\"desktop-id\">$entry.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $entry.desktop"
@@ -70,6 +138,12 @@ for image in $(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo"); do
   [ -f "$(dirname "$0")/../../docs/screenshots/$image" ] || fail "the metainfo shows $image, which docs/screenshots lacks"
 done
 
+# The manual page says how the language is chosen: the option and the locale's variables.
+manual=$(gzip -dc "$share/man/man1/tavrendale.1.gz" 2>/dev/null)
+grep -q '^\.BI \\-\\-lang ' <<<"$manual" || fail "the manual page does not describe --lang"
+for variable in LANGUAGE LC_ALL LC_MESSAGES LANG; do
+  grep -q "^\.B.* $variable\b" <<<"$manual" || fail "the manual page does not name $variable"
+done
 if command -v man >/dev/null 2>&1; then
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/tavrendale.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "the manual page: $warnings"
