@@ -34,6 +34,15 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Nimbus Mono PS", "DejaVu Sans Mono"});
     // Windows has no DejaVu Sans; Segoe UI Symbol carries the same symbols there.
     QFont::insertSubstitutions(SymbolFamily(), {"Segoe UI Symbol"});
+#ifdef Q_OS_WIN
+    // Tahoma, Cambria and Courier New have no Japanese glyphs. Qt tries a family's substitutes
+    // before its own list of fallbacks, which starts with whatever CJK family suits the user's
+    // locale (a Chinese one outside Japan): Japanese texts are drawn in Windows' Japanese
+    // interface fonts instead, the newest first: Yu Gothic UI (Windows 8.1 and later), Meiryo UI
+    // (Windows 7 and 8), MS UI Gothic (every Japanese Windows).
+    const QStringList japanese = {"Yu Gothic UI", "Meiryo UI", "MS UI Gothic"};
+    for (const char* family : {"Tahoma", "Cambria", "Courier New"}) QFont::insertSubstitutions(family, japanese);
+#endif
 }
 
 QFont FitTextWidth(QFont font, const QString& text, int width) {

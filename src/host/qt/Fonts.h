@@ -8,7 +8,8 @@ namespace host {
 
 // Makes the families the window layouts name usable on this machine: Tahoma is loaded
 // from Wine's font folder when fontconfig does not know it, and Cambria, Tahoma and
-// Courier New get metric-compatible substitutes. Call once after the application object
+// Courier New get metric-compatible substitutes; on Windows they fall back to Windows'
+// Japanese interface fonts for Japanese texts. Call once after the application object
 // exists; later calls do nothing.
 void InstallFontSubstitutes();
 
