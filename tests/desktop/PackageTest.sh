@@ -37,6 +37,13 @@ for library in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
   [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
 
+# What the texts in other languages need beside the program, which carries them itself: a font
+# with Japanese glyphs, and Qt's translations of its own dialogs.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in fonts-noto-cjk qt6-translations-l10n; do
+  [[ ", $recommends," == *", $package,"* ]] || fail "Recommends lacks $package: $recommends"
+done
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$work/root
@@ -46,6 +53,14 @@ mkdir -m 700 "$work/runtime"
 
 version=$(QT_QPA_PLATFORM=offscreen "$program" --version 2>/dev/null)
 [ "$version" = "Tavrendale 1.0" ] || fail "--version printed '$version'"
+
+# The package carries the texts of every language: asked for one, the help reads otherwise than
+# in English.
+english=$(QT_QPA_PLATFORM=offscreen "$program" --lang en --help 2>&1)
+for language in $(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' "$source_root/cmake/Translations.cmake"); do
+  translated=$(QT_QPA_PLATFORM=offscreen "$program" --lang "$language" --help 2>&1)
+  [ "$translated" != "$english" ] || fail "--lang $language --help printed the English help"
+done
 
 # Without arguments it opens its window and waits for the user: still running after a few
 # seconds, and with nothing to complain about.
