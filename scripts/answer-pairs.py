@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Answers the pairs of a running Tavrendale test as a person would, for the screenshots.
 
-    scripts/answer-pairs.py <main window id> [seconds]
+    scripts/answer-pairs.py <main window id> [seconds] [language]
 
 Reads the two operands from the program's own accessibility tree (AT-SPI: the program
 must run with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on a session bus with the accessibility
 bus up), as a screen reader names them ("First number: 7"), types the unit digit of their
 sum with xdotool and presses Enter, until the run ends (the answer field is disabled) or the
 time is up. The pace is a person's: harder pairs take longer, the second minute goes faster
-than the first, and about one answer in fifteen is a slip of the finger.
+than the first, and about one answer in fifteen is a slip of the finger. A program started
+in another language (--lang id) names its controls in that language: the names are then taken
+from its catalogs in translations/.
 """
 import random
 import re
@@ -19,7 +21,20 @@ import time
 
 import pyatspi
 
-OPERAND = re.compile(r"^(?:First|Second) number: (\d)$")
+import translated
+
+
+def name_in(language, english):
+    """`english`, a name of the main window, as the program shows it in `language`."""
+    if language == "en":
+        return english
+    catalog = translated.CATALOGS / f"app_{language}.ts"
+    return translated.translation(catalog, english) or english
+
+
+def operand(language, english):
+    """The pattern of an operand's name, such as "First number: %1", with the digit as group 1."""
+    return re.compile("^" + re.escape(name_in(language, english)).replace("%1", r"(\d)") + "$")
 
 
 def main_window():
@@ -64,11 +79,13 @@ def answer(window_id, digit):
 def main():
     window_id = sys.argv[1]
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 150.0
+    language = sys.argv[3] if len(sys.argv) > 3 else "en"
+    operands = (operand(language, "First number: %1"), operand(language, "Second number: %1"))
     rng = random.Random(20240102)
     window = main_window()
-    first = find(window, "label", "First number:")
-    second = find(window, "label", "Second number:")
-    field = find(window, "text", "Answer")
+    first = find(window, "label", name_in(language, "First number: %1").split("%1")[0])
+    second = find(window, "label", name_in(language, "Second number: %1").split("%1")[0])
+    field = find(window, "text", name_in(language, "Answer"))
     if any(control is None for control in (first, second, field)):
         sys.exit("the operands or the answer field are not on the accessibility bus")
     started = time.monotonic()
@@ -80,7 +97,7 @@ def main():
                 continue
             break
         texts = (read(first), read(second))
-        match = [OPERAND.match(text) for text in texts]
+        match = [pattern.match(text) for pattern, text in zip(operands, texts)]
         if not all(match):
             time.sleep(0.05)
             continue

@@ -3,7 +3,9 @@
 # Makes the screenshots of the README: the program runs on a private virtual X server with a
 # window manager and is driven with xdotool, as a user would. A real two-minute run is
 # answered by scripts/answer-pairs.py, which reads each pair from the program's
-# accessibility tree (AT-SPI, on a private session bus) and types the answer.
+# accessibility tree (AT-SPI, on a private session bus) and types the answer. Then the main
+# window, its results and work curve and an exam sheet again in each of the program's other
+# languages (--lang), the windows found by their titles in that language (translations/).
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)
 # TAVRENDALE_BINARY=path uses an already built program instead of building one.
 # TAVRENDALE_DISPLAY=:N uses that display number; by default the X server takes a free one.
@@ -68,9 +70,11 @@ app=$!
 pids+=($app)
 
 window_of() { # title
-  local id=""
+  local id="" pattern
+  # The title as it stands, whatever characters a translation gives it.
+  pattern=$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
     sleep 0.1
   done
   [ -n "$id" ] || { echo "no window titled '$1'" >&2; exit 1; }
@@ -154,11 +158,14 @@ wait "$app" 2>/dev/null || true
 # Each exam sheet in progress, opened from the command line with a fixed seed, started with
 # Enter and answered by typing, as on paper: Kraepelin 50 x 15 s just after its first call
 # to move on, the others after their first pairs.
+# In another language, language_args holds its --lang and sheets_title the window's title there.
+language_args=()
+sheets_title="Exam sheets"
 sheet_shot() { # format file digits [seconds to wait, digits after the wait]
-  "$program" --sheet "$1" --seed 7 >"$logs/sheet-$1.log" 2>&1 &
+  "$program" "${language_args[@]}" --sheet "$1" --seed 7 >"$logs/sheet-$1.log" 2>&1 &
   local sheets=$! id
   pids+=($sheets)
-  id=$(window_of "Exam sheets")
+  id=$(window_of "$sheets_title")
   sleep 1
   xdotool windowactivate --sync "$id" 2>/dev/null || true
   xdotool key Return
@@ -181,7 +188,8 @@ sheet_shot pauli sheet-pauli.png 6914027538164920735816492073581649207358
 # The same windows on a screen scaled by 1.5 (a fractional scale factor); the keyboard
 # reaches the About window through the access key of "A&bout".
 QT_SCALE_FACTOR=1.5 "$program" >"$logs/app-scaled.log" 2>&1 &
-pids+=($!)
+scaled=$!
+pids+=($scaled)
 main=$(window_of Tavrendale)
 sleep 1
 shoot "$main" "$out/main-start@1.5x.png"
@@ -191,3 +199,46 @@ xdotool key t
 about=$(window_of "About Tavrendale")
 sleep 0.5
 shoot "$about" "$out/about@1.5x.png"
+kill "$scaled"
+wait "$scaled" 2>/dev/null || true
+
+# The other languages: the main window at the start, after a two-minute run and its work
+# curve, and Kraepelin 50 x 15 s after its first call, as <name>-<language>.png.
+language_shots() { # language
+  local language=$1 app main curve key
+  # A text as the program shows it in the language: in English while it has no translation.
+  shown() { python3 scripts/translated.py "$1" "$language" "$2" || true; }
+  # The pointer out of the pictures, in the screen's far corner.
+  xdotool mousemove 1590 890
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --lang "$language" >"$logs/app-$language.log" 2>&1 &
+  app=$!
+  pids+=($app)
+  main=$(window_of "$(shown app Tavrendale)")
+  sleep 1
+  shoot "$main" "$out/main-$language.png"
+  click_at "$main" 156 161
+  xdotool key --window "$main" End BackSpace
+  xdotool type --window "$main" 2
+  click_at "$main" 212 172
+  xdotool mousemove 1590 890
+  /usr/bin/python3 scripts/answer-pairs.py "$main" 150 "$language"
+  sleep 1
+  shoot "$main" "$out/results-$language.png"
+  # The work curve by its item's access key in that language.
+  click_at "$main" 120 80 3
+  key=$(shown app "Show &work curve" | sed -n 's/.*&\(.\).*/\1/p' | tr '[:upper:]' '[:lower:]')
+  xdotool key "$key"
+  curve=$(window_of "$(shown workcurve "Work curve")")
+  sleep 1
+  shoot "$curve" "$out/workcurve-$language.png"
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+
+  language_args=(--lang "$language")
+  sheets_title=$(shown sheet "Exam sheets")
+  xdotool mousemove 1590 890
+  sheet_shot kraepelin-15 "sheet-$language.png" 3917052846 13.2 482
+}
+for language in $(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' cmake/Translations.cmake); do
+  language_shots "$language"
+done
