@@ -4,8 +4,10 @@
 // floor) and with that window showing one line of text (the floor plus the font system).
 // The three programs are started in turn, round after round, so that whatever else the
 // machine is doing weighs on all of them alike; the processor time each start used is
-// reported too, as it depends less on that load than the elapsed time does.
-//   startup_bench [--benchmark_...]     (offscreen unless TAVRENDALE_BENCH_DISPLAY=1)
+// reported too, as it depends less on that load than the elapsed time does. Each --lang CODE
+// adds the program started in that language to the turns, compared with it in the
+// environment's language: the cost of loading and showing a translation.
+//   startup_bench [--lang CODE]... [--benchmark_...]     (offscreen unless TAVRENDALE_BENCH_DISPLAY=1)
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -26,7 +28,20 @@ extern char** environ;
 namespace {
 
 constexpr int kRounds = 30;
-const char* const kPrograms[] = {"floor", "floor_text", "tavrendale"};
+
+// A program in the turns: the name it is reported under, its file and its arguments.
+struct Program {
+    std::string name;
+    std::string file;
+    std::vector<std::string> arguments;
+};
+
+std::vector<Program>& Programs() {
+    static std::vector<Program> programs = {{"floor", "startup_floor", {}},
+                                            {"floor_text", "startup_floor_text", {}},
+                                            {"tavrendale", "startup_tavrendale", {}}};
+    return programs;
+}
 
 struct Sample {
     double milliseconds;
@@ -42,8 +57,8 @@ std::string ProgramFolder() {
     return self.substr(0, self.rfind('/'));
 }
 
-// Starts `program`, waits for its "painted" line and its end.
-bool RunOnce(const std::string& program, Sample& sample) {
+// Starts `program` with `arguments`, waits for its "painted" line and its end.
+bool RunOnce(const std::string& program, const std::vector<std::string>& arguments, Sample& sample) {
     int out[2];
     if (::pipe(out) != 0) return false;
     posix_spawn_file_actions_t actions;
@@ -61,11 +76,14 @@ bool RunOnce(const std::string& program, Sample& sample) {
     for (std::string& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
     std::string path = program;
-    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> words = arguments;
+    std::vector<char*> argv = {path.data()};
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
 
     const auto started = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv, envp.data());
+    const int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
     if (spawned != 0) {
@@ -106,15 +124,32 @@ std::map<std::string, std::string>& Failures() {
 
 void MeasureInTurn() {
     for (int round = 0; round < kRounds; ++round)
-        for (const char* name : kPrograms) {
-            if (Failures().count(name) != 0) continue;
-            const std::string program = ProgramFolder() + "/startup_" + name;
+        for (const Program& program : Programs()) {
+            if (Failures().count(program.name) != 0) continue;
+            const std::string file = ProgramFolder() + "/" + program.file;
             Sample sample{};
-            if (RunOnce(program, sample))
-                Samples()[name].push_back(sample);
+            if (RunOnce(file, program.arguments, sample))
+                Samples()[program.name].push_back(sample);
             else
-                Failures()[name] = "could not run " + program;
+                Failures()[program.name] = "could not run " + file;
         }
+}
+
+// Takes each "--lang CODE" or "--lang=CODE" out of the arguments the benchmark library left,
+// adding the program in that language to the turns; false for any other argument.
+bool ReadLanguages(int argc, char** argv) {
+    for (int at = 1; at < argc; ++at) {
+        const std::string argument = argv[at];
+        std::string code;
+        if (argument == "--lang" && at + 1 < argc)
+            code = argv[++at];
+        else if (argument.rfind("--lang=", 0) == 0)
+            code = argument.substr(7);
+        else
+            return false;
+        Programs().push_back({"tavrendale_" + code, "startup_tavrendale", {"--lang", code}});
+    }
+    return true;
 }
 
 // Hands the samples taken in turn to the benchmark library, one per iteration.
@@ -147,12 +182,16 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    if (!ReadLanguages(argc, argv)) {
+        std::fprintf(stderr, "usage: %s [--lang CODE]... [--benchmark_...]\n", argv[0]);
+        return 2;
+    }
     MeasureInTurn();
-    for (const char* name : kPrograms)
-        benchmark::RegisterBenchmark((std::string("Startup/") + name).c_str(), Startup, std::string(name))
+    for (const Program& program : Programs())
+        benchmark::RegisterBenchmark(("Startup/" + program.name).c_str(), Startup, program.name)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(static_cast<benchmark::IterationCount>(Samples()[name].size()));
+            ->Iterations(static_cast<benchmark::IterationCount>(Samples()[program.name].size()));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
@@ -179,6 +218,15 @@ int main(int argc, char** argv) {
                     referenceCpu, programCpu / referenceCpu);
         std::printf("                   peak memory:         %.0f kB vs %.0f kB, ratio %.2f (target <= 1.20)\n",
                     programPeak, referencePeak, programPeak / referencePeak);
+    }
+    for (const Program& translated : Programs()) {
+        if (translated.arguments.empty() || Samples()[translated.name].empty()) continue;
+        const auto& samples = Samples()[translated.name];
+        const double languageTime = median(samples, time), languageCpu = median(samples, cpu);
+        std::printf("\n%-18s start to first paint: %.1f ms vs %.1f ms, ratio %.3f (target <= 1.03)\n",
+                    translated.name.c_str(), languageTime, programTime, languageTime / programTime);
+        std::printf("                   processor time:      %.1f ms vs %.1f ms, ratio %.3f\n", languageCpu, programCpu,
+                    languageCpu / programCpu);
     }
     return Failures().empty() ? 0 : 1;
 }
