@@ -19,3 +19,28 @@ function(tavrendale_catalog target catalog)
                       LUPDATE_OPTIONS -locations none -no-obsolete LRELEASE_OPTIONS -silent)
   set_property(GLOBAL APPEND PROPERTY TAVRENDALE_CATALOGS ${target})
 endfunction()
+
+# A Windows machine has no Qt translations: the Windows program carries Qt's own texts (its
+# dialogs' buttons) in each language Qt has them for, beside its catalogs, where the catalogs'
+# loader finds them. A static Qt has none; the cross build takes the build machine's (Debian's
+# qt6-translations-l10n, the same release of Qt).
+set(TAVRENDALE_QT_TRANSLATIONS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}
+    CACHE PATH "The folder of Qt's own translations the Windows program carries")
+function(tavrendale_qt_catalogs target)
+  set(files)
+  foreach(language IN LISTS TAVRENDALE_LANGUAGES)
+    # Qt has no translation for some languages (Indonesian).
+    set(file ${TAVRENDALE_QT_TRANSLATIONS}/qtbase_${language}.qm)
+    if(EXISTS ${file})
+      list(APPEND files ${file})
+    endif()
+  endforeach()
+  # Without them the program works, but its dialogs' buttons stay English in every language.
+  if(NOT files)
+    message(WARNING "No Qt translations of ${TAVRENDALE_LANGUAGES} in \"${TAVRENDALE_QT_TRANSLATIONS}\" "
+                    "(TAVRENDALE_QT_TRANSLATIONS; Debian's package qt6-translations-l10n): Qt's own dialog "
+                    "texts stay English")
+    return()
+  endif()
+  qt_add_resources(${target} qt_catalogs PREFIX /i18n BASE ${TAVRENDALE_QT_TRANSLATIONS} FILES ${files})
+endfunction()

@@ -24,7 +24,8 @@ test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev cla
 wayland=(mutter kwin-wayland kwin-style-breeze xwayland qt6-wayland dbus-daemon python3-dbus x11-utils xdotool)
 # The Windows build (scripts/windows.sh): the cross-compilers, Debian's Qt source package
 # unpacked with dpkg-source, and what its test under Wine drives and reads the program with.
-windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools dpkg-dev g++-mingw-w64-x86-64-posix
+windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+         dpkg-dev g++-mingw-w64-x86-64-posix
          wine wine64 xvfb xdotool imagemagick)
 
 want=()

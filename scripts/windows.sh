@@ -5,6 +5,7 @@
 # the program's own CMake and packs the zip a Windows user downloads.
 #   scripts/windows.sh            Qt when missing, the program, out/windows/tavrendale-<version>-windows-x86_64.zip
 #   scripts/windows.sh --test     the same, then the Windows test under Wine on a virtual X server
+#   scripts/windows.sh --language-test   the same, then its test in Japanese under Wine
 #   scripts/windows.sh --qt       only the static Qt
 #   scripts/windows.sh --qt-path  prints the static Qt's folder when it is built (exit 1 when not)
 # With --cached-qt it never builds Qt: it exits 77 (skipped) when the cache holds none or the
@@ -62,10 +63,11 @@ cached_only=0
 for arg in "$@"; do
   case $arg in
     --test) mode=test ;;
+    --language-test) mode=language-test ;;
     --qt) mode=qt ;;
     --qt-path) mode=qt-path ;;
     --cached-qt) cached_only=1 ;;
-    -h | --help) sed -n '3,14p' "$0" | cut -c3-; exit 0 ;;
+    -h | --help) sed -n '3,15p' "$0" | cut -c3-; exit 0 ;;
     *) echo "unknown option: $arg (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -211,7 +213,11 @@ launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 mkdir -p "$out"
 started=$SECONDS
+# The static Qt has no translation tools: lupdate and lrelease are the build machine's, as moc
+# and rcc are, and so are Qt's own translations of its dialogs, which the program carries.
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+      -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
+      -DTAVRENDALE_QT_TRANSLATIONS=/usr/share/qt6/translations \
       -DCMAKE_BUILD_TYPE=Release -DTAVRENDALE_BUILD_TESTS=OFF -DTAVRENDALE_BUILD_BENCH=OFF "${launcher[@]}" \
       >"$out/configure.log" 2>&1 || { cat "$out/configure.log" >&2; exit 1; }
 nice -n 5 cmake --build "$build" -j "$jobs" --target tavrendale
@@ -235,5 +241,7 @@ sed "s/@VERSION@/$version/; s/$/\r/" docs/windows/README.txt >"$stage/README.txt
 (cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")
 echo "$out/$name.zip ($(stat -c %s "$stage/tavrendale.exe") bytes of program)"
 
-[ "$mode" = test ] || exit 0
-exec "$root/tests/windows/wine-test.sh" "$stage/tavrendale.exe" "$out/test"
+case $mode in
+  test) exec "$root/tests/windows/wine-test.sh" "$stage/tavrendale.exe" "$out/test" ;;
+  language-test) exec "$root/tests/windows/wine-language-test.sh" "$stage/tavrendale.exe" "$out/language-test" ;;
+esac

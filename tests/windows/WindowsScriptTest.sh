@@ -50,6 +50,9 @@ if command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
   windows_sh "$PATH" --test --cached-qt
   check "with mingw-w64 and an empty cache, --test --cached-qt is skipped (77)" 77 "$status"
   check "and says why" 1 "$(grep -c '^SKIPPED: no static Qt for Windows' <<<"$output")"
+  windows_sh "$PATH" --language-test --cached-qt
+  check "with mingw-w64 and an empty cache, --language-test --cached-qt is skipped (77)" 77 "$status"
+  check "and says why" 1 "$(grep -c '^SKIPPED: no static Qt for Windows' <<<"$output")"
 else
   echo "(mingw-w64 is not installed: the answers with it are not checked)"
 fi
