@@ -9,6 +9,7 @@
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)
 # TAVRENDALE_BINARY=path uses an already built program instead of building one.
 # TAVRENDALE_DISPLAY=:N uses that display number; by default the X server takes a free one.
+# TAVRENDALE_LANGUAGES_ONLY=1 takes only the pictures in the other languages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -65,10 +66,6 @@ for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bu
 done
 sleep 1
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$logs/app.log" 2>&1 &
-app=$!
-pids+=($app)
-
 window_of() { # title
   local id="" pattern
   # The title as it stands, whatever characters a translation gives it.
@@ -99,66 +96,10 @@ click_at() { # window x y [button]
   sleep 0.3
 }
 
-main=$(window_of Tavrendale)
-sleep 1
-shoot "$main" "$out/main-start.png"
-
-# A two-minute run: the duration field (in the Options frame) gets 2, then Start (in the
-# Controls frame), and the pairs are answered until the clock reaches 2:00.
-click_at "$main" 156 161
-xdotool key --window "$main" End BackSpace
-xdotool type --window "$main" 2
-click_at "$main" 212 172
-/usr/bin/python3 scripts/answer-pairs.py "$main" 150 &
-answering=$!
-pids+=($answering)
-sleep 25
-xdotool mousemove --window "$main" 60 212   # point at the first link: it turns bold
-sleep 0.3
-shoot "$main" "$out/main-running.png"
-xdotool mousemove --window "$main" 300 40
-wait "$answering"
-sleep 1
-shoot "$main" "$out/main-results.png"
-
-# The log's context menu, then the work curve of the run.
-click_at "$main" 120 80 3
-xdotool key w
-curve=$(window_of "Work curve")
-sleep 1
-shoot "$curve" "$out/workcurve.png"
-# Escape as the keyboard gives it, to the active window: a key sent to the window itself
-# would close it on the press and send the release after it into the void.
-xdotool windowactivate --sync "$curve" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 50); do
-  xdotool search --onlyvisible --name '^Work curve$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
-
-# Back, then the About window through the pop-up menu.
-click_at "$main" 130 188
-click_at "$main" 284 220
-xdotool key t
-about=$(window_of "About Tavrendale")
-sleep 0.5
-shoot "$about" "$out/about.png"
-xdotool key --window "$about" space 2>/dev/null || true
-sleep 0.5
-xdotool key alt+x
-sleep 0.5
-xdotool key alt+y
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then
-  echo "the program did not close by Alt+X, Alt+Y; ending it" >&2
-  kill "$app"
-fi
-wait "$app" 2>/dev/null || true
-
-# Each exam sheet in progress, opened from the command line with a fixed seed, started with
-# Enter and answered by typing, as on paper: Kraepelin 50 x 15 s just after its first call
-# to move on, the others after their first pairs.
-# In another language, language_args holds its --lang and sheets_title the window's title there.
+# An exam sheet in progress: opened from the command line with a fixed seed, started with
+# Enter and answered by typing, as on paper, and given more digits after a wait where one is
+# given (Kraepelin 50 x 15 s just after its first call to move on). In another language,
+# language_args holds its --lang and sheets_title the window's title there.
 language_args=()
 sheets_title="Exam sheets"
 sheet_shot() { # format file digits [seconds to wait, digits after the wait]
@@ -180,27 +121,94 @@ sheet_shot() { # format file digits [seconds to wait, digits after the wait]
   kill "$sheets"
   wait "$sheets" 2>/dev/null || true
 }
-sheet_shot kraepelin-15 sheet-kraepelin-15.png 3917052846 13.2 482
-sheet_shot kraepelin-30 sheet-kraepelin-30.png 05827163940518
-sheet_shot uchida sheet-uchida.png 2705813964105728396410573
-sheet_shot pauli sheet-pauli.png 6914027538164920735816492073581649207358
 
-# The same windows on a screen scaled by 1.5 (a fractional scale factor); the keyboard
-# reaches the About window through the access key of "A&bout".
-QT_SCALE_FACTOR=1.5 "$program" >"$logs/app-scaled.log" 2>&1 &
-scaled=$!
-pids+=($scaled)
-main=$(window_of Tavrendale)
-sleep 1
-shoot "$main" "$out/main-start@1.5x.png"
-xdotool key alt+b
-sleep 0.5
-xdotool key t
-about=$(window_of "About Tavrendale")
-sleep 0.5
-shoot "$about" "$out/about@1.5x.png"
-kill "$scaled"
-wait "$scaled" 2>/dev/null || true
+# English: the main window through a run, its work curve and the About window, each exam
+# sheet, and the main and About windows at a scale of 1.5. TAVRENDALE_LANGUAGES_ONLY=1 leaves
+# them as they are and takes only the other languages' pictures.
+if [ -z "${TAVRENDALE_LANGUAGES_ONLY:-}" ]; then
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$logs/app.log" 2>&1 &
+  app=$!
+  pids+=($app)
+
+  main=$(window_of Tavrendale)
+  sleep 1
+  shoot "$main" "$out/main-start.png"
+
+  # A two-minute run: the duration field (in the Options frame) gets 2, then Start (in the
+  # Controls frame), and the pairs are answered until the clock reaches 2:00.
+  click_at "$main" 156 161
+  xdotool key --window "$main" End BackSpace
+  xdotool type --window "$main" 2
+  click_at "$main" 212 172
+  /usr/bin/python3 scripts/answer-pairs.py "$main" 150 &
+  answering=$!
+  pids+=($answering)
+  sleep 25
+  xdotool mousemove --window "$main" 60 212   # point at the first link: it turns bold
+  sleep 0.3
+  shoot "$main" "$out/main-running.png"
+  xdotool mousemove --window "$main" 300 40
+  wait "$answering"
+  sleep 1
+  shoot "$main" "$out/main-results.png"
+
+  # The log's context menu, then the work curve of the run.
+  click_at "$main" 120 80 3
+  xdotool key w
+  curve=$(window_of "Work curve")
+  sleep 1
+  shoot "$curve" "$out/workcurve.png"
+  # Escape as the keyboard gives it, to the active window: a key sent to the window itself
+  # would close it on the press and send the release after it into the void.
+  xdotool windowactivate --sync "$curve" 2>/dev/null || true
+  xdotool key Escape
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Work curve$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+
+  # Back, then the About window through the pop-up menu.
+  click_at "$main" 130 188
+  click_at "$main" 284 220
+  xdotool key t
+  about=$(window_of "About Tavrendale")
+  sleep 0.5
+  shoot "$about" "$out/about.png"
+  xdotool key --window "$about" space 2>/dev/null || true
+  sleep 0.5
+  xdotool key alt+x
+  sleep 0.5
+  xdotool key alt+y
+  for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app" 2>/dev/null; then
+    echo "the program did not close by Alt+X, Alt+Y; ending it" >&2
+    kill "$app"
+  fi
+  wait "$app" 2>/dev/null || true
+
+  # Each format, the others after their first pairs.
+  sheet_shot kraepelin-15 sheet-kraepelin-15.png 3917052846 13.2 482
+  sheet_shot kraepelin-30 sheet-kraepelin-30.png 05827163940518
+  sheet_shot uchida sheet-uchida.png 2705813964105728396410573
+  sheet_shot pauli sheet-pauli.png 6914027538164920735816492073581649207358
+
+  # The same windows on a screen scaled by 1.5 (a fractional scale factor); the keyboard
+  # reaches the About window through the access key of "A&bout".
+  QT_SCALE_FACTOR=1.5 "$program" >"$logs/app-scaled.log" 2>&1 &
+  scaled=$!
+  pids+=($scaled)
+  main=$(window_of Tavrendale)
+  sleep 1
+  shoot "$main" "$out/main-start@1.5x.png"
+  xdotool key alt+b
+  sleep 0.5
+  xdotool key t
+  about=$(window_of "About Tavrendale")
+  sleep 0.5
+  shoot "$about" "$out/about@1.5x.png"
+  kill "$scaled"
+  wait "$scaled" 2>/dev/null || true
+fi
 
 # The other languages: the main window at the start, after a two-minute run and its work
 # curve, and Kraepelin 50 x 15 s after its first call, as <name>-<language>.png.
