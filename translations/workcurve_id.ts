@@ -1,4 +1,307 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en">
+<context>
+    <name>workcurve::AnswersFile</name>
+    <message>
+        <source>Save answers as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answers could not be saved to &quot;%1&quot;:
+%2</source>
+        <extracomment>The file&apos;s path, then on a line of its own the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workcurve::CurveChart</name>
+    <message>
+        <source>Answers per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Ends a sentence of the chart&apos;s description made of a minute&apos;s figures.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered per minute, true and false stacked, with the median answer time of each minute and the trend; Left and Right step through the minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend per minute: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workcurve::CurveChartPainter</name>
+    <message>
+        <source>partial</source>
+        <extracomment>The chart&apos;s legend: a hatched bar, the period the run was stopped inside.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>median time</source>
+        <extracomment>The chart&apos;s legend: the line of each period&apos;s median answer time, on the right scale in seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>break</source>
+        <extracomment>The chart&apos;s legend: the line between the two halves of a test, where its break was.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per %1</source>
+        <extracomment>Written at the right of the chart&apos;s legend: what one bar stands for, as &quot;per column&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answers</source>
+        <extracomment>Written across a chart that has no periods at all.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true</source>
+        <extracomment>The chart&apos;s legend: the lower part of a bar, the true answers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>false</source>
+        <extracomment>The chart&apos;s legend: the upper part of a bar, the false answers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trend</source>
+        <extracomment>The chart&apos;s legend: the dashed least-squares line over the complete minutes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workcurve::FigureText</name>
+    <message>
+        <source>%1 a minute</source>
+        <extracomment>The Speed row&apos;s figure: the mean of answers per complete minute, as &quot;4.0&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 answer</source>
+        <extracomment>The Fluctuation row&apos;s figure: most minus fewest answered in a complete minute.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers/min</source>
+        <extracomment>The trend&apos;s figure: answers per minute gained each minute, as &quot;+1.25&quot; or &quot;-0.50&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 true, %3 false)</source>
+        <extracomment>The Answered row&apos;s figure: all answers, then how many were true and how many false.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute %1: %2 answered, %3 true, %4 false, median %5, 90th percentile %6</source>
+        <extracomment>A minute&apos;s figures in the chart&apos;s tooltip and for screen readers: the minute&apos;s number, answered, true, false, the median answer time and the 90th percentile (as &quot;0.30 s&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute %1 (partial): %2 answered, %3 true, %4 false, median %5, 90th percentile %6</source>
+        <extracomment>The same for the minute the run was stopped inside.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 + %2: no answers</source>
+        <extracomment>A digit pair of the pair map that was never answered: &quot;7 + 5: no answers&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 + %2: %3 answer, %4 false, median %5</source>
+        <extracomment>A digit pair&apos;s figures: &quot;7 + 5: 1 answer, 0 false, median 1.00 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 + %2: %3 answers, %4 false, median %5</source>
+        <extracomment>A digit pair&apos;s figures: &quot;7 + 5: 3 answers, 1 false, median 1.00 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workcurve::PairMap</name>
+    <message>
+        <source>Digit-pair map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the pairs listed after &quot;Slowest:&quot; and &quot;Errors:&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median answer time of each digit pair, first operand down, second across; darker is slower, a red corner marks errors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of 100 pairs answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slowest: %1.</source>
+        <extracomment>The five pairs with the longest median answer time, as &quot;6 + 9 (1.50 s), 7 + 5 (1.00 s)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <extracomment>The pairs answered wrongly, each with how often, as &quot;6 + 9 (1), 7 + 5 (2)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys read each pair; now at %1.</source>
+        <extracomment>The pair under the cursor and its figures, as &quot;7 + 5: 3 answers, 1 false, median 1.00 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workcurve::PairMapPainter</name>
+    <message>
+        <source>error</source>
+        <extracomment>The pair map&apos;s legend, beside a cell&apos;s red corner: the user erred at that pair.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workcurve::frmWorkCurve</name>
+    <message>
+        <source>Answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every judged answer of the run, the partial minute included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the run lasted, as its clock showed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean answered per complete minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True answers in percent of all answers of the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fluctuation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most minus fewest answered in a complete minute; needs two complete minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Least-squares slope of answered per minute against the minute&apos;s number: answers per minute gained each minute (negative: slowing down); needs two complete minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half the answers took at most this long, from the pair appearing to Enter (nearest rank)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90th percentile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nine answers in ten took at most this long (nearest rank)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the run ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run&apos;s figures, one a row; the Up and Down keys move through them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save every answer of this run, with its answer time, to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader reads for a figure of the indices table: the row&apos;s name, then its figure.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

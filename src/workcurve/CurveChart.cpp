@@ -15,7 +15,7 @@ namespace workcurve {
 CurveChart::CurveChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Answers per minute"));
+    setAccessibleName(tr("Answers per minute"));
     UpdateDescription();
 }
 
@@ -93,14 +93,16 @@ void CurveChart::Select(std::size_t minute) {
 }
 
 void CurveChart::UpdateDescription() {
+    //: Ends a sentence of the chart's description made of a minute's figures.
+    const QString sentence = tr("%1.");
     QStringList parts;
     if (selected_ && *selected_ < curve_.minutes.size())
-        parts << QStringLiteral("Selected: ") + MinuteText(*selected_, curve_.minutes[*selected_]) + QLatin1Char('.');
-    parts << QStringLiteral("Answered per minute, true and false stacked, with the median answer time of each "
-                            "minute and the trend; Left and Right step through the minutes.");
+        parts << tr("Selected: %1.").arg(MinuteText(*selected_, curve_.minutes[*selected_]));
+    parts << tr("Answered per minute, true and false stacked, with the median answer time of each minute and the "
+                "trend; Left and Right step through the minutes.");
     for (std::size_t minute = 0; minute < curve_.minutes.size(); ++minute)
-        parts << MinuteText(minute, curve_.minutes[minute]) + QLatin1Char('.');
-    parts << QStringLiteral("Trend per minute: ") + TrendText(curve_.trend) + QLatin1Char('.');
+        parts << sentence.arg(MinuteText(minute, curve_.minutes[minute]));
+    parts << tr("Trend per minute: %1.").arg(TrendText(curve_.trend));
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 
