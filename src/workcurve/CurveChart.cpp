@@ -49,6 +49,8 @@ std::optional<std::size_t> CurveChart::minuteAt(const QPoint& point) const {
 
 QRect CurveChart::barRect(std::size_t minute) const { return painter_.barRect(rect(), fontMetrics(), minute); }
 
+QRect CurveChart::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
+
 void CurveChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter_.paint(&painter, rect(), palette().color(QPalette::WindowText), selected_);

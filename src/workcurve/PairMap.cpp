@@ -45,6 +45,8 @@ std::optional<DigitPair> PairMap::pairAt(const QPoint& point) const {
     return painter_.pairAt(rect(), fontMetrics(), point);
 }
 
+QRect PairMap::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
+
 QColor PairMap::cellColour(int operand1, int operand2) const { return painter_.cellColour(operand1, operand2); }
 
 void PairMap::paintEvent(QPaintEvent*) {
