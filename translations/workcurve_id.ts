@@ -208,6 +208,7 @@
     </message>
     <message>
         <source>Duration</source>
+        <translatorcomment>Durasi: lama latihan menurut jamnya, dalam menit dan detik.</translatorcomment>
         <translation>Durasi</translation>
     </message>
     <message>
@@ -261,6 +262,7 @@
     </message>
     <message>
         <source>Median time</source>
+        <translatorcomment>Waktu median: waktu jawab, dari soal muncul sampai Enter; istilah statistik yang lazim.</translatorcomment>
         <translation>Waktu median</translation>
     </message>
     <message>
@@ -269,6 +271,7 @@
     </message>
     <message>
         <source>90th percentile</source>
+        <translatorcomment>Persentil ke-90: istilah statistik baku dalam bahasa Indonesia.</translatorcomment>
         <translation>Persentil ke-90</translation>
     </message>
     <message>
@@ -277,6 +280,7 @@
     </message>
     <message>
         <source>Ended</source>
+        <translatorcomment>Selesai: jam berakhirnya latihan; satu kata agar kolom tetap sempit.</translatorcomment>
         <translation>Selesai</translation>
     </message>
     <message>

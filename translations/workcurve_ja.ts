@@ -208,6 +208,7 @@
     </message>
     <message>
         <source>Duration</source>
+        <translatorcomment>所要時間：時計が示した練習の長さ（分:秒）。</translatorcomment>
         <translation>所要時間</translation>
     </message>
     <message>
@@ -261,6 +262,7 @@
     </message>
     <message>
         <source>Median time</source>
+        <translatorcomment>時間の中央値：数字が出てから Enter までの解答時間の中央値。</translatorcomment>
         <translation>時間の中央値</translation>
     </message>
     <message>
@@ -269,6 +271,7 @@
     </message>
     <message>
         <source>90th percentile</source>
+        <translatorcomment>90パーセンタイル：統計ソフトで一般的な表記。</translatorcomment>
         <translation>90パーセンタイル</translation>
     </message>
     <message>
@@ -277,6 +280,7 @@
     </message>
     <message>
         <source>Ended</source>
+        <translatorcomment>終了時刻：練習が終わった時刻。</translatorcomment>
         <translation>終了時刻</translation>
     </message>
     <message>
@@ -310,7 +314,7 @@
     </message>
     <message>
         <source>Close this window (Esc)</source>
-        <translation>このウィンドウを閉じます (Esc)</translation>
+        <translation>このウィンドウを閉じます（Esc）</translation>
     </message>
     <message>
         <source>%1: %2</source>
