@@ -10,6 +10,7 @@
 #include "test/RecordedAnswer.h"
 #include "workcurve/ChartMargin.h"
 #include "workcurve/CurveChart.h"
+#include "workcurve/CurveChartPainter.h"
 #include "workcurve/PairMap.h"
 #include "workcurve/frmWorkCurve.h"
 
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -185,6 +187,55 @@ TEST_P(WorkCurveLanguagesTest, ButtonsShowTheirStoredCaptionsTranslated) {
         if (!english) {
             EXPECT_NE(translated, stored->Caption()) << name.toStdString() << " has no translation";
         }
+    }
+}
+
+// What the user reads of the window, or hears from a screen reader: every text that has
+// words, by where it stands.
+std::map<std::string, QString> WordedTexts(const frmWorkCurve& window) {
+    std::map<std::string, QString> texts;
+    texts["title"] = window.windowTitle();
+    const auto* table = window.findChild<const QTableWidget*>(QStringLiteral("grdIndices"));
+    texts["table name"] = table->accessibleName();
+    texts["table description"] = table->accessibleDescription();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const std::string number = std::to_string(row);
+        texts["row label " + number] = table->item(row, 0)->text();
+        texts["row tooltip " + number] = table->item(row, 0)->toolTip();
+        texts["row heard " + number] = table->item(row, 1)->data(Qt::AccessibleTextRole).toString();
+    }
+    // The figures with words in them.
+    for (const frmWorkCurve::Row row : {frmWorkCurve::Row::Answered, frmWorkCurve::Row::Speed,
+                                        frmWorkCurve::Row::Fluctuation, frmWorkCurve::Row::Trend})
+        texts["figure " + std::to_string(static_cast<int>(row))] = table->item(static_cast<int>(row), 1)->text();
+    for (const auto* button : window.findChildren<const chameleon::chameleonButton*>()) {
+        texts[button->objectName().toStdString() + " caption"] = button->Caption();
+        texts[button->objectName().toStdString() + " tooltip"] = button->toolTip();
+    }
+    for (const char* chart : {"picCurve", "picPairs"}) {
+        const auto* widget = window.findChild<const QWidget*>(QLatin1String(chart));
+        texts[std::string(chart) + " name"] = widget->accessibleName();
+        texts[std::string(chart) + " description"] = widget->accessibleDescription();
+    }
+    const workcurve::CurveChartPainter drill;
+    texts["legend lower"] = drill.texts().lower;
+    texts["legend upper"] = drill.texts().upper;
+    texts["legend trend"] = drill.texts().trend;
+    return texts;
+}
+
+// No English is left where the window has a translation: a text the catalog holds but the
+// window shows untranslated is found here.
+TEST_P(WorkCurveLanguagesTest, NoEnglishLeftInTheWindow) {
+    if (QLatin1String(GetParam()) == QLatin1String("en")) GTEST_SKIP() << "English is the texts' own language";
+    Install("en");
+    const std::map<std::string, QString> english = WordedTexts(*Open(StoppedRun(), kSizes[0].size));
+    Install(GetParam());
+    const std::map<std::string, QString> translated = WordedTexts(*Open(StoppedRun(), kSizes[0].size));
+    ASSERT_EQ(translated.size(), english.size());
+    for (const auto& [where, text] : english) {
+        EXPECT_FALSE(text.isEmpty()) << where;
+        EXPECT_NE(translated.at(where), text) << where << " is still English";
     }
 }
 
