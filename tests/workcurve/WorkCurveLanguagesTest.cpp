@@ -226,8 +226,9 @@ std::map<std::string, QString> WordedTexts(const frmWorkCurve& window) {
 
 // No English is left where the window has a translation: a text the catalog holds but the
 // window shows untranslated is found here.
-TEST_P(WorkCurveLanguagesTest, NoEnglishLeftInTheWindow) {
-    if (QLatin1String(GetParam()) == QLatin1String("en")) GTEST_SKIP() << "English is the texts' own language";
+class WorkCurveTranslatedTest : public WorkCurveLanguagesTest {};
+
+TEST_P(WorkCurveTranslatedTest, NoEnglishLeftInTheWindow) {
     Install("en");
     const std::map<std::string, QString> english = WordedTexts(*Open(StoppedRun(), kSizes[0].size));
     Install(GetParam());
@@ -251,6 +252,10 @@ TEST_P(WorkCurveLanguagesTest, AccessKeysStayOneEach) {
     }
     EXPECT_EQ(keys.size(), 2u);
 }
+
+// English is the texts' own language; these are the others.
+INSTANTIATE_TEST_SUITE_P(Languages, WorkCurveTranslatedTest, testing::Values("id", "ja"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 INSTANTIATE_TEST_SUITE_P(Languages, WorkCurveLanguagesTest, testing::Values("en", "id", "ja"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
