@@ -27,21 +27,9 @@ void PeriodChart::setScores(const test::SheetFormat& format, const test::SheetSc
     format_ = format;
     scores_ = scores;
     selected_.reset();
-    const test::PeriodCurve curve = test::CurveOfSitting(scores_);
-    std::vector<workcurve::ChartPeriod> periods;
-    periods.reserve(curve.periods.size());
-    for (const test::CurvePeriod& period : curve.periods)
-        periods.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
-    painter_.setPeriods(std::move(periods));
-    std::optional<workcurve::ChartTrend> trend;
-    // The line runs over the complete periods, which come first.
-    if (curve.line && curve.completePeriods >= 2)
-        trend = workcurve::ChartTrend{curve.completePeriods - 1, curve.line->at(1.0),
-                                      curve.line->at(static_cast<double>(curve.completePeriods))};
-    painter_.setTrend(trend);
+    painter_.setCurve(test::CurveOfSitting(scores_));
     painter_.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
                        PeriodName(format_)});
-    painter_.setBreakBefore(curve.breakBefore);
     setAccessibleName(QStringLiteral("Curve per %1").arg(PeriodName(format_)));
     UpdateDescription();
     update();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/CurveChart.h"
 
+#include "test/PeriodCurve.h"
 #include "workcurve/ChartTips.h"
 #include "workcurve/FigureText.h"
 
@@ -24,18 +25,7 @@ CurveChart::~CurveChart() = default;
 void CurveChart::setCurve(const test::WorkCurve& curve) {
     curve_ = curve;
     selected_.reset();
-    std::vector<ChartPeriod> periods;
-    periods.reserve(curve_.minutes.size());
-    for (const test::MinuteFigures& minute : curve_.minutes)
-        periods.push_back({minute.answered, minute.correct, minute.times.median, minute.partial});
-    painter_.setPeriods(std::move(periods));
-    std::optional<ChartTrend> trend;
-    // The trend runs over the complete minutes, numbered from 1.
-    if (curve_.trend && curve_.completeMinutes >= 2) {
-        const auto last = static_cast<double>(curve_.completeMinutes);
-        trend = ChartTrend{curve_.completeMinutes - 1, *curve_.trendAt(1.0), *curve_.trendAt(last)};
-    }
-    painter_.setTrend(trend);
+    painter_.setCurve(test::CurveOfRun(curve_));
     UpdateDescription();
     update();
 }

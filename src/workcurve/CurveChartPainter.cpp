@@ -193,6 +193,19 @@ QRect CurveChartPainter::legendRect(const QRect& rect, const QFontMetrics& metri
     return QRect(QPoint(left, top), QPoint(right - 1, baseline + metrics.descent() - 1));
 }
 
+void CurveChartPainter::setCurve(const test::PeriodCurve& curve) {
+    periods_.clear();
+    periods_.reserve(curve.periods.size());
+    for (const test::CurvePeriod& period : curve.periods)
+        periods_.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
+    // The line runs over the complete periods, which come first, numbered from 1.
+    trend_.reset();
+    if (curve.line && curve.completePeriods >= 2)
+        trend_ = ChartTrend{curve.completePeriods - 1, curve.line->at(1.0),
+                            curve.line->at(static_cast<double>(curve.completePeriods))};
+    breakBefore_ = curve.breakBefore;
+}
+
 void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
                               std::optional<std::size_t> selected) const {
     painter->save();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "test/PeriodCurve.h"
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QRect>
@@ -55,6 +57,10 @@ struct ChartTexts {
 // selected and answers the user.
 class CurveChartPainter {
 public:
+    // Takes the periods, the least-squares line over the complete ones and the break from
+    // `curve`: the drill's minutes and a sitting's columns, lines or periods alike.
+    void setCurve(const test::PeriodCurve& curve);
+
     const std::vector<ChartPeriod>& periods() const { return periods_; }
     void setPeriods(std::vector<ChartPeriod> periods) { periods_ = std::move(periods); }
     const std::optional<ChartTrend>& trend() const { return trend_; }
