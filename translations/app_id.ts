@@ -37,6 +37,54 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translatorcomment>Kata-kata penguji baris perintah Qt; Qt tidak punya katalog bahasa Indonesia.</translatorcomment>
+        <translation>Penggunaan: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opsi]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opsi:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumen:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Menampilkan bantuan tentang opsi baris perintah.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Menampilkan bantuan termasuk opsi khusus Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Menampilkan informasi versi.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opsi &apos;%1&apos; tidak dikenal.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opsi tidak dikenal: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nilai setelah &apos;%1&apos; tidak ada.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nilai tak terduga setelah &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>app::EngineTexts</name>
     <message>
         <source>Duration: 0 minute(s)</source>

@@ -27,6 +27,23 @@ namespace app {
 
 namespace {
 
+// The command-line parser's own words are Qt's; these are the ones Qt's catalog of a language
+// may lack (all of them in Indonesian, the help options' in Japanese), for --help and its
+// refusals to speak the language through and through.
+[[maybe_unused]] constexpr const char* kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 [[noreturn]] void Refuse(const QString& reason) {
     const QString message = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), reason);
     std::fputs(qPrintable(message), stderr);
