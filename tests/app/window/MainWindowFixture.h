@@ -19,6 +19,7 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 // Draws the values it is given, then keeps drawing the last one.
 class SequenceRandom final : public host::Random {
@@ -43,6 +44,8 @@ inline const char* ShownName(Shown shown) {
     const char* const names[] = {"FirstLook", "LoggedResults", "UnloggedResults"};
     return names[static_cast<int>(shown)];
 }
+
+inline void PrintTo(Shown shown, std::ostream* os) { *os << ShownName(shown); }
 
 template <typename T> T* FindIn(const QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QLatin1String(name));
