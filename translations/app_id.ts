@@ -96,6 +96,7 @@
     </message>
     <message>
         <source>Result not logged.</source>
+        <translatorcomment>Istilah: &quot;dicatat&quot;/&quot;catat&quot; untuk log (sama dengan kotak centang &quot;Catat tes&quot;).</translatorcomment>
         <translation>Hasil tidak dicatat.</translation>
     </message>
     <message>
@@ -158,6 +159,7 @@
     </message>
     <message>
         <source>Show &amp;work curve</source>
+        <translatorcomment>Istilah: &quot;kurva kerja&quot;, sebutan umum untuk grafik hasil tes Kraepelin/Pauli di buku latihan psikotes.</translatorcomment>
         <translation>Tampilkan &amp;kurva kerja</translation>
     </message>
     <message>
@@ -170,6 +172,7 @@
     </message>
     <message>
         <source>&amp;Exam sheets…</source>
+        <translatorcomment>Istilah: &quot;lembar tes&quot; untuk kertas soal Kraepelin, Uchida-Kraepelin, dan Pauli.</translatorcomment>
         <translation>&amp;Lembar tes…</translation>
     </message>
     <message>
@@ -296,6 +299,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>About &amp;Pauli-Kraepelin Test</source>
+        <translatorcomment>Istilah: &quot;tes Pauli-Kraepelin&quot; dan &quot;psikotes&quot;, kata yang dipakai peserta seleksi CPNS/BUMN.</translatorcomment>
         <translation>Tentang Tes &amp;Pauli-Kraepelin</translation>
     </message>
     <message>

@@ -158,6 +158,7 @@
     </message>
     <message>
         <source>Show &amp;work curve</source>
+        <translatorcomment>用語：「作業曲線」は内田クレペリン検査の結果のグラフの名称。</translatorcomment>
         <translation>作業曲線を表示(&amp;W)</translation>
     </message>
     <message>
@@ -170,6 +171,7 @@
     </message>
     <message>
         <source>&amp;Exam sheets…</source>
+        <translatorcomment>用語：「検査用紙」はクレペリン・内田クレペリン・パウリ検査の用紙。</translatorcomment>
         <translation>検査用紙(&amp;E)…</translation>
     </message>
     <message>
@@ -264,6 +266,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Test duration (minute(s)):</source>
+        <translatorcomment>用語：「検査時間」。（分）は全角括弧、ラベル末は全角コロン。</translatorcomment>
         <translation>検査時間（分）：</translation>
     </message>
     <message>
@@ -296,6 +299,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>About &amp;Pauli-Kraepelin Test</source>
+        <translatorcomment>用語：「パウリ・クレペリン検査」「心理検査」。日本では「内田クレペリン検査」が一般的なため、パウリ版はカタカナで区別する。</translatorcomment>
         <translation>パウリ・クレペリン検査について(&amp;P)</translation>
     </message>
     <message>
