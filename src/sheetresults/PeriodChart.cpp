@@ -17,7 +17,7 @@ namespace sheetresults {
 PeriodChart::PeriodChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Curve"));
+    setAccessibleName(tr("Curve"));
     UpdateDescription();
 }
 
@@ -28,9 +28,11 @@ void PeriodChart::setScores(const test::SheetFormat& format, const test::SheetSc
     scores_ = scores;
     selected_.reset();
     painter_.setCurve(test::CurveOfSitting(scores_));
-    painter_.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
-                       PeriodName(format_)});
-    setAccessibleName(QStringLiteral("Curve per %1").arg(PeriodName(format_)));
+    //: The chart's legend: the lower and upper parts of a bar and the least-squares line.
+    painter_.setTexts(
+        {tr("right", "legend"), tr("wrong or blank", "legend"), tr("least squares", "legend"), PeriodName(format_)});
+    //: %1 is what one period is: "column", "line", "3 min".
+    setAccessibleName(tr("Curve per %1").arg(PeriodName(format_)));
     UpdateDescription();
     update();
 }
@@ -91,10 +93,9 @@ void PeriodChart::Select(std::size_t period) {
 
 void PeriodChart::UpdateDescription() {
     QStringList parts;
-    if (selected_ && *selected_ < scores_.periods.size())
-        parts << QStringLiteral("Selected: ") + Text(*selected_) + QLatin1Char('.');
-    parts << QStringLiteral("Pairs reached per %1, right and wrong or blank stacked, with the median answer time "
-                            "of each; Left and Right step through them.")
+    if (selected_ && *selected_ < scores_.periods.size()) parts << tr("Selected: %1.").arg(Text(*selected_));
+    parts << tr("Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left "
+                "and Right step through them.")
                  .arg(PeriodName(format_));
     for (std::size_t period = 0; period < scores_.periods.size(); ++period) parts << Text(period) + QLatin1Char('.');
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
