@@ -26,12 +26,13 @@ QString Signed(const std::optional<double>& value) {
     return QString::asprintf("%+.2f", shown);
 }
 
-QString Tr(const char* text, const char* disambiguation = nullptr) {
-    return QCoreApplication::translate("ScoreText", text, disambiguation);
-}
+// The texts of this file, one context of the catalog.
+class ScoreText {
+    Q_DECLARE_TR_FUNCTIONS(ScoreText)
+};
 
 QString Corrections(std::uint64_t count) {
-    return (count == 1 ? Tr("%1 correction") : Tr("%1 corrections")).arg(count);
+    return (count == 1 ? ScoreText::tr("%1 correction") : ScoreText::tr("%1 corrections")).arg(count);
 }
 
 QString Clock(std::uint64_t milliseconds) {
@@ -41,65 +42,75 @@ QString Clock(std::uint64_t milliseconds) {
 
 QString EndText(test::SittingEnd end, std::uint64_t elapsedMs) {
     switch (end) {
-    case test::SittingEnd::TimeUp: return Tr("Time up at %1").arg(Clock(elapsedMs));
-    case test::SittingEnd::Stopped: return Tr("Stopped at %1").arg(Clock(elapsedMs));
-    case test::SittingEnd::WorkedThrough: return Tr("Worked through at %1").arg(Clock(elapsedMs));
+    case test::SittingEnd::TimeUp: return ScoreText::tr("Time up at %1").arg(Clock(elapsedMs));
+    case test::SittingEnd::Stopped: return ScoreText::tr("Stopped at %1").arg(Clock(elapsedMs));
+    case test::SittingEnd::WorkedThrough: return ScoreText::tr("Worked through at %1").arg(Clock(elapsedMs));
     }
     return NoFigure();
 }
 
 void AddKraepelin(std::vector<ScoreRow>& rows, const test::KraepelinScores& k) {
     const std::optional<double> slope = k.line ? std::optional<double>(k.line->slope) : std::nullopt;
-    rows.push_back({//: Kraepelin's speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has
-                    //: no name of its own for it.
-                    Tr("Speed (panker)"), Decimal(k.speed),
-                    Tr("Mean height of the complete columns; a column's height is its pairs answered or passed")});
+    rows.push_back(
+        {//: Kraepelin's speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has
+         //: no name of its own for it.
+         ScoreText::tr("Speed (panker)"), Decimal(k.speed),
+         ScoreText::tr("Mean height of the complete columns; a column's height is its pairs answered or passed")});
     rows.push_back({//: Kraepelin's accuracy index: tianker (ketelitian kerja) on Indonesian sheets.
-                    Tr("Accuracy (tianker)"), QString::number(k.accuracy),
-                    Tr("Wrong answers + skipped pairs over the whole sheet; fewer is better")});
+                    ScoreText::tr("Accuracy (tianker)"), QString::number(k.accuracy),
+                    ScoreText::tr("Wrong answers + skipped pairs over the whole sheet; fewer is better")});
     rows.push_back({//: Kraepelin's steadiness index: janker (keajegan kerja) on Indonesian sheets.
-                    Tr("Steadiness (janker): range"), k.range ? QString::number(*k.range) : NoFigure(),
-                    Tr("Highest height − lowest height of the complete columns")});
-    rows.push_back({Tr("Steadiness (janker): average deviation"), Decimal(k.averageDeviation),
-                    Tr("Mean of |height − mean height| over the complete columns")});
-    rows.push_back({//: Kraepelin's endurance index: hanker (ketahanan kerja) on Indonesian sheets.
-                    Tr("Endurance (hanker): slope b"), Signed(slope),
-                    Tr("Slope b of the least-squares line height = a + b × column over the complete columns; "
+                    ScoreText::tr("Steadiness (janker): range"), k.range ? QString::number(*k.range) : NoFigure(),
+                    ScoreText::tr("Highest height − lowest height of the complete columns")});
+    rows.push_back({ScoreText::tr("Steadiness (janker): average deviation"), Decimal(k.averageDeviation),
+                    ScoreText::tr("Mean of |height − mean height| over the complete columns")});
+    rows.push_back(
+        {//: Kraepelin's endurance index: hanker (ketahanan kerja) on Indonesian sheets.
+         ScoreText::tr("Endurance (hanker): slope b"), Signed(slope),
+         ScoreText::tr("Slope b of the least-squares line height = a + b × column over the complete columns; "
                        "needs two of them")});
-    rows.push_back({Tr("Endurance (hanker): rise"), Signed(k.rise),
-                    Tr("b × (columns − 1): how much the line rises over the sheet")});
+    rows.push_back({ScoreText::tr("Endurance (hanker): rise"), Signed(k.rise),
+                    ScoreText::tr("b × (columns − 1): how much the line rises over the sheet")});
 }
 
 void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const test::UchidaHalf& h) {
     //: Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.
-    rows.push_back({second ? Tr("Second half: mean amount") : Tr("First half: mean amount"), Decimal(h.meanAmount),
-                    Tr("Mean amount of the half's complete lines; a line's amount is its pairs answered or passed")});
+    rows.push_back(
+        {second ? ScoreText::tr("Second half: mean amount") : ScoreText::tr("First half: mean amount"),
+         Decimal(h.meanAmount),
+         ScoreText::tr("Mean amount of the half's complete lines; a line's amount is its pairs answered or passed")});
     //: Uchida-Kraepelin: the initial effort (初頭努力) of one half.
-    rows.push_back({second ? Tr("Second half: initial effort") : Tr("First half: initial effort"),
-                    Decimal(h.initialEffort), Tr("Amount of the half's first line ÷ the half's mean amount")});
+    rows.push_back({second ? ScoreText::tr("Second half: initial effort") : ScoreText::tr("First half: initial effort"),
+                    Decimal(h.initialEffort),
+                    ScoreText::tr("Amount of the half's first line ÷ the half's mean amount")});
     //: Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.
-    rows.push_back({second ? Tr("Second half: fluctuation") : Tr("First half: fluctuation"), Decimal(h.fluctuation),
-                    Tr("(Highest amount − lowest amount) ÷ the half's mean amount")});
+    rows.push_back({second ? ScoreText::tr("Second half: fluctuation") : ScoreText::tr("First half: fluctuation"),
+                    Decimal(h.fluctuation),
+                    ScoreText::tr("(Highest amount − lowest amount) ÷ the half's mean amount")});
 }
 
 void AddUchida(std::vector<ScoreRow>& rows, const test::UchidaScores& u) {
     AddUchidaHalf(rows, false, u.first);
     if (u.second) AddUchidaHalf(rows, true, *u.second);
     rows.push_back({//: Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.
-                    Tr("Rest effect"), Decimal(u.restEffect), Tr("Second half's mean amount ÷ the first half's")});
+                    ScoreText::tr("Rest effect"), Decimal(u.restEffect),
+                    ScoreText::tr("Second half's mean amount ÷ the first half's")});
 }
 
 void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QString& period) {
     const std::optional<double> slope = p.line ? std::optional<double>(p.line->slope) : std::nullopt;
     rows.push_back({//: Pauli: additions over the whole hour.
-                    Tr("Total"), QString::number(p.total), Tr("Additions answered or passed over the whole sitting")});
-    rows.push_back({Tr("Error %"), workcurve::AccuracyText(p.errorPercent),
-                    Tr("(Wrong answers + skipped pairs) ÷ additions × 100")});
-    rows.push_back({Tr("Average deviation"), Decimal(p.averageDeviation),
-                    //: %1 is a period's length: "3 min".
-                    Tr("Mean of |period total − mean period total| over the complete %1 periods").arg(period)});
-    rows.push_back({Tr("Slope"), Signed(slope),
-                    Tr("Slope b of the least-squares line additions = a + b × period over the complete periods: "
+                    ScoreText::tr("Total"), QString::number(p.total),
+                    ScoreText::tr("Additions answered or passed over the whole sitting")});
+    rows.push_back({ScoreText::tr("Error %"), workcurve::AccuracyText(p.errorPercent),
+                    ScoreText::tr("(Wrong answers + skipped pairs) ÷ additions × 100")});
+    rows.push_back(
+        {ScoreText::tr("Average deviation"), Decimal(p.averageDeviation),
+         //: %1 is a period's length: "3 min".
+         ScoreText::tr("Mean of |period total − mean period total| over the complete %1 periods").arg(period)});
+    rows.push_back(
+        {ScoreText::tr("Slope"), Signed(slope),
+         ScoreText::tr("Slope b of the least-squares line additions = a + b × period over the complete periods: "
                        "additions gained each period; needs two of them")});
 }
 
@@ -107,10 +118,10 @@ void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QSt
 
 QString PeriodName(const test::SheetFormat& format) {
     //: What one period of a curve is, written after "per" and in "Curve per line".
-    if (format.order == test::WorkOrder::LeftToRight) return Tr("line", "period");
-    if (format.cued() || format.strokeSeconds == 0) return Tr("column", "period");
-    if (format.strokeSeconds % 60 == 0) return Tr("%1 min", "period").arg(format.strokeSeconds / 60);
-    return Tr("%1 s", "period").arg(format.strokeSeconds);
+    if (format.order == test::WorkOrder::LeftToRight) return ScoreText::tr("line", "period");
+    if (format.cued() || format.strokeSeconds == 0) return ScoreText::tr("column", "period");
+    if (format.strokeSeconds % 60 == 0) return ScoreText::tr("%1 min", "period").arg(format.strokeSeconds / 60);
+    return ScoreText::tr("%1 s", "period").arg(format.strokeSeconds);
 }
 
 QString SheetTitle(const test::SheetFormat& format) {
@@ -150,40 +161,45 @@ std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::She
                                 test::SittingEnd end, std::uint64_t elapsedMs) {
     std::vector<ScoreRow> rows;
     // A practice version's title says so itself.
-    rows.push_back({Tr("Sheet"), SheetTitle(format), Tr("The format sat")});
-    rows.push_back({Tr("Seed"), QString::number(seed),
-                    Tr("The same seed and format give the same sheet, so a sitting can be repeated")});
-    rows.push_back(
-        {Tr("Ended"), EndText(end, elapsedMs), Tr("How the sitting ended, on its clock (a break included)")});
-    rows.push_back({Tr("Reached"),
-                    Tr("%1 (%2 right, %3 wrong, %4 skipped)")
+    rows.push_back({ScoreText::tr("Sheet"), SheetTitle(format), ScoreText::tr("The format sat")});
+    rows.push_back({ScoreText::tr("Seed"), QString::number(seed),
+                    ScoreText::tr("The same seed and format give the same sheet, so a sitting can be repeated")});
+    rows.push_back({ScoreText::tr("Ended"), EndText(end, elapsedMs),
+                    ScoreText::tr("How the sitting ended, on its clock (a break included)")});
+    rows.push_back({ScoreText::tr("Reached"),
+                    ScoreText::tr("%1 (%2 right, %3 wrong, %4 skipped)")
                         .arg(scores.reached)
                         .arg(scores.right)
                         .arg(scores.wrong)
                         .arg(scores.skipped),
-                    Tr("Pairs answered or passed; pairs after the cue came are not reached")});
-    rows.push_back({Tr("Corrections"), QString::number(scores.corrections), Tr("Answers taken back with Backspace")});
+                    ScoreText::tr("Pairs answered or passed; pairs after the cue came are not reached")});
+    rows.push_back({ScoreText::tr("Corrections"), QString::number(scores.corrections),
+                    ScoreText::tr("Answers taken back with Backspace")});
     if (format.family == test::ScoreFamily::Pauli) {
-        rows.push_back({Tr("Complete periods"), QString::number(scores.completePeriods),
-                        Tr("A period the sitting was stopped inside is shown, hatched, but left out of the figures "
+        rows.push_back(
+            {ScoreText::tr("Complete periods"), QString::number(scores.completePeriods),
+             ScoreText::tr("A period the sitting was stopped inside is shown, hatched, but left out of the figures "
                            "that compare them")});
     } else if (format.order == test::WorkOrder::LeftToRight) {
-        rows.push_back({Tr("Complete lines"), QString::number(scores.completePeriods),
-                        Tr("A line the sitting was stopped inside is shown, hatched, but left out of the figures "
+        rows.push_back(
+            {ScoreText::tr("Complete lines"), QString::number(scores.completePeriods),
+             ScoreText::tr("A line the sitting was stopped inside is shown, hatched, but left out of the figures "
                            "that compare them")});
     } else {
-        rows.push_back({Tr("Complete columns"), QString::number(scores.completePeriods),
-                        Tr("A column the sitting was stopped inside is shown, hatched, but left out of the figures "
+        rows.push_back(
+            {ScoreText::tr("Complete columns"), QString::number(scores.completePeriods),
+             ScoreText::tr("A column the sitting was stopped inside is shown, hatched, but left out of the figures "
                            "that compare them")});
     }
     if (scores.kraepelin) AddKraepelin(rows, *scores.kraepelin);
     if (scores.uchida) AddUchida(rows, *scores.uchida);
     if (scores.pauli) AddPauli(rows, *scores.pauli, PeriodName(format));
-    rows.push_back({Tr("Median time"), SecondsText(scores.times.median),
-                    Tr("Half the answers took at most this long, from the pair becoming current to its digit "
+    rows.push_back(
+        {ScoreText::tr("Median time"), SecondsText(scores.times.median),
+         ScoreText::tr("Half the answers took at most this long, from the pair becoming current to its digit "
                        "(nearest rank)")});
-    rows.push_back({Tr("90th percentile"), SecondsText(scores.times.percentile90),
-                    Tr("Nine answers in ten took at most this long (nearest rank)")});
+    rows.push_back({ScoreText::tr("90th percentile"), SecondsText(scores.times.percentile90),
+                    ScoreText::tr("Nine answers in ten took at most this long (nearest rank)")});
     return rows;
 }
 
@@ -191,21 +207,23 @@ QStringList PeriodHeadings(const test::SheetFormat& format) {
     switch (format.family) {
     case test::ScoreFamily::Kraepelin:
         //: The headings of Kraepelin's table of columns; a column's height is its pairs reached.
-        return {Tr("Column", "heading"), Tr("Height", "heading"),  Tr("Right", "heading"),
-                Tr("Wrong", "heading"),  Tr("Skipped", "heading"), Tr("Corrections", "heading")};
+        return {ScoreText::tr("Column", "heading"),  ScoreText::tr("Height", "heading"),
+                ScoreText::tr("Right", "heading"),   ScoreText::tr("Wrong", "heading"),
+                ScoreText::tr("Skipped", "heading"), ScoreText::tr("Corrections", "heading")};
     case test::ScoreFamily::Uchida:
         //: The headings of Uchida-Kraepelin's table of lines; a line's amount of work (作業量).
-        return {Tr("Line", "heading"), Tr("Amount", "heading"), Tr("Errors", "heading")};
+        return {ScoreText::tr("Line", "heading"), ScoreText::tr("Amount", "heading"),
+                ScoreText::tr("Errors", "heading")};
     case test::ScoreFamily::Pauli:
         //: The headings of Pauli's table of periods between two strokes.
-        return {Tr("Period", "heading"), Tr("Additions", "heading"), Tr("Errors", "heading"),
-                Tr("Corrections", "heading")};
+        return {ScoreText::tr("Period", "heading"), ScoreText::tr("Additions", "heading"),
+                ScoreText::tr("Errors", "heading"), ScoreText::tr("Corrections", "heading")};
     }
     return {};
 }
 
 QStringList PeriodCells(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period) {
-    const QString number = period.partial ? Tr("%1 (partial)").arg(index + 1) : QString::number(index + 1);
+    const QString number = period.partial ? ScoreText::tr("%1 (partial)").arg(index + 1) : QString::number(index + 1);
     switch (format.family) {
     case test::ScoreFamily::Kraepelin:
         return {number,
@@ -227,27 +245,27 @@ QString PeriodText(const test::SheetFormat& format, std::size_t index, const tes
     QString text;
     switch (format.family) {
     case test::ScoreFamily::Kraepelin:
-        title = format.order == test::WorkOrder::LeftToRight ? Tr("Line %1") : Tr("Column %1");
+        title = format.order == test::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
         title = title.arg(index + 1);
         //: A column's figures: "Column 3: height 20, 18 right, 2 wrong or blank, 1 correction, median 0.85 s".
-        text = Tr("%1: height %2, %3 right, %4 wrong or blank, %5, median %6");
+        text = ScoreText::tr("%1: height %2, %3 right, %4 wrong or blank, %5, median %6");
         break;
     case test::ScoreFamily::Uchida:
-        title = format.order == test::WorkOrder::LeftToRight ? Tr("Line %1") : Tr("Column %1");
+        title = format.order == test::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
         title = title.arg(index + 1);
         //: A line's figures: "Line 3: amount 50, 48 right, 2 wrong or blank, 1 correction, median 0.85 s".
-        text = Tr("%1: amount %2, %3 right, %4 wrong or blank, %5, median %6");
+        text = ScoreText::tr("%1: amount %2, %3 right, %4 wrong or blank, %5, median %6");
         break;
     case test::ScoreFamily::Pauli:
         //: "Period 2 (3 min)"
-        title = Tr("Period %1 (%2)").arg(index + 1).arg(PeriodName(format));
+        title = ScoreText::tr("Period %1 (%2)").arg(index + 1).arg(PeriodName(format));
         //: A period's figures: "Period 2 (3 min): additions 90, 88 right, 2 wrong or blank, 0 corrections,
         //: median 0.85 s".
-        text = Tr("%1: additions %2, %3 right, %4 wrong or blank, %5, median %6");
+        text = ScoreText::tr("%1: additions %2, %3 right, %4 wrong or blank, %5, median %6");
         break;
     }
     //: After a period's name, for the period the sitting was stopped inside.
-    if (period.partial) title += Tr(" (partial)");
+    if (period.partial) title += ScoreText::tr(" (partial)");
     return text.arg(title)
         .arg(period.reached)
         .arg(period.right)
