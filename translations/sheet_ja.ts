@@ -127,32 +127,32 @@
     </message>
     <message>
         <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
-        <translation>%2 個の数字が並ぶ列で %1 回の加算（%3）。合図なしで上から下へ順に解き、%4 ごとに線を引きます。全体で %5 です。</translation>
+        <translation>%2 個の数字が並ぶ列で %1 回の加算（%3）。合図なしで上から下へ順に解き、%4ごとに線を引きます。全体で%5です。</translation>
     </message>
     <message>
         <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>
-        <translation>%2 個の数字の行が %1 行（1行に %3 回の加算、%4）。各行を左から右へ解き、%5 ごとに次の行へ移ります。</translation>
+        <translation>%2 個の数字の行が %1 行（1行に %3 回の加算、%4）。各行を左から右へ解き、%5ごとに次の行へ移ります。</translation>
     </message>
     <message>
         <source>%1 columns of %2 digits (%3), each from the bottom up; the next column every %4.</source>
-        <translation>%2 個の数字の列が %1 列（%3）。各列を下から上へ解き、%4 ごとに次の列へ移ります。</translation>
+        <translation>%2 個の数字の列が %1 列（%3）。各列を下から上へ解き、%4ごとに次の列へ移ります。</translation>
     </message>
     <message>
         <source>%1 columns of %2 digits (%3), each from the top down; the next column every %4.</source>
-        <translation>%2 個の数字の列が %1 列（%3）。各列を上から下へ解き、%4 ごとに次の列へ移ります。</translation>
+        <translation>%2 個の数字の列が %1 列（%3）。各列を上から下へ解き、%4ごとに次の列へ移ります。</translation>
     </message>
     <message>
         <source> A break of %1 after line %2.</source>
         <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
-        <translation>%2 行目のあとに %1 の休憩があります。</translation>
+        <translation>%2 行目のあとに%1の休憩があります。</translation>
     </message>
     <message>
         <source> A break of %1 after column %2.</source>
-        <translation>%2 列目のあとに %1 の休憩があります。</translation>
+        <translation>%2 列目のあとに%1の休憩があります。</translation>
     </message>
     <message>
         <source> %1 in all.</source>
-        <translation>全体で %1 です。</translation>
+        <translation>全体で%1です。</translation>
     </message>
     <message>
         <source>Next!</source>

@@ -56,7 +56,7 @@
     <message>
         <source>Steadiness (janker): average deviation</source>
         <translatorcomment>Term list: janker (keajegan kerja); &quot;simpangan rata-rata&quot; is the statistics word for the mean absolute deviation.</translatorcomment>
-        <translation>Keajegan (janker): simpangan rata-rata</translation>
+        <translation>Keajegan (janker): simpangan rerata</translation>
     </message>
     <message>
         <source>Mean of |height − mean height| over the complete columns</source>
@@ -85,12 +85,12 @@
         <source>Second half: mean amount</source>
         <extracomment>Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.</extracomment>
         <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
-        <translation>Paruh kedua: rata-rata jumlah kerja</translation>
+        <translation>Paruh kedua: rerata jumlah kerja</translation>
     </message>
     <message>
         <source>First half: mean amount</source>
         <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
-        <translation>Paruh pertama: rata-rata jumlah kerja</translation>
+        <translation>Paruh pertama: rerata jumlah kerja</translation>
     </message>
     <message>
         <source>Mean amount of the half&apos;s complete lines; a line&apos;s amount is its pairs answered or passed</source>
@@ -435,12 +435,13 @@
     <message>
         <source>wrong or blank</source>
         <comment>legend</comment>
-        <translation>salah atau kosong</translation>
+        <translation>salah/kosong</translation>
     </message>
     <message>
         <source>least squares</source>
         <comment>legend</comment>
-        <translation>kuadrat terkecil</translation>
+        <translatorcomment>The least-squares line: &quot;garis regresi&quot; in Indonesian statistics, short enough for the legend.</translatorcomment>
+        <translation>regresi</translation>
     </message>
     <message>
         <source>Curve per %1</source>
@@ -460,7 +461,7 @@
     <name>sheetresults::frmSheetResults</name>
     <message>
         <source>&amp;Save answers as CSV…</source>
-        <translation>&amp;Simpan jawaban sebagai CSV…</translation>
+        <translation>&amp;Simpan sebagai CSV…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
