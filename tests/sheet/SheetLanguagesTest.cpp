@@ -167,6 +167,17 @@ TEST_F(SheetLanguagesTest, NoTextBypassesTheTranslationTools) {
     }
 }
 
+TEST_F(SheetLanguagesTest, StopAsksInTheLanguageInstalled) {
+    const PseudoTranslator translator;
+    Reopen();
+    Start("kraepelin-15", true, 3);
+    Get<QAbstractButton>("cmdStopSheet")->click();
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_TRUE(PseudoTranslator::Marked(boxes.requests()[0].text)) << boxes.requests()[0].text.toStdString();
+    // The program's name stays its name.
+    EXPECT_EQ(boxes.requests()[0].title, "Tavrendale");
+}
+
 TEST_F(SheetLanguagesTest, TheStoredCaptionsAreTranslated) {
     const PseudoTranslator translator;
     Reopen();
