@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>%1 (partial)</source>
-        <translation>%1 (sebagian)</translation>
+        <translation>%1 (tak penuh)</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -374,7 +374,7 @@
     <message>
         <source> (partial)</source>
         <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
-        <translation> (sebagian)</translation>
+        <translation> (tak penuh)</translation>
     </message>
 </context>
 <context>

@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>%1 (partial)</source>
-        <translation>%1（途中）</translation>
+        <translation>%1（途中まで）</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -374,7 +374,7 @@
     <message>
         <source> (partial)</source>
         <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
-        <translation>（途中）</translation>
+        <translation>（途中まで）</translation>
     </message>
 </context>
 <context>
