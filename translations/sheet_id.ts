@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>No digit t&amp;wice in a row</source>
-        <translation>Tanpa angka sama ber&amp;urutan</translation>
+        <translation>Tanpa angka sama berturut-t&amp;urut</translation>
     </message>
     <message>
         <source>No digit follows itself in a column or line, as on Uchida-Kraepelin sheets</source>
