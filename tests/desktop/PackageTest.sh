@@ -36,6 +36,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
   [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
+# The cue's sound library is opened only when a cue sounds, so dpkg-shlibdeps cannot see it;
+# without it the cue is only seen.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == *libcanberra0* ]] || fail "Recommends lacks libcanberra0: $recommends"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
