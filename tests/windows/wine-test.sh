@@ -31,11 +31,6 @@ if [ ! "$lister" -nt "$here/WindowList.cpp" ] || [ ! "$lister" -nt "$here/Window
     { echo "FAILED: the window list does not build"; exit 1; }
 fi
 
-# One prefix, made on the first run and kept: the program writes nothing into it.
-export WINEPREFIX=$results/prefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # Wine hands the environment on to Windows programs: the test command's headless Qt platform
 # must not reach this one.
 unset QT_QPA_PLATFORM QT_STYLE_OVERRIDE QT_SCALE_FACTOR
@@ -44,15 +39,11 @@ export exe lister results wine wineserver
 
 run() {
   local started=$SECONDS failures=0 checks=0
+  # One prefix, made on the first run and kept: the program writes nothing into it.
+  wine_prefix "$results/prefix" "$results/boot.log" || return 1
   if [ ! -f "$WINEPREFIX/.ready" ]; then
-    echo "$(date +%T) creating the Wine prefix"
-    rm -rf "$WINEPREFIX"
     # The program's windows are moved by Wine's own move loop, as on Windows, only in the
     # virtual desktop.
-    if ! "$wine" wineboot --init >"$results/boot.log" 2>&1 || ! "$wineserver" -w; then
-      echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$results/boot.log"
-      return 1
-    fi
     printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
       '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' >"$results/desktop.reg"
     "$wine" regedit /S "$results/desktop.reg" >/dev/null 2>&1 && "$wineserver" -w &&
@@ -453,5 +444,5 @@ run() {
   [ $failures -eq 0 ]
 }
 
-export -f run
+export -f run wine_prefix
 XSERVER_WM=none XSERVER_SIZE=1024x768x24 "$root/scripts/docking/with-xserver.sh" bash -c run
