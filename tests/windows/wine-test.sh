@@ -405,7 +405,12 @@ run() {
   xdotool key alt+s
   if check "Save answers as CSV asks where" wait_for 20 window_shown "Save answers as CSV"; then
     sleep 1
-    xdotool key ctrl+a
+    # The file name field has the focus; Wine's edit field selects all with End and then
+    # Shift+Home (not Ctrl+A), each given its time.
+    xdotool key End
+    sleep 0.3
+    xdotool key shift+Home
+    sleep 0.3
     xdotool type "Z:${csv//\//\\}"
     xdotool key Return
     check "the answers are saved where asked" wait_for 20 test -s "$csv"
