@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that build a Win32 program with mingw-w64 and run it under Wine:
-# sets cxx, wine and wineserver (the 64-bit ones where Debian keeps them, in /usr/lib/wine or
+# defines wine_prefix (below) and sets cxx, wine and wineserver (the 64-bit ones where Debian keeps them, in /usr/lib/wine or
 # in TAVRENDALE_WINE_LIB), or exits 77 (the test is skipped) with the reason when one of them
 # is missing. A Wine that is there but does not work is for the script to report as a failure.
 cxx=x86_64-w64-mingw32-g++
@@ -12,3 +12,19 @@ wineserver=$(command -v wineserver || true)
 command -v "$cxx" >/dev/null 2>&1 || { echo "SKIPPED: $cxx is not installed (scripts/deps.sh test)"; exit 77; }
 [ -n "$wine" ] || { echo "SKIPPED: Wine is not installed (scripts/deps.sh test)"; exit 77; }
 [ -n "$wineserver" ] || { echo "SKIPPED: wineserver is not installed (scripts/deps.sh test)"; exit 77; }
+
+# Points Wine at the prefix in folder $1 (64-bit, quiet, without the Mono and Gecko installers
+# or menu entries) and makes it there the first time, kept for the runs after; Wine's start-up
+# messages go to the file $2. Returns 1, saying why, when Wine is there but cannot make it.
+wine_prefix() {
+  export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+  [ -f "$WINEPREFIX/.made" ] && return 0
+  echo "$(date +%T) creating the Wine prefix"
+  rm -rf "$WINEPREFIX"
+  if ! timeout 300 "$wine" wineboot --init >"$2" 2>&1 || ! "$wineserver" -w; then
+    echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$2"
+    rm -rf "$WINEPREFIX"
+    return 1
+  fi
+  touch "$WINEPREFIX/.made"
+}

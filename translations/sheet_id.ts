@@ -1,4 +1,419 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en">
+<context>
+    <name>FormatError</name>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>seed</source>
+        <translation>benih</translation>
+    </message>
+    <message>
+        <source>columns</source>
+        <translation>lajur</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>baris</translation>
+    </message>
+    <message>
+        <source>digits per column</source>
+        <translation>angka per lajur</translation>
+    </message>
+    <message>
+        <source>digits per line</source>
+        <translation>angka per baris</translation>
+    </message>
+    <message>
+        <source>seconds per column</source>
+        <translation>detik per lajur</translation>
+    </message>
+    <message>
+        <source>seconds per line</source>
+        <translation>detik per baris</translation>
+    </message>
+    <message>
+        <source>break after</source>
+        <translation>istirahat setelah</translation>
+    </message>
+    <message>
+        <source>break seconds</source>
+        <translation>detik istirahat</translation>
+    </message>
+    <message>
+        <source>lowest digit</source>
+        <translation>angka terendah</translation>
+    </message>
+    <message>
+        <source>highest digit</source>
+        <translation>angka tertinggi</translation>
+    </message>
+    <message>
+        <source>%1: unknown sheet format &quot;%2&quot;; the formats are %3</source>
+        <translation>%1: format lembar &quot;%2&quot; tidak dikenal; formatnya adalah %3</translation>
+    </message>
+    <message>
+        <source>%1: must be a whole number from 0 to %2, not &quot;%3&quot;</source>
+        <translation>%1: harus bilangan bulat dari 0 sampai %2, bukan &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1: must be a whole number, not &quot;%2&quot;</source>
+        <translation>%1: harus bilangan bulat, bukan &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: must be %2 to %3, not %4</source>
+        <translation>%1: harus %2 sampai %3, bukan %4</translation>
+    </message>
+    <message>
+        <source>%1: needs at least %2 lines; 0 for no break</source>
+        <translation>%1: perlu sedikitnya %2 baris; 0 bila tanpa istirahat</translation>
+    </message>
+    <message>
+        <source>%1: needs at least %2 columns; 0 for no break</source>
+        <translation>%1: perlu sedikitnya %2 lajur; 0 bila tanpa istirahat</translation>
+    </message>
+    <message>
+        <source>%1: must be 0 without a break, not %2</source>
+        <translation>%1: harus 0 bila tanpa istirahat, bukan %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetChoice</name>
+    <message>
+        <source>the custom sheet has no practice version; the formats with one are %1</source>
+        <translation>lembar kustom tidak punya versi latihan; format yang punya adalah %1</translation>
+    </message>
+    <message>
+        <source>unknown sheet format &quot;%1&quot;; the formats are %2</source>
+        <translation>format lembar &quot;%1&quot; tidak dikenal; formatnya adalah %2</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::frmSheet</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Mulai</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Hentikan</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 mnt</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 mnt %2 dtk</translation>
+    </message>
+    <message>
+        <source>digits %1 to %2, never the same twice in a row</source>
+        <translation>angka %1 sampai %2, tak pernah sama dua kali berturut-turut</translation>
+    </message>
+    <message>
+        <source>digits %1 to %2</source>
+        <translation>angka %1 sampai %2</translation>
+    </message>
+    <message>
+        <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
+        <translation>%1 penjumlahan dalam lajur berisi %2 angka (%3), dikerjakan dari atas ke bawah satu demi satu tanpa aba-aba; garis setiap %4. Seluruhnya %5.</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>
+        <translation>%1 baris berisi %2 angka (masing-masing %3 penjumlahan, %4), tiap baris dari kiri ke kanan; baris baru setiap %5.</translation>
+    </message>
+    <message>
+        <source>%1 columns of %2 digits (%3), each from the bottom up; the next column every %4.</source>
+        <translation>%1 lajur berisi %2 angka (%3), tiap lajur dari bawah ke atas; pindah ke lajur berikutnya setiap %4.</translation>
+    </message>
+    <message>
+        <source>%1 columns of %2 digits (%3), each from the top down; the next column every %4.</source>
+        <translation>%1 lajur berisi %2 angka (%3), tiap lajur dari atas ke bawah; pindah ke lajur berikutnya setiap %4.</translation>
+    </message>
+    <message>
+        <source> A break of %1 after line %2.</source>
+        <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
+        <translation> Istirahat %1 setelah baris %2.</translation>
+    </message>
+    <message>
+        <source> A break of %1 after column %2.</source>
+        <translation> Istirahat %1 setelah lajur %2.</translation>
+    </message>
+    <message>
+        <source> %1 in all.</source>
+        <translation> Seluruhnya %1.</translation>
+    </message>
+    <message>
+        <source>Next!</source>
+        <extracomment>The examiner&apos;s call to move on to the next column or line. Fits the room of the widest call.</extracomment>
+        <translatorcomment>Term list: &quot;Pindah!&quot; is the examiner&apos;s call to move to the next lajur in Indonesian Kraepelin and Pauli tests.</translatorcomment>
+        <translation>Pindah!</translation>
+    </message>
+    <message>
+        <source>Break!</source>
+        <extracomment>The examiner&apos;s call at the start of the break between the two halves.</extracomment>
+        <translatorcomment>Term list: &quot;istirahat&quot; is the break between the two halves as test instructions say it.</translatorcomment>
+        <translation>Istirahat!</translation>
+    </message>
+    <message>
+        <source>Stroke!</source>
+        <extracomment>Pauli: the examiner&apos;s call to draw a stroke after the last answer.</extracomment>
+        <translatorcomment>Term list: in the Pauli test the examiner calls &quot;Garis!&quot; and the testee draws a line under the last answer.</translatorcomment>
+        <translation>Garis!</translation>
+    </message>
+    <message>
+        <source>Exam sheets</source>
+        <translation>Lembar tes</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>&amp;Practice version (short)</source>
+        <translation>&amp;Versi latihan (singkat)</translation>
+    </message>
+    <message>
+        <source>The same sheet, shorter: Kraepelin 10 columns; Uchida-Kraepelin 3 lines, a 1-minute break and 3 lines; Pauli 9 minutes</source>
+        <translation>Lembar yang sama, lebih pendek: Kraepelin 10 lajur; Uchida-Kraepelin 3 baris, istirahat 1 menit, lalu 3 baris; Pauli 9 menit</translation>
+    </message>
+    <message>
+        <source>Custom sheet</source>
+        <translation>Lembar kustom</translation>
+    </message>
+    <message>
+        <source>Columns, each from the bottom up</source>
+        <translation>Lajur, masing-masing dari bawah ke atas</translation>
+    </message>
+    <message>
+        <source>Columns, each from the top down</source>
+        <translation>Lajur, masing-masing dari atas ke bawah</translation>
+    </message>
+    <message>
+        <source>Lines, each from left to right</source>
+        <translation>Baris, masing-masing dari kiri ke kanan</translation>
+    </message>
+    <message>
+        <source>No digit t&amp;wice in a row</source>
+        <translation>Tanpa angka sama berturut-t&amp;urut</translation>
+    </message>
+    <message>
+        <source>No digit follows itself in a column or line, as on Uchida-Kraepelin sheets</source>
+        <translation>Tidak ada angka yang diikuti angka yang sama dalam satu lajur atau baris, seperti pada lembar Uchida-Kraepelin</translation>
+    </message>
+    <message>
+        <source>La&amp;yout:</source>
+        <translation>Susu&amp;nan:</translation>
+    </message>
+    <message>
+        <source>Columns or lines, and the way they are worked</source>
+        <translation>Lajur atau baris, dan arah pengerjaannya</translation>
+    </message>
+    <message>
+        <source>C&amp;olumns or lines:</source>
+        <translation>&amp;Lajur atau baris:</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1 sampai %1</translation>
+    </message>
+    <message>
+        <source>&amp;Digits in each:</source>
+        <translation>&amp;Angka per lajur/baris:</translation>
+    </message>
+    <message>
+        <source>%1 to %2 digits a column or line</source>
+        <translation>%1 sampai %2 angka per lajur atau baris</translation>
+    </message>
+    <message>
+        <source>Seco&amp;nds for each:</source>
+        <translation>&amp;Detik per lajur/baris:</translation>
+    </message>
+    <message>
+        <source>%1 to %2 seconds, then the cue moves on to the next column or line</source>
+        <translation>%1 sampai %2 detik, lalu aba-aba memindahkan ke lajur atau baris berikutnya</translation>
+    </message>
+    <message>
+        <source>&amp;Break after:</source>
+        <translation>&amp;Istirahat setelah:</translation>
+    </message>
+    <message>
+        <source>A break after this many columns or lines; 0 for none</source>
+        <translation>Istirahat setelah sekian lajur atau baris; 0 bila tanpa istirahat</translation>
+    </message>
+    <message>
+        <source>Brea&amp;k seconds:</source>
+        <translation>Deti&amp;k istirahat:</translation>
+    </message>
+    <message>
+        <source>%1 to %2 seconds with a break; 0 without one</source>
+        <translation>%1 sampai %2 detik bila ada istirahat; 0 bila tidak ada</translation>
+    </message>
+    <message>
+        <source>&amp;Lowest digit:</source>
+        <translation>Angka te&amp;rendah:</translation>
+    </message>
+    <message>
+        <source>The smallest digit printed: 0 to 8</source>
+        <translation>Angka terkecil yang dicetak: 0 sampai 8</translation>
+    </message>
+    <message>
+        <source>&amp;Highest digit:</source>
+        <translation>Angka terting&amp;gi:</translation>
+    </message>
+    <message>
+        <source>The largest digit printed: above the lowest, up to 9</source>
+        <translation>Angka terbesar yang dicetak: di atas angka terendah, paling tinggi 9</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>The test the sheet is laid out and timed like, or a custom sheet</source>
+        <translation>Tes yang tata letak dan waktunya ditiru lembar ini, atau lembar kustom</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>B&amp;enih:</translation>
+    </message>
+    <message>
+        <source>The same seed and format give the same sheet: type the seed of an earlier sheet to sit it again</source>
+        <translation>Benih dan format yang sama menghasilkan lembar yang sama: ketik benih lembar sebelumnya untuk mengerjakannya lagi</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of each sum – Backspace takes back, Space passes</source>
+        <translation>Ketik angka satuan setiap jumlah – Backspace membatalkan, Spasi melewati</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of the sum of the two digits; Backspace takes back, Space passes; Ctrl+Plus and Ctrl+Minus zoom</source>
+        <translation>Ketik angka satuan dari jumlah kedua angka; Backspace membatalkan, Spasi melewati; Ctrl+Plus dan Ctrl+Minus memperbesar dan memperkecil</translation>
+    </message>
+    <message>
+        <source>Show &amp;time left</source>
+        <translation>Tampilkan &amp;sisa waktu</translation>
+    </message>
+    <message>
+        <source>As in the test itself the clock is hidden; this shows the time left</source>
+        <translation>Seperti pada tes sebenarnya, jam disembunyikan; ini menampilkan sisa waktu</translation>
+    </message>
+    <message>
+        <source>Sound at the c&amp;ue</source>
+        <translation>&amp;Bunyi saat aba-aba</translation>
+    </message>
+    <message>
+        <source>A short signal with each call to move on, the break and each stroke</source>
+        <translation>Bunyi singkat pada setiap aba-aba pindah, istirahat, dan setiap garis</translation>
+    </message>
+    <message>
+        <source>Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel</source>
+        <translation>Perbesar: Ctrl+Plus, Ctrl+Minus, Ctrl+roda</translation>
+    </message>
+    <message>
+        <source>Ctrl+0 sets the zoom back</source>
+        <translation>Ctrl+0 mengembalikan ukuran semula</translation>
+    </message>
+    <message>
+        <source>Start the sheet: its time runs from now (Enter)</source>
+        <translation>Mulai lembar: waktunya berjalan sejak sekarang (Enter)</translation>
+    </message>
+    <message>
+        <source>Stop the sheet after asking, and show its results (Esc)</source>
+        <translation>Hentikan lembar setelah konfirmasi, lalu tampilkan hasilnya (Esc)</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Tutup jendela ini (Esc)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Starts the sheet</source>
+        <translation>Memulai lembar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Hentikan</translation>
+    </message>
+    <message>
+        <source>Stops the sheet after asking</source>
+        <translation>Menghentikan lembar setelah konfirmasi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>%1 – seed %2</source>
+        <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
+        <translation>%1 – benih %2</translation>
+    </message>
+    <message>
+        <source>Are you sure want to stop?</source>
+        <translation>Anda yakin ingin berhenti?</translation>
+    </message>
+    <message>
+        <source>Break, %1 left; the second half starts by itself</source>
+        <translation>Istirahat, sisa %1; paruh kedua mulai dengan sendirinya</translation>
+    </message>
+    <message>
+        <source>End of line %1; wait for the call</source>
+        <translation>Akhir baris %1; tunggu aba-aba</translation>
+    </message>
+    <message>
+        <source>End of column %1; wait for the call</source>
+        <translation>Akhir lajur %1; tunggu aba-aba</translation>
+    </message>
+    <message>
+        <source>%1 and %2, line %3, pair %4 of %5</source>
+        <extracomment>Read to screen readers at each pair: &quot;7 and 5, column 3, pair 4 of 26&quot;.</extracomment>
+        <translation>%1 dan %2, baris %3, pasangan %4 dari %5</translation>
+    </message>
+    <message>
+        <source>%1 and %2, column %3, pair %4 of %5</source>
+        <translation>%1 dan %2, lajur %3, pasangan %4 dari %5</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>Sisa waktu: %1</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Sisa %1</translation>
+    </message>
+    <message>
+        <source>Break
+%1
+The second half starts by itself.</source>
+        <translation>Istirahat
+%1
+Paruh kedua mulai dengan sendirinya.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call heard with what it brings: &quot;Next! 7 and 5, column 3, pair 1 of 26&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Lembar</translation>
+    </message>
+    <message>
+        <source>Last sheet: %1, seed %2</source>
+        <translation>Lembar terakhir: %1, benih %2</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,419 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>FormatError</name>
+    <message>
+        <source>format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>seed</source>
+        <translation>シード</translation>
+    </message>
+    <message>
+        <source>columns</source>
+        <translation>列数</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>行数</translation>
+    </message>
+    <message>
+        <source>digits per column</source>
+        <translation>1列の数字</translation>
+    </message>
+    <message>
+        <source>digits per line</source>
+        <translation>1行の数字</translation>
+    </message>
+    <message>
+        <source>seconds per column</source>
+        <translation>1列の秒数</translation>
+    </message>
+    <message>
+        <source>seconds per line</source>
+        <translation>1行の秒数</translation>
+    </message>
+    <message>
+        <source>break after</source>
+        <translation>休憩までの列・行数</translation>
+    </message>
+    <message>
+        <source>break seconds</source>
+        <translation>休憩の秒数</translation>
+    </message>
+    <message>
+        <source>lowest digit</source>
+        <translation>最小の数字</translation>
+    </message>
+    <message>
+        <source>highest digit</source>
+        <translation>最大の数字</translation>
+    </message>
+    <message>
+        <source>%1: unknown sheet format &quot;%2&quot;; the formats are %3</source>
+        <translation>%1：「%2」という用紙の形式はありません。形式は %3 のいずれかです</translation>
+    </message>
+    <message>
+        <source>%1: must be a whole number from 0 to %2, not &quot;%3&quot;</source>
+        <translation>%1：0～%2 の整数にしてください（「%3」は使えません）</translation>
+    </message>
+    <message>
+        <source>%1: must be a whole number, not &quot;%2&quot;</source>
+        <translation>%1：整数にしてください（「%2」は使えません）</translation>
+    </message>
+    <message>
+        <source>%1: must be %2 to %3, not %4</source>
+        <translation>%1：%2～%3 にしてください（%4 は範囲外です）</translation>
+    </message>
+    <message>
+        <source>%1: needs at least %2 lines; 0 for no break</source>
+        <translation>%1：休憩には %2 行以上が必要です。休憩なしは 0 です</translation>
+    </message>
+    <message>
+        <source>%1: needs at least %2 columns; 0 for no break</source>
+        <translation>%1：休憩には %2 列以上が必要です。休憩なしは 0 です</translation>
+    </message>
+    <message>
+        <source>%1: must be 0 without a break, not %2</source>
+        <translation>%1：休憩がないときは 0 にしてください（%2 は使えません）</translation>
+    </message>
+</context>
+<context>
+    <name>SheetChoice</name>
+    <message>
+        <source>the custom sheet has no practice version; the formats with one are %1</source>
+        <translation>カスタム用紙には練習版がありません。練習版があるのは %1 です</translation>
+    </message>
+    <message>
+        <source>unknown sheet format &quot;%1&quot;; the formats are %2</source>
+        <translation>「%1」という用紙の形式はありません。形式は %2 のいずれかです</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::frmSheet</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1分%2秒</translation>
+    </message>
+    <message>
+        <source>digits %1 to %2, never the same twice in a row</source>
+        <translation>数字 %1～%2、同じ数字の連続なし</translation>
+    </message>
+    <message>
+        <source>digits %1 to %2</source>
+        <translation>数字 %1～%2</translation>
+    </message>
+    <message>
+        <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
+        <translation>%2 個の数字が並ぶ列で %1 回の加算（%3）。合図なしで上から下へ順に解き、%4ごとに線を引きます。全体で%5です。</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>
+        <translation>%2 個の数字の行が %1 行（1行に %3 回の加算、%4）。各行を左から右へ解き、%5ごとに次の行へ移ります。</translation>
+    </message>
+    <message>
+        <source>%1 columns of %2 digits (%3), each from the bottom up; the next column every %4.</source>
+        <translation>%2 個の数字の列が %1 列（%3）。各列を下から上へ解き、%4ごとに次の列へ移ります。</translation>
+    </message>
+    <message>
+        <source>%1 columns of %2 digits (%3), each from the top down; the next column every %4.</source>
+        <translation>%2 個の数字の列が %1 列（%3）。各列を上から下へ解き、%4ごとに次の列へ移ります。</translation>
+    </message>
+    <message>
+        <source> A break of %1 after line %2.</source>
+        <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
+        <translation>%2 行目のあとに%1の休憩があります。</translation>
+    </message>
+    <message>
+        <source> A break of %1 after column %2.</source>
+        <translation>%2 列目のあとに%1の休憩があります。</translation>
+    </message>
+    <message>
+        <source> %1 in all.</source>
+        <translation>全体で%1です。</translation>
+    </message>
+    <message>
+        <source>Next!</source>
+        <extracomment>The examiner&apos;s call to move on to the next column or line. Fits the room of the widest call.</extracomment>
+        <translatorcomment>Term list: 「次」 is the examiner&apos;s call for the next line in the Uchida-Kraepelin test; the full-width ！ keeps the call&apos;s urgency.</translatorcomment>
+        <translation>次！</translation>
+    </message>
+    <message>
+        <source>Break!</source>
+        <extracomment>The examiner&apos;s call at the start of the break between the two halves.</extracomment>
+        <translatorcomment>Term list: 休憩, the break between 前半 and 後半 in the Uchida-Kraepelin test.</translatorcomment>
+        <translation>休憩！</translation>
+    </message>
+    <message>
+        <source>Stroke!</source>
+        <extracomment>Pauli: the examiner&apos;s call to draw a stroke after the last answer.</extracomment>
+        <translatorcomment>Term list: Pauli has no Japanese examiner&apos;s word of its own; 線 says plainly what to draw.</translatorcomment>
+        <translation>線！</translation>
+    </message>
+    <message>
+        <source>Exam sheets</source>
+        <translation>検査用紙</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>&amp;Practice version (short)</source>
+        <translation>練習版（短縮）(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The same sheet, shorter: Kraepelin 10 columns; Uchida-Kraepelin 3 lines, a 1-minute break and 3 lines; Pauli 9 minutes</source>
+        <translation>同じ用紙の短縮版：クレペリンは10列、内田クレペリンは3行・休憩1分・3行、パウリは9分</translation>
+    </message>
+    <message>
+        <source>Custom sheet</source>
+        <translation>カスタム用紙</translation>
+    </message>
+    <message>
+        <source>Columns, each from the bottom up</source>
+        <translation>列（各列を下から上へ）</translation>
+    </message>
+    <message>
+        <source>Columns, each from the top down</source>
+        <translation>列（各列を上から下へ）</translation>
+    </message>
+    <message>
+        <source>Lines, each from left to right</source>
+        <translation>行（各行を左から右へ）</translation>
+    </message>
+    <message>
+        <source>No digit t&amp;wice in a row</source>
+        <translation>同じ数字を続けない(&amp;W)</translation>
+    </message>
+    <message>
+        <source>No digit follows itself in a column or line, as on Uchida-Kraepelin sheets</source>
+        <translation>内田クレペリンの用紙と同じく、列や行の中で同じ数字が続きません</translation>
+    </message>
+    <message>
+        <source>La&amp;yout:</source>
+        <translation>配置(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>Columns or lines, and the way they are worked</source>
+        <translation>列か行か、そして解く向き</translation>
+    </message>
+    <message>
+        <source>C&amp;olumns or lines:</source>
+        <translation>列数・行数(&amp;O):</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1～%1</translation>
+    </message>
+    <message>
+        <source>&amp;Digits in each:</source>
+        <translation>1列・1行の数字(&amp;D):</translation>
+    </message>
+    <message>
+        <source>%1 to %2 digits a column or line</source>
+        <translation>1列・1行あたり %1～%2 個の数字</translation>
+    </message>
+    <message>
+        <source>Seco&amp;nds for each:</source>
+        <translation>1列・1行の秒数(&amp;N):</translation>
+    </message>
+    <message>
+        <source>%1 to %2 seconds, then the cue moves on to the next column or line</source>
+        <translation>%1～%2 秒。そのあと合図で次の列・行へ移ります</translation>
+    </message>
+    <message>
+        <source>&amp;Break after:</source>
+        <translation>休憩までの列・行数(&amp;B):</translation>
+    </message>
+    <message>
+        <source>A break after this many columns or lines; 0 for none</source>
+        <translation>この数の列・行のあとに休憩します。休憩なしは 0</translation>
+    </message>
+    <message>
+        <source>Brea&amp;k seconds:</source>
+        <translation>休憩の秒数(&amp;K):</translation>
+    </message>
+    <message>
+        <source>%1 to %2 seconds with a break; 0 without one</source>
+        <translation>休憩ありは %1～%2 秒、休憩なしは 0</translation>
+    </message>
+    <message>
+        <source>&amp;Lowest digit:</source>
+        <translation>最小の数字(&amp;L):</translation>
+    </message>
+    <message>
+        <source>The smallest digit printed: 0 to 8</source>
+        <translation>印刷される最小の数字：0～8</translation>
+    </message>
+    <message>
+        <source>&amp;Highest digit:</source>
+        <translation>最大の数字(&amp;H):</translation>
+    </message>
+    <message>
+        <source>The largest digit printed: above the lowest, up to 9</source>
+        <translation>印刷される最大の数字：最小の数字より大きく、9 まで</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>The test the sheet is laid out and timed like, or a custom sheet</source>
+        <translation>用紙の配置と時間の基になる検査、またはカスタム用紙</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>シード(&amp;E):</translation>
+    </message>
+    <message>
+        <source>The same seed and format give the same sheet: type the seed of an earlier sheet to sit it again</source>
+        <translation>シードと形式が同じなら同じ用紙になります。前の用紙のシードを入力すると、もう一度受けられます</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of each sum – Backspace takes back, Space passes</source>
+        <translation>各和の一の位を入力します。Backspace で取り消し、Space で飛ばします</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of the sum of the two digits; Backspace takes back, Space passes; Ctrl+Plus and Ctrl+Minus zoom</source>
+        <translation>2つの数字の和の一の位を入力します。Backspace で取り消し、Space で飛ばし、Ctrl+Plus と Ctrl+Minus で拡大・縮小します</translation>
+    </message>
+    <message>
+        <source>Show &amp;time left</source>
+        <translation>残り時間を表示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>As in the test itself the clock is hidden; this shows the time left</source>
+        <translation>本番の検査と同じく時計は隠れています。これで残り時間を表示します</translation>
+    </message>
+    <message>
+        <source>Sound at the c&amp;ue</source>
+        <translation>合図の音(&amp;U)</translation>
+    </message>
+    <message>
+        <source>A short signal with each call to move on, the break and each stroke</source>
+        <translation>次へ移る合図、休憩、線のたびに短い音を鳴らします</translation>
+    </message>
+    <message>
+        <source>Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel</source>
+        <translation>拡大・縮小：Ctrl+Plus、Ctrl+Minus、Ctrl+ホイール</translation>
+    </message>
+    <message>
+        <source>Ctrl+0 sets the zoom back</source>
+        <translation>Ctrl+0 で元の大きさに戻します</translation>
+    </message>
+    <message>
+        <source>Start the sheet: its time runs from now (Enter)</source>
+        <translation>用紙を開始します。今から時間が進みます（Enter）</translation>
+    </message>
+    <message>
+        <source>Stop the sheet after asking, and show its results (Esc)</source>
+        <translation>確認のうえ用紙を中止し、結果を表示します（Esc）</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>このウィンドウを閉じます（Esc）</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Starts the sheet</source>
+        <translation>用紙を開始します</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Stops the sheet after asking</source>
+        <translation>確認のうえ用紙を中止します</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 – seed %2</source>
+        <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
+        <translation>%1 – シード %2</translation>
+    </message>
+    <message>
+        <source>Are you sure want to stop?</source>
+        <translation>中止してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Break, %1 left; the second half starts by itself</source>
+        <translation>休憩中、残り %1。後半は自動的に始まります</translation>
+    </message>
+    <message>
+        <source>End of line %1; wait for the call</source>
+        <translation>%1 行目の終わりです。合図を待ってください</translation>
+    </message>
+    <message>
+        <source>End of column %1; wait for the call</source>
+        <translation>%1 列目の終わりです。合図を待ってください</translation>
+    </message>
+    <message>
+        <source>%1 and %2, line %3, pair %4 of %5</source>
+        <extracomment>Read to screen readers at each pair: &quot;7 and 5, column 3, pair 4 of 26&quot;.</extracomment>
+        <translation>%1 と %2、%3 行目、%5 組中 %4 組目</translation>
+    </message>
+    <message>
+        <source>%1 and %2, column %3, pair %4 of %5</source>
+        <translation>%1 と %2、%3 列目、%5 組中 %4 組目</translation>
+    </message>
+    <message>
+        <source>Time left: %1</source>
+        <translation>残り時間：%1</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+    <message>
+        <source>Break
+%1
+The second half starts by itself.</source>
+        <translation>休憩
+%1
+後半は自動的に始まります。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call heard with what it brings: &quot;Next! 7 and 5, column 3, pair 1 of 26&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>Last sheet: %1, seed %2</source>
+        <translation>前回の用紙：%1、シード %2</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,516 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en">
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>%1 correction</source>
+        <translation>%1 koreksi</translation>
+    </message>
+    <message>
+        <source>%1 corrections</source>
+        <translation>%1 koreksi</translation>
+    </message>
+    <message>
+        <source>Time up at %1</source>
+        <translation>Waktu habis pada %1</translation>
+    </message>
+    <message>
+        <source>Stopped at %1</source>
+        <translation>Dihentikan pada %1</translation>
+    </message>
+    <message>
+        <source>Worked through at %1</source>
+        <translation>Selesai dikerjakan pada %1</translation>
+    </message>
+    <message>
+        <source>Speed (panker)</source>
+        <extracomment>Kraepelin&apos;s speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has no name of its own for it.</extracomment>
+        <translatorcomment>Term list: panker (kecepatan kerja), the word Indonesian Kraepelin practice uses for the speed index; &quot;Kecepatan&quot; names it plainly, the term follows in brackets as test reports write it.</translatorcomment>
+        <translation>Kecepatan (panker)</translation>
+    </message>
+    <message>
+        <source>Mean height of the complete columns; a column&apos;s height is its pairs answered or passed</source>
+        <translation>Rata-rata tinggi lajur yang lengkap; tinggi sebuah lajur adalah banyaknya pasangan yang dijawab atau dilewati</translation>
+    </message>
+    <message>
+        <source>Accuracy (tianker)</source>
+        <extracomment>Kraepelin&apos;s accuracy index: tianker (ketelitian kerja) on Indonesian sheets.</extracomment>
+        <translatorcomment>Term list: tianker (ketelitian kerja), the accuracy index of Indonesian Kraepelin and Pauli practice.</translatorcomment>
+        <translation>Ketelitian (tianker)</translation>
+    </message>
+    <message>
+        <source>Wrong answers + skipped pairs over the whole sheet; fewer is better</source>
+        <translation>Jawaban salah + pasangan yang dilewati di seluruh lembar; makin sedikit makin baik</translation>
+    </message>
+    <message>
+        <source>Steadiness (janker): range</source>
+        <extracomment>Kraepelin&apos;s steadiness index: janker (keajegan kerja) on Indonesian sheets.</extracomment>
+        <translatorcomment>Term list: janker (keajegan kerja), the steadiness index; &quot;rentang&quot; is the range between the highest and lowest lajur.</translatorcomment>
+        <translation>Keajegan (janker): rentang</translation>
+    </message>
+    <message>
+        <source>Highest height − lowest height of the complete columns</source>
+        <translation>Tinggi tertinggi − tinggi terendah dari lajur yang lengkap</translation>
+    </message>
+    <message>
+        <source>Steadiness (janker): average deviation</source>
+        <translatorcomment>Term list: janker (keajegan kerja); &quot;simpangan rata-rata&quot; is the statistics word for the mean absolute deviation.</translatorcomment>
+        <translation>Keajegan (janker): simpangan rerata</translation>
+    </message>
+    <message>
+        <source>Mean of |height − mean height| over the complete columns</source>
+        <translation>Rata-rata |tinggi − rata-rata tinggi| pada lajur yang lengkap</translation>
+    </message>
+    <message>
+        <source>Endurance (hanker): slope b</source>
+        <extracomment>Kraepelin&apos;s endurance index: hanker (ketahanan kerja) on Indonesian sheets.</extracomment>
+        <translatorcomment>Term list: hanker (ketahanan kerja), the endurance index read from the slope of the line through the lajur heights.</translatorcomment>
+        <translation>Ketahanan (hanker): kemiringan b</translation>
+    </message>
+    <message>
+        <source>Slope b of the least-squares line height = a + b × column over the complete columns; needs two of them</source>
+        <translation>Kemiringan b dari garis kuadrat terkecil tinggi = a + b × lajur pada lajur yang lengkap; perlu dua lajur lengkap</translation>
+    </message>
+    <message>
+        <source>Endurance (hanker): rise</source>
+        <translatorcomment>Term list: hanker (ketahanan kerja); &quot;kenaikan&quot; is how far the line rises over the sheet.</translatorcomment>
+        <translation>Ketahanan (hanker): kenaikan</translation>
+    </message>
+    <message>
+        <source>b × (columns − 1): how much the line rises over the sheet</source>
+        <translation>b × (lajur − 1): seberapa jauh garis naik sepanjang lembar</translation>
+    </message>
+    <message>
+        <source>Second half: mean amount</source>
+        <extracomment>Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.</extracomment>
+        <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
+        <translation>Paruh kedua: rerata jumlah kerja</translation>
+    </message>
+    <message>
+        <source>First half: mean amount</source>
+        <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
+        <translation>Paruh pertama: rerata jumlah kerja</translation>
+    </message>
+    <message>
+        <source>Mean amount of the half&apos;s complete lines; a line&apos;s amount is its pairs answered or passed</source>
+        <translation>Rata-rata jumlah kerja baris yang lengkap pada paruh ini; jumlah kerja sebuah baris adalah banyaknya pasangan yang dijawab atau dilewati</translation>
+    </message>
+    <message>
+        <source>Second half: initial effort</source>
+        <extracomment>Uchida-Kraepelin: the initial effort (初頭努力) of one half.</extracomment>
+        <translatorcomment>Term list: Indonesian practice has no word of its own for 初頭努力: &quot;upaya awal&quot; (initial effort) says it plainly.</translatorcomment>
+        <translation>Paruh kedua: upaya awal</translation>
+    </message>
+    <message>
+        <source>First half: initial effort</source>
+        <translatorcomment>Term list: Indonesian practice has no word of its own for 初頭努力: &quot;upaya awal&quot; (initial effort) says it plainly.</translatorcomment>
+        <translation>Paruh pertama: upaya awal</translation>
+    </message>
+    <message>
+        <source>Amount of the half&apos;s first line ÷ the half&apos;s mean amount</source>
+        <translation>Jumlah kerja baris pertama paruh ini ÷ rata-rata jumlah kerja paruh ini</translation>
+    </message>
+    <message>
+        <source>Second half: fluctuation</source>
+        <extracomment>Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.</extracomment>
+        <translatorcomment>Term list: &quot;fluktuasi&quot; for 動揺率; no Indonesian test word exists for it.</translatorcomment>
+        <translation>Paruh kedua: fluktuasi</translation>
+    </message>
+    <message>
+        <source>First half: fluctuation</source>
+        <translatorcomment>Term list: &quot;fluktuasi&quot; for 動揺率; no Indonesian test word exists for it.</translatorcomment>
+        <translation>Paruh pertama: fluktuasi</translation>
+    </message>
+    <message>
+        <source>(Highest amount − lowest amount) ÷ the half&apos;s mean amount</source>
+        <translation>(Jumlah kerja tertinggi − terendah) ÷ rata-rata jumlah kerja paruh ini</translation>
+    </message>
+    <message>
+        <source>Rest effect</source>
+        <extracomment>Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.</extracomment>
+        <translatorcomment>Term list: &quot;efek istirahat&quot; for 休憩効果; the Indonesian tests have no index of their own for it.</translatorcomment>
+        <translation>Efek istirahat</translation>
+    </message>
+    <message>
+        <source>Second half&apos;s mean amount ÷ the first half&apos;s</source>
+        <translation>Rata-rata jumlah kerja paruh kedua ÷ paruh pertama</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>Pauli: additions over the whole hour.</extracomment>
+        <translatorcomment>Term list: Pauli&apos;s total of additions, &quot;Total&quot; as Indonesian reports write it.</translatorcomment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Additions answered or passed over the whole sitting</source>
+        <translation>Penjumlahan yang dijawab atau dilewati selama seluruh tes</translation>
+    </message>
+    <message>
+        <source>Error %</source>
+        <translatorcomment>Term list: &quot;kesalahan&quot; (errors) as a share of the additions.</translatorcomment>
+        <translation>Kesalahan %</translation>
+    </message>
+    <message>
+        <source>(Wrong answers + skipped pairs) ÷ additions × 100</source>
+        <translation>(Jawaban salah + pasangan dilewati) ÷ penjumlahan × 100</translation>
+    </message>
+    <message>
+        <source>Average deviation</source>
+        <translatorcomment>Term list: the statistics word for the mean absolute deviation.</translatorcomment>
+        <translation>Simpangan rata-rata</translation>
+    </message>
+    <message>
+        <source>Mean of |period total − mean period total| over the complete %1 periods</source>
+        <extracomment>%1 is a period&apos;s length: &quot;3 min&quot;.</extracomment>
+        <translation>Rata-rata |total periode − rata-rata total periode| pada periode %1 yang lengkap</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translatorcomment>Term list: the slope of the least-squares line: &quot;kemiringan&quot;.</translatorcomment>
+        <translation>Kemiringan</translation>
+    </message>
+    <message>
+        <source>Slope b of the least-squares line additions = a + b × period over the complete periods: additions gained each period; needs two of them</source>
+        <translation>Kemiringan b dari garis kuadrat terkecil penjumlahan = a + b × periode pada periode yang lengkap: tambahan penjumlahan tiap periode; perlu dua periode lengkap</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <comment>period</comment>
+        <extracomment>What one period of a curve is, written after &quot;per&quot; and in &quot;Curve per line&quot;.</extracomment>
+        <translatorcomment>Term list: &quot;baris&quot; for an Uchida-Kraepelin line.</translatorcomment>
+        <translation>baris</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <comment>period</comment>
+        <translatorcomment>Term list: &quot;lajur&quot;, the word Indonesian Kraepelin practice uses for a column.</translatorcomment>
+        <translation>lajur</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>period</comment>
+        <translation>%1 mnt</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>period</comment>
+        <translation>%1 dtk</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Lembar</translation>
+    </message>
+    <message>
+        <source>The format sat</source>
+        <translation>Format yang dikerjakan</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Benih</translation>
+    </message>
+    <message>
+        <source>The same seed and format give the same sheet, so a sitting can be repeated</source>
+        <translation>Benih dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Berakhir</translation>
+    </message>
+    <message>
+        <source>How the sitting ended, on its clock (a break included)</source>
+        <translation>Cara tes berakhir, menurut jamnya (termasuk istirahat)</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Tercapai</translation>
+    </message>
+    <message>
+        <source>%1 (%2 right, %3 wrong, %4 skipped)</source>
+        <translation>%1 (%2 benar, %3 salah, %4 dilewati)</translation>
+    </message>
+    <message>
+        <source>Pairs answered or passed; pairs after the cue came are not reached</source>
+        <translation>Pasangan yang dijawab atau dilewati; pasangan sesudah aba-aba tidak dihitung tercapai</translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation>Koreksi</translation>
+    </message>
+    <message>
+        <source>Answers taken back with Backspace</source>
+        <translation>Jawaban yang dibatalkan dengan Backspace</translation>
+    </message>
+    <message>
+        <source>Complete periods</source>
+        <translation>Periode lengkap</translation>
+    </message>
+    <message>
+        <source>A period the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
+        <translation>Periode tempat tes dihentikan ditampilkan berarsir, tetapi tidak dihitung dalam angka yang membandingkan periode</translation>
+    </message>
+    <message>
+        <source>Complete lines</source>
+        <translation>Baris lengkap</translation>
+    </message>
+    <message>
+        <source>A line the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
+        <translation>Baris tempat tes dihentikan ditampilkan berarsir, tetapi tidak dihitung dalam angka yang membandingkan baris</translation>
+    </message>
+    <message>
+        <source>Complete columns</source>
+        <translation>Lajur lengkap</translation>
+    </message>
+    <message>
+        <source>A column the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
+        <translation>Lajur tempat tes dihentikan ditampilkan berarsir, tetapi tidak dihitung dalam angka yang membandingkan lajur</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Waktu median</translation>
+    </message>
+    <message>
+        <source>Half the answers took at most this long, from the pair becoming current to its digit (nearest rank)</source>
+        <translation>Separuh jawaban memakan waktu paling lama sebesar ini, dari pasangan menjadi aktif sampai angkanya diketik (peringkat terdekat)</translation>
+    </message>
+    <message>
+        <source>90th percentile</source>
+        <translation>Persentil ke-90</translation>
+    </message>
+    <message>
+        <source>Nine answers in ten took at most this long (nearest rank)</source>
+        <translation>Sembilan dari sepuluh jawaban memakan waktu paling lama sebesar ini (peringkat terdekat)</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <comment>heading</comment>
+        <extracomment>The headings of Kraepelin&apos;s table of columns; a column&apos;s height is its pairs reached.</extracomment>
+        <translation>Lajur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <comment>heading</comment>
+        <translation>Tinggi</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>heading</comment>
+        <translation>Benar</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <comment>heading</comment>
+        <translation>Salah</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <comment>heading</comment>
+        <translation>Dilewati</translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <comment>heading</comment>
+        <translation>Koreksi</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <comment>heading</comment>
+        <extracomment>The headings of Uchida-Kraepelin&apos;s table of lines; a line&apos;s amount of work (作業量).</extracomment>
+        <translation>Baris</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <comment>heading</comment>
+        <translation>Jumlah kerja</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <comment>heading</comment>
+        <translation>Kesalahan</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <comment>heading</comment>
+        <extracomment>The headings of Pauli&apos;s table of periods between two strokes.</extracomment>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Additions</source>
+        <comment>heading</comment>
+        <translation>Penjumlahan</translation>
+    </message>
+    <message>
+        <source>%1 (partial)</source>
+        <translation>%1 (tak penuh)</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Baris %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Lajur %1</translation>
+    </message>
+    <message>
+        <source>%1: height %2, %3 right, %4 wrong or blank, %5, median %6</source>
+        <extracomment>A column&apos;s figures: &quot;Column 3: height 20, 18 right, 2 wrong or blank, 1 correction, median 0.85 s&quot;.</extracomment>
+        <translation>%1: tinggi %2, %3 benar, %4 salah atau kosong, %5, median %6</translation>
+    </message>
+    <message>
+        <source>%1: amount %2, %3 right, %4 wrong or blank, %5, median %6</source>
+        <extracomment>A line&apos;s figures: &quot;Line 3: amount 50, 48 right, 2 wrong or blank, 1 correction, median 0.85 s&quot;.</extracomment>
+        <translation>%1: jumlah kerja %2, %3 benar, %4 salah atau kosong, %5, median %6</translation>
+    </message>
+    <message>
+        <source>Period %1 (%2)</source>
+        <extracomment>&quot;Period 2 (3 min)&quot;</extracomment>
+        <translation>Periode %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: additions %2, %3 right, %4 wrong or blank, %5, median %6</source>
+        <extracomment>A period&apos;s figures: &quot;Period 2 (3 min): additions 90, 88 right, 2 wrong or blank, 0 corrections, median 0.85 s&quot;.</extracomment>
+        <translation>%1: penjumlahan %2, %3 benar, %4 salah atau kosong, %5, median %6</translation>
+    </message>
+    <message>
+        <source> (partial)</source>
+        <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
+        <translation> (tak penuh)</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTitle</name>
+    <message>
+        <source>Kraepelin 50 × 15 s</source>
+        <translation>Kraepelin 50 × 15 dtk</translation>
+    </message>
+    <message>
+        <source>Kraepelin 10 × 15 s (practice)</source>
+        <translation>Kraepelin 10 × 15 dtk (latihan)</translation>
+    </message>
+    <message>
+        <source>Kraepelin 40 × 30 s</source>
+        <translation>Kraepelin 40 × 30 dtk</translation>
+    </message>
+    <message>
+        <source>Kraepelin 10 × 30 s (practice)</source>
+        <translation>Kraepelin 10 × 30 dtk (latihan)</translation>
+    </message>
+    <message>
+        <source>Uchida-Kraepelin</source>
+        <translation>Uchida-Kraepelin</translation>
+    </message>
+    <message>
+        <source>Uchida-Kraepelin 3 + 3 lines (practice)</source>
+        <translation>Uchida-Kraepelin 3 + 3 baris (latihan)</translation>
+    </message>
+    <message>
+        <source>Pauli</source>
+        <translation>Pauli</translation>
+    </message>
+    <message>
+        <source>Pauli 9 min (practice)</source>
+        <translation>Pauli 9 mnt (latihan)</translation>
+    </message>
+    <message>
+        <source>Custom %1 lines</source>
+        <translation>Kustom %1 baris</translation>
+    </message>
+    <message>
+        <source>Custom %1 columns</source>
+        <translation>Kustom %1 lajur</translation>
+    </message>
+</context>
+<context>
+    <name>sheetresults::PeriodChart</name>
+    <message>
+        <source>Curve</source>
+        <translation>Kurva</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>legend</comment>
+        <extracomment>The chart&apos;s legend: the lower and upper parts of a bar and the least-squares line.</extracomment>
+        <translation>benar</translation>
+    </message>
+    <message>
+        <source>wrong or blank</source>
+        <comment>legend</comment>
+        <translation>salah/kosong</translation>
+    </message>
+    <message>
+        <source>least squares</source>
+        <comment>legend</comment>
+        <translatorcomment>The least-squares line: &quot;garis regresi&quot; in Indonesian statistics, short enough for the legend.</translatorcomment>
+        <translation>regresi</translation>
+    </message>
+    <message>
+        <source>Curve per %1</source>
+        <extracomment>%1 is what one period is: &quot;column&quot;, &quot;line&quot;, &quot;3 min&quot;.</extracomment>
+        <translation>Kurva per %1</translation>
+    </message>
+    <message>
+        <source>Selected: %1.</source>
+        <translation>Terpilih: %1.</translation>
+    </message>
+    <message>
+        <source>Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left and Right step through them.</source>
+        <translation>Pasangan yang tercapai per %1, benar serta salah atau kosong ditumpuk, dengan waktu jawab median masing-masing; tombol Kiri dan Kanan berpindah di antaranya.</translation>
+    </message>
+</context>
+<context>
+    <name>sheetresults::frmSheetResults</name>
+    <message>
+        <source>&amp;Save answers as CSV…</source>
+        <translation>&amp;Simpan sebagai CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message>
+        <source>Sheet results</source>
+        <translation>Hasil lembar</translation>
+    </message>
+    <message>
+        <source>The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)</source>
+        <translation>Benih dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang (--sheet FORMAT --seed N)</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Skor</translation>
+    </message>
+    <message>
+        <source>The sitting&apos;s scores, one a row, each with its formula; the Up and Down keys move through them</source>
+        <translation>Skor tes, satu per baris, masing-masing dengan rumusnya; tombol Atas dan Bawah berpindah di antaranya</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Every column, line or period with its figures; the Up and Down keys move through them</source>
+        <translation>Setiap lajur, baris, atau periode dengan angka-angkanya; tombol Atas dan Bawah berpindah di antaranya</translation>
+    </message>
+    <message>
+        <source>Save every pair of this sitting, with its answer, corrections and answer time, to a CSV file</source>
+        <translation>Simpan setiap pasangan tes ini, beserta jawaban, koreksi, dan waktu jawabnya, ke berkas CSV</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Tutup jendela ini (Esc)</translation>
+    </message>
+    <message>
+        <source>Sheet results – %1, seed %2</source>
+        <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
+        <translation>Hasil lembar – %1, benih %2</translation>
+    </message>
+    <message>
+        <source>%1, seed %2</source>
+        <translation>%1, benih %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
 </TS>

@@ -6,7 +6,7 @@
 //   answer_latency_bench [--benchmark_...]
 //
 // `median_us` is the median over every answer of the run; the time column is their mean.
-#include "PaintCounter.h"
+#include "FirstPaintTiming.h"
 #include "app/frmMain.h"
 #include "host/core/Random.h"
 #include "host/qt/ScriptedMessageBoxes.h"
@@ -38,13 +38,6 @@ public:
 private:
     int draw_ = 0;
 };
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0.0;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
 
 void BM_AnswerToNextPairPainted(benchmark::State& state) {
     CyclingRandom random;

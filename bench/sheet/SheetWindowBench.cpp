@@ -9,7 +9,7 @@
 //   sheet_window_bench [--benchmark_...]
 //
 // `median_us` is the median over the iterations; the time column is their mean.
-#include "PaintCounter.h"
+#include "FirstPaintTiming.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 #include "sheet/CueSound.h"
@@ -55,13 +55,6 @@ struct Services {
         return services;
     }
 };
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0.0;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
 
 // Processes events until `paints` moves past `before`; false after a second without.
 template <typename Count> bool WaitForPaint(Count paints, std::uint64_t before, const QElapsedTimer& timer) {

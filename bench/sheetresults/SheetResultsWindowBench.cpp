@@ -4,7 +4,7 @@
 // curve and its pair map, in process and offscreen.
 //
 //   sheet_results_window_bench [--benchmark_...]     (median_ms is the figure to read)
-#include "PaintCounter.h"
+#include "FirstPaintTiming.h"
 #include "host/core/MonotonicClock.h"
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/frmSheetResults.h"
@@ -13,12 +13,9 @@
 #include "test/SheetSitting.h"
 #include "workcurve/PairMap.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstddef>
-#include <vector>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -58,31 +55,14 @@ sheetresults::FinishedSitting PauliHour() {
 
 void BM_OpenForPauliHour(benchmark::State& state) {
     const sheetresults::FinishedSitting sitting = PauliHour();
-    std::vector<double> milliseconds;
-    QElapsedTimer timer;
-    for (auto _ : state) {
-        timer.start();
-        sheetresults::frmSheetResults window({});
-        PaintCounter chart;
-        PaintCounter map;
-        window.findChild<sheetresults::PeriodChart*>()->installEventFilter(&chart);
-        window.findChild<workcurve::PairMap*>()->installEventFilter(&map);
-        window.ShowSitting(sitting);
-        window.show();
-        while ((chart.paints == 0 || map.paints == 0) && timer.elapsed() < 5000) QApplication::processEvents();
-        const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        if (chart.paints == 0 || map.paints == 0) {
-            state.SkipWithError("the window was not painted within five seconds");
-            break;
-        }
-        state.SetIterationTime(elapsed);
-        milliseconds.push_back(elapsed * 1e3);
-    }
-    if (!milliseconds.empty()) {
-        const auto middle = milliseconds.begin() + static_cast<std::ptrdiff_t>(milliseconds.size() / 2);
-        std::nth_element(milliseconds.begin(), middle, milliseconds.end());
-        state.counters["median_ms"] = *middle;
-    }
+    TimeUntilFirstPaint(state, [&sitting](const std::function<void(QWidget*)>& watch) {
+        auto window = std::make_unique<sheetresults::frmSheetResults>(sheetresults::SheetResultsServices{});
+        watch(window->findChild<sheetresults::PeriodChart*>());
+        watch(window->findChild<workcurve::PairMap*>());
+        window->ShowSitting(sitting);
+        window->show();
+        return window;
+    });
     state.counters["answers"] = static_cast<double>(sitting.record.size());
 }
 BENCHMARK(BM_OpenForPauliHour)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -4,19 +4,16 @@
 // chart and its pair map, in process and offscreen.
 //
 //   work_curve_window_bench [--benchmark_...]     (median_ms is the figure to read)
-#include "PaintCounter.h"
+#include "FirstPaintTiming.h"
 #include "test/RecordedAnswer.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
 #include "workcurve/frmWorkCurve.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -43,31 +40,14 @@ workcurve::RecordedRun LongestRun() {
 
 void BM_OpenForLongestRun(benchmark::State& state) {
     const workcurve::RecordedRun run = LongestRun();
-    std::vector<double> milliseconds;
-    QElapsedTimer timer;
-    for (auto _ : state) {
-        timer.start();
-        workcurve::frmWorkCurve window({});
-        PaintCounter chart;
-        PaintCounter map;
-        window.findChild<workcurve::CurveChart*>()->installEventFilter(&chart);
-        window.findChild<workcurve::PairMap*>()->installEventFilter(&map);
-        window.ShowRun(run);
-        window.show();
-        while ((chart.paints == 0 || map.paints == 0) && timer.elapsed() < 5000) QApplication::processEvents();
-        const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        if (chart.paints == 0 || map.paints == 0) {
-            state.SkipWithError("the window was not painted within five seconds");
-            break;
-        }
-        state.SetIterationTime(elapsed);
-        milliseconds.push_back(elapsed * 1e3);
-    }
-    if (!milliseconds.empty()) {
-        const auto middle = milliseconds.begin() + static_cast<std::ptrdiff_t>(milliseconds.size() / 2);
-        std::nth_element(milliseconds.begin(), middle, milliseconds.end());
-        state.counters["median_ms"] = *middle;
-    }
+    TimeUntilFirstPaint(state, [&run](const std::function<void(QWidget*)>& watch) {
+        auto window = std::make_unique<workcurve::frmWorkCurve>(workcurve::WorkCurveServices{});
+        watch(window->findChild<workcurve::CurveChart*>());
+        watch(window->findChild<workcurve::PairMap*>());
+        window->ShowRun(run);
+        window->show();
+        return window;
+    });
     state.counters["answers"] = static_cast<double>(run.answers.size());
 }
 BENCHMARK(BM_OpenForLongestRun)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -27,21 +27,8 @@ if ! [ "$exe" -nt "$src/GdiReferenceWin32.cpp" ] || ! [ "$exe" -nt "$src/GdiCase
   mv "$exe.new" "$exe"
 fi
 
-export WINEPREFIX=$out/prefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY
-if ! [ -f "$WINEPREFIX/.made" ]; then
-  echo "$(date +%T) creating the Wine prefix"
-  rm -rf "$WINEPREFIX"
-  if ! timeout 300 "$wine" wineboot --init >"$out/wineboot.log" 2>&1 || ! "$wineserver" -w; then
-    echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$out/wineboot.log"
-    rm -rf "$WINEPREFIX"
-    exit 1
-  fi
-  touch "$WINEPREFIX/.made"
-fi
+wine_prefix "$out/prefix" "$out/wineboot.log" || exit 1
 
 echo "$(date +%T) drawing with GDI under Wine"
 rm -f "$out/gdi-reference.bin"

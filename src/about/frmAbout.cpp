@@ -5,6 +5,7 @@
 #include "about/Hyperlink.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -49,6 +50,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
+// The captions the window's description stores for its buttons.
+constexpr const char* kStoredCaptions[] = {
+    //: The button that closes the About window; 65 px wide.
+    QT_TRANSLATE_NOOP("about::frmAbout", "&OK"),
+};
+
 struct Digit {
     const char* name;
     const char* text;
@@ -72,7 +79,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tavrendale"));
+    setWindowTitle(tr("About Tavrendale"));
     setWindowIcon(ProgramIcon());
     setFixedSize(host::Twips(4680), host::Twips(5040));
     setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
@@ -81,13 +88,13 @@ frmAbout::frmAbout(QWidget* parent)
     // Built back to front: a control made later lies in front of one made earlier.
     using host::SetAccessibleText;
     SetAccessibleText(MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035)),
-                      QStringLiteral("Cartoon figure"));
+                      tr("Cartoon figure"));
     SetAccessibleText(MakePicture(this, "Image1", ArtResource(Art::QuestionBubble), TwipRect(3240, 120, 480, 480)),
-                      QStringLiteral("Question mark in a speech bubble"));
+                      tr("Question mark in a speech bubble"));
     auto* title = MakeLabel(this, "Label1", QStringLiteral("Tavrendale"), TwipRect(480, 120, 2655, 615));
     title->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 20.25, true, false, true)));
     SetAccessibleText(MakeLabel(this, "Label2", QStringLiteral("v1.0"), TwipRect(2880, 480, 495, 255)),
-                      QStringLiteral("Version 1.0"));
+                      tr("Version 1.0"));
     const QFont digitFont = host::OwnTextFont(host::LayoutFont(QStringLiteral("Courier New"), 15.75, true));
     for (auto digit = std::rbegin(kDigits); digit != std::rend(kDigits); ++digit) {
         auto* label = MakeLabel(this, digit->name, QString::fromLatin1(digit->text),
@@ -95,23 +102,23 @@ frmAbout::frmAbout(QWidget* parent)
         label->setFont(digitFont);
     }
     SetAccessibleText(MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480)),
-                      QStringLiteral("Program icon"));
+                      tr("Program icon"));
 
     Frame1 = new host::Frame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipRect(120, 720, 3375, 3255));
     Frame1->setBackColor(host::Rgb(255, 255, 255));
     Frame1->setForeColor(host::Rgb(0, 0, 0));
-    SetAccessibleText(Frame1, QStringLiteral("About the program"));
+    SetAccessibleText(Frame1, tr("About the program"));
     auto* description = MakeLabel(
         Frame1, "Label3",
-        QStringLiteral("Tavrendale is a simple program. The main purpose within the making of this program is to "
-                       "help me (and others) improving basic math skill; increment. The increment application "
-                       "also can be found in Pauli-Kraepelin test, part of common psychology test."),
+        tr("Tavrendale is a simple program. The main purpose within the making of this program is to help me (and "
+           "others) improving basic math skill; increment. The increment application also can be found in "
+           "Pauli-Kraepelin test, part of common psychology test."),
         TwipRect(120, 240, 3135, 1455));
     description->setWordWrap(true);
-    auto* coder = MakeLabel(Frame1, "Label4", QStringLiteral("Coded by: A. N. Author aka anauthor"),
-                            TwipRect(120, 1800, 3135, 255));
+    auto* coder =
+        MakeLabel(Frame1, "Label4", tr("Coded by: A. N. Author aka anauthor"), TwipRect(120, 1800, 3135, 255));
     auto* mail = MakeLabel(Frame1, "Label5", QStringLiteral("author@example.com"), TwipRect(120, 2040, 1575, 255));
     lblURL1 = new HyperlinkLabel(QString::fromLatin1(kAuthorAddress), Qt::AlignHCenter, Frame1);
     lblURL1->setObjectName(QStringLiteral("lblURL1"));
@@ -121,8 +128,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblURL2 = new HyperlinkLabel(QString::fromLatin1(kPublisherAddress), Qt::AlignHCenter, Frame1);
     lblURL2->setObjectName(QStringLiteral("lblURL2"));
     lblURL2->setGeometry(TwipRect(120, 2880, 3135, 255));
-    auto* dedication =
-        MakeLabel(Frame1, "Label9", QStringLiteral("For everyone learning to add."), TwipRect(120, 2280, 3135, 255));
+    auto* dedication = MakeLabel(Frame1, "Label9", tr("For everyone learning to add."), TwipRect(120, 2280, 3135, 255));
     dedication->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25, false, true)));
     for (QLabel* label : {description, coder, mail, notice, dedication})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -130,6 +136,12 @@ frmAbout::frmAbout(QWidget* parent)
     host::FitText(mail, mail->width());
 
     cmdOK = controls::MakeCommandButton(this, Description(), "cmdOK", TwipRect(3600, 3600, 975, 375));
+    // The stored caption in the language installed.
+    if (auto* stored = qobject_cast<chameleon::chameleonButton*>(cmdOK)) {
+        for (const char* caption : kStoredCaptions) {
+            if (stored->Caption() == QLatin1String(caption)) stored->SetCaption(tr(caption));
+        }
+    }
 
     txtCredits = new QPlainTextEdit(this);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
@@ -141,10 +153,9 @@ frmAbout::frmAbout(QWidget* parent)
     // Read-only boxes still take the focus, so the user can scroll with the keyboard.
     txtCredits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     txtCredits->setFocusPolicy(Qt::StrongFocus);
-    SetAccessibleText(txtCredits, QStringLiteral("Credits"),
-                      QStringLiteral("The components Tavrendale uses and the holders of their rights"));
+    SetAccessibleText(txtCredits, tr("Credits"), tr("The components Tavrendale uses and the holders of their rights"));
     for (HyperlinkLabel* link : {lblURL1, lblURL2})
-        SetAccessibleText(link, link->text(), QStringLiteral("Web address; a click opens it in the browser"));
+        SetAccessibleText(link, link->text(), tr("Web address; a click opens it in the browser"));
 
     setTabOrder(cmdOK, txtCredits);
     host::AccessKeys::Install(this);
@@ -176,11 +187,10 @@ QString frmAbout::CreditsText() {
 #else
     const QLatin1String qtModules("Core, Gui, Widgets");
 #endif
-    return QString::fromUtf8("Tavrendale uses the following 3rd party components and codes:\r\n"
-                             "[1] Qt 6 (%1) \u00A9 The Qt Company Ltd. and other "
-                             "contributors, used under the GNU LGPL version 3\r\n"
-                             "[2] Caladea typeface \u00A9 2012 The Caladea Project Authors (Carolina "
-                             "Giovagnoli, Andr\u00E9s Torresi, Huerta Tipogr\u00E1fica), SIL Open Font License 1.1")
+    return tr("Tavrendale uses the following 3rd party components and codes:\r\n"
+              "[1] Qt 6 (%1) © The Qt Company Ltd. and other contributors, used under the GNU LGPL version 3\r\n"
+              "[2] Caladea typeface © 2012 The Caladea Project Authors (Carolina Giovagnoli, Andrés Torresi, "
+              "Huerta Tipográfica), SIL Open Font License 1.1")
         .arg(qtModules);
 }
 

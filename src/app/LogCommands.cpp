@@ -12,9 +12,8 @@ namespace app {
 LogCommands::LogCommands(QListWidget* log, Handlers handlers)
     : QObject(log), lstStat(log), handlers_(std::move(handlers)) {
     // The log's commands live in its context menu; the tooltip and the description say so.
-    const QString hint = QStringLiteral("Right-click, or press the Menu key or Shift+F10, to show the work curve, "
-                                        "save the answers as CSV or copy the results, or to open the exam sheets "
-                                        "(%1)")
+    const QString hint = tr("Right-click, or press the Menu key or Shift+F10, to show the work curve, save the "
+                            "answers as CSV or copy the results, or to open the exam sheets (%1)")
                              .arg(ExamSheetsKey().toString(QKeySequence::NativeText));
     lstStat->setToolTip(hint);
     lstStat->setAccessibleDescription(hint);
@@ -26,24 +25,24 @@ LogCommands::LogCommands(QListWidget* log, Handlers handlers)
 void LogCommands::MakeMenu() {
     mnuLog = new QMenu(lstStat->window());
     mnuLog->setObjectName(QStringLiteral("mnuLog"));
-    mnuLog->setAccessibleName(QStringLiteral("Answer log"));
+    mnuLog->setAccessibleName(tr("Answer log"));
     // Disabled items say why in their tooltip.
     mnuLog->setToolTipsVisible(true);
-    mnuShowWorkCurve = mnuLog->addAction(QStringLiteral("Show &work curve"));
+    mnuShowWorkCurve = mnuLog->addAction(tr("Show &work curve"));
     mnuShowWorkCurve->setObjectName(QStringLiteral("mnuShowWorkCurve"));
-    mnuSaveAnswers = mnuLog->addAction(QStringLiteral("&Save answers as CSV\u2026"));
+    mnuSaveAnswers = mnuLog->addAction(tr("&Save answers as CSV…"));
     mnuSaveAnswers->setObjectName(QStringLiteral("mnuSaveAnswers"));
-    mnuCopyResults = mnuLog->addAction(QStringLiteral("&Copy results"));
+    mnuCopyResults = mnuLog->addAction(tr("&Copy results"));
     mnuCopyResults->setObjectName(QStringLiteral("mnuCopyResults"));
     mnuLog->addSeparator();
-    mnuExamSheets = mnuLog->addAction(QStringLiteral("&Exam sheets\u2026"));
+    mnuExamSheets = mnuLog->addAction(tr("&Exam sheets…"));
     mnuExamSheets->setObjectName(QStringLiteral("mnuExamSheets"));
     // Shown beside the item; the window's own shortcut does the work, so the item's stays
     // with the menu.
     mnuExamSheets->setShortcut(ExamSheetsKey());
     mnuExamSheets->setShortcutContext(Qt::WidgetShortcut);
     mnuExamSheets->setToolTip(
-        QStringLiteral("Practise the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test (%1)")
+        tr("Practise the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test (%1)")
             .arg(ExamSheetsKey().toString(QKeySequence::NativeText)));
     connect(mnuExamSheets, &QAction::triggered, this, [this] { handlers_.showExamSheets(); });
     connect(mnuShowWorkCurve, &QAction::triggered, this, [this] { handlers_.showWorkCurve(); });
@@ -62,9 +61,9 @@ void LogCommands::lstStat_ContextMenu(const QPoint& position) {
         QAction* action;
         QString toolTip;
     } items[] = {
-        {mnuShowWorkCurve, QStringLiteral("Answers per minute, answer times and the digit-pair map of the last run")},
-        {mnuSaveAnswers, QStringLiteral("Save every answer of the last run, with its answer time, to a CSV file")},
-        {mnuCopyResults, QStringLiteral("Copy the answer log and the results of the last run as plain text")},
+        {mnuShowWorkCurve, tr("Answers per minute, answer times and the digit-pair map of the last run")},
+        {mnuSaveAnswers, tr("Save every answer of the last run, with its answer time, to a CSV file")},
+        {mnuCopyResults, tr("Copy the answer log and the results of the last run as plain text")},
     };
     for (const auto& item : items) {
         item.action->setEnabled(available);

@@ -27,6 +27,23 @@ namespace app {
 
 namespace {
 
+// The command-line parser's own words are Qt's; these are the ones Qt's catalog of a language
+// may lack (all of them in Indonesian, the help options' in Japanese), for --help and its
+// refusals to speak the language through and through.
+[[maybe_unused]] constexpr const char* kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 [[noreturn]] void Refuse(const QString& reason) {
     const QString message = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), reason);
     std::fputs(qPrintable(message), stderr);
@@ -74,18 +91,22 @@ std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) 
     if (arguments.size() <= 1) return std::nullopt;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Drills the addition rule of the Pauli-Kraepelin test: type the unit digit of the sum of "
-                       "two digits and press Enter."));
+        QCoreApplication::translate("CommandLine", "Drills the addition rule of the Pauli-Kraepelin test: type the "
+                                                   "unit digit of the sum of two digits and press Enter."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
-                                         QStringLiteral("Opens the exam sheets window alone, with <format> chosen: %1.")
-                                             .arg(QLatin1String(sheet::kSheetChoiceNames)),
-                                         QStringLiteral("format"));
-    const QCommandLineOption practiceOption(QStringLiteral("practice"),
-                                            QStringLiteral("With --sheet: the format's short practice version."));
+    const QCommandLineOption sheetOption(
+        QStringLiteral("sheet"),
+        QCoreApplication::translate("CommandLine", "Opens the exam sheets window alone, with <format> chosen: %1.")
+            .arg(QLatin1String(sheet::kSheetChoiceNames)),
+        QStringLiteral("format"));
+    const QCommandLineOption practiceOption(
+        QStringLiteral("practice"),
+        QCoreApplication::translate("CommandLine", "With --sheet: the format's short practice version."));
     const QCommandLineOption seedOption(
-        QStringLiteral("seed"), QStringLiteral("With --sheet: makes the sheet from seed <n>, to sit a sheet again."),
+        QStringLiteral("seed"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --sheet: makes the sheet from seed <n>, to sit a sheet again."),
         QStringLiteral("n"));
     const QCommandLineOption langOption(
         QStringLiteral("lang"),
@@ -97,16 +118,19 @@ std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) 
     // Prints help or version and exits, or refuses an unknown option with exit code 1.
     parser.process(arguments);
     if (!parser.positionalArguments().isEmpty()) {
-        Refuse(QStringLiteral("takes no arguments, but was given: %1").arg(parser.positionalArguments().join(u' ')));
+        Refuse(QCoreApplication::translate("CommandLine", "takes no arguments, but was given: %1")
+                   .arg(parser.positionalArguments().join(u' ')));
     }
     if (!parser.isSet(sheetOption)) {
         if (parser.isSet(practiceOption) || parser.isSet(seedOption))
-            Refuse(QStringLiteral("--practice and --seed choose an exam sheet: give --sheet FORMAT too"));
+            Refuse(QCoreApplication::translate("CommandLine",
+                                               "--practice and --seed choose an exam sheet: give --sheet FORMAT too"));
         return std::nullopt;
     }
     const QStringList formats = parser.values(sheetOption);
     const QStringList seeds = parser.values(seedOption);
-    if (formats.size() > 1 || seeds.size() > 1) Refuse(QStringLiteral("--sheet and --seed are given once each"));
+    if (formats.size() > 1 || seeds.size() > 1)
+        Refuse(QCoreApplication::translate("CommandLine", "--sheet and --seed are given once each"));
     std::optional<std::string> seed;
     if (!seeds.isEmpty()) seed = seeds.front().toStdString();
     std::string error;

@@ -4,9 +4,11 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
+#include "app/EngineTexts.h"
 #include "app/LogCommands.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -66,6 +68,28 @@ const chameleon::WindowDescription& Description() {
     return description;
 }
 
+// The captions the window's description stores for its word buttons, as the window shows
+// them in the language installed. (The symbol buttons show picture-font letters.)
+constexpr const char* kStoredCaptions[] = {
+    //: The button under the answer log that hides the results; its box is 265 px wide.
+    QT_TRANSLATE_NOOP("app::frmMain", "<<< &Back"),
+    //: The button that opens the menu of the rule, the test and the program; 89 px wide.
+    QT_TRANSLATE_NOOP("app::frmMain", "A&bout"),
+    //: The button that ends the program after asking; 89 px wide.
+    QT_TRANSLATE_NOOP("app::frmMain", "E&xit"),
+};
+
+QAbstractButton* MakeButton(QWidget* parent, const chameleon::WindowDescription& description, const char* name,
+                            const QRect& geometry) {
+    QAbstractButton* button = MakeCommandButton(parent, description, name, geometry);
+    auto* stored = qobject_cast<chameleon::chameleonButton*>(button);
+    for (const char* caption : kStoredCaptions) {
+        if (stored && stored->Caption() == QLatin1String(caption))
+            stored->SetCaption(QCoreApplication::translate("app::frmMain", caption));
+    }
+    return button;
+}
+
 // The services, with the system's own where none are given.
 MainWindowServices WithDefaults(MainWindowServices services) {
     if (services.messages == nullptr) services.messages = &host::SystemMessageBoxes();
@@ -119,14 +143,19 @@ public:
 // The names of the displays whose text changes, read with their value: a label offers
 // assistive technology its name and nothing else. (The operands are shown with the blank
 // that stands for their sign.)
-QString FirstNumberName(const QString& value) { return QStringLiteral("First number: %1").arg(value.trimmed()); }
-QString SecondNumberName(const QString& value) { return QStringLiteral("Second number: %1").arg(value.trimmed()); }
-QString ClockName(const QString& value) { return QStringLiteral("Clock: %1").arg(value); }
+QString FirstNumberName(const QString& value) {
+    return QCoreApplication::translate("app::frmMain", "First number: %1").arg(value.trimmed());
+}
+QString SecondNumberName(const QString& value) {
+    return QCoreApplication::translate("app::frmMain", "Second number: %1").arg(value.trimmed());
+}
+QString ClockName(const QString& value) { return QCoreApplication::translate("app::frmMain", "Clock: %1").arg(value); }
 
 } // namespace
 
 QString AboutRuleText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "app::frmMain",
         "One thing to keep in mind, the answer of each questions only consist of one number, following the rule "
         "of Pauli-Kraepelin test.\r\n\r\n"
         "Example 1:\r\n\t5 + 4 = 9\r\n"
@@ -137,7 +166,8 @@ QString AboutRuleText() {
 }
 
 QString AboutTestText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "app::frmMain",
         "Pauli-Kraepelin Test is part of common psychology test. This test format is in a newspaper-size paper "
         "consisting hundred of random numbers. What you need to do is incrementing each two closest number.\r\n\r\n"
         "This test used to measure examinee's concrentation level and performance stability under such a "
@@ -211,12 +241,12 @@ void frmMain::BuildOperands(const QFont& operandFont) {
 }
 
 void frmMain::BuildOptions() {
-    Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Options"), TwipRect(120, 2040, 2535, 975));
-    chkStatistic = new QCheckBox(QStringLiteral("&Log test"), Frame1);
+    Frame1 = MakeFrame(this, "Frame1", tr("Options"), TwipRect(120, 2040, 2535, 975));
+    chkStatistic = new QCheckBox(tr("&Log test"), Frame1);
     chkStatistic->setObjectName(QStringLiteral("chkStatistic"));
     chkStatistic->setGeometry(TwipRect(120, 600, 975, 255));
     chkStatistic->setChecked(true);
-    chkShowTimer = new QCheckBox(QStringLiteral("Show &timer"), Frame1);
+    chkShowTimer = new QCheckBox(tr("Show &timer"), Frame1);
     chkShowTimer->setObjectName(QStringLiteral("chkShowTimer"));
     chkShowTimer->setGeometry(TwipRect(1200, 600, 1095, 255));
     chkShowTimer->setChecked(true);
@@ -229,18 +259,17 @@ void frmMain::BuildOptions() {
     txtTime->setGeometry(TwipRect(2040, 240, 375, 285));
     txtTime->setAlignment(Qt::AlignCenter);
     txtTime->setMaxLength(2);
-    auto* durationLabel =
-        MakeLabel(Frame1, "Label3", QStringLiteral("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
+    auto* durationLabel = MakeLabel(Frame1, "Label3", tr("Test duration (minute(s)):"), TwipRect(120, 275, 1935, 255));
     // The label's box reaches a pixel into the field: its text ends a pixel before the field.
     host::FitText(durationLabel, txtTime->x() - durationLabel->x() - 1);
 }
 
 void frmMain::BuildControls(const chameleon::WindowDescription& description) {
-    Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Controls"), TwipRect(2760, 2040, 3615, 975));
-    cmdStart = MakeCommandButton(Frame3, description, "cmdStart", TwipRect(120, 300, 615, 495));
-    cmdStop = MakeCommandButton(Frame3, description, "cmdStop", TwipRect(720, 300, 615, 495));
-    cmdReset = MakeCommandButton(Frame3, description, "cmdReset", TwipRect(1320, 300, 615, 495));
-    MakeLabel(Frame3, "Label4", QStringLiteral("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
+    Frame3 = MakeFrame(this, "Frame3", tr("Controls"), TwipRect(2760, 2040, 3615, 975));
+    cmdStart = MakeButton(Frame3, description, "cmdStart", TwipRect(120, 300, 615, 495));
+    cmdStop = MakeButton(Frame3, description, "cmdStop", TwipRect(720, 300, 615, 495));
+    cmdReset = MakeButton(Frame3, description, "cmdReset", TwipRect(1320, 300, 615, 495));
+    MakeLabel(Frame3, "Label4", tr("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
     lblTimer = MakeLabel(Frame3, "lblTimer", QStringLiteral("0:00"), TwipRect(2040, 480, 1455, 375), Qt::AlignHCenter);
     lblTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true)));
     lblHideTimer = MakeLabel(Frame3, "lblHideTimer", host::DisplayText(QStringLiteral("Webdings"), QStringLiteral("!")),
@@ -251,8 +280,8 @@ void frmMain::BuildControls(const chameleon::WindowDescription& description) {
 }
 
 void frmMain::BuildBottomRow(const chameleon::WindowDescription& description) {
-    cmdAbout = MakeCommandButton(this, description, "cmdAbout", TwipRect(3600, 3120, 1335, 375));
-    cmdExit = MakeCommandButton(this, description, "cmdExit", TwipRect(5040, 3120, 1335, 375));
+    cmdAbout = MakeButton(this, description, "cmdAbout", TwipRect(3600, 3120, 1335, 375));
+    cmdExit = MakeButton(this, description, "cmdExit", TwipRect(5040, 3120, 1335, 375));
     Image3 = host::MakePicture(this, "Image3", host::HandResource(), TwipRect(0, 3000, 480, 480));
     lblURL1 = new about::HyperlinkLabel(QString::fromLatin1(about::kAuthorAddress), Qt::AlignLeft, this);
     lblURL1->setObjectName(QStringLiteral("lblURL1"));
@@ -263,7 +292,7 @@ void frmMain::BuildBottomRow(const chameleon::WindowDescription& description) {
 }
 
 void frmMain::BuildResults(const chameleon::WindowDescription& description) {
-    Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Result:"), TwipRect(120, 120, 6255, 2895));
+    Frame2 = MakeFrame(this, "Frame2", tr("Result:"), TwipRect(120, 120, 6255, 2895));
     lstStat = new QListWidget(Frame2);
     lstStat->setObjectName(QStringLiteral("lstStat"));
     lstStat->setGeometry(TwipRect(120, 240, 3975, 2010));
@@ -271,15 +300,15 @@ void frmMain::BuildResults(const chameleon::WindowDescription& description) {
     logCommands_ = new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); },
                                              [this] { mnuShowWorkCurve_Click(); }, [this] { mnuSaveAnswers_Click(); },
                                              [this] { mnuCopyResults_Click(); }, [this] { mnuExamSheets_Click(); }});
-    cmdBack = MakeCommandButton(Frame2, description, "cmdBack", TwipRect(120, 2400, 3975, 375));
+    cmdBack = MakeButton(Frame2, description, "cmdBack", TwipRect(120, 2400, 3975, 375));
     host::SetAccessibleText(host::MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble),
                                               TwipRect(4560, 240, 480, 480)),
-                            QStringLiteral("Question mark in a speech bubble"));
+                            tr("Question mark in a speech bubble"));
     host::SetAccessibleText(
         host::MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035)),
-        QStringLiteral("Cartoon figure"));
+        tr("Cartoon figure"));
     const auto resultLabel = [this](const char* name, const std::optional<std::string>& line, int top) {
-        return MakeLabel(Frame2, name, ToQt(*line), TwipRect(4200, top, 1935, 255), Qt::AlignRight);
+        return MakeLabel(Frame2, name, EngineText(*line), TwipRect(4200, top, 1935, 255), Qt::AlignRight);
     };
     lblDuration = resultLabel("lblDuration", shownResults_.durationLine, 1320);
     lblTotalAnswered = resultLabel("lblTotalAnswered", shownResults_.answeredLine, 1560);
@@ -291,14 +320,14 @@ void frmMain::BuildResults(const chameleon::WindowDescription& description) {
 }
 
 void frmMain::BuildMenus() {
-    mnuAbout = new QMenu(QStringLiteral("A&bout..."), this);
+    mnuAbout = new QMenu(tr("A&bout..."), this);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuAbRule = mnuAbout->addAction(QStringLiteral("About &Rule"));
+    mnuAbRule = mnuAbout->addAction(tr("About &Rule"));
     mnuAbRule->setObjectName(QStringLiteral("mnuAbRule"));
-    mnuAbPKT = mnuAbout->addAction(QStringLiteral("About &Pauli-Kraepelin Test"));
+    mnuAbPKT = mnuAbout->addAction(tr("About &Pauli-Kraepelin Test"));
     mnuAbPKT->setObjectName(QStringLiteral("mnuAbPKT"));
     mnuAbout->addSeparator()->setObjectName(QStringLiteral("spr0"));
-    mnuAboutTavrendale = mnuAbout->addAction(QStringLiteral("About &Tavrendale"));
+    mnuAboutTavrendale = mnuAbout->addAction(tr("About &Tavrendale"));
     mnuAboutTavrendale->setObjectName(QStringLiteral("mnuAboutTavrendale"));
 }
 
@@ -318,55 +347,45 @@ void frmMain::SetTabOrder() {
 void frmMain::DescribeControls() {
     using host::SetAccessibleText;
     SetAccessibleText(lblVal1, FirstNumberName(lblVal1->text()));
-    SetAccessibleText(Label1, QStringLiteral("plus"));
+    SetAccessibleText(Label1, tr("plus"));
     SetAccessibleText(lblVal2, SecondNumberName(lblVal2->text()));
-    SetAccessibleText(Label2, QStringLiteral("equals"));
-    SetAccessibleText(txtResult, QStringLiteral("Answer"),
-                      QStringLiteral("The unit digit of the sum of the two numbers; Enter hands it in"));
+    SetAccessibleText(Label2, tr("equals"));
+    SetAccessibleText(txtResult, tr("Answer"), tr("The unit digit of the sum of the two numbers; Enter hands it in"));
 
-    SetAccessibleText(txtTime, QStringLiteral("Test duration in minutes"),
-                      QStringLiteral("Whole minutes from 1 to 99"));
+    SetAccessibleText(txtTime, tr("Test duration in minutes"), tr("Whole minutes from 1 to 99"));
     // Where the exam sheets are, for the pointer at the first field a new user types in, and
     // for screen readers in the window's own description.
     const QString sheetsKey = LogCommands::ExamSheetsKey().toString(QKeySequence::NativeText);
     txtTime->setToolTip(
-        QStringLiteral("Whole minutes from 1 to 99. %1 opens the exam sheets, timed as in the test").arg(sheetsKey));
+        tr("Whole minutes from 1 to 99. %1 opens the exam sheets, timed as in the test").arg(sheetsKey));
     setAccessibleDescription(
-        QStringLiteral("%1 opens the exam sheets: the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as "
-                       "in the test")
+        tr("%1 opens the exam sheets: the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test")
             .arg(sheetsKey));
-    SetAccessibleText(chkStatistic, QStringLiteral("Log test"),
-                      QStringLiteral("Judge and count the answers and write them to the answer log"));
-    SetAccessibleText(chkShowTimer, QStringLiteral("Show timer"),
-                      QStringLiteral("Off, the clock is covered; it keeps counting"));
+    SetAccessibleText(chkStatistic, tr("Log test"), tr("Judge and count the answers and write them to the answer log"));
+    SetAccessibleText(chkShowTimer, tr("Show timer"), tr("Off, the clock is covered; it keeps counting"));
 
     // The symbol buttons show a picture-font letter and have no access key; their name,
     // description and tooltip say what they do and how the keyboard presses them.
-    SetAccessibleText(cmdStart, QStringLiteral("Start"),
-                      QStringLiteral("Starts a run of the duration typed in the duration field"));
-    cmdStart->setToolTip(QStringLiteral("Start (Space when focused)"));
-    SetAccessibleText(cmdStop, QStringLiteral("Stop"), QStringLiteral("Stops the run after asking"));
-    cmdStop->setToolTip(QStringLiteral("Stop (Space when focused)"));
-    SetAccessibleText(cmdReset, QStringLiteral("Reset"),
-                      QStringLiteral("Stops the run without asking and sets the numbers and the clock back"));
-    cmdReset->setToolTip(QStringLiteral("Reset (Space when focused)"));
-    SetAccessibleText(lblTimer, ClockName(lblTimer->text()),
-                      QStringLiteral("Minutes and seconds since the run started"));
-    SetAccessibleText(lblHideTimer, QStringLiteral("Clock covered"),
-                      QStringLiteral("Show timer is off; the clock keeps counting"));
+    SetAccessibleText(cmdStart, tr("Start"), tr("Starts a run of the duration typed in the duration field"));
+    cmdStart->setToolTip(tr("Start (Space when focused)"));
+    SetAccessibleText(cmdStop, tr("Stop"), tr("Stops the run after asking"));
+    cmdStop->setToolTip(tr("Stop (Space when focused)"));
+    SetAccessibleText(cmdReset, tr("Reset"),
+                      tr("Stops the run without asking and sets the numbers and the clock back"));
+    cmdReset->setToolTip(tr("Reset (Space when focused)"));
+    SetAccessibleText(lblTimer, ClockName(lblTimer->text()), tr("Minutes and seconds since the run started"));
+    SetAccessibleText(lblHideTimer, tr("Clock covered"), tr("Show timer is off; the clock keeps counting"));
 
     // Its description says where its commands are, as its tooltip does.
-    SetAccessibleText(lstStat, QStringLiteral("Answer log"),
-                      QStringLiteral("One line per answer: the sum, the answer given, and TRUE or FALSE. ") +
-                          lstStat->toolTip());
-    SetAccessibleText(cmdBack, QStringLiteral("Back"), QStringLiteral("Hides the results"));
+    SetAccessibleText(lstStat, tr("Answer log"),
+                      tr("One line per answer: the sum, the answer given, and TRUE or FALSE. ") + lstStat->toolTip());
+    SetAccessibleText(cmdBack, tr("Back"), tr("Hides the results"));
 
-    SetAccessibleText(cmdAbout, QStringLiteral("About"),
-                      QStringLiteral("Opens a menu: about the rule, about the test, about Tavrendale"));
-    SetAccessibleText(cmdExit, QStringLiteral("Exit"), QStringLiteral("Ends the program after asking"));
-    SetAccessibleText(Image3, QStringLiteral("Pointing hand"));
+    SetAccessibleText(cmdAbout, tr("About"), tr("Opens a menu: about the rule, about the test, about Tavrendale"));
+    SetAccessibleText(cmdExit, tr("Exit"), tr("Ends the program after asking"));
+    SetAccessibleText(Image3, tr("Pointing hand"));
     for (about::HyperlinkLabel* link : {lblURL1, lblURL2})
-        SetAccessibleText(link, link->text(), QStringLiteral("Web address; a click opens it in the browser"));
+        SetAccessibleText(link, link->text(), tr("Web address; a click opens it in the browser"));
 }
 
 void frmMain::Connect() {
@@ -410,9 +429,8 @@ void frmMain::cmdStart_Click() { engine_.Start(txtTime->text().toStdString(), ch
 
 void frmMain::cmdStop_Click() {
     const QPointer<QWidget> focusBefore = focusBeforeStop_;
-    const host::MessageAnswer answer =
-        services_.messages->Show(this, {QStringLiteral("Are you sure want to stop?"), kTitle,
-                                        host::MessageIcon::Question, host::MessageButtons::YesNo});
+    const host::MessageAnswer answer = services_.messages->Show(
+        this, {tr("Are you sure want to stop?"), kTitle, host::MessageIcon::Question, host::MessageButtons::YesNo});
     // The run may have ended by time-out while the question was open; stopping it a
     // second time would overwrite its results with those of a clock already at 0:00.
     if (answer == host::MessageAnswer::Yes && engine_.running()) {
@@ -443,9 +461,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::Form_Unload() {
-    const host::MessageAnswer answer =
-        services_.messages->Show(this, {QStringLiteral("Are you sure want to exit?"), kTitle,
-                                        host::MessageIcon::Question, host::MessageButtons::YesNo});
+    const host::MessageAnswer answer = services_.messages->Show(
+        this, {tr("Are you sure want to exit?"), kTitle, host::MessageIcon::Question, host::MessageButtons::YesNo});
     if (answer != host::MessageAnswer::Yes) return false;
     docking::DisableDocking(this);
     tmrTimer->SetEnabled(false);
@@ -488,12 +505,12 @@ void frmMain::cmdAbout_Click() {
 }
 
 void frmMain::mnuAbRule_Click() {
-    services_.messages->Show(this, {AboutRuleText(), QStringLiteral("Tavrendale -- About Rule"),
-                                    host::MessageIcon::Information, host::MessageButtons::Ok});
+    services_.messages->Show(this, {AboutRuleText(), tr("Tavrendale -- About Rule"), host::MessageIcon::Information,
+                                    host::MessageButtons::Ok});
 }
 
 void frmMain::mnuAbPKT_Click() {
-    services_.messages->Show(this, {AboutTestText(), QStringLiteral("Tavrendale -- About Pauli-Kraepelin Test"),
+    services_.messages->Show(this, {AboutTestText(), tr("Tavrendale -- About Pauli-Kraepelin Test"),
                                     host::MessageIcon::Information, host::MessageButtons::Ok});
 }
 
@@ -521,7 +538,7 @@ void frmMain::ResetLinks() {
 }
 
 void frmMain::DurationRefused(const std::string& message) {
-    services_.messages->Show(this, {ToQt(message), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
+    services_.messages->Show(this, {EngineText(message), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
     txtTime->setFocus();
     txtTime->setCursorPosition(static_cast<int>(txtTime->text().size()));
 }
@@ -567,7 +584,7 @@ void frmMain::ClockChanged(const std::string& clockText) {
 
 void frmMain::LogCleared() { lstStat->clear(); }
 
-void frmMain::LogLineAdded(const std::string& line) { lstStat->addItem(ToQt(line)); }
+void frmMain::LogLineAdded(const std::string& line) { lstStat->addItem(EngineText(line)); }
 
 void frmMain::AnswerCleared() { txtResult->clear(); }
 
@@ -577,7 +594,7 @@ void frmMain::ResultsReady(const test::ResultSummary& summary) {
     const auto put = [](QLabel* label, std::optional<std::string>& shown, const std::optional<std::string>& line) {
         if (!line) return;
         shown = line;
-        label->setText(ToQt(*line));
+        label->setText(EngineText(*line));
     };
     put(lblTotalAnswered, shownResults_.answeredLine, summary.answeredLine);
     put(lblTotalTrue, shownResults_.trueLine, summary.trueLine);
@@ -607,11 +624,11 @@ void frmMain::CoverUpperPart(bool covered) {
 }
 
 QString frmMain::LogCommandsUnavailable() const {
-    if (engine_.running()) return QStringLiteral("A run is in progress: its answers are ready when it ends.");
-    if (!runEndedAt_.isValid()) return QStringLiteral("No run has ended yet.");
+    if (engine_.running()) return tr("A run is in progress: its answers are ready when it ends.");
+    if (!runEndedAt_.isValid()) return tr("No run has ended yet.");
     if (!engine_.logging())
-        return QStringLiteral("The last run was not logged: tick \"Log test\" before Start to record the answers.");
-    if (engine_.recording().empty()) return QStringLiteral("The last run has no answers.");
+        return tr("The last run was not logged: tick \"Log test\" before Start to record the answers.");
+    if (engine_.recording().empty()) return tr("The last run has no answers.");
     return {};
 }
 
@@ -656,13 +673,13 @@ void frmMain::mnuSaveAnswers_Click() {
 void frmMain::mnuCopyResults_Click() {
     if (!LogCommandsUnavailable().isEmpty()) return;
     QStringList lines;
-    for (const std::string& line : engine_.answerLog()) lines << ToQt(line);
+    for (const std::string& line : engine_.answerLog()) lines << EngineText(line);
     lines << QString();
     // The result lines in the order the panel shows them, top to bottom.
     const test::ResultSummary& shown = shownResults_;
     for (const std::optional<std::string>* line : {&shown.durationLine, &shown.answeredLine, &shown.trueLine,
                                                    &shown.falseLine, &shown.perSecondLine, &shown.perMinuteLine})
-        lines << ToQt(line->value_or(std::string()));
+        lines << EngineText(line->value_or(std::string()));
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/SheetChoice.h"
 
+#include "sheet/FormatErrorText.h"
 #include "test/SheetFormat.h"
+
+#include <QCoreApplication>
 
 namespace sheet {
 
@@ -15,18 +18,22 @@ std::optional<SheetChoice> MakeSheetChoice(std::string_view format, bool practic
     test::FormatError refused;
     if (format == "custom") {
         if (practice) {
-            error =
-                "the custom sheet has no practice version; the formats with one are " + std::string(test::kFormatNames);
+            error = QCoreApplication::translate("SheetChoice",
+                                                "the custom sheet has no practice version; the formats with one are %1")
+                        .arg(QLatin1String(test::kFormatNames))
+                        .toStdString();
             return std::nullopt;
         }
     } else if (!test::FormatByName(format, practice, refused)) {
-        error = "unknown sheet format \"" + std::string(format) + "\"; the formats are " + kSheetChoiceNames;
+        error = QCoreApplication::translate("SheetChoice", "unknown sheet format \"%1\"; the formats are %2")
+                    .arg(QString::fromStdString(std::string(format)), QLatin1String(kSheetChoiceNames))
+                    .toStdString();
         return std::nullopt;
     }
     if (seed) {
         choice.seed = test::ParseSeed(*seed, refused);
         if (!choice.seed) {
-            error = refused.Describe();
+            error = FormatErrorText(refused).toStdString();
             return std::nullopt;
         }
     }

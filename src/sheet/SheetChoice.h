@@ -23,7 +23,8 @@ extern const char* const kSheetChoiceNames;
 
 // The choice of `format` (a preset's stable name or "custom"), its practice version and
 // the seed as typed, or why it is refused: an unknown format, a seed that is not a
-// number, a practice version of the custom sheet. The message names the value at fault.
+// number, a practice version of the custom sheet. The message names the value at fault, in
+// the language installed.
 std::optional<SheetChoice> MakeSheetChoice(std::string_view format, bool practice, std::optional<std::string_view> seed,
                                            std::string& error);
 

@@ -3,6 +3,7 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -12,7 +13,9 @@
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
 #include "sheet/CueSound.h"
+#include "sheet/FormatErrorText.h"
 #include "sheet/SheetView.h"
+#include "sheetresults/ScoreText.h"
 #include "test/Sheet.h"
 
 #include <QAbstractButton>
@@ -58,6 +61,14 @@ constexpr int kButtonHeightTwips = 375;
 constexpr QSize kDefaultSize(800, 620);
 constexpr std::uint64_t kLargestOfferedSeed = 999999;
 
+// The captions the window's description stores for its buttons, in the language installed
+// when the buttons are made.
+constexpr const char* kCaptions[] = {
+    QT_TRANSLATE_NOOP("sheet::frmSheet", "&Start"),
+    QT_TRANSLATE_NOOP("sheet::frmSheet", "&Stop"),
+    QT_TRANSLATE_NOOP("sheet::frmSheet", "&Close"),
+};
+
 const chameleon::WindowDescription& Description() {
     static const chameleon::WindowDescription description = [] {
         RegisterWindowDescription();
@@ -71,6 +82,12 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
         parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
+    if (auto* owner = qobject_cast<chameleon::chameleonButton*>(button)) {
+        const QByteArray caption = owner->Caption().toUtf8();
+        for (const char* stored : kCaptions) {
+            if (caption == stored) owner->SetCaption(frmSheet::tr(stored));
+        }
+    }
     return button;
 }
 
@@ -91,50 +108,61 @@ QString ClockText(std::uint64_t milliseconds) {
 QString SpanText(std::uint64_t seconds) {
     const std::uint64_t minutes = seconds / 60;
     const std::uint64_t rest = seconds % 60;
-    if (minutes == 0) return QStringLiteral("%1 s").arg(rest);
-    if (rest == 0) return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 min %2 s").arg(minutes).arg(rest);
-}
-
-QString UnitWord(const test::SheetFormat& format) {
-    return format.order == test::WorkOrder::LeftToRight ? QStringLiteral("line") : QStringLiteral("column");
+    if (minutes == 0) return frmSheet::tr("%1 s").arg(rest);
+    if (rest == 0) return frmSheet::tr("%1 min").arg(minutes);
+    return frmSheet::tr("%1 min %2 s").arg(minutes).arg(rest);
 }
 
 // What a format asks of the user, in a sentence or two.
 QString FormatSummary(const test::SheetFormat& format) {
-    const QString digits = format.noRepeat ? QStringLiteral("digits %1 to %2, never the same twice in a row")
-                                           : QStringLiteral("digits %1 to %2");
+    const QString digits = format.noRepeat ? frmSheet::tr("digits %1 to %2, never the same twice in a row")
+                                           : frmSheet::tr("digits %1 to %2");
     const QString range = digits.arg(format.lowestDigit).arg(format.highestDigit);
     const QString total = SpanText(format.durationMs() / 1000);
     if (!format.cued()) {
-        return QStringLiteral("%1 additions in columns of %2 digits (%3), worked from the top down one after another, "
-                              "without a cue; a stroke every %4. %5 in all.")
+        return frmSheet::tr("%1 additions in columns of %2 digits (%3), worked from the top down one after another, "
+                            "without a cue; a stroke every %4. %5 in all.")
             .arg(format.totalPairs())
             .arg(format.digitsPerUnit)
             .arg(range, SpanText(format.strokeSeconds), total);
     }
     QString text;
     if (format.order == test::WorkOrder::LeftToRight) {
-        text = QStringLiteral("%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line "
-                              "every %5.")
+        text = frmSheet::tr("%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line "
+                            "every %5.")
                    .arg(format.unitCount())
                    .arg(format.digitsPerUnit)
                    .arg(format.pairsPerUnit())
                    .arg(range, SpanText(format.secondsPerUnit));
     } else {
-        const QString way = format.order == test::WorkOrder::BottomUp ? QStringLiteral("from the bottom up")
-                                                                      : QStringLiteral("from the top down");
-        text = QStringLiteral("%1 columns of %2 digits (%3), each %4; the next column every %5.")
-                   .arg(format.unitCount())
-                   .arg(format.digitsPerUnit)
-                   .arg(range, way, SpanText(format.secondsPerUnit));
+        text = format.order == test::WorkOrder::BottomUp
+                   ? frmSheet::tr("%1 columns of %2 digits (%3), each from the bottom up; the next column every %4.")
+                   : frmSheet::tr("%1 columns of %2 digits (%3), each from the top down; the next column every %4.");
+        text = text.arg(format.unitCount()).arg(format.digitsPerUnit).arg(range, SpanText(format.secondsPerUnit));
     }
     if (format.hasBreak()) {
-        text += QStringLiteral(" A break of %1 after %2 %3.")
-                    .arg(SpanText(format.breakSeconds), UnitWord(format))
+        //: A sentence after the one before: mind the space before it where the language puts one.
+        text += (format.order == test::WorkOrder::LeftToRight ? frmSheet::tr(" A break of %1 after line %2.")
+                                                              : frmSheet::tr(" A break of %1 after column %2."))
+                    .arg(SpanText(format.breakSeconds))
                     .arg(format.breakAfter);
     }
-    return text + QStringLiteral(" %1 in all.").arg(total);
+    return text + frmSheet::tr(" %1 in all.").arg(total);
+}
+
+// What the examiner calls out, seen over the sheet and heard by screen readers.
+enum class ExaminerCall { Next, Break, Stroke };
+
+QString CallText(ExaminerCall call) {
+    switch (call) {
+    //: The examiner's call to move on to the next column or line. Fits the room of the widest call.
+    case ExaminerCall::Next: return frmSheet::tr("Next!");
+    //: The examiner's call at the start of the break between the two halves.
+    case ExaminerCall::Break: return frmSheet::tr("Break!");
+    //: Pauli: the examiner's call to draw a stroke after the last answer.
+    case ExaminerCall::Stroke: return frmSheet::tr("Stroke!");
+    }
+    return {};
 }
 
 std::uint64_t RandomSeed() {
@@ -176,7 +204,7 @@ frmSheet::frmSheet(SheetServices services, QWidget* parent)
 
     setObjectName(QStringLiteral("frmSheet"));
     host::PresentAs(staticMetaObject, QAccessible::Window);
-    setWindowTitle(QStringLiteral("Exam sheets"));
+    setWindowTitle(tr("Exam sheets"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     BuildLayout();
     tmrSheet = new host::PreciseTimer(this);
@@ -204,22 +232,21 @@ void frmSheet::BuildLayout() {
     for (const PresetEntry& preset : kPresets) {
         test::FormatError error;
         const auto format = test::FormatByName(preset.name, false, error);
-        cboFormat->addItem(format ? QString::fromStdString(format->title) : QStringLiteral("Custom"),
-                           QString::fromLatin1(preset.name));
+        cboFormat->addItem(format ? sheetresults::SheetTitle(*format) : tr("Custom"), QString::fromLatin1(preset.name));
     }
-    chkPractice = new QCheckBox(QStringLiteral("&Practice version (short)"), choose);
+    chkPractice = new QCheckBox(tr("&Practice version (short)"), choose);
     chkPractice->setObjectName(QStringLiteral("chkPractice"));
-    chkPractice->setToolTip(QStringLiteral(
+    chkPractice->setToolTip(tr(
         "The same sheet, shorter: Kraepelin 10 columns; Uchida-Kraepelin 3 lines, a 1-minute break and 3 lines; Pauli "
         "9 minutes"));
 
-    fraCustom = new QGroupBox(QStringLiteral("Custom sheet"), choose);
+    fraCustom = new QGroupBox(tr("Custom sheet"), choose);
     fraCustom->setObjectName(QStringLiteral("fraCustom"));
     cboOrder = new QComboBox(fraCustom);
     cboOrder->setObjectName(QStringLiteral("cboOrder"));
-    cboOrder->addItem(QStringLiteral("Columns, each from the bottom up"), static_cast<int>(test::WorkOrder::BottomUp));
-    cboOrder->addItem(QStringLiteral("Columns, each from the top down"), static_cast<int>(test::WorkOrder::TopDown));
-    cboOrder->addItem(QStringLiteral("Lines, each from left to right"), static_cast<int>(test::WorkOrder::LeftToRight));
+    cboOrder->addItem(tr("Columns, each from the bottom up"), static_cast<int>(test::WorkOrder::BottomUp));
+    cboOrder->addItem(tr("Columns, each from the top down"), static_cast<int>(test::WorkOrder::TopDown));
+    cboOrder->addItem(tr("Lines, each from left to right"), static_cast<int>(test::WorkOrder::LeftToRight));
     const auto makeField = [this](const char* name, const QString& text) {
         auto* field = new QLineEdit(text, fraCustom);
         field->setObjectName(QLatin1String(name));
@@ -234,34 +261,30 @@ void frmSheet::BuildLayout() {
     txtBreakSeconds = makeField("txtBreakSeconds", QStringLiteral("0"));
     txtLowest = makeField("txtLowest", QStringLiteral("1"));
     txtHighest = makeField("txtHighest", QStringLiteral("9"));
-    chkNoRepeat = new QCheckBox(QStringLiteral("No digit t&wice in a row"), fraCustom);
+    chkNoRepeat = new QCheckBox(tr("No digit t&wice in a row"), fraCustom);
     chkNoRepeat->setObjectName(QStringLiteral("chkNoRepeat"));
-    chkNoRepeat->setToolTip(
-        QStringLiteral("No digit follows itself in a column or line, as on Uchida-Kraepelin sheets"));
+    chkNoRepeat->setToolTip(tr("No digit follows itself in a column or line, as on Uchida-Kraepelin sheets"));
     auto* custom = new QGridLayout(fraCustom);
     const auto addRow = [custom, this](int row, int column, const QString& text, QWidget* field,
                                        const QString& toolTip) {
         custom->addWidget(MakeLabel(fraCustom, text, field, toolTip), row, column);
         custom->addWidget(field, row, column + 1);
     };
-    addRow(0, 0, QStringLiteral("La&yout:"), cboOrder, QStringLiteral("Columns or lines, and the way they are worked"));
+    addRow(0, 0, tr("La&yout:"), cboOrder, tr("Columns or lines, and the way they are worked"));
     custom->addWidget(cboOrder, 0, 1, 1, 3);
-    addRow(1, 0, QStringLiteral("C&olumns or lines:"), txtUnits, QStringLiteral("1 to %1").arg(Limits::kMaxUnits));
-    addRow(1, 2, QStringLiteral("&Digits in each:"), txtDigits,
-           QStringLiteral("%1 to %2 digits a column or line").arg(Limits::kMinDigits).arg(Limits::kMaxDigits));
-    addRow(2, 0, QStringLiteral("Seco&nds for each:"), txtSeconds,
-           QStringLiteral("%1 to %2 seconds, then the cue moves on to the next column or line")
+    addRow(1, 0, tr("C&olumns or lines:"), txtUnits, tr("1 to %1").arg(Limits::kMaxUnits));
+    addRow(1, 2, tr("&Digits in each:"), txtDigits,
+           tr("%1 to %2 digits a column or line").arg(Limits::kMinDigits).arg(Limits::kMaxDigits));
+    addRow(2, 0, tr("Seco&nds for each:"), txtSeconds,
+           tr("%1 to %2 seconds, then the cue moves on to the next column or line")
                .arg(Limits::kMinSeconds)
                .arg(Limits::kMaxSeconds));
-    addRow(2, 2, QStringLiteral("&Break after:"), txtBreakAfter,
-           QStringLiteral("A break after this many columns or lines; 0 for none"));
-    addRow(3, 0, QStringLiteral("Brea&k seconds:"), txtBreakSeconds,
-           QStringLiteral("%1 to %2 seconds with a break; 0 without one")
-               .arg(Limits::kMinBreakSeconds)
-               .arg(Limits::kMaxBreakSeconds));
-    addRow(4, 0, QStringLiteral("&Lowest digit:"), txtLowest, QStringLiteral("The smallest digit printed: 0 to 8"));
-    addRow(4, 2, QStringLiteral("&Highest digit:"), txtHighest,
-           QStringLiteral("The largest digit printed: above the lowest, up to 9"));
+    addRow(2, 2, tr("&Break after:"), txtBreakAfter, tr("A break after this many columns or lines; 0 for none"));
+    addRow(
+        3, 0, tr("Brea&k seconds:"), txtBreakSeconds,
+        tr("%1 to %2 seconds with a break; 0 without one").arg(Limits::kMinBreakSeconds).arg(Limits::kMaxBreakSeconds));
+    addRow(4, 0, tr("&Lowest digit:"), txtLowest, tr("The smallest digit printed: 0 to 8"));
+    addRow(4, 2, tr("&Highest digit:"), txtHighest, tr("The largest digit printed: above the lowest, up to 9"));
     custom->addWidget(chkNoRepeat, 5, 0, 1, 4);
     custom->setColumnStretch(4, 1);
 
@@ -278,17 +301,16 @@ void frmSheet::BuildLayout() {
     lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* chooseLayout = new QGridLayout(choose);
-    chooseLayout->addWidget(
-        MakeLabel(choose, QStringLiteral("&Format:"), cboFormat,
-                  QStringLiteral("The test the sheet is laid out and timed like, or a custom sheet")),
-        0, 0);
+    chooseLayout->addWidget(MakeLabel(choose, tr("&Format:"), cboFormat,
+                                      tr("The test the sheet is laid out and timed like, or a custom sheet")),
+                            0, 0);
     chooseLayout->addWidget(cboFormat, 0, 1);
     chooseLayout->addWidget(chkPractice, 0, 2);
     chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
     chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
-    chooseLayout->addWidget(MakeLabel(choose, QStringLiteral("S&eed:"), txtSeed,
-                                      QStringLiteral("The same seed and format give the same sheet: type the seed of "
-                                                     "an earlier sheet to sit it again")),
+    chooseLayout->addWidget(MakeLabel(choose, tr("S&eed:"), txtSeed,
+                                      tr("The same seed and format give the same sheet: type the seed of "
+                                         "an earlier sheet to sit it again")),
                             3, 0);
     chooseLayout->addWidget(txtSeed, 3, 1);
     chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
@@ -307,13 +329,17 @@ void frmSheet::BuildLayout() {
     QPalette callPalette = lblCall->palette();
     callPalette.setColor(QPalette::WindowText, QColor(0xD0, 0x3A, 0x1F));
     lblCall->setPalette(callPalette);
-    lblCall->setMinimumWidth(lblCall->fontMetrics().horizontalAdvance(QStringLiteral("Stroke!")) + 8);
+    // Room for the widest call, so the title beside it does not move.
+    int widestCall = 0;
+    for (const QString& call :
+         {CallText(ExaminerCall::Next), CallText(ExaminerCall::Break), CallText(ExaminerCall::Stroke)})
+        widestCall = std::max(widestCall, lblCall->fontMetrics().horizontalAdvance(call));
+    lblCall->setMinimumWidth(widestCall + 8);
     lblClock = new QLabel(sit);
     lblClock->setObjectName(QStringLiteral("lblClock"));
     lblClock->setFont(callFont);
     lblClock->hide();
-    auto* hint =
-        new QLabel(QStringLiteral("Type the unit digit of each sum \u2013 Backspace takes back, Space passes"), sit);
+    auto* hint = new QLabel(tr("Type the unit digit of each sum – Backspace takes back, Space passes"), sit);
     hint->setObjectName(QStringLiteral("lblHint"));
 
     scrSheet = new QScrollArea(sit);
@@ -327,8 +353,8 @@ void frmSheet::BuildLayout() {
     picSheet = new SheetView;
     picSheet->setObjectName(QStringLiteral("picSheet"));
     picSheet->setAccessibleDescription(
-        QStringLiteral("Type the unit digit of the sum of the two digits; Backspace takes back, Space passes; "
-                       "Ctrl+Plus and Ctrl+Minus zoom"));
+        tr("Type the unit digit of the sum of the two digits; Backspace takes back, Space passes; "
+           "Ctrl+Plus and Ctrl+Minus zoom"));
     scrSheet->setWidget(picSheet);
     lblBreak = new QLabel(scrSheet);
     lblBreak->setObjectName(QStringLiteral("lblBreak"));
@@ -354,27 +380,26 @@ void frmSheet::BuildLayout() {
     stkPages->addWidget(sit);
 
     // Always there: the two switches, the zoom's hint and the commands.
-    chkClock = new QCheckBox(QStringLiteral("Show &time left"), this);
+    chkClock = new QCheckBox(tr("Show &time left"), this);
     chkClock->setObjectName(QStringLiteral("chkClock"));
-    chkClock->setToolTip(QStringLiteral("As in the test itself the clock is hidden; this shows the time left"));
-    chkSound = new QCheckBox(QStringLiteral("Sound at the c&ue"), this);
+    chkClock->setToolTip(tr("As in the test itself the clock is hidden; this shows the time left"));
+    chkSound = new QCheckBox(tr("Sound at the c&ue"), this);
     chkSound->setObjectName(QStringLiteral("chkSound"));
     chkSound->setChecked(true);
-    chkSound->setToolTip(QStringLiteral("A short signal with each call to move on, the break and each stroke"));
+    chkSound->setToolTip(tr("A short signal with each call to move on, the break and each stroke"));
     // A click on a switch leaves the keys with the sheet.
     chkClock->setFocusPolicy(Qt::TabFocus);
     chkSound->setFocusPolicy(Qt::TabFocus);
-    lblZoom = new QLabel(QStringLiteral("Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel"), this);
+    lblZoom = new QLabel(tr("Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel"), this);
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
-    lblZoom->setToolTip(QStringLiteral("Ctrl+0 sets the zoom back"));
-    cmdStart = MakeButton(this, "cmdStartSheet", QStringLiteral("Start the sheet: its time runs from now (Enter)"));
-    cmdStop =
-        MakeButton(this, "cmdStopSheet", QStringLiteral("Stop the sheet after asking, and show its results (Esc)"));
+    lblZoom->setToolTip(tr("Ctrl+0 sets the zoom back"));
+    cmdStart = MakeButton(this, "cmdStartSheet", tr("Start the sheet: its time runs from now (Enter)"));
+    cmdStop = MakeButton(this, "cmdStopSheet", tr("Stop the sheet after asking, and show its results (Esc)"));
     cmdStop->hide();
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close this window (Esc)"));
-    host::SetAccessibleText(cmdStart, QStringLiteral("Start"), QStringLiteral("Starts the sheet"));
-    host::SetAccessibleText(cmdStop, QStringLiteral("Stop"), QStringLiteral("Stops the sheet after asking"));
-    host::SetAccessibleText(cmdClose, QStringLiteral("Close"));
+    cmdClose = MakeButton(this, "cmdClose", tr("Close this window (Esc)"));
+    host::SetAccessibleText(cmdStart, tr("Start"), tr("Starts the sheet"));
+    host::SetAccessibleText(cmdStop, tr("Stop"), tr("Stops the sheet after asking"));
+    host::SetAccessibleText(cmdClose, tr("Close"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkClock);
@@ -464,6 +489,8 @@ std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error
         if (!ok) {
             error.field = field.name;
             error.message = "must be a whole number, not \"" + text.toStdString() + "\"";
+            error.problem = test::FormatError::Problem::NotAWholeNumber;
+            error.value = text.toStdString();
             return std::nullopt;
         }
     }
@@ -483,7 +510,7 @@ void frmSheet::ShowFormatSummary() {
         palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Text));
     } else {
         // Capitalised: it starts a sentence here.
-        QString text = QString::fromStdString(error.Describe());
+        QString text = FormatErrorText(error);
         if (!text.isEmpty()) text[0] = text[0].toUpper();
         lblSummary->setText(text);
         palette.setColor(QPalette::WindowText, QColor(0xB0, 0x10, 0x10));
@@ -500,7 +527,7 @@ void frmSheet::cmdStart_Click() {
     if (!format || !seed) {
         ShowFormatSummary();
         if (format) {
-            QString text = QString::fromStdString(error.Describe());
+            QString text = FormatErrorText(error);
             text[0] = text[0].toUpper();
             lblSummary->setText(text);
         }
@@ -526,9 +553,11 @@ void frmSheet::cmdStart_Click() {
     sitting_ = std::make_unique<test::SheetSitting>(*format, std::move(sheet), *services_.clock);
     sitting_->SetListener(this);
     finishedPending_ = false;
+    breakAnnounced_ = false;
     callShownAt_.reset();
     lblCall->clear();
-    lblTitle->setText(QStringLiteral("%1 \u2013 seed %2").arg(QString::fromStdString(format->title)).arg(seed_));
+    //: %1 is the sheet's title, %2 its seed.
+    lblTitle->setText(tr("%1 – seed %2").arg(sheetresults::SheetTitle(*format)).arg(seed_));
     stkPages->setCurrentIndex(1);
     cmdStart->hide();
     cmdStop->show();
@@ -541,9 +570,8 @@ void frmSheet::cmdStart_Click() {
 }
 
 bool frmSheet::ConfirmStop() {
-    const host::MessageAnswer answer =
-        services_.messages->Show(this, {QStringLiteral("Are you sure want to stop?"), kTitle,
-                                        host::MessageIcon::Question, host::MessageButtons::YesNo});
+    const host::MessageAnswer answer = services_.messages->Show(
+        this, {tr("Are you sure want to stop?"), kTitle, host::MessageIcon::Question, host::MessageButtons::YesNo});
     return answer == host::MessageAnswer::Yes;
 }
 
@@ -647,22 +675,22 @@ void frmSheet::tmrSheet_Timer() {
 void frmSheet::CueGiven(std::uint32_t unit) {
     (void)unit;
     picSheet->setCueCalled(true);
-    Call(QStringLiteral("Next!"));
+    Call(CallText(ExaminerCall::Next));
 }
 
 void frmSheet::BreakStarted(std::uint64_t milliseconds) {
     (void)milliseconds;
-    Call(QStringLiteral("Break!"));
+    Call(CallText(ExaminerCall::Break));
 }
 
 void frmSheet::BreakEnded() {
     picSheet->setCueCalled(true);
-    Call(QStringLiteral("Next!"));
+    Call(CallText(ExaminerCall::Next));
 }
 
 void frmSheet::StrokeDrawn(const test::SheetStroke& stroke) {
     picSheet->addStroke(stroke);
-    Call(QStringLiteral("Stroke!"));
+    Call(CallText(ExaminerCall::Stroke));
 }
 
 void frmSheet::Finished(test::SittingEnd reason) {
@@ -680,18 +708,18 @@ void frmSheet::Call(const QString& text) {
 
 QString frmSheet::PairText() const {
     const test::SheetSitting::Cursor cursor = sitting_->cursor();
-    const QString unit = UnitWord(sitting_->format());
+    const bool lines = sitting_->format().order == test::WorkOrder::LeftToRight;
     switch (sitting_->phase()) {
     case test::SheetSitting::Phase::OnBreak:
-        return QStringLiteral("Break, %1 left; the second half starts by itself")
-            .arg(ClockText(sitting_->breakLeftMs()));
+        return tr("Break, %1 left; the second half starts by itself").arg(ClockText(sitting_->breakLeftMs()));
     case test::SheetSitting::Phase::Working:
         if (sitting_->waitingForCue())
-            return QStringLiteral("End of %1 %2; wait for the call").arg(unit).arg(cursor.unit + 1);
-        return QStringLiteral("%1 and %2, %3 %4, pair %5 of %6")
+            return (lines ? tr("End of line %1; wait for the call") : tr("End of column %1; wait for the call"))
+                .arg(cursor.unit + 1);
+        //: Read to screen readers at each pair: "7 and 5, column 3, pair 4 of 26".
+        return (lines ? tr("%1 and %2, line %3, pair %4 of %5") : tr("%1 and %2, column %3, pair %4 of %5"))
             .arg(cursor.operand1)
             .arg(cursor.operand2)
-            .arg(unit)
             .arg(cursor.unit + 1)
             .arg(cursor.pair + 1)
             .arg(cursor.pairCount);
@@ -720,28 +748,30 @@ void frmSheet::Sync() {
     lblClock->setVisible(chkClock->isChecked());
     // Set only when the second changes: a key press is not slowed by the clock.
     const QString left = ClockText(sitting_->timeLeftMs());
-    if (lblClock->accessibleName() != QStringLiteral("Time left: %1").arg(left)) {
-        lblClock->setText(QStringLiteral("%1 left").arg(left));
-        lblClock->setAccessibleName(QStringLiteral("Time left: %1").arg(left));
+    if (lblClock->accessibleName() != tr("Time left: %1").arg(left)) {
+        lblClock->setText(tr("%1 left").arg(left));
+        lblClock->setAccessibleName(tr("Time left: %1").arg(left));
     }
 
     const bool onBreak = phase == test::SheetSitting::Phase::OnBreak;
     if (onBreak) {
-        lblBreak->setText(
-            QStringLiteral("Break\n%1\nThe second half starts by itself.").arg(ClockText(sitting_->breakLeftMs())));
+        lblBreak->setText(tr("Break\n%1\nThe second half starts by itself.").arg(ClockText(sitting_->breakLeftMs())));
         PlaceBreakCover();
     }
     lblBreak->setVisible(onBreak);
 
     QString spoken = PairText();
-    if (!pendingCall_.isEmpty()) {
-        spoken = pendingCall_ + QLatin1Char(' ') + spoken;
+    const bool called = !pendingCall_.isEmpty();
+    if (called) {
+        //: A call heard with what it brings: "Next! 7 and 5, column 3, pair 1 of 26".
+        spoken = tr("%1 %2").arg(pendingCall_, spoken);
         pendingCall_.clear();
     }
     // The break's countdown is not spoken every second; its start and its end are.
-    if (!onBreak || !picSheet->accessibleName().startsWith(QStringLiteral("Break")) ||
-        spoken.startsWith(QStringLiteral("Break!")))
+    if (!onBreak || !breakAnnounced_ || called) {
         Announce(spoken);
+        breakAnnounced_ = onBreak;
+    }
 
     if (phase == test::SheetSitting::Phase::Working) {
         // The cursor's pair with some of what comes next around it stays in view.
@@ -763,13 +793,12 @@ void frmSheet::EndSitting() {
     lblBreak->hide();
     picSheet->setCursor(0, 0, false);
     picSheet->setCueCalled(false);
-    picSheet->setAccessibleName(QStringLiteral("Sheet"));
+    picSheet->setAccessibleName(tr("Sheet"));
     stkPages->setCurrentIndex(0);
     cmdStop->hide();
     cmdStart->show();
     const test::SheetFormat& format = sitting->format();
-    lblLastSheet->setText(
-        QStringLiteral("Last sheet: %1, seed %2").arg(QString::fromStdString(format.title)).arg(seed_));
+    lblLastSheet->setText(tr("Last sheet: %1, seed %2").arg(sheetresults::SheetTitle(format)).arg(seed_));
     txtSeed->setText(QString::number(services_.newSeed()));
     cboFormat->setFocus();
     // The results outlive this window when the main window owns it.

@@ -124,6 +124,8 @@ private:
     // The last call, until screen readers have been told it with the pair it brings.
     QString pendingCall_;
     bool finishedPending_ = false;
+    // The break has been told to screen readers; its countdown is not told every second.
+    bool breakAnnounced_ = false;
     bool loaded_ = false;
 
     QStackedWidget* stkPages = nullptr;

@@ -17,7 +17,7 @@ namespace sheetresults {
 PeriodChart::PeriodChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Curve"));
+    setAccessibleName(tr("Curve"));
     UpdateDescription();
 }
 
@@ -27,22 +27,12 @@ void PeriodChart::setScores(const test::SheetFormat& format, const test::SheetSc
     format_ = format;
     scores_ = scores;
     selected_.reset();
-    const test::PeriodCurve curve = test::CurveOfSitting(scores_);
-    std::vector<workcurve::ChartPeriod> periods;
-    periods.reserve(curve.periods.size());
-    for (const test::CurvePeriod& period : curve.periods)
-        periods.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
-    painter_.setPeriods(std::move(periods));
-    std::optional<workcurve::ChartTrend> trend;
-    // The line runs over the complete periods, which come first.
-    if (curve.line && curve.completePeriods >= 2)
-        trend = workcurve::ChartTrend{curve.completePeriods - 1, curve.line->at(1.0),
-                                      curve.line->at(static_cast<double>(curve.completePeriods))};
-    painter_.setTrend(trend);
-    painter_.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
-                       PeriodName(format_)});
-    painter_.setBreakBefore(curve.breakBefore);
-    setAccessibleName(QStringLiteral("Curve per %1").arg(PeriodName(format_)));
+    painter_.setCurve(test::CurveOfSitting(scores_));
+    //: The chart's legend: the lower and upper parts of a bar and the least-squares line.
+    painter_.setTexts(
+        {tr("right", "legend"), tr("wrong or blank", "legend"), tr("least squares", "legend"), PeriodName(format_)});
+    //: %1 is what one period is: "column", "line", "3 min".
+    setAccessibleName(tr("Curve per %1").arg(PeriodName(format_)));
     UpdateDescription();
     update();
 }
@@ -103,10 +93,9 @@ void PeriodChart::Select(std::size_t period) {
 
 void PeriodChart::UpdateDescription() {
     QStringList parts;
-    if (selected_ && *selected_ < scores_.periods.size())
-        parts << QStringLiteral("Selected: ") + Text(*selected_) + QLatin1Char('.');
-    parts << QStringLiteral("Pairs reached per %1, right and wrong or blank stacked, with the median answer time "
-                            "of each; Left and Right step through them.")
+    if (selected_ && *selected_ < scores_.periods.size()) parts << tr("Selected: %1.").arg(Text(*selected_));
+    parts << tr("Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left "
+                "and Right step through them.")
                  .arg(PeriodName(format_));
     for (std::size_t period = 0; period < scores_.periods.size(); ++period) parts << Text(period) + QLatin1Char('.');
     setAccessibleDescription(parts.join(QLatin1Char(' ')));

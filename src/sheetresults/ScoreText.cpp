@@ -3,6 +3,7 @@
 
 #include "workcurve/FigureText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace sheetresults {
@@ -25,8 +26,13 @@ QString Signed(const std::optional<double>& value) {
     return QString::asprintf("%+.2f", shown);
 }
 
-QString Count(std::uint64_t count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+// The texts of this file, one context of the catalog.
+class ScoreText {
+    Q_DECLARE_TR_FUNCTIONS(ScoreText)
+};
+
+QString Corrections(std::uint64_t count) {
+    return (count == 1 ? ScoreText::tr("%1 correction") : ScoreText::tr("%1 corrections")).arg(count);
 }
 
 QString Clock(std::uint64_t milliseconds) {
@@ -36,125 +42,188 @@ QString Clock(std::uint64_t milliseconds) {
 
 QString EndText(test::SittingEnd end, std::uint64_t elapsedMs) {
     switch (end) {
-    case test::SittingEnd::TimeUp: return QStringLiteral("Time up at %1").arg(Clock(elapsedMs));
-    case test::SittingEnd::Stopped: return QStringLiteral("Stopped at %1").arg(Clock(elapsedMs));
-    case test::SittingEnd::WorkedThrough: return QStringLiteral("Worked through at %1").arg(Clock(elapsedMs));
+    case test::SittingEnd::TimeUp: return ScoreText::tr("Time up at %1").arg(Clock(elapsedMs));
+    case test::SittingEnd::Stopped: return ScoreText::tr("Stopped at %1").arg(Clock(elapsedMs));
+    case test::SittingEnd::WorkedThrough: return ScoreText::tr("Worked through at %1").arg(Clock(elapsedMs));
     }
     return NoFigure();
 }
 
-QString Capitalised(QString text) {
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
-}
-
 void AddKraepelin(std::vector<ScoreRow>& rows, const test::KraepelinScores& k) {
     const std::optional<double> slope = k.line ? std::optional<double>(k.line->slope) : std::nullopt;
-    rows.push_back({QStringLiteral("Speed (panker)"), Decimal(k.speed),
-                    QStringLiteral("Mean height of the complete columns; a column's height is its pairs answered "
-                                   "or passed")});
-    rows.push_back({QStringLiteral("Accuracy (tianker)"), QString::number(k.accuracy),
-                    QStringLiteral("Wrong answers + skipped pairs over the whole sheet; fewer is better")});
-    rows.push_back({QStringLiteral("Steadiness (janker): range"), k.range ? QString::number(*k.range) : NoFigure(),
-                    QStringLiteral("Highest height − lowest height of the complete columns")});
-    rows.push_back({QStringLiteral("Steadiness (janker): average deviation"), Decimal(k.averageDeviation),
-                    QStringLiteral("Mean of |height − mean height| over the complete columns")});
-    rows.push_back({QStringLiteral("Endurance (hanker): slope b"), Signed(slope),
-                    QStringLiteral("Slope b of the least-squares line height = a + b × column over the complete "
-                                   "columns; needs two of them")});
-    rows.push_back({QStringLiteral("Endurance (hanker): rise"), Signed(k.rise),
-                    QStringLiteral("b × (columns − 1): how much the line rises over the sheet")});
+    rows.push_back(
+        {//: Kraepelin's speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has
+         //: no name of its own for it.
+         ScoreText::tr("Speed (panker)"), Decimal(k.speed),
+         ScoreText::tr("Mean height of the complete columns; a column's height is its pairs answered or passed")});
+    rows.push_back({//: Kraepelin's accuracy index: tianker (ketelitian kerja) on Indonesian sheets.
+                    ScoreText::tr("Accuracy (tianker)"), QString::number(k.accuracy),
+                    ScoreText::tr("Wrong answers + skipped pairs over the whole sheet; fewer is better")});
+    rows.push_back({//: Kraepelin's steadiness index: janker (keajegan kerja) on Indonesian sheets.
+                    ScoreText::tr("Steadiness (janker): range"), k.range ? QString::number(*k.range) : NoFigure(),
+                    ScoreText::tr("Highest height − lowest height of the complete columns")});
+    rows.push_back({ScoreText::tr("Steadiness (janker): average deviation"), Decimal(k.averageDeviation),
+                    ScoreText::tr("Mean of |height − mean height| over the complete columns")});
+    rows.push_back(
+        {//: Kraepelin's endurance index: hanker (ketahanan kerja) on Indonesian sheets.
+         ScoreText::tr("Endurance (hanker): slope b"), Signed(slope),
+         ScoreText::tr("Slope b of the least-squares line height = a + b × column over the complete columns; "
+                       "needs two of them")});
+    rows.push_back({ScoreText::tr("Endurance (hanker): rise"), Signed(k.rise),
+                    ScoreText::tr("b × (columns − 1): how much the line rises over the sheet")});
 }
 
-void AddUchidaHalf(std::vector<ScoreRow>& rows, const QString& half, const test::UchidaHalf& h) {
-    rows.push_back({QStringLiteral("%1: mean amount").arg(half), Decimal(h.meanAmount),
-                    QStringLiteral("Mean amount of the half's complete lines; a line's amount is its pairs "
-                                   "answered or passed")});
-    rows.push_back({QStringLiteral("%1: initial effort").arg(half), Decimal(h.initialEffort),
-                    QStringLiteral("Amount of the half's first line ÷ the half's mean amount")});
-    rows.push_back({QStringLiteral("%1: fluctuation").arg(half), Decimal(h.fluctuation),
-                    QStringLiteral("(Highest amount − lowest amount) ÷ the half's mean amount")});
+void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const test::UchidaHalf& h) {
+    //: Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.
+    rows.push_back(
+        {second ? ScoreText::tr("Second half: mean amount") : ScoreText::tr("First half: mean amount"),
+         Decimal(h.meanAmount),
+         ScoreText::tr("Mean amount of the half's complete lines; a line's amount is its pairs answered or passed")});
+    //: Uchida-Kraepelin: the initial effort (初頭努力) of one half.
+    rows.push_back({second ? ScoreText::tr("Second half: initial effort") : ScoreText::tr("First half: initial effort"),
+                    Decimal(h.initialEffort),
+                    ScoreText::tr("Amount of the half's first line ÷ the half's mean amount")});
+    //: Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.
+    rows.push_back({second ? ScoreText::tr("Second half: fluctuation") : ScoreText::tr("First half: fluctuation"),
+                    Decimal(h.fluctuation),
+                    ScoreText::tr("(Highest amount − lowest amount) ÷ the half's mean amount")});
 }
 
 void AddUchida(std::vector<ScoreRow>& rows, const test::UchidaScores& u) {
-    AddUchidaHalf(rows, QStringLiteral("First half"), u.first);
-    if (u.second) AddUchidaHalf(rows, QStringLiteral("Second half"), *u.second);
-    rows.push_back({QStringLiteral("Rest effect"), Decimal(u.restEffect),
-                    QStringLiteral("Second half's mean amount ÷ the first half's")});
+    AddUchidaHalf(rows, false, u.first);
+    if (u.second) AddUchidaHalf(rows, true, *u.second);
+    rows.push_back({//: Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.
+                    ScoreText::tr("Rest effect"), Decimal(u.restEffect),
+                    ScoreText::tr("Second half's mean amount ÷ the first half's")});
 }
 
 void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QString& period) {
     const std::optional<double> slope = p.line ? std::optional<double>(p.line->slope) : std::nullopt;
-    rows.push_back({QStringLiteral("Total"), QString::number(p.total),
-                    QStringLiteral("Additions answered or passed over the whole sitting")});
-    rows.push_back({QStringLiteral("Error %"), workcurve::AccuracyText(p.errorPercent),
-                    QStringLiteral("(Wrong answers + skipped pairs) ÷ additions × 100")});
+    rows.push_back({//: Pauli: additions over the whole hour.
+                    ScoreText::tr("Total"), QString::number(p.total),
+                    ScoreText::tr("Additions answered or passed over the whole sitting")});
+    rows.push_back({ScoreText::tr("Error %"), workcurve::AccuracyText(p.errorPercent),
+                    ScoreText::tr("(Wrong answers + skipped pairs) ÷ additions × 100")});
     rows.push_back(
-        {QStringLiteral("Average deviation"), Decimal(p.averageDeviation),
-         QStringLiteral("Mean of |period total − mean period total| over the complete %1 periods").arg(period)});
-    rows.push_back({QStringLiteral("Slope"), Signed(slope),
-                    QStringLiteral("Slope b of the least-squares line additions = a + b × period over the "
-                                   "complete periods: additions gained each period; needs two of them")});
+        {ScoreText::tr("Average deviation"), Decimal(p.averageDeviation),
+         //: %1 is a period's length: "3 min".
+         ScoreText::tr("Mean of |period total − mean period total| over the complete %1 periods").arg(period)});
+    rows.push_back(
+        {ScoreText::tr("Slope"), Signed(slope),
+         ScoreText::tr("Slope b of the least-squares line additions = a + b × period over the complete periods: "
+                       "additions gained each period; needs two of them")});
 }
 
 } // namespace
 
 QString PeriodName(const test::SheetFormat& format) {
-    if (format.order == test::WorkOrder::LeftToRight) return QStringLiteral("line");
-    if (format.cued() || format.strokeSeconds == 0) return QStringLiteral("column");
-    if (format.strokeSeconds % 60 == 0) return QStringLiteral("%1 min").arg(format.strokeSeconds / 60);
-    return QStringLiteral("%1 s").arg(format.strokeSeconds);
+    //: What one period of a curve is, written after "per" and in "Curve per line".
+    if (format.order == test::WorkOrder::LeftToRight) return ScoreText::tr("line", "period");
+    if (format.cued() || format.strokeSeconds == 0) return ScoreText::tr("column", "period");
+    if (format.strokeSeconds % 60 == 0) return ScoreText::tr("%1 min", "period").arg(format.strokeSeconds / 60);
+    return ScoreText::tr("%1 s", "period").arg(format.strokeSeconds);
+}
+
+QString SheetTitle(const test::SheetFormat& format) {
+    // The presets' titles as the format gives them in English, by stable name.
+    struct Title {
+        const char* name;
+        const char* title;
+        const char* practiceTitle;
+    };
+    static constexpr Title kTitles[] = {
+        {"kraepelin-15", QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 50 × 15 s"),
+         QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 10 × 15 s (practice)")},
+        {"kraepelin-30", QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 40 × 30 s"),
+         QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 10 × 30 s (practice)")},
+        {"uchida", QT_TRANSLATE_NOOP("SheetTitle", "Uchida-Kraepelin"),
+         QT_TRANSLATE_NOOP("SheetTitle", "Uchida-Kraepelin 3 + 3 lines (practice)")},
+        {"pauli", QT_TRANSLATE_NOOP("SheetTitle", "Pauli"), QT_TRANSLATE_NOOP("SheetTitle", "Pauli 9 min (practice)")},
+    };
+    // A title the format words otherwise (made by hand) is shown as it is.
+    const QString own = QString::fromStdString(format.title);
+    if (format.name == "custom") {
+        const char* words = format.order == test::WorkOrder::LeftToRight
+                                ? QT_TRANSLATE_NOOP("SheetTitle", "Custom %1 lines")
+                                : QT_TRANSLATE_NOOP("SheetTitle", "Custom %1 columns");
+        if (QString::fromUtf8(words).arg(format.units) == own)
+            return QCoreApplication::translate("SheetTitle", words).arg(format.units);
+    }
+    for (const Title& title : kTitles) {
+        const char* words = format.practice ? title.practiceTitle : title.title;
+        if (format.name == title.name && QString::fromUtf8(words) == own)
+            return QCoreApplication::translate("SheetTitle", words);
+    }
+    return own;
 }
 
 std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::SheetScores& scores, std::uint64_t seed,
                                 test::SittingEnd end, std::uint64_t elapsedMs) {
     std::vector<ScoreRow> rows;
     // A practice version's title says so itself.
-    rows.push_back({QStringLiteral("Sheet"), QString::fromStdString(format.title), QStringLiteral("The format sat")});
-    rows.push_back({QStringLiteral("Seed"), QString::number(seed),
-                    QStringLiteral("The same seed and format give the same sheet, so a sitting can be repeated")});
-    rows.push_back({QStringLiteral("Ended"), EndText(end, elapsedMs),
-                    QStringLiteral("How the sitting ended, on its clock (a break included)")});
-    rows.push_back({QStringLiteral("Reached"),
-                    QStringLiteral("%1 (%2 right, %3 wrong, %4 skipped)")
+    rows.push_back({ScoreText::tr("Sheet"), SheetTitle(format), ScoreText::tr("The format sat")});
+    rows.push_back({ScoreText::tr("Seed"), QString::number(seed),
+                    ScoreText::tr("The same seed and format give the same sheet, so a sitting can be repeated")});
+    rows.push_back({ScoreText::tr("Ended"), EndText(end, elapsedMs),
+                    ScoreText::tr("How the sitting ended, on its clock (a break included)")});
+    rows.push_back({ScoreText::tr("Reached"),
+                    ScoreText::tr("%1 (%2 right, %3 wrong, %4 skipped)")
                         .arg(scores.reached)
                         .arg(scores.right)
                         .arg(scores.wrong)
                         .arg(scores.skipped),
-                    QStringLiteral("Pairs answered or passed; pairs after the cue came are not reached")});
-    rows.push_back({QStringLiteral("Corrections"), QString::number(scores.corrections),
-                    QStringLiteral("Answers taken back with Backspace")});
-    const QString unit = format.family == test::ScoreFamily::Pauli ? QStringLiteral("period") : PeriodName(format);
-    rows.push_back({QStringLiteral("Complete %1s").arg(unit), QString::number(scores.completePeriods),
-                    QStringLiteral("A %1 the sitting was stopped inside is shown, hatched, but left out of the "
-                                   "figures that compare them")
-                        .arg(unit)});
+                    ScoreText::tr("Pairs answered or passed; pairs after the cue came are not reached")});
+    rows.push_back({ScoreText::tr("Corrections"), QString::number(scores.corrections),
+                    ScoreText::tr("Answers taken back with Backspace")});
+    if (format.family == test::ScoreFamily::Pauli) {
+        rows.push_back(
+            {ScoreText::tr("Complete periods"), QString::number(scores.completePeriods),
+             ScoreText::tr("A period the sitting was stopped inside is shown, hatched, but left out of the figures "
+                           "that compare them")});
+    } else if (format.order == test::WorkOrder::LeftToRight) {
+        rows.push_back(
+            {ScoreText::tr("Complete lines"), QString::number(scores.completePeriods),
+             ScoreText::tr("A line the sitting was stopped inside is shown, hatched, but left out of the figures "
+                           "that compare them")});
+    } else {
+        rows.push_back(
+            {ScoreText::tr("Complete columns"), QString::number(scores.completePeriods),
+             ScoreText::tr("A column the sitting was stopped inside is shown, hatched, but left out of the figures "
+                           "that compare them")});
+    }
     if (scores.kraepelin) AddKraepelin(rows, *scores.kraepelin);
     if (scores.uchida) AddUchida(rows, *scores.uchida);
     if (scores.pauli) AddPauli(rows, *scores.pauli, PeriodName(format));
-    rows.push_back({QStringLiteral("Median time"), SecondsText(scores.times.median),
-                    QStringLiteral("Half the answers took at most this long, from the pair becoming current to "
-                                   "its digit (nearest rank)")});
-    rows.push_back({QStringLiteral("90th percentile"), SecondsText(scores.times.percentile90),
-                    QStringLiteral("Nine answers in ten took at most this long (nearest rank)")});
+    rows.push_back(
+        {ScoreText::tr("Median time"), SecondsText(scores.times.median),
+         ScoreText::tr("Half the answers took at most this long, from the pair becoming current to its digit "
+                       "(nearest rank)")});
+    rows.push_back({ScoreText::tr("90th percentile"), SecondsText(scores.times.percentile90),
+                    ScoreText::tr("Nine answers in ten took at most this long (nearest rank)")});
     return rows;
 }
 
 QStringList PeriodHeadings(const test::SheetFormat& format) {
     switch (format.family) {
     case test::ScoreFamily::Kraepelin:
-        return {QStringLiteral("Column"), QStringLiteral("Height"),  QStringLiteral("Right"),
-                QStringLiteral("Wrong"),  QStringLiteral("Skipped"), QStringLiteral("Corrections")};
-    case test::ScoreFamily::Uchida: return {QStringLiteral("Line"), QStringLiteral("Amount"), QStringLiteral("Errors")};
+        //: The headings of Kraepelin's table of columns; a column's height is its pairs reached.
+        return {ScoreText::tr("Column", "heading"),  ScoreText::tr("Height", "heading"),
+                ScoreText::tr("Right", "heading"),   ScoreText::tr("Wrong", "heading"),
+                ScoreText::tr("Skipped", "heading"), ScoreText::tr("Corrections", "heading")};
+    case test::ScoreFamily::Uchida:
+        //: The headings of Uchida-Kraepelin's table of lines; a line's amount of work (作業量).
+        return {ScoreText::tr("Line", "heading"), ScoreText::tr("Amount", "heading"),
+                ScoreText::tr("Errors", "heading")};
     case test::ScoreFamily::Pauli:
-        return {QStringLiteral("Period"), QStringLiteral("Additions"), QStringLiteral("Errors"),
-                QStringLiteral("Corrections")};
+        //: The headings of Pauli's table of periods between two strokes.
+        return {ScoreText::tr("Period", "heading"), ScoreText::tr("Additions", "heading"),
+                ScoreText::tr("Errors", "heading"), ScoreText::tr("Corrections", "heading")};
     }
     return {};
 }
 
 QStringList PeriodCells(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period) {
-    const QString number = QString::number(index + 1) + (period.partial ? QStringLiteral(" (partial)") : QString());
+    const QString number = period.partial ? ScoreText::tr("%1 (partial)").arg(index + 1) : QString::number(index + 1);
     switch (format.family) {
     case test::ScoreFamily::Kraepelin:
         return {number,
@@ -172,19 +241,36 @@ QStringList PeriodCells(const test::SheetFormat& format, std::size_t index, cons
 }
 
 QString PeriodText(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period) {
-    const QString name = PeriodName(format);
-    const QString reached = format.family == test::ScoreFamily::Kraepelin ? QStringLiteral("height")
-                            : format.family == test::ScoreFamily::Uchida  ? QStringLiteral("amount")
-                                                                          : QStringLiteral("additions");
-    const QString title = format.family == test::ScoreFamily::Pauli
-                              ? QStringLiteral("Period %1 (%2)").arg(index + 1).arg(name)
-                              : QStringLiteral("%1 %2").arg(Capitalised(name)).arg(index + 1);
-    return QStringLiteral("%1%2: %3 %4, %5 right, %6 wrong or blank, %7, median %8")
-        .arg(title, period.partial ? QStringLiteral(" (partial)") : QString(), reached)
+    QString title;
+    QString text;
+    switch (format.family) {
+    case test::ScoreFamily::Kraepelin:
+        title = format.order == test::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
+        title = title.arg(index + 1);
+        //: A column's figures: "Column 3: height 20, 18 right, 2 wrong or blank, 1 correction, median 0.85 s".
+        text = ScoreText::tr("%1: height %2, %3 right, %4 wrong or blank, %5, median %6");
+        break;
+    case test::ScoreFamily::Uchida:
+        title = format.order == test::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
+        title = title.arg(index + 1);
+        //: A line's figures: "Line 3: amount 50, 48 right, 2 wrong or blank, 1 correction, median 0.85 s".
+        text = ScoreText::tr("%1: amount %2, %3 right, %4 wrong or blank, %5, median %6");
+        break;
+    case test::ScoreFamily::Pauli:
+        //: "Period 2 (3 min)"
+        title = ScoreText::tr("Period %1 (%2)").arg(index + 1).arg(PeriodName(format));
+        //: A period's figures: "Period 2 (3 min): additions 90, 88 right, 2 wrong or blank, 0 corrections,
+        //: median 0.85 s".
+        text = ScoreText::tr("%1: additions %2, %3 right, %4 wrong or blank, %5, median %6");
+        break;
+    }
+    //: After a period's name, for the period the sitting was stopped inside.
+    if (period.partial) title += ScoreText::tr(" (partial)");
+    return text.arg(title)
         .arg(period.reached)
         .arg(period.right)
         .arg(period.errors())
-        .arg(Count(period.corrections, "correction", "corrections"), SecondsText(period.times.median));
+        .arg(Corrections(period.corrections), SecondsText(period.times.median));
 }
 
 } // namespace sheetresults

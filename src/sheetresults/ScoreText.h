@@ -12,7 +12,8 @@
 #include <vector>
 
 // A sitting's scores as the results window writes them: the same text in its tables, its
-// tooltips and what it tells screen readers. Numbers use a point, like the work curve.
+// tooltips and what it tells screen readers, in the language installed. Numbers use a point,
+// like the work curve.
 namespace sheetresults {
 
 // One row of the scores table: the score's name, its value ("–" where it cannot be worked
@@ -22,6 +23,11 @@ struct ScoreRow {
     QString value;
     QString formula;
 };
+
+// The title of a sheet's format as windows show it, in the language installed: the format's
+// own title ("Kraepelin 50 × 15 s", "Custom 10 columns") translated where it is a preset's or
+// the custom form's, as it is otherwise.
+QString SheetTitle(const test::SheetFormat& format);
 
 // What one column, line or period is called: "column", "line", "3 min".
 QString PeriodName(const test::SheetFormat& format);

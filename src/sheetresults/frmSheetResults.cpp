@@ -3,6 +3,7 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -46,6 +47,13 @@ constexpr int kDefaultHeight = 560;
 constexpr int kSmallestWidth = 620;
 constexpr int kSmallestHeight = 360;
 
+// The captions the window's description stores for its buttons, in the language installed
+// when the buttons are made.
+constexpr const char* kCaptions[] = {
+    QT_TRANSLATE_NOOP("sheetresults::frmSheetResults", "&Save answers as CSV…"),
+    QT_TRANSLATE_NOOP("sheetresults::frmSheetResults", "&Close"),
+};
+
 const chameleon::WindowDescription& Description() {
     static const chameleon::WindowDescription description = [] {
         RegisterWindowDescription();
@@ -59,6 +67,12 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
         parent, Description(), name, QRect(0, 0, host::Twips(widthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(widthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
+    if (auto* owner = qobject_cast<chameleon::chameleonButton*>(button)) {
+        const QByteArray caption = owner->Caption().toUtf8();
+        for (const char* stored : kCaptions) {
+            if (caption == stored) owner->SetCaption(frmSheetResults::tr(stored));
+        }
+    }
     return button;
 }
 
@@ -104,7 +118,7 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     host::PresentAs(staticMetaObject, QAccessible::Window);
     host::PresentAs(PeriodChart::staticMetaObject, QAccessible::Chart);
     host::PresentAs(workcurve::PairMap::staticMetaObject, QAccessible::Chart);
-    setWindowTitle(QStringLiteral("Sheet results"));
+    setWindowTitle(tr("Sheet results"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -116,32 +130,36 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     lblSheet = new QLabel(this);
     lblSheet->setObjectName(QStringLiteral("lblSheet"));
     lblSheet->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lblSheet->setToolTip(QStringLiteral("The same seed and format give the same sheet, so a sitting can be "
-                                        "repeated (--sheet FORMAT --seed N)"));
+    lblSheet->setToolTip(
+        tr("The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)"));
 
     picCurve = new PeriodChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
     picPairs = new workcurve::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
 
-    grdScores = MakeTable(this, "grdScores", QStringLiteral("Scores"),
-                          QStringLiteral("The sitting's scores, one a row, each with its formula; the Up and Down "
-                                         "keys move through them"));
+    grdScores = MakeTable(this, "grdScores", tr("Scores"),
+                          tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move "
+                             "through them"));
     grdScores->setColumnCount(2);
     grdScores->horizontalHeader()->hide();
     grdScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdScores->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // A long value ("1000 (900 right, 50 wrong, 50 skipped)") goes on over a second line
+    // rather than being cut where the window is narrow.
+    grdScores->setWordWrap(true);
+    grdScores->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    grdPeriods = MakeTable(this, "grdPeriods", QStringLiteral("Periods"),
-                           QStringLiteral("Every column, line or period with its figures; the Up and Down keys "
-                                          "move through them"));
+    grdPeriods = MakeTable(this, "grdPeriods", tr("Periods"),
+                           tr("Every column, line or period with its figures; the Up and Down keys move through "
+                              "them"));
     grdPeriods->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    cmdSave = MakeButton(this, "cmdSave",
-                         QStringLiteral("Save every pair of this sitting, with its answer, corrections and answer "
-                                        "time, to a CSV file"),
-                         kSaveWidthTwips);
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close this window (Esc)"), kButtonWidthTwips);
+    cmdSave =
+        MakeButton(this, "cmdSave",
+                   tr("Save every pair of this sitting, with its answer, corrections and answer time, to a CSV file"),
+                   kSaveWidthTwips);
+    cmdClose = MakeButton(this, "cmdClose", tr("Close this window (Esc)"), kButtonWidthTwips);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -200,9 +218,10 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     sitting_ = std::move(sitting);
     scores_ = test::ScoreSheet(sitting_.format, sitting_.record, sitting_.elapsedMs);
     const test::SheetFormat& format = sitting_.format;
-    const QString title = QString::fromStdString(format.title);
-    setWindowTitle(QStringLiteral("Sheet results \u2013 %1, seed %2").arg(title).arg(sitting_.seed));
-    lblSheet->setText(QStringLiteral("%1, seed %2").arg(title).arg(sitting_.seed));
+    const QString title = SheetTitle(format);
+    //: %1 is the sheet's title, %2 its seed.
+    setWindowTitle(tr("Sheet results – %1, seed %2").arg(title).arg(sitting_.seed));
+    lblSheet->setText(tr("%1, seed %2").arg(title).arg(sitting_.seed));
     lblSheet->setAccessibleName(lblSheet->text());
     picCurve->setScores(format, scores_);
     picPairs->setPairs(scores_.pairs);
@@ -213,7 +232,7 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     for (int row = 0; row < grdScores->rowCount(); ++row) {
         const ScoreRow& score = rows[static_cast<std::size_t>(row)];
         // Screen readers read the cell; the name and the value together make sense alone.
-        const QString spoken = QStringLiteral("%1: %2").arg(score.name, score.value);
+        const QString spoken = tr("%1: %2").arg(score.name, score.value);
         grdScores->setItem(row, 0, Cell(score.name, score.formula, spoken));
         grdScores->setItem(row, 1, Cell(score.value, score.formula, spoken));
     }

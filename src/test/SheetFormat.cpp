@@ -79,15 +79,21 @@ SheetFormat Pauli(bool practice) {
 
 std::string Range(std::uint64_t low, std::uint64_t high) { return std::to_string(low) + " to " + std::to_string(high); }
 
-bool Refuse(FormatError& error, std::string field, std::string message) {
+bool Refuse(FormatError& error, std::string field, std::string message, FormatError::Problem problem, std::string value,
+            std::uint64_t low = 0, std::uint64_t high = 0) {
     error.field = std::move(field);
     error.message = std::move(message);
+    error.problem = problem;
+    error.value = std::move(value);
+    error.low = low;
+    error.high = high;
     return false;
 }
 
 bool InRange(FormatError& error, const char* field, std::uint64_t value, std::uint64_t low, std::uint64_t high) {
     if (value >= low && value <= high) return true;
-    return Refuse(error, field, "must be " + Range(low, high) + ", not " + std::to_string(value));
+    return Refuse(error, field, "must be " + Range(low, high) + ", not " + std::to_string(value),
+                  FormatError::Problem::OutOfRange, std::to_string(value), low, high);
 }
 
 bool CheckCustom(const CustomFormat& values, FormatError& error) {
@@ -103,19 +109,24 @@ bool CheckCustom(const CustomFormat& values, FormatError& error) {
         return false;
     if (values.breakAfter > 0) {
         if (values.units < 2)
-            return Refuse(error, "break after", std::string("needs at least 2 ") + unitsField + "; 0 for no break");
+            return Refuse(error, "break after", std::string("needs at least 2 ") + unitsField + "; 0 for no break",
+                          FormatError::Problem::BreakNeedsUnits, unitsField, 2);
         if (!InRange(error, "break after", values.breakAfter, 1, values.units - 1)) return false;
         if (!InRange(error, "break seconds", values.breakSeconds, Limits::kMinBreakSeconds, Limits::kMaxBreakSeconds))
             return false;
     } else if (values.breakSeconds != 0) {
-        return Refuse(error, "break seconds", "must be 0 without a break, not " + std::to_string(values.breakSeconds));
+        return Refuse(error, "break seconds", "must be 0 without a break, not " + std::to_string(values.breakSeconds),
+                      FormatError::Problem::NotZeroWithoutBreak, std::to_string(values.breakSeconds));
     }
     if (values.lowestDigit < 0 || values.lowestDigit > 8)
-        return Refuse(error, "lowest digit", "must be 0 to 8, not " + std::to_string(values.lowestDigit));
-    if (values.highestDigit <= values.lowestDigit || values.highestDigit > 9)
+        return Refuse(error, "lowest digit", "must be 0 to 8, not " + std::to_string(values.lowestDigit),
+                      FormatError::Problem::OutOfRange, std::to_string(values.lowestDigit), 0, 8);
+    if (values.highestDigit <= values.lowestDigit || values.highestDigit > 9) {
+        const std::uint64_t lowest = static_cast<std::uint64_t>(values.lowestDigit) + 1;
         return Refuse(error, "highest digit",
-                      "must be " + Range(static_cast<std::uint64_t>(values.lowestDigit) + 1, 9) + ", not " +
-                          std::to_string(values.highestDigit));
+                      "must be " + Range(lowest, 9) + ", not " + std::to_string(values.highestDigit),
+                      FormatError::Problem::OutOfRange, std::to_string(values.highestDigit), lowest, 9);
+    }
     return true;
 }
 
@@ -164,7 +175,8 @@ std::optional<SheetFormat> FormatByName(std::string_view name, bool practice, Fo
     if (name == "uchida") return Uchida(practice);
     if (name == "pauli") return Pauli(practice);
     Refuse(error, "format",
-           "unknown sheet format \"" + std::string(name) + "\"; the formats are " + std::string(kFormatNames));
+           "unknown sheet format \"" + std::string(name) + "\"; the formats are " + std::string(kFormatNames),
+           FormatError::Problem::UnknownFormat, std::string(name));
     return std::nullopt;
 }
 
@@ -177,9 +189,10 @@ std::optional<std::uint64_t> ParseSeed(std::string_view text, FormatError& error
     // from_chars takes no sign and no blanks, but reads a prefix: it must read everything.
     const auto [stop, failure] = std::from_chars(text.data(), end, seed);
     if (text.empty() || failure != std::errc() || stop != end) {
+        constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
         Refuse(error, "seed",
-               "must be a whole number from 0 to " + std::to_string(std::numeric_limits<std::uint64_t>::max()) +
-                   ", not \"" + std::string(text) + "\"");
+               "must be a whole number from 0 to " + std::to_string(kLargest) + ", not \"" + std::string(text) + "\"",
+               FormatError::Problem::NotASeed, std::string(text), 0, kLargest);
         return std::nullopt;
     }
     return seed;

@@ -84,10 +84,32 @@ struct SheetFormat {
     bool operator==(const SheetFormat& other) const = default;
 };
 
-// Why a format, a seed or a custom value was refused: the field and what it allows.
+// Why a format, a seed or a custom value was refused: the field and what it allows. The
+// message says it in English; `problem` and the values it names let a window say the same
+// in the user's language.
 struct FormatError {
+    enum class Problem {
+        None,
+        // `value` is none of kFormatNames.
+        UnknownFormat,
+        // `value` is not a seed; a seed is a whole number from 0 to `high`.
+        NotASeed,
+        // `value` is no whole number.
+        NotAWholeNumber,
+        // `value` lies outside `low` to `high`.
+        OutOfRange,
+        // A break needs at least `low` of the units `value` names ("columns" or "lines"); 0
+        // for no break.
+        BreakNeedsUnits,
+        // `value` must be 0 without a break.
+        NotZeroWithoutBreak,
+    };
     std::string field;
     std::string message;
+    Problem problem = Problem::None;
+    std::string value;
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
     std::string Describe() const;
 };
 

@@ -6,6 +6,7 @@
 #include "test/AnswersCsv.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -59,18 +60,20 @@ bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& file
 bool SaveCsv(QWidget* owner, const QString& suggestedPath, const std::string& csv, host::FileDialogs& files,
              host::MessageBoxes& messages) {
     const QString path =
-        files.SaveFileName(owner, {QStringLiteral("Save answers as CSV"),
+        files.SaveFileName(owner, {QCoreApplication::translate("workcurve::AnswersFile", "Save answers as CSV"),
                                    suggestedPath,
-                                   {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")},
+                                   {QCoreApplication::translate("workcurve::AnswersFile", "CSV files (*.csv)"),
+                                    QCoreApplication::translate("workcurve::AnswersFile", "All files (*)")},
                                    QStringLiteral("csv")});
     if (path.isEmpty()) return false;
     const std::optional<QString> failure =
         WriteFileAtomically(path, QByteArray::fromRawData(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!failure) return true;
-    messages.Show(
-        owner,
-        {QStringLiteral("The answers could not be saved to \"%1\":\n%2").arg(QDir::toNativeSeparators(path), *failure),
-         QStringLiteral("Tavrendale"), host::MessageIcon::Warning, host::MessageButtons::Ok});
+    //: The file's path, then on a line of its own the system's reason.
+    const QString text =
+        QCoreApplication::translate("workcurve::AnswersFile", "The answers could not be saved to \"%1\":\n%2");
+    messages.Show(owner, {text.arg(QDir::toNativeSeparators(path), *failure), QStringLiteral("Tavrendale"),
+                          host::MessageIcon::Warning, host::MessageButtons::Ok});
     return false;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/CurveChart.h"
 
+#include "test/PeriodCurve.h"
 #include "workcurve/ChartTips.h"
 #include "workcurve/FigureText.h"
 
@@ -15,7 +16,7 @@ namespace workcurve {
 CurveChart::CurveChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Answers per minute"));
+    setAccessibleName(tr("Answers per minute"));
     UpdateDescription();
 }
 
@@ -24,18 +25,7 @@ CurveChart::~CurveChart() = default;
 void CurveChart::setCurve(const test::WorkCurve& curve) {
     curve_ = curve;
     selected_.reset();
-    std::vector<ChartPeriod> periods;
-    periods.reserve(curve_.minutes.size());
-    for (const test::MinuteFigures& minute : curve_.minutes)
-        periods.push_back({minute.answered, minute.correct, minute.times.median, minute.partial});
-    painter_.setPeriods(std::move(periods));
-    std::optional<ChartTrend> trend;
-    // The trend runs over the complete minutes, numbered from 1.
-    if (curve_.trend && curve_.completeMinutes >= 2) {
-        const auto last = static_cast<double>(curve_.completeMinutes);
-        trend = ChartTrend{curve_.completeMinutes - 1, *curve_.trendAt(1.0), *curve_.trendAt(last)};
-    }
-    painter_.setTrend(trend);
+    painter_.setCurve(test::CurveOfRun(curve_));
     UpdateDescription();
     update();
 }
@@ -48,6 +38,8 @@ std::optional<std::size_t> CurveChart::minuteAt(const QPoint& point) const {
 }
 
 QRect CurveChart::barRect(std::size_t minute) const { return painter_.barRect(rect(), fontMetrics(), minute); }
+
+QRect CurveChart::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
 
 void CurveChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -93,14 +85,16 @@ void CurveChart::Select(std::size_t minute) {
 }
 
 void CurveChart::UpdateDescription() {
+    //: Ends a sentence of the chart's description made of a minute's figures.
+    const QString sentence = tr("%1.");
     QStringList parts;
     if (selected_ && *selected_ < curve_.minutes.size())
-        parts << QStringLiteral("Selected: ") + MinuteText(*selected_, curve_.minutes[*selected_]) + QLatin1Char('.');
-    parts << QStringLiteral("Answered per minute, true and false stacked, with the median answer time of each "
-                            "minute and the trend; Left and Right step through the minutes.");
+        parts << tr("Selected: %1.").arg(MinuteText(*selected_, curve_.minutes[*selected_]));
+    parts << tr("Answered per minute, true and false stacked, with the median answer time of each minute and the "
+                "trend; Left and Right step through the minutes.");
     for (std::size_t minute = 0; minute < curve_.minutes.size(); ++minute)
-        parts << MinuteText(minute, curve_.minutes[minute]) + QLatin1Char('.');
-    parts << QStringLiteral("Trend per minute: ") + TrendText(curve_.trend) + QLatin1Char('.');
+        parts << sentence.arg(MinuteText(minute, curve_.minutes[minute]));
+    parts << tr("Trend per minute: %1.").arg(TrendText(curve_.trend));
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 

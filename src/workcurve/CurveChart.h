@@ -27,6 +27,8 @@ public:
     std::optional<std::size_t> minuteAt(const QPoint& point) const;
     // The bar of a minute, true and false answers together, in widget coordinates.
     QRect barRect(std::size_t minute) const;
+    // Where the legend's swatches and words are drawn, in widget coordinates.
+    QRect legendRect() const;
     std::optional<std::size_t> selectedMinute() const { return selected_; }
 
     QSize sizeHint() const override;

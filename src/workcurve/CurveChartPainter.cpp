@@ -3,6 +3,7 @@
 
 #include "workcurve/ChartMargin.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,6 +24,9 @@ const QColor kSelectionColour(0xFF, 0xE9, 0xA8);
 
 constexpr int kTick = 3;
 constexpr int kSwatch = 8;
+// Between a legend's swatch and its word, and after the word.
+constexpr int kSwatchGap = 3;
+constexpr int kLegendGap = 8;
 
 // A scale from 0 in steps of 1, 2 or 5 times a power of ten.
 struct ChartScale {
@@ -159,6 +163,49 @@ QRect CurveChartPainter::barRect(const QRect& rect, const QFontMetrics& metrics,
                  QPoint(layout.barLeft(period) + layout.barWidth - 1, layout.plot.bottom()));
 }
 
+bool CurveChartPainter::HasBreak() const {
+    return breakBefore_ && *breakBefore_ > 0 && *breakBefore_ < periods_.size();
+}
+
+std::vector<CurveChartPainter::LegendEntry> CurveChartPainter::Legend() const {
+    std::vector<LegendEntry> legend = {{Swatch::True, texts_.lower}, {Swatch::False, texts_.upper}};
+    if (!periods_.empty() && periods_.back().partial) {
+        //: The chart's legend: a hatched bar, the period the run was stopped inside.
+        legend.push_back({Swatch::Partial, QCoreApplication::translate("workcurve::CurveChartPainter", "partial")});
+    }
+    //: The chart's legend: the line of each period's median answer time, on the right scale in seconds.
+    legend.push_back({Swatch::Time, QCoreApplication::translate("workcurve::CurveChartPainter", "median time")});
+    if (trend_) legend.push_back({Swatch::Trend, texts_.trend});
+    //: The chart's legend: the line between the two halves of a test, where its break was.
+    if (HasBreak())
+        legend.push_back({Swatch::Break, QCoreApplication::translate("workcurve::CurveChartPainter", "break")});
+    return legend;
+}
+
+QRect CurveChartPainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
+    const int left = rect.left() + kChartMargin;
+    int right = left;
+    for (const LegendEntry& entry : Legend())
+        right += kSwatch + kSwatchGap + metrics.horizontalAdvance(entry.text) + kLegendGap;
+    right -= kLegendGap;
+    const int baseline = MakeLayout(rect, metrics).legendBaseline;
+    const int top = std::min(baseline - kSwatch, baseline - metrics.ascent());
+    return QRect(QPoint(left, top), QPoint(right - 1, baseline + metrics.descent() - 1));
+}
+
+void CurveChartPainter::setCurve(const test::PeriodCurve& curve) {
+    periods_.clear();
+    periods_.reserve(curve.periods.size());
+    for (const test::CurvePeriod& period : curve.periods)
+        periods_.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
+    // The line runs over the complete periods, which come first, numbered from 1.
+    trend_.reset();
+    if (curve.line && curve.completePeriods >= 2)
+        trend_ = ChartTrend{curve.completePeriods - 1, curve.line->at(1.0),
+                            curve.line->at(static_cast<double>(curve.completePeriods))};
+    breakBefore_ = curve.breakBefore;
+}
+
 void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
                               std::optional<std::size_t> selected) const {
     painter->save();
@@ -171,40 +218,37 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
 
     // Legend across the top.
     int x = rect.left() + kChartMargin;
-    const auto legendItem = [&](const QString& text, auto drawSwatch) {
-        drawSwatch(QRect(x, layout.legendBaseline - kSwatch, kSwatch, kSwatch));
-        x += kSwatch + 3;
-        painter->setPen(textColour);
-        painter->drawText(x, layout.legendBaseline, text);
-        x += metrics.horizontalAdvance(text) + 8;
-    };
-    legendItem(texts_.lower, [&](const QRect& r) { painter->fillRect(r, kTrueColour); });
-    legendItem(texts_.upper, [&](const QRect& r) { painter->fillRect(r, kFalseColour); });
-    if (!periods_.empty() && periods_.back().partial) {
-        legendItem(QStringLiteral("partial"), [&](const QRect& r) {
+    for (const LegendEntry& entry : Legend()) {
+        const QRect r(x, layout.legendBaseline - kSwatch, kSwatch, kSwatch);
+        switch (entry.swatch) {
+        case Swatch::True: painter->fillRect(r, kTrueColour); break;
+        case Swatch::False: painter->fillRect(r, kFalseColour); break;
+        case Swatch::Partial:
             painter->fillRect(r, kTrueColour.lighter(150));
             painter->fillRect(r, QBrush(Qt::white, Qt::BDiagPattern));
-        });
-    }
-    legendItem(QStringLiteral("median time"), [&](const QRect& r) {
-        painter->setPen(QPen(kTimeColour, 2));
-        painter->drawLine(r.left(), r.center().y(), r.right(), r.center().y());
-    });
-    if (trend_) {
-        legendItem(texts_.trend, [&](const QRect& r) {
+            break;
+        case Swatch::Time:
+            painter->setPen(QPen(kTimeColour, 2));
+            painter->drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+            break;
+        case Swatch::Trend:
             painter->setPen(QPen(kTrendColour, 1, Qt::DashLine));
             painter->drawLine(r.left(), r.center().y(), r.right() + 2, r.center().y());
-        });
-    }
-    const bool hasBreak = breakBefore_ && *breakBefore_ > 0 && *breakBefore_ < periods_.size();
-    if (hasBreak) {
-        legendItem(QStringLiteral("break"), [&](const QRect& r) {
+            break;
+        case Swatch::Break:
             painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
             painter->drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
-        });
+            break;
+        }
+        x += kSwatch + kSwatchGap;
+        painter->setPen(textColour);
+        painter->drawText(x, layout.legendBaseline, entry.text);
+        x += metrics.horizontalAdvance(entry.text) + kLegendGap;
     }
+    const bool hasBreak = HasBreak();
     if (!texts_.period.isEmpty()) {
-        const QString per = QStringLiteral("per %1").arg(texts_.period);
+        //: Written at the right of the chart's legend: what one bar stands for, as "per column".
+        const QString per = QCoreApplication::translate("workcurve::CurveChartPainter", "per %1").arg(texts_.period);
         const int right = rect.left() + rect.width() - kChartMargin;
         if (right - metrics.horizontalAdvance(per) >= x) {
             painter->setPen(textColour);
@@ -315,7 +359,9 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
 
     if (periods_.empty()) {
         painter->setPen(textColour);
-        painter->drawText(plot, Qt::AlignCenter, QStringLiteral("No answers"));
+        //: Written across a chart that has no periods at all.
+        painter->drawText(plot, Qt::AlignCenter,
+                          QCoreApplication::translate("workcurve::CurveChartPainter", "No answers"));
     }
     painter->restore();
 }

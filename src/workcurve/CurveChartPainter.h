@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "test/PeriodCurve.h"
+
 #include <QColor>
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <cstddef>
@@ -32,12 +35,15 @@ struct ChartTrend {
     double atLast = 0.0;
 };
 
-// The words a chart is drawn with: the drill's unless set.
+// The words a chart is drawn with: the drill's unless set, in the program's language.
 struct ChartTexts {
     // The legend's two stacked parts, the lower one first.
-    QString lower = QStringLiteral("true");
-    QString upper = QStringLiteral("false");
-    QString trend = QStringLiteral("trend");
+    //: The chart's legend: the lower part of a bar, the true answers.
+    QString lower = QCoreApplication::translate("workcurve::CurveChartPainter", "true");
+    //: The chart's legend: the upper part of a bar, the false answers.
+    QString upper = QCoreApplication::translate("workcurve::CurveChartPainter", "false");
+    //: The chart's legend: the dashed least-squares line over the complete minutes.
+    QString trend = QCoreApplication::translate("workcurve::CurveChartPainter", "trend");
     // What one period is ("column", "3 min"), written at the right of the legend as "per
     // column"; nothing where empty.
     QString period;
@@ -51,6 +57,10 @@ struct ChartTexts {
 // selected and answers the user.
 class CurveChartPainter {
 public:
+    // Takes the periods, the least-squares line over the complete ones and the break from
+    // `curve`: the drill's minutes and a sitting's columns, lines or periods alike.
+    void setCurve(const test::PeriodCurve& curve);
+
     const std::vector<ChartPeriod>& periods() const { return periods_; }
     void setPeriods(std::vector<ChartPeriod> periods) { periods_ = std::move(periods); }
     const std::optional<ChartTrend>& trend() const { return trend_; }
@@ -73,10 +83,22 @@ public:
     std::optional<std::size_t> periodAt(const QRect& rect, const QFontMetrics& metrics, const QPoint& point) const;
     // A period's bar, true and false answers together; empty for a period there is not.
     QRect barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const;
+    // The box the legend's swatches and words take in a chart drawn into `rect`, the "per
+    // column" at its right left out (that is written only where there is room for it). The
+    // legend reads in full while the box lies within the chart's margins.
+    QRect legendRect(const QRect& rect, const QFontMetrics& metrics) const;
 
 private:
     struct Layout;
     Layout MakeLayout(const QRect& rect, const QFontMetrics& metrics) const;
+    enum class Swatch { True, False, Partial, Time, Trend, Break };
+    struct LegendEntry {
+        Swatch swatch;
+        QString text;
+    };
+    // What the legend shows for these periods, left to right.
+    std::vector<LegendEntry> Legend() const;
+    bool HasBreak() const;
 
     std::vector<ChartPeriod> periods_;
     std::optional<ChartTrend> trend_;

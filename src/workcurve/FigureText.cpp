@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/FigureText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace workcurve {
+
+namespace {
+
+// The figures' words are translated; their numbers keep the one format they have in every
+// language (a point, the same digits), so that a figure reads the same in a saved file.
+QString Translate(const char* text) { return QCoreApplication::translate("workcurve::FigureText", text); }
+
+} // namespace
 
 QString NoFigure() { return QStringLiteral("\u2013"); }
 
@@ -14,7 +23,9 @@ QString SecondsText(std::optional<std::uint32_t> milliseconds) {
 
 QString SpeedText(std::optional<double> answersPerMinute) {
     if (!answersPerMinute) return NoFigure();
-    return QString::asprintf("%.1f a minute", *answersPerMinute);
+    //: The Speed row's figure: the mean of answers per complete minute, as "4.0".
+    return QCoreApplication::translate("workcurve::FigureText", "%1 a minute")
+        .arg(QString::asprintf("%.1f", *answersPerMinute));
 }
 
 QString AccuracyText(std::optional<double> percent) {
@@ -24,19 +35,27 @@ QString AccuracyText(std::optional<double> percent) {
 
 QString FluctuationText(std::optional<std::uint32_t> answers) {
     if (!answers) return NoFigure();
-    return *answers == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(*answers);
+    //: The Fluctuation row's figure: most minus fewest answered in a complete minute.
+    return *answers == 1 ? QCoreApplication::translate("workcurve::FigureText", "1 answer")
+                         : QCoreApplication::translate("workcurve::FigureText", "%1 answers").arg(*answers);
 }
 
 QString TrendText(std::optional<double> slope) {
     if (!slope) return NoFigure();
     // A slope that rounds to zero has no sign: "-0.00" would claim a slowing down.
     const double shown = std::round(*slope * 100.0) / 100.0;
-    if (shown == 0.0) return QStringLiteral("0.00 answers/min");
-    return QString::asprintf("%+.2f answers/min", shown);
+    //: The trend's figure: answers per minute gained each minute, as "+1.25" or "-0.50".
+    const QString perMinute = QCoreApplication::translate("workcurve::FigureText", "%1 answers/min");
+    if (shown == 0.0) return perMinute.arg(QStringLiteral("0.00"));
+    return perMinute.arg(QString::asprintf("%+.2f", shown));
 }
 
 QString AnsweredText(const test::WorkCurve& curve) {
-    return QStringLiteral("%1 (%2 true, %3 false)").arg(curve.answered).arg(curve.correct).arg(curve.wrong);
+    //: The Answered row's figure: all answers, then how many were true and how many false.
+    return QCoreApplication::translate("workcurve::FigureText", "%1 (%2 true, %3 false)")
+        .arg(curve.answered)
+        .arg(curve.correct)
+        .arg(curve.wrong);
 }
 
 QString DurationText(const test::RunLength& length) {
@@ -44,9 +63,15 @@ QString DurationText(const test::RunLength& length) {
 }
 
 QString MinuteText(std::size_t index, const test::MinuteFigures& minute) {
-    return QStringLiteral("Minute %1%2: %3 answered, %4 true, %5 false, median %6, 90th percentile %7")
+    //: A minute's figures in the chart's tooltip and for screen readers: the minute's number,
+    //: answered, true, false, the median answer time and the 90th percentile (as "0.30 s").
+    const char* whole = QT_TRANSLATE_NOOP("workcurve::FigureText",
+                                          "Minute %1: %2 answered, %3 true, %4 false, median %5, 90th percentile %6");
+    //: The same for the minute the run was stopped inside.
+    const char* partial = QT_TRANSLATE_NOOP(
+        "workcurve::FigureText", "Minute %1 (partial): %2 answered, %3 true, %4 false, median %5, 90th percentile %6");
+    return Translate(minute.partial ? partial : whole)
         .arg(index + 1)
-        .arg(minute.partial ? QStringLiteral(" (partial)") : QString())
         .arg(minute.answered)
         .arg(minute.correct)
         .arg(minute.wrong)
@@ -54,12 +79,18 @@ QString MinuteText(std::size_t index, const test::MinuteFigures& minute) {
 }
 
 QString PairText(int operand1, int operand2, const test::PairFigures& pair) {
-    const QString sum = QStringLiteral("%1 + %2").arg(operand1).arg(operand2);
-    if (pair.answered == 0) return sum + QStringLiteral(": no answers");
-    return QStringLiteral("%1: %2 %3, %4 false, median %5")
-        .arg(sum)
+    if (pair.answered == 0) {
+        //: A digit pair of the pair map that was never answered: "7 + 5: no answers".
+        return QCoreApplication::translate("workcurve::FigureText", "%1 + %2: no answers").arg(operand1).arg(operand2);
+    }
+    //: A digit pair's figures: "7 + 5: 1 answer, 0 false, median 1.00 s".
+    const char* one = QT_TRANSLATE_NOOP("workcurve::FigureText", "%1 + %2: %3 answer, %4 false, median %5");
+    //: A digit pair's figures: "7 + 5: 3 answers, 1 false, median 1.00 s".
+    const char* more = QT_TRANSLATE_NOOP("workcurve::FigureText", "%1 + %2: %3 answers, %4 false, median %5");
+    return Translate(pair.answered == 1 ? one : more)
+        .arg(operand1)
+        .arg(operand2)
         .arg(pair.answered)
-        .arg(pair.answered == 1 ? QStringLiteral("answer") : QStringLiteral("answers"))
         .arg(pair.errors)
         .arg(SecondsText(pair.medianMilliseconds));
 }

@@ -20,7 +20,7 @@ constexpr int kDigits = PairMapPainter::kDigits;
 PairMap::PairMap(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Digit-pair map"));
+    setAccessibleName(tr("Digit-pair map"));
     UpdateDescription();
 }
 
@@ -44,6 +44,8 @@ QRect PairMap::cellRect(int operand1, int operand2) const {
 std::optional<DigitPair> PairMap::pairAt(const QPoint& point) const {
     return painter_.pairAt(rect(), fontMetrics(), point);
 }
+
+QRect PairMap::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
 
 QColor PairMap::cellColour(int operand1, int operand2) const { return painter_.cellColour(operand1, operand2); }
 
@@ -109,15 +111,20 @@ void PairMap::UpdateDescription() {
                        .arg(answered[i].operand2)
                        .arg(SecondsText(painter_.pair(answered[i].operand1, answered[i].operand2).medianMilliseconds));
 
-    QString description = QStringLiteral("Median answer time of each digit pair, first operand down, second "
-                                         "across; darker is slower, a red corner marks errors. ");
-    description += QStringLiteral("%1 of 100 pairs answered. ").arg(answered.size());
-    if (!slowest.isEmpty()) description += QStringLiteral("Slowest: %1. ").arg(slowest.join(QStringLiteral(", ")));
-    description += withErrors.isEmpty() ? QStringLiteral("No errors. ")
-                                        : QStringLiteral("Errors: %1. ").arg(withErrors.join(QStringLiteral(", ")));
-    description += QStringLiteral("Arrow keys read each pair; now at ") +
-                   PairText(cursor_.operand1, cursor_.operand2, painter_.pair(cursor_.operand1, cursor_.operand2)) +
-                   QLatin1Char('.');
+    //: Separates the pairs listed after "Slowest:" and "Errors:".
+    const QString separator = tr(", ");
+    QStringList parts;
+    parts << tr("Median answer time of each digit pair, first operand down, second across; darker is slower, a red "
+                "corner marks errors.");
+    parts << tr("%1 of 100 pairs answered.").arg(answered.size());
+    //: The five pairs with the longest median answer time, as "6 + 9 (1.50 s), 7 + 5 (1.00 s)".
+    if (!slowest.isEmpty()) parts << tr("Slowest: %1.").arg(slowest.join(separator));
+    //: The pairs answered wrongly, each with how often, as "6 + 9 (1), 7 + 5 (2)".
+    parts << (withErrors.isEmpty() ? tr("No errors.") : tr("Errors: %1.").arg(withErrors.join(separator)));
+    //: The pair under the cursor and its figures, as "7 + 5: 3 answers, 1 false, median 1.00 s".
+    parts << tr("Arrow keys read each pair; now at %1.")
+                 .arg(PairText(cursor_.operand1, cursor_.operand2, painter_.pair(cursor_.operand1, cursor_.operand2)));
+    const QString description = parts.join(QLatin1Char(' '));
     setAccessibleDescription(description);
 }
 

@@ -28,6 +28,8 @@ public:
     QRect cellRect(int operand1, int operand2) const;
     // The pair whose cell holds `point`.
     std::optional<DigitPair> pairAt(const QPoint& point) const;
+    // Where the legend under the grid is drawn, in widget coordinates.
+    QRect legendRect() const;
     // The colour a pair is painted with.
     QColor cellColour(int operand1, int operand2) const;
     DigitPair cursor() const { return cursor_; }

@@ -4,6 +4,7 @@
 #include "workcurve/ChartMargin.h"
 #include "workcurve/FigureText.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
@@ -80,6 +81,48 @@ PairMapPainter::Layout PairMapPainter::MakeLayout(const QRect& rect, const QFont
     return layout;
 }
 
+// Where the legend's parts go: the fastest time at the left, the colour scale, the slowest
+// time, the error mark and its word.
+struct PairMapPainter::LegendPlaces {
+    QString fast;
+    QString slow;
+    QString errors;
+    QRect bar;
+    int slowLeft = 0;
+    QRect sample;
+    int errorsLeft = 0;
+    int right = 0; // just past the word
+};
+
+PairMapPainter::LegendPlaces PairMapPainter::PlaceLegend(const Layout& layout, const QFontMetrics& metrics) const {
+    LegendPlaces places;
+    places.fast = SecondsText(fastest_);
+    places.slow = SecondsText(slowest_);
+    //: The pair map's legend, beside a cell's red corner: the user erred at that pair.
+    places.errors = QCoreApplication::translate("workcurve::PairMapPainter", "error");
+    const QRect& legend = layout.legend;
+    int x = legend.left() + metrics.horizontalAdvance(places.fast) + 3;
+    // The colour scale takes the room the words leave, and at least a little.
+    constexpr int kNarrowestScale = 20;
+    const int barWidth =
+        std::max(kNarrowestScale, legend.width() - (x - legend.left()) - metrics.horizontalAdvance(places.slow) -
+                                      metrics.horizontalAdvance(places.errors) - 30);
+    places.bar = QRect(x, legend.top() + 2, barWidth, legend.height() - 4);
+    x += barWidth + 3;
+    places.slowLeft = x;
+    x += metrics.horizontalAdvance(places.slow) + 10;
+    places.sample = QRect(x, legend.top() + 1, legend.height() - 2, legend.height() - 2);
+    places.errorsLeft = places.sample.right() + 4;
+    places.right = places.errorsLeft + metrics.horizontalAdvance(places.errors);
+    return places;
+}
+
+QRect PairMapPainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
+    const Layout layout = MakeLayout(rect, metrics);
+    const LegendPlaces places = PlaceLegend(layout, metrics);
+    return QRect(QPoint(layout.legend.left(), layout.legend.top()), QPoint(places.right - 1, layout.legend.bottom()));
+}
+
 QRect PairMapPainter::cellRect(const QRect& rect, const QFontMetrics& metrics, int operand1, int operand2) const {
     return MakeLayout(rect, metrics).cellRect(operand1, operand2);
 }
@@ -147,34 +190,24 @@ void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& t
     }
 
     // Legend: the colour scale from the fastest to the slowest pair, and the error mark.
-    const QString fast = SecondsText(fastest_);
-    const QString slow = SecondsText(slowest_);
-    const QString errors = QStringLiteral("error");
-    int x = layout.legend.left();
+    const LegendPlaces legend = PlaceLegend(layout, metrics);
     const int baseline = layout.legend.top() + metrics.ascent();
-    painter->drawText(x, baseline, fast);
-    x += metrics.horizontalAdvance(fast) + 3;
-    const int barWidth = std::max(20, layout.legend.width() - (x - layout.legend.left()) -
-                                          metrics.horizontalAdvance(slow) - metrics.horizontalAdvance(errors) - 30);
-    QLinearGradient gradient(x, 0, x + barWidth, 0);
+    painter->drawText(layout.legend.left(), baseline, legend.fast);
+    QLinearGradient gradient(legend.bar.left(), 0, legend.bar.left() + legend.bar.width(), 0);
     gradient.setColorAt(0.0, kRamp[0]);
     gradient.setColorAt(0.5, kRamp[1]);
     gradient.setColorAt(1.0, kRamp[2]);
-    const QRect bar(x, layout.legend.top() + 2, barWidth, layout.legend.height() - 4);
-    painter->fillRect(bar, gradient);
-    painter->drawRect(bar);
-    x += barWidth + 3;
-    painter->drawText(x, baseline, slow);
-    x += metrics.horizontalAdvance(slow) + 10;
-    const QRect sample(x, layout.legend.top() + 1, layout.legend.height() - 2, layout.legend.height() - 2);
+    painter->fillRect(legend.bar, gradient);
+    painter->drawRect(legend.bar);
+    painter->drawText(legend.slowLeft, baseline, legend.slow);
     painter->setPen(kGridColour);
-    painter->drawRect(sample);
+    painter->drawRect(legend.sample);
     painter->setPen(Qt::NoPen);
     painter->setBrush(kErrorColour);
-    painter->drawPolygon(ErrorMark(sample));
+    painter->drawPolygon(ErrorMark(legend.sample));
     painter->setBrush(Qt::NoBrush);
     painter->setPen(textColour);
-    painter->drawText(sample.right() + 4, baseline, errors);
+    painter->drawText(legend.errorsLeft, baseline, legend.errors);
     painter->restore();
 }
 

@@ -53,10 +53,16 @@ public:
     QRect cellRect(const QRect& rect, const QFontMetrics& metrics, int operand1, int operand2) const;
     // The pair whose cell holds `point`.
     std::optional<DigitPair> pairAt(const QRect& rect, const QFontMetrics& metrics, const QPoint& point) const;
+    // The box the legend under the grid takes (times, colour scale, error mark and its
+    // word) for a map drawn into `rect`. The legend reads in full while the box lies within
+    // the map's margins.
+    QRect legendRect(const QRect& rect, const QFontMetrics& metrics) const;
 
 private:
     struct Layout;
+    struct LegendPlaces;
     static Layout MakeLayout(const QRect& rect, const QFontMetrics& metrics);
+    LegendPlaces PlaceLegend(const Layout& layout, const QFontMetrics& metrics) const;
 
     Pairs pairs_{};
     std::optional<std::uint32_t> fastest_;

@@ -3,6 +3,7 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
+#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -44,23 +45,42 @@ struct RowText {
     const char* explanation;
 };
 
+// The rows' names and what they mean, in English; the window shows them in its language.
 // clang-format off
 constexpr RowText kRowTexts[] = {
-    {"Answered", "Every judged answer of the run, the partial minute included"},
-    {"Duration", "How long the run lasted, as its clock showed it"},
-    {"Complete minutes", "Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend"},
-    {"Speed", "Mean answered per complete minute"},
-    {"Accuracy", "True answers in percent of all answers of the run"},
-    {"Fluctuation", "Most minus fewest answered in a complete minute; needs two complete minutes"},
-    {"Trend per minute", "Least-squares slope of answered per minute against the minute's number: answers per minute gained each minute (negative: slowing down); needs two complete minutes"},
-    {"Median time", "Half the answers took at most this long, from the pair appearing to Enter (nearest rank)"},
-    {"90th percentile", "Nine answers in ten took at most this long (nearest rank)"},
-    {"Ended", "When the run ended"},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Answered"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Every judged answer of the run, the partial minute included")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Duration"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "How long the run lasted, as its clock showed it")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Complete minutes"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Speed"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Mean answered per complete minute")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Accuracy"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "True answers in percent of all answers of the run")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Fluctuation"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Most minus fewest answered in a complete minute; needs two complete minutes")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Trend per minute"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Least-squares slope of answered per minute against the minute's number: answers per minute gained each minute (negative: slowing down); needs two complete minutes")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Median time"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Half the answers took at most this long, from the pair appearing to Enter (nearest rank)")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "90th percentile"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Nine answers in ten took at most this long (nearest rank)")},
+    {QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "Ended"),
+     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "When the run ended")},
 };
 // clang-format on
 // The rows are the texts' indices, Ended the last of them.
 static_assert(std::size(kRowTexts) == static_cast<std::size_t>(frmWorkCurve::Row::Ended) + 1,
               "one text for every row of the indices table");
+
+// The captions the window's description (forms/frmWorkCurve.listing) stores for its
+// buttons, so that the translation tools find them; a button shows its stored caption's
+// translation.
+[[maybe_unused]] constexpr const char* kStoredCaptions[] = {
+    QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Save as CSV…"),
+    QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Close"),
+};
 
 constexpr int kButtonWidthTwips = 1335;
 constexpr int kButtonHeightTwips = 375;
@@ -83,6 +103,10 @@ const chameleon::WindowDescription& Description() {
 QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip) {
     QAbstractButton* button = controls::MakeCommandButton(
         parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
+    auto* stored = static_cast<chameleon::chameleonButton*>(button);
+    const QString caption = frmWorkCurve::tr(stored->Caption().toUtf8().constData());
+    // Unchanged in English: the button stays exactly as its description made it.
+    if (caption != stored->Caption()) stored->SetCaption(caption);
     button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
     return button;
@@ -103,7 +127,7 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     host::PresentAs(staticMetaObject, QAccessible::Window);
     host::PresentAs(CurveChart::staticMetaObject, QAccessible::Chart);
     host::PresentAs(PairMap::staticMetaObject, QAccessible::Chart);
-    setWindowTitle(QStringLiteral("Work curve"));
+    setWindowTitle(tr("Work curve"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     host::SetWhite(this);
 
@@ -114,8 +138,8 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
 
     grdIndices = new QTableWidget(kRows, 2, this);
     grdIndices->setObjectName(QStringLiteral("grdIndices"));
-    host::SetAccessibleText(grdIndices, QStringLiteral("Indices"),
-                            QStringLiteral("The run's figures, one a row; the Up and Down keys move through them"));
+    host::SetAccessibleText(grdIndices, tr("Indices"),
+                            tr("The run's figures, one a row; the Up and Down keys move through them"));
     grdIndices->horizontalHeader()->hide();
     grdIndices->verticalHeader()->hide();
     grdIndices->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -130,10 +154,10 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     grdIndices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdIndices->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     for (int row = 0; row < kRows; ++row) {
-        auto* label = new QTableWidgetItem(QString::fromUtf8(kRowTexts[row].label));
+        auto* label = new QTableWidgetItem(tr(kRowTexts[row].label));
         auto* value = new QTableWidgetItem(NoFigure());
         for (QTableWidgetItem* item : {label, value}) {
-            item->setToolTip(QString::fromUtf8(kRowTexts[row].explanation));
+            item->setToolTip(tr(kRowTexts[row].explanation));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
         grdIndices->setItem(row, 0, label);
@@ -141,9 +165,8 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     }
     grdIndices->setFixedWidth(host::Twips(2 * kButtonWidthTwips) + 6);
 
-    cmdSave = MakeButton(this, "cmdSave",
-                         QStringLiteral("Save every answer of this run, with its answer time, to a CSV file"));
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close this window (Esc)"));
+    cmdSave = MakeButton(this, "cmdSave", tr("Save every answer of this run, with its answer time, to a CSV file"));
+    cmdClose = MakeButton(this, "cmdClose", tr("Close this window (Esc)"));
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -224,8 +247,8 @@ void frmWorkCurve::SetRow(Row row, const QString& value) {
     QTableWidgetItem* item = grdIndices->item(static_cast<int>(row), 1);
     item->setText(value);
     // Screen readers read the cell; the label and the value together make sense alone.
-    item->setData(Qt::AccessibleTextRole,
-                  QStringLiteral("%1: %2").arg(QString::fromUtf8(kRowTexts[static_cast<int>(row)].label), value));
+    //: What a screen reader reads for a figure of the indices table: the row's name, then its figure.
+    item->setData(Qt::AccessibleTextRole, tr("%1: %2").arg(tr(kRowTexts[static_cast<int>(row)].label), value));
 }
 
 namespace {

@@ -36,10 +36,13 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
   [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
+# The cue's sound library is opened only when a cue sounds, so dpkg-shlibdeps cannot see it;
+# without it the cue is only seen.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == *libcanberra0* ]] || fail "Recommends lacks libcanberra0: $recommends"
 
 # What the texts in other languages need beside the program, which carries them itself: a font
 # with Japanese glyphs, and Qt's translations of its own dialogs.
-recommends=$(dpkg-deb -f "$deb" Recommends)
 for package in fonts-noto-cjk qt6-translations-l10n; do
   [[ ", $recommends," == *", $package,"* ]] || fail "Recommends lacks $package: $recommends"
 done

@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -48,6 +48,20 @@ bool ShowsText(const QWidget* widget) {
     return false;
 }
 
+// The pieces of `text` a wrapped line cannot break: the words of a language written with
+// spaces, a single character of Chinese or Japanese, as the text layout breaks them.
+QStringList Unbreakable(const QString& text) {
+    QStringList pieces;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (breaks.toNextBoundary() != -1) {
+        const QString piece = text.mid(start, breaks.position() - start).trimmed();
+        if (!piece.isEmpty()) pieces << piece;
+        start = breaks.position();
+    }
+    return pieces;
+}
+
 void CheckLabel(const QLabel* label, std::vector<QString>& cut) {
     const QRect box = label->contentsRect().marginsRemoved(
         QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
@@ -66,7 +80,7 @@ void CheckLabel(const QLabel* label, std::vector<QString>& cut) {
     if (label->wordWrap()) {
         const QRect needed = metrics.boundingRect(box, Qt::TextWordWrap | int(label->alignment()), text);
         if (needed.height() > box.height()) cut.push_back(Fault(label, text, needed.height(), box.height(), "px high"));
-        for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        for (const QString& word : Unbreakable(text)) {
             if (metrics.horizontalAdvance(word) > box.width())
                 cut.push_back(Fault(label, word, metrics.horizontalAdvance(word), box.width()));
         }

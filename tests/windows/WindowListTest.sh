@@ -22,21 +22,8 @@ for program in WindowList WindowPlaceTest; do
   fi
 done
 
-export WINEPREFIX=$out/prefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY
-if ! [ -f "$WINEPREFIX/.made" ]; then
-  echo "$(date +%T) creating the Wine prefix"
-  rm -rf "$WINEPREFIX"
-  if ! timeout 300 "$wine" wineboot --init >"$out/wineboot.log" 2>&1 || ! "$wineserver" -w; then
-    echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$out/wineboot.log"
-    rm -rf "$WINEPREFIX"
-    exit 1
-  fi
-  touch "$WINEPREFIX/.made"
-fi
+wine_prefix "$out/prefix" "$out/wineboot.log" || exit 1
 
 failures=0
 timeout 120 "$wine" "$out/WindowPlaceTest.exe" | tr -d '\r'

@@ -8,25 +8,10 @@ set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
+. "$root/tests/support/script-checks.sh"
 
-check() { # description, expected, actual
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: expected [$2], got [$3]"
-    failures=$((failures + 1))
-  fi
-}
-
-# The machine's PATH without mingw-w64: a folder of links to every other program on it (the
-# first folder of PATH that has a name wins, as in PATH).
-mkdir -p "$work/no-mingw"
-IFS=: read -r -a folders <<<"$PATH"
-for folder in "${folders[@]}"; do
-  [ -d "$folder" ] && ln -s "$folder"/* "$work/no-mingw/" 2>/dev/null
-done
-rm -f "$work/no-mingw"/x86_64-w64-mingw32-*
+# The machine's PATH without mingw-w64.
+path_without "$work/no-mingw" 'x86_64-w64-mingw32-*'
 
 windows_sh() { # PATH, arguments...: sets status and output
   local path=$1
@@ -81,5 +66,4 @@ printf '%s\n' 'PRETTY_NAME="Debian GNU/Linux trixie/sid"' 'ID=debian' >"$work/os
 qt_source_list "$work/os-release" >/dev/null 2>&1
 check "a system that names no release gives no source list" 1 "$?"
 
-echo "$failures check(s) failed"
-[ "$failures" -eq 0 ]
+checks_verdict

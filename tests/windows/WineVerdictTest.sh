@@ -10,25 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
+. "$root/tests/support/script-checks.sh"
 
-check() { # description, expected, actual
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: expected [$2], got [$3]"
-    failures=$((failures + 1))
-  fi
-}
-
-# The machine's PATH without Wine: a folder of links to every other program on it (the first
-# folder of PATH that has a name wins, as in PATH), and no folder of Debian's 64-bit Wine.
-mkdir -p "$work/no-wine" "$work/broken-wine" "$work/no-wine-lib"
-IFS=: read -r -a folders <<<"$PATH"
-for folder in "${folders[@]}"; do
-  [ -d "$folder" ] && ln -s "$folder"/* "$work/no-wine/" 2>/dev/null
-done
-rm -f "$work/no-wine"/wine*
+# The machine's PATH without Wine, and no folder of Debian's 64-bit Wine.
+path_without "$work/no-wine" 'wine*'
+mkdir -p "$work/broken-wine" "$work/no-wine-lib"
 # A Wine that is there but cannot start, as when its libraries are missing.
 printf '%s\n' '#!/bin/sh' 'echo "wine: could not load kernel32.dll, status c0000135" >&2' 'exit 1' \
   >"$work/broken-wine/wine"
@@ -72,5 +58,4 @@ wine_test "$work/broken-wine:$work/no-wine" "${docking_test[@]}"
 check "with a Wine that cannot start the docking test fails (1)" 1 "$status"
 check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"
 
-echo "$failures check(s) failed"
-[ "$failures" -eq 0 ]
+checks_verdict

@@ -5,10 +5,13 @@
 # xdotool at the places its layout gives the controls. What it shows is read from the screen:
 # digits by their shapes, learnt from the program's own text fields at the start (each digit
 # typed into a field once), and window places from the window manager's own list
-# (tests/windows/WindowList.cpp). The program has no test hooks.
+# (tests/windows/WindowList.cpp). The program has no test hooks. A practice exam sheet is then
+# opened from the command line, answered by keys and stopped; its result is read from the
+# results window's title and from the CSV file it saves, when told to, into the work folder.
 # (Qt offers every widget to UI Automation, but Wine 8's client side cannot walk a tree yet.)
 #   tests/windows/wine-test.sh <tavrendale.exe> <work folder>
-# Leaves screenshots of the windows in <work folder>/shots. Exits 77 (skipped) with the reason
+# Leaves screenshots of the windows in <work folder>/shots and the sheet's answers in
+# <work folder>/sheet-answers.csv. Exits 77 (skipped) with the reason
 # when Wine, Xvfb, xdotool, ImageMagick or mingw-w64 is missing; a Wine that is installed but
 # cannot start fails the test.
 set -u
@@ -28,11 +31,6 @@ if [ ! "$lister" -nt "$here/WindowList.cpp" ] || [ ! "$lister" -nt "$here/Window
     { echo "FAILED: the window list does not build"; exit 1; }
 fi
 
-# One prefix, made on the first run and kept: the program writes nothing into it.
-export WINEPREFIX=$results/prefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # Wine hands the environment on to Windows programs: the test command's headless Qt platform
 # must not reach this one.
 unset QT_QPA_PLATFORM QT_STYLE_OVERRIDE QT_SCALE_FACTOR
@@ -41,15 +39,11 @@ export exe lister results wine wineserver
 
 run() {
   local started=$SECONDS failures=0 checks=0
+  # One prefix, made on the first run and kept: the program writes nothing into it.
+  wine_prefix "$results/prefix" "$results/boot.log" || return 1
   if [ ! -f "$WINEPREFIX/.ready" ]; then
-    echo "$(date +%T) creating the Wine prefix"
-    rm -rf "$WINEPREFIX"
     # The program's windows are moved by Wine's own move loop, as on Windows, only in the
     # virtual desktop.
-    if ! "$wine" wineboot --init >"$results/boot.log" 2>&1 || ! "$wineserver" -w; then
-      echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$results/boot.log"
-      return 1
-    fi
     printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
       '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' >"$results/desktop.reg"
     "$wine" regedit /S "$results/desktop.reg" >/dev/null 2>&1 && "$wineserver" -w &&
@@ -367,11 +361,93 @@ run() {
   xdotool key alt+y
   check "Yes ends the program" wait_for 20 eval '! kill -0 $program 2>/dev/null'
 
+  echo "$(date +%T) a practice sheet from the command line"
+  # Thirty seconds a column: the keys below are typed long before the call to the next one.
+  local seed=7 format=kraepelin-30 csv=$results/sheet-answers.csv
+  local results_title="Sheet results – Kraepelin 10 × 30 s (practice), seed $seed"
+  rm -f "$csv"
+  "$wine" "$exe" --sheet "$format" --practice --seed "$seed" >"$results/sheet.log" 2>&1 &
+  program=$!
+  # The question box is now any window titled "Tavrendale".
+  main=none
+  check "--sheet opens the Exam sheets window" wait_for 120 window_shown "Exam sheets"
+  check "and only that window" window_gone Tavrendale
+  local sheet
+  sheet=$(handles "Exam sheets" | head -1)
+  sleep 1
+  rest_mouse
+  snap
+  shoot "$sheet" sheet-chosen
+  # Enter starts it; then as a pencil would: 1, 2, a pair passed, 3 taken back and written
+  # again as 4, then 5.
+  xdotool key Return
+  sleep 1
+  xdotool type 12
+  xdotool key space
+  xdotool type 3
+  xdotool key BackSpace
+  xdotool type 45
+  sleep 0.5
+  snap
+  shoot "$sheet" sheet-working
+  xdotool key Escape
+  check "Esc on the sheet asks first" wait_for 10 question_shown
+  xdotool key alt+y
+  check "Yes stops the sheet and shows its results ($results_title)" wait_for 30 window_shown "$results_title"
+  local sheet_results
+  sheet_results=$(handles "$results_title" | head -1)
+  sleep 1
+  rest_mouse
+  snap
+  shoot "$sheet_results" sheet-results
+
+  # Save, into this test's own folder: the path typed over the suggested one.
+  xdotool key alt+s
+  if check "Save answers as CSV asks where" wait_for 20 window_shown "Save answers as CSV"; then
+    sleep 1
+    # The file name field has the focus; Wine's edit field selects all with End and then
+    # Shift+Home (not Ctrl+A), each given its time.
+    xdotool key End
+    sleep 0.3
+    xdotool key shift+Home
+    sleep 0.3
+    xdotool type "Z:${csv//\//\\}"
+    xdotool key Return
+    check "the answers are saved where asked" wait_for 20 test -s "$csv"
+    check "and the dialog closes" wait_for 10 window_gone "Save answers as CSV"
+  fi
+  # The file's rows without the header, each "position,answer,corrections" and more.
+  rows() { tr -d '\r' <"$csv" | awk -F, 'NR > 1'; }
+  typed() { rows | awk -F, '{ print $4 "," $7 "," $9 }' | paste -sd ' '; }
+  # Rows of another column or format, a pair that is not its neighbours' (each pair's second
+  # digit is the next one's first), or an answer judged otherwise than by the unit digit of
+  # the sum (a passed pair is not judged, nor timed).
+  stray() { rows | awk -F, -v f="$format" '$2 != f || $3 != 1'; }
+  unlinked() { rows | awk -F, 'NR > 1 && $5 != previous { print } { previous = $6 }'; }
+  misjudged() {
+    rows | awk -F, '($7 == "" && $8 $10 != "") || ($7 != "" && $8 != (($5 + $6) % 10 == $7 ? "TRUE" : "FALSE"))'
+  }
+  check "the file starts with its header" test "$(tr -d '\r' <"$csv" | head -1)" = \
+    "index,format,period,position,operand1,operand2,answer,correct,corrections,answer_ms"
+  check "it holds the five pairs as typed: 1, 2, passed, 4 after one correction, 5" \
+    test "$(typed)" = "1,1,0 2,2,0 3,,0 4,4,1 5,5,0"
+  check "every row is of this sheet's first column" test -z "$(stray)"
+  check "the pairs are neighbours in the column" test -z "$(unlinked)"
+  check "each answer is judged by the unit digit of the pair's sum, a passed pair not at all" test -z "$(misjudged)"
+
+  echo "$(date +%T) Esc closes the results, then the sheet window and the program"
+  xdotool key Escape
+  check "Esc closes the results" wait_for 10 window_gone "$results_title"
+  sleep 0.5
+  xdotool key Escape
+  check "Esc on the sheet window without a sheet running ends the program" \
+    wait_for 20 eval '! kill -0 $program 2>/dev/null'
+
   echo "$(date +%T) done: $((checks - failures)) of $checks checks passed in $((SECONDS - started)) s"
   "$wineserver" -k 2>/dev/null
   wait "$program" 2>/dev/null
   [ $failures -eq 0 ]
 }
 
-export -f run
+export -f run wine_prefix
 XSERVER_WM=none XSERVER_SIZE=1024x768x24 "$root/scripts/docking/with-xserver.sh" bash -c run

@@ -4,6 +4,7 @@
 #include "workcurve/AnswersFile.h"
 
 #include "host/qt/FileDialogs.h"
+#include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/ScriptedFileDialogs.h"
 #include "host/qt/ScriptedMessageBoxes.h"
@@ -296,5 +297,45 @@ INSTANTIATE_TEST_SUITE_P(Failures, SaveFailureTest,
                                          FailureCase{"FolderVanished", ChooseInAVanishedFolder},
                                          FailureCase{"DiskFullOverAnOldFile", ChooseTheOldFile, WithAFullDisk},
                                          FailureCase{"NoPermission", ChooseInAReadOnlyFolder}));
+
+} // namespace
+
+namespace {
+
+class AnswersFileLanguagesTest : public AnswersFileTest, public testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override { ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam()))); }
+
+    host::Translations translations;
+};
+
+// In every language the file is the same English CSV, the dialog's filters keep the
+// patterns the dialog filters by, and a failure still names the path and the reason.
+TEST_P(AnswersFileLanguagesTest, SavesTheSameFileAndNamesThePathOfAFailure) {
+    const QString path = folder.filePath(QStringLiteral("answers.csv"));
+    ASSERT_TRUE(Save(path));
+    EXPECT_EQ(ReadBack(path), SomeRun().answers);
+    ASSERT_EQ(files.requests().size(), 1u);
+    const host::SaveFileRequest& request = files.requests()[0];
+    EXPECT_FALSE(request.title.isEmpty());
+    ASSERT_EQ(request.filters.size(), 2);
+    EXPECT_TRUE(request.filters[0].endsWith(QStringLiteral("(*.csv)"))) << request.filters[0].toStdString();
+    EXPECT_TRUE(request.filters[1].endsWith(QStringLiteral("(*)"))) << request.filters[1].toStdString();
+
+    const QString intoNowhere = folder.filePath(QStringLiteral("missing/answers.csv"));
+    EXPECT_FALSE(Save(intoNowhere));
+    ASSERT_EQ(messages.requests().size(), 1u);
+    const QString text = messages.requests()[0].text;
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(intoNowhere))) << text.toStdString();
+    // The system's reason on a line of its own after the path.
+    EXPECT_GE(text.indexOf(QLatin1Char('\n')), text.indexOf(QDir::toNativeSeparators(intoNowhere)));
+    EXPECT_FALSE(text.section(QLatin1Char('\n'), 1).trimmed().isEmpty()) << text.toStdString();
+    EXPECT_EQ(messages.requests()[0].title, "Tavrendale");
+    const bool english = QLatin1String(GetParam()) == QLatin1String("en");
+    EXPECT_EQ(text.startsWith(QStringLiteral("The answers could not be saved")), english) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AnswersFileLanguagesTest, testing::Values("en", "id", "ja"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 } // namespace

@@ -7,8 +7,10 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -188,4 +190,60 @@ TEST(ChartPainterTest, ItsWordsChangeOnlyTheLegend) {
               drill.copy(0, legendBottom, size.width(), size.height() - legendBottom));
     // "per column" stands at the right end of the legend.
     EXPECT_FALSE(DifferingColumns(sheet, drill, QRect(size.width() - 20, 0, 20, legendBottom)).empty());
+}
+
+namespace {
+
+// The leftmost and rightmost columns of `image` within `band` that are not white.
+std::pair<int, int> InkedColumns(const QImage& image, const QRect& band) {
+    int left = band.right() + 1;
+    int right = band.left() - 1;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x)
+            if (image.pixelColor(x, y) != QColor(Qt::white)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+} // namespace
+
+// The room a legend says it takes is the room it is drawn in: what decides whether a
+// legend's words fit its chart (in any language) measures what the user sees.
+TEST(ChartPainterTest, LegendsAreDrawnWhereTheySayTheyAre) {
+    const QSize size(600, 240);
+    const QRect rect(QPoint(0, 0), size);
+    const QFontMetrics metrics(ChartFont());
+    CurveChartPainter plain = Periods(4);
+    plain.setTrend(std::nullopt);
+    CurveChartPainter withBreak = Periods(6);
+    withBreak.setBreakBefore(3);
+    CurveChartPainter worded = Periods(5);
+    worded.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"), {}});
+    const PairMapPainter map = Pairs();
+    const struct {
+        const char* name;
+        std::function<QRect(const QRect&)> legend;
+        std::function<void(QPainter&, const QRect&)> paint;
+    } charts[] = {
+        {"partial, no trend", [&](const QRect& r) { return plain.legendRect(r, metrics); },
+         [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); }},
+        {"break and trend", [&](const QRect& r) { return withBreak.legendRect(r, metrics); },
+         [&](QPainter& p, const QRect& r) { withBreak.paint(&p, r, kText); }},
+        {"a sheet's words", [&](const QRect& r) { return worded.legendRect(r, metrics); },
+         [&](QPainter& p, const QRect& r) { worded.paint(&p, r, kText); }},
+        {"pair map", [&](const QRect& r) { return map.legendRect(r, metrics); },
+         [&](QPainter& p, const QRect& r) { map.paint(&p, r, kText); }},
+    };
+    for (const auto& c : charts) {
+        const QImage drawn = Drawn(size, rect, c.paint);
+        const QRect legend = c.legend(rect);
+        ASSERT_TRUE(rect.contains(legend)) << c.name;
+        const auto [left, right] = InkedColumns(drawn, QRect(0, legend.top(), size.width(), legend.height()));
+        EXPECT_EQ(left, legend.left()) << c.name;
+        // The last letter's ink ends within a pixel or two of its advance, either side.
+        EXPECT_LE(right, legend.right() + 1) << c.name;
+        EXPECT_GE(right, legend.right() - 3) << c.name;
+    }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/qt/Fonts.h"
 
+#include "host/qt/Languages.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
@@ -83,6 +85,8 @@ QFont LayoutFont(const QString& family, double points, bool bold, bool italic, b
 }
 
 QFont OwnTextFont(QFont font) {
+    // Texts in a language the fonts lack the letters of (Japanese) take them from the fallbacks.
+    if (!InstalledLanguageInOwnFonts()) return font;
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }

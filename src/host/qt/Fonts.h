@@ -22,7 +22,8 @@ QFont LayoutFont(const QString& family, double points, bool bold = false, bool i
 // `font` for the texts a window writes itself, every character of which the font has:
 // it draws only its own glyphs, so no fallback fonts are looked up for it, which saves
 // the start-up a fontconfig search per family. Texts a user chooses, such as a button's
-// caption, keep the fallbacks of LayoutFont.
+// caption, keep the fallbacks of LayoutFont. In a language whose letters the fonts lack
+// (InstalledLanguageInOwnFonts), the window's own texts keep the fallbacks too.
 QFont OwnTextFont(QFont font);
 
 // `font`, narrowed just enough that `text` fits `width` pixels on one line: first by

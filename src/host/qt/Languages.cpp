@@ -11,9 +11,30 @@ namespace host {
 
 const std::vector<Language>& Languages() {
     static const std::vector<Language> languages = {
-        {"en", "English"}, {"id", "Bahasa Indonesia"}, {"ja", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"}, // 日本語
+        {"en", "English", true},
+        {"id", "Bahasa Indonesia", true},
+        {"ja", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", false}, // 日本語
     };
     return languages;
+}
+
+namespace {
+
+// The language the last Translations installed, for the fonts of windows made after it.
+QString& Installed() {
+    static QString installed = QStringLiteral("en");
+    return installed;
+}
+
+} // namespace
+
+QString InstalledLanguage() { return Installed(); }
+
+bool InstalledLanguageInOwnFonts() {
+    for (const Language& language : Languages()) {
+        if (Installed() == QLatin1String(language.code)) return language.latinAlphabet;
+    }
+    return true;
 }
 
 QString SpokenLanguage(QStringView name) {
@@ -73,6 +94,7 @@ void Translations::Remove() {
     for (const auto& translator : installed_) QCoreApplication::removeTranslator(translator.get());
     installed_.clear();
     current_ = QStringLiteral("en");
+    Installed() = current_;
 }
 
 bool Translations::Install(const QString& code) {
@@ -92,6 +114,7 @@ bool Translations::Install(const QString& code) {
         QCoreApplication::installTranslator(qt.get()))
         installed_.push_back(std::move(qt));
     current_ = code;
+    Installed() = current_;
     return true;
 }
 

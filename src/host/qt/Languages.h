@@ -16,6 +16,7 @@ namespace host {
 struct Language {
     const char* code;       // "en", "id", "ja"
     const char* nativeName; // the language's name in itself, as a menu would list it
+    bool latinAlphabet;     // written in the Latin alphabet, which every font of the windows has
 };
 
 // Every language the program speaks, English first.
@@ -52,6 +53,13 @@ QString SystemLanguage();
 // The catalogs of one language installed into the application, with Qt's own translations
 // of its dialogs where this system has them. Installing another language removes the
 // previous one's; English removes all. Only while an application object exists.
+// The language whose catalogs are installed in the application now; "en" when none are.
+QString InstalledLanguage();
+
+// Whether the windows' own fonts have every letter of the texts in the installed language;
+// where they do not (Japanese), their texts need the system's fallback fonts.
+bool InstalledLanguageInOwnFonts();
+
 class Translations {
 public:
     Translations();

@@ -7,6 +7,14 @@ namespace host {
 
 namespace {
 
+// The buttons' words are Qt's own, and Qt's catalog of the language has them where the system
+// has one; for a language Qt's catalogs lack (Indonesian) this catalog has them.
+[[maybe_unused]] constexpr const char* kButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+};
+
 QMessageBox::Icon ToQt(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Information: return QMessageBox::Information;

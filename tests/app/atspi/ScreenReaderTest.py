@@ -4,7 +4,8 @@
 whole run driven by the keyboard alone, checking what AT-SPI reports after every step: the
 results, the answer log's menu and the Work curve window, then a run without answers whose
 menu offers nothing and says why; then a short practice exam sheet opened from the command
-line, answered, stopped and read back by the keyboard alone.
+line, answered, stopped and read back by the keyboard alone; last the main window in
+Indonesian, its names and its exit question read in that language.
 
     ScreenReaderTest.py <tavrendale executable>    (on an X server, inside a D-Bus session)
 """
@@ -249,6 +250,10 @@ def main(program):
     global shown_menus
     shown_menus = ShownMenus()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # English, whatever the machine's language: the names below are the English ones.
+    for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+        env.pop(name, None)
+    env["LANG"] = "C.UTF-8"
     process = subprocess.Popen([program], env=env)
     try:
         run(process)
@@ -263,6 +268,13 @@ def main(program):
         if sheets.poll() is None:
             sheets.kill()
             sheets.wait()
+    indonesian = subprocess.Popen([program, "--lang", "id"], env=env)
+    try:
+        run_indonesian(indonesian)
+    finally:
+        if indonesian.poll() is None:
+            indonesian.kill()
+            indonesian.wait()
     print("%d failed" % failures if failures else "every check passed", flush=True)
     return 1 if failures else 0
 
@@ -534,6 +546,59 @@ def run(process):
             fail("the program ended with exit status %d" % code)
     except subprocess.TimeoutExpired:
         fail("the program did not end after Yes")
+
+
+def run_indonesian(process):
+    step("the main window in Indonesian (--lang id): every name read in that language")
+    window = wait_for("the main window on the accessibility bus", lambda: find_program("Tavrendale"))
+    if window is None:
+        return
+    expect_all(window, "at start, in Indonesian", [
+        Expect(ROLE.ROLE_LABEL, "Angka pertama: 0", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "tambah", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "Angka kedua: 0", SHOWN),
+        Expect(ROLE.ROLE_LABEL, "sama dengan", SHOWN),
+        Expect(ROLE.ROLE_TEXT, "Jawaban", SHOWN | {"editable"}, ACTIVE, description="Angka satuan .*"),
+        Expect(ROLE.ROLE_PANEL, "Pilihan", SHOWN),
+        Expect(ROLE.ROLE_TEXT, "Durasi tes dalam menit", SHOWN | ACTIVE | {"focused"}, text="1",
+               description="Menit bulat dari 1 sampai 99"),
+        Expect(ROLE.ROLE_CHECK_BOX, "Catat tes", SHOWN | ACTIVE | {"checked"}, description="Menilai .*"),
+        Expect(ROLE.ROLE_CHECK_BOX, "Lihat jam", SHOWN | ACTIVE | {"checked"}, description=".+"),
+        Expect(ROLE.ROLE_PANEL, "Kontrol", SHOWN),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Mulai", SHOWN | ACTIVE, description="Memulai sesi .*"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Berhenti", SHOWN, ACTIVE, description="Menghentikan sesi setelah bertanya"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Atur ulang", SHOWN | ACTIVE, description="Menghentikan sesi tanpa .*"),
+        Expect(ROLE.ROLE_LABEL, "Jam: 0:00", SHOWN, description=".+"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Tentang", SHOWN | ACTIVE, description="Membuka menu: .*"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Keluar", SHOWN | ACTIVE, description="Menutup program setelah bertanya"),
+        Expect(ROLE.ROLE_IMAGE, "Tangan menunjuk", SHOWN),
+        Expect(ROLE.ROLE_PANEL, "Hasil:", lacks={"showing"}),
+        Expect(ROLE.ROLE_LIST, "Log jawaban", lacks={"showing"}, description="Satu baris per jawaban: .*"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Kembali", lacks={"showing"}),
+    ])
+
+    step("Alt+E asks in Indonesian, with the box's own Ya and Tidak; Alt+T keeps the program, Alt+Y ends it")
+    key("alt+e")
+    question = wait_for("the exit question", lambda: find_program_dialog("Yakin ingin keluar?"))
+    if question is None:
+        return
+    expect_all(question, "the exit question", [Expect(ROLE.ROLE_PUSH_BUTTON, "Ya", SHOWN | ACTIVE),
+                                               Expect(ROLE.ROLE_PUSH_BUTTON, "Tidak", SHOWN | ACTIVE)])
+    key("alt+t")
+    wait_for("the exit question to close", lambda: not find_program_dialog("Yakin ingin keluar?"))
+    if process.poll() is not None:
+        fail("the program ended although the exit was declined")
+        return
+    key("alt+e")
+    if wait_for("the exit question", lambda: find_program_dialog("Yakin ingin keluar?")) is None:
+        return
+    key("alt+y")
+    try:
+        code = process.wait(timeout=TIMEOUT)
+        if code != 0:
+            fail("the program ended with exit status %d" % code)
+    except subprocess.TimeoutExpired:
+        fail("the program did not end after Ya")
 
 
 def find_program_dialog(message):

@@ -91,6 +91,10 @@ const char* const kNoLanguageXx = "Tavrendale: there are no texts in the languag
                                   "\\(English\\), id \\(Bahasa Indonesia\\), ja \\(\\S+\\)\\. The desktop's language "
                                   "is used\\.\\n";
 const std::string kNoLanguageXxGivenExtra = std::string(kNoLanguageXx) + kGivenExtra;
+const char* const kUsageInIndonesian =
+    "Penggunaan: \\S*tavrendale \\[opsi\\]\\nMelatih aturan penjumlahan tes Pauli-Kraepelin: .*\\n\\nOpsi:\\n"
+    "(.*\\n)*  -h, --help +Menampilkan bantuan tentang opsi baris perintah\\.\\n(.*\\n)*"
+    "  -v, --version +Menampilkan informasi versi\\.\\n(.*\\n)*";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
@@ -133,6 +137,13 @@ INSTANTIATE_TEST_SUITE_P(
                         kNoLanguageXx},
         CommandLineCase{"UnknownLanguageBesideAnArgument", {"--lang", "xx", "extra"}, Display::None, kRefused,
                         kNothing, kNoLanguageXxGivenExtra.c_str()},
+        // --help and the refusals in the language asked for, Qt's own words of the parser too.
+        CommandLineCase{"HelpInIndonesian", {"--lang", "id", "--help"}, Display::None, kAnswered,
+                        kUsageInIndonesian, kNothing},
+        CommandLineCase{"ArgumentRefusedInIndonesian", {"--lang", "id", "extra"}, Display::None, kRefused, kNothing,
+                        "Tavrendale: tidak menerima argumen, tetapi diberi: extra\\n"},
+        CommandLineCase{"UnknownOptionRefusedInIndonesian", {"--lang=id", "--bogus"}, Display::None, kRefused,
+                        kNothing, "Tavrendale: Opsi 'bogus' tidak dikenal\\.\\n"},
         CommandLineCase{"LanguageWithoutItsCode", {"--version", "--lang"}, Display::None, kRefused, kNothing,
                         "Tavrendale: Missing value after '--lang'\\.\\n"}),
     [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });

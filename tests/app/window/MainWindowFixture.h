@@ -19,6 +19,7 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 // Draws the values it is given, then keeps drawing the last one.
 class SequenceRandom final : public host::Random {
@@ -36,6 +37,44 @@ private:
     std::deque<float> values_;
     float last_ = 0.0f;
 };
+
+// The states of the main window that show texts the first look does not.
+enum class Shown { FirstLook, LoggedResults, UnloggedResults };
+inline const char* ShownName(Shown shown) {
+    const char* const names[] = {"FirstLook", "LoggedResults", "UnloggedResults"};
+    return names[static_cast<int>(shown)];
+}
+
+inline void PrintTo(Shown shown, std::ostream* os) { *os << ShownName(shown); }
+
+template <typename T> T* FindIn(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Brings a window as it opened to `shown`: a one-minute run logged to its time-out, or an
+// unlogged one stopped, each with the longest figures a minute has room for (every pair is
+// 5 + 5; 88 answers true and 2 false).
+inline void ShowState(app::frmMain& window, SequenceRandom& random, host::ScriptedMessageBoxes& boxes, Shown shown) {
+    if (shown == Shown::FirstLook) return;
+    FindIn<QCheckBox>(window, "chkStatistic")->setChecked(shown == Shown::LoggedResults);
+    FindIn<QLineEdit>(window, "txtTime")->setText(QStringLiteral("1"));
+    random.Push({0.55f});
+    QTest::mouseClick(FindIn<QAbstractButton>(window, "cmdStart"), Qt::LeftButton);
+    auto* answer = FindIn<QLineEdit>(window, "txtResult");
+    for (int i = 0; i < 90; ++i) {
+        QTest::keyClicks(answer, i < 88 ? "0" : "1");
+        QTest::keyClick(answer, Qt::Key_Return);
+    }
+    if (shown == Shown::LoggedResults) {
+        for (int i = 0; i < 60; ++i) window.tmrTimer_Timer();
+    } else {
+        boxes.Answer(host::MessageAnswer::Yes);
+        QTest::mouseClick(FindIn<QAbstractButton>(window, "cmdStop"), Qt::LeftButton);
+    }
+    EXPECT_TRUE(FindIn<QWidget>(window, "Frame2")->isVisible());
+}
 
 class MainWindowFixture : public ::testing::Test {
 protected:

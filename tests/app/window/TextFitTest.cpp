@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's texts fit the boxes of its fixed layout in every language the program
-// speaks, and overlap nothing they do not overlap in English.
+// speaks, and overlap nothing they do not overlap in English: as the user first sees it, and
+// with the results of a logged and of an unlogged run.
 
 #include "../../support/TextFit.h"
 
@@ -9,14 +10,15 @@
 
 namespace {
 
-class MainWindowTextFitTest : public ::testing::TestWithParam<const char*> {
+class MainWindowTextFitTest : public ::testing::TestWithParam<std::tuple<const char*, Shown>> {
 protected:
-    // The window as the user first sees it, in the language installed.
-    std::unique_ptr<app::frmMain> Open() {
+    // The window, in the language installed, with what `shown` asks for on it.
+    std::unique_ptr<app::frmMain> Open(Shown shown) {
         auto window =
             std::make_unique<app::frmMain>(app::MainWindowServices{&random_, &boxes_, [] {}, &clock_, &files_});
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShowState(*window, random_, boxes_, shown);
         return window;
     }
 
@@ -28,17 +30,21 @@ private:
 };
 
 TEST_P(MainWindowTextFitTest, EveryTextFitsItsBox) {
-    const auto english = testsupport::OverlappingTexts(Open().get());
+    const auto [language, shown] = GetParam();
+    const auto english = testsupport::OverlappingTexts(Open(shown).get());
     host::Translations translations;
-    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
-    const auto window = Open();
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(language)));
+    const auto window = Open(shown);
     for (const QString& fault : testsupport::CutTexts(window.get())) ADD_FAILURE() << fault.toStdString();
     for (const auto& [a, b] : testsupport::OverlappingTexts(window.get())) {
         EXPECT_TRUE(english.contains({a, b})) << a.toStdString() << " overlaps " << b.toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, MainWindowTextFitTest, ::testing::Values("en", "id", "ja"),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    Languages, MainWindowTextFitTest,
+    ::testing::Combine(::testing::Values("en", "id", "ja"),
+                       ::testing::Values(Shown::FirstLook, Shown::LoggedResults, Shown::UnloggedResults)),
+    [](const auto& info) { return std::string(std::get<0>(info.param)) + "_" + ShownName(std::get<1>(info.param)); });
 
 } // namespace

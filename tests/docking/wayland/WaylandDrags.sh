@@ -23,6 +23,8 @@ case $WAYLAND_COMPOSITOR in
   *) near=10 ;;
 esac
 
+. "$(dirname "$0")/../../../scripts/docking/x-windows.sh"
+
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
@@ -43,30 +45,6 @@ stop() {
   kill "$program_pid" 2>/dev/null
   wait "$program_pid" 2>/dev/null
   program_pid=
-}
-
-# Prints the id of the visible X window with exactly this title, waiting up to $2 seconds (20)
-# for it.
-find_window() {
-  local id deadline=$((SECONDS + ${2:-20}))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
-      echo "$id"; return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Sets X Y WIDTH HEIGHT (the client area), FL FT FR FB (the outer frame, right and bottom
-# exclusive) and TITLE (the title bar's height) of a window, as the X server has them.
-frame_of() {
-  local el er et eb
-  read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4}
-    /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')"
-  read -r el er et eb <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,//g')"
-  FL=$((X - el)); FT=$((Y - et)); FR=$((X + WIDTH + er)); FB=$((Y + HEIGHT + eb)); TITLE=$et
 }
 
 # Drags window $1 by its title bar by ($2, $3) in small steps, holds still for 300 ms, and

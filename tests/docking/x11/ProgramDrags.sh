@@ -8,6 +8,8 @@ for tool in xdotool xprop xwininfo; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
 done
 
+. "$(dirname "$0")/../../../scripts/docking/x-windows.sh"
+
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
@@ -19,34 +21,6 @@ cleanup() {
   rm -f "${TMPDIR:-/tmp}/tavrendale-drags-$$.log"
 }
 trap cleanup EXIT
-
-# Prints the id of the visible window with exactly this title, waiting up to 30 s for it.
-find_window() {
-  local id
-  for _ in $(seq 300); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
-      echo "$id"; return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Sets FL FT FR FB: the outer frame of a window (right and bottom exclusive), and TITLE, the
-# height of its title bar.
-# (xwininfo rather than xdotool's geometry, which adds the offset in the frame twice.)
-client_of() {
-  read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4}
-    /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')"
-}
-frame_of() {
-  local ext
-  client_of "$1"
-  ext=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,//g')
-  read -r el er et eb <<<"$ext"
-  FL=$((X - el)); FT=$((Y - et)); FR=$((X + WIDTH + er)); FB=$((Y + HEIGHT + eb)); TITLE=$et
-}
 
 # Drags window $1 by its title bar by ($2, $3) in small steps.
 drag() {

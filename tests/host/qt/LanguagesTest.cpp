@@ -4,6 +4,8 @@
 
 #include "host/qt/Languages.h"
 
+#include "host/qt/Fonts.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -91,6 +93,22 @@ TEST(Translations, ALanguageWithoutCatalogsLeavesEnglish) {
     EXPECT_EQ(translations.Current(), QStringLiteral("en"));
     EXPECT_TRUE(translations.Install(QStringLiteral("en")));
     EXPECT_EQ(translations.Current(), QStringLiteral("en"));
+}
+
+// The windows' own texts draw without fallback fonts only in a language written in their letters.
+TEST(Translations, OwnTextFontsKeepTheirFallbacksOnlyWhereTheLanguageNeedsThem) {
+    const struct {
+        const char* code;
+        bool ownGlyphs;
+    } cases[] = {{"id", true}, {"ja", false}, {"en", true}};
+    host::Translations translations;
+    for (const auto& c : cases) {
+        translations.Install(QString::fromLatin1(c.code));
+        EXPECT_EQ(host::InstalledLanguage(), QLatin1String(c.code));
+        EXPECT_EQ(host::InstalledLanguageInOwnFonts(), c.ownGlyphs) << c.code;
+        const QFont font = host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+        EXPECT_EQ(bool(font.styleStrategy() & QFont::NoFontMerging), c.ownGlyphs) << c.code;
+    }
 }
 
 } // namespace

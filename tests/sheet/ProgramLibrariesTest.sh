@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program starts without the cue's sound library: libcanberra, and what it pulls in, are
+# opened when the first cue sounds, so the dynamic linker does not load them at start.
+#   ProgramLibrariesTest.sh <program>
+set -u
+program=${1:?program}
+command -v ldd >/dev/null 2>&1 || { echo "SKIPPED: ldd is not installed"; exit 77; }
+
+if ! libraries=$(ldd "$program" 2>&1); then
+  echo "FAILED: ldd $program: $libraries"
+  exit 1
+fi
+# The list is the program's own: Qt is in it.
+if ! grep -q 'libQt6Core' <<<"$libraries"; then
+  echo "FAILED: ldd listed no Qt for $program:"
+  echo "$libraries"
+  exit 1
+fi
+loaded=$(grep -E 'lib(canberra|ltdl|vorbis|vorbisfile|ogg|tdb)\.so' <<<"$libraries")
+if [ -n "$loaded" ]; then
+  echo "FAILED: the program loads the cue's sound libraries at start:"
+  echo "$loaded"
+  exit 1
+fi
+echo "the program starts without libcanberra and the libraries it pulls in"

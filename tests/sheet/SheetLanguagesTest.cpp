@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Exam sheets" window in every language the program speaks: every text goes through the
+// translation tools, fits its box in each state of the window and overlaps nothing it does
+// not overlap in English; access keys stay one a control; the examiner calls in the test's
+// own words.
+#include "../support/PseudoTranslator.h"
+#include "../support/TextFit.h"
+#include "SheetFixture.h"
+#include "controls/chameleonButton/chameleonButton.h"
+#include "host/qt/AccessKeys.h"
+#include "host/qt/Languages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace {
+
+using testsupport::PseudoTranslator;
+
+class SheetLanguagesTest : public SheetWindowTest {
+public:
+    // What the states below drive the window with.
+    using SheetWindowTest::Digit;
+    using SheetWindowTest::Get;
+    using SheetWindowTest::RightAnswer;
+    using SheetWindowTest::Start;
+    using SheetWindowTest::Wait;
+    using SheetWindowTest::window;
+
+protected:
+    // The window opened again, in the language installed now.
+    void Reopen() {
+        window.reset();
+        SheetWindowTest::SetUp();
+    }
+    // Every visible control of the window with an access key, by the key.
+    std::map<QString, QStringList> AccessKeys() const {
+        std::map<QString, QStringList> keys;
+        for (const QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisible()) continue;
+            const QKeySequence key = host::AccessKeys::AccessKeyOf(widget);
+            if (!key.isEmpty()) keys[key.toString()] << widget->objectName();
+        }
+        return keys;
+    }
+};
+
+// A state of the window that shows texts of its own, reached from a freshly opened window.
+struct WindowState {
+    const char* name;
+    std::function<void(SheetLanguagesTest&)> reach;
+};
+
+void ChooseCustom(SheetLanguagesTest& t) {
+    t.window->Choose({"custom", false, 5});
+    t.Get<QLineEdit>("txtBreakAfter")->setText(QStringLiteral("5"));
+    t.Get<QLineEdit>("txtBreakSeconds")->setText(QStringLiteral("60"));
+}
+
+// With the clock shown and the call over the sheet.
+void Sitting(SheetLanguagesTest& t, const char* format, std::uint64_t cueMs) {
+    t.Start(format, false, 3);
+    t.Get<QCheckBox>("chkClock")->click();
+    t.Digit(t.RightAnswer());
+    t.Wait(cueMs);
+}
+
+const WindowState kStates[] = {
+    {"Kraepelin15Chosen",
+     [](SheetLanguagesTest& t) {
+         t.window->Choose({"kraepelin-15", true, 5});
+     }},
+    {"Kraepelin30Chosen",
+     [](SheetLanguagesTest& t) {
+         t.window->Choose({"kraepelin-30", false, 5});
+     }},
+    {"UchidaChosen",
+     [](SheetLanguagesTest& t) {
+         t.window->Choose({"uchida", true, 5});
+     }},
+    {"PauliChosen",
+     [](SheetLanguagesTest& t) {
+         t.window->Choose({"pauli", false, 5});
+     }},
+    {"CustomChosen", ChooseCustom},
+    {"CustomLinesChosen",
+     [](SheetLanguagesTest& t) {
+         ChooseCustom(t);
+         t.Get<QComboBox>("cboOrder")->setCurrentIndex(2);
+     }},
+    {"CustomRefused",
+     [](SheetLanguagesTest& t) {
+         ChooseCustom(t);
+         t.Get<QLineEdit>("txtSeconds")->setText(QStringLiteral("4"));
+     }},
+    {"SeedRefused",
+     [](SheetLanguagesTest& t) {
+         t.window->Choose({"kraepelin-15", false, 5});
+         t.Get<QLineEdit>("txtSeed")->setText(QStringLiteral("12x"));
+         t.Get<QAbstractButton>("cmdStartSheet")->click();
+     }},
+    {"Kraepelin15AtTheCue", [](SheetLanguagesTest& t) { Sitting(t, "kraepelin-15", 15000); }},
+    {"Kraepelin30AtTheCue", [](SheetLanguagesTest& t) { Sitting(t, "kraepelin-30", 30000); }},
+    {"UchidaAtTheCue", [](SheetLanguagesTest& t) { Sitting(t, "uchida", 60000); }},
+    {"UchidaOnTheBreak", [](SheetLanguagesTest& t) { Sitting(t, "uchida", 15 * 60000); }},
+    {"PauliAtTheStroke", [](SheetLanguagesTest& t) { Sitting(t, "pauli", 180000); }},
+    {"AfterASitting",
+     [](SheetLanguagesTest& t) {
+         t.Start("kraepelin-15", true, 3);
+         t.Wait(10 * 15000);
+     }},
+};
+
+class SheetLanguageFitTest : public SheetLanguagesTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(SheetLanguageFitTest, EveryTextFitsItsBoxInEveryState) {
+    std::map<std::string, std::set<std::pair<QString, QString>>> english;
+    for (const WindowState& state : kStates) {
+        Reopen();
+        state.reach(*this);
+        english[state.name] = testsupport::OverlappingTexts(window.get());
+    }
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    for (const WindowState& state : kStates) {
+        SCOPED_TRACE(state.name);
+        Reopen();
+        state.reach(*this);
+        for (const QString& fault : testsupport::CutTexts(window.get())) ADD_FAILURE() << fault.toStdString();
+        for (const auto& [a, b] : testsupport::OverlappingTexts(window.get())) {
+            EXPECT_TRUE(english[state.name].contains({a, b})) << a.toStdString() << " overlaps " << b.toStdString();
+        }
+    }
+}
+
+TEST_P(SheetLanguageFitTest, EachAccessKeyBelongsToOneControl) {
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    Reopen();
+    const auto check = [this](const char* page) {
+        SCOPED_TRACE(page);
+        const auto keys = AccessKeys();
+        EXPECT_GE(keys.size(), 4u) << "the page's controls have access keys";
+        for (const auto& [key, owners] : keys)
+            EXPECT_EQ(owners.size(), 1) << key.toStdString() << ": " << owners.join(u' ').toStdString();
+    };
+    ChooseCustom(*this);
+    check("choice");
+    Start("kraepelin-15", true, 3);
+    check("sitting");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SheetLanguageFitTest, testing::Values("en", "id", "ja"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+TEST_F(SheetLanguagesTest, NoTextBypassesTheTranslationTools) {
+    const PseudoTranslator translator;
+    for (const WindowState& state : kStates) {
+        SCOPED_TRACE(state.name);
+        Reopen();
+        state.reach(*this);
+        for (const QString& text : PseudoTranslator::Unmarked(window.get())) ADD_FAILURE() << text.toStdString();
+    }
+}
+
+TEST_F(SheetLanguagesTest, StopAsksInTheLanguageInstalled) {
+    const PseudoTranslator translator;
+    Reopen();
+    Start("kraepelin-15", true, 3);
+    Get<QAbstractButton>("cmdStopSheet")->click();
+    ASSERT_EQ(boxes.requests().size(), 1u);
+    EXPECT_TRUE(PseudoTranslator::Marked(boxes.requests()[0].text)) << boxes.requests()[0].text.toStdString();
+    // The program's name stays its name.
+    EXPECT_EQ(boxes.requests()[0].title, "Tavrendale");
+}
+
+TEST_F(SheetLanguagesTest, TheStoredCaptionsAreTranslated) {
+    const PseudoTranslator translator;
+    Reopen();
+    const auto buttons = window->findChildren<chameleon::chameleonButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    for (const chameleon::chameleonButton* button : buttons)
+        EXPECT_TRUE(PseudoTranslator::Marked(button->Caption())) << button->Caption().toStdString();
+}
+
+// The examiner's calls and what a screen reader hears with them, in each test's words.
+struct CallCase {
+    const char* language;
+    const char* next;
+    const char* onBreak;
+    const char* stroke;
+};
+
+class ExaminerCallTest : public SheetLanguagesTest, public testing::WithParamInterface<CallCase> {
+protected:
+    void SetUp() override {
+        translations_.Install(QString::fromLatin1(GetParam().language));
+        SheetWindowTest::SetUp();
+    }
+    QString Call() const { return Get<QLabel>("lblCall")->text(); }
+
+private:
+    host::Translations translations_;
+};
+
+TEST_P(ExaminerCallTest, CallsInTheTestsOwnWords) {
+    Start("uchida", true, 3);
+    Wait(60000);
+    EXPECT_EQ(Call(), QString::fromUtf8(GetParam().next));
+    EXPECT_TRUE(View()->accessibleName().startsWith(Call() + u' ')) << View()->accessibleName().toStdString();
+    Wait(2 * 60000);
+    EXPECT_EQ(Call(), QString::fromUtf8(GetParam().onBreak));
+    EXPECT_TRUE(View()->accessibleName().startsWith(Call() + u' ')) << View()->accessibleName().toStdString();
+    Reopen();
+    Start("pauli", true, 3);
+    Wait(180000);
+    EXPECT_EQ(Call(), QString::fromUtf8(GetParam().stroke));
+}
+
+TEST_P(ExaminerCallTest, TheBreaksCountdownIsNotSpokenEverySecond) {
+    Start("uchida", true, 3);
+    Wait(3 * 60000);
+    const QString heard = View()->accessibleName();
+    ASSERT_TRUE(heard.startsWith(QString::fromUtf8(GetParam().onBreak))) << heard.toStdString();
+    Wait(5000);
+    EXPECT_EQ(View()->accessibleName(), heard);
+    Wait(55000);
+    EXPECT_TRUE(View()->accessibleName().startsWith(QString::fromUtf8(GetParam().next)))
+        << View()->accessibleName().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ExaminerCallTest,
+                         testing::Values(CallCase{"en", "Next!", "Break!", "Stroke!"},
+                                         CallCase{"id", "Pindah!", "Istirahat!", "Garis!"},
+                                         CallCase{"ja", "次！", "休憩！", "線！"}),
+                         [](const testing::TestParamInfo<CallCase>& info) { return std::string(info.param.language); });
+
+} // namespace

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Sheet results" window in every language the program speaks: every text goes through
+// the translation tools; for a sitting of each test its texts, its tables' cells and the
+// curve's legend fit their room and overlap nothing they do not overlap in English; the
+// formats' titles are the core's in English.
+#include "../support/PseudoTranslator.h"
+#include "../support/TextFit.h"
+#include "host/qt/AccessKeys.h"
+#include "host/qt/Languages.h"
+#include "host/qt/ScriptedFileDialogs.h"
+#include "host/qt/ScriptedMessageBoxes.h"
+#include "sheetresults/PeriodChart.h"
+#include "sheetresults/ScoreText.h"
+#include "sheetresults/frmSheetResults.h"
+#include "test/SheetFormat.h"
+#include "test/SheetScores.h"
+
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+using sheetresults::FinishedSitting;
+using testsupport::PseudoTranslator;
+
+constexpr std::uint64_t kSecond = 1000;
+
+test::SheetFormat Preset(const char* name, bool practice) {
+    test::FormatError error;
+    const auto format = test::FormatByName(name, practice, error);
+    EXPECT_TRUE(format.has_value()) << name;
+    return *format;
+}
+
+// A sitting of `format` with `answered` pairs in each of its first `periods` periods, some
+// wrong, passed or corrected, every period's answers in its own column or line (or, with
+// strokes, in consecutive columns).
+FinishedSitting Worked(const test::SheetFormat& format, std::uint16_t periods, std::uint16_t answered,
+                       test::SittingEnd end, std::uint64_t elapsedMs) {
+    FinishedSitting sitting{format, {}, 123456, end, elapsedMs, {}};
+    std::uint32_t index = 0;
+    for (std::uint16_t period = 0; period < periods; ++period) {
+        for (std::uint16_t at = 0; at < answered; ++at, ++index) {
+            test::SheetAnswer pair;
+            pair.period = period;
+            pair.unit = format.cued() ? period : static_cast<std::uint16_t>(index / format.pairsPerUnit());
+            pair.position = format.cued() ? at : static_cast<std::uint16_t>(index % format.pairsPerUnit());
+            pair.operand1 = 3;
+            pair.operand2 = 4;
+            pair.answer = 7;
+            pair.correct = 1;
+            pair.milliseconds = 600 + 10 * ((period * 7 + at) % 13);
+            if (at % 17 == 5) {
+                pair.answer = 8;
+                pair.correct = 0;
+            }
+            if (at % 23 == 9) {
+                pair.outcome = test::SheetAnswer::kSkipped;
+                pair.answer = 0;
+                pair.correct = 0;
+                pair.milliseconds = 0;
+            }
+            if (at % 19 == 3) pair.corrections = 1;
+            sitting.record.push_back(pair);
+        }
+    }
+    return sitting;
+}
+
+struct SittingCase {
+    const char* name;
+    FinishedSitting (*sitting)();
+};
+
+const SittingCase kSittings[] = {
+    {"Kraepelin15",
+     [] { return Worked(Preset("kraepelin-15", false), 50, 20, test::SittingEnd::TimeUp, 750 * kSecond); }},
+    // Stopped inside its fifth column, which is left out of the comparisons.
+    {"Kraepelin30Stopped",
+     [] { return Worked(Preset("kraepelin-30", true), 5, 40, test::SittingEnd::Stopped, 130 * kSecond); }},
+    {"Uchida", [] { return Worked(Preset("uchida", false), 30, 50, test::SittingEnd::TimeUp, 2100 * kSecond); }},
+    {"UchidaPractice", [] { return Worked(Preset("uchida", true), 6, 45, test::SittingEnd::TimeUp, 420 * kSecond); }},
+    {"Pauli", [] { return Worked(Preset("pauli", false), 20, 90, test::SittingEnd::TimeUp, 3600 * kSecond); }},
+    {"PauliWorkedThrough",
+     [] { return Worked(Preset("pauli", true), 3, 70, test::SittingEnd::WorkedThrough, 500 * kSecond); }},
+};
+
+class SheetResultsLanguagesTest : public testing::Test {
+protected:
+    void Open(FinishedSitting sitting) {
+        window = std::make_unique<sheetresults::frmSheetResults>(sheetresults::SheetResultsServices{&files, &messages});
+        window->ShowSitting(std::move(sitting));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <typename T> T* Get(const char* name) const {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    host::ScriptedFileDialogs files;
+    host::ScriptedMessageBoxes messages;
+    std::unique_ptr<sheetresults::frmSheetResults> window;
+};
+
+// The cells of a table its columns cut, by row and column. The columns sized to their
+// contents fit by themselves; the stretched ones share out what is left, and where the
+// table wraps its words, a cell's lines must fit its row's height.
+std::set<std::pair<int, int>> CutCells(const QTableWidget* table) {
+    std::set<std::pair<int, int>> cut;
+    const QFontMetrics metrics(table->font());
+    // A cell's text keeps a few pixels from its edges.
+    constexpr int kCellMargins = 6;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QTableWidgetItem* item = table->item(row, column);
+            if (!item) continue;
+            const int width = table->columnWidth(column) - kCellMargins;
+            if (!table->wordWrap()) {
+                if (metrics.horizontalAdvance(item->text()) > width) cut.emplace(row, column);
+                continue;
+            }
+            const QRect lines = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, item->text());
+            if (lines.width() > width || lines.height() > table->rowHeight(row)) cut.emplace(row, column);
+        }
+    }
+    return cut;
+}
+
+// Whether the curve's legend, the line of texts across the chart's top, keeps within the
+// chart: painted into a picture twice as wide as the chart, no pixel of that line right of
+// the chart differs from the picture's own colour.
+bool LegendKeepsToTheChart(const sheetresults::PeriodChart& chart) {
+    const QColor outside(0x12, 0x34, 0x56);
+    QImage picture(chart.width() * 2, chart.height(), QImage::Format_RGB32);
+    picture.fill(outside);
+    QPainter painter(&picture);
+    painter.setFont(chart.font());
+    chart.painter().paint(&painter, chart.rect(), Qt::black, std::nullopt);
+    // The legend's line, below the chart's margin; the scales start under it.
+    constexpr int kChartMargin = 4;
+    const int legendBottom = kChartMargin + painter.fontMetrics().height();
+    painter.end();
+    for (int y = 0; y < legendBottom; ++y) {
+        for (int x = chart.width(); x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y) != outside) return false;
+        }
+    }
+    return true;
+}
+
+// Every score is read whole in the window as it opens: a long value goes on over a second
+// line of its row instead of being cut.
+TEST_F(SheetResultsLanguagesTest, NoScoreIsCutWhereTheWindowOpens) {
+    for (const SittingCase& sitting : kSittings) {
+        SCOPED_TRACE(sitting.name);
+        Open(sitting.sitting());
+        const QTableWidget* scores = Get<QTableWidget>("grdScores");
+        for (const auto& [row, column] : CutCells(scores))
+            ADD_FAILURE() << "\"" << scores->item(row, column)->text().toStdString() << "\" is cut";
+    }
+}
+
+class SheetResultsFitTest : public SheetResultsLanguagesTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
+    // The window as it is in English, where its layout is as designed.
+    struct English {
+        std::set<std::pair<QString, QString>> overlapping;
+        std::map<std::string, std::set<std::pair<int, int>>> cut;
+    };
+    std::map<std::string, English> english;
+    for (const SittingCase& sitting : kSittings) {
+        Open(sitting.sitting());
+        English& seen = english[sitting.name];
+        seen.overlapping = testsupport::OverlappingTexts(window.get());
+        for (const char* table : {"grdScores", "grdPeriods"}) seen.cut[table] = CutCells(Get<QTableWidget>(table));
+    }
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    for (const SittingCase& sitting : kSittings) {
+        SCOPED_TRACE(sitting.name);
+        const English& seen = english[sitting.name];
+        Open(sitting.sitting());
+        for (const QString& fault : testsupport::CutTexts(window.get())) ADD_FAILURE() << fault.toStdString();
+        for (const auto& [a, b] : testsupport::OverlappingTexts(window.get())) {
+            EXPECT_TRUE(seen.overlapping.contains({a, b})) << a.toStdString() << " overlaps " << b.toStdString();
+        }
+        for (const char* name : {"grdScores", "grdPeriods"}) {
+            const QTableWidget* table = Get<QTableWidget>(name);
+            for (const auto& [row, column] : CutCells(table)) {
+                EXPECT_TRUE(seen.cut.at(name).contains({row, column}))
+                    << name << ": \"" << table->item(row, column)->text().toStdString() << "\" is cut";
+            }
+        }
+        EXPECT_TRUE(LegendKeepsToTheChart(*Get<sheetresults::PeriodChart>("picCurve")))
+            << "the curve's legend runs out of the chart";
+    }
+}
+
+TEST_P(SheetResultsFitTest, EachAccessKeyBelongsToOneControl) {
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    Open(kSittings[0].sitting());
+    std::map<QString, QStringList> keys;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const QKeySequence key = host::AccessKeys::AccessKeyOf(widget);
+        if (widget->isVisible() && !key.isEmpty()) keys[key.toString()] << widget->objectName();
+    }
+    EXPECT_EQ(keys.size(), 2u) << "Save and Close";
+    for (const auto& [key, owners] : keys)
+        EXPECT_EQ(owners.size(), 1) << key.toStdString() << ": " << owners.join(u' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SheetResultsFitTest, testing::Values("en", "id", "ja"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+TEST_F(SheetResultsLanguagesTest, NoTextBypassesTheTranslationTools) {
+    const PseudoTranslator translator;
+    for (const SittingCase& sitting : kSittings) {
+        SCOPED_TRACE(sitting.name);
+        Open(sitting.sitting());
+        // The pair map is the work curve's, with that library's texts.
+        const QWidget* pairs = Get<QWidget>("picPairs");
+        const QStringList theirs{pairs->accessibleName(), pairs->accessibleDescription(), pairs->toolTip()};
+        for (const QString& text : PseudoTranslator::Unmarked(window.get())) {
+            if (!theirs.contains(text)) ADD_FAILURE() << text.toStdString();
+        }
+        // The tables' words: every score's name and formula, every heading, every period's text.
+        const auto* scores = Get<QTableWidget>("grdScores");
+        for (int row = 0; row < scores->rowCount(); ++row) {
+            EXPECT_TRUE(PseudoTranslator::Marked(scores->item(row, 0)->text())) << row;
+            EXPECT_TRUE(PseudoTranslator::Marked(scores->item(row, 0)->toolTip())) << row;
+        }
+        const auto* periods = Get<QTableWidget>("grdPeriods");
+        for (int column = 0; column < periods->columnCount(); ++column)
+            EXPECT_TRUE(PseudoTranslator::Marked(periods->horizontalHeaderItem(column)->text())) << column;
+        for (int row = 0; row < periods->rowCount(); ++row)
+            EXPECT_TRUE(PseudoTranslator::Marked(periods->item(row, 0)->data(Qt::AccessibleTextRole).toString()));
+        const auto& texts = Get<sheetresults::PeriodChart>("picCurve")->painter().texts();
+        for (const QString& text : {texts.lower, texts.upper, texts.trend, texts.period})
+            EXPECT_TRUE(PseudoTranslator::Marked(text)) << text.toStdString();
+    }
+}
+
+// Every preset in both versions and the custom sheet in both layouts.
+std::vector<test::SheetFormat> EveryTitledFormat() {
+    std::vector<test::SheetFormat> formats;
+    for (const char* name : {"kraepelin-15", "kraepelin-30", "uchida", "pauli"}) {
+        for (const bool practice : {false, true}) formats.push_back(Preset(name, practice));
+    }
+    for (const test::WorkOrder order :
+         {test::WorkOrder::BottomUp, test::WorkOrder::TopDown, test::WorkOrder::LeftToRight}) {
+        test::CustomFormat values;
+        values.order = order;
+        values.units = 12;
+        test::FormatError error;
+        formats.push_back(*test::MakeCustomFormat(values, error));
+    }
+    return formats;
+}
+
+TEST(SheetTitleTest, InEnglishIsTheFormatsOwnTitle) {
+    const std::vector<test::SheetFormat> formats = EveryTitledFormat();
+    ASSERT_EQ(formats.size(), 11u);
+    for (const test::SheetFormat& format : formats)
+        EXPECT_EQ(sheetresults::SheetTitle(format).toStdString(), format.title);
+}
+
+TEST(SheetTitleTest, EveryFormatHasItsTitleInTheCatalog) {
+    const PseudoTranslator translator;
+    for (const test::SheetFormat& format : EveryTitledFormat()) {
+        const QString title = sheetresults::SheetTitle(format);
+        EXPECT_TRUE(PseudoTranslator::Marked(title)) << format.title;
+    }
+    // A title the format words its own way is shown as it is.
+    test::SheetFormat handMade = Preset("pauli", false);
+    handMade.title = "Pauli, hand-made";
+    EXPECT_EQ(sheetresults::SheetTitle(handMade), QStringLiteral("Pauli, hand-made"));
+}
+
+} // namespace
