@@ -145,10 +145,6 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     grdScores->horizontalHeader()->hide();
     grdScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdScores->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    // A long value ("1000 (900 right, 50 wrong, 50 skipped)") goes on over a second line
-    // rather than being cut where the window is narrow.
-    grdScores->setWordWrap(true);
-    grdScores->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     grdPeriods = MakeTable(this, "grdPeriods", tr("Periods"),
                            tr("Every column, line or period with its figures; the Up and Down keys move through "
