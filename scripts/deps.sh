@@ -15,7 +15,7 @@ shots=(dbus-bin at-spi2-core python3-pyatspi)
 package=(git dpkg-dev debhelper)
 test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
       xvfb openbox icewm xdotool imagemagick x11-utils
-      wine wine64 g++-mingw-w64-x86-64
+      wine wine64 g++-mingw-w64-x86-64 locales
       dpkg-dev debhelper lintian desktop-file-utils appstream
       dbus-daemon at-spi2-core python3-pyatspi)
 # The docking tests on the Wayland desktops: GNOME's and KDE's compositors, headless, with
@@ -26,7 +26,7 @@ wayland=(mutter kwin-wayland kwin-style-breeze xwayland qt6-wayland dbus-daemon 
 # unpacked with dpkg-source, and what its test under Wine drives and reads the program with.
 windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
          dpkg-dev g++-mingw-w64-x86-64-posix
-         wine wine64 xvfb xdotool imagemagick)
+         wine wine64 xvfb xdotool imagemagick locales)
 
 want=()
 for group in "$@"; do
