@@ -335,12 +335,7 @@ def run_sheet(process):
     step("Esc without a sheet running closes the window and ends the program")
     wait_for("the Exam sheets window active again", lambda: "active" in state_names(window))
     key("Escape")
-    try:
-        code = process.wait(timeout=TIMEOUT)
-        if code != 0:
-            fail("the program ended with exit status %d" % code)
-    except subprocess.TimeoutExpired:
-        fail("the program did not end when its only window closed")
+    expect_ended(process, "when its only window closed")
 
 
 def run(process):
@@ -528,24 +523,7 @@ def run(process):
     expect_all(window, "back again", [Expect(ROLE.ROLE_PANEL, "Result:", lacks={"showing"})])
 
     step("Alt+X asks; Alt+N keeps the program, Alt+Y ends it")
-    key("alt+x")
-    if wait_for("the exit question", lambda: find_program_dialog("Are you sure want to exit?")) is None:
-        return
-    key("alt+n")
-    wait_for("the exit question to close", lambda: not find_program_dialog("Are you sure want to exit?"))
-    if process.poll() is not None:
-        fail("the program ended although the exit was declined")
-        return
-    key("alt+x")
-    if wait_for("the exit question", lambda: find_program_dialog("Are you sure want to exit?")) is None:
-        return
-    key("alt+y")
-    try:
-        code = process.wait(timeout=TIMEOUT)
-        if code != 0:
-            fail("the program ended with exit status %d" % code)
-    except subprocess.TimeoutExpired:
-        fail("the program did not end after Yes")
+    decline_then_confirm_exit(process, "alt+x", "Are you sure want to exit?", "alt+n", "Yes")
 
 
 def run_indonesian(process):
@@ -578,27 +556,44 @@ def run_indonesian(process):
     ])
 
     step("Alt+E asks in Indonesian, with the box's own Ya and Tidak; Alt+T keeps the program, Alt+Y ends it")
-    key("alt+e")
-    question = wait_for("the exit question", lambda: find_program_dialog("Yakin ingin keluar?"))
-    if question is None:
-        return
-    expect_all(question, "the exit question", [Expect(ROLE.ROLE_PUSH_BUTTON, "Ya", SHOWN | ACTIVE),
-                                               Expect(ROLE.ROLE_PUSH_BUTTON, "Tidak", SHOWN | ACTIVE)])
-    key("alt+t")
-    wait_for("the exit question to close", lambda: not find_program_dialog("Yakin ingin keluar?"))
-    if process.poll() is not None:
-        fail("the program ended although the exit was declined")
-        return
-    key("alt+e")
-    if wait_for("the exit question", lambda: find_program_dialog("Yakin ingin keluar?")) is None:
-        return
-    key("alt+y")
+    decline_then_confirm_exit(process, "alt+e", "Yakin ingin keluar?", "alt+t", "Ya",
+                              buttons=[Expect(ROLE.ROLE_PUSH_BUTTON, "Ya", SHOWN | ACTIVE),
+                                       Expect(ROLE.ROLE_PUSH_BUTTON, "Tidak", SHOWN | ACTIVE)])
+
+
+def expect_ended(process, when):
+    """The program ends, with status 0, `when` ("after Yes")."""
     try:
         code = process.wait(timeout=TIMEOUT)
         if code != 0:
             fail("the program ended with exit status %d" % code)
     except subprocess.TimeoutExpired:
-        fail("the program did not end after Ya")
+        fail("the program did not end " + when)
+
+
+def ask_exit(exit_key, question_text):
+    """Presses `exit_key`; the question box once it asks `question_text`, else None."""
+    key(exit_key)
+    return wait_for("the exit question", lambda: find_program_dialog(question_text))
+
+
+def decline_then_confirm_exit(process, exit_key, question_text, no_key, yes_word, buttons=None):
+    """`exit_key` asks `question_text` (with `buttons` where given); `no_key` keeps the program;
+    asked again, Alt+Y (the button reading `yes_word`) ends it."""
+    question = ask_exit(exit_key, question_text)
+    if question is None:
+        return
+    if buttons:
+        expect_all(question, "the exit question", buttons)
+    key(no_key)
+    wait_for("the exit question to close", lambda: not find_program_dialog(question_text))
+    if process.poll() is not None:
+        fail("the program ended although the exit was declined")
+        return
+    if ask_exit(exit_key, question_text) is None:
+        return
+    key("alt+y")
+    expect_ended(process, "after " + yes_word)
 
 
 def find_program_dialog(message):

@@ -19,17 +19,8 @@
 namespace {
 
 // The window opened in the language installed, and what it says.
-class MainWindowInLanguage {
+class MainWindowInLanguage : public MainWindowOpener {
 protected:
-    std::unique_ptr<app::frmMain> Open(Shown shown) {
-        auto window =
-            std::make_unique<app::frmMain>(app::MainWindowServices{&random_, &boxes_, [] {}, &clock_, &files_});
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ShowState(*window, random_, boxes_, shown);
-        return window;
-    }
-
     // Every text the window shows or tells assistive technology, by where it is.
     static QMap<QString, QString> Texts(const app::frmMain& window) {
         QMap<QString, QString> texts;
@@ -58,12 +49,6 @@ protected:
         }
         return texts;
     }
-
-private:
-    SequenceRandom random_;
-    host::ScriptedMessageBoxes boxes_;
-    ScriptedClock clock_;
-    host::ScriptedFileDialogs files_;
 };
 
 class MainWindowLanguagesTest : public MainWindowInLanguage,

@@ -76,6 +76,25 @@ inline void ShowState(app::frmMain& window, SequenceRandom& random, host::Script
     EXPECT_TRUE(FindIn<QWidget>(window, "Frame2")->isVisible());
 }
 
+// Opens main windows, each in the language installed at the time, brought to `shown`.
+class MainWindowOpener {
+protected:
+    std::unique_ptr<app::frmMain> Open(Shown shown) {
+        auto window =
+            std::make_unique<app::frmMain>(app::MainWindowServices{&random_, &boxes_, [] {}, &clock_, &files_});
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShowState(*window, random_, boxes_, shown);
+        return window;
+    }
+
+private:
+    SequenceRandom random_;
+    host::ScriptedMessageBoxes boxes_;
+    ScriptedClock clock_;
+    host::ScriptedFileDialogs files_;
+};
+
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {

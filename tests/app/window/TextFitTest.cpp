@@ -10,24 +10,8 @@
 
 namespace {
 
-class MainWindowTextFitTest : public ::testing::TestWithParam<std::tuple<const char*, Shown>> {
-protected:
-    // The window, in the language installed, with what `shown` asks for on it.
-    std::unique_ptr<app::frmMain> Open(Shown shown) {
-        auto window =
-            std::make_unique<app::frmMain>(app::MainWindowServices{&random_, &boxes_, [] {}, &clock_, &files_});
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ShowState(*window, random_, boxes_, shown);
-        return window;
-    }
-
-private:
-    SequenceRandom random_;
-    host::ScriptedMessageBoxes boxes_;
-    ScriptedClock clock_;
-    host::ScriptedFileDialogs files_;
-};
+class MainWindowTextFitTest : public MainWindowOpener,
+                              public ::testing::TestWithParam<std::tuple<const char*, Shown>> {};
 
 TEST_P(MainWindowTextFitTest, EveryTextFitsItsBox) {
     const auto [language, shown] = GetParam();
