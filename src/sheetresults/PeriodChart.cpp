@@ -46,6 +46,12 @@ std::optional<std::size_t> PeriodChart::periodAt(const QPoint& point) const {
 
 QRect PeriodChart::barRect(std::size_t period) const { return painter_.barRect(rect(), fontMetrics(), period); }
 
+std::vector<workcurve::LegendPlace> PeriodChart::legendPlaces() const {
+    return painter_.legendPlaces(rect(), fontMetrics());
+}
+
+QRect PeriodChart::plotRect() const { return painter_.plotRect(rect(), fontMetrics()); }
+
 QString PeriodChart::Text(std::size_t period) const { return PeriodText(format_, period, scores_.periods[period]); }
 
 void PeriodChart::paintEvent(QPaintEvent*) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace sheetresults {
 
@@ -27,6 +28,10 @@ public:
 
     std::optional<std::size_t> periodAt(const QPoint& point) const;
     QRect barRect(std::size_t period) const;
+    // Where each entry of the legend is drawn, and the plot between the scales, in widget
+    // coordinates.
+    std::vector<workcurve::LegendPlace> legendPlaces() const;
+    QRect plotRect() const;
     std::optional<std::size_t> selectedPeriod() const { return selected_; }
 
     QSize sizeHint() const override;

@@ -41,6 +41,10 @@ QRect CurveChart::barRect(std::size_t minute) const { return painter_.barRect(re
 
 QRect CurveChart::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
 
+std::vector<LegendPlace> CurveChart::legendPlaces() const { return painter_.legendPlaces(rect(), fontMetrics()); }
+
+QRect CurveChart::plotRect() const { return painter_.plotRect(rect(), fontMetrics()); }
+
 void CurveChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter_.paint(&painter, rect(), palette().color(QPalette::WindowText), selected_);

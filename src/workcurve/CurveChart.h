@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace workcurve {
 
@@ -27,8 +28,12 @@ public:
     std::optional<std::size_t> minuteAt(const QPoint& point) const;
     // The bar of a minute, true and false answers together, in widget coordinates.
     QRect barRect(std::size_t minute) const;
-    // Where the legend's swatches and words are drawn, in widget coordinates.
+    // Where the legend's swatches and words are drawn, in widget coordinates: all of it, and
+    // each entry.
     QRect legendRect() const;
+    std::vector<LegendPlace> legendPlaces() const;
+    // The plot between the scales, in widget coordinates.
+    QRect plotRect() const;
     std::optional<std::size_t> selectedMinute() const { return selected_; }
 
     QSize sizeHint() const override;

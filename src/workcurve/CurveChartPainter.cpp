@@ -2,14 +2,17 @@
 #include "workcurve/CurveChartPainter.h"
 
 #include "workcurve/ChartMargin.h"
+#include "workcurve/LegendRows.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace workcurve {
 
@@ -86,7 +89,9 @@ QString SecondsLabel(double seconds) {
 // and for each question about a point, so it always matches what is drawn.
 struct CurveChartPainter::Layout {
     QRect plot;
-    int legendBaseline = 0;
+    // Where each legend entry's swatch starts and the baseline of its row; none where the
+    // legend is left out.
+    std::vector<QPoint> legend;
     double slot = 0.0; // width of one period's column
     int barWidth = 0;
     ChartScale answered; // left axis
@@ -120,8 +125,27 @@ CurveChartPainter::Layout CurveChartPainter::MakeLayout(const QRect& rect, const
     const int leftLabels = metrics.horizontalAdvance(QString::number(layout.answered.top));
     const int rightLabels = metrics.horizontalAdvance(SecondsLabel(layout.seconds.top));
 
-    layout.legendBaseline = rect.top() + kChartMargin + metrics.ascent();
-    const int top = rect.top() + kChartMargin + lineHeight + lineHeight / 2 + kChartMargin;
+    // The legend flows onto as many rows as it needs; rows taking more than half the chart
+    // would crush the plot, so then it is left out (the widgets tell what each colour means
+    // in words as well).
+    std::vector<int> widths;
+    QStringList words;
+    for (const LegendEntry& entry : Legend()) {
+        widths.push_back(kSwatch + kSwatchGap + metrics.horizontalAdvance(entry.text));
+        words << entry.text;
+    }
+    std::vector<int> rows = FlowIntoRows(widths, rect.width() - 2 * kChartMargin, kLegendGap);
+    const int pitch = RowCount(rows) > 1 ? LegendRowPitch(metrics, words) : lineHeight;
+    // Its rows, the first a line high and each further one a row's pitch.
+    const auto legendHeight = [&] { return RowCount(rows) == 0 ? 0 : lineHeight + (RowCount(rows) - 1) * pitch; };
+    if (legendHeight() > rect.height() / 2) rows.clear();
+    int x = rect.left() + kChartMargin;
+    for (std::size_t entry = 0; entry < rows.size(); ++entry) {
+        if (entry > 0 && rows[entry] != rows[entry - 1]) x = rect.left() + kChartMargin;
+        layout.legend.emplace_back(x, rect.top() + kChartMargin + metrics.ascent() + rows[entry] * pitch);
+        x += widths[entry] + kLegendGap;
+    }
+    const int top = rect.top() + kChartMargin + legendHeight() + lineHeight / 2 + kChartMargin;
     const int left = rect.left() + kChartMargin + leftLabels + kTick + 2;
     const int right = rect.left() + rect.width() - kChartMargin - rightLabels - kTick - 2;
     const int bottom = rect.top() + rect.height() - kChartMargin - lineHeight - kTick;
@@ -182,15 +206,31 @@ std::vector<CurveChartPainter::LegendEntry> CurveChartPainter::Legend() const {
     return legend;
 }
 
+std::vector<LegendPlace> CurveChartPainter::legendPlaces(const QRect& rect, const QFontMetrics& metrics) const {
+    const Layout layout = MakeLayout(rect, metrics);
+    const std::vector<LegendEntry> legend = Legend();
+    std::vector<LegendPlace> places;
+    for (std::size_t entry = 0; entry < layout.legend.size(); ++entry) {
+        const QPoint at = layout.legend[entry];
+        // A line's square caps reach a pixel past its ends; the trend's dashes run on a little.
+        QRect swatch(at.x(), at.y() - kSwatch, kSwatch, kSwatch);
+        if (legend[entry].swatch == Swatch::Time) swatch.adjust(-1, 0, 1, 0);
+        if (legend[entry].swatch == Swatch::Trend) swatch.adjust(0, 0, 2, 0);
+        LegendPlace place{swatch, {}, {}};
+        AddWords(place, metrics, legend[entry].text, at.x() + kSwatch + kSwatchGap, at.y());
+        places.push_back(std::move(place));
+    }
+    return places;
+}
+
 QRect CurveChartPainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
-    const int left = rect.left() + kChartMargin;
-    int right = left;
-    for (const LegendEntry& entry : Legend())
-        right += kSwatch + kSwatchGap + metrics.horizontalAdvance(entry.text) + kLegendGap;
-    right -= kLegendGap;
-    const int baseline = MakeLayout(rect, metrics).legendBaseline;
-    const int top = std::min(baseline - kSwatch, baseline - metrics.ascent());
-    return QRect(QPoint(left, top), QPoint(right - 1, baseline + metrics.descent() - 1));
+    QRect box;
+    for (const LegendPlace& place : legendPlaces(rect, metrics)) box |= place.box;
+    return box;
+}
+
+QRect CurveChartPainter::plotRect(const QRect& rect, const QFontMetrics& metrics) const {
+    return MakeLayout(rect, metrics).plot;
 }
 
 void CurveChartPainter::setCurve(const test::PeriodCurve& curve) {
@@ -216,10 +256,15 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
     const Layout layout = MakeLayout(rect, metrics);
     const QRect& plot = layout.plot;
 
-    // Legend across the top.
+    // Legend across the top, on as many rows as it takes.
+    const std::vector<LegendEntry> legend = Legend();
+    // Just past the last entry, where the "per column" may start.
     int x = rect.left() + kChartMargin;
-    for (const LegendEntry& entry : Legend()) {
-        const QRect r(x, layout.legendBaseline - kSwatch, kSwatch, kSwatch);
+    for (std::size_t index = 0; index < layout.legend.size(); ++index) {
+        const LegendEntry& entry = legend[index];
+        const int baseline = layout.legend[index].y();
+        x = layout.legend[index].x();
+        const QRect r(x, baseline - kSwatch, kSwatch, kSwatch);
         switch (entry.swatch) {
         case Swatch::True: painter->fillRect(r, kTrueColour); break;
         case Swatch::False: painter->fillRect(r, kFalseColour); break;
@@ -242,17 +287,17 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
         }
         x += kSwatch + kSwatchGap;
         painter->setPen(textColour);
-        painter->drawText(x, layout.legendBaseline, entry.text);
+        painter->drawText(x, baseline, entry.text);
         x += metrics.horizontalAdvance(entry.text) + kLegendGap;
     }
     const bool hasBreak = HasBreak();
-    if (!texts_.period.isEmpty()) {
+    if (!texts_.period.isEmpty() && !layout.legend.empty()) {
         //: Written at the right of the chart's legend: what one bar stands for, as "per column".
         const QString per = QCoreApplication::translate("workcurve::CurveChartPainter", "per %1").arg(texts_.period);
         const int right = rect.left() + rect.width() - kChartMargin;
         if (right - metrics.horizontalAdvance(per) >= x) {
             painter->setPen(textColour);
-            painter->drawText(right - metrics.horizontalAdvance(per), layout.legendBaseline, per);
+            painter->drawText(right - metrics.horizontalAdvance(per), layout.legend.back().y(), per);
         }
     }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "test/PeriodCurve.h"
+#include "workcurve/ChartLegend.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -53,7 +54,10 @@ struct ChartTexts {
 // with true answers at the bottom and false ones on top on the left scale, a partial
 // period hatched, the median answer time of each period as a line with dots on the right
 // scale in seconds, the trend line dashed, a legend across the top and the periods
-// numbered from 1 underneath. It only draws; the widget that owns it decides what is
+// numbered from 1 underneath. Where one row is too narrow for the legend its entries flow
+// onto more rows and the plot gives up the height; where not even that fits (an entry
+// wider than the chart, or rows taking more than half its height) the legend is left
+// out and the plot takes its room. It only draws; the widget that owns it decides what is
 // selected and answers the user.
 class CurveChartPainter {
 public:
@@ -83,10 +87,16 @@ public:
     std::optional<std::size_t> periodAt(const QRect& rect, const QFontMetrics& metrics, const QPoint& point) const;
     // A period's bar, true and false answers together; empty for a period there is not.
     QRect barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const;
-    // The box the legend's swatches and words take in a chart drawn into `rect`, the "per
-    // column" at its right left out (that is written only where there is room for it). The
-    // legend reads in full while the box lies within the chart's margins.
+    // The box the legend's swatches and words take in a chart drawn into `rect`, all its rows,
+    // the "per column" at its right left out (that is written only where there is room for
+    // it); empty where the legend is left out. The legend reads in full while the box lies
+    // within the chart's margins.
     QRect legendRect(const QRect& rect, const QFontMetrics& metrics) const;
+    // Where each entry of the legend is drawn, left to right and row by row; none where the
+    // legend is left out.
+    std::vector<LegendPlace> legendPlaces(const QRect& rect, const QFontMetrics& metrics) const;
+    // The plot: the area between the scales that the bars, lines and grid are drawn in.
+    QRect plotRect(const QRect& rect, const QFontMetrics& metrics) const;
 
 private:
     struct Layout;

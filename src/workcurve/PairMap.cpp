@@ -47,6 +47,8 @@ std::optional<DigitPair> PairMap::pairAt(const QPoint& point) const {
 
 QRect PairMap::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
 
+std::vector<LegendPlace> PairMap::legendPlaces() const { return painter_.legendPlaces(rect(), fontMetrics()); }
+
 QColor PairMap::cellColour(int operand1, int operand2) const { return painter_.cellColour(operand1, operand2); }
 
 void PairMap::paintEvent(QPaintEvent*) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace workcurve {
 
@@ -28,8 +29,10 @@ public:
     QRect cellRect(int operand1, int operand2) const;
     // The pair whose cell holds `point`.
     std::optional<DigitPair> pairAt(const QPoint& point) const;
-    // Where the legend under the grid is drawn, in widget coordinates.
+    // Where the legend under the grid is drawn, in widget coordinates: all of it, and each
+    // entry.
     QRect legendRect() const;
+    std::vector<LegendPlace> legendPlaces() const;
     // The colour a pair is painted with.
     QColor cellColour(int operand1, int operand2) const;
     DigitPair cursor() const { return cursor_; }

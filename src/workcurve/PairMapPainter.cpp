@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kDigits = PairMapPainter::kDigits;
 constexpr int kMinimumCell = 8;
+// The colour scale of the legend is never narrower.
+constexpr int kNarrowestScale = 20;
 
 const QColor kEmptyColour(Qt::white);
 const QColor kGridColour(0xD8, 0xD8, 0xD8);
@@ -35,6 +37,12 @@ QColor RampColour(double t) {
     return t < 0.5 ? Mix(kRamp[0], kRamp[1], t * 2.0) : Mix(kRamp[1], kRamp[2], (t - 0.5) * 2.0);
 }
 
+// The word beside the error mark in the legend.
+QString ErrorsText() {
+    //: The pair map's legend, beside a cell's red corner: the user erred at that pair.
+    return QCoreApplication::translate("workcurve::PairMapPainter", "error");
+}
+
 // The corner mark of a pair with errors, in the cell's top right.
 QPolygon ErrorMark(const QRect& cell) {
     const int size = std::max(4, cell.width() * 2 / 5);
@@ -47,7 +55,8 @@ QPolygon ErrorMark(const QRect& cell) {
 struct PairMapPainter::Layout {
     QPoint origin; // top left of the first cell
     int cell = kMinimumCell;
-    QRect legend;
+    QRect legend;       // empty where the legend is left out
+    int legendRows = 0; // 1, or 2 with the error mark under the scale; 0 where left out
 
     QRect cellRect(int operand1, int operand2) const {
         return QRect(origin.x() + operand2 * cell, origin.y() + operand1 * cell, cell, cell);
@@ -65,22 +74,6 @@ void PairMapPainter::setPairs(const Pairs& pairs) {
     }
 }
 
-PairMapPainter::Layout PairMapPainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) {
-    Layout layout;
-    const int header = metrics.height() + 2;
-    const int rowLabels = metrics.horizontalAdvance(QStringLiteral("0")) + 6;
-    const int legendHeight = metrics.height() + kChartMargin;
-    const int across = rect.width() - kChartMargin * 2 - rowLabels;
-    const int down = rect.height() - kChartMargin * 2 - header - legendHeight;
-    layout.cell = std::max(kMinimumCell, std::min(across, down) / kDigits);
-    const int gridWidth = layout.cell * kDigits;
-    const int left = rect.left() + kChartMargin + rowLabels + std::max(0, (across - gridWidth) / 2);
-    layout.origin = QPoint(left, rect.top() + kChartMargin + header);
-    layout.legend = QRect(rect.left() + kChartMargin, layout.origin.y() + gridWidth + kChartMargin,
-                          rect.width() - 2 * kChartMargin, metrics.height());
-    return layout;
-}
-
 // Where the legend's parts go: the fastest time at the left, the colour scale, the slowest
 // time, the error mark and its word.
 struct PairMapPainter::LegendPlaces {
@@ -89,38 +82,98 @@ struct PairMapPainter::LegendPlaces {
     QString errors;
     QRect bar;
     int slowLeft = 0;
+    int scaleBaseline = 0;
     QRect sample;
     int errorsLeft = 0;
+    int errorsBaseline = 0;
     int right = 0; // just past the word
 };
 
-PairMapPainter::LegendPlaces PairMapPainter::PlaceLegend(const Layout& layout, const QFontMetrics& metrics) const {
+PairMapPainter::LegendPlaces PairMapPainter::PlaceLegend(const QRect& legend, int rows,
+                                                         const QFontMetrics& metrics) const {
     LegendPlaces places;
     places.fast = SecondsText(fastest_);
     places.slow = SecondsText(slowest_);
-    //: The pair map's legend, beside a cell's red corner: the user erred at that pair.
-    places.errors = QCoreApplication::translate("workcurve::PairMapPainter", "error");
-    const QRect& legend = layout.legend;
+    places.errors = ErrorsText();
+    const int lineHeight = metrics.height();
     int x = legend.left() + metrics.horizontalAdvance(places.fast) + 3;
-    // The colour scale takes the room the words leave, and at least a little.
-    constexpr int kNarrowestScale = 20;
-    const int barWidth =
-        std::max(kNarrowestScale, legend.width() - (x - legend.left()) - metrics.horizontalAdvance(places.slow) -
-                                      metrics.horizontalAdvance(places.errors) - 30);
-    places.bar = QRect(x, legend.top() + 2, barWidth, legend.height() - 4);
+    // The colour scale takes the room the words leave, and at least a little; on a row of its
+    // own, the whole row.
+    const int words = rows == 1 ? metrics.horizontalAdvance(places.errors) + 30 : 3;
+    const int barWidth = std::max(kNarrowestScale, legend.width() - (x - legend.left()) -
+                                                       metrics.horizontalAdvance(places.slow) - words);
+    places.bar = QRect(x, legend.top() + 2, barWidth, lineHeight - 4);
+    places.scaleBaseline = legend.top() + metrics.ascent();
     x += barWidth + 3;
     places.slowLeft = x;
     x += metrics.horizontalAdvance(places.slow) + 10;
-    places.sample = QRect(x, legend.top() + 1, legend.height() - 2, legend.height() - 2);
+    // The second row starts where a row's pitch from the first puts its baseline.
+    const int errorsTop = rows > 1 ? legend.bottom() + 1 - lineHeight : legend.top();
+    if (rows > 1) x = legend.left();
+    places.sample = QRect(x, errorsTop + 1, lineHeight - 2, lineHeight - 2);
     places.errorsLeft = places.sample.right() + 4;
+    places.errorsBaseline = errorsTop + metrics.ascent();
     places.right = places.errorsLeft + metrics.horizontalAdvance(places.errors);
     return places;
 }
 
-QRect PairMapPainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
+PairMapPainter::Layout PairMapPainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) const {
+    const int header = metrics.height() + 2;
+    const int rowLabels = metrics.horizontalAdvance(QStringLiteral("0")) + 6;
+    const int across = rect.width() - kChartMargin * 2 - rowLabels;
+    const int pitch = LegendRowPitch(metrics, {SecondsText(fastest_), SecondsText(slowest_), ErrorsText()});
+    const auto layoutWith = [&](int rows) {
+        Layout layout;
+        const int legendHeight = rows == 0 ? 0 : metrics.height() + (rows - 1) * pitch + kChartMargin;
+        const int down = rect.height() - kChartMargin * 2 - header - legendHeight;
+        layout.cell = std::max(kMinimumCell, std::min(across, down) / kDigits);
+        const int gridWidth = layout.cell * kDigits;
+        const int left = rect.left() + kChartMargin + rowLabels + std::max(0, (across - gridWidth) / 2);
+        layout.origin = QPoint(left, rect.top() + kChartMargin + header);
+        layout.legendRows = rows;
+        if (rows > 0)
+            layout.legend = QRect(rect.left() + kChartMargin, layout.origin.y() + gridWidth + kChartMargin,
+                                  rect.width() - 2 * kChartMargin, legendHeight - kChartMargin);
+        return layout;
+    };
+
+    // One row while everything ends within the margins; else the error mark goes under the
+    // scale, which then takes the whole row; where even that is too narrow, none.
+    const int width = rect.width() - 2 * kChartMargin;
+    const int fast = metrics.horizontalAdvance(SecondsText(fastest_));
+    const int slow = metrics.horizontalAdvance(SecondsText(slowest_));
+    const QRect oneRow(rect.left() + kChartMargin, 0, width, metrics.height());
+    const LegendPlaces places = PlaceLegend(oneRow, 1, metrics);
+    const int errorsWidth = metrics.height() - 2 + 4 + metrics.horizontalAdvance(places.errors);
+    int rows = 0;
+    if (places.right <= oneRow.left() + width)
+        rows = 1;
+    else if (fast + slow + 6 + kNarrowestScale <= width && errorsWidth <= width)
+        rows = 2;
+    // A legend that would reach past the map's bottom is left out rather than cut.
+    const Layout layout = layoutWith(rows);
+    if (rows > 0 && layout.legend.bottom() > rect.bottom() - kChartMargin) return layoutWith(0);
+    return layout;
+}
+
+std::vector<LegendPlace> PairMapPainter::legendPlaces(const QRect& rect, const QFontMetrics& metrics) const {
     const Layout layout = MakeLayout(rect, metrics);
-    const LegendPlaces places = PlaceLegend(layout, metrics);
-    return QRect(QPoint(layout.legend.left(), layout.legend.top()), QPoint(places.right - 1, layout.legend.bottom()));
+    if (layout.legendRows == 0) return {};
+    const LegendPlaces places = PlaceLegend(layout.legend, layout.legendRows, metrics);
+    // The outlines of the scale and of the sample cell are drawn a pixel past their right and
+    // bottom edges.
+    LegendPlace scale{places.bar.adjusted(0, 0, 1, 1), {}, {}};
+    AddWords(scale, metrics, places.fast, layout.legend.left(), places.scaleBaseline);
+    AddWords(scale, metrics, places.slow, places.slowLeft, places.scaleBaseline);
+    LegendPlace errors{places.sample.adjusted(0, 0, 1, 1), {}, {}};
+    AddWords(errors, metrics, places.errors, places.errorsLeft, places.errorsBaseline);
+    return {scale, errors};
+}
+
+QRect PairMapPainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
+    QRect box;
+    for (const LegendPlace& place : legendPlaces(rect, metrics)) box |= place.box;
+    return box;
 }
 
 QRect PairMapPainter::cellRect(const QRect& rect, const QFontMetrics& metrics, int operand1, int operand2) const {
@@ -190,16 +243,19 @@ void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& t
     }
 
     // Legend: the colour scale from the fastest to the slowest pair, and the error mark.
-    const LegendPlaces legend = PlaceLegend(layout, metrics);
-    const int baseline = layout.legend.top() + metrics.ascent();
-    painter->drawText(layout.legend.left(), baseline, legend.fast);
+    if (layout.legendRows == 0) {
+        painter->restore();
+        return;
+    }
+    const LegendPlaces legend = PlaceLegend(layout.legend, layout.legendRows, metrics);
+    painter->drawText(layout.legend.left(), legend.scaleBaseline, legend.fast);
     QLinearGradient gradient(legend.bar.left(), 0, legend.bar.left() + legend.bar.width(), 0);
     gradient.setColorAt(0.0, kRamp[0]);
     gradient.setColorAt(0.5, kRamp[1]);
     gradient.setColorAt(1.0, kRamp[2]);
     painter->fillRect(legend.bar, gradient);
     painter->drawRect(legend.bar);
-    painter->drawText(legend.slowLeft, baseline, legend.slow);
+    painter->drawText(legend.slowLeft, legend.scaleBaseline, legend.slow);
     painter->setPen(kGridColour);
     painter->drawRect(legend.sample);
     painter->setPen(Qt::NoPen);
@@ -207,7 +263,7 @@ void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& t
     painter->drawPolygon(ErrorMark(legend.sample));
     painter->setBrush(Qt::NoBrush);
     painter->setPen(textColour);
-    painter->drawText(legend.errorsLeft, baseline, legend.errors);
+    painter->drawText(legend.errorsLeft, legend.errorsBaseline, legend.errors);
     painter->restore();
 }
 

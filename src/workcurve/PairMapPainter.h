@@ -2,12 +2,14 @@
 #pragma once
 
 #include "test/WorkCurve.h"
+#include "workcurve/ChartLegend.h"
 
 #include <QColor>
 #include <QRect>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QFontMetrics;
 class QPainter;
@@ -25,7 +27,9 @@ struct DigitPair {
 // operand down and second operand across, each pair coloured by its median answer time
 // from light (the fastest pair) to dark (the slowest), white where it was never asked,
 // with a red corner where the user erred; under it a legend from the fastest time to the
-// slowest. It only draws; the widget that owns it moves the cursor and answers the user.
+// slowest and the error mark, the mark on a row of its own where one row is too narrow
+// for both (the grid gives up the height), the legend left out where not even that fits.
+// It only draws; the widget that owns it moves the cursor and answers the user.
 class PairMapPainter {
 public:
     static constexpr int kDigits = 10;
@@ -54,15 +58,19 @@ public:
     // The pair whose cell holds `point`.
     std::optional<DigitPair> pairAt(const QRect& rect, const QFontMetrics& metrics, const QPoint& point) const;
     // The box the legend under the grid takes (times, colour scale, error mark and its
-    // word) for a map drawn into `rect`. The legend reads in full while the box lies within
-    // the map's margins.
+    // word, on one row or two) for a map drawn into `rect`; empty where it is left out. The
+    // legend reads in full while the box lies within the map's margins.
     QRect legendRect(const QRect& rect, const QFontMetrics& metrics) const;
+    // Where the legend's two entries are drawn, the colour scale with its times and the error
+    // mark with its word; none where the legend is left out.
+    std::vector<LegendPlace> legendPlaces(const QRect& rect, const QFontMetrics& metrics) const;
 
 private:
     struct Layout;
     struct LegendPlaces;
-    static Layout MakeLayout(const QRect& rect, const QFontMetrics& metrics);
-    LegendPlaces PlaceLegend(const Layout& layout, const QFontMetrics& metrics) const;
+    Layout MakeLayout(const QRect& rect, const QFontMetrics& metrics) const;
+    // The legend on one row, or on two where `rows` is 2, in `legend`.
+    LegendPlaces PlaceLegend(const QRect& legend, int rows, const QFontMetrics& metrics) const;
 
     Pairs pairs_{};
     std::optional<std::uint32_t> fastest_;

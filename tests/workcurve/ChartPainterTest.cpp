@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart painters on their own, drawn into images as a later window of any periods would.
+#include "../support/LegendFit.h"
 #include "workcurve/CurveChartPainter.h"
 #include "workcurve/PairMapPainter.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -246,4 +248,146 @@ TEST(ChartPainterTest, LegendsAreDrawnWhereTheySayTheyAre) {
         EXPECT_LE(right, legend.right() + 1) << c.name;
         EXPECT_GE(right, legend.right() - 3) << c.name;
     }
+}
+
+namespace {
+
+// A chart as the legend tests see it: where its legend's entries are, and the area its
+// figures and their scales take, for a chart drawn into a rectangle.
+struct LegendCase {
+    const char* name;
+    std::function<std::vector<workcurve::LegendPlace>(const QRect&)> places;
+    std::function<QRect(const QRect&)> data;
+    std::function<void(QPainter&, const QRect&)> paint;
+};
+
+// The plot with its scales, across the chart: the top line's figures stand centred on the
+// plot's top edge, their ink a pixel or two higher than half a line.
+QRect CurveData(const CurveChartPainter& chart, const QRect& rect, const QFontMetrics& metrics) {
+    const QRect plot = chart.plotRect(rect, metrics);
+    const int above = metrics.height() / 2 + 2;
+    return QRect(rect.left(), plot.top() - above, rect.width(), plot.height() + above);
+}
+
+// The grid with its digits above and beside it, across the map.
+QRect MapData(const PairMapPainter& map, const QRect& rect, const QFontMetrics& metrics) {
+    const QRect grid = map.cellRect(rect, metrics, 0, 0) | map.cellRect(rect, metrics, 9, 9);
+    // The grid's frame is drawn a pixel past its last cell.
+    return QRect(rect.left(), rect.top(), rect.width(), grid.bottom() + 1 - rect.top() + 1);
+}
+
+class ChartLegendTest : public testing::Test {
+protected:
+    ChartLegendTest() {
+        plain.setTrend(std::nullopt);
+        withBreak.setBreakBefore(3);
+        worded.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
+                         QStringLiteral("column")});
+        // Letters the chart's font has not: a fallback font draws them, taller than its line.
+        japanese.setTexts({QStringLiteral("正答"), QStringLiteral("誤答・空欄"), QStringLiteral("傾向線"), {}});
+    }
+
+    std::vector<LegendCase> Cases() const {
+        const auto curve = [this](const char* name, const CurveChartPainter& chart) {
+            return LegendCase{name, [&](const QRect& r) { return chart.legendPlaces(r, metrics); },
+                              [&](const QRect& r) { return CurveData(chart, r, metrics); },
+                              [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText); }};
+        };
+        return {curve("PartialNoTrend", plain), curve("BreakAndTrend", withBreak), curve("ASheetsWords", worded),
+                curve("Japanese", japanese),
+                LegendCase{"PairMap", [this](const QRect& r) { return map.legendPlaces(r, metrics); },
+                           [this](const QRect& r) { return MapData(map, r, metrics); },
+                           [this](QPainter& p, const QRect& r) { map.paint(&p, r, kText); }}};
+    }
+
+    const QFontMetrics metrics{ChartFont()};
+    CurveChartPainter plain = Periods(4);
+    CurveChartPainter withBreak = Periods(6);
+    CurveChartPainter worded = Periods(5);
+    CurveChartPainter japanese = Periods(5);
+    const PairMapPainter map = Pairs();
+};
+
+} // namespace
+
+// From far wider than the legend down to the narrowest a window makes its charts, the
+// legend flows onto more rows and every entry stays whole, apart and off the figures; a
+// wider chart never takes more rows.
+TEST_F(ChartLegendTest, FlowsOntoRowsAndReadsWholeAtEveryWidth) {
+    constexpr int kNarrowest = 100;
+    constexpr int kWidest = 640;
+    constexpr int kHeight = 200;
+    for (const LegendCase& c : Cases()) {
+        int previousHeight = 0;
+        for (int width = kWidest; width >= kNarrowest; --width) {
+            const QRect rect(7, 3, width, kHeight);
+            const std::vector<workcurve::LegendPlace> places = c.places(rect);
+            const std::vector<QString> faults = testsupport::LegendFaults(rect, places, c.data(rect));
+            for (const QString& fault : faults)
+                ADD_FAILURE() << c.name << " at " << width << " px: " << fault.toStdString();
+            if (!faults.empty()) break;
+            QRect legend;
+            for (const workcurve::LegendPlace& place : places) legend |= place.box;
+            EXPECT_GE(legend.height(), previousHeight) << c.name << " at " << width << " px";
+            previousHeight = legend.height();
+        }
+        EXPECT_GT(previousHeight, metrics.height()) << c.name << ": on more than one row at the narrowest";
+    }
+}
+
+// What a legend of several rows says about itself is what it draws: above the figures no
+// pixel is inked outside its entries, and each entry's box holds ink of its own.
+TEST_F(ChartLegendTest, RowsAreDrawnWhereTheySayTheyAre) {
+    const QSize size(130, 210);
+    const QRect rect(QPoint(0, 0), size);
+    for (const LegendCase& c : Cases()) {
+        const std::vector<workcurve::LegendPlace> places = c.places(rect);
+        ASSERT_FALSE(places.empty()) << c.name;
+        const QImage drawn = Drawn(size, rect, c.paint);
+        const QRect data = c.data(rect);
+        // The legend stands above the curve's plot and under the map's grid.
+        const QRect band = data.top() > rect.top() ? QRect(0, 0, size.width(), data.top())
+                                                   : QRect(0, data.bottom() + 1, size.width(), size.height());
+        std::vector<bool> inked(places.size(), false);
+        for (int y = band.top(); y <= std::min(band.bottom(), size.height() - 1); ++y)
+            for (int x = band.left(); x <= band.right(); ++x) {
+                if (drawn.pixelColor(x, y) == QColor(Qt::white)) continue;
+                bool within = false;
+                for (std::size_t entry = 0; entry < places.size(); ++entry) {
+                    bool mine = places[entry].box.contains(x, y);
+                    for (const QRect& letters : places[entry].letters) mine = mine || letters.contains(x, y);
+                    if (mine) inked[entry] = true;
+                    within = within || mine;
+                }
+                // The "per column" at the right of the last row is no entry.
+                if (!within && c.name != std::string("ASheetsWords"))
+                    ADD_FAILURE() << c.name << ": ink at " << x << ", " << y << " outside every entry";
+            }
+        for (std::size_t entry = 0; entry < places.size(); ++entry)
+            EXPECT_TRUE(inked[entry]) << c.name << ": nothing drawn for entry " << entry;
+    }
+}
+
+// Where not even one entry a row fits, or the rows would crowd out the figures, the legend
+// is left out rather than cut, and the figures take its room.
+TEST_F(ChartLegendTest, IsLeftOutWhereItCannotFit) {
+    const struct {
+        const char* name;
+        QSize size;
+    } sizes[] = {{"NarrowerThanAnEntry", QSize(60, 200)}, {"TooLowForItsRows", QSize(110, 40)}};
+    for (const auto& s : sizes) {
+        const QRect rect(QPoint(0, 0), s.size);
+        for (const LegendCase& c : Cases()) {
+            EXPECT_TRUE(c.places(rect).empty()) << c.name << " " << s.name;
+        }
+        const QRect roomy(QPoint(0, 0), QSize(640, s.size.height()));
+        EXPECT_LT(plain.plotRect(rect, metrics).top(), plain.plotRect(roomy, metrics).top()) << s.name;
+        EXPECT_TRUE(plain.legendRect(rect, metrics).isEmpty()) << s.name;
+    }
+    // Nothing of a legend is drawn: above the plot's top figure the chart is blank.
+    const QSize size(60, 200);
+    const QImage drawn =
+        Drawn(size, QRect(QPoint(0, 0), size), [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
+    const QRect data = CurveData(plain, QRect(QPoint(0, 0), size), metrics);
+    EXPECT_EQ(InkedColumns(drawn, QRect(0, 0, size.width(), data.top())).first, size.width());
 }

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LegendFit.h"
+
+#include "workcurve/ChartMargin.h"
+
+#include <QMargins>
+
+namespace testsupport {
+
+namespace {
+
+QString Text(const QRect& rect) {
+    return QStringLiteral("(%1, %2)-(%3, %4)").arg(rect.left()).arg(rect.top()).arg(rect.right()).arg(rect.bottom());
+}
+
+// Everything an entry draws: its box and its letters, which may reach past it.
+std::vector<QRect> Drawn(const workcurve::LegendPlace& place) {
+    std::vector<QRect> drawn{place.box};
+    for (const QRect& letters : place.letters)
+        if (!letters.isEmpty()) drawn.push_back(letters);
+    return drawn;
+}
+
+} // namespace
+
+std::vector<QString> LegendFaults(const QRect& chart, const std::vector<workcurve::LegendPlace>& places,
+                                  const QRect& data) {
+    std::vector<QString> faults;
+    if (places.empty()) faults.push_back(QStringLiteral("the legend is left out"));
+    constexpr int kMargin = workcurve::kChartMargin;
+    const QRect room = chart.marginsRemoved(QMargins(kMargin, kMargin, kMargin, kMargin));
+    for (std::size_t entry = 0; entry < places.size(); ++entry) {
+        const workcurve::LegendPlace& place = places[entry];
+        const QString name = QStringLiteral("entry %1").arg(entry);
+        if (!chart.contains(place.box))
+            faults.push_back(name +
+                             QStringLiteral(": its box %1 leaves the chart %2").arg(Text(place.box), Text(chart)));
+        for (const QRect& words : place.words) {
+            if (!place.box.contains(words))
+                faults.push_back(name +
+                                 QStringLiteral(": its words %1 leave its box %2").arg(Text(words), Text(place.box)));
+            if (!room.contains(words))
+                faults.push_back(
+                    name + QStringLiteral(": its words %1 leave the chart's margins %2").arg(Text(words), Text(room)));
+        }
+        for (const QRect& letters : place.letters)
+            if (!chart.contains(letters))
+                faults.push_back(name +
+                                 QStringLiteral(": its letters %1 leave the chart %2").arg(Text(letters), Text(chart)));
+        for (const QRect& drawn : Drawn(place)) {
+            if (drawn.intersects(data))
+                faults.push_back(name + QStringLiteral(": %1 reaches into the data %2").arg(Text(drawn), Text(data)));
+            for (std::size_t other = entry + 1; other < places.size(); ++other)
+                for (const QRect& theirs : Drawn(places[other]))
+                    if (drawn.intersects(theirs))
+                        faults.push_back(
+                            name +
+                            QStringLiteral(": %1 meets entry %2's %3").arg(Text(drawn)).arg(other).arg(Text(theirs)));
+        }
+    }
+    return faults;
+}
+
+} // namespace testsupport
