@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sheet results" window in every language the program speaks: every text goes through
 // the translation tools; for a sitting of each test its texts, its tables' cells and the
-// curve's legend fit their room and overlap nothing they do not overlap in English; the
-// formats' titles are the core's in English.
+// curve's legend fit their room and overlap nothing they do not overlap in English; both
+// charts' legends read whole at the size the window opens at and the smallest it can be
+// made; the formats' titles are the core's in English.
+#include "../support/LegendFit.h"
 #include "../support/PseudoTranslator.h"
 #include "../support/TextFit.h"
 #include "host/qt/AccessKeys.h"
@@ -14,7 +16,9 @@
 #include "sheetresults/frmSheetResults.h"
 #include "test/SheetFormat.h"
 #include "test/SheetScores.h"
+#include "workcurve/PairMap.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
@@ -25,6 +29,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -185,6 +191,51 @@ TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
         }
         EXPECT_TRUE(LegendKeepsToTheChart(*Get<sheetresults::PeriodChart>("picCurve")))
             << "the curve's legend runs out of the chart";
+    }
+}
+
+// Every entry of both charts' legends reads whole, apart from the others and off the
+// figures, for a sitting of each test, where the window opens and at the smallest it can be
+// made; where it opens, each legend keeps to one row, as it always did.
+TEST_P(SheetResultsFitTest, EveryLegendEntryReadsWholeAtEverySize) {
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    for (const SittingCase& sitting : kSittings) {
+        Open(sitting.sitting());
+        const QSize opening = window->size();
+        const struct {
+            const char* name;
+            QSize size;
+        } sizes[] = {{"Opening", opening}, {"Least", window->minimumSize()}};
+        for (const auto& size : sizes) {
+            SCOPED_TRACE(std::string(sitting.name) + " at " + size.name);
+            window->resize(size.size);
+            QApplication::processEvents();
+            ASSERT_EQ(window->size(), size.size);
+
+            const auto* curve = Get<sheetresults::PeriodChart>("picCurve");
+            const QRect plot = curve->plotRect();
+            // The top line's figures stand centred on the plot's top edge.
+            const int above = curve->fontMetrics().height() / 2 + 2;
+            const QRect figures(0, plot.top() - above, curve->width(), plot.height() + above);
+            const std::vector<workcurve::LegendPlace> curveLegend = curve->legendPlaces();
+            for (const QString& fault : testsupport::LegendFaults(curve->rect(), curveLegend, figures))
+                ADD_FAILURE() << "curve: " << fault.toStdString();
+            EXPECT_TRUE(LegendKeepsToTheChart(*curve)) << "the curve's legend runs out of the chart";
+
+            const auto* map = Get<workcurve::PairMap>("picPairs");
+            // The grid with its digits, its frame a pixel past its last cell.
+            const QRect grid = map->cellRect(0, 0) | map->cellRect(9, 9);
+            const QRect cells(0, 0, map->width(), grid.bottom() + 2);
+            const std::vector<workcurve::LegendPlace> mapLegend = map->legendPlaces();
+            for (const QString& fault : testsupport::LegendFaults(map->rect(), mapLegend, cells))
+                ADD_FAILURE() << "map: " << fault.toStdString();
+
+            if (size.size != opening) continue;
+            for (const auto& [name, legend] : {std::pair{"curve", curveLegend}, std::pair{"map", mapLegend}})
+                for (const workcurve::LegendPlace& place : legend)
+                    EXPECT_EQ(place.box.bottom(), legend.front().box.bottom()) << name << ": one row where it opens";
+        }
     }
 }
 
