@@ -456,6 +456,11 @@
         <source>Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left and Right step through them.</source>
         <translation>Pasangan yang tercapai per %1, benar serta salah atau kosong ditumpuk, dengan waktu jawab median masing-masing; tombol Kiri dan Kanan berpindah di antaranya.</translation>
     </message>
+    <message>
+        <source>Legend: %1.</source>
+        <extracomment>The chart&apos;s legend in words, where the chart is too small to draw it: &quot;green: right; red: wrong or blank&quot;.</extracomment>
+        <translation>Legenda: %1.</translation>
+    </message>
 </context>
 <context>
     <name>sheetresults::frmSheetResults</name>

@@ -456,6 +456,11 @@
         <source>Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left and Right step through them.</source>
         <translation>%1ごとの到達した組の数。正答と誤答・空欄を積み重ね、それぞれの解答時間の中央値を示します。左右キーで移動します。</translation>
     </message>
+    <message>
+        <source>Legend: %1.</source>
+        <extracomment>The chart&apos;s legend in words, where the chart is too small to draw it: &quot;green: right; red: wrong or blank&quot;.</extracomment>
+        <translation>凡例：%1。</translation>
+    </message>
 </context>
 <context>
     <name>sheetresults::frmSheetResults</name>

@@ -46,6 +46,11 @@
         <source>Trend per minute: %1.</source>
         <translation>Hanker (tren per menit): %1.</translation>
     </message>
+    <message>
+        <source>Legend: %1.</source>
+        <extracomment>The chart&apos;s legend in words, where the chart is too small to draw it: &quot;green: true; red: false&quot;.</extracomment>
+        <translation>Legenda: %1.</translation>
+    </message>
 </context>
 <context>
     <name>workcurve::CurveChartPainter</name>
@@ -93,6 +98,46 @@
         <extracomment>The chart&apos;s legend: the dashed least-squares line over the complete minutes.</extracomment>
         <translatorcomment>Garis lurus kuadrat terkecil; angkanya adalah hanker.</translatorcomment>
         <translation>tren</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>A mark of the chart&apos;s legend in words, where the legend is left out: the true answers&apos; colour.</extracomment>
+        <translation>hijau</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <extracomment>The false answers&apos; colour.</extracomment>
+        <translation>merah</translation>
+    </message>
+    <message>
+        <source>hatched</source>
+        <extracomment>The partial period&apos;s bar.</extracomment>
+        <translation>berarsir</translation>
+    </message>
+    <message>
+        <source>blue line</source>
+        <extracomment>The median answer time&apos;s line.</extracomment>
+        <translation>garis biru</translation>
+    </message>
+    <message>
+        <source>dashed line</source>
+        <extracomment>The trend&apos;s line.</extracomment>
+        <translation>garis putus-putus</translation>
+    </message>
+    <message>
+        <source>dash-dotted line</source>
+        <extracomment>The break&apos;s line.</extracomment>
+        <translation>garis titik-strip</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One mark of the legend in words and what it stands for: &quot;green: true&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the marks of the legend in words.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

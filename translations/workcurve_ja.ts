@@ -47,6 +47,11 @@
         <source>Trend per minute: %1.</source>
         <translation>傾き（毎分）：%1。</translation>
     </message>
+    <message>
+        <source>Legend: %1.</source>
+        <extracomment>The chart&apos;s legend in words, where the chart is too small to draw it: &quot;green: true; red: false&quot;.</extracomment>
+        <translation>凡例：%1。</translation>
+    </message>
 </context>
 <context>
     <name>workcurve::CurveChartPainter</name>
@@ -94,6 +99,46 @@
         <extracomment>The chart&apos;s legend: the dashed least-squares line over the complete minutes.</extracomment>
         <translatorcomment>最小二乗法による直線。</translatorcomment>
         <translation>傾向線</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>A mark of the chart&apos;s legend in words, where the legend is left out: the true answers&apos; colour.</extracomment>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <extracomment>The false answers&apos; colour.</extracomment>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>hatched</source>
+        <extracomment>The partial period&apos;s bar.</extracomment>
+        <translation>斜線</translation>
+    </message>
+    <message>
+        <source>blue line</source>
+        <extracomment>The median answer time&apos;s line.</extracomment>
+        <translation>青線</translation>
+    </message>
+    <message>
+        <source>dashed line</source>
+        <extracomment>The trend&apos;s line.</extracomment>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <source>dash-dotted line</source>
+        <extracomment>The break&apos;s line.</extracomment>
+        <translation>一点鎖線</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One mark of the legend in words and what it stands for: &quot;green: true&quot;.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the marks of the legend in words.</extracomment>
+        <translation>、</translation>
     </message>
 </context>
 <context>

@@ -66,9 +66,17 @@ void PeriodChart::paintEvent(QPaintEvent*) {
     }
 }
 
+bool PeriodChart::LegendLeftOut() const { return painter_.legendRect(rect(), fontMetrics()).isEmpty(); }
+
+void PeriodChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (LegendLeftOut() != legendInWords_) UpdateDescription();
+}
+
 bool PeriodChart::event(QEvent* event) {
     const auto tipAt = [this](const QPoint& point) -> std::optional<workcurve::ChartTip> {
         const auto period = periodAt(point);
+        if (!period && legendInWords_) return workcurve::ChartTip{painter_.legendInWords(), rect()};
         if (!period) return std::nullopt;
         return workcurve::ChartTip{Text(*period), barRect(*period)};
     };
@@ -103,6 +111,9 @@ void PeriodChart::UpdateDescription() {
     parts << tr("Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left "
                 "and Right step through them.")
                  .arg(PeriodName(format_));
+    legendInWords_ = LegendLeftOut();
+    //: The chart's legend in words, where the chart is too small to draw it: "green: right; red: wrong or blank".
+    if (legendInWords_) parts << tr("Legend: %1.").arg(painter_.legendInWords());
     for (std::size_t period = 0; period < scores_.periods.size(); ++period) parts << Text(period) + QLatin1Char('.');
     setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }

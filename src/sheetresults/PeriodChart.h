@@ -17,6 +17,8 @@ namespace sheetresults {
 // where the test has one, and an Uchida-Kraepelin sheet's break between its halves. A
 // tooltip gives a period's figures; with the focus, Left and Right (Home, End) step
 // through them. Screen readers get every period's figures in the accessible description.
+// Where the chart is too small for its legend, the tooltip beside the bars and the
+// description give it in words.
 class PeriodChart final : public QWidget {
     Q_OBJECT
 public:
@@ -41,16 +43,20 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Select(std::size_t period);
     void UpdateDescription();
+    bool LegendLeftOut() const;
     QString Text(std::size_t period) const;
 
     test::SheetFormat format_;
     test::SheetScores scores_;
     std::optional<std::size_t> selected_;
     workcurve::CurveChartPainter painter_;
+    // Whether the description gives the legend in words.
+    bool legendInWords_ = false;
 };
 
 } // namespace sheetresults

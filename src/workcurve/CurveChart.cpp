@@ -57,9 +57,17 @@ void CurveChart::paintEvent(QPaintEvent*) {
     }
 }
 
+bool CurveChart::LegendLeftOut() const { return legendRect().isEmpty(); }
+
+void CurveChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (LegendLeftOut() != legendInWords_) UpdateDescription();
+}
+
 bool CurveChart::event(QEvent* event) {
     const auto tipAt = [this](const QPoint& point) -> std::optional<ChartTip> {
         const auto minute = minuteAt(point);
+        if (!minute && legendInWords_) return ChartTip{painter_.legendInWords(), rect()};
         if (!minute) return std::nullopt;
         return ChartTip{MinuteText(*minute, curve_.minutes[*minute]), barRect(*minute)};
     };
@@ -96,6 +104,9 @@ void CurveChart::UpdateDescription() {
         parts << tr("Selected: %1.").arg(MinuteText(*selected_, curve_.minutes[*selected_]));
     parts << tr("Answered per minute, true and false stacked, with the median answer time of each minute and the "
                 "trend; Left and Right step through the minutes.");
+    legendInWords_ = LegendLeftOut();
+    //: The chart's legend in words, where the chart is too small to draw it: "green: true; red: false".
+    if (legendInWords_) parts << tr("Legend: %1.").arg(painter_.legendInWords());
     for (std::size_t minute = 0; minute < curve_.minutes.size(); ++minute)
         parts << sentence.arg(MinuteText(minute, curve_.minutes[minute]));
     parts << tr("Trend per minute: %1.").arg(TrendText(curve_.trend));

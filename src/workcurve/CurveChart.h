@@ -15,7 +15,8 @@ namespace workcurve {
 // partial minute hatched, the median answer time of each minute as a line on a second
 // axis, and the trend line over the complete minutes. A tooltip gives a minute's figures;
 // with the focus, Left and Right (Home, End) step through the minutes. Screen readers
-// get every minute's figures in the accessible description.
+// get every minute's figures in the accessible description. Where the chart is too small
+// for its legend, the tooltip beside the bars and the description give it in words.
 class CurveChart final : public QWidget {
     Q_OBJECT
 public:
@@ -43,14 +44,18 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Select(std::size_t minute);
     void UpdateDescription();
+    bool LegendLeftOut() const;
 
     test::WorkCurve curve_;
     std::optional<std::size_t> selected_;
     CurveChartPainter painter_;
+    // Whether the description gives the legend in words.
+    bool legendInWords_ = false;
 };
 
 } // namespace workcurve

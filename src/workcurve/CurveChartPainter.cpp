@@ -233,6 +233,33 @@ QRect CurveChartPainter::plotRect(const QRect& rect, const QFontMetrics& metrics
     return MakeLayout(rect, metrics).plot;
 }
 
+QString CurveChartPainter::legendInWords() const {
+    QStringList entries;
+    for (const LegendEntry& entry : Legend()) {
+        QString mark;
+        switch (entry.swatch) {
+        //: A mark of the chart's legend in words, where the legend is left out: the true answers' colour.
+        case Swatch::True: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "green"); break;
+        //: The false answers' colour.
+        case Swatch::False: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "red"); break;
+        //: The partial period's bar.
+        case Swatch::Partial: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "hatched"); break;
+        //: The median answer time's line.
+        case Swatch::Time: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "blue line"); break;
+        //: The trend's line.
+        case Swatch::Trend: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "dashed line"); break;
+        //: The break's line.
+        case Swatch::Break:
+            mark = QCoreApplication::translate("workcurve::CurveChartPainter", "dash-dotted line");
+            break;
+        }
+        //: One mark of the legend in words and what it stands for: "green: true".
+        entries << QCoreApplication::translate("workcurve::CurveChartPainter", "%1: %2").arg(mark, entry.text);
+    }
+    //: Between the marks of the legend in words.
+    return entries.join(QCoreApplication::translate("workcurve::CurveChartPainter", "; "));
+}
+
 void CurveChartPainter::setCurve(const test::PeriodCurve& curve) {
     periods_.clear();
     periods_.reserve(curve.periods.size());

@@ -97,6 +97,9 @@ public:
     std::vector<LegendPlace> legendPlaces(const QRect& rect, const QFontMetrics& metrics) const;
     // The plot: the area between the scales that the bars, lines and grid are drawn in.
     QRect plotRect(const QRect& rect, const QFontMetrics& metrics) const;
+    // The legend in words, each mark and what it stands for ("green: true; red: false; ..."),
+    // for where it is left out: the widgets give it in their tooltip and description.
+    QString legendInWords() const;
 
 private:
     struct Layout;

@@ -10,6 +10,7 @@
 #include "test/SheetScores.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -370,6 +371,28 @@ TEST_F(SheetResultsWindowTest, CurveIsDrawnPerPeriodWithTheTestsLineAndBreak) {
     chart = Get<sheetresults::PeriodChart>("picCurve");
     EXPECT_EQ(chart->painter().texts().period, "3 min");
     EXPECT_TRUE(chart->painter().trend());
+}
+
+// A curve too narrow for its legend says in its description what each mark stands for, in
+// the test's words, and stops saying it once it is wide enough to draw the legend again.
+TEST_F(SheetResultsWindowTest, CurveTooSmallForItsLegendGivesItInWords) {
+    const FinishedSitting sitting = UchidaSitting();
+    sheetresults::PeriodChart chart;
+    chart.setScores(sitting.format, test::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs));
+    constexpr QSize kNarrow(60, 230);
+    chart.resize(kNarrow);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    ASSERT_TRUE(chart.legendPlaces().empty());
+    EXPECT_TRUE(chart.accessibleDescription().contains(
+        "Legend: green: right; red: wrong or blank; blue line: median time; dash-dotted line: break."))
+        << chart.accessibleDescription().toStdString();
+
+    constexpr QSize kRoomy(360, 230);
+    chart.resize(kRoomy);
+    QApplication::processEvents();
+    ASSERT_FALSE(chart.legendPlaces().empty());
+    EXPECT_FALSE(chart.accessibleDescription().contains("Legend:"));
 }
 
 TEST_F(SheetResultsWindowTest, ShowsTheSeedSoTheSittingCanBeRepeated) {

@@ -384,6 +384,13 @@ TEST_F(ChartLegendTest, IsLeftOutWhereItCannotFit) {
         EXPECT_LT(plain.plotRect(rect, metrics).top(), plain.plotRect(roomy, metrics).top()) << s.name;
         EXPECT_TRUE(plain.legendRect(rect, metrics).isEmpty()) << s.name;
     }
+    // What it would have said stays in words.
+    EXPECT_EQ(withBreak.legendInWords().toStdString(),
+              "green: true; red: false; hatched: partial; blue line: median time; dashed line: trend; "
+              "dash-dotted line: break");
+    EXPECT_EQ(
+        worded.legendInWords().toStdString(),
+        "green: right; red: wrong or blank; hatched: partial; blue line: median time; dashed line: least squares");
     // Nothing of a legend is drawn: above the plot's top figure the chart is blank.
     const QSize size(60, 200);
     const QImage drawn =

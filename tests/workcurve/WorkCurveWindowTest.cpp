@@ -23,6 +23,7 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -148,6 +149,59 @@ TEST_F(WorkCurveWindowTest, PartialMinuteIsMarked) {
     EXPECT_EQ(ToolTipAt(chart, chart->barRect(0).center()),
               "Minute 1 (partial): 2 answered, 1 true, 1 false, median 0.25 s, 90th percentile 0.75 s");
 }
+
+struct LegendSizeCase {
+    const char* name;
+    QSize size;
+    bool drawn;
+};
+
+class LegendInWordsTest : public WorkCurveWindowTest, public testing::WithParamInterface<LegendSizeCase> {};
+
+// Where the chart is too small to draw its legend, its tooltip beside the bars and its
+// description say what each mark stands for; where it draws it, they are as they were, and
+// they follow the chart as it is resized.
+TEST_P(LegendInWordsTest, NamesEachMarkWhereTheChartLeavesItsLegendOut) {
+    workcurve::RecordedRun run = ThreeMinuteRun();
+    run.length = {2, 30};
+    test::WorkCurve curve = test::AnalyseWorkCurve(run.answers, run.length);
+    ASSERT_TRUE(curve.minutes.back().partial && curve.trend);
+    workcurve::CurveChart chart;
+    chart.setCurve(curve);
+    chart.resize(GetParam().size);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    ASSERT_EQ(chart.size(), GetParam().size);
+    EXPECT_EQ(chart.legendRect().isEmpty(), !GetParam().drawn);
+
+    const QString words = "green: true; red: false; hatched: partial; blue line: median time; dashed line: trend";
+    const QPoint besideTheBars(1, 1);
+    ASSERT_EQ(chart.minuteAt(besideTheBars), std::nullopt);
+    if (GetParam().drawn) {
+        EXPECT_FALSE(chart.accessibleDescription().contains("Legend:")) << chart.accessibleDescription().toStdString();
+        EXPECT_EQ(ToolTipAt(&chart, besideTheBars), QString());
+    } else {
+        EXPECT_TRUE(chart.accessibleDescription().contains("Legend: " + words + "."))
+            << chart.accessibleDescription().toStdString();
+        EXPECT_EQ(ToolTipAt(&chart, besideTheBars), words);
+    }
+    // A bar's own figures stay its tooltip.
+    EXPECT_TRUE(ToolTipAt(&chart, chart.barRect(1).center()).startsWith("Minute 2:"));
+
+    constexpr QSize kRoomy(320, 230);
+    chart.resize(kRoomy);
+    QApplication::processEvents();
+    EXPECT_FALSE(chart.accessibleDescription().contains("Legend:")) << "roomy again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, LegendInWordsTest,
+                         testing::Values(LegendSizeCase{"Roomy", QSize(320, 230), true},
+                                         LegendSizeCase{"OnRowsInANarrowChart", QSize(110, 230), true},
+                                         LegendSizeCase{"NarrowerThanAnEntry", QSize(60, 230), false},
+                                         LegendSizeCase{"TooLowForItsRows", QSize(150, 40), false}),
+                         [](const testing::TestParamInfo<LegendSizeCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(WorkCurveWindowTest, PairMapGivesEachPairsFiguresAndColoursByMedianTime) {
     Open(ThreeMinuteRun());
