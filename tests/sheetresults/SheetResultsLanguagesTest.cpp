@@ -151,6 +151,18 @@ bool LegendKeepsToTheChart(const sheetresults::PeriodChart& chart) {
     return true;
 }
 
+// The sizes to read the scores at: as the window opens, as small as it goes, and short
+// enough that the scores table scrolls.
+struct WindowSize {
+    const char* name;
+    QSize (*size)(const QWidget& window);
+};
+const WindowSize kSizes[] = {
+    {"opening", [](const QWidget& window) { return window.size(); }},
+    {"smallest", [](const QWidget& window) { return window.minimumSize(); }},
+    {"narrowest and tall", [](const QWidget& window) { return QSize(window.minimumWidth(), 900); }},
+};
+
 class SheetResultsFitTest : public SheetResultsLanguagesTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
@@ -185,6 +197,24 @@ TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
         }
         EXPECT_TRUE(LegendKeepsToTheChart(*Get<sheetresults::PeriodChart>("picCurve")))
             << "the curve's legend runs out of the chart";
+    }
+}
+
+TEST_P(SheetResultsFitTest, EveryScoreReadsWholeAtEverySize) {
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    for (const SittingCase& sitting : kSittings) {
+        Open(sitting.sitting());
+        for (const WindowSize& size : kSizes) {
+            SCOPED_TRACE(std::string(sitting.name) + ", " + size.name);
+            window->resize(size.size(*window));
+            QCoreApplication::sendPostedEvents();
+            const QTableWidget* scores = Get<QTableWidget>("grdScores");
+            for (const auto& [row, column] : CutCells(scores))
+                ADD_FAILURE() << "\"" << scores->item(row, column)->text().toStdString() << "\" is cut";
+            EXPECT_LE(scores->columnWidth(0) + scores->columnWidth(1), scores->viewport()->width())
+                << "the scores scroll sideways";
+        }
     }
 }
 
