@@ -8,7 +8,6 @@
 #include "app/LogCommands.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -82,11 +81,7 @@ constexpr const char* kStoredCaptions[] = {
 QAbstractButton* MakeButton(QWidget* parent, const chameleon::WindowDescription& description, const char* name,
                             const QRect& geometry) {
     QAbstractButton* button = MakeCommandButton(parent, description, name, geometry);
-    auto* stored = qobject_cast<chameleon::chameleonButton*>(button);
-    for (const char* caption : kStoredCaptions) {
-        if (stored && stored->Caption() == QLatin1String(caption))
-            stored->SetCaption(QCoreApplication::translate("app::frmMain", caption));
-    }
+    controls::TranslateStoredCaption(button, "app::frmMain", kStoredCaptions);
     return button;
 }
 

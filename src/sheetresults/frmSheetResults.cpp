@@ -3,7 +3,6 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -68,12 +67,7 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
         parent, Description(), name, QRect(0, 0, host::Twips(widthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(widthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
-    if (auto* owner = qobject_cast<chameleon::chameleonButton*>(button)) {
-        const QByteArray caption = owner->Caption().toUtf8();
-        for (const char* stored : kCaptions) {
-            if (caption == stored) owner->SetCaption(frmSheetResults::tr(stored));
-        }
-    }
+    controls::TranslateStoredCaption(button, "sheetresults::frmSheetResults", kCaptions);
     return button;
 }
 
