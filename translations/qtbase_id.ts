@@ -114,7 +114,7 @@ Apakah Anda tetap ingin menghapusnya?</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation>Buang</translation>
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>Look in:</source>
@@ -469,11 +469,11 @@ Pastikan nama berkas yang diberikan benar.</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation>Puncak</translation>
+        <translation>Paling atas</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation>Dasar</translation>
+        <translation>Paling bawah</translation>
     </message>
     <message>
         <source>Left edge</source>
@@ -485,35 +485,35 @@ Pastikan nama berkas yang diberikan benar.</translation>
     </message>
     <message>
         <source>Page up</source>
-        <translation>Halaman naik</translation>
+        <translation>Halaman ke atas</translation>
     </message>
     <message>
         <source>Page down</source>
-        <translation>Halaman turun</translation>
+        <translation>Halaman ke bawah</translation>
     </message>
     <message>
         <source>Page left</source>
-        <translation>Halaman kiri</translation>
+        <translation>Halaman ke kiri</translation>
     </message>
     <message>
         <source>Page right</source>
-        <translation>Halaman kanan</translation>
+        <translation>Halaman ke kanan</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation>Gulir naik</translation>
+        <translation>Gulir ke atas</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation>Gulir turun</translation>
+        <translation>Gulir ke bawah</translation>
     </message>
     <message>
         <source>Scroll left</source>
-        <translation>Gulir kiri</translation>
+        <translation>Gulir ke kiri</translation>
     </message>
     <message>
         <source>Scroll right</source>
-        <translation>Gulir kanan</translation>
+        <translation>Gulir ke kanan</translation>
     </message>
 </context>
 <context>
@@ -563,11 +563,11 @@ Pastikan nama berkas yang diberikan benar.</translation>
     </message>
     <message>
         <source>Scroll Left</source>
-        <translation>Gulir Kiri</translation>
+        <translation>Gulir ke Kiri</translation>
     </message>
     <message>
         <source>Scroll Right</source>
-        <translation>Gulir Kanan</translation>
+        <translation>Gulir ke Kanan</translation>
     </message>
     <message>
         <source>Triggers the action</source>
@@ -603,11 +603,11 @@ Pastikan nama berkas yang diberikan benar.</translation>
     </message>
     <message>
         <source>Scrolls up</source>
-        <translation>Menggulir naik</translation>
+        <translation>Menggulir ke atas</translation>
     </message>
     <message>
         <source>Scrolls down</source>
-        <translation>Menggulir turun</translation>
+        <translation>Menggulir ke bawah</translation>
     </message>
     <message>
         <source>Goes back a page</source>
