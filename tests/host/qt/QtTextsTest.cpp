@@ -4,12 +4,12 @@
 // In Indonesian they come from the program's own catalog of Qt's texts, unless the system has
 // one; in Japanese from the system's catalog; in English they stay Qt's.
 
+#include "../../support/QtLookups.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/Languages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -21,8 +21,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -33,88 +31,10 @@
 #include <QToolButton>
 #include <QTranslator>
 #include <QTreeView>
-#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <set>
-#include <tuple>
 
 namespace {
-
-// Records the texts Qt looks up and no catalog translates. Installed before the catalogs, it
-// is asked only after every one of them has answered nothing. Qt's file dialog asks from its
-// file information thread too.
-class UntranslatedRecorder final : public QTranslator {
-public:
-    UntranslatedRecorder() { QCoreApplication::installTranslator(this); }
-    ~UntranslatedRecorder() override { QCoreApplication::removeTranslator(this); }
-    UntranslatedRecorder(const UntranslatedRecorder&) = delete;
-    UntranslatedRecorder& operator=(const UntranslatedRecorder&) = delete;
-
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr,
-                      int n = -1) const override {
-        (void)n;
-        const QMutexLocker lock(&mutex_);
-        untranslated_.insert({QString::fromUtf8(context), QString::fromUtf8(sourceText),
-                              QString::fromUtf8(disambiguation ? disambiguation : "")});
-        return {};
-    }
-
-    // "context: source (disambiguation)", one a line.
-    QString Untranslated() const {
-        const QMutexLocker lock(&mutex_);
-        QStringList lines;
-        for (const auto& [context, source, disambiguation] : untranslated_) {
-            lines << QStringLiteral("%1: %2%3")
-                         .arg(context, source, disambiguation.isEmpty() ? QString() : " (" + disambiguation + ")");
-        }
-        return lines.join(u'\n');
-    }
-    // Forgets what was asked so far: installing each catalog asks again for the layout
-    // direction, before the catalog that has it is installed.
-    void Clear() {
-        const QMutexLocker lock(&mutex_);
-        untranslated_.clear();
-    }
-    std::size_t Count() const {
-        const QMutexLocker lock(&mutex_);
-        return untranslated_.size();
-    }
-
-private:
-    mutable QMutex mutex_;
-    mutable std::set<std::tuple<QString, QString, QString>> untranslated_;
-};
-
-// The texts of the context menu `target` opens at `at`, the submenus' included. Some menus
-// run their own event loop until closed, others only pop up.
-QStringList ContextMenuTexts(QWidget* target, QPoint at) {
-    QStringList texts;
-    bool read = false;
-    const auto readMenu = [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr || read) return;
-        read = true;
-        const std::function<void(const QMenu*)> readActions = [&](const QMenu* shown) {
-            for (const QAction* action : shown->actions()) {
-                // "&Copy\tCtrl+C": the command, then its keys.
-                texts << action->text().split(u'\t', Qt::SkipEmptyParts);
-                if (action->menu()) readActions(action->menu());
-            }
-        };
-        readActions(menu);
-        menu->close();
-    };
-    QTimer reader;
-    reader.setInterval(10);
-    QObject::connect(&reader, &QTimer::timeout, readMenu);
-    reader.start();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-    QApplication::sendEvent(target, &event);
-    readMenu();
-    return texts;
-}
 
 // What a widget shows and tells assistive technology.
 QStringList WidgetTexts(const QWidget& top) {
@@ -155,7 +75,7 @@ QStringList SaveDialogTexts() {
         if (!files || !details || !detailMode || !sideBar || !accept) return;
         // The folder's contents come from a thread: the kinds of its entries with them.
         if (!QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 2; })) return;
-        texts << WidgetTexts(*dialog) << ContextMenuTexts(files->viewport(), {1, 1});
+        texts << WidgetTexts(*dialog) << testsupport::ContextMenuTexts(files->viewport(), {1, 1});
         detailMode->click();
         for (int column = 0; column < details->header()->count(); ++column)
             texts << details->model()->headerData(column, Qt::Horizontal).toString();
@@ -164,8 +84,9 @@ QStringList SaveDialogTexts() {
             if (!QTest::qWaitFor([&] { return !kind.data().toString().isEmpty(); })) return;
             texts << kind.data().toString();
         }
-        texts << WidgetTexts(*dialog) << ContextMenuTexts(details->viewport(), {1, 1});
-        texts << ContextMenuTexts(sideBar->viewport(), sideBar->visualRect(sideBar->model()->index(0, 0)).center());
+        texts << WidgetTexts(*dialog) << testsupport::ContextMenuTexts(details->viewport(), {1, 1});
+        texts << testsupport::ContextMenuTexts(sideBar->viewport(),
+                                               sideBar->visualRect(sideBar->model()->index(0, 0)).center());
         // Saving over the existing file: the question, answered No.
         QTimer::singleShot(0, [&] {
             if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -202,11 +123,11 @@ QStringList ContextMenusTexts() {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return {};
     QStringList texts;
-    texts << ContextMenuTexts(field, {1, 1});
+    texts << testsupport::ContextMenuTexts(field, {1, 1});
     text->selectAll();
-    texts << ContextMenuTexts(text->viewport(), {1, 1});
-    texts << ContextMenuTexts(list->verticalScrollBar(), {1, 1});
-    texts << ContextMenuTexts(list->horizontalScrollBar(), {1, 1});
+    texts << testsupport::ContextMenuTexts(text->viewport(), {1, 1});
+    texts << testsupport::ContextMenuTexts(list->verticalScrollBar(), {1, 1});
+    texts << testsupport::ContextMenuTexts(list->horizontalScrollBar(), {1, 1});
     return texts;
 }
 
@@ -250,7 +171,7 @@ bool LoadSystemCatalog(QTranslator& catalog, const char* code) {
 class QtTextsTest : public ::testing::TestWithParam<Place> {};
 
 TEST_P(QtTextsTest, IndonesianTranslatesEveryTextQtAsksFor) {
-    UntranslatedRecorder recorder;
+    testsupport::UntranslatedRecorder recorder;
     host::Translations translations;
     ASSERT_TRUE(translations.Install(QStringLiteral("id")));
     recorder.Clear();
@@ -260,7 +181,7 @@ TEST_P(QtTextsTest, IndonesianTranslatesEveryTextQtAsksFor) {
 }
 
 TEST_P(QtTextsTest, EnglishShowsQtsOwnTexts) {
-    UntranslatedRecorder recorder;
+    testsupport::UntranslatedRecorder recorder;
     host::Translations translations;
     ASSERT_TRUE(translations.Install(QStringLiteral("en")));
     const QStringList texts = GetParam().texts();
