@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -127,11 +128,13 @@ void Translations::InstallQtCatalog(const QString& code) {
     // catalogs, which hold only a few of Qt's texts.
     const QString name = QStringLiteral("qtbase_%1.qm").arg(code);
     QStringList candidates{QStringLiteral(":/i18n/") + name, QStringLiteral(":/i18n/qt/") + name};
-    // No folder is not the working directory.
+    // Without a folder there is no system catalog, not one in the working directory.
     if (!systemQtFolder_.isEmpty()) candidates.prepend(QDir(systemQtFolder_).filePath(name));
     for (const QString& path : candidates) {
+        // QTranslator::load() would also take "qtbase.qm" beside a missing "qtbase_id.qm": a
+        // catalog of no language would then stand in for the program's own.
         auto qt = std::make_unique<QTranslator>();
-        if (!qt->load(path)) continue;
+        if (!QFile::exists(path) || !qt->load(path)) continue;
         if (QCoreApplication::installTranslator(qt.get())) installed_.push_back(std::move(qt));
         return;
     }

@@ -235,7 +235,9 @@ TEST(QtCatalogs, TheSystemsOwnIsPreferredToTheProgramsOwn) {
     ASSERT_FALSE(systemCancel.isEmpty());
     QTemporaryDir withCatalog;
     QTemporaryDir without;
+    QTemporaryDir withoutLanguage;
     ASSERT_TRUE(QFile::copy(japanese.filePath(), withCatalog.filePath(QStringLiteral("qtbase_id.qm"))));
+    ASSERT_TRUE(QFile::copy(japanese.filePath(), withoutLanguage.filePath(QStringLiteral("qtbase.qm"))));
     const struct {
         const char* system;
         QString folder;
@@ -244,12 +246,14 @@ TEST(QtCatalogs, TheSystemsOwnIsPreferredToTheProgramsOwn) {
     } cases[] = {
         {"with a catalog of its own", withCatalog.path(), "id", systemCancel},
         {"without one", without.path(), "id", QStringLiteral("Batal")},
+        {"with one of no language", withoutLanguage.path(), "id", QStringLiteral("Batal")},
         {"with one in English", withCatalog.path(), "en", QStringLiteral("Cancel")},
     };
     for (const auto& c : cases) {
         host::Translations translations(c.folder);
         ASSERT_TRUE(translations.Install(QString::fromLatin1(c.code)));
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.cancel) << c.system;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), c.cancel.toStdString())
+            << c.system;
     }
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"))
         << "removed with the language";
