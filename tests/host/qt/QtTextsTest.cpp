@@ -109,14 +109,17 @@ QStringList SaveDialogTexts() {
     return texts;
 }
 
-// An editable text field's menu, a read-only text's, and both scroll bars' menus.
+// An editable text field's menu, an editable and a read-only text's, and both scroll bars'
+// menus.
 QStringList ContextMenusTexts() {
     QWidget window;
-    window.resize(300, 300);
+    window.resize(300, 400);
     auto* field = new QLineEdit(QStringLiteral("60"), &window);
     auto* text = new QPlainTextEdit(QStringLiteral("Tavrendale"), &window);
     text->setReadOnly(true);
-    text->move(0, 40);
+    text->setGeometry(0, 40, 100, 100);
+    auto* notes = new QPlainTextEdit(QStringLiteral("Kraepelin"), &window);
+    notes->setGeometry(0, 260, 100, 100);
     auto* list = new QListWidget(&window);
     list->setGeometry(0, 150, 100, 100);
     for (int row = 0; row < 100; ++row) list->addItem(QStringLiteral("%1 answers in a long row").arg(row));
@@ -126,6 +129,8 @@ QStringList ContextMenusTexts() {
     texts << testsupport::ContextMenuTexts(field, {1, 1});
     text->selectAll();
     texts << testsupport::ContextMenuTexts(text->viewport(), {1, 1});
+    notes->selectAll();
+    texts << testsupport::ContextMenuTexts(notes->viewport(), {1, 1});
     texts << testsupport::ContextMenuTexts(list->verticalScrollBar(), {1, 1});
     texts << testsupport::ContextMenuTexts(list->horizontalScrollBar(), {1, 1});
     return texts;
@@ -159,6 +164,7 @@ const Sample kSamples[] = {
     {"ContextMenus", "QLineEdit", "&Paste", "T&empel"},
     {"ContextMenus", "QWidgetTextControl", "&Copy", "&Salin"},
     {"ContextMenus", "QWidgetTextControl", "Select All", "Pilih Semua"},
+    {"ContextMenus", "QWidgetTextControl", "Cu&t", "Po&tong"},
     {"ContextMenus", "QScrollBar", "Scroll here", "Gulir ke sini"},
     {"ContextMenus", "QScrollBar", "Left edge", "Tepi kiri"},
 };
