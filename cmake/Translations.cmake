@@ -20,6 +20,26 @@ function(tavrendale_catalog target catalog)
   set_property(GLOBAL APPEND PROPERTY TAVRENDALE_CATALOGS ${target})
 endfunction()
 
+# Qt's own texts (the file dialog, the context menus, the standard buttons) in the languages Qt
+# has no translation for: translations/qtbase_<language>.ts is a catalog of Qt's texts, not of
+# ours, so lupdate never refreshes it from the sources and update_translations leaves it alone.
+# Embedded in `target` as ":/i18n/qt/qtbase_<language>.qm", apart from the catalogs loaded by
+# language, for the loader to take where the system has no catalog of Qt's own.
+set(TAVRENDALE_OWN_QT_CATALOGS ${PROJECT_SOURCE_DIR}/translations/qtbase_id.ts)
+function(tavrendale_own_qt_catalogs target)
+  set(qm_files)
+  foreach(ts IN LISTS TAVRENDALE_OWN_QT_CATALOGS)
+    get_filename_component(name ${ts} NAME_WE)
+    set(qm ${CMAKE_CURRENT_BINARY_DIR}/own_qt_catalogs/${name}.qm)
+    add_custom_command(OUTPUT ${qm} COMMAND Qt6::lrelease -silent ${ts} -qm ${qm} DEPENDS ${ts} Qt6::lrelease
+                       COMMENT "Compiling ${name}.ts" VERBATIM)
+    list(APPEND qm_files ${qm})
+  endforeach()
+  set_source_files_properties(${qm_files} PROPERTIES GENERATED TRUE)
+  qt_add_resources(${target} own_qt_catalogs PREFIX /i18n/qt BASE ${CMAKE_CURRENT_BINARY_DIR}/own_qt_catalogs
+                   FILES ${qm_files})
+endfunction()
+
 # A Windows machine has no Qt translations: the Windows program carries Qt's own texts (its
 # dialogs' buttons) in each language Qt has them for, beside its catalogs, where the catalogs'
 # loader finds them. A static Qt has none; the cross build takes the build machine's (Debian's
