@@ -3,10 +3,11 @@
 """Fails when a text the program shows has no translation in its catalog.
 
 Brings a copy of every catalog up to date with the sources as `update_translations` would
-(lupdate on the projects CMake wrote for each library), then counts what is left unfinished.
+(lupdate on the projects CMake wrote for each library, with the options it gives lupdate there:
+TAVRENDALE_LUPDATE_OPTIONS in cmake/Translations.cmake), then counts what is left unfinished.
 The catalogs in the tree are not changed.
 
-    scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE
+    scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE LUPDATE_OPTION...
 """
 import json
 import pathlib
@@ -31,7 +32,7 @@ def unfinished(ts_text):
     return missing
 
 
-def main(build, lupdate, generate):
+def main(build, lupdate, generate, *options):
     projects = sorted(pathlib.Path(build).glob("**/.lupdate/*_project.cmake"))
     if not projects:
         print(f"no translation projects under {build}: configure the build first")
@@ -52,8 +53,7 @@ def main(build, lupdate, generate):
                 copies.append((ts, copy))
             data["translations"] = [str(copy) for _, copy in copies]
             json_file.write_text(json.dumps(data))
-            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-project", str(json_file)],
-                           check=True)
+            subprocess.run([lupdate, "-silent", *options, "-project", str(json_file)], check=True)
             for ts, copy in copies:
                 text = copy.read_text(encoding="utf-8")
                 missing = unfinished(text)
@@ -67,7 +67,7 @@ def main(build, lupdate, generate):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) < 5:
         print(__doc__)
         sys.exit(2)
     sys.exit(main(*sys.argv[1:]))
