@@ -3,14 +3,15 @@
 """Fails when a text the program shows has no translation in its catalog.
 
 Brings a copy of every catalog up to date with the sources as `update_translations` would
-(lupdate on the projects CMake wrote for each library), then counts what is left unfinished.
+(lupdate on the projects CMake wrote for each library, with the options it gives lupdate there:
+TAVRENDALE_LUPDATE_OPTIONS in cmake/Translations.cmake), then counts what is left unfinished.
 The catalogs in the tree are not changed.
 
 The catalogs of Qt's own texts the program carries (translations/qtbase_<language>.ts) hold
 Qt's texts, not the sources': they are read as they stand, and each translation must keep its
 text's placeholders (%1, %n) and, where the text has an access key (&Save), one of its own.
 
-    scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE [QT_CATALOG.ts...]
+    scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE LUPDATE_OPTION... [-- QT_CATALOG.ts...]
 """
 import html
 import json
@@ -79,7 +80,10 @@ def check_qt_catalog(ts):
     return total > 0 and not missing and not faults
 
 
-def main(build, lupdate, generate, *qt_catalogs):
+def main(build, lupdate, generate, *arguments):
+    # lupdate's options, then, after "--", the catalogs of Qt's texts.
+    split = arguments.index("--") if "--" in arguments else len(arguments)
+    options, qt_catalogs = arguments[:split], arguments[split + 1:]
     projects = sorted(pathlib.Path(build).glob("**/.lupdate/*_project.cmake"))
     if not projects:
         print(f"no translation projects under {build}: configure the build first")
@@ -100,8 +104,7 @@ def main(build, lupdate, generate, *qt_catalogs):
                 copies.append((ts, copy))
             data["translations"] = [str(copy) for _, copy in copies]
             json_file.write_text(json.dumps(data))
-            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-project", str(json_file)],
-                           check=True)
+            subprocess.run([lupdate, "-silent", *options, "-project", str(json_file)], check=True)
             for ts, copy in copies:
                 text = copy.read_text(encoding="utf-8")
                 missing = unfinished(text)
@@ -117,7 +120,7 @@ def main(build, lupdate, generate, *qt_catalogs):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 4:
+    if len(sys.argv) < 5:
         print(__doc__)
         sys.exit(2)
     sys.exit(main(*sys.argv[1:]))
