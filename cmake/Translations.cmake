@@ -8,16 +8,58 @@ set(TAVRENDALE_LANGUAGES id ja)
 # The tools run on the build machine; a cross build finds them there (Qt6LinguistTools_DIR).
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
-# Makes `catalog` of the texts in `target`'s sources.
+# How lupdate reads the sources, here and in the test that every text is translated. No source
+# locations: they would change with every edit of a file, not with its texts. The plain-C++
+# libraries have no Qt and mark their English texts with TranslatableText (src/test/Wording.h),
+# which lupdate reads as QT_TRANSLATE_NOOP.
+set(TAVRENDALE_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=TranslatableText)
+
+# Makes `catalog` of the texts in `target`'s sources, and of the texts that the plain-C++
+# libraries after TEXTS_OF name in their TAVRENDALE_TEXTS: such a library has no catalog of
+# its own, and its texts are translated by the window that shows them.
+#   tavrendale_catalog(target catalog [TEXTS_OF library...])
+# Called after the target has all its sources.
 function(tavrendale_catalog target catalog)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "TEXTS_OF")
   set(ts_files)
   foreach(language IN LISTS TAVRENDALE_LANGUAGES)
     list(APPEND ts_files ${PROJECT_SOURCE_DIR}/translations/${catalog}_${language}.ts)
   endforeach()
-  # No source locations: they would change with every edit of a file, not with its texts.
-  qt_add_translations(${target} TS_FILES ${ts_files} RESOURCE_PREFIX /i18n
-                      LUPDATE_OPTIONS -locations none -no-obsolete LRELEASE_OPTIONS -silent)
+  set(sources)
+  if(arg_TEXTS_OF)
+    get_target_property(sources ${target} SOURCES)
+    foreach(library IN LISTS arg_TEXTS_OF)
+      get_target_property(texts ${library} TAVRENDALE_TEXTS)
+      if(NOT texts)
+        message(FATAL_ERROR "${library} names no texts (TAVRENDALE_TEXTS) for the catalog ${catalog}")
+      endif()
+      list(APPEND sources ${texts})
+    endforeach()
+    set(sources SOURCES ${sources})
+  endif()
+  qt_add_translations(${target} TS_FILES ${ts_files} RESOURCE_PREFIX /i18n ${sources}
+                      LUPDATE_OPTIONS ${TAVRENDALE_LUPDATE_OPTIONS} LRELEASE_OPTIONS -silent)
   set_property(GLOBAL APPEND PROPERTY TAVRENDALE_CATALOGS ${target})
+endfunction()
+
+# Qt's own texts (the file dialog, the context menus, the standard buttons) in the languages Qt
+# has no translation for: translations/qtbase_<language>.ts is a catalog of Qt's texts, not of
+# ours, so lupdate never refreshes it from the sources and update_translations leaves it alone.
+# Embedded in `target` as ":/i18n/qt/qtbase_<language>.qm", apart from the catalogs loaded by
+# language, for the loader to take where the system has no catalog of Qt's own.
+set(TAVRENDALE_OWN_QT_CATALOGS ${PROJECT_SOURCE_DIR}/translations/qtbase_id.ts)
+function(tavrendale_own_qt_catalogs target)
+  set(qm_files)
+  foreach(ts IN LISTS TAVRENDALE_OWN_QT_CATALOGS)
+    get_filename_component(name ${ts} NAME_WE)
+    set(qm ${CMAKE_CURRENT_BINARY_DIR}/own_qt_catalogs/${name}.qm)
+    add_custom_command(OUTPUT ${qm} COMMAND Qt6::lrelease -silent ${ts} -qm ${qm} DEPENDS ${ts} Qt6::lrelease
+                       COMMENT "Compiling ${name}.ts" VERBATIM)
+    list(APPEND qm_files ${qm})
+  endforeach()
+  set_source_files_properties(${qm_files} PROPERTIES GENERATED TRUE)
+  qt_add_resources(${target} own_qt_catalogs PREFIX /i18n/qt BASE ${CMAKE_CURRENT_BINARY_DIR}/own_qt_catalogs
+                   FILES ${qm_files})
 endfunction()
 
 # A Windows machine has no Qt translations: the Windows program carries Qt's own texts (its

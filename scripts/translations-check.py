@@ -3,11 +3,17 @@
 """Fails when a text the program shows has no translation in its catalog.
 
 Brings a copy of every catalog up to date with the sources as `update_translations` would
-(lupdate on the projects CMake wrote for each library), then counts what is left unfinished.
+(lupdate on the projects CMake wrote for each library, with the options it gives lupdate there:
+TAVRENDALE_LUPDATE_OPTIONS in cmake/Translations.cmake), then counts what is left unfinished.
 The catalogs in the tree are not changed.
 
-    scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE
+The catalogs of Qt's own texts the program carries (translations/qtbase_<language>.ts) hold
+Qt's texts, not the sources': they are read as they stand, and each translation must keep its
+text's placeholders (%1, %n) and, where the text has an access key (&Save), one of its own.
+
+    scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE LUPDATE_OPTION... [-- QT_CATALOG.ts...]
 """
+import html
 import json
 import pathlib
 import re
@@ -31,7 +37,53 @@ def unfinished(ts_text):
     return missing
 
 
-def main(build, lupdate, generate):
+def placeholders(text):
+    """The placeholders of a text, %1 to %99, %L1 and %n, as a sorted list."""
+    return sorted(re.findall(r"%L?(?:[1-9][0-9]?|n)", text))
+
+
+def access_keys(text):
+    """How many access keys a text marks: an & before anything but another &."""
+    return len(re.findall(r"&[^&\s]", text.replace("&&", "")))
+
+
+def unkept(ts_text):
+    """The texts of a catalog whose translation loses a placeholder or an access key."""
+    faults = []
+    for message in re.findall(r"<message[ >].*?</message>", ts_text, re.S):
+        source = html.unescape(re.search(r"<source>(.*?)</source>", message, re.S).group(1))
+        forms = re.findall(r"<numerusform>(.*?)</numerusform>", message, re.S)
+        if not forms:
+            translation = re.search(r"<translation[^>]*>(.*?)</translation>", message, re.S)
+            forms = [translation.group(1)] if translation else []
+        for form in (html.unescape(f) for f in forms):
+            wanted = placeholders(source)
+            if "<numerusform>" in message and "%n" not in wanted:
+                wanted = sorted(wanted + ["%n"])
+            if placeholders(form) != wanted:
+                faults.append(f"{source!r}: placeholders {placeholders(form)} for {placeholders(source)}")
+            if access_keys(form) != min(access_keys(source), 1):
+                faults.append(f"{source!r}: {access_keys(form)} access keys in {form!r}")
+    return faults
+
+
+def check_qt_catalog(ts):
+    """Prints and returns whether a catalog of Qt's texts is complete and keeps its marks."""
+    text = pathlib.Path(ts).read_text(encoding="utf-8")
+    missing = unfinished(text)
+    faults = unkept(text)
+    total = len(re.findall(r"<message[ >]", text))
+    print(f"{pathlib.Path(ts).name}: {total} texts, {len(missing)} without a translation, "
+          f"{len(faults)} with a placeholder or access key lost")
+    for line in (missing + faults)[:20]:
+        print(f"    {line}")
+    return total > 0 and not missing and not faults
+
+
+def main(build, lupdate, generate, *arguments):
+    # lupdate's options, then, after "--", the catalogs of Qt's texts.
+    split = arguments.index("--") if "--" in arguments else len(arguments)
+    options, qt_catalogs = arguments[:split], arguments[split + 1:]
     projects = sorted(pathlib.Path(build).glob("**/.lupdate/*_project.cmake"))
     if not projects:
         print(f"no translation projects under {build}: configure the build first")
@@ -52,8 +104,7 @@ def main(build, lupdate, generate):
                 copies.append((ts, copy))
             data["translations"] = [str(copy) for _, copy in copies]
             json_file.write_text(json.dumps(data))
-            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-project", str(json_file)],
-                           check=True)
+            subprocess.run([lupdate, "-silent", *options, "-project", str(json_file)], check=True)
             for ts, copy in copies:
                 text = copy.read_text(encoding="utf-8")
                 missing = unfinished(text)
@@ -63,11 +114,13 @@ def main(build, lupdate, generate):
                 for source in missing[:20]:
                     print(f"    {source}")
                 failed = failed or bool(missing)
+    for ts in qt_catalogs:
+        failed = not check_qt_catalog(ts) or failed
     return 1 if failed else 0
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) < 5:
         print(__doc__)
         sys.exit(2)
     sys.exit(main(*sys.argv[1:]))

@@ -85,69 +85,6 @@
     </message>
 </context>
 <context>
-    <name>app::EngineTexts</name>
-    <message>
-        <source>Duration: 0 minute(s)</source>
-        <translation>Durasi: 0 menit</translation>
-    </message>
-    <message>
-        <source>Duration: - minute(s)</source>
-        <translation>Durasi: - menit</translation>
-    </message>
-    <message>
-        <source>Result not logged.</source>
-        <translatorcomment>Istilah: &quot;dicatat&quot;/&quot;catat&quot; untuk log (sama dengan kotak centang &quot;Catat tes&quot;).</translatorcomment>
-        <translation>Hasil tidak dicatat.</translation>
-    </message>
-    <message>
-        <source>Invalid value detected in test duration field, please change the value into numbers only, then try again.</source>
-        <translation>Isian durasi tes tidak valid. Isi hanya dengan angka, lalu coba lagi.</translation>
-    </message>
-    <message>
-        <source>Total answered: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
-        <translation>Jumlah jawaban: %1</translation>
-    </message>
-    <message>
-        <source>Total true: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
-        <translatorcomment>Istilah: &quot;benar&quot; dan &quot;salah&quot; seperti pada hasil psikotes; label dipendekkan (tanpa &quot;Total&quot;) agar muat di kotak 129 px.</translatorcomment>
-        <translation>Benar: %1</translation>
-    </message>
-    <message>
-        <source>Total false: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
-        <translation>Salah: %1</translation>
-    </message>
-    <message>
-        <source>Duration: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the run&apos;s clock (1:00) or &quot;-&quot;.</extracomment>
-        <translation>Durasi: %1</translation>
-    </message>
-    <message>
-        <source>Operation per sec: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57) or &quot;-&quot;.</extracomment>
-        <translation>Hitungan per detik: %1</translation>
-    </message>
-    <message>
-        <source>Operation per min: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00) or &quot;-&quot;.</extracomment>
-        <translatorcomment>Istilah: &quot;hitungan per menit&quot;, bukan &quot;operasi&quot;: peserta psikotes menyebut penjumlahan yang dikerjakan &quot;hitungan&quot;.</translatorcomment>
-        <translation>Hitungan per menit: %1</translation>
-    </message>
-    <message>
-        <source>%1 | TRUE</source>
-        <extracomment>An answer log line: %1 is the sum and the answer given (&quot;7 + 5 = 2&quot;), then that it is right.</extracomment>
-        <translatorcomment>BENAR/SALAH huruf kapital seperti TRUE/FALSE di log aslinya.</translatorcomment>
-        <translation>%1 | BENAR</translation>
-    </message>
-    <message>
-        <source>%1 | FALSE</source>
-        <extracomment>An answer log line: %1 is the sum and the answer given (&quot;7 + 5 = 3&quot;), then that it is wrong.</extracomment>
-        <translation>%1 | SALAH</translation>
-    </message>
-</context>
-<context>
     <name>app::LogCommands</name>
     <message>
         <source>Right-click, or press the Menu key or Shift+F10, to show the work curve, save the answers as CSV or copy the results, or to open the exam sheets (%1)</source>
@@ -474,6 +411,68 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     <message>
         <source>The last run has no answers.</source>
         <translation>Sesi terakhir tidak punya jawaban.</translation>
+    </message>
+</context>
+<context>
+    <name>test::TestEngine</name>
+    <message>
+        <source>Duration: %1 minute(s)</source>
+        <extracomment>A result line, right-aligned in a box of 129 px, before the first run (&quot;0&quot;) and after a run without logging stopped by the user (&quot;-&quot;); %1 is that figure.</extracomment>
+        <translation>Durasi: %1 menit</translation>
+    </message>
+    <message>
+        <source>Result not logged.</source>
+        <extracomment>The answer log&apos;s one line after a run with &quot;Log test&quot; off.</extracomment>
+        <translatorcomment>Istilah: &quot;dicatat&quot;/&quot;catat&quot; untuk log (sama dengan kotak centang &quot;Catat tes&quot;).</translatorcomment>
+        <translation>Hasil tidak dicatat.</translation>
+    </message>
+    <message>
+        <source>Invalid value detected in test duration field, please change the value into numbers only, then try again.</source>
+        <extracomment>A warning box, after Start with a duration that is not a number of at least 1.</extracomment>
+        <translation>Isian durasi tes tidak valid. Isi hanya dengan angka, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>Total answered: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
+        <translation>Jumlah jawaban: %1</translation>
+    </message>
+    <message>
+        <source>Total true: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
+        <translatorcomment>Istilah: &quot;benar&quot; dan &quot;salah&quot; seperti pada hasil psikotes; label dipendekkan (tanpa &quot;Total&quot;) agar muat di kotak 129 px.</translatorcomment>
+        <translation>Benar: %1</translation>
+    </message>
+    <message>
+        <source>Total false: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
+        <translation>Salah: %1</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the run&apos;s clock (1:00) or &quot;-&quot;.</extracomment>
+        <translation>Durasi: %1</translation>
+    </message>
+    <message>
+        <source>Operation per sec: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57), &quot;0&quot; or &quot;-&quot;.</extracomment>
+        <translation>Hitungan per detik: %1</translation>
+    </message>
+    <message>
+        <source>Operation per min: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00), &quot;0&quot; or &quot;-&quot;.</extracomment>
+        <translatorcomment>Istilah: &quot;hitungan per menit&quot;, bukan &quot;operasi&quot;: peserta psikotes menyebut penjumlahan yang dikerjakan &quot;hitungan&quot;.</translatorcomment>
+        <translation>Hitungan per menit: %1</translation>
+    </message>
+    <message>
+        <source>%1 + %2 = %3 | TRUE</source>
+        <extracomment>An answer log line: %1 and %2 are the two numbers, each after a blank (&quot; 7&quot;), %3 the answer given; then that it is right.</extracomment>
+        <translatorcomment>BENAR/SALAH huruf kapital seperti TRUE/FALSE di log aslinya.</translatorcomment>
+        <translation>%1 + %2 = %3 | BENAR</translation>
+    </message>
+    <message>
+        <source>%1 + %2 = %3 | FALSE</source>
+        <extracomment>An answer log line: %1 and %2 are the two numbers, each after a blank (&quot; 7&quot;), %3 the answer given; then that it is wrong.</extracomment>
+        <translation>%1 + %2 = %3 | SALAH</translation>
     </message>
 </context>
 </TS>

@@ -85,68 +85,6 @@
     </message>
 </context>
 <context>
-    <name>app::EngineTexts</name>
-    <message>
-        <source>Duration: 0 minute(s)</source>
-        <translation>時間：0分</translation>
-    </message>
-    <message>
-        <source>Duration: - minute(s)</source>
-        <translation>時間：-分</translation>
-    </message>
-    <message>
-        <source>Result not logged.</source>
-        <translation>結果は記録されていません。</translation>
-    </message>
-    <message>
-        <source>Invalid value detected in test duration field, please change the value into numbers only, then try again.</source>
-        <translation>検査時間の欄に無効な値があります。数字だけを入力して、もう一度お試しください。</translation>
-    </message>
-    <message>
-        <source>Total answered: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
-        <translation>解答数：%1</translation>
-    </message>
-    <message>
-        <source>Total true: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
-        <translatorcomment>用語：正答数／誤答数／解答数（検査の採点で使う語）。129 px の枠に収まる長さ。</translatorcomment>
-        <translation>正答数：%1</translation>
-    </message>
-    <message>
-        <source>Total false: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
-        <translation>誤答数：%1</translation>
-    </message>
-    <message>
-        <source>Duration: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the run&apos;s clock (1:00) or &quot;-&quot;.</extracomment>
-        <translation>時間：%1</translation>
-    </message>
-    <message>
-        <source>Operation per sec: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57) or &quot;-&quot;.</extracomment>
-        <translation>毎秒の作業量：%1</translation>
-    </message>
-    <message>
-        <source>Operation per min: %1</source>
-        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00) or &quot;-&quot;.</extracomment>
-        <translatorcomment>用語：「作業量」はクレペリン検査で1分ごとに足した数を指す語。英語の operation per min を直訳せずこの語を使う。</translatorcomment>
-        <translation>毎分の作業量：%1</translation>
-    </message>
-    <message>
-        <source>%1 | TRUE</source>
-        <extracomment>An answer log line: %1 is the sum and the answer given (&quot;7 + 5 = 2&quot;), then that it is right.</extracomment>
-        <translatorcomment>正／誤：ログの1行に収まる短い判定語。</translatorcomment>
-        <translation>%1 | 正</translation>
-    </message>
-    <message>
-        <source>%1 | FALSE</source>
-        <extracomment>An answer log line: %1 is the sum and the answer given (&quot;7 + 5 = 3&quot;), then that it is wrong.</extracomment>
-        <translation>%1 | 誤</translation>
-    </message>
-</context>
-<context>
     <name>app::LogCommands</name>
     <message>
         <source>Right-click, or press the Menu key or Shift+F10, to show the work curve, save the answers as CSV or copy the results, or to open the exam sheets (%1)</source>
@@ -474,6 +412,67 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     <message>
         <source>The last run has no answers.</source>
         <translation>前回の練習には解答がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>test::TestEngine</name>
+    <message>
+        <source>Duration: %1 minute(s)</source>
+        <extracomment>A result line, right-aligned in a box of 129 px, before the first run (&quot;0&quot;) and after a run without logging stopped by the user (&quot;-&quot;); %1 is that figure.</extracomment>
+        <translation>時間：%1分</translation>
+    </message>
+    <message>
+        <source>Result not logged.</source>
+        <extracomment>The answer log&apos;s one line after a run with &quot;Log test&quot; off.</extracomment>
+        <translation>結果は記録されていません。</translation>
+    </message>
+    <message>
+        <source>Invalid value detected in test duration field, please change the value into numbers only, then try again.</source>
+        <extracomment>A warning box, after Start with a duration that is not a number of at least 1.</extracomment>
+        <translation>検査時間の欄に無効な値があります。数字だけを入力して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Total answered: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
+        <translation>解答数：%1</translation>
+    </message>
+    <message>
+        <source>Total true: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
+        <translatorcomment>用語：正答数／誤答数／解答数（検査の採点で使う語）。129 px の枠に収まる長さ。</translatorcomment>
+        <translation>正答数：%1</translation>
+    </message>
+    <message>
+        <source>Total false: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is a count or &quot;-&quot;.</extracomment>
+        <translation>誤答数：%1</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the run&apos;s clock (1:00) or &quot;-&quot;.</extracomment>
+        <translation>時間：%1</translation>
+    </message>
+    <message>
+        <source>Operation per sec: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57), &quot;0&quot; or &quot;-&quot;.</extracomment>
+        <translation>毎秒の作業量：%1</translation>
+    </message>
+    <message>
+        <source>Operation per min: %1</source>
+        <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00), &quot;0&quot; or &quot;-&quot;.</extracomment>
+        <translatorcomment>用語：「作業量」はクレペリン検査で1分ごとに足した数を指す語。英語の operation per min を直訳せずこの語を使う。</translatorcomment>
+        <translation>毎分の作業量：%1</translation>
+    </message>
+    <message>
+        <source>%1 + %2 = %3 | TRUE</source>
+        <extracomment>An answer log line: %1 and %2 are the two numbers, each after a blank (&quot; 7&quot;), %3 the answer given; then that it is right.</extracomment>
+        <translatorcomment>正／誤：ログの1行に収まる短い判定語。</translatorcomment>
+        <translation>%1 + %2 = %3 | 正</translation>
+    </message>
+    <message>
+        <source>%1 + %2 = %3 | FALSE</source>
+        <extracomment>An answer log line: %1 and %2 are the two numbers, each after a blank (&quot; 7&quot;), %3 the answer given; then that it is wrong.</extracomment>
+        <translation>%1 + %2 = %3 | 誤</translation>
     </message>
 </context>
 </TS>

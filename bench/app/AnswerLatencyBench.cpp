@@ -89,7 +89,7 @@ void BM_AnswerToNextPairPainted(benchmark::State& state) {
         microseconds.push_back(elapsed * 1e6);
     }
     state.counters["median_us"] = Median(microseconds);
-    state.counters["answers"] = static_cast<double>(window.engine().answerLog().size());
+    state.counters["answers"] = static_cast<double>(window.engine().logLines().size());
 }
 
 BENCHMARK(BM_AnswerToNextPairPainted)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -50,7 +50,7 @@ namespace {
 struct CountingListener final : test::TestEngineListener {
     void PairChanged(const std::string&, const std::string&) override { ++events; }
     void ClockChanged(const std::string&) override { ++events; }
-    void LogLineAdded(const std::string&) override { ++events; }
+    void LogLineAdded(const test::LogLine&) override { ++events; }
     void AnswerCleared() override { ++events; }
     std::uint64_t events = 0;
 };
@@ -83,17 +83,17 @@ void BM_WholeRun(benchmark::State& state) {
         }
 
         state.PauseTiming();
-        if (engine.running() || engine.answerLog().size() != static_cast<std::size_t>(answers)) {
+        if (engine.running() || engine.logLines().size() != static_cast<std::size_t>(answers)) {
             state.SkipWithError("the run did not end with every answer logged");
             break;
         }
-        const auto& log = engine.answerLog();
+        const auto& log = engine.logLines();
         const auto heapGrowth = static_cast<double>(liveHeapBytes.load() - heapBefore);
         const auto lines = static_cast<double>(log.size());
         bytesPerLine = heapGrowth / lines;
         // The list's unused capacity depends on where the last doubling fell, not on
         // the lines themselves.
-        const auto slack = static_cast<double>((log.capacity() - log.size()) * sizeof(std::string));
+        const auto slack = static_cast<double>((log.capacity() - log.size()) * sizeof(test::LogLine));
         bytesPerLineWithoutSlack = (heapGrowth - slack) / lines;
         benchmark::DoNotOptimize(listener.events);
         state.ResumeTiming();

@@ -4,11 +4,9 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
-#include "app/EngineTexts.h"
 #include "app/LogCommands.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -82,11 +80,7 @@ constexpr const char* kStoredCaptions[] = {
 QAbstractButton* MakeButton(QWidget* parent, const chameleon::WindowDescription& description, const char* name,
                             const QRect& geometry) {
     QAbstractButton* button = MakeCommandButton(parent, description, name, geometry);
-    auto* stored = qobject_cast<chameleon::chameleonButton*>(button);
-    for (const char* caption : kStoredCaptions) {
-        if (stored && stored->Caption() == QLatin1String(caption))
-            stored->SetCaption(QCoreApplication::translate("app::frmMain", caption));
-    }
+    controls::TranslateStoredCaption(button, "app::frmMain", kStoredCaptions);
     return button;
 }
 
@@ -100,14 +94,30 @@ MainWindowServices WithDefaults(MainWindowServices services) {
 
 // The result panel's lines before the first run.
 test::ResultSummary InitialResults() {
+    namespace wording = test::wording;
+    const std::string zero = "0";
     test::ResultSummary lines;
-    lines.durationLine = "Duration: 0 minute(s)";
-    lines.answeredLine = "Total answered: 0";
-    lines.trueLine = "Total true: 0";
-    lines.falseLine = "Total false: 0";
-    lines.perSecondLine = "Operation per sec: 0";
-    lines.perMinuteLine = "Operation per min: 0";
+    lines.durationLine = test::ResultLine{wording::kDurationInMinutesLine, zero};
+    lines.answeredLine = test::ResultLine{wording::kAnsweredLine, zero};
+    lines.trueLine = test::ResultLine{wording::kTrueLine, zero};
+    lines.falseLine = test::ResultLine{wording::kFalseLine, zero};
+    lines.perSecondLine = test::ResultLine{wording::kPerSecondLine, zero};
+    lines.perMinuteLine = test::ResultLine{wording::kPerMinuteLine, zero};
     return lines;
+}
+
+// The engine's texts in the language installed, with the engine's figures put in. Qt's
+// markers are those of the engine's English (%1, %2, %3), so a translation may put the
+// figures in another order.
+QString Translated(const test::Wording& wording) {
+    return QCoreApplication::translate(wording.context, wording.english);
+}
+
+QString Shown(const test::ResultLine& line) { return Translated(line.wording).arg(ToQt(line.figure)); }
+
+QString Shown(const test::LogLine& line) {
+    if (line.notLogged) return Translated(line.wording());
+    return Translated(line.wording()).arg(ToQt(line.operand1Text()), ToQt(line.operand2Text()), ToQt(line.answer));
 }
 
 // Labels are transparent unless made opaque: a QLabel fills no background of its own.
@@ -307,8 +317,8 @@ void frmMain::BuildResults(const chameleon::WindowDescription& description) {
     host::SetAccessibleText(
         host::MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035)),
         tr("Cartoon figure"));
-    const auto resultLabel = [this](const char* name, const std::optional<std::string>& line, int top) {
-        return MakeLabel(Frame2, name, EngineText(*line), TwipRect(4200, top, 1935, 255), Qt::AlignRight);
+    const auto resultLabel = [this](const char* name, const std::optional<test::ResultLine>& line, int top) {
+        return MakeLabel(Frame2, name, Shown(*line), TwipRect(4200, top, 1935, 255), Qt::AlignRight);
     };
     lblDuration = resultLabel("lblDuration", shownResults_.durationLine, 1320);
     lblTotalAnswered = resultLabel("lblTotalAnswered", shownResults_.answeredLine, 1560);
@@ -537,8 +547,9 @@ void frmMain::ResetLinks() {
     lblURL2->SetBold(false);
 }
 
-void frmMain::DurationRefused(const std::string& message) {
-    services_.messages->Show(this, {EngineText(message), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
+void frmMain::DurationRefused(test::DurationRefusal refusal) {
+    services_.messages->Show(
+        this, {Translated(test::WordingOf(refusal)), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
     txtTime->setFocus();
     txtTime->setCursorPosition(static_cast<int>(txtTime->text().size()));
 }
@@ -584,17 +595,18 @@ void frmMain::ClockChanged(const std::string& clockText) {
 
 void frmMain::LogCleared() { lstStat->clear(); }
 
-void frmMain::LogLineAdded(const std::string& line) { lstStat->addItem(EngineText(line)); }
+void frmMain::LogLineAdded(const test::LogLine& line) { lstStat->addItem(Shown(line)); }
 
 void frmMain::AnswerCleared() { txtResult->clear(); }
 
 void frmMain::ResultsReady(const test::ResultSummary& summary) {
     // Only the end of a run brings results.
     RunEnded();
-    const auto put = [](QLabel* label, std::optional<std::string>& shown, const std::optional<std::string>& line) {
+    const auto put = [](QLabel* label, std::optional<test::ResultLine>& shown,
+                        const std::optional<test::ResultLine>& line) {
         if (!line) return;
         shown = line;
-        label->setText(EngineText(*line));
+        label->setText(Shown(*line));
     };
     put(lblTotalAnswered, shownResults_.answeredLine, summary.answeredLine);
     put(lblTotalTrue, shownResults_.trueLine, summary.trueLine);
@@ -673,13 +685,13 @@ void frmMain::mnuSaveAnswers_Click() {
 void frmMain::mnuCopyResults_Click() {
     if (!LogCommandsUnavailable().isEmpty()) return;
     QStringList lines;
-    for (const std::string& line : engine_.answerLog()) lines << EngineText(line);
+    for (const test::LogLine& line : engine_.logLines()) lines << Shown(line);
     lines << QString();
     // The result lines in the order the panel shows them, top to bottom.
     const test::ResultSummary& shown = shownResults_;
-    for (const std::optional<std::string>* line : {&shown.durationLine, &shown.answeredLine, &shown.trueLine,
-                                                   &shown.falseLine, &shown.perSecondLine, &shown.perMinuteLine})
-        lines << EngineText(line->value_or(std::string()));
+    for (const std::optional<test::ResultLine>* line : {&shown.durationLine, &shown.answeredLine, &shown.trueLine,
+                                                        &shown.falseLine, &shown.perSecondLine, &shown.perMinuteLine})
+        lines << (*line ? Shown(**line) : QString());
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 

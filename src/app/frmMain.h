@@ -126,13 +126,13 @@ private:
     workcurve::RecordedRun LastRun() const;
 
     // The engine's notifications.
-    void DurationRefused(const std::string& message) override;
+    void DurationRefused(test::DurationRefusal refusal) override;
     void RunStarted() override;
     void RunStopped() override;
     void PairChanged(const std::string& operand1Text, const std::string& operand2Text) override;
     void ClockChanged(const std::string& clockText) override;
     void LogCleared() override;
-    void LogLineAdded(const std::string& line) override;
+    void LogLineAdded(const test::LogLine& line) override;
     void AnswerCleared() override;
     void ResultsReady(const test::ResultSummary& summary) override;
     void PanelHidden() override;

@@ -4,6 +4,7 @@
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <optional>
 #include <utility>
@@ -26,6 +27,18 @@ QAbstractButton* MakeCommandButton(QWidget* parent, const chameleon::WindowDescr
     if (!button) qFatal("%s", qPrintable(error));
     button->setGeometry(geometry);
     return button;
+}
+
+void TranslateStoredCaption(QAbstractButton* button, const char* context, std::span<const char* const> captions) {
+    auto* stored = qobject_cast<chameleon::chameleonButton*>(button);
+    if (!stored) return;
+    const QByteArray caption = stored->Caption().toUtf8();
+    for (const char* listed : captions) {
+        if (caption != listed) continue;
+        const QString translated = QCoreApplication::translate(context, listed);
+        if (translated != stored->Caption()) stored->SetCaption(translated);
+        return;
+    }
 }
 
 } // namespace controls

@@ -3,6 +3,7 @@
 
 #include <QRect>
 #include <QString>
+#include <span>
 
 class QAbstractButton;
 class QWidget;
@@ -25,5 +26,11 @@ chameleon::WindowDescription LoadBuiltInDescription(const QString& resource);
 // build and ends the program.
 QAbstractButton* MakeCommandButton(QWidget* parent, const chameleon::WindowDescription& description, const char* name,
                                    const QRect& geometry);
+
+// Shows the caption `button`'s description stores in the language installed, looked up in
+// the catalog's `context` where it is one of the window's `captions` (each marked there
+// for the translation tools). Any other caption stays as stored, and so does every caption
+// the catalog has no translation of: in English the button is exactly as described.
+void TranslateStoredCaption(QAbstractButton* button, const char* context, std::span<const char* const> captions);
 
 } // namespace controls

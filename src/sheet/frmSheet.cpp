@@ -3,7 +3,6 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -82,12 +81,7 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
         parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
-    if (auto* owner = qobject_cast<chameleon::chameleonButton*>(button)) {
-        const QByteArray caption = owner->Caption().toUtf8();
-        for (const char* stored : kCaptions) {
-            if (caption == stored) owner->SetCaption(frmSheet::tr(stored));
-        }
-    }
+    controls::TranslateStoredCaption(button, "sheet::frmSheet", kCaptions);
     return button;
 }
 

@@ -19,12 +19,16 @@ QString Decimal(const std::optional<double>& value, int decimals = 2) {
 
 // A slope or a rise with its sign; one that rounds to zero has none, as "-0.00" would
 // claim a falling off.
-QString Signed(const std::optional<double>& value) {
-    if (!value) return NoFigure();
-    const double shown = std::round(*value * 100.0) / 100.0;
+QString Signed(double value) {
+    const double shown = std::round(value * 100.0) / 100.0;
     if (shown == 0.0) return QStringLiteral("0.00");
     return QString::asprintf("%+.2f", shown);
 }
+
+QString Signed(const std::optional<double>& value) { return value ? Signed(*value) : NoFigure(); }
+
+// The slope of a least-squares line, where there is one.
+QString Slope(const std::optional<test::LeastSquaresLine>& line) { return line ? Signed(line->slope) : NoFigure(); }
 
 // The texts of this file, one context of the catalog.
 class ScoreText {
@@ -50,7 +54,6 @@ QString EndText(test::SittingEnd end, std::uint64_t elapsedMs) {
 }
 
 void AddKraepelin(std::vector<ScoreRow>& rows, const test::KraepelinScores& k) {
-    const std::optional<double> slope = k.line ? std::optional<double>(k.line->slope) : std::nullopt;
     rows.push_back(
         {//: Kraepelin's speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has
          //: no name of its own for it.
@@ -66,7 +69,7 @@ void AddKraepelin(std::vector<ScoreRow>& rows, const test::KraepelinScores& k) {
                     ScoreText::tr("Mean of |height − mean height| over the complete columns")});
     rows.push_back(
         {//: Kraepelin's endurance index: hanker (ketahanan kerja) on Indonesian sheets.
-         ScoreText::tr("Endurance (hanker): slope b"), Signed(slope),
+         ScoreText::tr("Endurance (hanker): slope b"), Slope(k.line),
          ScoreText::tr("Slope b of the least-squares line height = a + b × column over the complete columns; "
                        "needs two of them")});
     rows.push_back({ScoreText::tr("Endurance (hanker): rise"), Signed(k.rise),
@@ -98,7 +101,6 @@ void AddUchida(std::vector<ScoreRow>& rows, const test::UchidaScores& u) {
 }
 
 void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QString& period) {
-    const std::optional<double> slope = p.line ? std::optional<double>(p.line->slope) : std::nullopt;
     rows.push_back({//: Pauli: additions over the whole hour.
                     ScoreText::tr("Total"), QString::number(p.total),
                     ScoreText::tr("Additions answered or passed over the whole sitting")});
@@ -109,7 +111,7 @@ void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QSt
          //: %1 is a period's length: "3 min".
          ScoreText::tr("Mean of |period total − mean period total| over the complete %1 periods").arg(period)});
     rows.push_back(
-        {ScoreText::tr("Slope"), Signed(slope),
+        {ScoreText::tr("Slope"), Slope(p.line),
          ScoreText::tr("Slope b of the least-squares line additions = a + b × period over the complete periods: "
                        "additions gained each period; needs two of them")});
 }

@@ -3,7 +3,6 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -27,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <utility>
@@ -42,7 +42,7 @@ namespace {
 constexpr int kButtonWidthTwips = 1335;
 constexpr int kSaveWidthTwips = 2100;
 constexpr int kButtonHeightTwips = 375;
-constexpr int kDefaultWidth = 980;
+constexpr int kDefaultWidth = 1010;
 constexpr int kDefaultHeight = 560;
 constexpr int kSmallestWidth = 620;
 constexpr int kSmallestHeight = 360;
@@ -67,12 +67,7 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
         parent, Description(), name, QRect(0, 0, host::Twips(widthTwips), host::Twips(kButtonHeightTwips)));
     button->setFixedSize(host::Twips(widthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
-    if (auto* owner = qobject_cast<chameleon::chameleonButton*>(button)) {
-        const QByteArray caption = owner->Caption().toUtf8();
-        for (const char* stored : kCaptions) {
-            if (caption == stored) owner->SetCaption(frmSheetResults::tr(stored));
-        }
-    }
+    controls::TranslateStoredCaption(button, "sheetresults::frmSheetResults", kCaptions);
     return button;
 }
 
@@ -232,6 +227,7 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
         grdScores->setItem(row, 0, Cell(score.name, score.formula, spoken));
         grdScores->setItem(row, 1, Cell(score.value, score.formula, spoken));
     }
+    KeepScoresWhole();
 
     const QStringList headings = PeriodHeadings(format);
     grdPeriods->clear();
@@ -244,6 +240,18 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
         for (int column = 0; column < cells.size(); ++column)
             grdPeriods->setItem(static_cast<int>(index), column, Cell(cells[column], {}, spoken));
     }
+}
+
+void frmSheetResults::KeepScoresWhole() {
+    // The table is never narrower than its longest name and longest value, with room kept for
+    // a scroll bar where the window is short, so every score reads whole at any size the
+    // window allows. Wrapping the values instead would make the rows' heights, the scroll bar
+    // and the columns' widths depend on each other.
+    const QAbstractItemView* view = grdScores;
+    const int contents = view->sizeHintForColumn(0) + view->sizeHintForColumn(1);
+    grdScores->setMinimumWidth(contents + 2 * grdScores->frameWidth() +
+                               grdScores->verticalScrollBar()->sizeHint().width());
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
 }
 
 void frmSheetResults::PlaceBeside(const QWidget* owner) {

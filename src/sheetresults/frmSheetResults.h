@@ -74,6 +74,7 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void KeepScoresWhole();
     void cmdSave_Click();
     void cmdClose_Click();
 

@@ -4,11 +4,8 @@
 #include "host/core/NumberText.h"
 #include "host/core/Random.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <initializer_list>
-#include <string_view>
 #include <utility>
 
 namespace test {
@@ -23,23 +20,25 @@ std::string LastCharacter(const std::string& text) {
     return text.substr(start);
 }
 
-// Joins the parts into a string of exactly their length. Growing a string by appending
-// leaves it the doubled capacity of its last growth, and a long run logs tens of
-// thousands of lines.
-std::string Concat(std::initializer_list<std::string_view> parts) {
-    std::size_t length = 0;
-    for (std::string_view part : parts) {
-        length += part.size();
-    }
-    std::string joined(length, '\0');
-    auto out = joined.begin();
-    for (std::string_view part : parts) {
-        out = std::copy(part.begin(), part.end(), out);
-    }
-    return joined;
+} // namespace
+
+const Wording& WordingOf(DurationRefusal refusal) {
+    (void)refusal;
+    return wording::kDurationRefused;
 }
 
-} // namespace
+std::string LogLine::operand1Text() const { return host::FormatSigned(operand1); }
+std::string LogLine::operand2Text() const { return host::FormatSigned(operand2); }
+
+const Wording& LogLine::wording() const {
+    if (notLogged) return wording::kNotLogged;
+    return correct ? wording::kTrueAnswer : wording::kFalseAnswer;
+}
+
+std::string LogLine::english() const {
+    if (notLogged) return Worded(wording());
+    return Worded(wording(), {operand1Text(), operand2Text(), answer});
+}
 
 TestEngine::TestEngine(host::Random& random, host::MonotonicClock& clock) : random_(random), clock_(clock) {}
 
@@ -50,7 +49,7 @@ void TestEngine::Start(const std::string& durationText, bool logging) {
     const std::optional<double> duration = host::ParseNumber(durationText);
     if (!duration || !(*duration >= 1.0)) {
         if (listener_) {
-            listener_->DurationRefused(kRefusedMessage);
+            listener_->DurationRefused(duration ? DurationRefusal::BelowOne : DurationRefusal::NotANumber);
         }
         return;
     }
@@ -58,7 +57,7 @@ void TestEngine::Start(const std::string& durationText, bool logging) {
     durationText_ = durationText;
     durationMinutes_ = *duration;
     logging_ = logging;
-    answerLog_.clear();
+    logLines_.clear();
     recording_.clear();
     if (listener_) {
         listener_->LogCleared();
@@ -86,7 +85,7 @@ void TestEngine::SubmitAnswer(const std::string& answerText) {
         const std::uint64_t now = clock_.Milliseconds();
         const std::uint64_t answerTime = now >= pairShownAt_ ? now - pairShownAt_ : 0;
         recording_.push_back(MakeRecordedAnswer(operand1_, operand2_, typed, correct, minutes_, answerTime));
-        AppendLogLine(Concat({operand1Text_, " + ", operand2Text_, " = ", typed, correct ? " | TRUE" : " | FALSE"}));
+        AppendLogLine({typed, static_cast<std::int8_t>(operand1_), static_cast<std::int8_t>(operand2_), correct});
         if (correct) {
             ++trueCount_;
         } else {
@@ -137,6 +136,15 @@ void TestEngine::DismissResults() {
     }
 }
 
+std::vector<std::string> TestEngine::answerLog() const {
+    std::vector<std::string> lines;
+    lines.reserve(logLines_.size());
+    for (const LogLine& line : logLines_) {
+        lines.push_back(line.english());
+    }
+    return lines;
+}
+
 std::string TestEngine::FilterAnswerText(const std::string& text) {
     return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text : std::string();
 }
@@ -181,32 +189,36 @@ ResultSummary TestEngine::BuildResults(EndReason reason) {
     ResultSummary summary;
     summary.showPanel = true;
     if (logging_) {
-        summary.answeredLine = "Total answered: " + host::FormatCount(answerLog_.size());
-        summary.trueLine = "Total true: " + host::FormatCount(trueCount_);
-        summary.falseLine = "Total false: " + host::FormatCount(falseCount_);
-        summary.durationLine = "Duration: " + clockText_;
+        summary.answeredLine = ResultLine{wording::kAnsweredLine, host::FormatCount(logLines_.size())};
+        summary.trueLine = ResultLine{wording::kTrueLine, host::FormatCount(trueCount_)};
+        summary.falseLine = ResultLine{wording::kFalseLine, host::FormatCount(falseCount_)};
+        summary.durationLine = ResultLine{wording::kDurationLine, clockText_};
         // A Stop before the first tick has no time to divide by: no answer rate yet.
         const std::uint64_t elapsed = elapsedSeconds();
         const double seconds = static_cast<double>(elapsed);
         const double trueAnswers = static_cast<double>(trueCount_);
         const double perSecond = elapsed == 0 ? 0.0 : trueAnswers / seconds;
         const double perMinute = elapsed == 0 ? 0.0 : trueAnswers / (seconds / 60.0);
-        summary.perSecondLine = "Operation per sec: " + host::FormatFixed2(perSecond);
-        summary.perMinuteLine = "Operation per min: " + host::FormatFixed2(perMinute);
+        summary.perSecondLine = ResultLine{wording::kPerSecondLine, host::FormatFixed2(perSecond)};
+        summary.perMinuteLine = ResultLine{wording::kPerMinuteLine, host::FormatFixed2(perMinute)};
         return summary;
     }
 
-    answerLog_.clear();
+    logLines_.clear();
     if (listener_) {
         listener_->LogCleared();
     }
-    AppendLogLine("Result not logged.");
-    summary.answeredLine = "Total answered: -";
-    summary.trueLine = "Total true: -";
-    summary.falseLine = "Total false: -";
-    summary.durationLine = reason == EndReason::Stop ? "Duration: - minute(s)" : "Duration: -";
-    summary.perSecondLine = "Operation per sec: -";
-    summary.perMinuteLine = "Operation per min: -";
+    LogLine notLogged;
+    notLogged.notLogged = true;
+    AppendLogLine(std::move(notLogged));
+    const std::string none = "-";
+    summary.answeredLine = ResultLine{wording::kAnsweredLine, none};
+    summary.trueLine = ResultLine{wording::kTrueLine, none};
+    summary.falseLine = ResultLine{wording::kFalseLine, none};
+    summary.durationLine =
+        ResultLine{reason == EndReason::Stop ? wording::kDurationInMinutesLine : wording::kDurationLine, none};
+    summary.perSecondLine = ResultLine{wording::kPerSecondLine, none};
+    summary.perMinuteLine = ResultLine{wording::kPerMinuteLine, none};
     return summary;
 }
 
@@ -225,10 +237,10 @@ void TestEngine::ShowClock(std::string clockText) {
     }
 }
 
-void TestEngine::AppendLogLine(std::string line) {
-    answerLog_.push_back(std::move(line));
+void TestEngine::AppendLogLine(LogLine line) {
+    logLines_.push_back(std::move(line));
     if (listener_) {
-        listener_->LogLineAdded(answerLog_.back());
+        listener_->LogLineAdded(logLines_.back());
     }
 }
 

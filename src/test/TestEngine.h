@@ -3,10 +3,12 @@
 
 #include "host/core/MonotonicClock.h"
 #include "test/RecordedAnswer.h"
+#include "test/Wording.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host {
@@ -15,22 +17,60 @@ class Random;
 
 namespace test {
 
+// Why Start refused a duration. Both are worded alike: the user is told only that the
+// duration must be a number.
+enum class DurationRefusal {
+    NotANumber, // empty, letters, a lone sign
+    BelowOne,
+};
+
+// The refusal's text, before it is worded.
+const Wording& WordingOf(DurationRefusal refusal);
+
+// One line of the result panel before it is worded: what it says and its figure, as the
+// engine writes it ("25", "1:00", "0.42", or "-" where the run was not logged).
+struct ResultLine {
+    Wording wording;
+    std::string figure;
+
+    std::string english() const { return Worded(wording, {figure}); }
+    // A line is the English it words.
+    friend bool operator==(const ResultLine& line, std::string_view text) { return line.english() == text; }
+};
+
 // The result panel's lines. An absent line leaves its label as it was.
 struct ResultSummary {
-    std::optional<std::string> answeredLine;
-    std::optional<std::string> trueLine;
-    std::optional<std::string> falseLine;
-    std::optional<std::string> durationLine;
-    std::optional<std::string> perSecondLine;
-    std::optional<std::string> perMinuteLine;
+    std::optional<ResultLine> answeredLine;
+    std::optional<ResultLine> trueLine;
+    std::optional<ResultLine> falseLine;
+    std::optional<ResultLine> durationLine;
+    std::optional<ResultLine> perSecondLine;
+    std::optional<ResultLine> perMinuteLine;
     bool showPanel = false;
+};
+
+// One line of the answer log before it is worded: an answer judged, or the note that a run
+// with logging off leaves instead of its answers.
+struct LogLine {
+    // The character typed: one digit, unless a driver skipped the answer field's filter.
+    std::string answer;
+    std::int8_t operand1 = 0;
+    std::int8_t operand2 = 0;
+    bool correct = false;
+    bool notLogged = false;
+
+    // The operands as their displays showed them, after the blank of their sign (" 7").
+    std::string operand1Text() const;
+    std::string operand2Text() const;
+    const Wording& wording() const;
+    std::string english() const;
 };
 
 // What the engine tells its window. Every callback is optional; they are called in the
 // order the rules of a run give, on the caller's thread, before the operation returns.
 struct TestEngineListener {
     virtual ~TestEngineListener() = default;
-    virtual void DurationRefused(const std::string& message) { (void)message; }
+    virtual void DurationRefused(DurationRefusal refusal) { (void)refusal; }
     virtual void RunStarted() {}
     virtual void RunStopped() {}
     virtual void PairChanged(const std::string& operand1Text, const std::string& operand2Text) {
@@ -39,7 +79,7 @@ struct TestEngineListener {
     }
     virtual void ClockChanged(const std::string& clockText) { (void)clockText; }
     virtual void LogCleared() {}
-    virtual void LogLineAdded(const std::string& line) { (void)line; }
+    virtual void LogLineAdded(const LogLine& line) { (void)line; }
     virtual void AnswerCleared() {}
     virtual void ResultsReady(const ResultSummary& summary) { (void)summary; }
     virtual void PanelHidden() {}
@@ -84,15 +124,16 @@ public:
     const std::string& operand1Text() const { return operand1Text_; }
     const std::string& operand2Text() const { return operand2Text_; }
     const std::string& clockText() const { return clockText_; }
-    const std::vector<std::string>& answerLog() const { return answerLog_; }
+    // The answer log, line by line, and the same in English.
+    const std::vector<LogLine>& logLines() const { return logLines_; }
+    std::vector<std::string> answerLog() const;
     // Every judged answer of the current or last run, in the order given. A run with
     // logging off records nothing; the next Start clears it, Reset and DismissResults
     // keep it.
     const std::vector<RecordedAnswer>& recording() const { return recording_; }
 
-    static constexpr const char* kRefusedMessage =
-        "Invalid value detected in test duration field, please change the value into numbers only, then try "
-        "again.";
+    // What a refused duration is told, in English.
+    static constexpr const char* kRefusedMessage = wording::kDurationRefused.english;
 
 private:
     enum class EndReason { Stop, TimeOut };
@@ -103,7 +144,7 @@ private:
     ResultSummary BuildResults(EndReason reason);
     void ShowPair(std::string operand1Text, std::string operand2Text);
     void ShowClock(std::string clockText);
-    void AppendLogLine(std::string line);
+    void AppendLogLine(LogLine line);
 
     host::Random& random_;
     host::MonotonicClock& clock_;
@@ -122,7 +163,7 @@ private:
     std::string operand1Text_ = "0";
     std::string operand2Text_ = "0";
     std::string clockText_ = "0:00";
-    std::vector<std::string> answerLog_;
+    std::vector<LogLine> logLines_;
     std::vector<RecordedAnswer> recording_;
     // When the pair on show was announced, by clock_.
     std::uint64_t pairShownAt_ = 0;

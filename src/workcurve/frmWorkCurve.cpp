@@ -3,7 +3,6 @@
 
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
 #include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -77,7 +76,7 @@ static_assert(std::size(kRowTexts) == static_cast<std::size_t>(frmWorkCurve::Row
 // The captions the window's description (forms/frmWorkCurve.listing) stores for its
 // buttons, so that the translation tools find them; a button shows its stored caption's
 // translation.
-[[maybe_unused]] constexpr const char* kStoredCaptions[] = {
+constexpr const char* kStoredCaptions[] = {
     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Save as CSV…"),
     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Close"),
 };
@@ -103,10 +102,7 @@ const chameleon::WindowDescription& Description() {
 QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip) {
     QAbstractButton* button = controls::MakeCommandButton(
         parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
-    auto* stored = static_cast<chameleon::chameleonButton*>(button);
-    const QString caption = frmWorkCurve::tr(stored->Caption().toUtf8().constData());
-    // Unchanged in English: the button stays exactly as its description made it.
-    if (caption != stored->Caption()) stored->SetCaption(caption);
+    controls::TranslateStoredCaption(button, "workcurve::frmWorkCurve", kStoredCaptions);
     button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
     button->setToolTip(toolTip);
     return button;

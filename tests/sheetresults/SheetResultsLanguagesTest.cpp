@@ -157,6 +157,18 @@ bool LegendKeepsToTheChart(const sheetresults::PeriodChart& chart) {
     return true;
 }
 
+// The sizes to read the scores at: as the window opens, as small as it goes, and short
+// enough that the scores table scrolls.
+struct WindowSize {
+    const char* name;
+    QSize (*size)(const QWidget& window);
+};
+const WindowSize kSizes[] = {
+    {"opening", [](const QWidget& window) { return window.size(); }},
+    {"smallest", [](const QWidget& window) { return window.minimumSize(); }},
+    {"narrowest and tall", [](const QWidget& window) { return QSize(window.minimumWidth(), 900); }},
+};
+
 class SheetResultsFitTest : public SheetResultsLanguagesTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
@@ -194,24 +206,38 @@ TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
     }
 }
 
+TEST_P(SheetResultsFitTest, EveryScoreReadsWholeAtEverySize) {
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    for (const SittingCase& sitting : kSittings) {
+        Open(sitting.sitting());
+        for (const WindowSize& size : kSizes) {
+            SCOPED_TRACE(std::string(sitting.name) + ", " + size.name);
+            window->resize(size.size(*window));
+            QCoreApplication::sendPostedEvents();
+            const QTableWidget* scores = Get<QTableWidget>("grdScores");
+            for (const auto& [row, column] : CutCells(scores))
+                ADD_FAILURE() << "\"" << scores->item(row, column)->text().toStdString() << "\" is cut";
+            EXPECT_LE(scores->columnWidth(0) + scores->columnWidth(1), scores->viewport()->width())
+                << "the scores scroll sideways";
+        }
+    }
+}
+
 // Every entry of both charts' legends reads whole, apart from the others and off the
-// figures, for a sitting of each test, where the window opens and at the smallest it can be
-// made; where it opens, each legend keeps to one row, as it always did.
+// figures, for a sitting of each test, at every size the window is tried at; where it
+// opens, each legend keeps to one row, as it always did.
 TEST_P(SheetResultsFitTest, EveryLegendEntryReadsWholeAtEverySize) {
     host::Translations translations;
     ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
     for (const SittingCase& sitting : kSittings) {
         Open(sitting.sitting());
-        const QSize opening = window->size();
-        const struct {
-            const char* name;
-            QSize size;
-        } sizes[] = {{"Opening", opening}, {"Least", window->minimumSize()}};
-        for (const auto& size : sizes) {
-            SCOPED_TRACE(std::string(sitting.name) + " at " + size.name);
-            window->resize(size.size);
+        for (const WindowSize& size : kSizes) {
+            SCOPED_TRACE(std::string(sitting.name) + ", " + size.name);
+            const QSize wanted = size.size(*window);
+            window->resize(wanted);
             QApplication::processEvents();
-            ASSERT_EQ(window->size(), size.size);
+            ASSERT_EQ(window->size(), wanted);
 
             const auto* curve = Get<sheetresults::PeriodChart>("picCurve");
             const QRect plot = curve->plotRect();
@@ -231,7 +257,7 @@ TEST_P(SheetResultsFitTest, EveryLegendEntryReadsWholeAtEverySize) {
             for (const QString& fault : testsupport::LegendFaults(map->rect(), mapLegend, cells))
                 ADD_FAILURE() << "map: " << fault.toStdString();
 
-            if (size.size != opening) continue;
+            if (&size != &kSizes[0]) continue;
             for (const auto& [name, legend] : {std::pair{"curve", curveLegend}, std::pair{"map", mapLegend}})
                 for (const workcurve::LegendPlace& place : legend)
                     EXPECT_EQ(place.box.bottom(), legend.front().box.bottom()) << name << ": one row where it opens";

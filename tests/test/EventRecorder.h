@@ -3,13 +3,22 @@
 
 #include "test/TestEngine.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
-// Writes every notification down as one short text, so tests compare whole sequences.
+namespace test {
+// A result line in a failed expectation, as the English it words.
+inline void PrintTo(const ResultLine& line, std::ostream* os) { *os << '"' << line.english() << '"'; }
+} // namespace test
+
+// Writes every notification down as one short text, so tests compare whole sequences; texts
+// as the engine words them in English.
 class EventRecorder final : public test::TestEngineListener {
 public:
-    void DurationRefused(const std::string& message) override { events.push_back("DurationRefused:" + message); }
+    void DurationRefused(test::DurationRefusal refusal) override {
+        events.push_back("DurationRefused:" + test::Worded(test::WordingOf(refusal)));
+    }
     void RunStarted() override { events.push_back("RunStarted"); }
     void RunStopped() override { events.push_back("RunStopped"); }
     void PairChanged(const std::string& operand1Text, const std::string& operand2Text) override {
@@ -17,7 +26,7 @@ public:
     }
     void ClockChanged(const std::string& clockText) override { events.push_back("Clock:" + clockText); }
     void LogCleared() override { events.push_back("LogCleared"); }
-    void LogLineAdded(const std::string& line) override { events.push_back("Log:" + line); }
+    void LogLineAdded(const test::LogLine& line) override { events.push_back("Log:" + line.english()); }
     void AnswerCleared() override { events.push_back("AnswerCleared"); }
     void ResultsReady(const test::ResultSummary& summary) override {
         events.push_back("Results");

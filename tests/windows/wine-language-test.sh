@@ -17,6 +17,7 @@ exe=$(realpath "${1:?tavrendale.exe}")
 results=$(mkdir -p "${2:?work folder}" && realpath "$2")
 
 source "$root/scripts/wine-tools.sh"
+source "$here/window-list.sh"
 for tool in import python3; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed (scripts/deps.sh test)"; exit 77; }
 done
@@ -43,16 +44,8 @@ if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
 fi
 
 lister=$results/window-list.exe
-if [ ! "$lister" -nt "$here/WindowList.cpp" ] || [ ! "$lister" -nt "$here/WindowPlace.h" ]; then
-  "$cxx" -std=c++20 -O1 -Wall -Wextra -Wpedantic -static "$here/WindowList.cpp" -o "$lister" ||
-    { echo "FAILED: the window list does not build"; exit 1; }
-fi
+build_window_list "$lister" || exit 1
 
-# One prefix, made on the first run and kept: the program writes nothing into it.
-export WINEPREFIX=$results/prefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # Wine hands the environment on to Windows programs: the test command's headless Qt platform
 # must not reach this one, nor a language chosen around the test.
 unset QT_QPA_PLATFORM QT_STYLE_OVERRIDE QT_SCALE_FACTOR LANGUAGE LC_ALL LC_MESSAGES
@@ -60,15 +53,8 @@ export exe lister results wine wineserver locale english_title japanese_title
 
 run() {
   local failures=0
-  if [ ! -f "$WINEPREFIX/.ready" ]; then
-    echo "$(date +%T) creating the Wine prefix"
-    rm -rf "$WINEPREFIX"
-    if ! "$wine" wineboot --init >"$results/boot.log" 2>&1 || ! "$wineserver" -w; then
-      echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$results/boot.log"
-      return 1
-    fi
-    touch "$WINEPREFIX/.ready"
-  fi
+  # One prefix, made on the first run and kept: the program writes nothing into it.
+  wine_prefix "$results/prefix" "$results/boot.log" || return 1
   mkdir -p "$results/shots"
 
   titles() { timeout 30 "$wine" "$lister" 2>/dev/null | tr -d '\r' | awk '$1 == "window" {
@@ -107,5 +93,5 @@ run() {
   [ $failures -eq 0 ]
 }
 
-export -f run
+export -f run wine_prefix
 XSERVER_WM=none XSERVER_SIZE=1024x768x24 "$root/scripts/docking/with-xserver.sh" bash -c run

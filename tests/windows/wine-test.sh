@@ -21,15 +21,13 @@ exe=$(realpath "${1:?tavrendale.exe}")
 results=$(mkdir -p "${2:?work folder}" && realpath "$2")
 
 source "$root/scripts/wine-tools.sh"
+source "$here/window-list.sh"
 for tool in xdotool import; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed (scripts/deps.sh test)"; exit 77; }
 done
 
 lister=$results/window-list.exe
-if [ ! "$lister" -nt "$here/WindowList.cpp" ] || [ ! "$lister" -nt "$here/WindowPlace.h" ]; then
-  "$cxx" -std=c++20 -O1 -Wall -Wextra -Wpedantic -static "$here/WindowList.cpp" -o "$lister" ||
-    { echo "FAILED: the window list does not build"; exit 1; }
-fi
+build_window_list "$lister" || exit 1
 
 # Wine hands the environment on to Windows programs: the test command's headless Qt platform
 # must not reach this one.

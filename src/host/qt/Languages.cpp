@@ -3,9 +3,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <utility>
 
 namespace host {
 
@@ -86,7 +88,9 @@ QString SystemLanguage() {
 #endif
 }
 
-Translations::Translations() = default;
+QString SystemQtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
+
+Translations::Translations(QString systemQtFolder) : systemQtFolder_(std::move(systemQtFolder)) {}
 
 Translations::~Translations() { Remove(); }
 
@@ -103,19 +107,37 @@ bool Translations::Install(const QString& code) {
     const QString suffix = QStringLiteral("_%1.qm").arg(code);
     const QDir catalogs(QStringLiteral(":/i18n"));
     for (const QString& file : catalogs.entryList({QStringLiteral("*") + suffix}, QDir::Files, QDir::Name)) {
+        // Qt's own catalog is one of several candidates, chosen below.
+        if (file.startsWith(QLatin1String("qtbase_"))) continue;
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(catalogs.filePath(file)) && QCoreApplication::installTranslator(translator.get()))
             installed_.push_back(std::move(translator));
     }
     if (installed_.empty()) return false;
-    // Qt's own texts: the buttons of message boxes, the file dialog.
-    auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(qt.get()))
-        installed_.push_back(std::move(qt));
+    InstallQtCatalog(code);
     current_ = code;
     Installed() = current_;
     return true;
+}
+
+void Translations::InstallQtCatalog(const QString& code) {
+    // Qt's own texts: the buttons of message boxes, the file dialog, the context menus of text
+    // fields and scroll bars. The system's catalog comes first, since it matches the Qt the
+    // program runs on; then the one the Windows program carries from Qt; then the program's own,
+    // for a language Qt has none for. Installed last, it is asked first, before the program's
+    // catalogs, which hold only a few of Qt's texts.
+    const QString name = QStringLiteral("qtbase_%1.qm").arg(code);
+    QStringList candidates{QStringLiteral(":/i18n/") + name, QStringLiteral(":/i18n/qt/") + name};
+    // Without a folder there is no system catalog, not one in the working directory.
+    if (!systemQtFolder_.isEmpty()) candidates.prepend(QDir(systemQtFolder_).filePath(name));
+    for (const QString& path : candidates) {
+        // QTranslator::load() would also take "qtbase.qm" beside a missing "qtbase_id.qm": a
+        // catalog of no language would then stand in for the program's own.
+        auto qt = std::make_unique<QTranslator>();
+        if (!QFile::exists(path) || !qt->load(path)) continue;
+        if (QCoreApplication::installTranslator(qt.get())) installed_.push_back(std::move(qt));
+        return;
+    }
 }
 
 } // namespace host

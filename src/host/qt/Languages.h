@@ -50,9 +50,6 @@ QString PreferredLanguage(const QStringList& uiLanguages);
 // interface languages on Windows.
 QString SystemLanguage();
 
-// The catalogs of one language installed into the application, with Qt's own translations
-// of its dialogs where this system has them. Installing another language removes the
-// previous one's; English removes all. Only while an application object exists.
 // The language whose catalogs are installed in the application now; "en" when none are.
 QString InstalledLanguage();
 
@@ -60,9 +57,18 @@ QString InstalledLanguage();
 // where they do not (Japanese), their texts need the system's fallback fonts.
 bool InstalledLanguageInOwnFonts();
 
+// The folder of the system's own translations of Qt's texts (Qt's TranslationsPath).
+QString SystemQtTranslationsFolder();
+
+// The catalogs of one language installed into the application, with Qt's own translations
+// of its dialogs, context menus and standard buttons: the system's where it has them, else
+// the ones the program carries (Qt's own on Windows, its own Indonesian one everywhere).
+// Installing another language removes the previous one's; English removes all. Only while an
+// application object exists.
 class Translations {
 public:
-    Translations();
+    // Qt's own texts come from `systemQtFolder`'s catalogs where it has one for the language.
+    explicit Translations(QString systemQtFolder = SystemQtTranslationsFolder());
     ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
@@ -74,6 +80,9 @@ public:
 private:
     void Remove();
 
+    void InstallQtCatalog(const QString& code);
+
+    QString systemQtFolder_;
     std::vector<std::unique_ptr<QTranslator>> installed_;
     QString current_ = QStringLiteral("en");
 };

@@ -5,6 +5,7 @@
 
 #include "host/qt/Languages.h"
 
+#include "../../support/QtLookups.h"
 #include "MainWindowFixture.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTranslator>
 
 namespace {
@@ -168,6 +170,39 @@ TEST_P(MainWindowLanguagesTest, NoLetterIsDrawnAsAnEmptyBox) {
     // Japanese needs the fallbacks; Indonesian is written in the fonts' own letters.
     EXPECT_EQ(fallbacks > 0, QLatin1String(language) == QLatin1String("ja"));
 }
+
+// Qt's own context menus in the window, of its text fields and of the log's scroll bars: in
+// Indonesian, which Qt has no catalog for, the program's catalog of Qt's texts answers every
+// text Qt asks for.
+class QtContextMenusTest : public MainWindowOpener, public ::testing::TestWithParam<Shown> {};
+
+TEST_P(QtContextMenusTest, IndonesianLeavesNoQtTextInEnglish) {
+    testsupport::UntranslatedRecorder recorder;
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QStringLiteral("id")));
+    const std::unique_ptr<app::frmMain> window = Open(GetParam());
+    recorder.Clear();
+    QStringList texts;
+    int fields = 0;
+    for (const char* name : {"txtTime", "txtResult"}) {
+        auto* field = FindIn<QLineEdit>(*window, name);
+        // A field the window disables takes no mouse.
+        if (!field->isEnabled()) continue;
+        ++fields;
+        texts << testsupport::ContextMenuTexts(field, {1, 1});
+    }
+    const auto* log = FindIn<QListWidget>(*window, "lstStat");
+    texts << testsupport::ContextMenuTexts(log->verticalScrollBar(), {1, 1})
+          << testsupport::ContextMenuTexts(log->horizontalScrollBar(), {1, 1});
+    EXPECT_GT(fields, 0);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Gulir ke sini"))) << texts.join(u',').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("T&empel"))) << texts.join(u',').toStdString();
+    EXPECT_EQ(recorder.Untranslated().toStdString(), "") << "left in English";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, QtContextMenusTest,
+                         ::testing::Values(Shown::FirstLook, Shown::LoggedResults, Shown::UnloggedResults),
+                         [](const ::testing::TestParamInfo<Shown>& info) { return ShownName(info.param); });
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, MainWindowLanguagesTest,
