@@ -176,7 +176,7 @@ TEST_P(LegendInWordsTest, NamesEachMarkWhereTheChartLeavesItsLegendOut) {
 
     const QString words = "green: true; red: false; hatched: partial; blue line: median time; dashed line: trend";
     const QPoint besideTheBars(1, 1);
-    ASSERT_EQ(chart.minuteAt(besideTheBars), std::nullopt);
+    ASSERT_EQ(chart.periodAt(besideTheBars), std::nullopt);
     if (GetParam().drawn) {
         EXPECT_FALSE(chart.accessibleDescription().contains("Legend:")) << chart.accessibleDescription().toStdString();
         EXPECT_EQ(ToolTipAt(&chart, besideTheBars), QString());
