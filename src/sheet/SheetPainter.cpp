@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -145,6 +146,24 @@ void SheetPainter::paint(QPainter* painter, const QRect& exposed, const SheetMar
     }
 }
 
+void SheetPainter::paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const {
+    const QRect bounds = exposed.boundingRect();
+    if (exposed.rectCount() <= 1) {
+        paint(painter, bounds, marks);
+        return;
+    }
+    // Each rectangle is painted by itself and cut at its edges, with every part of the sheet
+    // that reaches into it (a frame's wide pen, a glyph's edge), and without what lies
+    // outside the bounding rectangle, as painting that rectangle would leave it out.
+    const int reach = std::max(2, rowHeight_ / 8) + 2;
+    for (const QRect& rect : exposed) {
+        painter->save();
+        painter->setClipRect(rect, Qt::IntersectClip);
+        paint(painter, rect.adjusted(-reach, -reach, reach, reach).intersected(bounds), marks);
+        painter->restore();
+    }
+}
+
 void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit,
                              const SheetMarks& marks) const {
     const QRect whole = unitRect(unit);
@@ -179,9 +198,12 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(body.adjusted(1, 1, -2, -2));
     } else if (columns()) {
-        // A faint rule between the columns, as a printed sheet has.
+        // A faint rule between the columns, as a printed sheet has; only what is exposed of
+        // it, and a pixel more, so that its ends stay where they are.
+        const int top = std::max(body.top(), exposed.top() - 1);
+        const int bottom = std::min(body.bottom(), exposed.bottom() + 1);
         painter->setPen(kRule);
-        painter->drawLine(whole.right(), body.top(), whole.right(), body.bottom());
+        if (top <= bottom) painter->drawLine(whole.right(), top, whole.right(), bottom);
     }
 
     const std::uint32_t pairs = sheet_.pairCount(unit);

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QPainter;
+class QRegion;
 
 namespace sheet {
 
@@ -62,6 +63,10 @@ public:
 
     // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it.
     void paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const;
+    // The same for each rectangle of `exposed`, so that a key press's pairs and a scroll's
+    // strip far from them are painted without all that lies between them. The pixels are
+    // those that painting the region's bounding rectangle leaves inside the region.
+    void paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const;
 
 private:
     bool columns() const { return order_ != test::WorkOrder::LeftToRight; }

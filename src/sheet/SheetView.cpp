@@ -114,7 +114,7 @@ QRect SheetView::cursorRect() const {
 void SheetView::paintEvent(QPaintEvent* event) {
     ++paints_;
     QPainter painter(this);
-    painter_.paint(&painter, event->rect(), marks_);
+    painter_.paint(&painter, event->region(), marks_);
 }
 
 void SheetView::keyPressEvent(QKeyEvent* event) {
