@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/SheetPainter.h"
 
+#include "sheet/LaidOutText_p.h"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
@@ -35,6 +37,11 @@ constexpr double kLineStep = 1.8;
 constexpr int kBasePixels = 18;
 
 } // namespace
+
+SheetPainter::SheetPainter() : digitTexts_(std::make_unique<SheetDigitTexts>()) {}
+SheetPainter::~SheetPainter() = default;
+SheetPainter::SheetPainter(SheetPainter&&) noexcept = default;
+SheetPainter& SheetPainter::operator=(SheetPainter&&) noexcept = default;
 
 void SheetPainter::setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font) {
     order_ = format.order;
@@ -219,11 +226,12 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
     }
 
     painter->setFont(font_);
+    digitTexts_->prepare(*painter);
     painter->setPen(kPrint);
     for (std::uint32_t index = 0; index < sheet_.digitCount(unit); ++index) {
         const QRect digit = digitRect(unit, index);
         if (!digit.intersects(exposed)) continue;
-        painter->drawText(digit, Qt::AlignCenter, QString(QChar(u'0' + sheet_.digit(unit, index))));
+        digitTexts_->text(static_cast<std::size_t>(sheet_.digit(unit, index))).drawCentred(painter, digit);
     }
     const std::size_t first = pairStarts_[unit];
     if (marks.written.size() < first + pairs) return;
@@ -234,8 +242,8 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         const QRect answer = answerRect(unit, pair);
         if (!answer.intersects(exposed)) continue;
         // A pair passed is left blank on paper; a short dash shows it was passed.
-        const QString text = written == SheetMarks::kPassed ? QStringLiteral("\u2013") : QString(QChar(u'0' + written));
-        painter->drawText(answer, Qt::AlignCenter, text);
+        digitTexts_->text(written == SheetMarks::kPassed ? SheetDigitTexts::kDash : std::size_t(written))
+            .drawCentred(painter, answer);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -17,6 +18,8 @@ class QPainter;
 class QRegion;
 
 namespace sheet {
+
+class SheetDigitTexts;
 
 // What is written on the sheet and where the user is, for one paint.
 struct SheetMarks {
@@ -39,9 +42,14 @@ struct SheetMarks {
 // numbered lines; each written digit between the two digits it answers, a little to the
 // right of a column or under a line, as a pencil puts it; Pauli's strokes across a column
 // after the last answer before them. The painter only draws and measures: it keeps no
-// state of the sitting.
+// state of the sitting, only its digits laid out for the font they were last drawn in.
 class SheetPainter {
 public:
+    SheetPainter();
+    ~SheetPainter();
+    SheetPainter(SheetPainter&&) noexcept;
+    SheetPainter& operator=(SheetPainter&&) noexcept;
+
     // The sheet and its order of work, and the font its digits are set in at zoom 1.
     void setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font);
     // 1 is the sheet's own size; digits grow and shrink with it.
@@ -67,6 +75,8 @@ public:
     // strip far from them are painted without all that lies between them. The pixels are
     // those that painting the region's bounding rectangle leaves inside the region.
     void paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const;
+    // The digits as laid out for the last paint.
+    const SheetDigitTexts& digitTexts() const { return *digitTexts_; }
 
 private:
     bool columns() const { return order_ != test::WorkOrder::LeftToRight; }
@@ -94,6 +104,8 @@ private:
     int cellWidth_ = 16;
     // Above the columns, or left of the lines: the unit's number.
     int numberSpace_ = 20;
+    // Laid out by the first paint in a font, kept until a paint sets them in another.
+    std::unique_ptr<SheetDigitTexts> digitTexts_;
 };
 
 } // namespace sheet

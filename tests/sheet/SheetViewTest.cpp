@@ -3,6 +3,7 @@
 // digit and the cursor on screen, what a key press paints again, and the zoom.
 #include "sheet/SheetView.h"
 
+#include "sheet/LaidOutText_p.h"
 #include "test/Sheet.h"
 #include "test/SheetFormat.h"
 
@@ -187,7 +188,8 @@ std::string Difference(const QImage& shown, const QImage& expected) {
 
 // Each change repaints only what it changed, in parts far apart; the window then shows what
 // a view made afresh in the same state paints whole: nothing is left of the cursor's or the
-// cue's old place.
+// cue's old place, and no digit keeps the size or the font it had before a zoom or a font
+// change.
 TEST_P(SheetRepaintTest, WhatAChangeRepaintsIsWhatTheWholeSheetShowsAfresh) {
     using sheet::SheetView;
     SheetView view;
@@ -254,6 +256,8 @@ TEST_P(SheetRepaintTest, WhatAChangeRepaintsIsWhatTheWholeSheetShowsAfresh) {
         const QImage expected = Fresh(done);
         EXPECT_TRUE(shown == expected) << step.name << ": " << Difference(shown, expected);
     }
+    // The digits were laid out for the case's font and zoom, not for every paint.
+    EXPECT_LE(view.painter().digitTexts().layouts(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(OrdersZoomsAndFonts, SheetRepaintTest,
