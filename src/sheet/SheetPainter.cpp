@@ -162,7 +162,7 @@ void SheetPainter::paint(QPainter* painter, const QRegion& exposed, const SheetM
     // Each rectangle is painted by itself and cut at its edges, with every part of the sheet
     // that reaches into it (a frame's wide pen, a glyph's edge), and without what lies
     // outside the bounding rectangle, as painting that rectangle would leave it out.
-    const int reach = std::max(2, rowHeight_ / 8) + 2;
+    const int reach = markReach() + 2;
     for (const QRect& rect : exposed) {
         painter->save();
         painter->setClipRect(rect, Qt::IntersectClip);

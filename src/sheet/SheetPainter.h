@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -68,6 +69,9 @@ public:
     // The index in `SheetMarks::written` of a unit's first pair.
     std::size_t firstPair(std::uint32_t unit) const { return pairStarts_[unit]; }
     std::size_t pairTotal() const { return pairStarts_.empty() ? 0 : pairStarts_.back(); }
+    // How far the cursor's and the cue's frames reach out of the rectangles above: their
+    // pens are centred on lines near the edges and grow with the zoom.
+    int markReach() const { return std::max(2, rowHeight_ / 8); }
 
     // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it.
     void paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const;

@@ -260,13 +260,19 @@ TEST_P(SheetRepaintTest, WhatAChangeRepaintsIsWhatTheWholeSheetShowsAfresh) {
     EXPECT_LE(view.painter().digitTexts().layouts(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(OrdersZoomsAndFonts, SheetRepaintTest,
-                         testing::Values(RepaintCase{"ColumnsBottomUp", test::WorkOrder::BottomUp, 1.0, ""},
-                                         RepaintCase{"ColumnsTopDown", test::WorkOrder::TopDown, 1.0, ""},
-                                         RepaintCase{"Lines", test::WorkOrder::LeftToRight, 1.0, ""},
-                                         RepaintCase{"ColumnsZoomedOut", test::WorkOrder::BottomUp, 0.5, ""},
-                                         RepaintCase{"ColumnsZoomedIn", test::WorkOrder::TopDown, 1.5, ""},
-                                         RepaintCase{"AnotherFont", test::WorkOrder::BottomUp, 1.0, "DejaVu Serif"}));
+INSTANTIATE_TEST_SUITE_P(
+    OrdersZoomsAndFonts, SheetRepaintTest,
+    testing::Values(RepaintCase{"ColumnsBottomUp", test::WorkOrder::BottomUp, 1.0, ""},
+                    RepaintCase{"ColumnsTopDown", test::WorkOrder::TopDown, 1.0, ""},
+                    RepaintCase{"Lines", test::WorkOrder::LeftToRight, 1.0, ""},
+                    RepaintCase{"ColumnsZoomedOut", test::WorkOrder::BottomUp, 0.5, ""},
+                    RepaintCase{"ColumnsZoomedIn", test::WorkOrder::TopDown, 1.5, ""},
+                    // The frames' pens grow wider than their rectangles' margins.
+                    RepaintCase{"ColumnsZoomedInFurther", test::WorkOrder::TopDown, 1.75, ""},
+                    RepaintCase{"ColumnsAtTheLargestZoom", test::WorkOrder::TopDown, sheet::SheetView::kMaxZoom, ""},
+                    RepaintCase{"LinesAtTheLargestZoom", test::WorkOrder::LeftToRight, sheet::SheetView::kMaxZoom, ""},
+                    RepaintCase{"AnotherFont", test::WorkOrder::BottomUp, 1.0, "DejaVu Serif"},
+                    RepaintCase{"AnotherFontZoomed", test::WorkOrder::LeftToRight, 2.5, "DejaVu Serif"}));
 
 TEST(SheetViewTest, CtrlPlusAndMinusZoomInStepsThatComeBackAndStopAtTheirEnds) {
     const test::SheetFormat format = Preset("uchida");
