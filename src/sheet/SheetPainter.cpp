@@ -140,39 +140,34 @@ QRect SheetPainter::strokeRect(const test::SheetStroke& stroke) const {
 }
 
 void SheetPainter::paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const {
+    painter->save();
+    painter->setClipRect(exposed, Qt::IntersectClip);
     painter->fillRect(exposed, kPaper);
-    if (sheet_.unitCount() == 0) return;
+    if (sheet_.unitCount() == 0) {
+        painter->restore();
+        return;
+    }
+    // What lies near `exposed` is drawn too, cut at its edge: a frame's wide pen and a
+    // glyph's edge reach a little out of their rectangles.
+    const int reach = markReach() + 2;
+    const QRect near = exposed.adjusted(-reach, -reach, reach, reach);
     for (std::uint32_t unit = 0; unit < sheet_.unitCount(); ++unit) {
-        if (unitRect(unit).intersects(exposed)) paintUnit(painter, exposed, unit, marks);
+        if (unitRect(unit).intersects(near)) paintUnit(painter, near, unit, marks);
     }
     painter->setPen(Qt::NoPen);
     painter->setBrush(kStroke);
     for (const test::SheetStroke& stroke : marks.strokes) {
         const QRect rect = strokeRect(stroke);
-        if (rect.intersects(exposed)) painter->drawRect(rect);
+        if (rect.intersects(near)) painter->drawRect(rect);
     }
+    painter->restore();
 }
 
 void SheetPainter::paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const {
-    const QRect bounds = exposed.boundingRect();
-    if (exposed.rectCount() <= 1) {
-        paint(painter, bounds, marks);
-        return;
-    }
-    // Each rectangle is painted by itself and cut at its edges, with every part of the sheet
-    // that reaches into it (a frame's wide pen, a glyph's edge), and without what lies
-    // outside the bounding rectangle, as painting that rectangle would leave it out.
-    const int reach = markReach() + 2;
-    for (const QRect& rect : exposed) {
-        painter->save();
-        painter->setClipRect(rect, Qt::IntersectClip);
-        paint(painter, rect.adjusted(-reach, -reach, reach, reach).intersected(bounds), marks);
-        painter->restore();
-    }
+    for (const QRect& rect : exposed) paint(painter, rect, marks);
 }
 
-void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit,
-                             const SheetMarks& marks) const {
+void SheetPainter::paintUnit(QPainter* painter, const QRect& near, std::uint32_t unit, const SheetMarks& marks) const {
     const QRect whole = unitRect(unit);
     const bool current = marks.cursorShown && unit == marks.unit;
     QRect body = whole;
@@ -180,12 +175,12 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         body.setTop(whole.top() + numberSpace_);
     else
         body.setLeft(whole.left() + numberSpace_);
-    if (current) painter->fillRect(body.intersected(exposed), kCurrentUnit);
+    if (current) painter->fillRect(body.intersected(near), kCurrentUnit);
 
     // The unit's number, over a column or left of a line; the cue marks the new one.
     QRect number = columns() ? QRect(whole.left(), whole.top(), whole.width(), numberSpace_)
                              : QRect(whole.left(), whole.top(), numberSpace_, rowHeight_);
-    if (number.intersects(exposed)) {
+    if (number.intersects(near)) {
         QFont font = numberFont_;
         font.setBold(current);
         painter->setFont(font);
@@ -205,10 +200,10 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(body.adjusted(1, 1, -2, -2));
     } else if (columns()) {
-        // A faint rule between the columns, as a printed sheet has; only what is exposed of
-        // it, and a pixel more, so that its ends stay where they are.
-        const int top = std::max(body.top(), exposed.top() - 1);
-        const int bottom = std::min(body.bottom(), exposed.bottom() + 1);
+        // A faint rule between the columns, as a printed sheet has; only its part near what
+        // is painted, and a pixel more, so that its ends stay where they are.
+        const int top = std::max(body.top(), near.top() - 1);
+        const int bottom = std::min(body.bottom(), near.bottom() + 1);
         painter->setPen(kRule);
         if (top <= bottom) painter->drawLine(whole.right(), top, whole.right(), bottom);
     }
@@ -216,9 +211,9 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
     const std::uint32_t pairs = sheet_.pairCount(unit);
     if (current && marks.pair < pairs) {
         const QRect pair = digitRect(unit, marks.pair).united(digitRect(unit, marks.pair + 1));
-        if (pair.intersects(exposed)) painter->fillRect(pair, kCursorPair);
+        if (pair.intersects(near)) painter->fillRect(pair, kCursorPair);
         const QRect answer = answerRect(unit, marks.pair);
-        if (answer.intersects(exposed)) {
+        if (answer.intersects(near)) {
             painter->setPen(QPen(kCursorFrame, std::max(1, rowHeight_ / 12)));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(answer.adjusted(1, 1, -2, -2));
@@ -230,7 +225,7 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
     painter->setPen(kPrint);
     for (std::uint32_t index = 0; index < sheet_.digitCount(unit); ++index) {
         const QRect digit = digitRect(unit, index);
-        if (!digit.intersects(exposed)) continue;
+        if (!digit.intersects(near)) continue;
         digitTexts_->text(static_cast<std::size_t>(sheet_.digit(unit, index))).drawCentred(painter, digit);
     }
     const std::size_t first = pairStarts_[unit];
@@ -240,7 +235,7 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         const std::int8_t written = marks.written[first + pair];
         if (written == SheetMarks::kBlank) continue;
         const QRect answer = answerRect(unit, pair);
-        if (!answer.intersects(exposed)) continue;
+        if (!answer.intersects(near)) continue;
         // A pair passed is left blank on paper; a short dash shows it was passed.
         digitTexts_->text(written == SheetMarks::kPassed ? SheetDigitTexts::kDash : std::size_t(written))
             .drawCentred(painter, answer);

@@ -73,11 +73,11 @@ public:
     // pens are centred on lines near the edges and grow with the zoom.
     int markReach() const { return std::max(2, rowHeight_ / 8); }
 
-    // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it.
+    // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it:
+    // its pixels are those of the whole sheet painted at once.
     void paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const;
     // The same for each rectangle of `exposed`, so that a key press's pairs and a scroll's
-    // strip far from them are painted without all that lies between them. The pixels are
-    // those that painting the region's bounding rectangle leaves inside the region.
+    // strip far from them are painted without all that lies between them.
     void paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const;
     // The digits as laid out for the last paint.
     const SheetDigitTexts& digitTexts() const { return *digitTexts_; }
@@ -88,7 +88,8 @@ private:
     // their bottom).
     int rowOf(std::uint32_t unit, std::uint32_t index) const;
     QRect strokeRect(const test::SheetStroke& stroke) const;
-    void paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit, const SheetMarks& marks) const;
+    // Paints what of `unit` meets `near`; the painter's clip keeps it inside what is exposed.
+    void paintUnit(QPainter* painter, const QRect& near, std::uint32_t unit, const SheetMarks& marks) const;
 
     test::WorkOrder order_ = test::WorkOrder::BottomUp;
     test::Sheet sheet_;
