@@ -139,6 +139,32 @@ QRect SheetPainter::strokeRect(const test::SheetStroke& stroke) const {
     return {digit.center().x() - thickness / 2, digit.top(), thickness, 2 * rowHeight_};
 }
 
+SheetPainter::DigitSpan SheetPainter::digitSpan(std::uint32_t unit, const QRect& near) const {
+    // Rows from the top of a column, or cells from the left of a line, counted down to the
+    // next whole step, also before the first.
+    const auto stepOf = [](int offset, int step) {
+        return offset >= 0 ? offset / step : -((step - 1 - offset) / step);
+    };
+    const int origin = margin_ + numberSpace_;
+    const int step = columns() ? rowHeight_ : cellWidth_;
+    const int from = columns() ? near.top() : near.left();
+    const int to = columns() ? near.bottom() : near.right();
+    const int longest = static_cast<int>(longestUnit_);
+    const int firstStep = std::clamp(stepOf(from - origin, step) - 1, 0, longest);
+    const int lastStep = std::clamp(stepOf(to - origin, step) + 1, -1, longest - 1);
+    if (lastStep < firstStep) return {};
+    int first = firstStep;
+    int last = lastStep;
+    if (order_ == test::WorkOrder::BottomUp) {
+        // Bottom-up columns are aligned at their bottom: the first digit is in the last row.
+        first = longest - 1 - lastStep;
+        last = longest - 1 - firstStep;
+    }
+    const int count = static_cast<int>(sheet_.digitCount(unit));
+    return {static_cast<std::uint32_t>(std::clamp(first, 0, count)),
+            static_cast<std::uint32_t>(std::clamp(last + 1, 0, count))};
+}
+
 void SheetPainter::paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const {
     painter->save();
     painter->setClipRect(exposed, Qt::IntersectClip);
@@ -223,7 +249,8 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& near, std::uint32_t
     painter->setFont(font_);
     digitTexts_->prepare(*painter);
     painter->setPen(kPrint);
-    for (std::uint32_t index = 0; index < sheet_.digitCount(unit); ++index) {
+    const DigitSpan span = digitSpan(unit, near);
+    for (std::uint32_t index = span.first; index < span.end; ++index) {
         const QRect digit = digitRect(unit, index);
         if (!digit.intersects(near)) continue;
         digitTexts_->text(static_cast<std::size_t>(sheet_.digit(unit, index))).drawCentred(painter, digit);
@@ -231,7 +258,8 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& near, std::uint32_t
     const std::size_t first = pairStarts_[unit];
     if (marks.written.size() < first + pairs) return;
     painter->setPen(kPencil);
-    for (std::uint32_t pair = 0; pair < pairs; ++pair) {
+    // A pair's answer lies between its two digits.
+    for (std::uint32_t pair = span.first == 0 ? 0 : span.first - 1; pair < std::min(span.end, pairs); ++pair) {
         const std::int8_t written = marks.written[first + pair];
         if (written == SheetMarks::kBlank) continue;
         const QRect answer = answerRect(unit, pair);

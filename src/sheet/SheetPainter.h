@@ -88,6 +88,14 @@ private:
     // their bottom).
     int rowOf(std::uint32_t unit, std::uint32_t index) const;
     QRect strokeRect(const test::SheetStroke& stroke) const;
+    // The digits of `unit` from `first` to before `end` whose rows (or cells, on a line)
+    // meet `near`, with one more on each side: all that a paint near there may draw,
+    // found without measuring every digit of a long column.
+    struct DigitSpan {
+        std::uint32_t first = 0;
+        std::uint32_t end = 0;
+    };
+    DigitSpan digitSpan(std::uint32_t unit, const QRect& near) const;
     // Paints what of `unit` meets `near`; the painter's clip keeps it inside what is exposed.
     void paintUnit(QPainter* painter, const QRect& near, std::uint32_t unit, const SheetMarks& marks) const;
 

@@ -114,6 +114,59 @@ TEST(SheetViewTest, AWrittenDigitAndTheCursorShowOnTheSheet) {
     EXPECT_EQ(CountColour(after, view.painter().answerRect(0, 2), pencil), 0);
 }
 
+struct PrintCase {
+    const char* name;
+    // A preset's practice version, or a custom sheet of six units of twelve digits.
+    const char* preset;
+    test::WorkOrder order;
+};
+
+void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
+
+class SheetPrintTest : public testing::TestWithParam<PrintCase> {};
+
+// A paint of the whole sheet prints every digit in its place and every answer written,
+// the last, shorter column's too: none is skipped as lying outside what was painted.
+TEST_P(SheetPrintTest, EveryDigitAndEveryAnswerWrittenIsPrinted) {
+    test::SheetFormat format;
+    if (*GetParam().preset) {
+        format = Preset(GetParam().preset);
+    } else {
+        test::CustomFormat custom;
+        custom.order = GetParam().order;
+        custom.units = 6;
+        custom.digitsPerUnit = 12;
+        test::FormatError error;
+        format = *test::MakeCustomFormat(custom, error);
+    }
+    const test::Sheet sheet = test::MakeSheet(format, 1);
+    sheet::SheetView view;
+    view.setSheet(format, sheet);
+    const std::uint32_t last = sheet.unitCount() - 1;
+    // The first two units and the last two, written through, some pairs passed.
+    const std::uint32_t units[] = {0, 1, last - 1, last};
+    for (const std::uint32_t unit : units) {
+        for (std::uint32_t pair = 0; pair < sheet.pairCount(unit); ++pair)
+            view.setWritten(unit, pair, pair % 5 == 4 ? SheetMarks::kPassed : static_cast<std::int8_t>(pair % 10));
+    }
+    const QImage image = view.grab().toImage();
+    const QColor print(0x10, 0x10, 0x10);
+    const QColor pencil(0x2B, 0x3F, 0x8C);
+    const sheet::SheetPainter& painter = view.painter();
+    for (const std::uint32_t unit : units) {
+        for (std::uint32_t index = 0; index < sheet.digitCount(unit); ++index)
+            EXPECT_GT(CountColour(image, painter.digitRect(unit, index), print), 0) << unit << " " << index;
+        for (std::uint32_t pair = 0; pair < sheet.pairCount(unit); ++pair)
+            EXPECT_GT(CountColour(image, painter.answerRect(unit, pair), pencil), 0) << unit << " " << pair;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, SheetPrintTest,
+                         testing::Values(PrintCase{"ColumnsBottomUp", "", test::WorkOrder::BottomUp},
+                                         PrintCase{"ColumnsTopDown", "", test::WorkOrder::TopDown},
+                                         PrintCase{"Lines", "", test::WorkOrder::LeftToRight},
+                                         PrintCase{"AShorterLastColumn", "pauli", test::WorkOrder::TopDown}));
+
 struct RepaintCase {
     const char* name;
     test::WorkOrder order;
