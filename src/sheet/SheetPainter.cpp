@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/SheetPainter.h"
 
+#include "sheet/LaidOutText_p.h"
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -34,6 +37,11 @@ constexpr double kLineStep = 1.8;
 constexpr int kBasePixels = 18;
 
 } // namespace
+
+SheetPainter::SheetPainter() : digitTexts_(std::make_unique<SheetDigitTexts>()) {}
+SheetPainter::~SheetPainter() = default;
+SheetPainter::SheetPainter(SheetPainter&&) noexcept = default;
+SheetPainter& SheetPainter::operator=(SheetPainter&&) noexcept = default;
 
 void SheetPainter::setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font) {
     order_ = format.order;
@@ -131,22 +139,61 @@ QRect SheetPainter::strokeRect(const test::SheetStroke& stroke) const {
     return {digit.center().x() - thickness / 2, digit.top(), thickness, 2 * rowHeight_};
 }
 
+SheetPainter::DigitSpan SheetPainter::digitSpan(std::uint32_t unit, const QRect& near) const {
+    // Rows from the top of a column, or cells from the left of a line, counted down to the
+    // next whole step, also before the first.
+    const auto stepOf = [](int offset, int step) {
+        return offset >= 0 ? offset / step : -((step - 1 - offset) / step);
+    };
+    const int origin = margin_ + numberSpace_;
+    const int step = columns() ? rowHeight_ : cellWidth_;
+    const int from = columns() ? near.top() : near.left();
+    const int to = columns() ? near.bottom() : near.right();
+    const int longest = static_cast<int>(longestUnit_);
+    const int firstStep = std::clamp(stepOf(from - origin, step) - 1, 0, longest);
+    const int lastStep = std::clamp(stepOf(to - origin, step) + 1, -1, longest - 1);
+    if (lastStep < firstStep) return {};
+    int first = firstStep;
+    int last = lastStep;
+    if (order_ == test::WorkOrder::BottomUp) {
+        // Bottom-up columns are aligned at their bottom: the first digit is in the last row.
+        first = longest - 1 - lastStep;
+        last = longest - 1 - firstStep;
+    }
+    const int count = static_cast<int>(sheet_.digitCount(unit));
+    return {static_cast<std::uint32_t>(std::clamp(first, 0, count)),
+            static_cast<std::uint32_t>(std::clamp(last + 1, 0, count))};
+}
+
 void SheetPainter::paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const {
+    painter->save();
+    painter->setClipRect(exposed, Qt::IntersectClip);
     painter->fillRect(exposed, kPaper);
-    if (sheet_.unitCount() == 0) return;
+    if (sheet_.unitCount() == 0) {
+        painter->restore();
+        return;
+    }
+    // What lies near `exposed` is drawn too, cut at its edge: a frame's wide pen and a
+    // glyph's edge reach a little out of their rectangles.
+    const int reach = markReach() + 2;
+    const QRect near = exposed.adjusted(-reach, -reach, reach, reach);
     for (std::uint32_t unit = 0; unit < sheet_.unitCount(); ++unit) {
-        if (unitRect(unit).intersects(exposed)) paintUnit(painter, exposed, unit, marks);
+        if (unitRect(unit).intersects(near)) paintUnit(painter, near, unit, marks);
     }
     painter->setPen(Qt::NoPen);
     painter->setBrush(kStroke);
     for (const test::SheetStroke& stroke : marks.strokes) {
         const QRect rect = strokeRect(stroke);
-        if (rect.intersects(exposed)) painter->drawRect(rect);
+        if (rect.intersects(near)) painter->drawRect(rect);
     }
+    painter->restore();
 }
 
-void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit,
-                             const SheetMarks& marks) const {
+void SheetPainter::paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const {
+    for (const QRect& rect : exposed) paint(painter, rect, marks);
+}
+
+void SheetPainter::paintUnit(QPainter* painter, const QRect& near, std::uint32_t unit, const SheetMarks& marks) const {
     const QRect whole = unitRect(unit);
     const bool current = marks.cursorShown && unit == marks.unit;
     QRect body = whole;
@@ -154,12 +201,12 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         body.setTop(whole.top() + numberSpace_);
     else
         body.setLeft(whole.left() + numberSpace_);
-    if (current) painter->fillRect(body.intersected(exposed), kCurrentUnit);
+    if (current) painter->fillRect(body.intersected(near), kCurrentUnit);
 
     // The unit's number, over a column or left of a line; the cue marks the new one.
     QRect number = columns() ? QRect(whole.left(), whole.top(), whole.width(), numberSpace_)
                              : QRect(whole.left(), whole.top(), numberSpace_, rowHeight_);
-    if (number.intersects(exposed)) {
+    if (number.intersects(near)) {
         QFont font = numberFont_;
         font.setBold(current);
         painter->setFont(font);
@@ -179,17 +226,20 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(body.adjusted(1, 1, -2, -2));
     } else if (columns()) {
-        // A faint rule between the columns, as a printed sheet has.
+        // A faint rule between the columns, as a printed sheet has; only its part near what
+        // is painted, and a pixel more, so that its ends stay where they are.
+        const int top = std::max(body.top(), near.top() - 1);
+        const int bottom = std::min(body.bottom(), near.bottom() + 1);
         painter->setPen(kRule);
-        painter->drawLine(whole.right(), body.top(), whole.right(), body.bottom());
+        if (top <= bottom) painter->drawLine(whole.right(), top, whole.right(), bottom);
     }
 
     const std::uint32_t pairs = sheet_.pairCount(unit);
     if (current && marks.pair < pairs) {
         const QRect pair = digitRect(unit, marks.pair).united(digitRect(unit, marks.pair + 1));
-        if (pair.intersects(exposed)) painter->fillRect(pair, kCursorPair);
+        if (pair.intersects(near)) painter->fillRect(pair, kCursorPair);
         const QRect answer = answerRect(unit, marks.pair);
-        if (answer.intersects(exposed)) {
+        if (answer.intersects(near)) {
             painter->setPen(QPen(kCursorFrame, std::max(1, rowHeight_ / 12)));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(answer.adjusted(1, 1, -2, -2));
@@ -197,23 +247,26 @@ void SheetPainter::paintUnit(QPainter* painter, const QRect& exposed, std::uint3
     }
 
     painter->setFont(font_);
+    digitTexts_->prepare(*painter);
     painter->setPen(kPrint);
-    for (std::uint32_t index = 0; index < sheet_.digitCount(unit); ++index) {
+    const DigitSpan span = digitSpan(unit, near);
+    for (std::uint32_t index = span.first; index < span.end; ++index) {
         const QRect digit = digitRect(unit, index);
-        if (!digit.intersects(exposed)) continue;
-        painter->drawText(digit, Qt::AlignCenter, QString(QChar(u'0' + sheet_.digit(unit, index))));
+        if (!digit.intersects(near)) continue;
+        digitTexts_->text(static_cast<std::size_t>(sheet_.digit(unit, index))).drawCentred(painter, digit);
     }
     const std::size_t first = pairStarts_[unit];
     if (marks.written.size() < first + pairs) return;
     painter->setPen(kPencil);
-    for (std::uint32_t pair = 0; pair < pairs; ++pair) {
+    // A pair's answer lies between its two digits.
+    for (std::uint32_t pair = span.first == 0 ? 0 : span.first - 1; pair < std::min(span.end, pairs); ++pair) {
         const std::int8_t written = marks.written[first + pair];
         if (written == SheetMarks::kBlank) continue;
         const QRect answer = answerRect(unit, pair);
-        if (!answer.intersects(exposed)) continue;
+        if (!answer.intersects(near)) continue;
         // A pair passed is left blank on paper; a short dash shows it was passed.
-        const QString text = written == SheetMarks::kPassed ? QStringLiteral("\u2013") : QString(QChar(u'0' + written));
-        painter->drawText(answer, Qt::AlignCenter, text);
+        digitTexts_->text(written == SheetMarks::kPassed ? SheetDigitTexts::kDash : std::size_t(written))
+            .drawCentred(painter, answer);
     }
 }
 

@@ -8,14 +8,19 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
 class QPainter;
+class QRegion;
 
 namespace sheet {
+
+class SheetDigitTexts;
 
 // What is written on the sheet and where the user is, for one paint.
 struct SheetMarks {
@@ -38,9 +43,14 @@ struct SheetMarks {
 // numbered lines; each written digit between the two digits it answers, a little to the
 // right of a column or under a line, as a pencil puts it; Pauli's strokes across a column
 // after the last answer before them. The painter only draws and measures: it keeps no
-// state of the sitting.
+// state of the sitting, only its digits laid out for the font they were last drawn in.
 class SheetPainter {
 public:
+    SheetPainter();
+    ~SheetPainter();
+    SheetPainter(SheetPainter&&) noexcept;
+    SheetPainter& operator=(SheetPainter&&) noexcept;
+
     // The sheet and its order of work, and the font its digits are set in at zoom 1.
     void setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font);
     // 1 is the sheet's own size; digits grow and shrink with it.
@@ -59,9 +69,18 @@ public:
     // The index in `SheetMarks::written` of a unit's first pair.
     std::size_t firstPair(std::uint32_t unit) const { return pairStarts_[unit]; }
     std::size_t pairTotal() const { return pairStarts_.empty() ? 0 : pairStarts_.back(); }
+    // How far the cursor's and the cue's frames reach out of the rectangles above: their
+    // pens are centred on lines near the edges and grow with the zoom.
+    int markReach() const { return std::max(2, rowHeight_ / 8); }
 
-    // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it.
+    // Paints what of the sheet lies in `exposed` (sheet coordinates), nothing outside it:
+    // its pixels are those of the whole sheet painted at once.
     void paint(QPainter* painter, const QRect& exposed, const SheetMarks& marks) const;
+    // The same for each rectangle of `exposed`, so that a key press's pairs and a scroll's
+    // strip far from them are painted without all that lies between them.
+    void paint(QPainter* painter, const QRegion& exposed, const SheetMarks& marks) const;
+    // The digits as laid out for the last paint.
+    const SheetDigitTexts& digitTexts() const { return *digitTexts_; }
 
 private:
     bool columns() const { return order_ != test::WorkOrder::LeftToRight; }
@@ -69,7 +88,16 @@ private:
     // their bottom).
     int rowOf(std::uint32_t unit, std::uint32_t index) const;
     QRect strokeRect(const test::SheetStroke& stroke) const;
-    void paintUnit(QPainter* painter, const QRect& exposed, std::uint32_t unit, const SheetMarks& marks) const;
+    // The digits of `unit` from `first` to before `end` whose rows (or cells, on a line)
+    // meet `near`, with one more on each side: all that a paint near there may draw,
+    // found without measuring every digit of a long column.
+    struct DigitSpan {
+        std::uint32_t first = 0;
+        std::uint32_t end = 0;
+    };
+    DigitSpan digitSpan(std::uint32_t unit, const QRect& near) const;
+    // Paints what of `unit` meets `near`; the painter's clip keeps it inside what is exposed.
+    void paintUnit(QPainter* painter, const QRect& near, std::uint32_t unit, const SheetMarks& marks) const;
 
     test::WorkOrder order_ = test::WorkOrder::BottomUp;
     test::Sheet sheet_;
@@ -89,6 +117,8 @@ private:
     int cellWidth_ = 16;
     // Above the columns, or left of the lines: the unit's number.
     int numberSpace_ = 20;
+    // Laid out by the first paint in a font, kept until a paint sets them in another.
+    std::unique_ptr<SheetDigitTexts> digitTexts_;
 };
 
 } // namespace sheet

@@ -50,10 +50,17 @@ std::int8_t SheetView::written(std::uint32_t unit, std::uint32_t pair) const {
     return written_[painter_.firstPair(unit) + pair];
 }
 
+void SheetView::UpdateMarked(const QRect& rect) {
+    // With the edges of the frames drawn around it, which lie a little outside it at large
+    // zooms: none is left behind, none is drawn without its outer edge.
+    const int reach = painter_.markReach();
+    update(rect.adjusted(-reach, -reach, reach, reach));
+}
+
 void SheetView::UpdateCursorArea() {
     if (painter_.pairTotal() == 0) return;
     // The unit's tint and number change with it; within a unit only the pair moves.
-    update(painter_.unitRect(marks_.unit));
+    UpdateMarked(painter_.unitRect(marks_.unit));
 }
 
 void SheetView::setCursor(std::uint32_t unit, std::uint32_t pair, bool shown) {
@@ -68,9 +75,9 @@ void SheetView::setCursor(std::uint32_t unit, std::uint32_t pair, bool shown) {
     }
     // A key press moves the cursor by one pair: only the two pairs are painted again.
     const std::uint32_t pairs = painter_.pairTotal() == 0 ? 0 : painter_.firstPair(unit + 1) - painter_.firstPair(unit);
-    if (marks_.pair < pairs) update(painter_.pairRect(unit, marks_.pair));
+    if (marks_.pair < pairs) UpdateMarked(painter_.pairRect(unit, marks_.pair));
     marks_.pair = pair;
-    if (pair < pairs) update(painter_.pairRect(unit, pair));
+    if (pair < pairs) UpdateMarked(painter_.pairRect(unit, pair));
 }
 
 void SheetView::setCueCalled(bool called) {
@@ -114,7 +121,7 @@ QRect SheetView::cursorRect() const {
 void SheetView::paintEvent(QPaintEvent* event) {
     ++paints_;
     QPainter painter(this);
-    painter_.paint(&painter, event->rect(), marks_);
+    painter_.paint(&painter, event->region(), marks_);
 }
 
 void SheetView::keyPressEvent(QKeyEvent* event) {

@@ -59,6 +59,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void UpdateMarked(const QRect& rect);
     void UpdateCursorArea();
 
     SheetPainter painter_;

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet as drawn: where each order of work puts its digits and answers, the written
-// digit and the cursor on screen, and the zoom.
+// digit and the cursor on screen, what a key press paints again, and the zoom.
 #include "sheet/SheetView.h"
 
+#include "sheet/LaidOutText_p.h"
 #include "test/Sheet.h"
 #include "test/SheetFormat.h"
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -107,6 +113,219 @@ TEST(SheetViewTest, AWrittenDigitAndTheCursorShowOnTheSheet) {
     // Not in the next pair's place.
     EXPECT_EQ(CountColour(after, view.painter().answerRect(0, 2), pencil), 0);
 }
+
+struct PrintCase {
+    const char* name;
+    // A preset's practice version, or a custom sheet of six units of twelve digits.
+    const char* preset;
+    test::WorkOrder order;
+};
+
+void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
+
+class SheetPrintTest : public testing::TestWithParam<PrintCase> {};
+
+// A paint of the whole sheet prints every digit in its place and every answer written,
+// the last, shorter column's too: none is skipped as lying outside what was painted.
+TEST_P(SheetPrintTest, EveryDigitAndEveryAnswerWrittenIsPrinted) {
+    test::SheetFormat format;
+    if (*GetParam().preset) {
+        format = Preset(GetParam().preset);
+    } else {
+        test::CustomFormat custom;
+        custom.order = GetParam().order;
+        custom.units = 6;
+        custom.digitsPerUnit = 12;
+        test::FormatError error;
+        format = *test::MakeCustomFormat(custom, error);
+    }
+    const test::Sheet sheet = test::MakeSheet(format, 1);
+    sheet::SheetView view;
+    view.setSheet(format, sheet);
+    const std::uint32_t last = sheet.unitCount() - 1;
+    // The first two units and the last two, written through, some pairs passed.
+    const std::uint32_t units[] = {0, 1, last - 1, last};
+    for (const std::uint32_t unit : units) {
+        for (std::uint32_t pair = 0; pair < sheet.pairCount(unit); ++pair)
+            view.setWritten(unit, pair, pair % 5 == 4 ? SheetMarks::kPassed : static_cast<std::int8_t>(pair % 10));
+    }
+    const QImage image = view.grab().toImage();
+    const QColor print(0x10, 0x10, 0x10);
+    const QColor pencil(0x2B, 0x3F, 0x8C);
+    const sheet::SheetPainter& painter = view.painter();
+    for (const std::uint32_t unit : units) {
+        for (std::uint32_t index = 0; index < sheet.digitCount(unit); ++index)
+            EXPECT_GT(CountColour(image, painter.digitRect(unit, index), print), 0) << unit << " " << index;
+        for (std::uint32_t pair = 0; pair < sheet.pairCount(unit); ++pair)
+            EXPECT_GT(CountColour(image, painter.answerRect(unit, pair), pencil), 0) << unit << " " << pair;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, SheetPrintTest,
+                         testing::Values(PrintCase{"ColumnsBottomUp", "", test::WorkOrder::BottomUp},
+                                         PrintCase{"ColumnsTopDown", "", test::WorkOrder::TopDown},
+                                         PrintCase{"Lines", "", test::WorkOrder::LeftToRight},
+                                         PrintCase{"AShorterLastColumn", "pauli", test::WorkOrder::TopDown}));
+
+struct RepaintCase {
+    const char* name;
+    test::WorkOrder order;
+    double zoom;
+    // The view's font family; empty for the platform's.
+    const char* family;
+};
+
+void PrintTo(const RepaintCase& c, std::ostream* os) { *os << c.name; }
+
+class SheetRepaintTest : public testing::TestWithParam<RepaintCase> {
+protected:
+    static constexpr std::uint32_t kUnits = 6;
+    static constexpr std::uint32_t kDigits = 12;
+
+    void SetUp() override {
+        test::CustomFormat custom;
+        custom.order = GetParam().order;
+        custom.units = kUnits;
+        custom.digitsPerUnit = kDigits;
+        test::FormatError error;
+        format_ = *test::MakeCustomFormat(custom, error);
+        sheet_ = test::MakeSheet(format_, 1);
+    }
+
+    // A view in the case's font and zoom, its sheet set.
+    void Prepare(sheet::SheetView& view) const {
+        if (*GetParam().family) view.setFont(QFont(QString::fromLatin1(GetParam().family)));
+        view.setSheet(format_, sheet_);
+        view.setZoom(GetParam().zoom);
+    }
+
+    // The view as a fresh one paints it whole after `steps`.
+    QImage Fresh(const std::vector<std::function<void(sheet::SheetView&)>>& steps) const {
+        sheet::SheetView view;
+        Prepare(view);
+        for (const auto& step : steps) step(view);
+        return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    test::SheetFormat format_;
+    test::Sheet sheet_;
+};
+
+// What the window shows of `view`: its backing store, as the last paints left it.
+QImage Shown(sheet::SheetView& view) {
+    return view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Processes events until `view` has been painted again; false after a second without.
+bool WaitForPaint(const sheet::SheetView& view, std::uint64_t before) {
+    QElapsedTimer timer;
+    timer.start();
+    while (view.paintCount() == before && timer.elapsed() < 1000) QCoreApplication::processEvents();
+    return view.paintCount() != before;
+}
+
+std::string Difference(const QImage& shown, const QImage& expected) {
+    if (shown.size() != expected.size()) return "the sizes differ";
+    QRect where;
+    int pixels = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) == expected.pixel(x, y)) continue;
+            ++pixels;
+            where |= QRect(x, y, 1, 1);
+        }
+    }
+    return std::to_string(pixels) + " pixels differ within " + std::to_string(where.x()) + "," +
+           std::to_string(where.y()) + " " + std::to_string(where.width()) + "x" + std::to_string(where.height());
+}
+
+// Each change repaints only what it changed, in parts far apart; the window then shows what
+// a view made afresh in the same state paints whole: nothing is left of the cursor's or the
+// cue's old place, and no digit keeps the size or the font it had before a zoom or a font
+// change.
+TEST_P(SheetRepaintTest, WhatAChangeRepaintsIsWhatTheWholeSheetShowsAfresh) {
+    using sheet::SheetView;
+    SheetView view;
+    view.setSheet(format_, sheet_);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // The first paint lays the digits out in the platform's font at zoom 1; the case's font
+    // and zoom come after it.
+    ASSERT_TRUE(WaitForPaint(view, 0));
+    Prepare(view);
+
+    struct Step {
+        const char* name;
+        std::function<void(SheetView&)> apply;
+    };
+    const std::vector<Step> steps = {
+        {"cursor shown", [](SheetView& v) { v.setCursor(0, 0, true); }},
+        {"first answer",
+         [](SheetView& v) {
+             v.setWritten(0, 0, 7);
+             v.setCursor(0, 1, true);
+         }},
+        {"second answer",
+         [](SheetView& v) {
+             v.setWritten(0, 1, 3);
+             v.setCursor(0, 2, true);
+         }},
+        {"a pass and the next unit",
+         [](SheetView& v) {
+             v.setWritten(0, 2, SheetMarks::kPassed);
+             v.setCursor(1, 0, true);
+         }},
+        {"the cue's mark", [](SheetView& v) { v.setCueCalled(true); }},
+        {"an answer under the cue's mark",
+         [](SheetView& v) {
+             v.setWritten(1, 0, 9);
+             v.setCursor(1, 1, true);
+         }},
+        {"the cue's mark gone", [](SheetView& v) { v.setCueCalled(false); }},
+        {"an answer taken back far away",
+         [](SheetView& v) {
+             v.setWritten(0, 0, SheetMarks::kBlank);
+             v.setCursor(1, 2, true);
+         }},
+        {"answers in the first and the last unit",
+         [](SheetView& v) {
+             v.setWritten(0, 5, 4);
+             v.setWritten(kUnits - 1, kDigits - 2, 8);
+         }},
+        {"a stroke",
+         [](SheetView& v) {
+             v.addStroke({1, 60000, 1, 2});
+         }},
+        {"the cursor moved far", [](SheetView& v) { v.setCursor(kUnits - 1, 3, true); }},
+        {"no cursor", [](SheetView& v) { v.setCursor(kUnits - 1, 3, false); }},
+    };
+    std::vector<std::function<void(SheetView&)>> done;
+    for (const Step& step : steps) {
+        const std::uint64_t before = view.paintCount();
+        step.apply(view);
+        done.push_back(step.apply);
+        ASSERT_TRUE(WaitForPaint(view, before)) << step.name;
+        const QImage shown = Shown(view);
+        const QImage expected = Fresh(done);
+        EXPECT_TRUE(shown == expected) << step.name << ": " << Difference(shown, expected);
+    }
+    // The digits were laid out for the case's font and zoom, not for every paint.
+    EXPECT_LE(view.painter().digitTexts().layouts(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OrdersZoomsAndFonts, SheetRepaintTest,
+    testing::Values(RepaintCase{"ColumnsBottomUp", test::WorkOrder::BottomUp, 1.0, ""},
+                    RepaintCase{"ColumnsTopDown", test::WorkOrder::TopDown, 1.0, ""},
+                    RepaintCase{"Lines", test::WorkOrder::LeftToRight, 1.0, ""},
+                    RepaintCase{"ColumnsZoomedOut", test::WorkOrder::BottomUp, 0.5, ""},
+                    RepaintCase{"ColumnsZoomedIn", test::WorkOrder::TopDown, 1.5, ""},
+                    // The frames' pens grow wider than their rectangles' margins.
+                    RepaintCase{"ColumnsZoomedInFurther", test::WorkOrder::TopDown, 1.75, ""},
+                    RepaintCase{"ColumnsAtTheLargestZoom", test::WorkOrder::TopDown, sheet::SheetView::kMaxZoom, ""},
+                    RepaintCase{"LinesAtTheLargestZoom", test::WorkOrder::LeftToRight, sheet::SheetView::kMaxZoom, ""},
+                    RepaintCase{"AnotherFont", test::WorkOrder::BottomUp, 1.0, "DejaVu Serif"},
+                    RepaintCase{"AnotherFontZoomed", test::WorkOrder::LeftToRight, 2.5, "DejaVu Serif"}));
 
 TEST(SheetViewTest, CtrlPlusAndMinusZoomInStepsThatComeBackAndStopAtTheirEnds) {
     const test::SheetFormat format = Preset("uchida");
