@@ -3,17 +3,15 @@
 """scripts/translations-check.py on catalogs of Qt's texts: a translation that loses a
 placeholder or an access key, or that is missing, fails the check; one that keeps them passes."""
 
-import importlib.util
 import os
+import runpy
 import tempfile
 import unittest
 from xml.sax.saxutils import escape
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-spec = importlib.util.spec_from_file_location("translations_check",
-                                              os.path.join(ROOT, "scripts", "translations-check.py"))
-check = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check)
+# The script's functions, read without running it.
+CHECK = runpy.run_path(os.path.join(ROOT, "scripts", "translations-check.py"), run_name="translations_check")
 
 
 def message(source, translation, numerus=False, unfinished=False):
@@ -48,7 +46,7 @@ class QtCatalogMarksTest(unittest.TestCase):
         ]
         for source, translation, numerus, faults in cases:
             with self.subTest(source=source, translation=translation):
-                found = check.unkept(message(source, translation, numerus))
+                found = CHECK["unkept"](message(source, translation, numerus))
                 self.assertEqual(len(found), faults, found)
 
     def test_a_catalog_is_whole_only_when_every_text_is_translated_and_kept(self):
@@ -65,7 +63,7 @@ class QtCatalogMarksTest(unittest.TestCase):
                 with open(ts, "w", encoding="utf-8") as f:
                     f.write('<?xml version="1.0" encoding="utf-8"?>\n<TS version="2.1" language="xx">'
                             "<context><name>QPlatformTheme</name>" + "".join(messages) + "</context></TS>\n")
-                self.assertEqual(check.check_qt_catalog(ts), whole)
+                self.assertEqual(CHECK["check_qt_catalog"](ts), whole)
 
 
 if __name__ == "__main__":

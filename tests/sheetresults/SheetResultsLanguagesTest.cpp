@@ -206,28 +206,10 @@ TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
     }
 }
 
-TEST_P(SheetResultsFitTest, EveryScoreReadsWholeAtEverySize) {
-    host::Translations translations;
-    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
-    for (const SittingCase& sitting : kSittings) {
-        Open(sitting.sitting());
-        for (const WindowSize& size : kSizes) {
-            SCOPED_TRACE(std::string(sitting.name) + ", " + size.name);
-            window->resize(size.size(*window));
-            QCoreApplication::sendPostedEvents();
-            const QTableWidget* scores = Get<QTableWidget>("grdScores");
-            for (const auto& [row, column] : CutCells(scores))
-                ADD_FAILURE() << "\"" << scores->item(row, column)->text().toStdString() << "\" is cut";
-            EXPECT_LE(scores->columnWidth(0) + scores->columnWidth(1), scores->viewport()->width())
-                << "the scores scroll sideways";
-        }
-    }
-}
-
-// Every entry of both charts' legends reads whole, apart from the others and off the
-// figures, for a sitting of each test, at every size the window is tried at; where it
-// opens, each legend keeps to one row, as it always did.
-TEST_P(SheetResultsFitTest, EveryLegendEntryReadsWholeAtEverySize) {
+// Every score, and every entry of both charts' legends, reads whole (the legends' entries
+// apart from each other and off the figures) for a sitting of each test, at every size the
+// window is tried at; where it opens, each legend keeps to one row, as it always did.
+TEST_P(SheetResultsFitTest, EveryScoreAndLegendEntryReadsWholeAtEverySize) {
     host::Translations translations;
     ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
     for (const SittingCase& sitting : kSittings) {
@@ -238,6 +220,12 @@ TEST_P(SheetResultsFitTest, EveryLegendEntryReadsWholeAtEverySize) {
             window->resize(wanted);
             QApplication::processEvents();
             ASSERT_EQ(window->size(), wanted);
+
+            const QTableWidget* scores = Get<QTableWidget>("grdScores");
+            for (const auto& [row, column] : CutCells(scores))
+                ADD_FAILURE() << "\"" << scores->item(row, column)->text().toStdString() << "\" is cut";
+            EXPECT_LE(scores->columnWidth(0) + scores->columnWidth(1), scores->viewport()->width())
+                << "the scores scroll sideways";
 
             const auto* curve = Get<sheetresults::PeriodChart>("picCurve");
             const QRect plot = curve->plotRect();

@@ -16,8 +16,9 @@ namespace testsupport {
 
 // A language in which every text that goes through Qt's translation tools comes out marked,
 // "⟦Close⟧": a text a window shows without the mark did not go through them. Installed
-// into the application for its lifetime.
-class PseudoTranslator final : public QTranslator {
+// into the application for its lifetime. A language of a test's own may also rewrite the
+// text inside the marks.
+class PseudoTranslator : public QTranslator {
 public:
     static constexpr char16_t kOpen = u'⟦';
     static constexpr char16_t kClose = u'⟧';
@@ -33,7 +34,7 @@ public:
         (void)context;
         (void)disambiguation;
         (void)n;
-        return QChar(kOpen) + QString::fromUtf8(sourceText) + QChar(kClose);
+        return QChar(kOpen) + Rewritten(QString::fromUtf8(sourceText)) + QChar(kClose);
     }
 
     // Whether `text` came through the translation tools: it holds a marked piece.
@@ -64,6 +65,10 @@ public:
         }
         return unmarked;
     }
+
+protected:
+    // The translation inside the marks: the English as it is.
+    virtual QString Rewritten(const QString& source) const { return source; }
 };
 
 } // namespace testsupport

@@ -4,6 +4,7 @@
 // Every run is played twice, through the window and on an engine of the test's own beside
 // it, which says what the window should show.
 
+#include "../../support/PseudoTranslator.h"
 #include "MainWindowFixture.h"
 #include "host/qt/Languages.h"
 #include "test/TestEngine.h"
@@ -205,22 +206,15 @@ INSTANTIATE_TEST_SUITE_P(Runs, EnglishWordingTest, testing::ValuesIn(kRuns),
 // A language whose texts keep the English words but put the figures the other way round:
 // "Total true: %1" becomes "⟦Total true: %1⟧" and "%1 + %2 = %3 | TRUE" "⟦%3 + %2 = %1 | TRUE⟧".
 // A figure the window drops, puts in twice or hands in the wrong order shows.
-class ReversingTranslator final : public QTranslator {
+class ReversingTranslator final : public testsupport::PseudoTranslator {
 public:
-    ReversingTranslator() { QCoreApplication::installTranslator(this); }
-    ~ReversingTranslator() override { QCoreApplication::removeTranslator(this); }
-    ReversingTranslator(const ReversingTranslator&) = delete;
-    ReversingTranslator& operator=(const ReversingTranslator&) = delete;
+    // `text` with its markers numbered from the other end, in the marks.
+    static QString Translation(const QString& text) { return QChar(kOpen) + Reversed(text) + QChar(kClose); }
 
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr,
-                      int n = -1) const override {
-        (void)context;
-        (void)disambiguation;
-        (void)n;
-        return Reversed(QString::fromUtf8(sourceText));
-    }
+protected:
+    QString Rewritten(const QString& source) const override { return Reversed(source); }
 
+private:
     static QString Reversed(const QString& text) {
         static const QRegularExpression marker(QStringLiteral("%([1-9])"));
         int count = 0;
@@ -234,7 +228,7 @@ public:
             from = match.capturedEnd();
         }
         reversed += text.mid(from);
-        return QChar(u'⟦') + reversed + QChar(u'⟧');
+        return reversed;
     }
 };
 
@@ -246,7 +240,8 @@ protected:
 
 TEST_P(ReversedWordingTest, EveryFigureStandsWhereTheTranslationPutsIt) {
     for (const EngineTextShown& text : Play(GetParam())) {
-        const QByteArray translation = ReversingTranslator::Reversed(QString::fromUtf8(text.wording.english)).toUtf8();
+        const QByteArray translation =
+            ReversingTranslator::Translation(QString::fromUtf8(text.wording.english)).toUtf8();
         std::vector<std::string_view> figures(text.figures.begin(), text.figures.end());
         std::string expected;
         switch (figures.size()) {
