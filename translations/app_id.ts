@@ -412,6 +412,19 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
         <source>The last run has no answers.</source>
         <translation>Sesi terakhir tidak punya jawaban.</translation>
     </message>
+    <message>
+        <source>Exam sheets (%1)</source>
+        <extracomment>A link-like button in the main window&apos;s bottom row; %1 is its key, Ctrl+E.</extracomment>
+        <translation>Lembar tes (%1)</translation>
+    </message>
+    <message>
+        <source>Opens the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test; %1 from anywhere in this window</source>
+        <translation>Membuka lembar tes Kraepelin, Uchida-Kraepelin, dan Pauli, dengan waktu seperti tes sebenarnya; %1 dari mana saja di jendela ini</translation>
+    </message>
+    <message>
+        <source>Exam sheets</source>
+        <translation>Lembar tes</translation>
+    </message>
 </context>
 <context>
     <name>test::TestEngine</name>

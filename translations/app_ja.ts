@@ -413,6 +413,19 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
         <source>The last run has no answers.</source>
         <translation>前回の練習には解答がありません。</translation>
     </message>
+    <message>
+        <source>Exam sheets (%1)</source>
+        <extracomment>A link-like button in the main window&apos;s bottom row; %1 is its key, Ctrl+E.</extracomment>
+        <translation>検査用紙（%1）</translation>
+    </message>
+    <message>
+        <source>Opens the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test; %1 from anywhere in this window</source>
+        <translation>クレペリン検査・内田クレペリン検査・パウリ検査の用紙を、本番と同じ時間配分で開きます。このウィンドウのどこからでも %1 で開けます</translation>
+    </message>
+    <message>
+        <source>Exam sheets</source>
+        <translation>検査用紙</translation>
+    </message>
 </context>
 <context>
     <name>test::TestEngine</name>

@@ -4,6 +4,7 @@
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
+#include "app/CommandLink.h"
 #include "app/LogCommands.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
@@ -19,6 +20,7 @@
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/WindowLayout.h"
+#include "host/qt/WindowShortcut.h"
 #include "sheet/frmSheet.h"
 #include "workcurve/AnswersFile.h"
 #include "workcurve/frmWorkCurve.h"
@@ -37,7 +39,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProxyStyle>
-#include <QShortcut>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -299,6 +300,25 @@ void frmMain::BuildBottomRow(const chameleon::WindowDescription& description) {
     lblURL2 = new about::HyperlinkLabel(QString::fromLatin1(about::kPublisherAddress), Qt::AlignLeft, this);
     lblURL2->setObjectName(QStringLiteral("lblURL2"));
     lblURL2->setGeometry(TwipRect(480, 3360, 3015, 255));
+    BuildExamSheetsLink();
+}
+
+void frmMain::BuildExamSheetsLink() {
+    // In the free room of the links' row, between the first link and "A&bout": what most
+    // users come for, shown with its key to a user who has not found the log's menu.
+    const QString key = LogCommands::ExamSheetsKey().toString(QKeySequence::NativeText);
+    //: A link-like button in the main window's bottom row; %1 is its key, Ctrl+E.
+    auto* link = new CommandLink(tr("Exam sheets (%1)").arg(key), this);
+    link->setObjectName(QStringLiteral("cmdExamSheets"));
+    link->setGeometry(TwipRect(1995, 3060, 1560, 285));
+    link->FitWidth();
+    cmdExamSheets = link;
+    const QString description =
+        tr("Opens the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test; %1 from anywhere in "
+           "this window")
+            .arg(key);
+    host::SetAccessibleText(cmdExamSheets, tr("Exam sheets"), description);
+    cmdExamSheets->setToolTip(description);
 }
 
 void frmMain::BuildResults(const chameleon::WindowDescription& description) {
@@ -347,7 +367,8 @@ void frmMain::SetTabOrder() {
     QWidget::setTabOrder(chkShowTimer, txtResult);
     QWidget::setTabOrder(txtResult, lstStat);
     QWidget::setTabOrder(lstStat, cmdBack);
-    QWidget::setTabOrder(cmdBack, cmdAbout);
+    QWidget::setTabOrder(cmdBack, cmdExamSheets);
+    QWidget::setTabOrder(cmdExamSheets, cmdAbout);
     QWidget::setTabOrder(cmdAbout, cmdExit);
     QWidget::setTabOrder(cmdExit, cmdStart);
     QWidget::setTabOrder(cmdStart, cmdStop);
@@ -399,8 +420,8 @@ void frmMain::DescribeControls() {
 }
 
 void frmMain::Connect() {
-    // The exam sheets from anywhere in the window, as the answer log's menu shows.
-    auto* examSheets = new QShortcut(LogCommands::ExamSheetsKey(), this);
+    // The exam sheets from anywhere in the window, the text fields included.
+    auto* examSheets = new host::WindowShortcut(LogCommands::ExamSheetsKey(), this);
     connect(examSheets, &QShortcut::activated, this, &frmMain::mnuExamSheets_Click);
     connect(cmdStart, &QAbstractButton::clicked, this, &frmMain::cmdStart_Click);
     connect(cmdStop, &QAbstractButton::clicked, this, &frmMain::cmdStop_Click);
@@ -408,6 +429,7 @@ void frmMain::Connect() {
     connect(cmdBack, &QAbstractButton::clicked, this, &frmMain::cmdBack_Click);
     connect(cmdExit, &QAbstractButton::clicked, this, &frmMain::cmdExit_Click);
     connect(cmdAbout, &QAbstractButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(cmdExamSheets, &QAbstractButton::clicked, this, &frmMain::mnuExamSheets_Click);
     connect(tmrTimer, &host::PreciseTimer::Timer, this, &frmMain::tmrTimer_Timer);
     connect(txtResult, &QLineEdit::textChanged, this, &frmMain::txtResult_Change);
     connect(txtTime, &QLineEdit::textChanged, this, &frmMain::txtTime_Change);

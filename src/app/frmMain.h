@@ -83,6 +83,7 @@ private:
     void BuildOptions();
     void BuildControls(const chameleon::WindowDescription& description);
     void BuildBottomRow(const chameleon::WindowDescription& description);
+    void BuildExamSheetsLink();
     void BuildResults(const chameleon::WindowDescription& description);
     void BuildMenus();
     void SetTabOrder();
@@ -169,6 +170,7 @@ private:
     QWidget* Image3 = nullptr;
     about::HyperlinkLabel* lblURL1 = nullptr;
     about::HyperlinkLabel* lblURL2 = nullptr;
+    QAbstractButton* cmdExamSheets = nullptr;
     host::PreciseTimer* tmrTimer = nullptr;
     QMenu* mnuAbout = nullptr;
     QAction* mnuAbRule = nullptr;

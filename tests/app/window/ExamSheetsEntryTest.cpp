@@ -2,6 +2,7 @@
 // The way from the main window to the exam sheets: its shortcut from every field, the
 // answer log's menu item, and the hints that tell of them.
 #include "MainWindowFixture.h"
+#include "app/LogCommands.h"
 #include "sheet/frmSheet.h"
 
 #include <QMenu>
@@ -49,6 +50,11 @@ public:
 };
 
 TEST_P(ExamSheetsShortcutTest, CtrlEOpensOneSheetWindowFromAnyField) {
+    // Under X11 the text fields' key scheme (Qt's own, KDE's or GNOME's) binds Ctrl+E too.
+    if (QGuiApplication::platformName() == "xcb") {
+        ASSERT_TRUE(
+            QKeySequence::keyBindings(QKeySequence::MoveToEndOfLine).contains(app::LogCommands::ExamSheetsKey()));
+    }
     GetParam().prepare(this);
     PressShortcut(Get(GetParam().focused));
     ASSERT_EQ(SheetWindows().size(), 1);
@@ -88,6 +94,18 @@ TEST_F(ExamSheetsEntryTest, TheLogsMenuOpensTheSheetsEvenWhenItsOtherCommandsAre
     EXPECT_EQ(menu->activeAction(), item);
     QTest::keyClick(menu, Qt::Key_Return);
     ASSERT_EQ(SheetWindows().size(), 1);
+    EXPECT_TRUE(SheetWindows().front()->isVisible());
+}
+
+TEST_F(ExamSheetsEntryTest, TheLinkInTheBottomRowShowsTheKeyAndOpensTheSheetsByMouseAndKeyboard) {
+    auto* link = Get<QAbstractButton>("cmdExamSheets");
+    ASSERT_TRUE(link->isVisible());
+    EXPECT_TRUE(link->text().contains(app::LogCommands::ExamSheetsKey().toString(QKeySequence::NativeText)));
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(SheetWindows().size(), 1);
+    SheetWindows().front()->close();
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_Return);
     EXPECT_TRUE(SheetWindows().front()->isVisible());
 }
 
