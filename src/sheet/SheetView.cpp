@@ -124,24 +124,23 @@ void SheetView::paintEvent(QPaintEvent* event) {
     painter_.paint(&painter, event->region(), marks_);
 }
 
+bool SheetView::zoomByKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::ControlModifier && modifiers != (Qt::ControlModifier | Qt::ShiftModifier)) return false;
+    switch (event.key()) {
+    // Ctrl+Plus is Ctrl+Shift+= on many keyboards, and Ctrl+= where Plus needs Shift.
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: zoomIn(); return true;
+    case Qt::Key_Minus: zoomOut(); return true;
+    case Qt::Key_0: setZoom(1.0); return true;
+    default: return false;
+    }
+}
+
 void SheetView::keyPressEvent(QKeyEvent* event) {
+    if (zoomByKey(*event)) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
-    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
-        // Ctrl+Plus is Ctrl+Shift+= on many keyboards, and Ctrl+= where Plus needs Shift.
-        if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
-            zoomIn();
-            return;
-        }
-        if (key == Qt::Key_Minus) {
-            zoomOut();
-            return;
-        }
-        if (key == Qt::Key_0) {
-            setZoom(1.0);
-            return;
-        }
-    }
     if (modifiers == Qt::NoModifier) {
         if (key >= Qt::Key_0 && key <= Qt::Key_9) {
             emit digitTyped(key - Qt::Key_0);

@@ -37,6 +37,8 @@ public:
     void setZoom(double zoom);
     void zoomIn();
     void zoomOut();
+    // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0: zooms and says so; false for any other key.
+    bool zoomByKey(const QKeyEvent& event);
 
     // The cursor's pair and its answer's place, in the view's coordinates; the pair's
     // whole unit where the unit is waiting for its cue.

@@ -598,6 +598,8 @@ void frmSheet::closeEvent(QCloseEvent* event) {
 
 void frmSheet::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    // The zoom keys work on the sheet wherever the focus is in the window, as its label says.
+    if (sitting_ && picSheet->zoomByKey(*event)) return;
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         if (key == Qt::Key_Escape) {
             if (sitting_)

@@ -94,6 +94,9 @@ TEST_F(SheetWindowTest, AKeyAfterACueNoPollHasSeenCountsInTheNewColumn) {
 TEST_F(SheetWindowTest, TheSoundSwitchSilencesTheCueButNotTheCall) {
     Start("kraepelin-15", true, 7);
     Get<QCheckBox>("chkSound")->click();
+    // The zoom keys reach the sheet from the switch that has the focus.
+    QTest::keyClick(Get<QCheckBox>("chkSound"), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(View()->zoom(), 1.0);
     Wait(15000);
     EXPECT_EQ(sound.plays, 0);
     EXPECT_EQ(Get<QLabel>("lblCall")->text(), "Next!");
