@@ -455,13 +455,13 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     <message>
         <source>Operation per sec: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translation>Hitungan per detik: %1</translation>
+        <translation>Benar per detik: %1</translation>
     </message>
     <message>
         <source>Operation per min: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translatorcomment>Istilah: &quot;hitungan per menit&quot;, bukan &quot;operasi&quot;: peserta psikotes menyebut penjumlahan yang dikerjakan &quot;hitungan&quot;.</translatorcomment>
-        <translation>Hitungan per menit: %1</translation>
+        <translatorcomment>Istilah: angka ini menghitung jawaban benar saja, jadi “Benar per detik/menit”, seperti “Benar: %1” di atasnya; bukan “hitungan”, yang terbaca sebagai semua penjumlahan yang dikerjakan.</translatorcomment>
+        <translation>Benar per menit: %1</translation>
     </message>
     <message>
         <source>%1 + %2 = %3 | TRUE</source>

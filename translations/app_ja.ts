@@ -455,13 +455,13 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     <message>
         <source>Operation per sec: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translation>毎秒の作業量：%1</translation>
+        <translation>正答数/秒：%1</translation>
     </message>
     <message>
         <source>Operation per min: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translatorcomment>用語：「作業量」はクレペリン検査で1分ごとに足した数を指す語。英語の operation per min を直訳せずこの語を使う。</translatorcomment>
-        <translation>毎分の作業量：%1</translation>
+        <translatorcomment>用語：正答だけを数えた値なので「正答数/秒」「正答数/分」。「作業量」は誤答も含めた作業の総量を指す語なので使わない。129 px の枠に収まる長さ。</translatorcomment>
+        <translation>正答数/分：%1</translation>
     </message>
     <message>
         <source>%1 + %2 = %3 | TRUE</source>

@@ -127,7 +127,8 @@
     </message>
     <message>
         <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
-        <translation>%1 penjumlahan dalam lajur berisi %2 angka (%3), dikerjakan dari atas ke bawah satu demi satu tanpa aba-aba; garis setiap %4. Seluruhnya %5.</translation>
+        <translatorcomment>Pauli: tidak ada aba-aba untuk pindah lajur; satu-satunya aba-aba adalah “Garis!” setiap 3 menit (sama dengan terjemahan “Stroke!”).</translatorcomment>
+        <translation>%1 penjumlahan dalam lajur-lajur berisi %2 angka (%3), dikerjakan dari atas ke bawah, lajur demi lajur, tanpa aba-aba untuk pindah lajur; setiap %4 ada aba-aba “Garis!” untuk menarik garis di bawah jawaban terakhir. Seluruhnya %5.</translation>
     </message>
     <message>
         <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>

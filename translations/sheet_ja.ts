@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
-        <translation>%2 個の数字が並ぶ列で %1 回の加算（%3）。合図なしで上から下へ順に解き、%4ごとに線を引きます。全体で%5です。</translation>
+        <translation>%2個の数字が縦に並ぶ列を、上から下へ1列ずつ順に解き進め、全部で%1回の足し算をします（%3）。次の列へ移る合図はありません。%4ごとに「はい、線」の合図で、最後の答えの下に線を引きます。全体で%5です。</translation>
     </message>
     <message>
         <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>
@@ -157,20 +157,20 @@
     <message>
         <source>Next!</source>
         <extracomment>The examiner&apos;s call to move on to the next column or line. Fits the room of the widest call.</extracomment>
-        <translatorcomment>Term list: 「次」 is the examiner&apos;s call for the next line in the Uchida-Kraepelin test; the full-width ！ keeps the call&apos;s urgency.</translatorcomment>
-        <translation>次！</translation>
+        <translatorcomment>用語：内田クレペリン検査で検査者が1分ごとに次の行へ移らせる号令「はい、次」。クレペリン検査の次の列への合図にも同じ語を使う。</translatorcomment>
+        <translation>はい、次</translation>
     </message>
     <message>
         <source>Break!</source>
         <extracomment>The examiner&apos;s call at the start of the break between the two halves.</extracomment>
-        <translatorcomment>Term list: 休憩, the break between 前半 and 後半 in the Uchida-Kraepelin test.</translatorcomment>
-        <translation>休憩！</translation>
+        <translatorcomment>用語：前半と後半の間の休憩。本番の号令は「はい、やめ」だが、休憩に入ることがすぐ分かるよう、ほかの号令と同じ形の「はい、休憩」とする。</translatorcomment>
+        <translation>はい、休憩</translation>
     </message>
     <message>
         <source>Stroke!</source>
         <extracomment>Pauli: the examiner&apos;s call to draw a stroke after the last answer.</extracomment>
-        <translatorcomment>Term list: Pauli has no Japanese examiner&apos;s word of its own; 線 says plainly what to draw.</translatorcomment>
-        <translation>線！</translation>
+        <translatorcomment>用語：パウリ検査で3分ごとに検査者がかける号令「はい、線」。受検者は最後の答えの下に線を引く。</translatorcomment>
+        <translation>はい、線</translation>
     </message>
     <message>
         <source>Exam sheets</source>

@@ -26,12 +26,12 @@
     <message>
         <source>Speed (panker)</source>
         <extracomment>Kraepelin&apos;s speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has no name of its own for it.</extracomment>
-        <translatorcomment>Term list: panker (kecepatan kerja), the word Indonesian Kraepelin practice uses for the speed index; &quot;Kecepatan&quot; names it plainly, the term follows in brackets as test reports write it.</translatorcomment>
+        <translatorcomment>Daftar istilah: panker (kecepatan kerja), kata yang dipakai latihan tes Kraepelin di Indonesia untuk indeks kecepatan; “Kecepatan” menyebutnya dengan jelas, dan istilahnya menyusul dalam kurung seperti pada laporan tes. Sumber latihan berbeda-beda: sebagian mengambil rata-rata jawaban benar per lajur. Di sini tinggi lajur menghitung semua pasangan yang dicapai, jawaban salah dan pasangan yang dilewati juga, dan tooltip-nya mengatakan demikian.</translatorcomment>
         <translation>Kecepatan (panker)</translation>
     </message>
     <message>
         <source>Mean height of the complete columns; a column&apos;s height is its pairs answered or passed</source>
-        <translation>Rata-rata tinggi lajur yang lengkap; tinggi sebuah lajur adalah banyaknya pasangan yang dijawab atau dilewati</translation>
+        <translation>Rata-rata tinggi lajur yang lengkap; tinggi sebuah lajur adalah banyaknya pasangan yang dijawab (benar maupun salah) atau dilewati</translation>
     </message>
     <message>
         <source>Accuracy (tianker)</source>
@@ -98,13 +98,13 @@
     </message>
     <message>
         <source>Second half: initial effort</source>
-        <extracomment>Uchida-Kraepelin: the initial effort (初頭努力) of one half.</extracomment>
-        <translatorcomment>Term list: Indonesian practice has no word of its own for 初頭努力: &quot;upaya awal&quot; (initial effort) says it plainly.</translatorcomment>
+        <extracomment>Uchida-Kraepelin: the initial effort ratio (初頭努力率) of one half.</extracomment>
+        <translatorcomment>Daftar istilah: latihan tes di Indonesia tidak punya kata sendiri untuk 初頭努力率 (rasio upaya awal); “upaya awal” menyebutnya dengan jelas.</translatorcomment>
         <translation>Paruh kedua: upaya awal</translation>
     </message>
     <message>
         <source>First half: initial effort</source>
-        <translatorcomment>Term list: Indonesian practice has no word of its own for 初頭努力: &quot;upaya awal&quot; (initial effort) says it plainly.</translatorcomment>
+        <translatorcomment>Daftar istilah: latihan tes di Indonesia tidak punya kata sendiri untuk 初頭努力率 (rasio upaya awal); “upaya awal” menyebutnya dengan jelas.</translatorcomment>
         <translation>Paruh pertama: upaya awal</translation>
     </message>
     <message>
@@ -128,8 +128,8 @@
     </message>
     <message>
         <source>Rest effect</source>
-        <extracomment>Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.</extracomment>
-        <translatorcomment>Term list: &quot;efek istirahat&quot; for 休憩効果; the Indonesian tests have no index of their own for it.</translatorcomment>
+        <extracomment>Uchida-Kraepelin: the rest effect ratio (休憩効果率) of the break between the halves.</extracomment>
+        <translatorcomment>Daftar istilah: “efek istirahat” untuk 休憩効果率 (rasio efek istirahat); tes di Indonesia tidak punya indeks sendiri untuknya.</translatorcomment>
         <translation>Efek istirahat</translation>
     </message>
     <message>
@@ -139,8 +139,8 @@
     <message>
         <source>Total</source>
         <extracomment>Pauli: additions over the whole hour.</extracomment>
-        <translatorcomment>Term list: Pauli&apos;s total of additions, &quot;Total&quot; as Indonesian reports write it.</translatorcomment>
-        <translation>Total</translation>
+        <translatorcomment>Daftar istilah: “Jumlah”, kata laporan hasil tes Pauli di Indonesia untuk banyaknya penjumlahan selama satu jam.</translatorcomment>
+        <translation>Jumlah</translation>
     </message>
     <message>
         <source>Additions answered or passed over the whole sitting</source>
@@ -163,7 +163,7 @@
     <message>
         <source>Mean of |period total − mean period total| over the complete %1 periods</source>
         <extracomment>%1 is a period&apos;s length: &quot;3 min&quot;.</extracomment>
-        <translation>Rata-rata |total periode − rata-rata total periode| pada periode %1 yang lengkap</translation>
+        <translation>Rata-rata |jumlah periode − rata-rata jumlah periode| pada periode %1 yang lengkap</translation>
     </message>
     <message>
         <source>Slope</source>

@@ -26,12 +26,12 @@
     <message>
         <source>Speed (panker)</source>
         <extracomment>Kraepelin&apos;s speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has no name of its own for it.</extracomment>
-        <translatorcomment>Term list: Japanese has no test word for Kraepelin&apos;s speed index: plain 速度, with the Indonesian index name kept as the English keeps it.</translatorcomment>
+        <translatorcomment>用語一覧：クレペリン検査の速度の指標には日本語の検査用語がないので、素直に「速度」とし、英語と同じくインドネシアの指標名を添える。資料によっては列ごとの正答数の平均をとるが、ここでの列の高さは到達したすべての組（誤答と飛ばした組を含む）で、ツールチップにもそう書く。</translatorcomment>
         <translation>速度（panker）</translation>
     </message>
     <message>
         <source>Mean height of the complete columns; a column&apos;s height is its pairs answered or passed</source>
-        <translation>完了した列の高さの平均。列の高さはその列で解答または飛ばした組の数です</translation>
+        <translation>完了した列の高さの平均。列の高さはその列で解答（正誤を問わない）または飛ばした組の数です</translation>
     </message>
     <message>
         <source>Accuracy (tianker)</source>
@@ -98,14 +98,14 @@
     </message>
     <message>
         <source>Second half: initial effort</source>
-        <extracomment>Uchida-Kraepelin: the initial effort (初頭努力) of one half.</extracomment>
-        <translatorcomment>Term list: 初頭努力, the Uchida-Kraepelin term for the first line standing out above the half&apos;s mean.</translatorcomment>
-        <translation>後半：初頭努力</translation>
+        <extracomment>Uchida-Kraepelin: the initial effort ratio (初頭努力率) of one half.</extracomment>
+        <translatorcomment>用語一覧：「初頭努力率」は内田クレペリン検査の語で、その半分の最初の行の作業量を平均作業量で割った比率。比率なので「初頭努力」ではなく「初頭努力率」。</translatorcomment>
+        <translation>後半：初頭努力率</translation>
     </message>
     <message>
         <source>First half: initial effort</source>
-        <translatorcomment>Term list: 初頭努力, the Uchida-Kraepelin term for the first line standing out above the half&apos;s mean.</translatorcomment>
-        <translation>前半：初頭努力</translation>
+        <translatorcomment>用語一覧：「初頭努力率」は内田クレペリン検査の語で、その半分の最初の行の作業量を平均作業量で割った比率。比率なので「初頭努力」ではなく「初頭努力率」。</translatorcomment>
+        <translation>前半：初頭努力率</translation>
     </message>
     <message>
         <source>Amount of the half&apos;s first line ÷ the half&apos;s mean amount</source>
@@ -128,9 +128,9 @@
     </message>
     <message>
         <source>Rest effect</source>
-        <extracomment>Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.</extracomment>
-        <translatorcomment>Term list: 休憩効果, the Uchida-Kraepelin rest effect: 後半 ÷ 前半 mean amount.</translatorcomment>
-        <translation>休憩効果</translation>
+        <extracomment>Uchida-Kraepelin: the rest effect ratio (休憩効果率) of the break between the halves.</extracomment>
+        <translatorcomment>用語一覧：「休憩効果率」は内田クレペリン検査の語で、後半の平均作業量 ÷ 前半の平均作業量の比率。比率なので「休憩効果」ではなく「休憩効果率」。</translatorcomment>
+        <translation>休憩効果率</translation>
     </message>
     <message>
         <source>Second half&apos;s mean amount ÷ the first half&apos;s</source>

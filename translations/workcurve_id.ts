@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Trend per minute: %1.</source>
-        <translation>Hanker (tren per menit): %1.</translation>
+        <translation>Tren per menit: %1.</translation>
     </message>
     <message>
         <source>Legend: %1.</source>
@@ -96,7 +96,7 @@
     <message>
         <source>trend</source>
         <extracomment>The chart&apos;s legend: the dashed least-squares line over the complete minutes.</extracomment>
-        <translatorcomment>Garis lurus kuadrat terkecil; angkanya adalah hanker.</translatorcomment>
+        <translatorcomment>Garis lurus kuadrat terkecil; kemiringannya adalah “Tren per menit” di tabel indeks.</translatorcomment>
         <translation>tren</translation>
     </message>
     <message>
@@ -244,7 +244,7 @@
     <name>workcurve::frmWorkCurve</name>
     <message>
         <source>Answered</source>
-        <translatorcomment>Daftar istilah indeks kurva kerja. Dijawab: jumlah semua jawaban, seperti jumlah jawaban per lajur pada tes Kraepelin.</translatorcomment>
+        <translatorcomment>Daftar istilah indeks kurva kerja. Angkanya dihitung per menit dari semua jawaban, bukan per lajur Kraepelin, jadi tidak memakai nama panker, tianker, janker, atau hanker. Dijawab: banyaknya semua jawaban sesi ini.</translatorcomment>
         <translation>Dijawab</translation>
     </message>
     <message>
@@ -267,21 +267,21 @@
     </message>
     <message>
         <source>Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend</source>
-        <translation>Menit yang dijalani sampai habis. Menit saat sesi dihentikan tampil di grafik dengan arsiran, tetapi tidak dihitung dalam panker, janker, dan hanker</translation>
+        <translation>Menit yang dijalani sampai habis. Menit saat sesi dihentikan tampil di grafik dengan arsiran, tetapi tidak dihitung dalam kecepatan, keajegan, dan tren</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translatorcomment>Panker (kecepatan kerja): rata-rata jawaban per lajur; di sini per menit penuh. Kata yang dipakai peserta tes Kraepelin/Pauli di Indonesia.</translatorcomment>
-        <translation>Panker</translation>
+        <translatorcomment>Kecepatan: rata-rata banyaknya jawaban (benar dan salah) per menit lengkap. Bukan panker: panker adalah rata-rata per lajur Kraepelin (15 atau 30 detik), jadi angka per menit ini kira-kira empat kali panker.</translatorcomment>
+        <translation>Kecepatan</translation>
     </message>
     <message>
         <source>Mean answered per complete minute</source>
-        <translation>Panker (kecepatan kerja): rata-rata jumlah jawaban per menit penuh</translation>
+        <translation>Rata-rata banyaknya jawaban (benar dan salah) per menit lengkap</translation>
     </message>
     <message>
         <source>Accuracy</source>
-        <translatorcomment>Ketelitian: persentase jawaban benar. Bukan tianker, yang menghitung jumlah kesalahan, karena angka ini berupa persen.</translatorcomment>
-        <translation>Ketelitian</translation>
+        <translatorcomment>Persentase benar: persentase jawaban benar dari semua jawaban, makin tinggi makin baik. Bukan “ketelitian”, sebutan tianker, indeks Kraepelin yang menghitung kesalahan (makin sedikit makin baik).</translatorcomment>
+        <translation>Persentase benar</translation>
     </message>
     <message>
         <source>True answers in percent of all answers of the run</source>
@@ -289,21 +289,21 @@
     </message>
     <message>
         <source>Fluctuation</source>
-        <translatorcomment>Janker (keajegan kerja): selisih jumlah jawaban lajur tertinggi dan terendah, persis indeks ini.</translatorcomment>
-        <translation>Janker</translation>
+        <translatorcomment>Keajegan: selisih banyaknya jawaban menit terbanyak dan tersedikit, seperti rentang janker tetapi per menit; makin kecil makin ajeg.</translatorcomment>
+        <translation>Keajegan</translation>
     </message>
     <message>
         <source>Most minus fewest answered in a complete minute; needs two complete minutes</source>
-        <translation>Janker (keajegan kerja): jawaban terbanyak dikurangi tersedikit dalam satu menit penuh; perlu dua menit penuh</translation>
+        <translation>Jawaban terbanyak dikurangi tersedikit dalam satu menit lengkap; perlu dua menit lengkap</translation>
     </message>
     <message>
         <source>Trend per minute</source>
-        <translatorcomment>Hanker (ketahanan kerja): kemiringan garis kuadrat terkecil jumlah jawaban per lajur, persis indeks ini; satuannya ada pada angkanya (jawaban/menit).</translatorcomment>
-        <translation>Hanker</translation>
+        <translatorcomment>Tren per menit: kemiringan garis kuadrat terkecil banyaknya jawaban per menit; satuannya ada pada angkanya (jawaban/menit). Bukan hanker, yang dihitung per lajur.</translatorcomment>
+        <translation>Tren per menit</translation>
     </message>
     <message>
         <source>Least-squares slope of answered per minute against the minute&apos;s number: answers per minute gained each minute (negative: slowing down); needs two complete minutes</source>
-        <translation>Hanker (ketahanan kerja): kemiringan garis kuadrat terkecil jumlah jawaban per menit terhadap nomor menitnya, yaitu tambahan jawaban per menit pada setiap menit (negatif: makin lambat); perlu dua menit penuh</translation>
+        <translation>Kemiringan garis kuadrat terkecil banyaknya jawaban per menit terhadap nomor menitnya, yaitu tambahan jawaban per menit pada setiap menit (negatif: makin lambat); perlu dua menit lengkap</translation>
     </message>
     <message>
         <source>Median time</source>
