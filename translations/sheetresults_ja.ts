@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Complete periods</source>
-        <translation>完了した区間</translation>
+        <translation>完了した区間数</translation>
     </message>
     <message>
         <source>A period the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Complete lines</source>
-        <translation>完了した行</translation>
+        <translation>完了した行数</translation>
     </message>
     <message>
         <source>A line the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Complete columns</source>
-        <translation>完了した列</translation>
+        <translation>完了した列数</translation>
     </message>
     <message>
         <source>A column the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
@@ -474,7 +474,8 @@
     </message>
     <message>
         <source>Sheet results</source>
-        <translation>用紙の結果</translation>
+        <translatorcomment>用語一覧：「検査結果」。用紙そのものではなく検査の結果なので「用紙の結果」とは書かない。</translatorcomment>
+        <translation>検査結果</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)</source>
@@ -507,7 +508,7 @@
     <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>用紙の結果 – %1、シード %2</translation>
+        <translation>検査結果 – %1、シード %2</translation>
     </message>
     <message>
         <source>%1, seed %2</source>

@@ -236,8 +236,8 @@
     <message>
         <source>error</source>
         <extracomment>The pair map&apos;s legend, beside a cell&apos;s red corner: the user erred at that pair.</extracomment>
-        <translatorcomment>Galat: kata baku untuk error dalam perangkat lunak berbahasa Indonesia; lebih pendek daripada &quot;salah&quot;, sehingga legenda muat.</translatorcomment>
-        <translation>galat</translation>
+        <translatorcomment>Istilah: “salah”, seperti di seluruh katalog untuk jawaban yang salah. Sama panjangnya dengan “galat”, jadi legenda tetap muat.</translatorcomment>
+        <translation>salah</translation>
     </message>
 </context>
 <context>

@@ -244,8 +244,8 @@
     <name>workcurve::frmWorkCurve</name>
     <message>
         <source>Answered</source>
-        <translatorcomment>作業曲線の指標の用語一覧。作業量：内田クレペリン検査で計算した数を表す語。ここでは解答の総数。</translatorcomment>
-        <translation>作業量</translation>
+        <translatorcomment>作業曲線の指標の用語一覧。解答数：この練習の解答の総数（正答と誤答）。メイン画面の「解答数」と同じ語。「作業量」は1分ごとの数にだけ使う。</translatorcomment>
+        <translation>解答数</translation>
     </message>
     <message>
         <source>Every judged answer of the run, the partial minute included</source>
@@ -262,8 +262,8 @@
     </message>
     <message>
         <source>Complete minutes</source>
-        <translatorcomment>1分を最後まで行った分の数。検査の「行」に当たる。</translatorcomment>
-        <translation>完了した分</translation>
+        <translatorcomment>最後まで行った分の数。内田クレペリン検査の1行（1分）に当たる。「完了した分数」は算数の「分数（ぶんすう）」と読めるので、「分の数」と書く。</translatorcomment>
+        <translation>完了した分の数</translation>
     </message>
     <message>
         <source>Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend</source>
