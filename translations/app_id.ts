@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Shows the texts in language &lt;code&gt;: %1 (by default the desktop&apos;s language).</source>
-        <translation>Menampilkan teks dalam bahasa &lt;code&gt;: %1 (bawaannya bahasa desktop).</translation>
+        <translation>Menampilkan teks dalam bahasa &lt;code&gt;: %1 (bawaan: bahasa desktop).</translation>
     </message>
     <message>
         <source>Drills the addition rule of the Pauli-Kraepelin test: type the unit digit of the sum of two digits and press Enter.</source>
@@ -265,11 +265,11 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Whole minutes from 1 to 99</source>
-        <translation>Menit bulat dari 1 sampai 99</translation>
+        <translation>Bilangan bulat 1 sampai 99 (menit)</translation>
     </message>
     <message>
         <source>Whole minutes from 1 to 99. %1 opens the exam sheets, timed as in the test</source>
-        <translation>Menit bulat dari 1 sampai 99. %1 membuka lembar tes dengan waktu seperti tes sebenarnya</translation>
+        <translation>Bilangan bulat 1 sampai 99 (menit). %1 membuka lembar tes dengan waktu seperti tes sebenarnya</translation>
     </message>
     <message>
         <source>%1 opens the exam sheets: the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test</source>
@@ -289,7 +289,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Off, the clock is covered; it keeps counting</source>
-        <translation>Jika mati, jam ditutup; waktu tetap berjalan</translation>
+        <translation>Jika dimatikan, jam ditutup; waktu tetap berjalan</translation>
     </message>
     <message>
         <source>Start</source>
@@ -337,7 +337,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Show timer is off; the clock keeps counting</source>
-        <translation>Lihat jam mati; waktu tetap berjalan</translation>
+        <translation>“Lihat jam” dimatikan; waktu tetap berjalan</translation>
     </message>
     <message>
         <source>Answer log</source>

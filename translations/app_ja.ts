@@ -225,7 +225,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Cartoon figure</source>
-        <translation>漫画の人物</translation>
+        <translation>イラストの人物</translation>
     </message>
     <message>
         <source>A&amp;bout...</source>

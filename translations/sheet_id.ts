@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>digits %1 to %2, never the same twice in a row</source>
-        <translation>angka %1 sampai %2, tak pernah sama dua kali berturut-turut</translation>
+        <translation>angka %1 sampai %2, tanpa angka kembar berturut-turut</translation>
     </message>
     <message>
         <source>digits %1 to %2</source>
@@ -207,7 +207,8 @@
     </message>
     <message>
         <source>No digit t&amp;wice in a row</source>
-        <translation>Tanpa angka sama berturut-t&amp;urut</translation>
+        <translatorcomment>Istilah: “angka kembar” untuk angka yang sama dua kali berturut-turut.</translatorcomment>
+        <translation>Tanpa angka kembar berturut-t&amp;urut</translation>
     </message>
     <message>
         <source>No digit follows itself in a column or line, as on Uchida-Kraepelin sheets</source>
@@ -319,7 +320,7 @@
     </message>
     <message>
         <source>Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel</source>
-        <translation>Perbesar: Ctrl+Plus, Ctrl+Minus, Ctrl+roda</translation>
+        <translation>Zum: Ctrl+Plus, Ctrl+Minus, Ctrl+roda</translation>
     </message>
     <message>
         <source>Ctrl+0 sets the zoom back</source>
@@ -368,7 +369,7 @@
     </message>
     <message>
         <source>Break, %1 left; the second half starts by itself</source>
-        <translation>Istirahat, sisa %1; paruh kedua mulai dengan sendirinya</translation>
+        <translation>Istirahat, sisa %1; paruh kedua dimulai otomatis</translation>
     </message>
     <message>
         <source>End of line %1; wait for the call</source>
@@ -401,7 +402,7 @@
 The second half starts by itself.</source>
         <translation>Istirahat
 %1
-Paruh kedua mulai dengan sendirinya.</translation>
+Paruh kedua dimulai otomatis.</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -148,8 +148,8 @@
     </message>
     <message>
         <source>Error %</source>
-        <translatorcomment>Term list: &quot;kesalahan&quot; (errors) as a share of the additions.</translatorcomment>
-        <translation>Kesalahan %</translation>
+        <translatorcomment>Daftar istilah: “kesalahan” (jawaban salah dan pasangan dilewati) sebagai persentase dari penjumlahan; “(%)” setelah nama indeks.</translatorcomment>
+        <translation>Kesalahan (%)</translation>
     </message>
     <message>
         <source>(Wrong answers + skipped pairs) ÷ additions × 100</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>%1 (partial)</source>
-        <translation>%1 (tak penuh)</translation>
+        <translation>%1 (tidak lengkap)</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -374,7 +374,7 @@
     <message>
         <source> (partial)</source>
         <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
-        <translation> (tak penuh)</translation>
+        <translation> (tidak lengkap)</translation>
     </message>
 </context>
 <context>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Sheet results</source>
-        <translation>Hasil lembar</translation>
+        <translation>Hasil lembar tes</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)</source>
@@ -507,7 +507,7 @@
     <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>Hasil lembar – %1, benih %2</translation>
+        <translation>Hasil lembar tes – %1, benih %2</translation>
     </message>
     <message>
         <source>%1, seed %2</source>

@@ -74,8 +74,8 @@
     </message>
     <message>
         <source>Endurance (hanker): rise</source>
-        <translatorcomment>Term list: 持久力 with the Indonesian index name; 上昇 for the rise over the sheet.</translatorcomment>
-        <translation>持久力（hanker）：上昇</translation>
+        <translatorcomment>用語一覧：「持久力」とインドネシアの指標名。「上昇幅」は用紙全体で直線が上がる量。</translatorcomment>
+        <translation>持久力（hanker）：上昇幅</translation>
     </message>
     <message>
         <source>b × (columns − 1): how much the line rises over the sheet</source>
@@ -148,8 +148,8 @@
     </message>
     <message>
         <source>Error %</source>
-        <translatorcomment>Term list: 誤り率, errors as a share of the additions.</translatorcomment>
-        <translation>誤り率 %</translation>
+        <translatorcomment>用語一覧：「誤り率」は足し算の数に対する誤り（誤答と飛ばした組）の割合。単位は全角括弧で「（%）」。</translatorcomment>
+        <translation>誤り率（%）</translation>
     </message>
     <message>
         <source>(Wrong answers + skipped pairs) ÷ additions × 100</source>

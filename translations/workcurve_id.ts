@@ -57,8 +57,8 @@
     <message>
         <source>partial</source>
         <extracomment>The chart&apos;s legend: a hatched bar, the period the run was stopped inside.</extracomment>
-        <translatorcomment>Menit (atau lajur) yang tidak dikerjakan sampai habis: sesi dihentikan di tengahnya.</translatorcomment>
-        <translation>tak penuh</translation>
+        <translatorcomment>Menit (atau lajur, baris, periode) tempat sesi dihentikan, yang tidak dikerjakan sampai habis. Istilah: “tidak lengkap”, lawan “lengkap”.</translatorcomment>
+        <translation>tidak lengkap</translation>
     </message>
     <message>
         <source>median time</source>
@@ -174,7 +174,7 @@
     <message>
         <source>Minute %1 (partial): %2 answered, %3 true, %4 false, median %5, 90th percentile %6</source>
         <extracomment>The same for the minute the run was stopped inside.</extracomment>
-        <translation>Menit %1 (tak penuh): %2 dijawab, %3 benar, %4 salah, median %5, persentil ke-90 %6</translation>
+        <translation>Menit %1 (tidak lengkap): %2 dijawab, %3 benar, %4 salah, median %5, persentil ke-90 %6</translation>
     </message>
     <message>
         <source>%1 + %2: no answers</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Every judged answer of the run, the partial minute included</source>
-        <translation>Semua jawaban yang dinilai dalam sesi ini, termasuk menit yang tidak penuh</translation>
+        <translation>Semua jawaban yang dinilai dalam sesi ini, termasuk menit yang tidak lengkap</translation>
     </message>
     <message>
         <source>Duration</source>

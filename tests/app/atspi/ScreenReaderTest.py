@@ -539,7 +539,7 @@ def run_indonesian(process):
         Expect(ROLE.ROLE_TEXT, "Jawaban", SHOWN | {"editable"}, ACTIVE, description="Angka satuan .*"),
         Expect(ROLE.ROLE_PANEL, "Pilihan", SHOWN),
         Expect(ROLE.ROLE_TEXT, "Durasi tes dalam menit", SHOWN | ACTIVE | {"focused"}, text="1",
-               description="Menit bulat dari 1 sampai 99"),
+               description=r"Bilangan bulat 1 sampai 99 \(menit\)"),
         Expect(ROLE.ROLE_CHECK_BOX, "Catat tes", SHOWN | ACTIVE | {"checked"}, description="Menilai .*"),
         Expect(ROLE.ROLE_CHECK_BOX, "Lihat jam", SHOWN | ACTIVE | {"checked"}, description=".+"),
         Expect(ROLE.ROLE_PANEL, "Kontrol", SHOWN),
