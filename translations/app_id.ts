@@ -21,7 +21,8 @@
     </message>
     <message>
         <source>With --sheet: makes the sheet from seed &lt;n&gt;, to sit a sheet again.</source>
-        <translation>Dengan --sheet: membuat lembar dari seed &lt;n&gt;, untuk mengerjakan lembar yang sama lagi.</translation>
+        <translatorcomment>Istilah: “kode lembar” untuk seed, seperti di jendela lembar tes dan hasilnya; nama opsinya tetap --seed.</translatorcomment>
+        <translation>Dengan --sheet: membuat lembar dari kode lembar &lt;n&gt;, untuk mengerjakan lembar yang sama lagi.</translation>
     </message>
     <message>
         <source>takes no arguments, but was given: %1</source>
@@ -92,6 +93,7 @@
     </message>
     <message>
         <source>Answer log</source>
+        <translatorcomment>Istilah: “log jawaban” untuk kotak jawaban (answer log) di mana pun, juga di metainfo; kata kerjanya “catat” (Catat tes, tidak dicatat).</translatorcomment>
         <translation>Log jawaban</translation>
     </message>
     <message>
@@ -101,7 +103,7 @@
     </message>
     <message>
         <source>&amp;Save answers as CSV…</source>
-        <translation>&amp;Simpan jawaban sebagai CSV…</translation>
+        <translation>&amp;Simpan jawaban ke CSV…</translation>
     </message>
     <message>
         <source>&amp;Copy results</source>
@@ -191,7 +193,8 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Options</source>
-        <translation>Pilihan</translation>
+        <translatorcomment>Istilah: “opsi”, kata yang juga dipakai bantuan baris perintah dan nama tombol Option di Qt; bukan “pilihan”.</translatorcomment>
+        <translation>Opsi</translation>
     </message>
     <message>
         <source>&amp;Log test</source>
@@ -305,7 +308,8 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Stop</source>
-        <translation>Berhenti</translation>
+        <translatorcomment>Istilah: “Hentikan” untuk Stop di setiap jendela (jendela utama dan lembar tes), dengan pertanyaan “Yakin ingin menghentikan …?”; “berhenti” tidak dipakai.</translatorcomment>
+        <translation>Hentikan</translation>
     </message>
     <message>
         <source>Stops the run after asking</source>
@@ -313,7 +317,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Stop (Space when focused)</source>
-        <translation>Berhenti (Spasi saat terfokus)</translation>
+        <translation>Hentikan (Spasi saat terfokus)</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -381,7 +385,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Are you sure want to stop?</source>
-        <translation>Yakin ingin berhenti?</translation>
+        <translation>Yakin ingin menghentikan sesi?</translation>
     </message>
     <message>
         <source>Are you sure want to exit?</source>
@@ -406,7 +410,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>The last run was not logged: tick &quot;Log test&quot; before Start to record the answers.</source>
-        <translation>Sesi terakhir tidak dicatat: centang &quot;Catat tes&quot; sebelum Mulai untuk merekam jawaban.</translation>
+        <translation>Sesi terakhir tidak dicatat: centang “Catat tes” sebelum Mulai untuk merekam jawaban.</translation>
     </message>
     <message>
         <source>The last run has no answers.</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>seed</source>
-        <translation>benih</translation>
+        <translation>kode lembar</translation>
     </message>
     <message>
         <source>columns</source>
@@ -288,11 +288,12 @@
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation>B&amp;enih:</translation>
+        <translatorcomment>Istilah: “kode lembar” untuk seed, di semua katalog (lihat daftar istilah di sheetresults_id.ts).</translatorcomment>
+        <translation>Kod&amp;e lembar:</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet: type the seed of an earlier sheet to sit it again</source>
-        <translation>Benih dan format yang sama menghasilkan lembar yang sama: ketik benih lembar sebelumnya untuk mengerjakannya lagi</translation>
+        <translation>Kode lembar dan format yang sama menghasilkan lembar yang sama: ketik kode lembar sebelumnya untuk mengerjakannya lagi</translation>
     </message>
     <message>
         <source>Type the unit digit of each sum – Backspace takes back, Space passes</source>
@@ -332,7 +333,7 @@
     </message>
     <message>
         <source>Stop the sheet after asking, and show its results (Esc)</source>
-        <translation>Hentikan lembar setelah konfirmasi, lalu tampilkan hasilnya (Esc)</translation>
+        <translation>Hentikan lembar setelah bertanya, lalu tampilkan hasilnya (Esc)</translation>
     </message>
     <message>
         <source>Close this window (Esc)</source>
@@ -352,7 +353,7 @@
     </message>
     <message>
         <source>Stops the sheet after asking</source>
-        <translation>Menghentikan lembar setelah konfirmasi</translation>
+        <translation>Menghentikan lembar setelah bertanya</translation>
     </message>
     <message>
         <source>Close</source>
@@ -361,11 +362,11 @@
     <message>
         <source>%1 – seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>%1 – benih %2</translation>
+        <translation>%1 – kode lembar %2</translation>
     </message>
     <message>
         <source>Are you sure want to stop?</source>
-        <translation>Anda yakin ingin berhenti?</translation>
+        <translation>Yakin ingin menghentikan lembar tes?</translation>
     </message>
     <message>
         <source>Break, %1 left; the second half starts by itself</source>
@@ -415,7 +416,7 @@ Paruh kedua dimulai otomatis.</translation>
     </message>
     <message>
         <source>Last sheet: %1, seed %2</source>
-        <translation>Lembar terakhir: %1, benih %2</translation>
+        <translation>Lembar terakhir: %1, kode lembar %2</translation>
     </message>
 </context>
 </TS>

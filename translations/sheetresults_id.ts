@@ -5,6 +5,21 @@
     <name>ScoreText</name>
     <message>
         <source>%1 correction</source>
+        <translatorcomment>Daftar istilah, berlaku untuk semua katalog bahasa Indonesia, metainfo, entri desktop, dan halaman manual (istilah indeks tiap tes ada pada pesannya masing-masing di katalog ini):
+- panker, tianker, janker, hanker: hanya indeks Kraepelin per lajur di hasil lembar tes. Kurva kerja menghitung per menit dari semua jawaban (kira-kira empat kali panker), jadi memakai Kecepatan, Persentase benar, Keajegan, dan Tren per menit.
+- seed: “kode lembar”, bukan “benih” atau “seed”. Pengguna adalah peserta tes, bukan pemrogram: angka ini adalah kode yang memberi lembar yang sama lagi. Nama opsi baris perintah tetap --seed.
+- Stop: “Hentikan”, bukan “Berhenti”; pertanyaannya “Yakin ingin menghentikan …?”, keterangannya “setelah bertanya”.
+- Options: “Opsi”, seperti bantuan baris perintah dan nama tombol Option di Qt; bukan “Pilihan”.
+- Selected: “Terpilih” (keadaan batang yang sedang dipilih), bukan “Dipilih”.
+- average: “rata-rata”, bukan “rerata”.
+- Save answers as CSV: “Simpan jawaban ke CSV” (menu, judul dialog, tombol hasil lembar tes). Tombol kurva kerja yang sempit (89 px, sumbernya “Save as CSV”) hanya muat “Simpan CSV”.
+- answer log: “log jawaban”; kata kerja log: “catat” (Catat tes, tidak dicatat).
+- partial: “tidak lengkap”; complete: “lengkap”.
+- right/wrong: “benar/salah”, juga pada legenda peta pasangan angka; errors (banyaknya): “kesalahan”.
+- run: “sesi”; sitting: “tes”; exam sheet: “lembar tes”; call: “aba-aba”; no digit twice in a row: “tanpa angka kembar berturut-turut”.
+- column: “lajur”; line: “baris”; period: “periode”.
+- judul lembar: “Kraepelin 50 lajur × 15 dtk”, sama di katalog dan entri desktop.
+Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 lajur); tanda operasi (+, −, ×, ÷, =) diapit spasi; garis miring satuan tanpa spasi (jawaban/menit); indeks dalam persen ditulis “(%)” setelah namanya; rentang ditulis “1 sampai 99”. Angka yang dicetak program sendiri (0.57, 95.0 %, 0.85 s) tetap berbentuk bahasa Inggris di semua bahasa.</translatorcomment>
         <translation>%1 koreksi</translation>
     </message>
     <message>
@@ -55,8 +70,8 @@
     </message>
     <message>
         <source>Steadiness (janker): average deviation</source>
-        <translatorcomment>Term list: janker (keajegan kerja); &quot;simpangan rata-rata&quot; is the statistics word for the mean absolute deviation.</translatorcomment>
-        <translation>Keajegan (janker): simpangan rerata</translation>
+        <translatorcomment>Daftar istilah: janker (keajegan kerja); “simpangan rata-rata” adalah istilah statistik untuk rata-rata simpangan mutlak.</translatorcomment>
+        <translation>Keajegan (janker): simpangan rata-rata</translation>
     </message>
     <message>
         <source>Mean of |height − mean height| over the complete columns</source>
@@ -84,13 +99,13 @@
     <message>
         <source>Second half: mean amount</source>
         <extracomment>Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.</extracomment>
-        <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
-        <translation>Paruh kedua: rerata jumlah kerja</translation>
+        <translatorcomment>Daftar istilah: “jumlah kerja” untuk 作業量, banyaknya pasangan satu baris Uchida-Kraepelin yang dijawab atau dilewati; “paruh pertama/kedua” untuk paruh sebelum dan sesudah istirahat.</translatorcomment>
+        <translation>Paruh kedua: rata-rata jumlah kerja</translation>
     </message>
     <message>
         <source>First half: mean amount</source>
-        <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
-        <translation>Paruh pertama: rerata jumlah kerja</translation>
+        <translatorcomment>Daftar istilah: “jumlah kerja” untuk 作業量, banyaknya pasangan satu baris Uchida-Kraepelin yang dijawab atau dilewati; “paruh pertama/kedua” untuk paruh sebelum dan sesudah istirahat.</translatorcomment>
+        <translation>Paruh pertama: rata-rata jumlah kerja</translation>
     </message>
     <message>
         <source>Mean amount of the half&apos;s complete lines; a line&apos;s amount is its pairs answered or passed</source>
@@ -207,11 +222,11 @@
     </message>
     <message>
         <source>Seed</source>
-        <translation>Benih</translation>
+        <translation>Kode lembar</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated</source>
-        <translation>Benih dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang</translation>
+        <translation>Kode lembar dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang</translation>
     </message>
     <message>
         <source>Ended</source>
@@ -381,19 +396,20 @@
     <name>SheetTitle</name>
     <message>
         <source>Kraepelin 50 × 15 s</source>
-        <translation>Kraepelin 50 × 15 dtk</translation>
+        <translatorcomment>Daftar istilah: judul lembar menyebut satuannya, “50 lajur × 15 dtk”, sama dengan aksi entri desktop.</translatorcomment>
+        <translation>Kraepelin 50 lajur × 15 dtk</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 15 s (practice)</source>
-        <translation>Kraepelin 10 × 15 dtk (latihan)</translation>
+        <translation>Kraepelin 10 lajur × 15 dtk (latihan)</translation>
     </message>
     <message>
         <source>Kraepelin 40 × 30 s</source>
-        <translation>Kraepelin 40 × 30 dtk</translation>
+        <translation>Kraepelin 40 lajur × 30 dtk</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 30 s (practice)</source>
-        <translation>Kraepelin 10 × 30 dtk (latihan)</translation>
+        <translation>Kraepelin 10 lajur × 30 dtk (latihan)</translation>
     </message>
     <message>
         <source>Uchida-Kraepelin</source>
@@ -466,7 +482,7 @@
     <name>sheetresults::frmSheetResults</name>
     <message>
         <source>&amp;Save answers as CSV…</source>
-        <translation>&amp;Simpan sebagai CSV…</translation>
+        <translation>&amp;Simpan jawaban ke CSV…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -478,7 +494,7 @@
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)</source>
-        <translation>Benih dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang (--sheet FORMAT --seed N)</translation>
+        <translation>Kode lembar dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang (--sheet FORMAT --seed N)</translation>
     </message>
     <message>
         <source>Scores</source>
@@ -507,11 +523,11 @@
     <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>Hasil lembar tes – %1, benih %2</translation>
+        <translation>Hasil lembar tes – %1, kode lembar %2</translation>
     </message>
     <message>
         <source>%1, seed %2</source>
-        <translation>%1, benih %2</translation>
+        <translation>%1, kode lembar %2</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -5,23 +5,43 @@
     <name>ScoreText</name>
     <message>
         <source>%1 correction</source>
-        <translation>訂正 %1 回</translation>
+        <translatorcomment>用語一覧。日本語のすべてのカタログ、メタ情報、デスクトップエントリに共通（各検査の指標の用語は、このカタログのそれぞれのメッセージにある）：
+・シード：seed。「シード値」とは書かない。
+・中止：Stop。「停止」は使わない。確認は「中止してもよろしいですか？」、説明は「確認してから…を中止します」。
+・練習：メイン画面の1回の練習（run）。作業曲線でも「この回」ではなく「練習」。検査：検査用紙の1回（sitting）。
+・解答ログ：answer log。「解答記録」とは書かない。「記録」はログを取ること（チェックボックス「記録」）。
+・数字の組み合わせ表：digit-pair map。「マップ」とは書かない。
+・足し算：addition。「加算」は使わない（検査の名前「連続加算検査」と検索キーワードは別）。
+・正答数：正答だけの数。解答数：正答と誤答を合わせた解答の総数。作業量：1行・1分・1区間ごとに解答または飛ばした数（内田クレペリン検査の語）。
+・検査結果：Sheet results のウィンドウ。
+・完了した列数・行数・区間数、完了した分の数。「分数」は算数の分数（ぶんすう）と読めるので使わない。
+・途中まで：partial。
+・用紙の題名：「クレペリン 50列 × 15秒」。カタログとデスクトップエントリで同じ。
+・号令：「はい、次」「はい、休憩」「はい、線」。
+・コロン：日本語のラベルや項目名のあとは全角の「：」。例外は Qt 自身の訳と同じ語を使うコマンドラインのヘルプ（QCommandLineParser）。
+数字の書き方：
+1. 数字と単位・助数詞（秒、分、列、行、回、個、組、問、件）の間は空けない：15秒、50列、%1行目、第%1区間、100組中%1組。
+2. 文の中の数字は前後の日本語に直接つける：全体で60分です、1～99の整数、%1と%2。
+3. 項目名のあとに数値を添えるときは半角空白を1つ入れる：正答 %2、シード %2、残り %1、訂正 %1回。コロンのあとは空けない：時間：%1分。
+4. 英字の語や記号（CSV、Enter、Ctrl+0、+、−、×、÷、=）の前後は半角空白：50列 × 15秒、Ctrl+0 で戻します。全角の句読点や括弧の隣は空けない。
+プログラムが書く数値（0.57、95.0 %、0.85 s）は、どの言語でも英語と同じ形のまま。</translatorcomment>
+        <translation>訂正 %1回</translation>
     </message>
     <message>
         <source>%1 corrections</source>
-        <translation>訂正 %1 回</translation>
+        <translation>訂正 %1回</translation>
     </message>
     <message>
         <source>Time up at %1</source>
-        <translation>%1 に時間切れ</translation>
+        <translation>%1に時間切れ</translation>
     </message>
     <message>
         <source>Stopped at %1</source>
-        <translation>%1 に中止</translation>
+        <translation>%1に中止</translation>
     </message>
     <message>
         <source>Worked through at %1</source>
-        <translation>%1 にすべて解答</translation>
+        <translation>%1にすべて解答</translation>
     </message>
     <message>
         <source>Speed (panker)</source>
@@ -41,7 +61,7 @@
     </message>
     <message>
         <source>Wrong answers + skipped pairs over the whole sheet; fewer is better</source>
-        <translation>用紙全体の誤答数＋飛ばした組の数。少ないほど良い結果です</translation>
+        <translation>用紙全体の誤答数 + 飛ばした組の数。少ないほど良い結果です</translation>
     </message>
     <message>
         <source>Steadiness (janker): range</source>
@@ -144,7 +164,7 @@
     </message>
     <message>
         <source>Additions answered or passed over the whole sitting</source>
-        <translation>検査全体で解答または飛ばした加算の数</translation>
+        <translation>検査全体で解答または飛ばした足し算の数</translation>
     </message>
     <message>
         <source>Error %</source>
@@ -153,7 +173,7 @@
     </message>
     <message>
         <source>(Wrong answers + skipped pairs) ÷ additions × 100</source>
-        <translation>（誤答数＋飛ばした組の数）÷ 加算数 × 100</translation>
+        <translation>（誤答数 + 飛ばした組の数）÷ 足し算の数 × 100</translation>
     </message>
     <message>
         <source>Average deviation</source>
@@ -163,7 +183,7 @@
     <message>
         <source>Mean of |period total − mean period total| over the complete %1 periods</source>
         <extracomment>%1 is a period&apos;s length: &quot;3 min&quot;.</extracomment>
-        <translation>完了した %1 区間の |区間の合計 − 区間の合計の平均| の平均</translation>
+        <translation>%1ごとの完了した区間の |区間の合計 − 区間の合計の平均| の平均</translation>
     </message>
     <message>
         <source>Slope</source>
@@ -172,7 +192,7 @@
     </message>
     <message>
         <source>Slope b of the least-squares line additions = a + b × period over the complete periods: additions gained each period; needs two of them</source>
-        <translation>完了した区間に当てはめた最小二乗直線 加算数 = a + b × 区間 の傾き b：1区間ごとに増えた加算数。完了した区間が2つ以上必要です</translation>
+        <translation>完了した区間に当てはめた最小二乗直線 足し算の数 = a + b × 区間 の傾き b：1区間ごとに増えた足し算の数。完了した区間が2つ以上必要です</translation>
     </message>
     <message>
         <source>line</source>
@@ -337,7 +357,7 @@
     <message>
         <source>Additions</source>
         <comment>heading</comment>
-        <translation>加算数</translation>
+        <translation>足し算の数</translation>
     </message>
     <message>
         <source>%1 (partial)</source>
@@ -345,11 +365,11 @@
     </message>
     <message>
         <source>Line %1</source>
-        <translation>%1 行目</translation>
+        <translation>%1行目</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation>%1 列目</translation>
+        <translation>%1列目</translation>
     </message>
     <message>
         <source>%1: height %2, %3 right, %4 wrong or blank, %5, median %6</source>
@@ -369,7 +389,7 @@
     <message>
         <source>%1: additions %2, %3 right, %4 wrong or blank, %5, median %6</source>
         <extracomment>A period&apos;s figures: &quot;Period 2 (3 min): additions 90, 88 right, 2 wrong or blank, 0 corrections, median 0.85 s&quot;.</extracomment>
-        <translation>%1：加算数 %2、正答 %3、誤答・空欄 %4、%5、中央値 %6</translation>
+        <translation>%1：足し算の数 %2、正答 %3、誤答・空欄 %4、%5、中央値 %6</translation>
     </message>
     <message>
         <source> (partial)</source>
@@ -381,19 +401,20 @@
     <name>SheetTitle</name>
     <message>
         <source>Kraepelin 50 × 15 s</source>
-        <translation>クレペリン 50 × 15秒</translation>
+        <translatorcomment>用語一覧：用紙の題名は何が50なのかを示して「50列 × 15秒」。デスクトップエントリのアクションと同じ。</translatorcomment>
+        <translation>クレペリン 50列 × 15秒</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 15 s (practice)</source>
-        <translation>クレペリン 10 × 15秒（練習）</translation>
+        <translation>クレペリン 10列 × 15秒（練習）</translation>
     </message>
     <message>
         <source>Kraepelin 40 × 30 s</source>
-        <translation>クレペリン 40 × 30秒</translation>
+        <translation>クレペリン 40列 × 30秒</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 30 s (practice)</source>
-        <translation>クレペリン 10 × 30秒（練習）</translation>
+        <translation>クレペリン 10列 × 30秒（練習）</translation>
     </message>
     <message>
         <source>Uchida-Kraepelin</source>
@@ -401,7 +422,7 @@
     </message>
     <message>
         <source>Uchida-Kraepelin 3 + 3 lines (practice)</source>
-        <translation>内田クレペリン 3 + 3 行（練習）</translation>
+        <translation>内田クレペリン 3 + 3行（練習）</translation>
     </message>
     <message>
         <source>Pauli</source>
@@ -413,11 +434,11 @@
     </message>
     <message>
         <source>Custom %1 lines</source>
-        <translation>カスタム %1 行</translation>
+        <translation>カスタム %1行</translation>
     </message>
     <message>
         <source>Custom %1 columns</source>
-        <translation>カスタム %1 列</translation>
+        <translation>カスタム %1列</translation>
     </message>
 </context>
 <context>
@@ -466,6 +487,7 @@
     <name>sheetresults::frmSheetResults</name>
     <message>
         <source>&amp;Save answers as CSV…</source>
+        <translatorcomment>用語一覧：「解答を CSV で保存」。メイン画面のメニューと同じ。</translatorcomment>
         <translation>解答を CSV で保存(&amp;S)…</translation>
     </message>
     <message>

@@ -5,7 +5,7 @@
     <name>workcurve::AnswersFile</name>
     <message>
         <source>Save answers as CSV</source>
-        <translation>Simpan jawaban sebagai CSV</translation>
+        <translation>Simpan jawaban ke CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Selected: %1.</source>
-        <translation>Dipilih: %1.</translation>
+        <translation>Terpilih: %1.</translation>
     </message>
     <message>
         <source>Answered per minute, true and false stacked, with the median answer time of each minute and the trend; Left and Right step through the minutes.</source>
@@ -263,7 +263,7 @@
     <message>
         <source>Complete minutes</source>
         <translatorcomment>Menit penuh: setiap menit di sini sepadan dengan satu lajur pada tes Kraepelin.</translatorcomment>
-        <translation>Menit penuh</translation>
+        <translation>Menit lengkap</translation>
     </message>
     <message>
         <source>Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend</source>
@@ -325,8 +325,8 @@
     </message>
     <message>
         <source>Ended</source>
-        <translatorcomment>Selesai: jam berakhirnya latihan; satu kata agar kolom tetap sempit.</translatorcomment>
-        <translation>Selesai</translation>
+        <translatorcomment>Berakhir: jam berakhirnya sesi; satu kata agar kolom tetap sempit, sama dengan “Berakhir” di hasil lembar tes.</translatorcomment>
+        <translation>Berakhir</translation>
     </message>
     <message>
         <source>When the run ended</source>
@@ -334,6 +334,7 @@
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
+        <translatorcomment>Tombol ini hanya 89 px: “Simpan jawaban ke CSV” tidak muat, jadi dipendekkan menjadi “Simpan CSV”, seperti sumbernya yang juga lebih pendek daripada menu “Save answers as CSV”.</translatorcomment>
         <translation>&amp;Simpan CSV…</translation>
     </message>
     <message>
