@@ -41,7 +41,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translatorcomment>Kata-kata penguji baris perintah Qt; Qt tidak punya katalog bahasa Indonesia.</translatorcomment>
+        <translatorcomment>Kata-kata pengurai baris perintah Qt; Qt tidak punya katalog bahasa Indonesia, jadi katalog ini yang menyediakannya. Istilah: “opsi”, seperti pada kotak “Opsi” di jendela utama.</translatorcomment>
         <translation>Penggunaan: %1</translation>
     </message>
     <message>

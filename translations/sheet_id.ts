@@ -158,19 +158,19 @@
     <message>
         <source>Next!</source>
         <extracomment>The examiner&apos;s call to move on to the next column or line. Fits the room of the widest call.</extracomment>
-        <translatorcomment>Term list: &quot;Pindah!&quot; is the examiner&apos;s call to move to the next lajur in Indonesian Kraepelin and Pauli tests.</translatorcomment>
+        <translatorcomment>Istilah: “Pindah!”, aba-aba penguji untuk pindah ke lajur berikutnya pada tes Kraepelin (dan ke baris berikutnya pada Uchida-Kraepelin). Tes Pauli tidak punya aba-aba ini.</translatorcomment>
         <translation>Pindah!</translation>
     </message>
     <message>
         <source>Break!</source>
         <extracomment>The examiner&apos;s call at the start of the break between the two halves.</extracomment>
-        <translatorcomment>Term list: &quot;istirahat&quot; is the break between the two halves as test instructions say it.</translatorcomment>
+        <translatorcomment>Istilah: “istirahat”, jeda di antara dua paruh tes, seperti kata petunjuk tes.</translatorcomment>
         <translation>Istirahat!</translation>
     </message>
     <message>
         <source>Stroke!</source>
         <extracomment>Pauli: the examiner&apos;s call to draw a stroke after the last answer.</extracomment>
-        <translatorcomment>Term list: in the Pauli test the examiner calls &quot;Garis!&quot; and the testee draws a line under the last answer.</translatorcomment>
+        <translatorcomment>Istilah: pada tes Pauli penguji menyerukan “Garis!” setiap 3 menit, dan peserta menarik garis di bawah jawaban terakhirnya.</translatorcomment>
         <translation>Garis!</translation>
     </message>
     <message>

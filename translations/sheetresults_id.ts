@@ -51,7 +51,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>Accuracy (tianker)</source>
         <extracomment>Kraepelin&apos;s accuracy index: tianker (ketelitian kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: tianker (ketelitian kerja), the accuracy index of Indonesian Kraepelin and Pauli practice.</translatorcomment>
+        <translatorcomment>Daftar istilah: tianker (ketelitian kerja), indeks ketelitian tes Kraepelin: banyaknya kesalahan, makin sedikit makin baik.</translatorcomment>
         <translation>Ketelitian (tianker)</translation>
     </message>
     <message>
@@ -61,7 +61,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>Steadiness (janker): range</source>
         <extracomment>Kraepelin&apos;s steadiness index: janker (keajegan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: janker (keajegan kerja), the steadiness index; &quot;rentang&quot; is the range between the highest and lowest lajur.</translatorcomment>
+        <translatorcomment>Daftar istilah: janker (keajegan kerja), indeks keajegan; “rentang” adalah selisih lajur tertinggi dan terendah.</translatorcomment>
         <translation>Keajegan (janker): rentang</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>Endurance (hanker): slope b</source>
         <extracomment>Kraepelin&apos;s endurance index: hanker (ketahanan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: hanker (ketahanan kerja), the endurance index read from the slope of the line through the lajur heights.</translatorcomment>
+        <translatorcomment>Daftar istilah: hanker (ketahanan kerja), indeks ketahanan yang dibaca dari kemiringan garis melalui tinggi lajur.</translatorcomment>
         <translation>Ketahanan (hanker): kemiringan b</translation>
     </message>
     <message>
@@ -89,7 +89,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     </message>
     <message>
         <source>Endurance (hanker): rise</source>
-        <translatorcomment>Term list: hanker (ketahanan kerja); &quot;kenaikan&quot; is how far the line rises over the sheet.</translatorcomment>
+        <translatorcomment>Daftar istilah: hanker (ketahanan kerja); “kenaikan” adalah seberapa jauh garis naik sepanjang lembar.</translatorcomment>
         <translation>Ketahanan (hanker): kenaikan</translation>
     </message>
     <message>
@@ -129,12 +129,12 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>Second half: fluctuation</source>
         <extracomment>Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.</extracomment>
-        <translatorcomment>Term list: &quot;fluktuasi&quot; for 動揺率; no Indonesian test word exists for it.</translatorcomment>
+        <translatorcomment>Daftar istilah: “fluktuasi” untuk 動揺率; tes di Indonesia tidak punya istilah sendiri untuknya.</translatorcomment>
         <translation>Paruh kedua: fluktuasi</translation>
     </message>
     <message>
         <source>First half: fluctuation</source>
-        <translatorcomment>Term list: &quot;fluktuasi&quot; for 動揺率; no Indonesian test word exists for it.</translatorcomment>
+        <translatorcomment>Daftar istilah: “fluktuasi” untuk 動揺率; tes di Indonesia tidak punya istilah sendiri untuknya.</translatorcomment>
         <translation>Paruh pertama: fluktuasi</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     </message>
     <message>
         <source>Average deviation</source>
-        <translatorcomment>Term list: the statistics word for the mean absolute deviation.</translatorcomment>
+        <translatorcomment>Daftar istilah: istilah statistik untuk rata-rata simpangan mutlak.</translatorcomment>
         <translation>Simpangan rata-rata</translation>
     </message>
     <message>
@@ -182,7 +182,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     </message>
     <message>
         <source>Slope</source>
-        <translatorcomment>Term list: the slope of the least-squares line: &quot;kemiringan&quot;.</translatorcomment>
+        <translatorcomment>Daftar istilah: kemiringan garis kuadrat terkecil: “kemiringan”.</translatorcomment>
         <translation>Kemiringan</translation>
     </message>
     <message>
@@ -193,13 +193,13 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <source>line</source>
         <comment>period</comment>
         <extracomment>What one period of a curve is, written after &quot;per&quot; and in &quot;Curve per line&quot;.</extracomment>
-        <translatorcomment>Term list: &quot;baris&quot; for an Uchida-Kraepelin line.</translatorcomment>
+        <translatorcomment>Daftar istilah: “baris” untuk baris Uchida-Kraepelin.</translatorcomment>
         <translation>baris</translation>
     </message>
     <message>
         <source>column</source>
         <comment>period</comment>
-        <translatorcomment>Term list: &quot;lajur&quot;, the word Indonesian Kraepelin practice uses for a column.</translatorcomment>
+        <translatorcomment>Daftar istilah: “lajur”, kata yang dipakai latihan tes Kraepelin di Indonesia untuk kolom.</translatorcomment>
         <translation>lajur</translation>
     </message>
     <message>
@@ -456,7 +456,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>least squares</source>
         <comment>legend</comment>
-        <translatorcomment>The least-squares line: &quot;garis regresi&quot; in Indonesian statistics, short enough for the legend.</translatorcomment>
+        <translatorcomment>Garis kuadrat terkecil: “garis regresi” dalam statistik bahasa Indonesia; “regresi” saja cukup pendek untuk legenda.</translatorcomment>
         <translation>regresi</translation>
     </message>
     <message>

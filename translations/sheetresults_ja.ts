@@ -56,7 +56,7 @@
     <message>
         <source>Accuracy (tianker)</source>
         <extracomment>Kraepelin&apos;s accuracy index: tianker (ketelitian kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: no Japanese test word; plain 正確さ, with the Indonesian index name.</translatorcomment>
+        <translatorcomment>用語一覧：日本語の検査用語はないので「正確さ」とし、インドネシアの指標名を添える。tianker はクレペリン検査の指標で、誤りの数（少ないほど良い）。</translatorcomment>
         <translation>正確さ（tianker）</translation>
     </message>
     <message>
@@ -66,7 +66,7 @@
     <message>
         <source>Steadiness (janker): range</source>
         <extracomment>Kraepelin&apos;s steadiness index: janker (keajegan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: no Japanese test word; plain 安定性 (steadiness) with the Indonesian index name; 範囲 for the range.</translatorcomment>
+        <translatorcomment>用語一覧：日本語の検査用語はないので「安定性」とし、インドネシアの指標名を添える。「範囲」は最大と最小の差。</translatorcomment>
         <translation>安定性（janker）：範囲</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Steadiness (janker): average deviation</source>
-        <translatorcomment>Term list: 安定性 with the Indonesian index name; 平均偏差 is the statistics word for the mean deviation.</translatorcomment>
+        <translatorcomment>用語一覧：「安定性」とインドネシアの指標名。「平均偏差」は平均からの隔たりの平均を表す統計用語。</translatorcomment>
         <translation>安定性（janker）：平均偏差</translation>
     </message>
     <message>
@@ -85,7 +85,7 @@
     <message>
         <source>Endurance (hanker): slope b</source>
         <extracomment>Kraepelin&apos;s endurance index: hanker (ketahanan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: no Japanese test word; plain 持久力 with the Indonesian index name; 傾き for the slope.</translatorcomment>
+        <translatorcomment>用語一覧：日本語の検査用語はないので「持久力」とし、インドネシアの指標名を添える。「傾き」は直線の傾き。</translatorcomment>
         <translation>持久力（hanker）：傾き b</translation>
     </message>
     <message>
@@ -104,12 +104,12 @@
     <message>
         <source>Second half: mean amount</source>
         <extracomment>Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.</extracomment>
-        <translatorcomment>Term list: 作業量, the Uchida-Kraepelin word for a line&apos;s amount of work; 前半/後半 for the halves.</translatorcomment>
+        <translatorcomment>用語一覧：「作業量」は内田クレペリン検査で1行に解答または飛ばした数を表す語。前後の半分は「前半」「後半」。</translatorcomment>
         <translation>後半：平均作業量</translation>
     </message>
     <message>
         <source>First half: mean amount</source>
-        <translatorcomment>Term list: 作業量, the Uchida-Kraepelin word for a line&apos;s amount of work; 前半/後半 for the halves.</translatorcomment>
+        <translatorcomment>用語一覧：「作業量」は内田クレペリン検査で1行に解答または飛ばした数を表す語。前後の半分は「前半」「後半」。</translatorcomment>
         <translation>前半：平均作業量</translation>
     </message>
     <message>
@@ -134,12 +134,12 @@
     <message>
         <source>Second half: fluctuation</source>
         <extracomment>Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.</extracomment>
-        <translatorcomment>Term list: 動揺率, the Uchida-Kraepelin fluctuation rate: (highest − lowest amount) ÷ mean amount, what the code computes.</translatorcomment>
+        <translatorcomment>用語一覧：「動揺率」は内田クレペリン検査の語で、（最大作業量 − 最小作業量）÷ 平均作業量。プログラムの計算と同じ。</translatorcomment>
         <translation>後半：動揺率</translation>
     </message>
     <message>
         <source>First half: fluctuation</source>
-        <translatorcomment>Term list: 動揺率, the Uchida-Kraepelin fluctuation rate: (highest − lowest amount) ÷ mean amount, what the code computes.</translatorcomment>
+        <translatorcomment>用語一覧：「動揺率」は内田クレペリン検査の語で、（最大作業量 − 最小作業量）÷ 平均作業量。プログラムの計算と同じ。</translatorcomment>
         <translation>前半：動揺率</translation>
     </message>
     <message>
@@ -159,7 +159,7 @@
     <message>
         <source>Total</source>
         <extracomment>Pauli: additions over the whole hour.</extracomment>
-        <translatorcomment>Term list: Pauli&apos;s total of additions: 合計.</translatorcomment>
+        <translatorcomment>用語一覧：パウリ検査の足し算の合計は「合計」。</translatorcomment>
         <translation>合計</translation>
     </message>
     <message>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Average deviation</source>
-        <translatorcomment>Term list: 平均偏差, the statistics word.</translatorcomment>
+        <translatorcomment>用語一覧：「平均偏差」は統計用語。</translatorcomment>
         <translation>平均偏差</translation>
     </message>
     <message>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Slope</source>
-        <translatorcomment>Term list: 傾き, the slope.</translatorcomment>
+        <translatorcomment>用語一覧：「傾き」は直線の傾き。</translatorcomment>
         <translation>傾き</translation>
     </message>
     <message>
@@ -198,13 +198,13 @@
         <source>line</source>
         <comment>period</comment>
         <extracomment>What one period of a curve is, written after &quot;per&quot; and in &quot;Curve per line&quot;.</extracomment>
-        <translatorcomment>Term list: 行, the Uchida-Kraepelin line.</translatorcomment>
+        <translatorcomment>用語一覧：「行」は内田クレペリン検査の行。</translatorcomment>
         <translation>行</translation>
     </message>
     <message>
         <source>column</source>
         <comment>period</comment>
-        <translatorcomment>Term list: 列 for a Kraepelin column.</translatorcomment>
+        <translatorcomment>用語一覧：「列」はクレペリン検査の列。</translatorcomment>
         <translation>列</translation>
     </message>
     <message>
@@ -445,7 +445,7 @@
     <name>sheetresults::PeriodChart</name>
     <message>
         <source>Curve</source>
-        <translatorcomment>Term list: 作業曲線, the Uchida-Kraepelin work curve.</translatorcomment>
+        <translatorcomment>用語一覧：「作業曲線」は内田クレペリン検査の結果のグラフ。</translatorcomment>
         <translation>作業曲線</translation>
     </message>
     <message>

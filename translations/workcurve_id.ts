@@ -69,7 +69,7 @@
     <message>
         <source>break</source>
         <extracomment>The chart&apos;s legend: the line between the two halves of a test, where its break was.</extracomment>
-        <translatorcomment>Jeda di antara dua paruh tes, seperti istirahat pada tes Kraepelin bentuk Jepang.</translatorcomment>
+        <translatorcomment>Jeda di antara dua paruh tes, seperti istirahat pada tes Uchida-Kraepelin.</translatorcomment>
         <translation>istirahat</translation>
     </message>
     <message>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>Complete minutes</source>
-        <translatorcomment>Menit penuh: setiap menit di sini sepadan dengan satu lajur pada tes Kraepelin.</translatorcomment>
+        <translatorcomment>Menit lengkap: menit yang dijalani sampai habis. Satu menit bukan satu lajur tes Kraepelin, yang berganti setiap 15 atau 30 detik; satu menit sepadan dengan satu baris Uchida-Kraepelin.</translatorcomment>
         <translation>Menit lengkap</translation>
     </message>
     <message>
