@@ -62,7 +62,7 @@
 [2] Caladea typeface © 2012 The Caladea Project Authors (Carolina Giovagnoli, Andrés Torresi, Huerta Tipográfica), SIL Open Font License 1.1</source>
         <translation>Tavrendale menggunakan komponen dan kode pihak ketiga berikut:<byte value="xd"/>
 [1] Qt 6 (%1) © The Qt Company Ltd. dan kontributor lain, digunakan di bawah GNU LGPL versi 3<byte value="xd"/>
-[2] Huruf Caladea © 2012 The Caladea Project Authors (Carolina Giovagnoli, Andrés Torresi, Huerta Tipográfica), SIL Open Font License 1.1</translation>
+[2] Fon Caladea © 2012 The Caladea Project Authors (Carolina Giovagnoli, Andrés Torresi, Huerta Tipográfica), SIL Open Font License 1.1</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>Cartoon figure</source>
-        <translation>漫画の人物</translation>
+        <translation>イラストの人物</translation>
     </message>
     <message>
         <source>Question mark in a speech bubble</source>

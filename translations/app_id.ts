@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Shows the texts in language &lt;code&gt;: %1 (by default the desktop&apos;s language).</source>
-        <translation>Menampilkan teks dalam bahasa &lt;code&gt;: %1 (bawaannya bahasa desktop).</translation>
+        <translation>Menampilkan teks dalam bahasa &lt;code&gt;: %1 (bawaan: bahasa desktop).</translation>
     </message>
     <message>
         <source>Drills the addition rule of the Pauli-Kraepelin test: type the unit digit of the sum of two digits and press Enter.</source>
@@ -21,7 +21,8 @@
     </message>
     <message>
         <source>With --sheet: makes the sheet from seed &lt;n&gt;, to sit a sheet again.</source>
-        <translation>Dengan --sheet: membuat lembar dari seed &lt;n&gt;, untuk mengerjakan lembar yang sama lagi.</translation>
+        <translatorcomment>Istilah: “kode lembar” untuk seed, seperti di jendela lembar tes dan hasilnya; nama opsinya tetap --seed.</translatorcomment>
+        <translation>Dengan --sheet: membuat lembar dari kode lembar &lt;n&gt;, untuk mengerjakan lembar yang sama lagi.</translation>
     </message>
     <message>
         <source>takes no arguments, but was given: %1</source>
@@ -40,7 +41,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translatorcomment>Kata-kata penguji baris perintah Qt; Qt tidak punya katalog bahasa Indonesia.</translatorcomment>
+        <translatorcomment>Kata-kata pengurai baris perintah Qt; Qt tidak punya katalog bahasa Indonesia, jadi katalog ini yang menyediakannya. Istilah: “opsi”, seperti pada kotak “Opsi” di jendela utama.</translatorcomment>
         <translation>Penggunaan: %1</translation>
     </message>
     <message>
@@ -92,6 +93,7 @@
     </message>
     <message>
         <source>Answer log</source>
+        <translatorcomment>Istilah: “log jawaban” untuk kotak jawaban (answer log) di mana pun, juga di metainfo; kata kerjanya “catat” (Catat tes, tidak dicatat).</translatorcomment>
         <translation>Log jawaban</translation>
     </message>
     <message>
@@ -101,7 +103,7 @@
     </message>
     <message>
         <source>&amp;Save answers as CSV…</source>
-        <translation>&amp;Simpan jawaban sebagai CSV…</translation>
+        <translation>&amp;Simpan jawaban ke CSV…</translation>
     </message>
     <message>
         <source>&amp;Copy results</source>
@@ -191,7 +193,8 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Options</source>
-        <translation>Pilihan</translation>
+        <translatorcomment>Istilah: “opsi”, kata yang juga dipakai bantuan baris perintah dan nama tombol Option di Qt; bukan “pilihan”.</translatorcomment>
+        <translation>Opsi</translation>
     </message>
     <message>
         <source>&amp;Log test</source>
@@ -265,11 +268,11 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Whole minutes from 1 to 99</source>
-        <translation>Menit bulat dari 1 sampai 99</translation>
+        <translation>Bilangan bulat 1 sampai 99 (menit)</translation>
     </message>
     <message>
         <source>Whole minutes from 1 to 99. %1 opens the exam sheets, timed as in the test</source>
-        <translation>Menit bulat dari 1 sampai 99. %1 membuka lembar tes dengan waktu seperti tes sebenarnya</translation>
+        <translation>Bilangan bulat 1 sampai 99 (menit). %1 membuka lembar tes dengan waktu seperti tes sebenarnya</translation>
     </message>
     <message>
         <source>%1 opens the exam sheets: the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test</source>
@@ -289,7 +292,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Off, the clock is covered; it keeps counting</source>
-        <translation>Jika mati, jam ditutup; waktu tetap berjalan</translation>
+        <translation>Jika dimatikan, jam ditutup; waktu tetap berjalan</translation>
     </message>
     <message>
         <source>Start</source>
@@ -305,7 +308,8 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Stop</source>
-        <translation>Berhenti</translation>
+        <translatorcomment>Istilah: “Hentikan” untuk Stop di setiap jendela (jendela utama dan lembar tes), dengan pertanyaan “Yakin ingin menghentikan …?”; “berhenti” tidak dipakai.</translatorcomment>
+        <translation>Hentikan</translation>
     </message>
     <message>
         <source>Stops the run after asking</source>
@@ -313,7 +317,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Stop (Space when focused)</source>
-        <translation>Berhenti (Spasi saat terfokus)</translation>
+        <translation>Hentikan (Spasi saat terfokus)</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -337,7 +341,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Show timer is off; the clock keeps counting</source>
-        <translation>Lihat jam mati; waktu tetap berjalan</translation>
+        <translation>“Lihat jam” dimatikan; waktu tetap berjalan</translation>
     </message>
     <message>
         <source>Answer log</source>
@@ -381,7 +385,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>Are you sure want to stop?</source>
-        <translation>Yakin ingin berhenti?</translation>
+        <translation>Yakin ingin menghentikan sesi?</translation>
     </message>
     <message>
         <source>Are you sure want to exit?</source>
@@ -406,7 +410,7 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     </message>
     <message>
         <source>The last run was not logged: tick &quot;Log test&quot; before Start to record the answers.</source>
-        <translation>Sesi terakhir tidak dicatat: centang &quot;Catat tes&quot; sebelum Mulai untuk merekam jawaban.</translation>
+        <translation>Sesi terakhir tidak dicatat: centang “Catat tes” sebelum Mulai untuk merekam jawaban.</translation>
     </message>
     <message>
         <source>The last run has no answers.</source>
@@ -468,13 +472,13 @@ Pada tes Pauli-Kraepelin yang sebenarnya, peserta tidak pernah tahu berapa lama 
     <message>
         <source>Operation per sec: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translation>Hitungan per detik: %1</translation>
+        <translation>Benar per detik: %1</translation>
     </message>
     <message>
         <source>Operation per min: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translatorcomment>Istilah: &quot;hitungan per menit&quot;, bukan &quot;operasi&quot;: peserta psikotes menyebut penjumlahan yang dikerjakan &quot;hitungan&quot;.</translatorcomment>
-        <translation>Hitungan per menit: %1</translation>
+        <translatorcomment>Istilah: angka ini menghitung jawaban benar saja, jadi “Benar per detik/menit”, seperti “Benar: %1” di atasnya; bukan “hitungan”, yang terbaca sebagai semua penjumlahan yang dikerjakan.</translatorcomment>
+        <translation>Benar per menit: %1</translation>
     </message>
     <message>
         <source>%1 + %2 = %3 | TRUE</source>

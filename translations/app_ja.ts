@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Shows the texts in language &lt;code&gt;: %1 (by default the desktop&apos;s language).</source>
-        <translation>表示する言語を &lt;code&gt; で選びます: %1(指定がなければデスクトップの言語)。</translation>
+        <translation>表示する言語を &lt;code&gt; で選びます：%1（指定がなければデスクトップの言語）。</translation>
     </message>
     <message>
         <source>Drills the addition rule of the Pauli-Kraepelin test: type the unit digit of the sum of two digits and press Enter.</source>
@@ -40,7 +40,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translatorcomment>Qt 自身の訳（qtbase_ja）と同じ語。Qt のカタログにないヘルプ項目の2つだけがここから使われます。</translatorcomment>
+        <translatorcomment>Qt 自身の訳（qtbase_ja）と同じ語。Qt のカタログにないヘルプ項目の2つだけがここから使われます。ヘルプのほかの行は Qt のカタログから来るので、コロンも Qt と同じ半角のままにします（全角コロンの決まりの例外）。</translatorcomment>
         <translation>使い方: %1</translation>
     </message>
     <message>
@@ -92,6 +92,7 @@
     </message>
     <message>
         <source>Answer log</source>
+        <translatorcomment>用語：answer log はどこでも「解答ログ」（メタ情報も）。「記録」はチェックボックス「記録」（log test）の語。</translatorcomment>
         <translation>解答ログ</translation>
     </message>
     <message>
@@ -118,7 +119,7 @@
     </message>
     <message>
         <source>Answers per minute, answer times and the digit-pair map of the last run</source>
-        <translation>前回の練習の1分ごとの解答数、解答時間、数字の組み合わせマップ</translation>
+        <translation>前回の練習の1分ごとの作業量、解答時間、数字の組み合わせ表</translation>
     </message>
     <message>
         <source>Save every answer of the last run, with its answer time, to a CSV file</source>
@@ -225,7 +226,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Cartoon figure</source>
-        <translation>漫画の人物</translation>
+        <translation>イラストの人物</translation>
     </message>
     <message>
         <source>A&amp;bout...</source>
@@ -266,11 +267,11 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Whole minutes from 1 to 99</source>
-        <translation>1～99 の整数（分）</translation>
+        <translation>1～99の整数（分）</translation>
     </message>
     <message>
         <source>Whole minutes from 1 to 99. %1 opens the exam sheets, timed as in the test</source>
-        <translation>1～99 の整数（分）。%1 で本番と同じ時間配分の検査用紙を開きます</translation>
+        <translation>1～99の整数（分）。%1 で本番と同じ時間配分の検査用紙を開きます</translation>
     </message>
     <message>
         <source>%1 opens the exam sheets: the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test</source>
@@ -306,15 +307,16 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Stop</source>
-        <translation>停止</translation>
+        <translatorcomment>用語：Stop はどのウィンドウでも「中止」（練習や検査を途中でやめる）。「停止」は使わない。確認は「中止してもよろしいですか？」。</translatorcomment>
+        <translation>中止</translation>
     </message>
     <message>
         <source>Stops the run after asking</source>
-        <translation>確認してから練習を止めます</translation>
+        <translation>確認してから練習を中止します</translation>
     </message>
     <message>
         <source>Stop (Space when focused)</source>
-        <translation>停止（フォーカス時は Space キー）</translation>
+        <translation>中止（フォーカス時は Space キー）</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -322,7 +324,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Stops the run without asking and sets the numbers and the clock back</source>
-        <translation>確認せずに練習を止め、数字と時計を最初に戻します</translation>
+        <translation>確認せずに練習を中止し、数字と時計を最初に戻します</translation>
     </message>
     <message>
         <source>Reset (Space when focused)</source>
@@ -382,7 +384,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
     <message>
         <source>Are you sure want to stop?</source>
-        <translation>停止してもよろしいですか？</translation>
+        <translation>中止してもよろしいですか？</translation>
     </message>
     <message>
         <source>Are you sure want to exit?</source>
@@ -468,13 +470,13 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     <message>
         <source>Operation per sec: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per second (0.57), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translation>毎秒の作業量：%1</translation>
+        <translation>正答数/秒：%1</translation>
     </message>
     <message>
         <source>Operation per min: %1</source>
         <extracomment>A result line, right-aligned in a box of 129 px; %1 is the true answers per minute (34.00), &quot;0&quot; or &quot;-&quot;.</extracomment>
-        <translatorcomment>用語：「作業量」はクレペリン検査で1分ごとに足した数を指す語。英語の operation per min を直訳せずこの語を使う。</translatorcomment>
-        <translation>毎分の作業量：%1</translation>
+        <translatorcomment>用語：正答だけを数えた値なので「正答数/秒」「正答数/分」。「作業量」は誤答も含めた作業の総量を指す語なので使わない。129 px の枠に収まる長さ。</translatorcomment>
+        <translation>正答数/分：%1</translation>
     </message>
     <message>
         <source>%1 + %2 = %3 | TRUE</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>seed</source>
-        <translation>benih</translation>
+        <translation>kode lembar</translation>
     </message>
     <message>
         <source>columns</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>digits %1 to %2, never the same twice in a row</source>
-        <translation>angka %1 sampai %2, tak pernah sama dua kali berturut-turut</translation>
+        <translation>angka %1 sampai %2, tanpa angka kembar berturut-turut</translation>
     </message>
     <message>
         <source>digits %1 to %2</source>
@@ -127,7 +127,8 @@
     </message>
     <message>
         <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
-        <translation>%1 penjumlahan dalam lajur berisi %2 angka (%3), dikerjakan dari atas ke bawah satu demi satu tanpa aba-aba; garis setiap %4. Seluruhnya %5.</translation>
+        <translatorcomment>Pauli: tidak ada aba-aba untuk pindah lajur; satu-satunya aba-aba adalah “Garis!” setiap 3 menit (sama dengan terjemahan “Stroke!”).</translatorcomment>
+        <translation>%1 penjumlahan dalam lajur-lajur berisi %2 angka (%3), dikerjakan dari atas ke bawah, lajur demi lajur, tanpa aba-aba untuk pindah lajur; setiap %4 ada aba-aba “Garis!” untuk menarik garis di bawah jawaban terakhir. Seluruhnya %5.</translation>
     </message>
     <message>
         <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>
@@ -157,19 +158,19 @@
     <message>
         <source>Next!</source>
         <extracomment>The examiner&apos;s call to move on to the next column or line. Fits the room of the widest call.</extracomment>
-        <translatorcomment>Term list: &quot;Pindah!&quot; is the examiner&apos;s call to move to the next lajur in Indonesian Kraepelin and Pauli tests.</translatorcomment>
+        <translatorcomment>Istilah: “Pindah!”, aba-aba penguji untuk pindah ke lajur berikutnya pada tes Kraepelin (dan ke baris berikutnya pada Uchida-Kraepelin). Tes Pauli tidak punya aba-aba ini.</translatorcomment>
         <translation>Pindah!</translation>
     </message>
     <message>
         <source>Break!</source>
         <extracomment>The examiner&apos;s call at the start of the break between the two halves.</extracomment>
-        <translatorcomment>Term list: &quot;istirahat&quot; is the break between the two halves as test instructions say it.</translatorcomment>
+        <translatorcomment>Istilah: “istirahat”, jeda di antara dua paruh tes, seperti kata petunjuk tes.</translatorcomment>
         <translation>Istirahat!</translation>
     </message>
     <message>
         <source>Stroke!</source>
         <extracomment>Pauli: the examiner&apos;s call to draw a stroke after the last answer.</extracomment>
-        <translatorcomment>Term list: in the Pauli test the examiner calls &quot;Garis!&quot; and the testee draws a line under the last answer.</translatorcomment>
+        <translatorcomment>Istilah: pada tes Pauli penguji menyerukan “Garis!” setiap 3 menit, dan peserta menarik garis di bawah jawaban terakhirnya.</translatorcomment>
         <translation>Garis!</translation>
     </message>
     <message>
@@ -206,7 +207,8 @@
     </message>
     <message>
         <source>No digit t&amp;wice in a row</source>
-        <translation>Tanpa angka sama berturut-t&amp;urut</translation>
+        <translatorcomment>Istilah: “angka kembar” untuk angka yang sama dua kali berturut-turut.</translatorcomment>
+        <translation>Tanpa angka kembar berturut-t&amp;urut</translation>
     </message>
     <message>
         <source>No digit follows itself in a column or line, as on Uchida-Kraepelin sheets</source>
@@ -286,11 +288,12 @@
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation>B&amp;enih:</translation>
+        <translatorcomment>Istilah: “kode lembar” untuk seed, di semua katalog (lihat daftar istilah di sheetresults_id.ts).</translatorcomment>
+        <translation>Kod&amp;e lembar:</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet: type the seed of an earlier sheet to sit it again</source>
-        <translation>Benih dan format yang sama menghasilkan lembar yang sama: ketik benih lembar sebelumnya untuk mengerjakannya lagi</translation>
+        <translation>Kode lembar dan format yang sama menghasilkan lembar yang sama: ketik kode lembar sebelumnya untuk mengerjakannya lagi</translation>
     </message>
     <message>
         <source>Type the unit digit of each sum – Backspace takes back, Space passes</source>
@@ -318,7 +321,7 @@
     </message>
     <message>
         <source>Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel</source>
-        <translation>Perbesar: Ctrl+Plus, Ctrl+Minus, Ctrl+roda</translation>
+        <translation>Zum: Ctrl+Plus, Ctrl+Minus, Ctrl+roda</translation>
     </message>
     <message>
         <source>Ctrl+0 sets the zoom back</source>
@@ -330,7 +333,7 @@
     </message>
     <message>
         <source>Stop the sheet after asking, and show its results (Esc)</source>
-        <translation>Hentikan lembar setelah konfirmasi, lalu tampilkan hasilnya (Esc)</translation>
+        <translation>Hentikan lembar setelah bertanya, lalu tampilkan hasilnya (Esc)</translation>
     </message>
     <message>
         <source>Close this window (Esc)</source>
@@ -350,7 +353,7 @@
     </message>
     <message>
         <source>Stops the sheet after asking</source>
-        <translation>Menghentikan lembar setelah konfirmasi</translation>
+        <translation>Menghentikan lembar setelah bertanya</translation>
     </message>
     <message>
         <source>Close</source>
@@ -359,15 +362,15 @@
     <message>
         <source>%1 – seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>%1 – benih %2</translation>
+        <translation>%1 – kode lembar %2</translation>
     </message>
     <message>
         <source>Are you sure want to stop?</source>
-        <translation>Anda yakin ingin berhenti?</translation>
+        <translation>Yakin ingin menghentikan lembar tes?</translation>
     </message>
     <message>
         <source>Break, %1 left; the second half starts by itself</source>
-        <translation>Istirahat, sisa %1; paruh kedua mulai dengan sendirinya</translation>
+        <translation>Istirahat, sisa %1; paruh kedua dimulai otomatis</translation>
     </message>
     <message>
         <source>End of line %1; wait for the call</source>
@@ -400,7 +403,7 @@
 The second half starts by itself.</source>
         <translation>Istirahat
 %1
-Paruh kedua mulai dengan sendirinya.</translation>
+Paruh kedua dimulai otomatis.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -413,7 +416,7 @@ Paruh kedua mulai dengan sendirinya.</translation>
     </message>
     <message>
         <source>Last sheet: %1, seed %2</source>
-        <translation>Lembar terakhir: %1, benih %2</translation>
+        <translation>Lembar terakhir: %1, kode lembar %2</translation>
     </message>
 </context>
 </TS>

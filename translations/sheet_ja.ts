@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>%1: must be a whole number from 0 to %2, not &quot;%3&quot;</source>
-        <translation>%1：0～%2 の整数にしてください（「%3」は使えません）</translation>
+        <translation>%1：0～%2の整数にしてください（「%3」は使えません）</translation>
     </message>
     <message>
         <source>%1: must be a whole number, not &quot;%2&quot;</source>
@@ -65,19 +65,19 @@
     </message>
     <message>
         <source>%1: must be %2 to %3, not %4</source>
-        <translation>%1：%2～%3 にしてください（%4 は範囲外です）</translation>
+        <translation>%1：%2～%3にしてください（%4は範囲外です）</translation>
     </message>
     <message>
         <source>%1: needs at least %2 lines; 0 for no break</source>
-        <translation>%1：休憩には %2 行以上が必要です。休憩なしは 0 です</translation>
+        <translation>%1：休憩には%2行以上が必要です。休憩なしは0です</translation>
     </message>
     <message>
         <source>%1: needs at least %2 columns; 0 for no break</source>
-        <translation>%1：休憩には %2 列以上が必要です。休憩なしは 0 です</translation>
+        <translation>%1：休憩には%2列以上が必要です。休憩なしは0です</translation>
     </message>
     <message>
         <source>%1: must be 0 without a break, not %2</source>
-        <translation>%1：休憩がないときは 0 にしてください（%2 は使えません）</translation>
+        <translation>%1：休憩がないときは0にしてください（%2は使えません）</translation>
     </message>
 </context>
 <context>
@@ -127,28 +127,28 @@
     </message>
     <message>
         <source>%1 additions in columns of %2 digits (%3), worked from the top down one after another, without a cue; a stroke every %4. %5 in all.</source>
-        <translation>%2 個の数字が並ぶ列で %1 回の加算（%3）。合図なしで上から下へ順に解き、%4ごとに線を引きます。全体で%5です。</translation>
+        <translation>%2個の数字が縦に並ぶ列を、上から下へ1列ずつ順に解き進め、全部で%1回の足し算をします（%3）。次の列へ移る合図はありません。%4ごとに「はい、線」の合図で、最後の答えの下に線を引きます。全体で%5です。</translation>
     </message>
     <message>
         <source>%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line every %5.</source>
-        <translation>%2 個の数字の行が %1 行（1行に %3 回の加算、%4）。各行を左から右へ解き、%5ごとに次の行へ移ります。</translation>
+        <translation>%2個の数字の行が%1行（1行に%3回の足し算、%4）。各行を左から右へ解き、%5ごとに次の行へ移ります。</translation>
     </message>
     <message>
         <source>%1 columns of %2 digits (%3), each from the bottom up; the next column every %4.</source>
-        <translation>%2 個の数字の列が %1 列（%3）。各列を下から上へ解き、%4ごとに次の列へ移ります。</translation>
+        <translation>%2個の数字の列が%1列（%3）。各列を下から上へ解き、%4ごとに次の列へ移ります。</translation>
     </message>
     <message>
         <source>%1 columns of %2 digits (%3), each from the top down; the next column every %4.</source>
-        <translation>%2 個の数字の列が %1 列（%3）。各列を上から下へ解き、%4ごとに次の列へ移ります。</translation>
+        <translation>%2個の数字の列が%1列（%3）。各列を上から下へ解き、%4ごとに次の列へ移ります。</translation>
     </message>
     <message>
         <source> A break of %1 after line %2.</source>
         <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
-        <translation>%2 行目のあとに%1の休憩があります。</translation>
+        <translation>%2行目のあとに%1の休憩があります。</translation>
     </message>
     <message>
         <source> A break of %1 after column %2.</source>
-        <translation>%2 列目のあとに%1の休憩があります。</translation>
+        <translation>%2列目のあとに%1の休憩があります。</translation>
     </message>
     <message>
         <source> %1 in all.</source>
@@ -157,20 +157,20 @@
     <message>
         <source>Next!</source>
         <extracomment>The examiner&apos;s call to move on to the next column or line. Fits the room of the widest call.</extracomment>
-        <translatorcomment>Term list: 「次」 is the examiner&apos;s call for the next line in the Uchida-Kraepelin test; the full-width ！ keeps the call&apos;s urgency.</translatorcomment>
-        <translation>次！</translation>
+        <translatorcomment>用語：内田クレペリン検査で検査者が1分ごとに次の行へ移らせる号令「はい、次」。クレペリン検査の次の列への合図にも同じ語を使う。</translatorcomment>
+        <translation>はい、次</translation>
     </message>
     <message>
         <source>Break!</source>
         <extracomment>The examiner&apos;s call at the start of the break between the two halves.</extracomment>
-        <translatorcomment>Term list: 休憩, the break between 前半 and 後半 in the Uchida-Kraepelin test.</translatorcomment>
-        <translation>休憩！</translation>
+        <translatorcomment>用語：前半と後半の間の休憩。本番の号令は「はい、やめ」だが、休憩に入ることがすぐ分かるよう、ほかの号令と同じ形の「はい、休憩」とする。</translatorcomment>
+        <translation>はい、休憩</translation>
     </message>
     <message>
         <source>Stroke!</source>
         <extracomment>Pauli: the examiner&apos;s call to draw a stroke after the last answer.</extracomment>
-        <translatorcomment>Term list: Pauli has no Japanese examiner&apos;s word of its own; 線 says plainly what to draw.</translatorcomment>
-        <translation>線！</translation>
+        <translatorcomment>用語：パウリ検査で3分ごとに検査者がかける号令「はい、線」。受検者は最後の答えの下に線を引く。</translatorcomment>
+        <translation>はい、線</translation>
     </message>
     <message>
         <source>Exam sheets</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>La&amp;yout:</source>
-        <translation>配置(&amp;Y):</translation>
+        <translation>配置(&amp;Y)：</translation>
     </message>
     <message>
         <source>Columns or lines, and the way they are worked</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>C&amp;olumns or lines:</source>
-        <translation>列数・行数(&amp;O):</translation>
+        <translation>列数・行数(&amp;O)：</translation>
     </message>
     <message>
         <source>1 to %1</source>
@@ -230,39 +230,39 @@
     </message>
     <message>
         <source>&amp;Digits in each:</source>
-        <translation>1列・1行の数字(&amp;D):</translation>
+        <translation>1列・1行の数字(&amp;D)：</translation>
     </message>
     <message>
         <source>%1 to %2 digits a column or line</source>
-        <translation>1列・1行あたり %1～%2 個の数字</translation>
+        <translation>1列・1行あたり%1～%2個の数字</translation>
     </message>
     <message>
         <source>Seco&amp;nds for each:</source>
-        <translation>1列・1行の秒数(&amp;N):</translation>
+        <translation>1列・1行の秒数(&amp;N)：</translation>
     </message>
     <message>
         <source>%1 to %2 seconds, then the cue moves on to the next column or line</source>
-        <translation>%1～%2 秒。そのあと合図で次の列・行へ移ります</translation>
+        <translation>%1～%2秒。そのあと合図で次の列・行へ移ります</translation>
     </message>
     <message>
         <source>&amp;Break after:</source>
-        <translation>休憩までの列・行数(&amp;B):</translation>
+        <translation>休憩までの列・行数(&amp;B)：</translation>
     </message>
     <message>
         <source>A break after this many columns or lines; 0 for none</source>
-        <translation>この数の列・行のあとに休憩します。休憩なしは 0</translation>
+        <translation>この数の列・行のあとに休憩します。休憩なしは0</translation>
     </message>
     <message>
         <source>Brea&amp;k seconds:</source>
-        <translation>休憩の秒数(&amp;K):</translation>
+        <translation>休憩の秒数(&amp;K)：</translation>
     </message>
     <message>
         <source>%1 to %2 seconds with a break; 0 without one</source>
-        <translation>休憩ありは %1～%2 秒、休憩なしは 0</translation>
+        <translation>休憩ありは%1～%2秒、休憩なしは0</translation>
     </message>
     <message>
         <source>&amp;Lowest digit:</source>
-        <translation>最小の数字(&amp;L):</translation>
+        <translation>最小の数字(&amp;L)：</translation>
     </message>
     <message>
         <source>The smallest digit printed: 0 to 8</source>
@@ -270,15 +270,15 @@
     </message>
     <message>
         <source>&amp;Highest digit:</source>
-        <translation>最大の数字(&amp;H):</translation>
+        <translation>最大の数字(&amp;H)：</translation>
     </message>
     <message>
         <source>The largest digit printed: above the lowest, up to 9</source>
-        <translation>印刷される最大の数字：最小の数字より大きく、9 まで</translation>
+        <translation>印刷される最大の数字：最小の数字より大きく、9まで</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>形式(&amp;F):</translation>
+        <translation>形式(&amp;F)：</translation>
     </message>
     <message>
         <source>The test the sheet is laid out and timed like, or a custom sheet</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation>シード(&amp;E):</translation>
+        <translation>シード(&amp;E)：</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet: type the seed of an earlier sheet to sit it again</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>Stop the sheet after asking, and show its results (Esc)</source>
-        <translation>確認のうえ用紙を中止し、結果を表示します（Esc）</translation>
+        <translation>確認してから用紙を中止し、結果を表示します（Esc）</translation>
     </message>
     <message>
         <source>Close this window (Esc)</source>
@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>Stops the sheet after asking</source>
-        <translation>確認のうえ用紙を中止します</translation>
+        <translation>確認してから用紙を中止します</translation>
     </message>
     <message>
         <source>Close</source>
@@ -371,20 +371,20 @@
     </message>
     <message>
         <source>End of line %1; wait for the call</source>
-        <translation>%1 行目の終わりです。合図を待ってください</translation>
+        <translation>%1行目の終わりです。合図を待ってください</translation>
     </message>
     <message>
         <source>End of column %1; wait for the call</source>
-        <translation>%1 列目の終わりです。合図を待ってください</translation>
+        <translation>%1列目の終わりです。合図を待ってください</translation>
     </message>
     <message>
         <source>%1 and %2, line %3, pair %4 of %5</source>
         <extracomment>Read to screen readers at each pair: &quot;7 and 5, column 3, pair 4 of 26&quot;.</extracomment>
-        <translation>%1 と %2、%3 行目、%5 組中 %4 組目</translation>
+        <translation>%1と%2、%3行目、%5組中%4組目</translation>
     </message>
     <message>
         <source>%1 and %2, column %3, pair %4 of %5</source>
-        <translation>%1 と %2、%3 列目、%5 組中 %4 組目</translation>
+        <translation>%1と%2、%3列目、%5組中%4組目</translation>
     </message>
     <message>
         <source>Time left: %1</source>

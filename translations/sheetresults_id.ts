@@ -5,6 +5,21 @@
     <name>ScoreText</name>
     <message>
         <source>%1 correction</source>
+        <translatorcomment>Daftar istilah, berlaku untuk semua katalog bahasa Indonesia, metainfo, entri desktop, dan halaman manual (istilah indeks tiap tes ada pada pesannya masing-masing di katalog ini):
+- panker, tianker, janker, hanker: hanya indeks Kraepelin per lajur di hasil lembar tes. Kurva kerja menghitung per menit dari semua jawaban (kira-kira empat kali panker), jadi memakai Kecepatan, Persentase benar, Keajegan, dan Tren per menit.
+- seed: “kode lembar”, bukan “benih” atau “seed”. Pengguna adalah peserta tes, bukan pemrogram: angka ini adalah kode yang memberi lembar yang sama lagi. Nama opsi baris perintah tetap --seed.
+- Stop: “Hentikan”, bukan “Berhenti”; pertanyaannya “Yakin ingin menghentikan …?”, keterangannya “setelah bertanya”.
+- Options: “Opsi”, seperti bantuan baris perintah dan nama tombol Option di Qt; bukan “Pilihan”.
+- Selected: “Terpilih” (keadaan batang yang sedang dipilih), bukan “Dipilih”.
+- average: “rata-rata”, bukan “rerata”.
+- Save answers as CSV: “Simpan jawaban ke CSV” (menu, judul dialog, tombol hasil lembar tes). Tombol kurva kerja yang sempit (89 px, sumbernya “Save as CSV”) hanya muat “Simpan CSV”.
+- answer log: “log jawaban”; kata kerja log: “catat” (Catat tes, tidak dicatat).
+- partial: “tidak lengkap”; complete: “lengkap”.
+- right/wrong: “benar/salah”, juga pada legenda peta pasangan angka; errors (banyaknya): “kesalahan”.
+- run: “sesi”; sitting: “tes”; exam sheet: “lembar tes”; call: “aba-aba”; no digit twice in a row: “tanpa angka kembar berturut-turut”.
+- column: “lajur”; line: “baris”; period: “periode”.
+- judul lembar: “Kraepelin 50 lajur × 15 dtk”, sama di katalog dan entri desktop.
+Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 lajur); tanda operasi (+, −, ×, ÷, =) diapit spasi; garis miring satuan tanpa spasi (jawaban/menit); indeks dalam persen ditulis “(%)” setelah namanya; rentang ditulis “1 sampai 99”. Angka yang dicetak program sendiri (0.57, 95.0 %, 0.85 s) tetap berbentuk bahasa Inggris di semua bahasa.</translatorcomment>
         <translation>%1 koreksi</translation>
     </message>
     <message>
@@ -26,17 +41,17 @@
     <message>
         <source>Speed (panker)</source>
         <extracomment>Kraepelin&apos;s speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has no name of its own for it.</extracomment>
-        <translatorcomment>Term list: panker (kecepatan kerja), the word Indonesian Kraepelin practice uses for the speed index; &quot;Kecepatan&quot; names it plainly, the term follows in brackets as test reports write it.</translatorcomment>
+        <translatorcomment>Daftar istilah: panker (kecepatan kerja), kata yang dipakai latihan tes Kraepelin di Indonesia untuk indeks kecepatan; “Kecepatan” menyebutnya dengan jelas, dan istilahnya menyusul dalam kurung seperti pada laporan tes. Sumber latihan berbeda-beda: sebagian mengambil rata-rata jawaban benar per lajur. Di sini tinggi lajur menghitung semua pasangan yang dicapai, jawaban salah dan pasangan yang dilewati juga, dan tooltip-nya mengatakan demikian.</translatorcomment>
         <translation>Kecepatan (panker)</translation>
     </message>
     <message>
         <source>Mean height of the complete columns; a column&apos;s height is its pairs answered or passed</source>
-        <translation>Rata-rata tinggi lajur yang lengkap; tinggi sebuah lajur adalah banyaknya pasangan yang dijawab atau dilewati</translation>
+        <translation>Rata-rata tinggi lajur yang lengkap; tinggi sebuah lajur adalah banyaknya pasangan yang dijawab (benar maupun salah) atau dilewati</translation>
     </message>
     <message>
         <source>Accuracy (tianker)</source>
         <extracomment>Kraepelin&apos;s accuracy index: tianker (ketelitian kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: tianker (ketelitian kerja), the accuracy index of Indonesian Kraepelin and Pauli practice.</translatorcomment>
+        <translatorcomment>Daftar istilah: tianker (ketelitian kerja), indeks ketelitian tes Kraepelin: banyaknya kesalahan, makin sedikit makin baik.</translatorcomment>
         <translation>Ketelitian (tianker)</translation>
     </message>
     <message>
@@ -46,7 +61,7 @@
     <message>
         <source>Steadiness (janker): range</source>
         <extracomment>Kraepelin&apos;s steadiness index: janker (keajegan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: janker (keajegan kerja), the steadiness index; &quot;rentang&quot; is the range between the highest and lowest lajur.</translatorcomment>
+        <translatorcomment>Daftar istilah: janker (keajegan kerja), indeks keajegan; “rentang” adalah selisih lajur tertinggi dan terendah.</translatorcomment>
         <translation>Keajegan (janker): rentang</translation>
     </message>
     <message>
@@ -55,8 +70,8 @@
     </message>
     <message>
         <source>Steadiness (janker): average deviation</source>
-        <translatorcomment>Term list: janker (keajegan kerja); &quot;simpangan rata-rata&quot; is the statistics word for the mean absolute deviation.</translatorcomment>
-        <translation>Keajegan (janker): simpangan rerata</translation>
+        <translatorcomment>Daftar istilah: janker (keajegan kerja); “simpangan rata-rata” adalah istilah statistik untuk rata-rata simpangan mutlak.</translatorcomment>
+        <translation>Keajegan (janker): simpangan rata-rata</translation>
     </message>
     <message>
         <source>Mean of |height − mean height| over the complete columns</source>
@@ -65,7 +80,7 @@
     <message>
         <source>Endurance (hanker): slope b</source>
         <extracomment>Kraepelin&apos;s endurance index: hanker (ketahanan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: hanker (ketahanan kerja), the endurance index read from the slope of the line through the lajur heights.</translatorcomment>
+        <translatorcomment>Daftar istilah: hanker (ketahanan kerja), indeks ketahanan yang dibaca dari kemiringan garis melalui tinggi lajur.</translatorcomment>
         <translation>Ketahanan (hanker): kemiringan b</translation>
     </message>
     <message>
@@ -74,7 +89,7 @@
     </message>
     <message>
         <source>Endurance (hanker): rise</source>
-        <translatorcomment>Term list: hanker (ketahanan kerja); &quot;kenaikan&quot; is how far the line rises over the sheet.</translatorcomment>
+        <translatorcomment>Daftar istilah: hanker (ketahanan kerja); “kenaikan” adalah seberapa jauh garis naik sepanjang lembar.</translatorcomment>
         <translation>Ketahanan (hanker): kenaikan</translation>
     </message>
     <message>
@@ -84,13 +99,13 @@
     <message>
         <source>Second half: mean amount</source>
         <extracomment>Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.</extracomment>
-        <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
-        <translation>Paruh kedua: rerata jumlah kerja</translation>
+        <translatorcomment>Daftar istilah: “jumlah kerja” untuk 作業量, banyaknya pasangan satu baris Uchida-Kraepelin yang dijawab atau dilewati; “paruh pertama/kedua” untuk paruh sebelum dan sesudah istirahat.</translatorcomment>
+        <translation>Paruh kedua: rata-rata jumlah kerja</translation>
     </message>
     <message>
         <source>First half: mean amount</source>
-        <translatorcomment>Term list: &quot;jumlah kerja&quot; (amount of work) for 作業量, the Uchida-Kraepelin count of a line; &quot;paruh pertama/kedua&quot; for the halves before and after the break.</translatorcomment>
-        <translation>Paruh pertama: rerata jumlah kerja</translation>
+        <translatorcomment>Daftar istilah: “jumlah kerja” untuk 作業量, banyaknya pasangan satu baris Uchida-Kraepelin yang dijawab atau dilewati; “paruh pertama/kedua” untuk paruh sebelum dan sesudah istirahat.</translatorcomment>
+        <translation>Paruh pertama: rata-rata jumlah kerja</translation>
     </message>
     <message>
         <source>Mean amount of the half&apos;s complete lines; a line&apos;s amount is its pairs answered or passed</source>
@@ -98,13 +113,13 @@
     </message>
     <message>
         <source>Second half: initial effort</source>
-        <extracomment>Uchida-Kraepelin: the initial effort (初頭努力) of one half.</extracomment>
-        <translatorcomment>Term list: Indonesian practice has no word of its own for 初頭努力: &quot;upaya awal&quot; (initial effort) says it plainly.</translatorcomment>
+        <extracomment>Uchida-Kraepelin: the initial effort ratio (初頭努力率) of one half.</extracomment>
+        <translatorcomment>Daftar istilah: latihan tes di Indonesia tidak punya kata sendiri untuk 初頭努力率 (rasio upaya awal); “upaya awal” menyebutnya dengan jelas.</translatorcomment>
         <translation>Paruh kedua: upaya awal</translation>
     </message>
     <message>
         <source>First half: initial effort</source>
-        <translatorcomment>Term list: Indonesian practice has no word of its own for 初頭努力: &quot;upaya awal&quot; (initial effort) says it plainly.</translatorcomment>
+        <translatorcomment>Daftar istilah: latihan tes di Indonesia tidak punya kata sendiri untuk 初頭努力率 (rasio upaya awal); “upaya awal” menyebutnya dengan jelas.</translatorcomment>
         <translation>Paruh pertama: upaya awal</translation>
     </message>
     <message>
@@ -114,12 +129,12 @@
     <message>
         <source>Second half: fluctuation</source>
         <extracomment>Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.</extracomment>
-        <translatorcomment>Term list: &quot;fluktuasi&quot; for 動揺率; no Indonesian test word exists for it.</translatorcomment>
+        <translatorcomment>Daftar istilah: “fluktuasi” untuk 動揺率; tes di Indonesia tidak punya istilah sendiri untuknya.</translatorcomment>
         <translation>Paruh kedua: fluktuasi</translation>
     </message>
     <message>
         <source>First half: fluctuation</source>
-        <translatorcomment>Term list: &quot;fluktuasi&quot; for 動揺率; no Indonesian test word exists for it.</translatorcomment>
+        <translatorcomment>Daftar istilah: “fluktuasi” untuk 動揺率; tes di Indonesia tidak punya istilah sendiri untuknya.</translatorcomment>
         <translation>Paruh pertama: fluktuasi</translation>
     </message>
     <message>
@@ -128,8 +143,8 @@
     </message>
     <message>
         <source>Rest effect</source>
-        <extracomment>Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.</extracomment>
-        <translatorcomment>Term list: &quot;efek istirahat&quot; for 休憩効果; the Indonesian tests have no index of their own for it.</translatorcomment>
+        <extracomment>Uchida-Kraepelin: the rest effect ratio (休憩効果率) of the break between the halves.</extracomment>
+        <translatorcomment>Daftar istilah: “efek istirahat” untuk 休憩効果率 (rasio efek istirahat); tes di Indonesia tidak punya indeks sendiri untuknya.</translatorcomment>
         <translation>Efek istirahat</translation>
     </message>
     <message>
@@ -139,8 +154,8 @@
     <message>
         <source>Total</source>
         <extracomment>Pauli: additions over the whole hour.</extracomment>
-        <translatorcomment>Term list: Pauli&apos;s total of additions, &quot;Total&quot; as Indonesian reports write it.</translatorcomment>
-        <translation>Total</translation>
+        <translatorcomment>Daftar istilah: “Jumlah”, kata laporan hasil tes Pauli di Indonesia untuk banyaknya penjumlahan selama satu jam.</translatorcomment>
+        <translation>Jumlah</translation>
     </message>
     <message>
         <source>Additions answered or passed over the whole sitting</source>
@@ -148,8 +163,8 @@
     </message>
     <message>
         <source>Error %</source>
-        <translatorcomment>Term list: &quot;kesalahan&quot; (errors) as a share of the additions.</translatorcomment>
-        <translation>Kesalahan %</translation>
+        <translatorcomment>Daftar istilah: “kesalahan” (jawaban salah dan pasangan dilewati) sebagai persentase dari penjumlahan; “(%)” setelah nama indeks.</translatorcomment>
+        <translation>Kesalahan (%)</translation>
     </message>
     <message>
         <source>(Wrong answers + skipped pairs) ÷ additions × 100</source>
@@ -157,17 +172,17 @@
     </message>
     <message>
         <source>Average deviation</source>
-        <translatorcomment>Term list: the statistics word for the mean absolute deviation.</translatorcomment>
+        <translatorcomment>Daftar istilah: istilah statistik untuk rata-rata simpangan mutlak.</translatorcomment>
         <translation>Simpangan rata-rata</translation>
     </message>
     <message>
         <source>Mean of |period total − mean period total| over the complete %1 periods</source>
         <extracomment>%1 is a period&apos;s length: &quot;3 min&quot;.</extracomment>
-        <translation>Rata-rata |total periode − rata-rata total periode| pada periode %1 yang lengkap</translation>
+        <translation>Rata-rata |jumlah periode − rata-rata jumlah periode| pada periode %1 yang lengkap</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translatorcomment>Term list: the slope of the least-squares line: &quot;kemiringan&quot;.</translatorcomment>
+        <translatorcomment>Daftar istilah: kemiringan garis kuadrat terkecil: “kemiringan”.</translatorcomment>
         <translation>Kemiringan</translation>
     </message>
     <message>
@@ -178,13 +193,13 @@
         <source>line</source>
         <comment>period</comment>
         <extracomment>What one period of a curve is, written after &quot;per&quot; and in &quot;Curve per line&quot;.</extracomment>
-        <translatorcomment>Term list: &quot;baris&quot; for an Uchida-Kraepelin line.</translatorcomment>
+        <translatorcomment>Daftar istilah: “baris” untuk baris Uchida-Kraepelin.</translatorcomment>
         <translation>baris</translation>
     </message>
     <message>
         <source>column</source>
         <comment>period</comment>
-        <translatorcomment>Term list: &quot;lajur&quot;, the word Indonesian Kraepelin practice uses for a column.</translatorcomment>
+        <translatorcomment>Daftar istilah: “lajur”, kata yang dipakai latihan tes Kraepelin di Indonesia untuk kolom.</translatorcomment>
         <translation>lajur</translation>
     </message>
     <message>
@@ -207,11 +222,11 @@
     </message>
     <message>
         <source>Seed</source>
-        <translation>Benih</translation>
+        <translation>Kode lembar</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated</source>
-        <translation>Benih dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang</translation>
+        <translation>Kode lembar dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang</translation>
     </message>
     <message>
         <source>Ended</source>
@@ -341,7 +356,7 @@
     </message>
     <message>
         <source>%1 (partial)</source>
-        <translation>%1 (tak penuh)</translation>
+        <translation>%1 (tidak lengkap)</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -374,26 +389,27 @@
     <message>
         <source> (partial)</source>
         <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
-        <translation> (tak penuh)</translation>
+        <translation> (tidak lengkap)</translation>
     </message>
 </context>
 <context>
     <name>SheetTitle</name>
     <message>
         <source>Kraepelin 50 × 15 s</source>
-        <translation>Kraepelin 50 × 15 dtk</translation>
+        <translatorcomment>Daftar istilah: judul lembar menyebut satuannya, “50 lajur × 15 dtk”, sama dengan aksi entri desktop.</translatorcomment>
+        <translation>Kraepelin 50 lajur × 15 dtk</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 15 s (practice)</source>
-        <translation>Kraepelin 10 × 15 dtk (latihan)</translation>
+        <translation>Kraepelin 10 lajur × 15 dtk (latihan)</translation>
     </message>
     <message>
         <source>Kraepelin 40 × 30 s</source>
-        <translation>Kraepelin 40 × 30 dtk</translation>
+        <translation>Kraepelin 40 lajur × 30 dtk</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 30 s (practice)</source>
-        <translation>Kraepelin 10 × 30 dtk (latihan)</translation>
+        <translation>Kraepelin 10 lajur × 30 dtk (latihan)</translation>
     </message>
     <message>
         <source>Uchida-Kraepelin</source>
@@ -440,7 +456,7 @@
     <message>
         <source>least squares</source>
         <comment>legend</comment>
-        <translatorcomment>The least-squares line: &quot;garis regresi&quot; in Indonesian statistics, short enough for the legend.</translatorcomment>
+        <translatorcomment>Garis kuadrat terkecil: “garis regresi” dalam statistik bahasa Indonesia; “regresi” saja cukup pendek untuk legenda.</translatorcomment>
         <translation>regresi</translation>
     </message>
     <message>
@@ -466,7 +482,7 @@
     <name>sheetresults::frmSheetResults</name>
     <message>
         <source>&amp;Save answers as CSV…</source>
-        <translation>&amp;Simpan sebagai CSV…</translation>
+        <translation>&amp;Simpan jawaban ke CSV…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -474,11 +490,11 @@
     </message>
     <message>
         <source>Sheet results</source>
-        <translation>Hasil lembar</translation>
+        <translation>Hasil lembar tes</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)</source>
-        <translation>Benih dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang (--sheet FORMAT --seed N)</translation>
+        <translation>Kode lembar dan format yang sama menghasilkan lembar yang sama, sehingga tes dapat diulang (--sheet FORMAT --seed N)</translation>
     </message>
     <message>
         <source>Scores</source>
@@ -507,11 +523,11 @@
     <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>Hasil lembar – %1, benih %2</translation>
+        <translation>Hasil lembar tes – %1, kode lembar %2</translation>
     </message>
     <message>
         <source>%1, seed %2</source>
-        <translation>%1, benih %2</translation>
+        <translation>%1, kode lembar %2</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -5,48 +5,68 @@
     <name>ScoreText</name>
     <message>
         <source>%1 correction</source>
-        <translation>訂正 %1 回</translation>
+        <translatorcomment>用語一覧。日本語のすべてのカタログ、メタ情報、デスクトップエントリに共通（各検査の指標の用語は、このカタログのそれぞれのメッセージにある）：
+・シード：seed。「シード値」とは書かない。
+・中止：Stop。「停止」は使わない。確認は「中止してもよろしいですか？」、説明は「確認してから…を中止します」。
+・練習：メイン画面の1回の練習（run）。作業曲線でも「この回」ではなく「練習」。検査：検査用紙の1回（sitting）。
+・解答ログ：answer log。「解答記録」とは書かない。「記録」はログを取ること（チェックボックス「記録」）。
+・数字の組み合わせ表：digit-pair map。「マップ」とは書かない。
+・足し算：addition。「加算」は使わない（検査の名前「連続加算検査」と検索キーワードは別）。
+・正答数：正答だけの数。解答数：正答と誤答を合わせた解答の総数。作業量：1行・1分・1区間ごとに解答または飛ばした数（内田クレペリン検査の語）。
+・検査結果：Sheet results のウィンドウ。
+・完了した列数・行数・区間数、完了した分の数。「分数」は算数の分数（ぶんすう）と読めるので使わない。
+・途中まで：partial。
+・用紙の題名：「クレペリン 50列 × 15秒」。カタログとデスクトップエントリで同じ。
+・号令：「はい、次」「はい、休憩」「はい、線」。
+・コロン：日本語のラベルや項目名のあとは全角の「：」。例外は Qt 自身の訳と同じ語を使うコマンドラインのヘルプ（QCommandLineParser）。
+数字の書き方：
+1. 数字と単位・助数詞（秒、分、列、行、回、個、組、問、件）の間は空けない：15秒、50列、%1行目、第%1区間、100組中%1組。
+2. 文の中の数字は前後の日本語に直接つける：全体で60分です、1～99の整数、%1と%2。
+3. 項目名のあとに数値を添えるときは半角空白を1つ入れる：正答 %2、シード %2、残り %1、訂正 %1回。コロンのあとは空けない：時間：%1分。
+4. 英字の語や記号（CSV、Enter、Ctrl+0、+、−、×、÷、=）の前後は半角空白：50列 × 15秒、Ctrl+0 で戻します。全角の句読点や括弧の隣は空けない。
+プログラムが書く数値（0.57、95.0 %、0.85 s）は、どの言語でも英語と同じ形のまま。</translatorcomment>
+        <translation>訂正 %1回</translation>
     </message>
     <message>
         <source>%1 corrections</source>
-        <translation>訂正 %1 回</translation>
+        <translation>訂正 %1回</translation>
     </message>
     <message>
         <source>Time up at %1</source>
-        <translation>%1 に時間切れ</translation>
+        <translation>%1に時間切れ</translation>
     </message>
     <message>
         <source>Stopped at %1</source>
-        <translation>%1 に中止</translation>
+        <translation>%1に中止</translation>
     </message>
     <message>
         <source>Worked through at %1</source>
-        <translation>%1 にすべて解答</translation>
+        <translation>%1にすべて解答</translation>
     </message>
     <message>
         <source>Speed (panker)</source>
         <extracomment>Kraepelin&apos;s speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has no name of its own for it.</extracomment>
-        <translatorcomment>Term list: Japanese has no test word for Kraepelin&apos;s speed index: plain 速度, with the Indonesian index name kept as the English keeps it.</translatorcomment>
+        <translatorcomment>用語一覧：クレペリン検査の速度の指標には日本語の検査用語がないので、素直に「速度」とし、英語と同じくインドネシアの指標名を添える。資料によっては列ごとの正答数の平均をとるが、ここでの列の高さは到達したすべての組（誤答と飛ばした組を含む）で、ツールチップにもそう書く。</translatorcomment>
         <translation>速度（panker）</translation>
     </message>
     <message>
         <source>Mean height of the complete columns; a column&apos;s height is its pairs answered or passed</source>
-        <translation>完了した列の高さの平均。列の高さはその列で解答または飛ばした組の数です</translation>
+        <translation>完了した列の高さの平均。列の高さはその列で解答（正誤を問わない）または飛ばした組の数です</translation>
     </message>
     <message>
         <source>Accuracy (tianker)</source>
         <extracomment>Kraepelin&apos;s accuracy index: tianker (ketelitian kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: no Japanese test word; plain 正確さ, with the Indonesian index name.</translatorcomment>
+        <translatorcomment>用語一覧：日本語の検査用語はないので「正確さ」とし、インドネシアの指標名を添える。tianker はクレペリン検査の指標で、誤りの数（少ないほど良い）。</translatorcomment>
         <translation>正確さ（tianker）</translation>
     </message>
     <message>
         <source>Wrong answers + skipped pairs over the whole sheet; fewer is better</source>
-        <translation>用紙全体の誤答数＋飛ばした組の数。少ないほど良い結果です</translation>
+        <translation>用紙全体の誤答数 + 飛ばした組の数。少ないほど良い結果です</translation>
     </message>
     <message>
         <source>Steadiness (janker): range</source>
         <extracomment>Kraepelin&apos;s steadiness index: janker (keajegan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: no Japanese test word; plain 安定性 (steadiness) with the Indonesian index name; 範囲 for the range.</translatorcomment>
+        <translatorcomment>用語一覧：日本語の検査用語はないので「安定性」とし、インドネシアの指標名を添える。「範囲」は最大と最小の差。</translatorcomment>
         <translation>安定性（janker）：範囲</translation>
     </message>
     <message>
@@ -55,7 +75,7 @@
     </message>
     <message>
         <source>Steadiness (janker): average deviation</source>
-        <translatorcomment>Term list: 安定性 with the Indonesian index name; 平均偏差 is the statistics word for the mean deviation.</translatorcomment>
+        <translatorcomment>用語一覧：「安定性」とインドネシアの指標名。「平均偏差」は平均からの隔たりの平均を表す統計用語。</translatorcomment>
         <translation>安定性（janker）：平均偏差</translation>
     </message>
     <message>
@@ -65,7 +85,7 @@
     <message>
         <source>Endurance (hanker): slope b</source>
         <extracomment>Kraepelin&apos;s endurance index: hanker (ketahanan kerja) on Indonesian sheets.</extracomment>
-        <translatorcomment>Term list: no Japanese test word; plain 持久力 with the Indonesian index name; 傾き for the slope.</translatorcomment>
+        <translatorcomment>用語一覧：日本語の検査用語はないので「持久力」とし、インドネシアの指標名を添える。「傾き」は直線の傾き。</translatorcomment>
         <translation>持久力（hanker）：傾き b</translation>
     </message>
     <message>
@@ -74,8 +94,8 @@
     </message>
     <message>
         <source>Endurance (hanker): rise</source>
-        <translatorcomment>Term list: 持久力 with the Indonesian index name; 上昇 for the rise over the sheet.</translatorcomment>
-        <translation>持久力（hanker）：上昇</translation>
+        <translatorcomment>用語一覧：「持久力」とインドネシアの指標名。「上昇幅」は用紙全体で直線が上がる量。</translatorcomment>
+        <translation>持久力（hanker）：上昇幅</translation>
     </message>
     <message>
         <source>b × (columns − 1): how much the line rises over the sheet</source>
@@ -84,12 +104,12 @@
     <message>
         <source>Second half: mean amount</source>
         <extracomment>Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.</extracomment>
-        <translatorcomment>Term list: 作業量, the Uchida-Kraepelin word for a line&apos;s amount of work; 前半/後半 for the halves.</translatorcomment>
+        <translatorcomment>用語一覧：「作業量」は内田クレペリン検査で1行に解答または飛ばした数を表す語。前後の半分は「前半」「後半」。</translatorcomment>
         <translation>後半：平均作業量</translation>
     </message>
     <message>
         <source>First half: mean amount</source>
-        <translatorcomment>Term list: 作業量, the Uchida-Kraepelin word for a line&apos;s amount of work; 前半/後半 for the halves.</translatorcomment>
+        <translatorcomment>用語一覧：「作業量」は内田クレペリン検査で1行に解答または飛ばした数を表す語。前後の半分は「前半」「後半」。</translatorcomment>
         <translation>前半：平均作業量</translation>
     </message>
     <message>
@@ -98,14 +118,14 @@
     </message>
     <message>
         <source>Second half: initial effort</source>
-        <extracomment>Uchida-Kraepelin: the initial effort (初頭努力) of one half.</extracomment>
-        <translatorcomment>Term list: 初頭努力, the Uchida-Kraepelin term for the first line standing out above the half&apos;s mean.</translatorcomment>
-        <translation>後半：初頭努力</translation>
+        <extracomment>Uchida-Kraepelin: the initial effort ratio (初頭努力率) of one half.</extracomment>
+        <translatorcomment>用語一覧：「初頭努力率」は内田クレペリン検査の語で、その半分の最初の行の作業量を平均作業量で割った比率。比率なので「初頭努力」ではなく「初頭努力率」。</translatorcomment>
+        <translation>後半：初頭努力率</translation>
     </message>
     <message>
         <source>First half: initial effort</source>
-        <translatorcomment>Term list: 初頭努力, the Uchida-Kraepelin term for the first line standing out above the half&apos;s mean.</translatorcomment>
-        <translation>前半：初頭努力</translation>
+        <translatorcomment>用語一覧：「初頭努力率」は内田クレペリン検査の語で、その半分の最初の行の作業量を平均作業量で割った比率。比率なので「初頭努力」ではなく「初頭努力率」。</translatorcomment>
+        <translation>前半：初頭努力率</translation>
     </message>
     <message>
         <source>Amount of the half&apos;s first line ÷ the half&apos;s mean amount</source>
@@ -114,12 +134,12 @@
     <message>
         <source>Second half: fluctuation</source>
         <extracomment>Uchida-Kraepelin: the fluctuation rate (動揺率) of one half.</extracomment>
-        <translatorcomment>Term list: 動揺率, the Uchida-Kraepelin fluctuation rate: (highest − lowest amount) ÷ mean amount, what the code computes.</translatorcomment>
+        <translatorcomment>用語一覧：「動揺率」は内田クレペリン検査の語で、（最大作業量 − 最小作業量）÷ 平均作業量。プログラムの計算と同じ。</translatorcomment>
         <translation>後半：動揺率</translation>
     </message>
     <message>
         <source>First half: fluctuation</source>
-        <translatorcomment>Term list: 動揺率, the Uchida-Kraepelin fluctuation rate: (highest − lowest amount) ÷ mean amount, what the code computes.</translatorcomment>
+        <translatorcomment>用語一覧：「動揺率」は内田クレペリン検査の語で、（最大作業量 − 最小作業量）÷ 平均作業量。プログラムの計算と同じ。</translatorcomment>
         <translation>前半：動揺率</translation>
     </message>
     <message>
@@ -128,9 +148,9 @@
     </message>
     <message>
         <source>Rest effect</source>
-        <extracomment>Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.</extracomment>
-        <translatorcomment>Term list: 休憩効果, the Uchida-Kraepelin rest effect: 後半 ÷ 前半 mean amount.</translatorcomment>
-        <translation>休憩効果</translation>
+        <extracomment>Uchida-Kraepelin: the rest effect ratio (休憩効果率) of the break between the halves.</extracomment>
+        <translatorcomment>用語一覧：「休憩効果率」は内田クレペリン検査の語で、後半の平均作業量 ÷ 前半の平均作業量の比率。比率なので「休憩効果」ではなく「休憩効果率」。</translatorcomment>
+        <translation>休憩効果率</translation>
     </message>
     <message>
         <source>Second half&apos;s mean amount ÷ the first half&apos;s</source>
@@ -139,52 +159,52 @@
     <message>
         <source>Total</source>
         <extracomment>Pauli: additions over the whole hour.</extracomment>
-        <translatorcomment>Term list: Pauli&apos;s total of additions: 合計.</translatorcomment>
+        <translatorcomment>用語一覧：パウリ検査の足し算の合計は「合計」。</translatorcomment>
         <translation>合計</translation>
     </message>
     <message>
         <source>Additions answered or passed over the whole sitting</source>
-        <translation>検査全体で解答または飛ばした加算の数</translation>
+        <translation>検査全体で解答または飛ばした足し算の数</translation>
     </message>
     <message>
         <source>Error %</source>
-        <translatorcomment>Term list: 誤り率, errors as a share of the additions.</translatorcomment>
-        <translation>誤り率 %</translation>
+        <translatorcomment>用語一覧：「誤り率」は足し算の数に対する誤り（誤答と飛ばした組）の割合。単位は全角括弧で「（%）」。</translatorcomment>
+        <translation>誤り率（%）</translation>
     </message>
     <message>
         <source>(Wrong answers + skipped pairs) ÷ additions × 100</source>
-        <translation>（誤答数＋飛ばした組の数）÷ 加算数 × 100</translation>
+        <translation>（誤答数 + 飛ばした組の数）÷ 足し算の数 × 100</translation>
     </message>
     <message>
         <source>Average deviation</source>
-        <translatorcomment>Term list: 平均偏差, the statistics word.</translatorcomment>
+        <translatorcomment>用語一覧：「平均偏差」は統計用語。</translatorcomment>
         <translation>平均偏差</translation>
     </message>
     <message>
         <source>Mean of |period total − mean period total| over the complete %1 periods</source>
         <extracomment>%1 is a period&apos;s length: &quot;3 min&quot;.</extracomment>
-        <translation>完了した %1 区間の |区間の合計 − 区間の合計の平均| の平均</translation>
+        <translation>%1ごとの完了した区間の |区間の合計 − 区間の合計の平均| の平均</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translatorcomment>Term list: 傾き, the slope.</translatorcomment>
+        <translatorcomment>用語一覧：「傾き」は直線の傾き。</translatorcomment>
         <translation>傾き</translation>
     </message>
     <message>
         <source>Slope b of the least-squares line additions = a + b × period over the complete periods: additions gained each period; needs two of them</source>
-        <translation>完了した区間に当てはめた最小二乗直線 加算数 = a + b × 区間 の傾き b：1区間ごとに増えた加算数。完了した区間が2つ以上必要です</translation>
+        <translation>完了した区間に当てはめた最小二乗直線 足し算の数 = a + b × 区間 の傾き b：1区間ごとに増えた足し算の数。完了した区間が2つ以上必要です</translation>
     </message>
     <message>
         <source>line</source>
         <comment>period</comment>
         <extracomment>What one period of a curve is, written after &quot;per&quot; and in &quot;Curve per line&quot;.</extracomment>
-        <translatorcomment>Term list: 行, the Uchida-Kraepelin line.</translatorcomment>
+        <translatorcomment>用語一覧：「行」は内田クレペリン検査の行。</translatorcomment>
         <translation>行</translation>
     </message>
     <message>
         <source>column</source>
         <comment>period</comment>
-        <translatorcomment>Term list: 列 for a Kraepelin column.</translatorcomment>
+        <translatorcomment>用語一覧：「列」はクレペリン検査の列。</translatorcomment>
         <translation>列</translation>
     </message>
     <message>
@@ -243,7 +263,7 @@
     </message>
     <message>
         <source>Complete periods</source>
-        <translation>完了した区間</translation>
+        <translation>完了した区間数</translation>
     </message>
     <message>
         <source>A period the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
@@ -251,7 +271,7 @@
     </message>
     <message>
         <source>Complete lines</source>
-        <translation>完了した行</translation>
+        <translation>完了した行数</translation>
     </message>
     <message>
         <source>A line the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
@@ -259,7 +279,7 @@
     </message>
     <message>
         <source>Complete columns</source>
-        <translation>完了した列</translation>
+        <translation>完了した列数</translation>
     </message>
     <message>
         <source>A column the sitting was stopped inside is shown, hatched, but left out of the figures that compare them</source>
@@ -337,7 +357,7 @@
     <message>
         <source>Additions</source>
         <comment>heading</comment>
-        <translation>加算数</translation>
+        <translation>足し算の数</translation>
     </message>
     <message>
         <source>%1 (partial)</source>
@@ -345,11 +365,11 @@
     </message>
     <message>
         <source>Line %1</source>
-        <translation>%1 行目</translation>
+        <translation>%1行目</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation>%1 列目</translation>
+        <translation>%1列目</translation>
     </message>
     <message>
         <source>%1: height %2, %3 right, %4 wrong or blank, %5, median %6</source>
@@ -369,7 +389,7 @@
     <message>
         <source>%1: additions %2, %3 right, %4 wrong or blank, %5, median %6</source>
         <extracomment>A period&apos;s figures: &quot;Period 2 (3 min): additions 90, 88 right, 2 wrong or blank, 0 corrections, median 0.85 s&quot;.</extracomment>
-        <translation>%1：加算数 %2、正答 %3、誤答・空欄 %4、%5、中央値 %6</translation>
+        <translation>%1：足し算の数 %2、正答 %3、誤答・空欄 %4、%5、中央値 %6</translation>
     </message>
     <message>
         <source> (partial)</source>
@@ -381,19 +401,20 @@
     <name>SheetTitle</name>
     <message>
         <source>Kraepelin 50 × 15 s</source>
-        <translation>クレペリン 50 × 15秒</translation>
+        <translatorcomment>用語一覧：用紙の題名は何が50なのかを示して「50列 × 15秒」。デスクトップエントリのアクションと同じ。</translatorcomment>
+        <translation>クレペリン 50列 × 15秒</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 15 s (practice)</source>
-        <translation>クレペリン 10 × 15秒（練習）</translation>
+        <translation>クレペリン 10列 × 15秒（練習）</translation>
     </message>
     <message>
         <source>Kraepelin 40 × 30 s</source>
-        <translation>クレペリン 40 × 30秒</translation>
+        <translation>クレペリン 40列 × 30秒</translation>
     </message>
     <message>
         <source>Kraepelin 10 × 30 s (practice)</source>
-        <translation>クレペリン 10 × 30秒（練習）</translation>
+        <translation>クレペリン 10列 × 30秒（練習）</translation>
     </message>
     <message>
         <source>Uchida-Kraepelin</source>
@@ -401,7 +422,7 @@
     </message>
     <message>
         <source>Uchida-Kraepelin 3 + 3 lines (practice)</source>
-        <translation>内田クレペリン 3 + 3 行（練習）</translation>
+        <translation>内田クレペリン 3 + 3行（練習）</translation>
     </message>
     <message>
         <source>Pauli</source>
@@ -413,18 +434,18 @@
     </message>
     <message>
         <source>Custom %1 lines</source>
-        <translation>カスタム %1 行</translation>
+        <translation>カスタム %1行</translation>
     </message>
     <message>
         <source>Custom %1 columns</source>
-        <translation>カスタム %1 列</translation>
+        <translation>カスタム %1列</translation>
     </message>
 </context>
 <context>
     <name>sheetresults::PeriodChart</name>
     <message>
         <source>Curve</source>
-        <translatorcomment>Term list: 作業曲線, the Uchida-Kraepelin work curve.</translatorcomment>
+        <translatorcomment>用語一覧：「作業曲線」は内田クレペリン検査の結果のグラフ。</translatorcomment>
         <translation>作業曲線</translation>
     </message>
     <message>
@@ -466,6 +487,7 @@
     <name>sheetresults::frmSheetResults</name>
     <message>
         <source>&amp;Save answers as CSV…</source>
+        <translatorcomment>用語一覧：「解答を CSV で保存」。メイン画面のメニューと同じ。</translatorcomment>
         <translation>解答を CSV で保存(&amp;S)…</translation>
     </message>
     <message>
@@ -474,7 +496,8 @@
     </message>
     <message>
         <source>Sheet results</source>
-        <translation>用紙の結果</translation>
+        <translatorcomment>用語一覧：「検査結果」。用紙そのものではなく検査の結果なので「用紙の結果」とは書かない。</translatorcomment>
+        <translation>検査結果</translation>
     </message>
     <message>
         <source>The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)</source>
@@ -507,7 +530,7 @@
     <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
-        <translation>用紙の結果 – %1、シード %2</translation>
+        <translation>検査結果 – %1、シード %2</translation>
     </message>
     <message>
         <source>%1, seed %2</source>

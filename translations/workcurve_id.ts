@@ -5,7 +5,7 @@
     <name>workcurve::AnswersFile</name>
     <message>
         <source>Save answers as CSV</source>
-        <translation>Simpan jawaban sebagai CSV</translation>
+        <translation>Simpan jawaban ke CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Selected: %1.</source>
-        <translation>Dipilih: %1.</translation>
+        <translation>Terpilih: %1.</translation>
     </message>
     <message>
         <source>Answered per minute, true and false stacked, with the median answer time of each minute and the trend; Left and Right step through the minutes.</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Trend per minute: %1.</source>
-        <translation>Hanker (tren per menit): %1.</translation>
+        <translation>Tren per menit: %1.</translation>
     </message>
     <message>
         <source>Legend: %1.</source>
@@ -57,8 +57,8 @@
     <message>
         <source>partial</source>
         <extracomment>The chart&apos;s legend: a hatched bar, the period the run was stopped inside.</extracomment>
-        <translatorcomment>Menit (atau lajur) yang tidak dikerjakan sampai habis: sesi dihentikan di tengahnya.</translatorcomment>
-        <translation>tak penuh</translation>
+        <translatorcomment>Menit (atau lajur, baris, periode) tempat sesi dihentikan, yang tidak dikerjakan sampai habis. Istilah: “tidak lengkap”, lawan “lengkap”.</translatorcomment>
+        <translation>tidak lengkap</translation>
     </message>
     <message>
         <source>median time</source>
@@ -69,7 +69,7 @@
     <message>
         <source>break</source>
         <extracomment>The chart&apos;s legend: the line between the two halves of a test, where its break was.</extracomment>
-        <translatorcomment>Jeda di antara dua paruh tes, seperti istirahat pada tes Kraepelin bentuk Jepang.</translatorcomment>
+        <translatorcomment>Jeda di antara dua paruh tes, seperti istirahat pada tes Uchida-Kraepelin.</translatorcomment>
         <translation>istirahat</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@
     <message>
         <source>trend</source>
         <extracomment>The chart&apos;s legend: the dashed least-squares line over the complete minutes.</extracomment>
-        <translatorcomment>Garis lurus kuadrat terkecil; angkanya adalah hanker.</translatorcomment>
+        <translatorcomment>Garis lurus kuadrat terkecil; kemiringannya adalah “Tren per menit” di tabel indeks.</translatorcomment>
         <translation>tren</translation>
     </message>
     <message>
@@ -174,7 +174,7 @@
     <message>
         <source>Minute %1 (partial): %2 answered, %3 true, %4 false, median %5, 90th percentile %6</source>
         <extracomment>The same for the minute the run was stopped inside.</extracomment>
-        <translation>Menit %1 (tak penuh): %2 dijawab, %3 benar, %4 salah, median %5, persentil ke-90 %6</translation>
+        <translation>Menit %1 (tidak lengkap): %2 dijawab, %3 benar, %4 salah, median %5, persentil ke-90 %6</translation>
     </message>
     <message>
         <source>%1 + %2: no answers</source>
@@ -236,20 +236,20 @@
     <message>
         <source>error</source>
         <extracomment>The pair map&apos;s legend, beside a cell&apos;s red corner: the user erred at that pair.</extracomment>
-        <translatorcomment>Galat: kata baku untuk error dalam perangkat lunak berbahasa Indonesia; lebih pendek daripada &quot;salah&quot;, sehingga legenda muat.</translatorcomment>
-        <translation>galat</translation>
+        <translatorcomment>Istilah: “salah”, seperti di seluruh katalog untuk jawaban yang salah. Sama panjangnya dengan “galat”, jadi legenda tetap muat.</translatorcomment>
+        <translation>salah</translation>
     </message>
 </context>
 <context>
     <name>workcurve::frmWorkCurve</name>
     <message>
         <source>Answered</source>
-        <translatorcomment>Daftar istilah indeks kurva kerja. Dijawab: jumlah semua jawaban, seperti jumlah jawaban per lajur pada tes Kraepelin.</translatorcomment>
+        <translatorcomment>Daftar istilah indeks kurva kerja. Angkanya dihitung per menit dari semua jawaban, bukan per lajur Kraepelin, jadi tidak memakai nama panker, tianker, janker, atau hanker. Dijawab: banyaknya semua jawaban sesi ini.</translatorcomment>
         <translation>Dijawab</translation>
     </message>
     <message>
         <source>Every judged answer of the run, the partial minute included</source>
-        <translation>Semua jawaban yang dinilai dalam sesi ini, termasuk menit yang tidak penuh</translation>
+        <translation>Semua jawaban yang dinilai dalam sesi ini, termasuk menit yang tidak lengkap</translation>
     </message>
     <message>
         <source>Duration</source>
@@ -262,26 +262,26 @@
     </message>
     <message>
         <source>Complete minutes</source>
-        <translatorcomment>Menit penuh: setiap menit di sini sepadan dengan satu lajur pada tes Kraepelin.</translatorcomment>
-        <translation>Menit penuh</translation>
+        <translatorcomment>Menit lengkap: menit yang dijalani sampai habis. Satu menit bukan satu lajur tes Kraepelin, yang berganti setiap 15 atau 30 detik; satu menit sepadan dengan satu baris Uchida-Kraepelin.</translatorcomment>
+        <translation>Menit lengkap</translation>
     </message>
     <message>
         <source>Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend</source>
-        <translation>Menit yang dijalani sampai habis. Menit saat sesi dihentikan tampil di grafik dengan arsiran, tetapi tidak dihitung dalam panker, janker, dan hanker</translation>
+        <translation>Menit yang dijalani sampai habis. Menit saat sesi dihentikan tampil di grafik dengan arsiran, tetapi tidak dihitung dalam kecepatan, keajegan, dan tren</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translatorcomment>Panker (kecepatan kerja): rata-rata jawaban per lajur; di sini per menit penuh. Kata yang dipakai peserta tes Kraepelin/Pauli di Indonesia.</translatorcomment>
-        <translation>Panker</translation>
+        <translatorcomment>Kecepatan: rata-rata banyaknya jawaban (benar dan salah) per menit lengkap. Bukan panker: panker adalah rata-rata per lajur Kraepelin (15 atau 30 detik), jadi angka per menit ini kira-kira empat kali panker.</translatorcomment>
+        <translation>Kecepatan</translation>
     </message>
     <message>
         <source>Mean answered per complete minute</source>
-        <translation>Panker (kecepatan kerja): rata-rata jumlah jawaban per menit penuh</translation>
+        <translation>Rata-rata banyaknya jawaban (benar dan salah) per menit lengkap</translation>
     </message>
     <message>
         <source>Accuracy</source>
-        <translatorcomment>Ketelitian: persentase jawaban benar. Bukan tianker, yang menghitung jumlah kesalahan, karena angka ini berupa persen.</translatorcomment>
-        <translation>Ketelitian</translation>
+        <translatorcomment>Persentase benar: persentase jawaban benar dari semua jawaban, makin tinggi makin baik. Bukan “ketelitian”, sebutan tianker, indeks Kraepelin yang menghitung kesalahan (makin sedikit makin baik).</translatorcomment>
+        <translation>Persentase benar</translation>
     </message>
     <message>
         <source>True answers in percent of all answers of the run</source>
@@ -289,21 +289,21 @@
     </message>
     <message>
         <source>Fluctuation</source>
-        <translatorcomment>Janker (keajegan kerja): selisih jumlah jawaban lajur tertinggi dan terendah, persis indeks ini.</translatorcomment>
-        <translation>Janker</translation>
+        <translatorcomment>Keajegan: selisih banyaknya jawaban menit terbanyak dan tersedikit, seperti rentang janker tetapi per menit; makin kecil makin ajeg.</translatorcomment>
+        <translation>Keajegan</translation>
     </message>
     <message>
         <source>Most minus fewest answered in a complete minute; needs two complete minutes</source>
-        <translation>Janker (keajegan kerja): jawaban terbanyak dikurangi tersedikit dalam satu menit penuh; perlu dua menit penuh</translation>
+        <translation>Jawaban terbanyak dikurangi tersedikit dalam satu menit lengkap; perlu dua menit lengkap</translation>
     </message>
     <message>
         <source>Trend per minute</source>
-        <translatorcomment>Hanker (ketahanan kerja): kemiringan garis kuadrat terkecil jumlah jawaban per lajur, persis indeks ini; satuannya ada pada angkanya (jawaban/menit).</translatorcomment>
-        <translation>Hanker</translation>
+        <translatorcomment>Tren per menit: kemiringan garis kuadrat terkecil banyaknya jawaban per menit; satuannya ada pada angkanya (jawaban/menit). Bukan hanker, yang dihitung per lajur.</translatorcomment>
+        <translation>Tren per menit</translation>
     </message>
     <message>
         <source>Least-squares slope of answered per minute against the minute&apos;s number: answers per minute gained each minute (negative: slowing down); needs two complete minutes</source>
-        <translation>Hanker (ketahanan kerja): kemiringan garis kuadrat terkecil jumlah jawaban per menit terhadap nomor menitnya, yaitu tambahan jawaban per menit pada setiap menit (negatif: makin lambat); perlu dua menit penuh</translation>
+        <translation>Kemiringan garis kuadrat terkecil banyaknya jawaban per menit terhadap nomor menitnya, yaitu tambahan jawaban per menit pada setiap menit (negatif: makin lambat); perlu dua menit lengkap</translation>
     </message>
     <message>
         <source>Median time</source>
@@ -325,8 +325,8 @@
     </message>
     <message>
         <source>Ended</source>
-        <translatorcomment>Selesai: jam berakhirnya latihan; satu kata agar kolom tetap sempit.</translatorcomment>
-        <translation>Selesai</translation>
+        <translatorcomment>Berakhir: jam berakhirnya sesi; satu kata agar kolom tetap sempit, sama dengan “Berakhir” di hasil lembar tes.</translatorcomment>
+        <translation>Berakhir</translation>
     </message>
     <message>
         <source>When the run ended</source>
@@ -334,6 +334,7 @@
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
+        <translatorcomment>Tombol ini hanya 89 px: “Simpan jawaban ke CSV” tidak muat, jadi dipendekkan menjadi “Simpan CSV”, seperti sumbernya yang juga lebih pendek daripada menu “Save answers as CSV”.</translatorcomment>
         <translation>&amp;Simpan CSV…</translation>
     </message>
     <message>

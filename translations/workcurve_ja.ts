@@ -58,7 +58,7 @@
     <message>
         <source>partial</source>
         <extracomment>The chart&apos;s legend: a hatched bar, the period the run was stopped inside.</extracomment>
-        <translatorcomment>途中で止めた分（または行）。最後まで行っていないため斜線で示す。</translatorcomment>
+        <translatorcomment>途中で中止した分（または列・行・区間）。最後まで行っていないため斜線で示す。</translatorcomment>
         <translation>途中まで</translation>
     </message>
     <message>
@@ -146,21 +146,21 @@
     <message>
         <source>%1 a minute</source>
         <extracomment>The Speed row&apos;s figure: the mean of answers per complete minute, as &quot;4.0&quot;.</extracomment>
-        <translation>%1 問/分</translation>
+        <translation>%1問/分</translation>
     </message>
     <message>
         <source>1 answer</source>
         <extracomment>The Fluctuation row&apos;s figure: most minus fewest answered in a complete minute.</extracomment>
-        <translation>1 問</translation>
+        <translation>1問</translation>
     </message>
     <message>
         <source>%1 answers</source>
-        <translation>%1 問</translation>
+        <translation>%1問</translation>
     </message>
     <message>
         <source>%1 answers/min</source>
         <extracomment>The trend&apos;s figure: answers per minute gained each minute, as &quot;+1.25&quot; or &quot;-0.50&quot;.</extracomment>
-        <translation>%1 問/分</translation>
+        <translation>%1問/分</translation>
     </message>
     <message>
         <source>%1 (%2 true, %3 false)</source>
@@ -244,12 +244,12 @@
     <name>workcurve::frmWorkCurve</name>
     <message>
         <source>Answered</source>
-        <translatorcomment>作業曲線の指標の用語一覧。作業量：内田クレペリン検査で計算した数を表す語。ここでは解答の総数。</translatorcomment>
-        <translation>作業量</translation>
+        <translatorcomment>作業曲線の指標の用語一覧。解答数：この練習の解答の総数（正答と誤答）。メイン画面の「解答数」と同じ語。「作業量」は1分ごとの数にだけ使う。</translatorcomment>
+        <translation>解答数</translation>
     </message>
     <message>
         <source>Every judged answer of the run, the partial minute included</source>
-        <translation>この回で判定したすべての解答の数です（途中で止めた分を含みます）。</translation>
+        <translation>この練習で判定したすべての解答の数です（途中で中止した分を含みます）。</translation>
     </message>
     <message>
         <source>Duration</source>
@@ -258,16 +258,16 @@
     </message>
     <message>
         <source>How long the run lasted, as its clock showed it</source>
-        <translation>この回にかかった時間です（時計の表示どおり）。</translation>
+        <translation>この練習にかかった時間です（時計の表示どおり）。</translation>
     </message>
     <message>
         <source>Complete minutes</source>
-        <translatorcomment>1分を最後まで行った分の数。検査の「行」に当たる。</translatorcomment>
-        <translation>完了した分</translation>
+        <translatorcomment>最後まで行った分の数。内田クレペリン検査の1行（1分）に当たる。「完了した分数」は算数の「分数（ぶんすう）」と読めるので、「分の数」と書く。</translatorcomment>
+        <translation>完了した分の数</translation>
     </message>
     <message>
         <source>Minutes the run lasted in full. A minute the run was stopped inside is shown in the chart, hatched, but left out of speed, fluctuation and trend</source>
-        <translation>最後まで行った分の数です。途中で止めた分はグラフに斜線で示しますが、平均作業量・動揺幅・傾きには含めません。</translation>
+        <translation>最後まで行った分の数です。途中で中止した分はグラフに斜線で示しますが、平均作業量・動揺幅・傾きには含めません。</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>True answers in percent of all answers of the run</source>
-        <translation>この回の全解答に占める正答の割合です。</translation>
+        <translation>この練習の全解答に占める正答の割合です。</translation>
     </message>
     <message>
         <source>Fluctuation</source>
@@ -330,11 +330,12 @@
     </message>
     <message>
         <source>When the run ended</source>
-        <translation>この回が終了した時刻です。</translation>
+        <translation>この練習が終了した時刻です。</translation>
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
-        <translation>CSV 保存(&amp;S)…</translation>
+        <translatorcomment>用語一覧：メニューと同じ「解答を CSV で保存」だが、このボタンは幅 89 px しかないので「解答を」を省く。</translatorcomment>
+        <translation>CSV で保存(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -351,11 +352,11 @@
     </message>
     <message>
         <source>The run&apos;s figures, one a row; the Up and Down keys move through them</source>
-        <translation>この回の数値を1行に1つずつ示します。上下の矢印キーで移動します。</translation>
+        <translation>この練習の数値を1行に1つずつ示します。上下の矢印キーで移動します。</translation>
     </message>
     <message>
         <source>Save every answer of this run, with its answer time, to a CSV file</source>
-        <translation>この回のすべての解答を解答時間とともに CSV ファイルに保存します</translation>
+        <translation>この練習のすべての解答を解答時間とともに CSV ファイルに保存します</translation>
     </message>
     <message>
         <source>Close this window (Esc)</source>

@@ -36,6 +36,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 // The window description is a resource of an object library; registering it by hand keeps
@@ -179,6 +180,22 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const QS
     label->setToolTip(toolTip);
     buddy->setToolTip(toolTip);
     return label;
+}
+
+// Whether `text` is a whole number written in digits alone, however large.
+bool AllDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The format's checks name the value they were given, which is not the text typed where that
+// was a digit beyond 99 or a number too large to hold: the refusal names the text typed
+// instead, in the message that ends with the value too.
+void NameTheTextTyped(test::FormatError& error, const std::string& typed) {
+    const std::string& given = error.value;
+    std::string& message = error.message;
+    if (message.size() >= given.size() && message.compare(message.size() - given.size(), given.size(), given) == 0)
+        message.replace(message.size() - given.size(), given.size(), typed);
+    error.value = typed;
 }
 
 } // namespace
@@ -480,6 +497,11 @@ std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error
         bool ok = false;
         const QString text = field.edit->text().trimmed();
         *field.value = text.toUInt(&ok);
+        // A whole number too large to hold is beyond every field's range.
+        if (!ok && AllDigits(text)) {
+            *field.value = std::numeric_limits<std::uint32_t>::max();
+            ok = true;
+        }
         if (!ok) {
             error.field = field.name;
             error.message = "must be a whole number, not \"" + text.toStdString() + "\"";
@@ -488,11 +510,18 @@ std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error
             return std::nullopt;
         }
     }
-    // Digits beyond 9 are out of range whatever they are; kept so the message names them.
+    // Digits beyond 9 are out of range whatever they are.
     values.lowestDigit = static_cast<int>(std::min<std::uint32_t>(lowest, 99));
     values.highestDigit = static_cast<int>(std::min<std::uint32_t>(highest, 99));
     values.noRepeat = chkNoRepeat->isChecked();
-    return test::MakeCustomFormat(values, error);
+    auto format = test::MakeCustomFormat(values, error);
+    using Problem = test::FormatError::Problem;
+    if (!format && (error.problem == Problem::OutOfRange || error.problem == Problem::NotZeroWithoutBreak)) {
+        for (const Field& field : fields) {
+            if (error.field == field.name) NameTheTextTyped(error, field.edit->text().trimmed().toStdString());
+        }
+    }
+    return format;
 }
 
 void frmSheet::ShowFormatSummary() {

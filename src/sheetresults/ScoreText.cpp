@@ -82,7 +82,7 @@ void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const test::UchidaH
         {second ? ScoreText::tr("Second half: mean amount") : ScoreText::tr("First half: mean amount"),
          Decimal(h.meanAmount),
          ScoreText::tr("Mean amount of the half's complete lines; a line's amount is its pairs answered or passed")});
-    //: Uchida-Kraepelin: the initial effort (初頭努力) of one half.
+    //: Uchida-Kraepelin: the initial effort ratio (初頭努力率) of one half.
     rows.push_back({second ? ScoreText::tr("Second half: initial effort") : ScoreText::tr("First half: initial effort"),
                     Decimal(h.initialEffort),
                     ScoreText::tr("Amount of the half's first line ÷ the half's mean amount")});
@@ -95,7 +95,7 @@ void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const test::UchidaH
 void AddUchida(std::vector<ScoreRow>& rows, const test::UchidaScores& u) {
     AddUchidaHalf(rows, false, u.first);
     if (u.second) AddUchidaHalf(rows, true, *u.second);
-    rows.push_back({//: Uchida-Kraepelin: the rest effect (休憩効果) of the break between the halves.
+    rows.push_back({//: Uchida-Kraepelin: the rest effect ratio (休憩効果率) of the break between the halves.
                     ScoreText::tr("Rest effect"), Decimal(u.restEffect),
                     ScoreText::tr("Second half's mean amount ÷ the first half's")});
 }

@@ -236,7 +236,7 @@ TEST_P(ExaminerCallTest, TheBreaksCountdownIsNotSpokenEverySecond) {
 INSTANTIATE_TEST_SUITE_P(Languages, ExaminerCallTest,
                          testing::Values(CallCase{"en", "Next!", "Break!", "Stroke!"},
                                          CallCase{"id", "Pindah!", "Istirahat!", "Garis!"},
-                                         CallCase{"ja", "次！", "休憩！", "線！"}),
+                                         CallCase{"ja", "はい、次", "はい、休憩", "はい、線"}),
                          [](const testing::TestParamInfo<CallCase>& info) { return std::string(info.param.language); });
 
 } // namespace

@@ -255,6 +255,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Break seconds: must be 0 without a break, not 30"},
         RefusalCase{"LowestDigitNine", "txtLowest", "9", "Lowest digit: must be 0 to 8, not 9"},
         RefusalCase{"HighestBelowLowest", "txtHighest", "1", "Highest digit: must be 2 to 9, not 1"},
+        RefusalCase{"DigitOfThreeFigures", "txtLowest", "123", "Lowest digit: must be 0 to 8, not 123"},
+        RefusalCase{"DigitTooLargeToHold", "txtHighest", "99999999999",
+                    "Highest digit: must be 2 to 9, not 99999999999"},
+        RefusalCase{"ColumnsTooManyToHold", "txtUnits", "004294967296", "Columns: must be 1 to 100, not 004294967296"},
         RefusalCase{"NegativeDigit", "txtLowest", "-1", "Lowest digit: must be a whole number, not \"-1\""},
         RefusalCase{"SeedNotANumber", "txtSeed", "12x",
                     "Seed: must be a whole number from 0 to 18446744073709551615, not \"12x\""}));
