@@ -367,10 +367,14 @@ void frmMain::SetTabOrder() {
     QWidget::setTabOrder(chkShowTimer, txtResult);
     QWidget::setTabOrder(txtResult, lstStat);
     QWidget::setTabOrder(lstStat, cmdBack);
-    QWidget::setTabOrder(cmdBack, cmdExamSheets);
-    QWidget::setTabOrder(cmdExamSheets, cmdAbout);
+    QWidget::setTabOrder(cmdBack, cmdAbout);
     QWidget::setTabOrder(cmdAbout, cmdExit);
-    QWidget::setTabOrder(cmdExit, cmdStart);
+    // The link follows Exit, which is never disabled or covered: Qt hands the focus of a
+    // control that is disabled or covered on to the next one in this order, and so a run's end
+    // gives it to About or to the answer log as it always has, never to the link, where the
+    // user's next Enter would open the sheets.
+    QWidget::setTabOrder(cmdExit, cmdExamSheets);
+    QWidget::setTabOrder(cmdExamSheets, cmdStart);
     QWidget::setTabOrder(cmdStart, cmdStop);
     QWidget::setTabOrder(cmdStop, cmdReset);
 }

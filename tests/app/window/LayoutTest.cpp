@@ -238,8 +238,8 @@ TEST_F(LayoutTest, StackingPutsPanelCoverAndFigureInFront) {
 }
 
 TEST_F(LayoutTest, TabOrderRunsThroughTheFocusableControls) {
-    const QStringList expected = {"txtTime",       "chkStatistic", "chkShowTimer", "txtResult", "lstStat", "cmdBack",
-                                  "cmdExamSheets", "cmdAbout",     "cmdExit",      "cmdStart",  "cmdStop", "cmdReset"};
+    const QStringList expected = {"txtTime",  "chkStatistic", "chkShowTimer",  "txtResult", "lstStat", "cmdBack",
+                                  "cmdAbout", "cmdExit",      "cmdExamSheets", "cmdStart",  "cmdStop", "cmdReset"};
     // Every widget of the whole chain that Tab can stop at, wherever it is enabled or shown:
     // nothing more and nothing less than the list, in its order.
     QStringList order;
