@@ -10,7 +10,7 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
 # How lupdate reads the sources, here and in the test that every text is translated. No source
 # locations: they would change with every edit of a file, not with its texts. The plain-C++
-# libraries have no Qt and mark their English texts with TranslatableText (src/test/Wording.h),
+# libraries have no Qt and mark their English texts with TranslatableText (src/engine/Wording.h),
 # which lupdate reads as QT_TRANSLATE_NOOP.
 set(TAVRENDALE_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=TranslatableText)
 

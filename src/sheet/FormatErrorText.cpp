@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/FormatErrorText.h"
 
-#include "test/SheetFormat.h"
+#include "engine/SheetFormat.h"
 
 #include <QCoreApplication>
 
@@ -38,17 +38,17 @@ QString FieldText(const std::string& field) {
     return QString::fromStdString(field);
 }
 
-QString Value(const test::FormatError& error) { return QString::fromStdString(error.value); }
+QString Value(const engine::FormatError& error) { return QString::fromStdString(error.value); }
 
 } // namespace
 
-QString FormatErrorText(const test::FormatError& error) {
-    using Problem = test::FormatError::Problem;
+QString FormatErrorText(const engine::FormatError& error) {
+    using Problem = engine::FormatError::Problem;
     const QString field = FieldText(error.field);
     switch (error.problem) {
     case Problem::UnknownFormat:
         return QCoreApplication::translate("FormatError", "%1: unknown sheet format \"%2\"; the formats are %3")
-            .arg(field, Value(error), QLatin1String(test::kFormatNames));
+            .arg(field, Value(error), QLatin1String(engine::kFormatNames));
     case Problem::NotASeed:
         return QCoreApplication::translate("FormatError", "%1: must be a whole number from 0 to %2, not \"%3\"")
             .arg(field)

@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/SheetFormat.h"
+
+#include <charconv>
+#include <limits>
+#include <system_error>
+
+namespace engine {
+namespace {
+
+constexpr std::uint64_t kMsPerSecond = 1000;
+
+SheetFormat Kraepelin15(bool practice) {
+    SheetFormat format;
+    format.name = "kraepelin-15";
+    format.practice = practice;
+    format.family = ScoreFamily::Kraepelin;
+    format.order = WorkOrder::BottomUp;
+    format.units = practice ? 10 : 50;
+    format.title = practice ? "Kraepelin 10 × 15 s (practice)" : "Kraepelin 50 × 15 s";
+    format.digitsPerUnit = 27;
+    format.secondsPerUnit = 15;
+    format.lowestDigit = 1;
+    format.highestDigit = 9;
+    return format;
+}
+
+SheetFormat Kraepelin30(bool practice) {
+    SheetFormat format;
+    format.name = "kraepelin-30";
+    format.practice = practice;
+    format.family = ScoreFamily::Kraepelin;
+    format.order = WorkOrder::BottomUp;
+    format.units = practice ? 10 : 40;
+    format.title = practice ? "Kraepelin 10 × 30 s (practice)" : "Kraepelin 40 × 30 s";
+    format.digitsPerUnit = 60;
+    format.secondsPerUnit = 30;
+    format.lowestDigit = 0;
+    format.highestDigit = 9;
+    return format;
+}
+
+SheetFormat Uchida(bool practice) {
+    SheetFormat format;
+    format.name = "uchida";
+    format.practice = practice;
+    format.family = ScoreFamily::Uchida;
+    format.order = WorkOrder::LeftToRight;
+    format.title = practice ? "Uchida-Kraepelin 3 + 3 lines (practice)" : "Uchida-Kraepelin";
+    // Two halves of 15 lines with a five-minute break; the practice halves have 3 lines
+    // and a one-minute break.
+    format.units = practice ? 6 : 30;
+    format.breakAfter = format.units / 2;
+    format.breakSeconds = practice ? 60 : 300;
+    format.digitsPerUnit = 116;
+    format.secondsPerUnit = 60;
+    format.lowestDigit = 3;
+    format.highestDigit = 9;
+    format.noRepeat = true;
+    return format;
+}
+
+SheetFormat Pauli(bool practice) {
+    SheetFormat format;
+    format.name = "pauli";
+    format.practice = practice;
+    format.family = ScoreFamily::Pauli;
+    format.order = WorkOrder::TopDown;
+    format.title = practice ? "Pauli 9 min (practice)" : "Pauli";
+    // The practice sheet is as long as the hour's, so no one works through it sooner.
+    format.digitsPerUnit = 50;
+    format.additions = 4000;
+    format.strokeSeconds = 180;
+    format.durationSeconds = practice ? 9 * 60 : 60 * 60;
+    format.lowestDigit = 2;
+    format.highestDigit = 9;
+    return format;
+}
+
+std::string Range(std::uint64_t low, std::uint64_t high) { return std::to_string(low) + " to " + std::to_string(high); }
+
+bool Refuse(FormatError& error, std::string field, std::string message, FormatError::Problem problem, std::string value,
+            std::uint64_t low = 0, std::uint64_t high = 0) {
+    error.field = std::move(field);
+    error.message = std::move(message);
+    error.problem = problem;
+    error.value = std::move(value);
+    error.low = low;
+    error.high = high;
+    return false;
+}
+
+bool InRange(FormatError& error, const char* field, std::uint64_t value, std::uint64_t low, std::uint64_t high) {
+    if (value >= low && value <= high) return true;
+    return Refuse(error, field, "must be " + Range(low, high) + ", not " + std::to_string(value),
+                  FormatError::Problem::OutOfRange, std::to_string(value), low, high);
+}
+
+bool CheckCustom(const CustomFormat& values, FormatError& error) {
+    using Limits = CustomLimits;
+    const bool columns = values.order != WorkOrder::LeftToRight;
+    const char* unitsField = columns ? "columns" : "lines";
+    if (!InRange(error, unitsField, values.units, 1, Limits::kMaxUnits)) return false;
+    if (!InRange(error, columns ? "digits per column" : "digits per line", values.digitsPerUnit, Limits::kMinDigits,
+                 Limits::kMaxDigits))
+        return false;
+    if (!InRange(error, columns ? "seconds per column" : "seconds per line", values.secondsPerUnit, Limits::kMinSeconds,
+                 Limits::kMaxSeconds))
+        return false;
+    if (values.breakAfter > 0) {
+        if (values.units < 2)
+            return Refuse(error, "break after", std::string("needs at least 2 ") + unitsField + "; 0 for no break",
+                          FormatError::Problem::BreakNeedsUnits, unitsField, 2);
+        if (!InRange(error, "break after", values.breakAfter, 1, values.units - 1)) return false;
+        if (!InRange(error, "break seconds", values.breakSeconds, Limits::kMinBreakSeconds, Limits::kMaxBreakSeconds))
+            return false;
+    } else if (values.breakSeconds != 0) {
+        return Refuse(error, "break seconds", "must be 0 without a break, not " + std::to_string(values.breakSeconds),
+                      FormatError::Problem::NotZeroWithoutBreak, std::to_string(values.breakSeconds));
+    }
+    if (values.lowestDigit < 0 || values.lowestDigit > 8)
+        return Refuse(error, "lowest digit", "must be 0 to 8, not " + std::to_string(values.lowestDigit),
+                      FormatError::Problem::OutOfRange, std::to_string(values.lowestDigit), 0, 8);
+    if (values.highestDigit <= values.lowestDigit || values.highestDigit > 9) {
+        const std::uint64_t lowest = static_cast<std::uint64_t>(values.lowestDigit) + 1;
+        return Refuse(error, "highest digit",
+                      "must be " + Range(lowest, 9) + ", not " + std::to_string(values.highestDigit),
+                      FormatError::Problem::OutOfRange, std::to_string(values.highestDigit), lowest, 9);
+    }
+    return true;
+}
+
+} // namespace
+
+const char* const kFormatNames = "kraepelin-15, kraepelin-30, uchida, pauli";
+
+std::uint32_t SheetFormat::unitCount() const {
+    if (additions == 0) return units;
+    const std::uint32_t pairs = pairsPerUnit();
+    return (additions + pairs - 1) / pairs;
+}
+
+std::uint64_t SheetFormat::totalPairs() const {
+    return additions > 0 ? additions : std::uint64_t{units} * pairsPerUnit();
+}
+
+std::uint64_t SheetFormat::durationMs() const {
+    if (!cued()) return std::uint64_t{durationSeconds} * kMsPerSecond;
+    return unitEndMs(units - 1);
+}
+
+std::uint64_t SheetFormat::unitEndMs(std::uint32_t unit) const {
+    std::uint64_t end = (std::uint64_t{unit} + 1) * secondsPerUnit * kMsPerSecond;
+    if (hasBreak() && unit >= breakAfter) end += std::uint64_t{breakSeconds} * kMsPerSecond;
+    return end;
+}
+
+std::uint64_t SheetFormat::unitStartMs(std::uint32_t unit) const {
+    if (unit == 0) return 0;
+    if (hasBreak() && unit == breakAfter) return breakEndMs();
+    return unitEndMs(unit - 1);
+}
+
+std::uint32_t SheetFormat::strokePeriods() const {
+    if (strokeSeconds == 0) return 0;
+    const std::uint64_t period = std::uint64_t{strokeSeconds} * kMsPerSecond;
+    return static_cast<std::uint32_t>((durationMs() + period - 1) / period);
+}
+
+std::string FormatError::Describe() const { return field.empty() ? message : field + ": " + message; }
+
+std::optional<SheetFormat> FormatByName(std::string_view name, bool practice, FormatError& error) {
+    if (name == "kraepelin-15") return Kraepelin15(practice);
+    if (name == "kraepelin-30") return Kraepelin30(practice);
+    if (name == "uchida") return Uchida(practice);
+    if (name == "pauli") return Pauli(practice);
+    Refuse(error, "format",
+           "unknown sheet format \"" + std::string(name) + "\"; the formats are " + std::string(kFormatNames),
+           FormatError::Problem::UnknownFormat, std::string(name));
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> ParseSeed(std::string_view text, FormatError& error) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    std::uint64_t seed = 0;
+    const char* end = text.data() + text.size();
+    // from_chars takes no sign and no blanks, but reads a prefix: it must read everything.
+    const auto [stop, failure] = std::from_chars(text.data(), end, seed);
+    if (text.empty() || failure != std::errc() || stop != end) {
+        constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+        Refuse(error, "seed",
+               "must be a whole number from 0 to " + std::to_string(kLargest) + ", not \"" + std::string(text) + "\"",
+               FormatError::Problem::NotASeed, std::string(text), 0, kLargest);
+        return std::nullopt;
+    }
+    return seed;
+}
+
+std::optional<SheetFormat> MakeCustomFormat(const CustomFormat& values, FormatError& error) {
+    if (!CheckCustom(values, error)) return std::nullopt;
+    SheetFormat format;
+    format.name = "custom";
+    const bool columns = values.order != WorkOrder::LeftToRight;
+    format.title = "Custom " + std::to_string(values.units) + (columns ? " columns" : " lines");
+    format.family = columns ? ScoreFamily::Kraepelin : ScoreFamily::Uchida;
+    format.order = values.order;
+    format.units = values.units;
+    format.digitsPerUnit = values.digitsPerUnit;
+    format.secondsPerUnit = values.secondsPerUnit;
+    format.breakAfter = values.breakAfter;
+    format.breakSeconds = values.breakSeconds;
+    format.lowestDigit = values.lowestDigit;
+    format.highestDigit = values.highestDigit;
+    format.noRepeat = values.noRepeat;
+    return format;
+}
+
+} // namespace engine
