@@ -58,6 +58,7 @@ TESTS = {
     "src/docking/Docking.cpp": [("tests/docking/core/docking_core_tests", None)],
     "src/engine/TestEngine.cpp": [("tests/engine/engine_tests", None)],
     "src/engine/WorkCurve.cpp": [("tests/engine/engine_tests", None)],
+    "src/engine/Statistics.cpp": [("tests/engine/engine_tests", None)],
     "src/controls/chameleonButton/Colors.cpp": [
         ("tests/controls/drawing/chameleon_drawing_tests", "ColoursTest.*"),
         ("tests/controls/styles/chameleon_style_tests", None),

@@ -9,9 +9,7 @@ PeriodCurve CurveOfRun(const WorkCurve& curve) {
     for (const MinuteFigures& minute : curve.minutes)
         result.periods.push_back({minute.answered, minute.correct, minute.times.median, minute.partial});
     result.completePeriods = curve.completeMinutes;
-    // The trend passes through the speed at the mean minute.
-    if (curve.trend && curve.speed)
-        result.line = LeastSquaresLine{*curve.speed - *curve.trend * curve.meanMinute, *curve.trend};
+    result.line = curve.line;
     return result;
 }
 

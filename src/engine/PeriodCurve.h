@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/SheetScores.h"
+#include "engine/Statistics.h"
 #include "engine/WorkCurve.h"
 
 #include <cstddef>
@@ -35,7 +36,7 @@ struct PeriodCurve {
     std::optional<std::size_t> breakBefore;
 };
 
-// The drill's curve, a period a minute, its line the trend through the speed.
+// The drill's curve, a period a minute, its line the trend.
 PeriodCurve CurveOfRun(const WorkCurve& curve);
 // A sitting's curve, a period a column, a line or the time between two strokes; its line
 // Kraepelin's endurance or Pauli's slope (an Uchida-Kraepelin sheet has none), its break

@@ -2,15 +2,14 @@
 #include "engine/SheetScores.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numeric>
 
 namespace engine {
 namespace {
 
-constexpr int kMedian = 50;
-constexpr int kNinetieth = 90;
 constexpr std::size_t kPairCount = 100;
+// A time's tag: its period above its digit pair (0 to 99).
+constexpr int kPairBits = 7;
+constexpr std::uint32_t kPairMask = (1u << kPairBits) - 1;
 
 // Periods complete by `elapsedMs`, and periods begun: one more when the sitting was
 // stopped inside the next.
@@ -42,58 +41,6 @@ Extent ExtentOf(const SheetFormat& format, std::uint64_t elapsedMs) {
     return extent;
 }
 
-// Median and 90th percentile of each group's times. `groups[i]` is the group of
-// `times[i]`; groups without times get none.
-std::vector<AnswerTimes> TimesByGroup(std::span<const std::uint32_t> times, std::span<const std::size_t> groups,
-                                      std::size_t groupCount) {
-    std::vector<std::size_t> starts(groupCount + 1, 0);
-    for (const std::size_t group : groups) ++starts[group + 1];
-    std::partial_sum(starts.begin(), starts.end(), starts.begin());
-    std::vector<std::uint32_t> sorted(times.size());
-    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
-    for (std::size_t i = 0; i < times.size(); ++i) sorted[next[groups[i]]++] = times[i];
-
-    std::vector<AnswerTimes> result(groupCount);
-    for (std::size_t group = 0; group < groupCount; ++group) {
-        if (starts[group] == starts[group + 1]) continue;
-        const std::span<std::uint32_t> slice(sorted.data() + starts[group], starts[group + 1] - starts[group]);
-        result[group].median = NearestRankPercentile(slice, kMedian);
-        result[group].percentile90 = NearestRankPercentile(slice, kNinetieth);
-    }
-    return result;
-}
-
-// The least-squares line through (1, values[0]), (2, values[1]), ...; at least two values.
-LeastSquaresLine FitLine(std::span<const double> values) {
-    const auto n = static_cast<double>(values.size());
-    const double meanX = (n + 1.0) / 2.0;
-    const double meanY = std::accumulate(values.begin(), values.end(), 0.0) / n;
-    // Over centred values, so that long sheets lose no precision.
-    double covariance = 0.0;
-    double variance = 0.0;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const double x = static_cast<double>(i + 1) - meanX;
-        covariance += x * (values[i] - meanY);
-        variance += x * x;
-    }
-    LeastSquaresLine line;
-    line.slope = covariance / variance;
-    line.intercept = meanY - line.slope * meanX;
-    return line;
-}
-
-double Mean(std::span<const double> values) {
-    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
-}
-
-// The mean of |value - mean|.
-double AverageDeviation(std::span<const double> values) {
-    const double mean = Mean(values);
-    double sum = 0.0;
-    for (const double value : values) sum += std::abs(value - mean);
-    return sum / static_cast<double>(values.size());
-}
-
 std::vector<double> Reached(std::span<const PeriodScores> periods) {
     std::vector<double> values;
     values.reserve(periods.size());
@@ -107,12 +54,10 @@ KraepelinScores ScoreKraepelin(const SheetScores& scores) {
     const std::vector<double> heights = Reached(std::span(scores.periods).first(scores.completePeriods));
     if (heights.empty()) return kraepelin;
     kraepelin.speed = Mean(heights);
-    const auto [lowest, highest] = std::minmax_element(heights.begin(), heights.end());
-    kraepelin.range = static_cast<std::uint32_t>(*highest - *lowest);
+    kraepelin.range = static_cast<std::uint32_t>(*Range(heights));
     kraepelin.averageDeviation = AverageDeviation(heights);
-    if (heights.size() < 2) return kraepelin;
     kraepelin.line = FitLine(heights);
-    kraepelin.rise = kraepelin.line->slope * static_cast<double>(heights.size() - 1);
+    if (kraepelin.line) kraepelin.rise = kraepelin.line->slope * static_cast<double>(heights.size() - 1);
     return kraepelin;
 }
 
@@ -122,13 +67,12 @@ UchidaHalf ScoreHalf(std::span<const PeriodScores> lines, std::uint32_t firstLin
     half.completeLines = static_cast<std::uint32_t>(lines.size());
     if (lines.empty()) return half;
     const std::vector<double> amounts = Reached(lines);
-    const double mean = Mean(amounts);
+    const double mean = *Mean(amounts);
     half.meanAmount = mean;
     // Both ratios divide by the mean: a half of empty lines has neither.
     if (mean <= 0.0) return half;
-    const auto [lowest, highest] = std::minmax_element(amounts.begin(), amounts.end());
     half.initialEffort = amounts.front() / mean;
-    half.fluctuation = (*highest - *lowest) / mean;
+    half.fluctuation = *Range(amounts) / mean;
     return half;
 }
 
@@ -154,9 +98,8 @@ PauliScores ScorePauli(const SheetScores& scores) {
         pauli.errorPercent =
             100.0 * static_cast<double>(scores.wrong + scores.skipped) / static_cast<double>(pauli.total);
     const std::vector<double> totals = Reached(std::span(scores.periods).first(scores.completePeriods));
-    if (totals.empty()) return pauli;
     pauli.averageDeviation = AverageDeviation(totals);
-    if (totals.size() >= 2) pauli.line = FitLine(totals);
+    pauli.line = FitLine(totals);
     return pauli;
 }
 
@@ -174,12 +117,11 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
     scores.completePeriods = extent.complete;
     for (std::size_t period = extent.complete; period < periodCount; ++period) scores.periods[period].partial = true;
 
+    // The answered pairs' times, their period and their digit pair in each time's tag.
     std::vector<std::uint32_t> times;
-    std::vector<std::size_t> periodOfTime;
-    std::vector<std::size_t> pairOfTime;
+    std::vector<std::uint32_t> tags;
     times.reserve(record.size());
-    periodOfTime.reserve(record.size());
-    pairOfTime.reserve(record.size());
+    tags.reserve(record.size());
     for (const SheetAnswer& answer : record) {
         PeriodScores& period = scores.periods[answer.period];
         period.corrections += answer.corrections;
@@ -189,7 +131,7 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
             continue;
         }
         ++period.reached;
-        const std::size_t pair = answer.operand1 * 10u + answer.operand2;
+        const std::uint32_t pair = answer.operand1 * 10u + answer.operand2;
         PairFigures& figures = scores.pairs[pair];
         ++figures.answered;
         if (answer.correct) {
@@ -199,8 +141,7 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
             ++figures.errors;
         }
         times.push_back(answer.milliseconds);
-        periodOfTime.push_back(answer.period);
-        pairOfTime.push_back(pair);
+        tags.push_back(std::uint32_t{answer.period} << kPairBits | pair);
     }
     for (const PeriodScores& period : scores.periods) {
         scores.reached += period.reached;
@@ -210,15 +151,15 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
         scores.corrections += period.corrections;
     }
 
-    const std::vector<AnswerTimes> periodTimes = TimesByGroup(times, periodOfTime, periodCount);
+    const SortedTimes sorted(times, tags);
+    const std::vector<AnswerTimes> periodTimes =
+        sorted.byGroup(periodCount, [](std::uint32_t tag) { return tag >> kPairBits; });
     for (std::size_t period = 0; period < periodCount; ++period) scores.periods[period].times = periodTimes[period];
-    const std::vector<AnswerTimes> pairTimes = TimesByGroup(times, pairOfTime, kPairCount);
+    const std::vector<AnswerTimes> pairTimes =
+        sorted.byGroup(kPairCount, [](std::uint32_t tag) { return tag & kPairMask; });
     for (std::size_t pair = 0; pair < kPairCount; ++pair)
         scores.pairs[pair].medianMilliseconds = pairTimes[pair].median;
-    if (!times.empty()) {
-        scores.times.median = NearestRankPercentile(times, kMedian);
-        scores.times.percentile90 = NearestRankPercentile(times, kNinetieth);
-    }
+    scores.times = sorted.all();
 
     switch (format.family) {
     case ScoreFamily::Kraepelin: scores.kraepelin = ScoreKraepelin(scores); break;

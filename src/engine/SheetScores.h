@@ -3,6 +3,7 @@
 
 #include "engine/SheetAnswer.h"
 #include "engine/SheetFormat.h"
+#include "engine/Statistics.h"
 #include "engine/WorkCurve.h"
 
 #include <array>
@@ -31,13 +32,6 @@ struct PeriodScores {
 
     // A wrong answer or a blank, as the examiner counts them.
     std::uint32_t errors() const { return wrong + skipped; }
-};
-
-// The least-squares line value = intercept + slope × n over periods numbered from 1.
-struct LeastSquaresLine {
-    double intercept = 0.0;
-    double slope = 0.0;
-    double at(double number) const { return intercept + slope * number; }
 };
 
 // Kraepelin's indices over the complete columns, heights in pairs.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/RecordedAnswer.h"
+#include "engine/Statistics.h"
 
 #include <array>
 #include <cstddef>
@@ -17,13 +18,6 @@ namespace engine {
 struct RunLength {
     std::uint64_t minutes = 0;
     int seconds = 0;
-};
-
-// Median and 90th percentile of a group of answer times, in milliseconds; absent for a
-// group without answers.
-struct AnswerTimes {
-    std::optional<std::uint32_t> median;
-    std::optional<std::uint32_t> percentile90;
 };
 
 struct MinuteFigures {
@@ -64,9 +58,10 @@ struct WorkCurve {
     std::optional<double> accuracy;
     // Most minus fewest answered in a complete minute; absent with fewer than two.
     std::optional<std::uint32_t> fluctuation;
-    // Least-squares slope of answered per minute against the minute's number, in answers
-    // per minute per minute: positive when the user sped up. Absent with fewer than two
-    // complete minutes.
+    // The least-squares line of answered per minute against the minute's number (1 for the
+    // first), and its slope, the trend, in answers per minute per minute: positive when the
+    // user sped up. Absent with fewer than two complete minutes.
+    std::optional<LeastSquaresLine> line;
     std::optional<double> trend;
     // Over every answer of the run.
     AnswerTimes times;
@@ -80,18 +75,7 @@ struct WorkCurve {
     // The trend line's value at minute number `minute` (1 for the first), where there is
     // a trend.
     std::optional<double> trendAt(double minute) const;
-
-    // Kept for trendAt: the mean minute number of the complete minutes (the trend line
-    // passes through it at `speed`).
-    double meanMinute = 0.0;
 };
-
-// The p-th percentile of `values` by the nearest-rank rule: the smallest value that at
-// least p percent of the values are less than or equal to, which is the value of rank
-// ceil(p / 100 * n) in ascending order (rank 1 for p = 0). It is always one of the values:
-// the median (p = 50) of an even number of values is the lower of the two middle ones.
-// Reorders `values`; `values` must not be empty and p lies in 0..100.
-std::uint32_t NearestRankPercentile(std::span<std::uint32_t> values, int percent);
 
 // Analyses the answers of a run that lasted `length`. Minutes before `length.minutes`
 // are complete; the minute after them is partial when the run was stopped inside it or
