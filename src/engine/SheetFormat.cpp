@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SheetFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <system_error>
@@ -165,6 +166,18 @@ std::uint32_t SheetFormat::strokePeriods() const {
     if (strokeSeconds == 0) return 0;
     const std::uint64_t period = std::uint64_t{strokeSeconds} * kMsPerSecond;
     return static_cast<std::uint32_t>((durationMs() + period - 1) / period);
+}
+
+StrokePeriod SheetFormat::strokePeriodAt(std::uint64_t ms) const {
+    const std::uint32_t periods = strokePeriods();
+    if (periods == 0) return {0, 0, durationMs(), true};
+    const std::uint64_t length = std::uint64_t{strokeSeconds} * kMsPerSecond;
+    StrokePeriod period;
+    period.index = static_cast<std::uint32_t>(std::min<std::uint64_t>(ms / length, periods - 1));
+    period.startMs = period.index * length;
+    period.endMs = std::min(period.startMs + length, durationMs());
+    period.last = period.index + 1 == periods;
+    return period;
 }
 
 std::string FormatError::Describe() const { return field.empty() ? message : field + ": " + message; }

@@ -28,6 +28,18 @@ enum class ScoreFamily {
     Pauli,
 };
 
+// Without a cue, the sitting is cut into periods by a stroke every `strokeSeconds`; the end
+// of the sitting closes the last period and draws no stroke.
+struct StrokePeriod {
+    // 0 for the first.
+    std::uint32_t index = 0;
+    // In milliseconds from the start: it begins with the stroke before it (the first at 0)
+    // and ends with its own (the last with the sitting).
+    std::uint64_t startMs = 0;
+    std::uint64_t endMs = 0;
+    bool last = false;
+};
+
 // The layout and the timing of one sheet. A "unit" is a column or a line; a pair is two
 // neighbouring digits of one unit, so a unit of n digits holds n - 1 pairs.
 struct SheetFormat {
@@ -80,6 +92,9 @@ struct SheetFormat {
     std::uint64_t breakEndMs() const { return breakStartMs() + std::uint64_t{breakSeconds} * 1000; }
     // Periods of `strokeSeconds` in the sitting (the last one may be cut by the end).
     std::uint32_t strokePeriods() const;
+    // The period between strokes that `ms` (from the start) falls in; from the last one's
+    // start on, the last. Without strokePeriods(), the whole sitting is one last period.
+    StrokePeriod strokePeriodAt(std::uint64_t ms) const;
 
     bool operator==(const SheetFormat& other) const = default;
 };

@@ -30,14 +30,11 @@ Extent ExtentOf(const SheetFormat& format, std::uint64_t elapsedMs) {
             ++extent.begun;
         return extent;
     }
-    if (format.strokeSeconds == 0) return extent;
-    const std::uint64_t period = std::uint64_t{format.strokeSeconds} * 1000;
-    const std::size_t periods = format.strokePeriods();
-    const std::uint64_t duration = format.durationMs();
-    while (extent.complete < periods && std::min((extent.complete + 1) * period, duration) <= elapsedMs)
-        ++extent.complete;
-    extent.begun = extent.complete;
-    if (extent.complete < periods && elapsedMs > extent.complete * period) ++extent.begun;
+    if (format.strokePeriods() == 0) return extent;
+    const StrokePeriod period = format.strokePeriodAt(elapsedMs);
+    const bool ended = period.endMs <= elapsedMs;
+    extent.complete = period.index + (ended ? 1 : 0);
+    extent.begun = extent.complete + (!ended && elapsedMs > period.startMs ? 1 : 0);
     return extent;
 }
 

@@ -58,9 +58,7 @@ SheetSitting::Cursor SheetSitting::cursor() const {
 
 std::uint16_t SheetSitting::PeriodAt(std::uint64_t ms) const {
     if (format_.cued() || format_.strokeSeconds == 0) return Saturated<std::uint16_t>(unit_);
-    const std::uint64_t period = ms / (std::uint64_t{format_.strokeSeconds} * 1000);
-    const std::uint32_t last = std::max<std::uint32_t>(format_.strokePeriods(), 1) - 1;
-    return Saturated<std::uint16_t>(std::min<std::uint64_t>(period, last));
+    return Saturated<std::uint16_t>(format_.strokePeriodAt(ms).index);
 }
 
 void SheetSitting::Poll() {
@@ -92,17 +90,16 @@ void SheetSitting::Poll() {
                 listener_->CueGiven(unit_);
             }
         } else {
-            const std::uint64_t duration = format_.durationMs();
-            if (format_.strokeSeconds > 0) {
-                const std::uint64_t due = (strokes_.size() + 1) * std::uint64_t{format_.strokeSeconds} * 1000;
-                // The end closes the last period; no stroke is drawn with it.
-                if (due < duration && due <= now) {
-                    SheetStroke stroke{static_cast<std::uint32_t>(strokes_.size() + 1), due, unit_, pair_};
-                    strokes_.push_back(stroke);
-                    if (listener_ != nullptr) listener_->StrokeDrawn(stroke);
-                    continue;
-                }
+            // The period under way began with the last stroke; every period but the last ends
+            // with the next.
+            const StrokePeriod period = format_.strokePeriodAt(strokes_.empty() ? 0 : strokes_.back().atMs);
+            if (!period.last && period.endMs <= now) {
+                SheetStroke stroke{period.index + 1, period.endMs, unit_, pair_};
+                strokes_.push_back(stroke);
+                if (listener_ != nullptr) listener_->StrokeDrawn(stroke);
+                continue;
             }
+            const std::uint64_t duration = format_.durationMs();
             if (now >= duration) Finish(SittingEnd::TimeUp, duration);
             return;
         }
