@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SheetFormat.h"
 
+#include "engine/SheetTitles.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <ostream>
 #include <system_error>
+#include <utility>
 
 namespace engine {
 namespace {
@@ -18,7 +22,6 @@ SheetFormat Kraepelin15(bool practice) {
     format.family = ScoreFamily::Kraepelin;
     format.order = WorkOrder::BottomUp;
     format.units = practice ? 10 : 50;
-    format.title = practice ? "Kraepelin 10 × 15 s (practice)" : "Kraepelin 50 × 15 s";
     format.digitsPerUnit = 27;
     format.secondsPerUnit = 15;
     format.lowestDigit = 1;
@@ -33,7 +36,6 @@ SheetFormat Kraepelin30(bool practice) {
     format.family = ScoreFamily::Kraepelin;
     format.order = WorkOrder::BottomUp;
     format.units = practice ? 10 : 40;
-    format.title = practice ? "Kraepelin 10 × 30 s (practice)" : "Kraepelin 40 × 30 s";
     format.digitsPerUnit = 60;
     format.secondsPerUnit = 30;
     format.lowestDigit = 0;
@@ -47,7 +49,6 @@ SheetFormat Uchida(bool practice) {
     format.practice = practice;
     format.family = ScoreFamily::Uchida;
     format.order = WorkOrder::LeftToRight;
-    format.title = practice ? "Uchida-Kraepelin 3 + 3 lines (practice)" : "Uchida-Kraepelin";
     // Two halves of 15 lines with a five-minute break; the practice halves have 3 lines
     // and a one-minute break.
     format.units = practice ? 6 : 30;
@@ -67,7 +68,6 @@ SheetFormat Pauli(bool practice) {
     format.practice = practice;
     format.family = ScoreFamily::Pauli;
     format.order = WorkOrder::TopDown;
-    format.title = practice ? "Pauli 9 min (practice)" : "Pauli";
     // The practice sheet is as long as the hour's, so no one works through it sooner.
     format.digitsPerUnit = 50;
     format.additions = 4000;
@@ -75,6 +75,14 @@ SheetFormat Pauli(bool practice) {
     format.durationSeconds = practice ? 9 * 60 : 60 * 60;
     format.lowestDigit = 2;
     format.highestDigit = 9;
+    return format;
+}
+
+// Gives a preset its title from the table, by its stable name.
+SheetFormat Titled(SheetFormat format) {
+    for (const PresetTitles& titles : wording::kPresetTitles) {
+        if (format.name == titles.name) format.title = FormatTitle(format.practice ? titles.practice : titles.full);
+    }
     return format;
 }
 
@@ -133,6 +141,19 @@ bool CheckCustom(const CustomFormat& values, FormatError& error) {
 
 } // namespace
 
+FormatTitle::FormatTitle(const Wording& wording, std::string figure)
+    : text_(figure.empty() ? Worded(wording) : Worded(wording, {figure})), wording_(&wording),
+      figure_(std::move(figure)) {}
+
+FormatTitle& FormatTitle::operator=(std::string text) {
+    text_ = std::move(text);
+    wording_ = nullptr;
+    figure_.clear();
+    return *this;
+}
+
+std::ostream& operator<<(std::ostream& out, const FormatTitle& title) { return out << title.text_; }
+
 const char* const kFormatNames = "kraepelin-15, kraepelin-30, uchida, pauli";
 
 std::uint32_t SheetFormat::unitCount() const {
@@ -183,10 +204,10 @@ StrokePeriod SheetFormat::strokePeriodAt(std::uint64_t ms) const {
 std::string FormatError::Describe() const { return field.empty() ? message : field + ": " + message; }
 
 std::optional<SheetFormat> FormatByName(std::string_view name, bool practice, FormatError& error) {
-    if (name == "kraepelin-15") return Kraepelin15(practice);
-    if (name == "kraepelin-30") return Kraepelin30(practice);
-    if (name == "uchida") return Uchida(practice);
-    if (name == "pauli") return Pauli(practice);
+    if (name == "kraepelin-15") return Titled(Kraepelin15(practice));
+    if (name == "kraepelin-30") return Titled(Kraepelin30(practice));
+    if (name == "uchida") return Titled(Uchida(practice));
+    if (name == "pauli") return Titled(Pauli(practice));
     Refuse(error, "format",
            "unknown sheet format \"" + std::string(name) + "\"; the formats are " + std::string(kFormatNames),
            FormatError::Problem::UnknownFormat, std::string(name));
@@ -216,7 +237,8 @@ std::optional<SheetFormat> MakeCustomFormat(const CustomFormat& values, FormatEr
     SheetFormat format;
     format.name = "custom";
     const bool columns = values.order != WorkOrder::LeftToRight;
-    format.title = "Custom " + std::to_string(values.units) + (columns ? " columns" : " lines");
+    format.title =
+        FormatTitle(columns ? wording::kCustomColumnsTitle : wording::kCustomLinesTitle, std::to_string(values.units));
     format.family = columns ? ScoreFamily::Kraepelin : ScoreFamily::Uchida;
     format.order = values.order;
     format.units = values.units;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/Wording.h"
+
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,13 +43,40 @@ struct StrokePeriod {
     bool last = false;
 };
 
+// A format's title: the engine's, from its table of titles (SheetTitles.h), which a window
+// words in the user's language, or a text of its own, set by hand and shown as it is. It
+// reads as its English text.
+class FormatTitle {
+public:
+    FormatTitle() = default;
+    // The engine's title: its wording and the figure it takes as %1, if any.
+    explicit FormatTitle(const Wording& wording, std::string figure = {});
+    // A title of its own.
+    FormatTitle& operator=(std::string text);
+
+    const std::string& text() const { return text_; }
+    operator const std::string&() const { return text_; }
+    // The engine's wording and its figure; no wording for a title of its own.
+    const Wording* wording() const { return wording_; }
+    const std::string& figure() const { return figure_; }
+
+    bool operator==(const FormatTitle& other) const = default;
+    friend bool operator==(const FormatTitle& title, std::string_view text) { return title.text_ == text; }
+    friend std::ostream& operator<<(std::ostream& out, const FormatTitle& title);
+
+private:
+    std::string text_;
+    const Wording* wording_ = nullptr;
+    std::string figure_;
+};
+
 // The layout and the timing of one sheet. A "unit" is a column or a line; a pair is two
 // neighbouring digits of one unit, so a unit of n digits holds n - 1 pairs.
 struct SheetFormat {
     // The stable name the command line takes ("kraepelin-15", "kraepelin-30", "uchida",
     // "pauli", or "custom"), and the title a window shows ("Kraepelin 50 × 15 s").
     std::string name;
-    std::string title;
+    FormatTitle title;
     bool practice = false;
     ScoreFamily family = ScoreFamily::Kraepelin;
     WorkOrder order = WorkOrder::BottomUp;

@@ -10,7 +10,8 @@ namespace engine {
 // A text the engine words: English, with its figures as %1, %2 and %3, and the context a
 // translation catalog keeps it under. The engine puts the figures into the English
 // (Worded); a window in another language puts the same figures into the catalog's
-// translation of `english`. These are the only copies of the engine's English words.
+// translation of `english`. The drill's texts stand below, the sheets' titles in
+// SheetTitles.h.
 struct Wording {
     const char* context;
     const char* english;

@@ -127,36 +127,10 @@ QString PeriodName(const engine::SheetFormat& format) {
 }
 
 QString SheetTitle(const engine::SheetFormat& format) {
-    // The presets' titles as the format gives them in English, by stable name.
-    struct Title {
-        const char* name;
-        const char* title;
-        const char* practiceTitle;
-    };
-    static constexpr Title kTitles[] = {
-        {"kraepelin-15", QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 50 × 15 s"),
-         QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 10 × 15 s (practice)")},
-        {"kraepelin-30", QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 40 × 30 s"),
-         QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 10 × 30 s (practice)")},
-        {"uchida", QT_TRANSLATE_NOOP("SheetTitle", "Uchida-Kraepelin"),
-         QT_TRANSLATE_NOOP("SheetTitle", "Uchida-Kraepelin 3 + 3 lines (practice)")},
-        {"pauli", QT_TRANSLATE_NOOP("SheetTitle", "Pauli"), QT_TRANSLATE_NOOP("SheetTitle", "Pauli 9 min (practice)")},
-    };
-    // A title the format words otherwise (made by hand) is shown as it is.
-    const QString own = QString::fromStdString(format.title);
-    if (format.name == "custom") {
-        const char* words = format.order == engine::WorkOrder::LeftToRight
-                                ? QT_TRANSLATE_NOOP("SheetTitle", "Custom %1 lines")
-                                : QT_TRANSLATE_NOOP("SheetTitle", "Custom %1 columns");
-        if (QString::fromUtf8(words).arg(format.units) == own)
-            return QCoreApplication::translate("SheetTitle", words).arg(format.units);
-    }
-    for (const Title& title : kTitles) {
-        const char* words = format.practice ? title.practiceTitle : title.title;
-        if (format.name == title.name && QString::fromUtf8(words) == own)
-            return QCoreApplication::translate("SheetTitle", words);
-    }
-    return own;
+    const engine::FormatTitle& title = format.title;
+    if (title.wording() == nullptr) return QString::fromStdString(title.text());
+    const QString words = QCoreApplication::translate(title.wording()->context, title.wording()->english);
+    return title.figure().empty() ? words : words.arg(QString::fromStdString(title.figure()));
 }
 
 std::vector<ScoreRow> ScoreRows(const engine::SheetFormat& format, const engine::SheetScores& scores,

@@ -24,9 +24,9 @@ struct ScoreRow {
     QString formula;
 };
 
-// The title of a sheet's format as windows show it, in the language installed: the format's
-// own title ("Kraepelin 50 × 15 s", "Custom 10 columns") translated where it is a preset's or
-// the custom form's, as it is otherwise.
+// The title of a sheet's format as windows show it, in the language installed: the engine's
+// title of a preset or of the custom form ("Kraepelin 50 × 15 s", "Custom 10 columns")
+// translated, the own title of a format made by hand as it is.
 QString SheetTitle(const engine::SheetFormat& format);
 
 // What one column, line or period is called: "column", "line", "3 min".
