@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SheetFormat.h"
 
+#include "engine/FieldNames.h"
 #include "engine/SheetTitles.h"
 
 #include <algorithm>
@@ -88,9 +89,11 @@ SheetFormat Titled(SheetFormat format) {
 
 std::string Range(std::uint64_t low, std::uint64_t high) { return std::to_string(low) + " to " + std::to_string(high); }
 
-bool Refuse(FormatError& error, std::string field, std::string message, FormatError::Problem problem, std::string value,
+using Field = FormatError::Field;
+
+bool Refuse(FormatError& error, Field field, std::string message, FormatError::Problem problem, std::string value,
             std::uint64_t low = 0, std::uint64_t high = 0) {
-    error.field = std::move(field);
+    error.field = field;
     error.message = std::move(message);
     error.problem = problem;
     error.value = std::move(value);
@@ -99,7 +102,7 @@ bool Refuse(FormatError& error, std::string field, std::string message, FormatEr
     return false;
 }
 
-bool InRange(FormatError& error, const char* field, std::uint64_t value, std::uint64_t low, std::uint64_t high) {
+bool InRange(FormatError& error, Field field, std::uint64_t value, std::uint64_t low, std::uint64_t high) {
     if (value >= low && value <= high) return true;
     return Refuse(error, field, "must be " + Range(low, high) + ", not " + std::to_string(value),
                   FormatError::Problem::OutOfRange, std::to_string(value), low, high);
@@ -108,31 +111,33 @@ bool InRange(FormatError& error, const char* field, std::uint64_t value, std::ui
 bool CheckCustom(const CustomFormat& values, FormatError& error) {
     using Limits = CustomLimits;
     const bool columns = values.order != WorkOrder::LeftToRight;
-    const char* unitsField = columns ? "columns" : "lines";
-    if (!InRange(error, unitsField, values.units, 1, Limits::kMaxUnits)) return false;
-    if (!InRange(error, columns ? "digits per column" : "digits per line", values.digitsPerUnit, Limits::kMinDigits,
-                 Limits::kMaxDigits))
+    const char* unitsWord = columns ? "columns" : "lines";
+    if (!InRange(error, columns ? Field::Columns : Field::Lines, values.units, 1, Limits::kMaxUnits)) return false;
+    if (!InRange(error, columns ? Field::DigitsPerColumn : Field::DigitsPerLine, values.digitsPerUnit,
+                 Limits::kMinDigits, Limits::kMaxDigits))
         return false;
-    if (!InRange(error, columns ? "seconds per column" : "seconds per line", values.secondsPerUnit, Limits::kMinSeconds,
-                 Limits::kMaxSeconds))
+    if (!InRange(error, columns ? Field::SecondsPerColumn : Field::SecondsPerLine, values.secondsPerUnit,
+                 Limits::kMinSeconds, Limits::kMaxSeconds))
         return false;
     if (values.breakAfter > 0) {
         if (values.units < 2)
-            return Refuse(error, "break after", std::string("needs at least 2 ") + unitsField + "; 0 for no break",
-                          FormatError::Problem::BreakNeedsUnits, unitsField, 2);
-        if (!InRange(error, "break after", values.breakAfter, 1, values.units - 1)) return false;
-        if (!InRange(error, "break seconds", values.breakSeconds, Limits::kMinBreakSeconds, Limits::kMaxBreakSeconds))
+            return Refuse(error, Field::BreakAfter, std::string("needs at least 2 ") + unitsWord + "; 0 for no break",
+                          FormatError::Problem::BreakNeedsUnits, unitsWord, 2);
+        if (!InRange(error, Field::BreakAfter, values.breakAfter, 1, values.units - 1)) return false;
+        if (!InRange(error, Field::BreakSeconds, values.breakSeconds, Limits::kMinBreakSeconds,
+                     Limits::kMaxBreakSeconds))
             return false;
     } else if (values.breakSeconds != 0) {
-        return Refuse(error, "break seconds", "must be 0 without a break, not " + std::to_string(values.breakSeconds),
+        return Refuse(error, Field::BreakSeconds,
+                      "must be 0 without a break, not " + std::to_string(values.breakSeconds),
                       FormatError::Problem::NotZeroWithoutBreak, std::to_string(values.breakSeconds));
     }
     if (values.lowestDigit < 0 || values.lowestDigit > 8)
-        return Refuse(error, "lowest digit", "must be 0 to 8, not " + std::to_string(values.lowestDigit),
+        return Refuse(error, Field::LowestDigit, "must be 0 to 8, not " + std::to_string(values.lowestDigit),
                       FormatError::Problem::OutOfRange, std::to_string(values.lowestDigit), 0, 8);
     if (values.highestDigit <= values.lowestDigit || values.highestDigit > 9) {
         const std::uint64_t lowest = static_cast<std::uint64_t>(values.lowestDigit) + 1;
-        return Refuse(error, "highest digit",
+        return Refuse(error, Field::HighestDigit,
                       "must be " + Range(lowest, 9) + ", not " + std::to_string(values.highestDigit),
                       FormatError::Problem::OutOfRange, std::to_string(values.highestDigit), lowest, 9);
     }
@@ -201,14 +206,25 @@ StrokePeriod SheetFormat::strokePeriodAt(std::uint64_t ms) const {
     return period;
 }
 
-std::string FormatError::Describe() const { return field.empty() ? message : field + ": " + message; }
+const Wording& WordingOf(FormatError::Field field) {
+    static constexpr Wording kNoField{"FormatError", ""};
+    for (const FieldName& name : wording::kFieldNames) {
+        if (name.field == field) return name.name;
+    }
+    return kNoField;
+}
+
+std::string FormatError::Describe() const {
+    if (field == Field::None) return message;
+    return std::string(WordingOf(field).english) + ": " + message;
+}
 
 std::optional<SheetFormat> FormatByName(std::string_view name, bool practice, FormatError& error) {
     if (name == "kraepelin-15") return Titled(Kraepelin15(practice));
     if (name == "kraepelin-30") return Titled(Kraepelin30(practice));
     if (name == "uchida") return Titled(Uchida(practice));
     if (name == "pauli") return Titled(Pauli(practice));
-    Refuse(error, "format",
+    Refuse(error, Field::Format,
            "unknown sheet format \"" + std::string(name) + "\"; the formats are " + std::string(kFormatNames),
            FormatError::Problem::UnknownFormat, std::string(name));
     return std::nullopt;
@@ -224,7 +240,7 @@ std::optional<std::uint64_t> ParseSeed(std::string_view text, FormatError& error
     const auto [stop, failure] = std::from_chars(text.data(), end, seed);
     if (text.empty() || failure != std::errc() || stop != end) {
         constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
-        Refuse(error, "seed",
+        Refuse(error, Field::Seed,
                "must be a whole number from 0 to " + std::to_string(kLargest) + ", not \"" + std::string(text) + "\"",
                FormatError::Problem::NotASeed, std::string(text), 0, kLargest);
         return std::nullopt;

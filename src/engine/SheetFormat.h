@@ -133,6 +133,22 @@ struct SheetFormat {
 // message says it in English; `problem` and the values it names let a window say the same
 // in the user's language.
 struct FormatError {
+    // The field at fault.
+    enum class Field {
+        None,
+        Format,
+        Seed,
+        Columns,
+        Lines,
+        DigitsPerColumn,
+        DigitsPerLine,
+        SecondsPerColumn,
+        SecondsPerLine,
+        BreakAfter,
+        BreakSeconds,
+        LowestDigit,
+        HighestDigit,
+    };
     enum class Problem {
         None,
         // `value` is none of kFormatNames.
@@ -149,14 +165,19 @@ struct FormatError {
         // `value` must be 0 without a break.
         NotZeroWithoutBreak,
     };
-    std::string field;
+    Field field = Field::None;
     std::string message;
     Problem problem = Problem::None;
     std::string value;
     std::uint64_t low = 0;
     std::uint64_t high = 0;
+    // "columns: must be 1 to 100, not 150": the field's English name, then the message.
     std::string Describe() const;
 };
+
+// A field's name before it is worded ("digits per column", FieldNames.h); the English is
+// empty for no field.
+const Wording& WordingOf(FormatError::Field field);
 
 // The names `FormatByName` takes, comma-separated, for help texts and messages.
 extern const char* const kFormatNames;

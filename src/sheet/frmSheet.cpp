@@ -460,21 +460,22 @@ std::optional<engine::SheetFormat> frmSheet::ChosenFormat(engine::FormatError& e
     const bool columns = values.order != engine::WorkOrder::LeftToRight;
     // A field that holds no whole number is refused by its name, as the format's own
     // checks name theirs.
+    using Name = engine::FormatError::Field;
     struct Field {
         QLineEdit* edit;
-        const char* name;
+        Name name;
         std::uint32_t* value;
     };
     std::uint32_t lowest = 0;
     std::uint32_t highest = 0;
     const Field fields[] = {
-        {txtUnits, columns ? "columns" : "lines", &values.units},
-        {txtDigits, columns ? "digits per column" : "digits per line", &values.digitsPerUnit},
-        {txtSeconds, columns ? "seconds per column" : "seconds per line", &values.secondsPerUnit},
-        {txtBreakAfter, "break after", &values.breakAfter},
-        {txtBreakSeconds, "break seconds", &values.breakSeconds},
-        {txtLowest, "lowest digit", &lowest},
-        {txtHighest, "highest digit", &highest},
+        {txtUnits, columns ? Name::Columns : Name::Lines, &values.units},
+        {txtDigits, columns ? Name::DigitsPerColumn : Name::DigitsPerLine, &values.digitsPerUnit},
+        {txtSeconds, columns ? Name::SecondsPerColumn : Name::SecondsPerLine, &values.secondsPerUnit},
+        {txtBreakAfter, Name::BreakAfter, &values.breakAfter},
+        {txtBreakSeconds, Name::BreakSeconds, &values.breakSeconds},
+        {txtLowest, Name::LowestDigit, &lowest},
+        {txtHighest, Name::HighestDigit, &highest},
     };
     for (const Field& field : fields) {
         bool ok = false;
@@ -493,6 +494,26 @@ std::optional<engine::SheetFormat> frmSheet::ChosenFormat(engine::FormatError& e
     values.highestDigit = static_cast<int>(std::min<std::uint32_t>(highest, 99));
     values.noRepeat = chkNoRepeat->isChecked();
     return engine::MakeCustomFormat(values, error);
+}
+
+QLineEdit* frmSheet::EditOf(engine::FormatError::Field field) const {
+    using Field = engine::FormatError::Field;
+    switch (field) {
+    case Field::Columns:
+    case Field::Lines: return txtUnits;
+    case Field::DigitsPerColumn:
+    case Field::DigitsPerLine: return txtDigits;
+    case Field::SecondsPerColumn:
+    case Field::SecondsPerLine: return txtSeconds;
+    case Field::BreakAfter: return txtBreakAfter;
+    case Field::BreakSeconds: return txtBreakSeconds;
+    case Field::LowestDigit: return txtLowest;
+    case Field::HighestDigit: return txtHighest;
+    case Field::None:
+    case Field::Format:
+    case Field::Seed: break;
+    }
+    return txtSeed;
 }
 
 void frmSheet::ShowFormatSummary() {
@@ -526,15 +547,7 @@ void frmSheet::cmdStart_Click() {
             lblSummary->setText(text);
         }
         // The field at fault takes the focus, its text selected to be typed over.
-        QLineEdit* field = txtSeed;
-        const std::string& name = error.field;
-        if (name == "columns" || name == "lines") field = txtUnits;
-        if (name.rfind("digits per", 0) == 0) field = txtDigits;
-        if (name.rfind("seconds per", 0) == 0) field = txtSeconds;
-        if (name == "break after") field = txtBreakAfter;
-        if (name == "break seconds") field = txtBreakSeconds;
-        if (name == "lowest digit") field = txtLowest;
-        if (name == "highest digit") field = txtHighest;
+        QLineEdit* field = EditOf(error.field);
         field->setFocus();
         field->selectAll();
         QAccessibleEvent alert(lblSummary, QAccessible::Alert);

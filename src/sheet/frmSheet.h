@@ -107,6 +107,8 @@ private:
     // Asks "Are you sure want to stop?"; true when the user said Yes.
     bool ConfirmStop();
     void ShowFormatSummary();
+    // The editor of a refused field; the seed's for the format and the seed.
+    QLineEdit* EditOf(engine::FormatError::Field field) const;
     void Call(const QString& text);
     // Brings the view, the clock, the break cover and what screen readers hear up to the
     // sitting's state, and ends the sitting when it has finished.

@@ -105,7 +105,7 @@ TEST(SheetFormatTest, UnknownNameIsRefusedNamingTheFormats) {
     for (const char* name : {"", "kraepelin", "Pauli ", "uchida-kraepelin"}) {
         engine::FormatError error;
         EXPECT_FALSE(engine::FormatByName(name, false, error)) << name;
-        EXPECT_EQ(error.field, "format");
+        EXPECT_EQ(error.field, engine::FormatError::Field::Format);
         EXPECT_THAT(error.message, HasSubstr(std::string("\"") + name + "\""));
         EXPECT_THAT(error.Describe(), HasSubstr("kraepelin-15, kraepelin-30, uchida, pauli"));
     }
@@ -128,7 +128,7 @@ TEST_P(SeedTest, TakesDecimalWholeNumbersOnly) {
     if (GetParam().seed) {
         EXPECT_TRUE(error.message.empty());
     } else {
-        EXPECT_EQ(error.field, "seed");
+        EXPECT_EQ(error.field, engine::FormatError::Field::Seed);
         EXPECT_THAT(error.message, HasSubstr("0 to 18446744073709551615"));
     }
 }
@@ -177,7 +177,7 @@ TEST_P(CustomTest, RefusesAValueOutOfRangeNamingFieldAndRange) {
         return;
     }
     EXPECT_FALSE(format);
-    EXPECT_EQ(error.field, c.field);
+    EXPECT_STREQ(engine::WordingOf(error.field).english, c.field);
     EXPECT_THAT(error.message, HasSubstr(c.range));
 }
 

@@ -89,7 +89,7 @@ const RefusalCase kRefusals[] = {
      [] {
          // As the custom form refuses a field it cannot read.
          engine::FormatError error;
-         error.field = "digits per column";
+         error.field = engine::FormatError::Field::DigitsPerColumn;
          error.message = "must be a whole number, not \"2x\"";
          error.problem = engine::FormatError::Problem::NotAWholeNumber;
          error.value = "2x";
@@ -101,7 +101,7 @@ class FormatErrorTextTest : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(FormatErrorTextTest, InEnglishSaysWhatTheChecksSay) {
     const engine::FormatError error = GetParam().refuse();
-    ASSERT_EQ(error.field, GetParam().field);
+    ASSERT_STREQ(engine::WordingOf(error.field).english, GetParam().field);
     ASSERT_NE(error.problem, engine::FormatError::Problem::None);
     EXPECT_EQ(sheet::FormatErrorText(error).toStdString(), error.Describe());
 }
@@ -110,8 +110,8 @@ TEST_P(FormatErrorTextTest, InAnotherLanguageNamesTheFieldInItToo) {
     const engine::FormatError error = GetParam().refuse();
     const PseudoTranslator translator;
     const QString text = sheet::FormatErrorText(error);
-    const QString field =
-        QChar(PseudoTranslator::kOpen) + QString::fromStdString(error.field) + QChar(PseudoTranslator::kClose);
+    const QString field = QChar(PseudoTranslator::kOpen) + QString::fromUtf8(engine::WordingOf(error.field).english) +
+                          QChar(PseudoTranslator::kClose);
     EXPECT_TRUE(text.startsWith(QChar(PseudoTranslator::kOpen) + field)) << text.toStdString();
 }
 
