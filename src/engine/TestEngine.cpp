@@ -164,7 +164,7 @@ void TestEngine::DrawPair() {
 int TestEngine::DrawOperand() {
     random_.ReseedFromClock();
     const float r = random_.Next();
-    // A generator that rounds its draw up to 1 must still give a digit.
+    // A draw that a generator rounds up to 1 gives 9, the highest digit.
     const int digit = static_cast<int>(std::floor(r * 10.0f));
     return digit < 0 ? 0 : (digit > 9 ? 9 : digit);
 }

@@ -100,7 +100,7 @@ public:
     void Start(const std::string& durationText, bool logging);
     // Enter in the answer field. An empty answer, or one outside a run, changes nothing.
     void SubmitAnswer(const std::string& answerText);
-    // One counted second; a tick that arrives after the run ended is ignored.
+    // One tick of the clock; a tick that arrives after the run ended is ignored.
     void Tick();
     // Ends the run with results, after the user confirmed. Does nothing when a tick has
     // already ended the run while the question was open.
@@ -116,6 +116,8 @@ public:
     bool running() const { return running_; }
     bool logging() const { return logging_; }
     const std::string& durationText() const { return durationText_; }
+    // The ticks counted since Start. A tick is the window's timer, every 1.024 s, so a count
+    // of ticks, not of seconds on a watch; the answer rates divide by it.
     std::uint64_t elapsedSeconds() const { return minutes_ * 60 + static_cast<std::uint64_t>(secondOfMinute_); }
     int secondOfMinute() const { return secondOfMinute_; }
     std::uint64_t minutes() const { return minutes_; }
