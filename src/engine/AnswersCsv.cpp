@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/AnswersCsv.h"
 
-#include <charconv>
+#include "engine/CsvText_p.h"
+
 #include <cstddef>
 #include <cstdint>
 
 namespace engine {
-namespace {
-
-void AppendNumber(std::string& out, std::uint64_t value) {
-    char digits[20];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
-}
-
-} // namespace
 
 std::string FormatAnswersCsv(std::span<const RecordedAnswer> answers) {
     constexpr std::string_view kLineEnd = "\r\n";

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SheetCsv.h"
 
-#include <charconv>
+#include "engine/CsvText_p.h"
+
 #include <cstddef>
 #include <cstdint>
 
 namespace engine {
 namespace {
-
-void AppendNumber(std::string& out, std::uint64_t value) {
-    char digits[20];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
-}
 
 // The presets' names are plain words; a name with a comma, a quote or a line break in it
 // would split the record, so such a name is quoted with its quotes doubled.
