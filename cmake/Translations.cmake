@@ -10,14 +10,15 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
 # How lupdate reads the sources, here and in the test that every text is translated. No source
 # locations: they would change with every edit of a file, not with its texts. The plain-C++
-# libraries have no Qt and mark their English texts with TranslatableText (src/test/Wording.h),
+# libraries have no Qt and mark their English texts with TranslatableText (src/engine/Wording.h),
 # which lupdate reads as QT_TRANSLATE_NOOP.
 set(TAVRENDALE_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=TranslatableText)
 
 # Makes `catalog` of the texts in `target`'s sources, and of the texts that the plain-C++
-# libraries after TEXTS_OF name in their TAVRENDALE_TEXTS: such a library has no catalog of
-# its own, and its texts are translated by the window that shows them.
-#   tavrendale_catalog(target catalog [TEXTS_OF library...])
+# libraries after TEXTS_OF name in their TAVRENDALE_TEXTS (`library`) or in one set of
+# them, TAVRENDALE_TEXTS_<set> (`library:set`): such a library has no catalog of its own,
+# and its texts are translated by the window that shows them.
+#   tavrendale_catalog(target catalog [TEXTS_OF library[:set]...])
 # Called after the target has all its sources.
 function(tavrendale_catalog target catalog)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "TEXTS_OF")
@@ -28,10 +29,18 @@ function(tavrendale_catalog target catalog)
   set(sources)
   if(arg_TEXTS_OF)
     get_target_property(sources ${target} SOURCES)
-    foreach(library IN LISTS arg_TEXTS_OF)
-      get_target_property(texts ${library} TAVRENDALE_TEXTS)
+    foreach(texts_of IN LISTS arg_TEXTS_OF)
+      string(REPLACE ":" ";" parts ${texts_of})
+      list(GET parts 0 library)
+      set(property TAVRENDALE_TEXTS)
+      list(LENGTH parts part_count)
+      if(part_count GREATER 1)
+        list(GET parts 1 set)
+        set(property TAVRENDALE_TEXTS_${set})
+      endif()
+      get_target_property(texts ${library} ${property})
       if(NOT texts)
-        message(FATAL_ERROR "${library} names no texts (TAVRENDALE_TEXTS) for the catalog ${catalog}")
+        message(FATAL_ERROR "${library} names no texts (${property}) for the catalog ${catalog}")
       endif()
       list(APPEND sources ${texts})
     endforeach()

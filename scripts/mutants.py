@@ -24,7 +24,7 @@ BUILD/build with ccache and puts the copy's original text back after every mutan
 and on errors as well; the next run copies the working tree again in any case.
 
   scripts/mutants.py src/docking/SnapRect.cpp               # every mutant of the file
-  scripts/mutants.py --list src/test/TestEngine.cpp         # the mutants only, nothing built
+  scripts/mutants.py --list src/engine/TestEngine.cpp       # the mutants only, nothing built
   scripts/mutants.py --lines 90-130 src/docking/SnapRect.cpp
   scripts/mutants.py --only 3,17 src/docking/SnapRect.cpp   # these mutants, by number
   scripts/mutants.py --test tests/controls/styles/chameleon_style_tests:'PaletteStylesTest.*' \\
@@ -56,8 +56,9 @@ TESTS = {
     "src/docking/SnapRect.cpp": [("tests/docking/core/docking_core_tests", "*Snap*")],
     "src/docking/SnapRect.h": [("tests/docking/core/docking_core_tests", None)],
     "src/docking/Docking.cpp": [("tests/docking/core/docking_core_tests", None)],
-    "src/test/TestEngine.cpp": [("tests/test/test_engine_tests", None)],
-    "src/test/WorkCurve.cpp": [("tests/test/test_engine_tests", None)],
+    "src/engine/TestEngine.cpp": [("tests/engine/engine_tests", None)],
+    "src/engine/WorkCurve.cpp": [("tests/engine/engine_tests", None)],
+    "src/engine/Statistics.cpp": [("tests/engine/engine_tests", None)],
     "src/controls/chameleonButton/Colors.cpp": [
         ("tests/controls/drawing/chameleon_drawing_tests", "ColoursTest.*"),
         ("tests/controls/styles/chameleon_style_tests", None),

@@ -430,7 +430,7 @@ In the real Pauli-Kraepelin Test, the examinee will never know how much time res
     </message>
 </context>
 <context>
-    <name>test::TestEngine</name>
+    <name>engine::TestEngine</name>
     <message>
         <source>Duration: %1 minute(s)</source>
         <extracomment>A result line, right-aligned in a box of 129 px, before the first run (&quot;0&quot;) and after a run without logging stopped by the user (&quot;-&quot;); %1 is that figure.</extracomment>

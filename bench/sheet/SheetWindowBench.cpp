@@ -52,8 +52,8 @@ struct Services {
         services.messages = &boxes;
         services.sound = &sound;
         services.newSeed = [] { return 1; };
-        services.showResults = [](QWidget*, const test::SheetFormat&, const test::Sheet&,
-                                  std::span<const test::SheetAnswer>, std::uint64_t, test::SittingEnd,
+        services.showResults = [](QWidget*, const engine::SheetFormat&, const engine::Sheet&,
+                                  std::span<const engine::SheetAnswer>, std::uint64_t, engine::SittingEnd,
                                   std::uint64_t) {};
         return services;
     }
@@ -156,7 +156,7 @@ void BM_KeyToAnswerPaintedOnThePauliHour(benchmark::State& state) {
     std::vector<double> microseconds;
     QElapsedTimer timer;
     for (auto _ : state) {
-        const test::SheetSitting* sitting = window.sitting();
+        const engine::SheetSitting* sitting = window.sitting();
         if (sitting == nullptr) {
             state.SkipWithError("the sheet was worked through");
             break;

@@ -5,12 +5,12 @@
 //
 //   sheet_results_window_bench [--benchmark_...]     (median_ms is the figure to read)
 #include "FirstPaintTiming.h"
+#include "engine/Sheet.h"
+#include "engine/SheetFormat.h"
+#include "engine/SheetSitting.h"
 #include "host/core/MonotonicClock.h"
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/frmSheetResults.h"
-#include "test/Sheet.h"
-#include "test/SheetFormat.h"
-#include "test/SheetSitting.h"
 #include "workcurve/PairMap.h"
 
 #include <benchmark/benchmark.h>
@@ -30,14 +30,14 @@ private:
 
 // The hour worked through at about 850 ms an addition, every 17th wrong, every 41st passed.
 sheetresults::FinishedSitting PauliHour() {
-    test::FormatError error;
-    const test::SheetFormat format = *test::FormatByName("pauli", false, error);
-    const test::Sheet sheet = test::MakeSheet(format, 2026);
+    engine::FormatError error;
+    const engine::SheetFormat format = *engine::FormatByName("pauli", false, error);
+    const engine::Sheet sheet = engine::MakeSheet(format, 2026);
     TypistClock clock;
-    test::SheetSitting sitting(format, sheet, clock);
+    engine::SheetSitting sitting(format, sheet, clock);
     sitting.Start();
-    for (std::uint64_t i = 0; sitting.phase() == test::SheetSitting::Phase::Working; ++i) {
-        const test::SheetSitting::Cursor cursor = sitting.cursor();
+    for (std::uint64_t i = 0; sitting.phase() == engine::SheetSitting::Phase::Working; ++i) {
+        const engine::SheetSitting::Cursor cursor = sitting.cursor();
         const int sum = (cursor.operand1 + cursor.operand2) % 10;
         clock.Wait(800 + static_cast<std::uint64_t>(sum) * 10);
         if (i % 41 == 40)
@@ -48,7 +48,7 @@ sheetresults::FinishedSitting PauliHour() {
     return {format,
             sitting.record(),
             2026,
-            sitting.endReason().value_or(test::SittingEnd::Stopped),
+            sitting.endReason().value_or(engine::SittingEnd::Stopped),
             sitting.elapsedMs(),
             QDateTime::currentDateTime()};
 }

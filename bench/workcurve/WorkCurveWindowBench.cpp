@@ -5,7 +5,7 @@
 //
 //   work_curve_window_bench [--benchmark_...]     (median_ms is the figure to read)
 #include "FirstPaintTiming.h"
-#include "test/RecordedAnswer.h"
+#include "engine/RecordedAnswer.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
 #include "workcurve/frmWorkCurve.h"
@@ -30,8 +30,8 @@ workcurve::RecordedRun LongestRun() {
             const int operand2 = static_cast<int>((state >> 45) % 10);
             const bool correct = (state >> 60) != 0;
             const int typed = (operand1 + operand2 + (correct ? 0 : 1)) % 10;
-            run.answers.push_back(test::MakeRecordedAnswer(operand1, operand2, std::to_string(typed), correct, minute,
-                                                           300 + (operand1 + operand2) * 100 + (state >> 20) % 200));
+            run.answers.push_back(engine::MakeRecordedAnswer(operand1, operand2, std::to_string(typed), correct, minute,
+                                                             300 + (operand1 + operand2) * 100 + (state >> 20) % 200));
         }
     run.length = {kMinutes, 0};
     run.endedAt = QDateTime::currentDateTime();

@@ -94,29 +94,29 @@ MainWindowServices WithDefaults(MainWindowServices services) {
 }
 
 // The result panel's lines before the first run.
-test::ResultSummary InitialResults() {
-    namespace wording = test::wording;
+engine::ResultSummary InitialResults() {
+    namespace wording = engine::wording;
     const std::string zero = "0";
-    test::ResultSummary lines;
-    lines.durationLine = test::ResultLine{wording::kDurationInMinutesLine, zero};
-    lines.answeredLine = test::ResultLine{wording::kAnsweredLine, zero};
-    lines.trueLine = test::ResultLine{wording::kTrueLine, zero};
-    lines.falseLine = test::ResultLine{wording::kFalseLine, zero};
-    lines.perSecondLine = test::ResultLine{wording::kPerSecondLine, zero};
-    lines.perMinuteLine = test::ResultLine{wording::kPerMinuteLine, zero};
+    engine::ResultSummary lines;
+    lines.durationLine = engine::ResultLine{wording::kDurationInMinutesLine, zero};
+    lines.answeredLine = engine::ResultLine{wording::kAnsweredLine, zero};
+    lines.trueLine = engine::ResultLine{wording::kTrueLine, zero};
+    lines.falseLine = engine::ResultLine{wording::kFalseLine, zero};
+    lines.perSecondLine = engine::ResultLine{wording::kPerSecondLine, zero};
+    lines.perMinuteLine = engine::ResultLine{wording::kPerMinuteLine, zero};
     return lines;
 }
 
 // The engine's texts in the language installed, with the engine's figures put in. Qt's
 // markers are those of the engine's English (%1, %2, %3), so a translation may put the
 // figures in another order.
-QString Translated(const test::Wording& wording) {
+QString Translated(const engine::Wording& wording) {
     return QCoreApplication::translate(wording.context, wording.english);
 }
 
-QString Shown(const test::ResultLine& line) { return Translated(line.wording).arg(ToQt(line.figure)); }
+QString Shown(const engine::ResultLine& line) { return Translated(line.wording).arg(ToQt(line.figure)); }
 
-QString Shown(const test::LogLine& line) {
+QString Shown(const engine::LogLine& line) {
     if (line.notLogged) return Translated(line.wording());
     return Translated(line.wording()).arg(ToQt(line.operand1Text()), ToQt(line.operand2Text()), ToQt(line.answer));
 }
@@ -337,7 +337,7 @@ void frmMain::BuildResults(const chameleon::WindowDescription& description) {
     host::SetAccessibleText(
         host::MakePicture(Frame2, "Image2", about::ArtResource(about::Art::Figure), TwipRect(4920, 240, 975, 1035)),
         tr("Cartoon figure"));
-    const auto resultLabel = [this](const char* name, const std::optional<test::ResultLine>& line, int top) {
+    const auto resultLabel = [this](const char* name, const std::optional<engine::ResultLine>& line, int top) {
         return MakeLabel(Frame2, name, Shown(*line), TwipRect(4200, top, 1935, 255), Qt::AlignRight);
     };
     lblDuration = resultLabel("lblDuration", shownResults_.durationLine, 1320);
@@ -525,12 +525,12 @@ void frmMain::txtResult_KeyDown(int key) {
 }
 
 void frmMain::txtResult_Change() {
-    const QString filtered = ToQt(test::TestEngine::FilterAnswerText(txtResult->text().toStdString()));
+    const QString filtered = ToQt(engine::TestEngine::FilterAnswerText(txtResult->text().toStdString()));
     if (filtered != txtResult->text()) txtResult->setText(filtered);
 }
 
 void frmMain::txtTime_Change() {
-    const QString filtered = ToQt(test::TestEngine::FilterDurationText(txtTime->text().toStdString()));
+    const QString filtered = ToQt(engine::TestEngine::FilterDurationText(txtTime->text().toStdString()));
     if (filtered != txtTime->text()) txtTime->setText(filtered);
 }
 
@@ -573,9 +573,9 @@ void frmMain::ResetLinks() {
     lblURL2->SetBold(false);
 }
 
-void frmMain::DurationRefused(test::DurationRefusal refusal) {
+void frmMain::DurationRefused(engine::DurationRefusal refusal) {
     services_.messages->Show(
-        this, {Translated(test::WordingOf(refusal)), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
+        this, {Translated(engine::WordingOf(refusal)), kTitle, host::MessageIcon::Warning, host::MessageButtons::Ok});
     txtTime->setFocus();
     txtTime->setCursorPosition(static_cast<int>(txtTime->text().size()));
 }
@@ -621,15 +621,15 @@ void frmMain::ClockChanged(const std::string& clockText) {
 
 void frmMain::LogCleared() { lstStat->clear(); }
 
-void frmMain::LogLineAdded(const test::LogLine& line) { lstStat->addItem(Shown(line)); }
+void frmMain::LogLineAdded(const engine::LogLine& line) { lstStat->addItem(Shown(line)); }
 
 void frmMain::AnswerCleared() { txtResult->clear(); }
 
-void frmMain::ResultsReady(const test::ResultSummary& summary) {
+void frmMain::ResultsReady(const engine::ResultSummary& summary) {
     // Only the end of a run brings results.
     RunEnded();
-    const auto put = [](QLabel* label, std::optional<test::ResultLine>& shown,
-                        const std::optional<test::ResultLine>& line) {
+    const auto put = [](QLabel* label, std::optional<engine::ResultLine>& shown,
+                        const std::optional<engine::ResultLine>& line) {
         if (!line) return;
         shown = line;
         label->setText(Shown(*line));
@@ -711,12 +711,12 @@ void frmMain::mnuSaveAnswers_Click() {
 void frmMain::mnuCopyResults_Click() {
     if (!LogCommandsUnavailable().isEmpty()) return;
     QStringList lines;
-    for (const test::LogLine& line : engine_.logLines()) lines << Shown(line);
+    for (const engine::LogLine& line : engine_.logLines()) lines << Shown(line);
     lines << QString();
     // The result lines in the order the panel shows them, top to bottom.
-    const test::ResultSummary& shown = shownResults_;
-    for (const std::optional<test::ResultLine>* line : {&shown.durationLine, &shown.answeredLine, &shown.trueLine,
-                                                        &shown.falseLine, &shown.perSecondLine, &shown.perMinuteLine})
+    const engine::ResultSummary& shown = shownResults_;
+    for (const std::optional<engine::ResultLine>* line : {&shown.durationLine, &shown.answeredLine, &shown.trueLine,
+                                                          &shown.falseLine, &shown.perSecondLine, &shown.perMinuteLine})
         lines << (*line ? Shown(**line) : QString());
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/TestEngine.h"
+#include "engine/TestEngine.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -61,13 +61,13 @@ struct MainWindowServices {
 
 // The main window: a view of the test engine. Its handlers hand the user's actions to
 // the engine, and the engine's notifications are rendered onto the controls.
-class frmMain final : public QWidget, private test::TestEngineListener {
+class frmMain final : public QWidget, private engine::TestEngineListener {
     Q_OBJECT
 public:
     explicit frmMain(MainWindowServices services, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    const test::TestEngine& engine() const { return engine_; }
+    const engine::TestEngine& engine() const { return engine_; }
 
     // The timer's handler; public so a driver can tick without waiting for the timer.
     void tmrTimer_Timer();
@@ -127,19 +127,19 @@ private:
     workcurve::RecordedRun LastRun() const;
 
     // The engine's notifications.
-    void DurationRefused(test::DurationRefusal refusal) override;
+    void DurationRefused(engine::DurationRefusal refusal) override;
     void RunStarted() override;
     void RunStopped() override;
     void PairChanged(const std::string& operand1Text, const std::string& operand2Text) override;
     void ClockChanged(const std::string& clockText) override;
     void LogCleared() override;
-    void LogLineAdded(const test::LogLine& line) override;
+    void LogLineAdded(const engine::LogLine& line) override;
     void AnswerCleared() override;
-    void ResultsReady(const test::ResultSummary& summary) override;
+    void ResultsReady(const engine::ResultSummary& summary) override;
     void PanelHidden() override;
 
     MainWindowServices services_;
-    test::TestEngine engine_;
+    engine::TestEngine engine_;
 
     QLabel* lblVal1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -181,7 +181,7 @@ private:
     QPointer<sheet::frmSheet> examSheets_;
 
     // The result panel's lines as the runs' results left them, in the panel's order.
-    test::ResultSummary shownResults_;
+    engine::ResultSummary shownResults_;
     // When the last run ended (local time); null before the first.
     QDateTime runEndedAt_;
     // Where the focus was before Stop was pressed, for a declined Stop to give it back.

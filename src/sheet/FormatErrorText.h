@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace test {
+namespace engine {
 struct FormatError;
 }
 
@@ -12,6 +12,6 @@ namespace sheet {
 // What FormatError::Describe() says, in the language installed: "columns: must be 1 to 100,
 // not 150". The field and the sentence come from the error's problem and values, not from
 // its English message; an error without a problem falls back to that message.
-QString FormatErrorText(const test::FormatError& error);
+QString FormatErrorText(const engine::FormatError& error);
 
 } // namespace sheet

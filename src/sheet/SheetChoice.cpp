@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/SheetChoice.h"
 
+#include "engine/SheetFormat.h"
 #include "sheet/FormatErrorText.h"
-#include "test/SheetFormat.h"
 
 #include <QCoreApplication>
 
@@ -15,23 +15,23 @@ std::optional<SheetChoice> MakeSheetChoice(std::string_view format, bool practic
     SheetChoice choice;
     choice.format = std::string(format);
     choice.practice = practice;
-    test::FormatError refused;
+    engine::FormatError refused;
     if (format == "custom") {
         if (practice) {
             error = QCoreApplication::translate("SheetChoice",
                                                 "the custom sheet has no practice version; the formats with one are %1")
-                        .arg(QLatin1String(test::kFormatNames))
+                        .arg(QLatin1String(engine::kFormatNames))
                         .toStdString();
             return std::nullopt;
         }
-    } else if (!test::FormatByName(format, practice, refused)) {
+    } else if (!engine::FormatByName(format, practice, refused)) {
         error = QCoreApplication::translate("SheetChoice", "unknown sheet format \"%1\"; the formats are %2")
                     .arg(QString::fromStdString(std::string(format)), QLatin1String(kSheetChoiceNames))
                     .toStdString();
         return std::nullopt;
     }
     if (seed) {
-        choice.seed = test::ParseSeed(*seed, refused);
+        choice.seed = engine::ParseSeed(*seed, refused);
         if (!choice.seed) {
             error = FormatErrorText(refused).toStdString();
             return std::nullopt;

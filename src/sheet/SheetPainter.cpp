@@ -43,7 +43,7 @@ SheetPainter::~SheetPainter() = default;
 SheetPainter::SheetPainter(SheetPainter&&) noexcept = default;
 SheetPainter& SheetPainter::operator=(SheetPainter&&) noexcept = default;
 
-void SheetPainter::setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font) {
+void SheetPainter::setSheet(const engine::SheetFormat& format, const engine::Sheet& sheet, const QFont& font) {
     order_ = format.order;
     sheet_ = sheet;
     baseFont_ = font;
@@ -87,7 +87,7 @@ QSize SheetPainter::sheetSize() const {
 
 int SheetPainter::rowOf(std::uint32_t unit, std::uint32_t index) const {
     (void)unit;
-    if (order_ == test::WorkOrder::BottomUp) return static_cast<int>(longestUnit_ - 1 - index);
+    if (order_ == engine::WorkOrder::BottomUp) return static_cast<int>(longestUnit_ - 1 - index);
     return static_cast<int>(index);
 }
 
@@ -125,7 +125,7 @@ QRect SheetPainter::pairRect(std::uint32_t unit, std::uint32_t pair) const {
     return digitRect(unit, pair).united(digitRect(unit, pair + 1)).united(answerRect(unit, pair));
 }
 
-QRect SheetPainter::strokeRect(const test::SheetStroke& stroke) const {
+QRect SheetPainter::strokeRect(const engine::SheetStroke& stroke) const {
     // After the last answer: the line under it, across the answers' column; before the
     // first pair of a unit when the stroke fell there.
     const std::uint32_t unit = std::min(stroke.unit, sheet_.unitCount() - 1);
@@ -155,7 +155,7 @@ SheetPainter::DigitSpan SheetPainter::digitSpan(std::uint32_t unit, const QRect&
     if (lastStep < firstStep) return {};
     int first = firstStep;
     int last = lastStep;
-    if (order_ == test::WorkOrder::BottomUp) {
+    if (order_ == engine::WorkOrder::BottomUp) {
         // Bottom-up columns are aligned at their bottom: the first digit is in the last row.
         first = longest - 1 - lastStep;
         last = longest - 1 - firstStep;
@@ -182,7 +182,7 @@ void SheetPainter::paint(QPainter* painter, const QRect& exposed, const SheetMar
     }
     painter->setPen(Qt::NoPen);
     painter->setBrush(kStroke);
-    for (const test::SheetStroke& stroke : marks.strokes) {
+    for (const engine::SheetStroke& stroke : marks.strokes) {
         const QRect rect = strokeRect(stroke);
         if (rect.intersects(near)) painter->drawRect(rect);
     }

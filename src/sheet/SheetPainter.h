@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/Sheet.h"
-#include "test/SheetFormat.h"
-#include "test/SheetSitting.h"
+#include "engine/Sheet.h"
+#include "engine/SheetFormat.h"
+#include "engine/SheetSitting.h"
 
 #include <QFont>
 #include <QRect>
@@ -36,7 +36,7 @@ struct SheetMarks {
     bool cursorShown = false;
     // The cue has just moved the user to `unit`: it is marked more strongly for a moment.
     bool cueCalled = false;
-    std::span<const test::SheetStroke> strokes;
+    std::span<const engine::SheetStroke> strokes;
 };
 
 // Draws a sheet as it looks on paper: columns of digits with their numbers above them, or
@@ -52,7 +52,7 @@ public:
     SheetPainter& operator=(SheetPainter&&) noexcept;
 
     // The sheet and its order of work, and the font its digits are set in at zoom 1.
-    void setSheet(const test::SheetFormat& format, const test::Sheet& sheet, const QFont& font);
+    void setSheet(const engine::SheetFormat& format, const engine::Sheet& sheet, const QFont& font);
     // 1 is the sheet's own size; digits grow and shrink with it.
     void setZoom(double zoom);
     double zoom() const { return zoom_; }
@@ -83,11 +83,11 @@ public:
     const SheetDigitTexts& digitTexts() const { return *digitTexts_; }
 
 private:
-    bool columns() const { return order_ != test::WorkOrder::LeftToRight; }
+    bool columns() const { return order_ != engine::WorkOrder::LeftToRight; }
     // Row of digit `index` from the top of a column (bottom-up columns are aligned at
     // their bottom).
     int rowOf(std::uint32_t unit, std::uint32_t index) const;
-    QRect strokeRect(const test::SheetStroke& stroke) const;
+    QRect strokeRect(const engine::SheetStroke& stroke) const;
     // The digits of `unit` from `first` to before `end` whose rows (or cells, on a line)
     // meet `near`, with one more on each side: all that a paint near there may draw,
     // found without measuring every digit of a long column.
@@ -99,8 +99,8 @@ private:
     // Paints what of `unit` meets `near`; the painter's clip keeps it inside what is exposed.
     void paintUnit(QPainter* painter, const QRect& near, std::uint32_t unit, const SheetMarks& marks) const;
 
-    test::WorkOrder order_ = test::WorkOrder::BottomUp;
-    test::Sheet sheet_;
+    engine::WorkOrder order_ = engine::WorkOrder::BottomUp;
+    engine::Sheet sheet_;
     std::uint32_t longestUnit_ = 0;
     // Where each unit's pairs begin in the sheet's pairs, and one past the last.
     std::vector<std::size_t> pairStarts_;

@@ -7,8 +7,8 @@
 
 namespace sheet {
 
-void ShowSheetResults(QWidget* parent, const test::SheetFormat& format, const test::Sheet& sheet,
-                      std::span<const test::SheetAnswer> record, std::uint64_t seed, test::SittingEnd end,
+void ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+                      std::span<const engine::SheetAnswer> record, std::uint64_t seed, engine::SittingEnd end,
                       std::uint64_t elapsedMs) {
     sheetresults::ShowSheetResults(parent, format, sheet, record, seed, end, elapsedMs);
 }

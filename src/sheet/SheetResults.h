@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/Sheet.h"
-#include "test/SheetAnswer.h"
-#include "test/SheetFormat.h"
-#include "test/SheetSitting.h"
+#include "engine/Sheet.h"
+#include "engine/SheetAnswer.h"
+#include "engine/SheetFormat.h"
+#include "engine/SheetSitting.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,14 +17,14 @@ namespace sheet {
 // Shows the results of a finished sitting in a window of their own, not modal, owned by
 // `parent` and placed beside it. Everything it needs is copied: the sitting may go as
 // soon as the call returns.
-void ShowSheetResults(QWidget* parent, const test::SheetFormat& format, const test::Sheet& sheet,
-                      std::span<const test::SheetAnswer> record, std::uint64_t seed, test::SittingEnd end,
+void ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+                      std::span<const engine::SheetAnswer> record, std::uint64_t seed, engine::SittingEnd end,
                       std::uint64_t elapsedMs);
 
 // Where the sheet window hands a finished sitting; ShowSheetResults in the program, a
 // recorder in tests.
-using SheetResultsHandler = std::function<void(QWidget* parent, const test::SheetFormat& format,
-                                               const test::Sheet& sheet, std::span<const test::SheetAnswer> record,
-                                               std::uint64_t seed, test::SittingEnd end, std::uint64_t elapsedMs)>;
+using SheetResultsHandler = std::function<void(QWidget* parent, const engine::SheetFormat& format,
+                                               const engine::Sheet& sheet, std::span<const engine::SheetAnswer> record,
+                                               std::uint64_t seed, engine::SittingEnd end, std::uint64_t elapsedMs)>;
 
 } // namespace sheet

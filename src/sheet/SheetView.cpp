@@ -29,7 +29,7 @@ SheetView::SheetView(QWidget* parent) : QWidget(parent) {
 
 QSize SheetView::sizeHint() const { return painter_.sheetSize(); }
 
-void SheetView::setSheet(const test::SheetFormat& format, const test::Sheet& sheet) {
+void SheetView::setSheet(const engine::SheetFormat& format, const engine::Sheet& sheet) {
     painter_.setSheet(format, sheet, font());
     written_.assign(painter_.pairTotal(), SheetMarks::kBlank);
     strokes_.clear();
@@ -86,7 +86,7 @@ void SheetView::setCueCalled(bool called) {
     UpdateCursorArea();
 }
 
-void SheetView::addStroke(const test::SheetStroke& stroke) {
+void SheetView::addStroke(const engine::SheetStroke& stroke) {
     strokes_.push_back(stroke);
     marks_.strokes = strokes_;
     update(painter_.unitRect(stroke.unit));

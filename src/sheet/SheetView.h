@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/SheetSitting.h"
 #include "sheet/SheetPainter.h"
-#include "test/SheetSitting.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -24,14 +24,14 @@ public:
     explicit SheetView(QWidget* parent = nullptr);
 
     // A new sheet, blank, without a cursor.
-    void setSheet(const test::SheetFormat& format, const test::Sheet& sheet);
+    void setSheet(const engine::SheetFormat& format, const engine::Sheet& sheet);
     // What a pair holds: SheetMarks::kBlank, a digit, or SheetMarks::kPassed.
     void setWritten(std::uint32_t unit, std::uint32_t pair, std::int8_t written);
     std::int8_t written(std::uint32_t unit, std::uint32_t pair) const;
     void setCursor(std::uint32_t unit, std::uint32_t pair, bool shown);
     void setCueCalled(bool called);
     bool cueCalled() const { return marks_.cueCalled; }
-    void addStroke(const test::SheetStroke& stroke);
+    void addStroke(const engine::SheetStroke& stroke);
 
     double zoom() const { return painter_.zoom(); }
     void setZoom(double zoom);
@@ -67,7 +67,7 @@ private:
     SheetPainter painter_;
     SheetMarks marks_;
     std::vector<std::int8_t> written_;
-    std::vector<test::SheetStroke> strokes_;
+    std::vector<engine::SheetStroke> strokes_;
     std::uint64_t paints_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
+#include "engine/Sheet.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
@@ -15,7 +16,6 @@
 #include "sheet/FormatErrorText.h"
 #include "sheet/SheetView.h"
 #include "sheetresults/ScoreText.h"
-#include "test/Sheet.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -109,7 +109,7 @@ QString SpanText(std::uint64_t seconds) {
 }
 
 // What a format asks of the user, in a sentence or two.
-QString FormatSummary(const test::SheetFormat& format) {
+QString FormatSummary(const engine::SheetFormat& format) {
     const QString digits = format.noRepeat ? frmSheet::tr("digits %1 to %2, never the same twice in a row")
                                            : frmSheet::tr("digits %1 to %2");
     const QString range = digits.arg(format.lowestDigit).arg(format.highestDigit);
@@ -122,7 +122,7 @@ QString FormatSummary(const test::SheetFormat& format) {
             .arg(range, SpanText(format.strokeSeconds), total);
     }
     QString text;
-    if (format.order == test::WorkOrder::LeftToRight) {
+    if (format.order == engine::WorkOrder::LeftToRight) {
         text = frmSheet::tr("%1 lines of %2 digits (%3 additions each, %4), each from left to right; a new line "
                             "every %5.")
                    .arg(format.unitCount())
@@ -130,15 +130,15 @@ QString FormatSummary(const test::SheetFormat& format) {
                    .arg(format.pairsPerUnit())
                    .arg(range, SpanText(format.secondsPerUnit));
     } else {
-        text = format.order == test::WorkOrder::BottomUp
+        text = format.order == engine::WorkOrder::BottomUp
                    ? frmSheet::tr("%1 columns of %2 digits (%3), each from the bottom up; the next column every %4.")
                    : frmSheet::tr("%1 columns of %2 digits (%3), each from the top down; the next column every %4.");
         text = text.arg(format.unitCount()).arg(format.digitsPerUnit).arg(range, SpanText(format.secondsPerUnit));
     }
     if (format.hasBreak()) {
         //: A sentence after the one before: mind the space before it where the language puts one.
-        text += (format.order == test::WorkOrder::LeftToRight ? frmSheet::tr(" A break of %1 after line %2.")
-                                                              : frmSheet::tr(" A break of %1 after column %2."))
+        text += (format.order == engine::WorkOrder::LeftToRight ? frmSheet::tr(" A break of %1 after line %2.")
+                                                                : frmSheet::tr(" A break of %1 after column %2."))
                     .arg(SpanText(format.breakSeconds))
                     .arg(format.breakAfter);
     }
@@ -190,7 +190,7 @@ bool AllDigits(const QString& text) {
 // The format's checks name the value they were given, which is not the text typed where that
 // was a digit beyond 99 or a number too large to hold: the refusal names the text typed
 // instead, in the message that ends with the value too.
-void NameTheTextTyped(test::FormatError& error, const std::string& typed) {
+void NameTheTextTyped(engine::FormatError& error, const std::string& typed) {
     const std::string& given = error.value;
     std::string& message = error.message;
     if (message.size() >= given.size() && message.compare(message.size() - given.size(), given.size(), given) == 0)
@@ -241,8 +241,8 @@ void frmSheet::BuildLayout() {
     cboFormat = new QComboBox(choose);
     cboFormat->setObjectName(QStringLiteral("cboFormat"));
     for (const PresetEntry& preset : kPresets) {
-        test::FormatError error;
-        const auto format = test::FormatByName(preset.name, false, error);
+        engine::FormatError error;
+        const auto format = engine::FormatByName(preset.name, false, error);
         cboFormat->addItem(format ? sheetresults::SheetTitle(*format) : tr("Custom"), QString::fromLatin1(preset.name));
     }
     chkPractice = new QCheckBox(tr("&Practice version (short)"), choose);
@@ -255,16 +255,16 @@ void frmSheet::BuildLayout() {
     fraCustom->setObjectName(QStringLiteral("fraCustom"));
     cboOrder = new QComboBox(fraCustom);
     cboOrder->setObjectName(QStringLiteral("cboOrder"));
-    cboOrder->addItem(tr("Columns, each from the bottom up"), static_cast<int>(test::WorkOrder::BottomUp));
-    cboOrder->addItem(tr("Columns, each from the top down"), static_cast<int>(test::WorkOrder::TopDown));
-    cboOrder->addItem(tr("Lines, each from left to right"), static_cast<int>(test::WorkOrder::LeftToRight));
+    cboOrder->addItem(tr("Columns, each from the bottom up"), static_cast<int>(engine::WorkOrder::BottomUp));
+    cboOrder->addItem(tr("Columns, each from the top down"), static_cast<int>(engine::WorkOrder::TopDown));
+    cboOrder->addItem(tr("Lines, each from left to right"), static_cast<int>(engine::WorkOrder::LeftToRight));
     const auto makeField = [this](const char* name, const QString& text) {
         auto* field = new QLineEdit(text, fraCustom);
         field->setObjectName(QLatin1String(name));
         field->setMaximumWidth(80);
         return field;
     };
-    using Limits = test::CustomLimits;
+    using Limits = engine::CustomLimits;
     txtUnits = makeField("txtUnits", QStringLiteral("10"));
     txtDigits = makeField("txtDigits", QStringLiteral("27"));
     txtSeconds = makeField("txtSeconds", QStringLiteral("15"));
@@ -469,29 +469,30 @@ void frmSheet::cboFormat_Change() {
     ShowFormatSummary();
 }
 
-std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error) const {
+std::optional<engine::SheetFormat> frmSheet::ChosenFormat(engine::FormatError& error) const {
     if (cboFormat->currentIndex() != kCustomIndex)
-        return test::FormatByName(cboFormat->currentData().toString().toStdString(), chkPractice->isChecked(), error);
-    test::CustomFormat values;
-    values.order = static_cast<test::WorkOrder>(cboOrder->currentData().toInt());
-    const bool columns = values.order != test::WorkOrder::LeftToRight;
+        return engine::FormatByName(cboFormat->currentData().toString().toStdString(), chkPractice->isChecked(), error);
+    engine::CustomFormat values;
+    values.order = static_cast<engine::WorkOrder>(cboOrder->currentData().toInt());
+    const bool columns = values.order != engine::WorkOrder::LeftToRight;
     // A field that holds no whole number is refused by its name, as the format's own
     // checks name theirs.
+    using Name = engine::FormatError::Field;
     struct Field {
         QLineEdit* edit;
-        const char* name;
+        Name name;
         std::uint32_t* value;
     };
     std::uint32_t lowest = 0;
     std::uint32_t highest = 0;
     const Field fields[] = {
-        {txtUnits, columns ? "columns" : "lines", &values.units},
-        {txtDigits, columns ? "digits per column" : "digits per line", &values.digitsPerUnit},
-        {txtSeconds, columns ? "seconds per column" : "seconds per line", &values.secondsPerUnit},
-        {txtBreakAfter, "break after", &values.breakAfter},
-        {txtBreakSeconds, "break seconds", &values.breakSeconds},
-        {txtLowest, "lowest digit", &lowest},
-        {txtHighest, "highest digit", &highest},
+        {txtUnits, columns ? Name::Columns : Name::Lines, &values.units},
+        {txtDigits, columns ? Name::DigitsPerColumn : Name::DigitsPerLine, &values.digitsPerUnit},
+        {txtSeconds, columns ? Name::SecondsPerColumn : Name::SecondsPerLine, &values.secondsPerUnit},
+        {txtBreakAfter, Name::BreakAfter, &values.breakAfter},
+        {txtBreakSeconds, Name::BreakSeconds, &values.breakSeconds},
+        {txtLowest, Name::LowestDigit, &lowest},
+        {txtHighest, Name::HighestDigit, &highest},
     };
     for (const Field& field : fields) {
         bool ok = false;
@@ -505,7 +506,7 @@ std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error
         if (!ok) {
             error.field = field.name;
             error.message = "must be a whole number, not \"" + text.toStdString() + "\"";
-            error.problem = test::FormatError::Problem::NotAWholeNumber;
+            error.problem = engine::FormatError::Problem::NotAWholeNumber;
             error.value = text.toStdString();
             return std::nullopt;
         }
@@ -514,8 +515,8 @@ std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error
     values.lowestDigit = static_cast<int>(std::min<std::uint32_t>(lowest, 99));
     values.highestDigit = static_cast<int>(std::min<std::uint32_t>(highest, 99));
     values.noRepeat = chkNoRepeat->isChecked();
-    auto format = test::MakeCustomFormat(values, error);
-    using Problem = test::FormatError::Problem;
+    auto format = engine::MakeCustomFormat(values, error);
+    using Problem = engine::FormatError::Problem;
     if (!format && (error.problem == Problem::OutOfRange || error.problem == Problem::NotZeroWithoutBreak)) {
         for (const Field& field : fields) {
             if (error.field == field.name) NameTheTextTyped(error, field.edit->text().trimmed().toStdString());
@@ -524,8 +525,28 @@ std::optional<test::SheetFormat> frmSheet::ChosenFormat(test::FormatError& error
     return format;
 }
 
+QLineEdit* frmSheet::EditOf(engine::FormatError::Field field) const {
+    using Field = engine::FormatError::Field;
+    switch (field) {
+    case Field::Columns:
+    case Field::Lines: return txtUnits;
+    case Field::DigitsPerColumn:
+    case Field::DigitsPerLine: return txtDigits;
+    case Field::SecondsPerColumn:
+    case Field::SecondsPerLine: return txtSeconds;
+    case Field::BreakAfter: return txtBreakAfter;
+    case Field::BreakSeconds: return txtBreakSeconds;
+    case Field::LowestDigit: return txtLowest;
+    case Field::HighestDigit: return txtHighest;
+    case Field::None:
+    case Field::Format:
+    case Field::Seed: break;
+    }
+    return txtSeed;
+}
+
 void frmSheet::ShowFormatSummary() {
-    test::FormatError error;
+    engine::FormatError error;
     const auto format = ChosenFormat(error);
     QPalette palette = lblSummary->palette();
     if (format) {
@@ -543,10 +564,10 @@ void frmSheet::ShowFormatSummary() {
 
 void frmSheet::cmdStart_Click() {
     if (sitting_) return;
-    test::FormatError error;
+    engine::FormatError error;
     const auto format = ChosenFormat(error);
     std::optional<std::uint64_t> seed;
-    if (format) seed = test::ParseSeed(txtSeed->text().toStdString(), error);
+    if (format) seed = engine::ParseSeed(txtSeed->text().toStdString(), error);
     if (!format || !seed) {
         ShowFormatSummary();
         if (format) {
@@ -555,15 +576,7 @@ void frmSheet::cmdStart_Click() {
             lblSummary->setText(text);
         }
         // The field at fault takes the focus, its text selected to be typed over.
-        QLineEdit* field = txtSeed;
-        const std::string& name = error.field;
-        if (name == "columns" || name == "lines") field = txtUnits;
-        if (name.rfind("digits per", 0) == 0) field = txtDigits;
-        if (name.rfind("seconds per", 0) == 0) field = txtSeconds;
-        if (name == "break after") field = txtBreakAfter;
-        if (name == "break seconds") field = txtBreakSeconds;
-        if (name == "lowest digit") field = txtLowest;
-        if (name == "highest digit") field = txtHighest;
+        QLineEdit* field = EditOf(error.field);
         field->setFocus();
         field->selectAll();
         QAccessibleEvent alert(lblSummary, QAccessible::Alert);
@@ -571,9 +584,9 @@ void frmSheet::cmdStart_Click() {
         return;
     }
     seed_ = *seed;
-    test::Sheet sheet = test::MakeSheet(*format, seed_);
+    engine::Sheet sheet = engine::MakeSheet(*format, seed_);
     picSheet->setSheet(*format, sheet);
-    sitting_ = std::make_unique<test::SheetSitting>(*format, std::move(sheet), *services_.clock);
+    sitting_ = std::make_unique<engine::SheetSitting>(*format, std::move(sheet), *services_.clock);
     sitting_->SetListener(this);
     finishedPending_ = false;
     breakAnnounced_ = false;
@@ -667,7 +680,7 @@ void frmSheet::PlaceBreakCover() { lblBreak->setGeometry(scrSheet->rect()); }
 void frmSheet::picSheet_Digit(int digit) {
     if (!sitting_) return;
     if (sitting_->TypeDigit(digit)) {
-        const test::SheetAnswer& answer = sitting_->record().back();
+        const engine::SheetAnswer& answer = sitting_->record().back();
         picSheet->setWritten(answer.unit, answer.position, static_cast<std::int8_t>(digit));
     }
     Sync();
@@ -676,7 +689,7 @@ void frmSheet::picSheet_Digit(int digit) {
 void frmSheet::picSheet_Backspace() {
     if (!sitting_) return;
     if (sitting_->Backspace()) {
-        const test::SheetSitting::Cursor cursor = sitting_->cursor();
+        const engine::SheetSitting::Cursor cursor = sitting_->cursor();
         picSheet->setWritten(cursor.unit, cursor.pair, SheetMarks::kBlank);
     }
     Sync();
@@ -685,7 +698,7 @@ void frmSheet::picSheet_Backspace() {
 void frmSheet::picSheet_Space() {
     if (!sitting_) return;
     if (sitting_->Pass()) {
-        const test::SheetAnswer& answer = sitting_->record().back();
+        const engine::SheetAnswer& answer = sitting_->record().back();
         picSheet->setWritten(answer.unit, answer.position, SheetMarks::kPassed);
     }
     Sync();
@@ -713,12 +726,12 @@ void frmSheet::BreakEnded() {
     Call(CallText(ExaminerCall::Next));
 }
 
-void frmSheet::StrokeDrawn(const test::SheetStroke& stroke) {
+void frmSheet::StrokeDrawn(const engine::SheetStroke& stroke) {
     picSheet->addStroke(stroke);
     Call(CallText(ExaminerCall::Stroke));
 }
 
-void frmSheet::Finished(test::SittingEnd reason) {
+void frmSheet::Finished(engine::SittingEnd reason) {
     (void)reason;
     finishedPending_ = true;
 }
@@ -732,12 +745,12 @@ void frmSheet::Call(const QString& text) {
 }
 
 QString frmSheet::PairText() const {
-    const test::SheetSitting::Cursor cursor = sitting_->cursor();
-    const bool lines = sitting_->format().order == test::WorkOrder::LeftToRight;
+    const engine::SheetSitting::Cursor cursor = sitting_->cursor();
+    const bool lines = sitting_->format().order == engine::WorkOrder::LeftToRight;
     switch (sitting_->phase()) {
-    case test::SheetSitting::Phase::OnBreak:
+    case engine::SheetSitting::Phase::OnBreak:
         return tr("Break, %1 left; the second half starts by itself").arg(ClockText(sitting_->breakLeftMs()));
-    case test::SheetSitting::Phase::Working:
+    case engine::SheetSitting::Phase::Working:
         if (sitting_->waitingForCue())
             return (lines ? tr("End of line %1; wait for the call") : tr("End of column %1; wait for the call"))
                 .arg(cursor.unit + 1);
@@ -767,8 +780,8 @@ void frmSheet::Sync() {
         lblCall->clear();
         picSheet->setCueCalled(false);
     }
-    const test::SheetSitting::Cursor cursor = sitting_->cursor();
-    picSheet->setCursor(cursor.unit, cursor.pair, phase == test::SheetSitting::Phase::Working);
+    const engine::SheetSitting::Cursor cursor = sitting_->cursor();
+    picSheet->setCursor(cursor.unit, cursor.pair, phase == engine::SheetSitting::Phase::Working);
 
     lblClock->setVisible(chkClock->isChecked());
     // Set only when the second changes: a key press is not slowed by the clock.
@@ -778,7 +791,7 @@ void frmSheet::Sync() {
         lblClock->setAccessibleName(tr("Time left: %1").arg(left));
     }
 
-    const bool onBreak = phase == test::SheetSitting::Phase::OnBreak;
+    const bool onBreak = phase == engine::SheetSitting::Phase::OnBreak;
     if (onBreak) {
         lblBreak->setText(tr("Break\n%1\nThe second half starts by itself.").arg(ClockText(sitting_->breakLeftMs())));
         PlaceBreakCover();
@@ -798,19 +811,19 @@ void frmSheet::Sync() {
         breakAnnounced_ = onBreak;
     }
 
-    if (phase == test::SheetSitting::Phase::Working) {
+    if (phase == engine::SheetSitting::Phase::Working) {
         // The cursor's pair with some of what comes next around it stays in view.
         const QRect pair = picSheet->cursorRect();
         const QSize viewport = scrSheet->viewport()->size();
         scrSheet->ensureVisible(pair.center().x(), pair.center().y(), std::max(pair.width(), viewport.width() / 4),
                                 std::max(pair.height(), viewport.height() / 4));
     }
-    if (finishedPending_ || phase == test::SheetSitting::Phase::Finished) EndSitting();
+    if (finishedPending_ || phase == engine::SheetSitting::Phase::Finished) EndSitting();
 }
 
 void frmSheet::EndSitting() {
     tmrSheet->SetEnabled(false);
-    const std::unique_ptr<test::SheetSitting> sitting = std::move(sitting_);
+    const std::unique_ptr<engine::SheetSitting> sitting = std::move(sitting_);
     finishedPending_ = false;
     callShownAt_.reset();
     pendingCall_.clear();
@@ -822,14 +835,14 @@ void frmSheet::EndSitting() {
     stkPages->setCurrentIndex(0);
     cmdStop->hide();
     cmdStart->show();
-    const test::SheetFormat& format = sitting->format();
+    const engine::SheetFormat& format = sitting->format();
     lblLastSheet->setText(tr("Last sheet: %1, seed %2").arg(sheetresults::SheetTitle(format)).arg(seed_));
     txtSeed->setText(QString::number(services_.newSeed()));
     cboFormat->setFocus();
     // The results outlive this window when the main window owns it.
     QWidget* owner = parentWidget() ? parentWidget() : this;
     services_.showResults(owner, format, sitting->sheet(), sitting->record(), seed_,
-                          sitting->endReason().value_or(test::SittingEnd::Stopped), sitting->elapsedMs());
+                          sitting->endReason().value_or(engine::SittingEnd::Stopped), sitting->elapsedMs());
 }
 
 void frmSheet::PlaceBeside(const QWidget* owner) {

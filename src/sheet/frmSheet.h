@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/SheetFormat.h"
+#include "engine/SheetSitting.h"
 #include "sheet/SheetChoice.h"
 #include "sheet/SheetResults.h"
-#include "test/SheetFormat.h"
-#include "test/SheetSitting.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -54,7 +54,7 @@ struct SheetServices {
 // goes to the results. A top-level window of its own, not modal; it docks from the moment
 // it is made until it is closed (close box, Escape or Close; during a sitting each asks
 // first, as Stop does).
-class frmSheet final : public QWidget, private test::SheetSittingListener {
+class frmSheet final : public QWidget, private engine::SheetSittingListener {
     Q_OBJECT
 public:
     // How often the window looks at the clock during a sitting.
@@ -68,10 +68,10 @@ public:
     // Selects a preset (or the custom form), its practice version and the seed.
     void Choose(const SheetChoice& choice);
     // The format the form describes now, or why it cannot be made.
-    std::optional<test::SheetFormat> ChosenFormat(test::FormatError& error) const;
+    std::optional<engine::SheetFormat> ChosenFormat(engine::FormatError& error) const;
 
     // The sitting under way; null before the first and after each.
-    const test::SheetSitting* sitting() const { return sitting_.get(); }
+    const engine::SheetSitting* sitting() const { return sitting_.get(); }
     SheetView* view() const { return picSheet; }
 
     // The timer's handler; public so that a driver can poll without waiting for it.
@@ -90,8 +90,8 @@ private:
     void CueGiven(std::uint32_t unit) override;
     void BreakStarted(std::uint64_t milliseconds) override;
     void BreakEnded() override;
-    void StrokeDrawn(const test::SheetStroke& stroke) override;
-    void Finished(test::SittingEnd reason) override;
+    void StrokeDrawn(const engine::SheetStroke& stroke) override;
+    void Finished(engine::SittingEnd reason) override;
 
     void BuildLayout();
     void Form_Load();
@@ -107,6 +107,8 @@ private:
     // Asks "Are you sure want to stop?"; true when the user said Yes.
     bool ConfirmStop();
     void ShowFormatSummary();
+    // The editor of a refused field; the seed's for the format and the seed.
+    QLineEdit* EditOf(engine::FormatError::Field field) const;
     void Call(const QString& text);
     // Brings the view, the clock, the break cover and what screen readers hear up to the
     // sitting's state, and ends the sitting when it has finished.
@@ -118,7 +120,7 @@ private:
 
     SheetServices services_;
     std::unique_ptr<CueSound> ownSound_;
-    std::unique_ptr<test::SheetSitting> sitting_;
+    std::unique_ptr<engine::SheetSitting> sitting_;
     std::uint64_t seed_ = 0;
     std::optional<std::uint64_t> callShownAt_;
     // The last call, until screen readers have been told it with the pair it brings.

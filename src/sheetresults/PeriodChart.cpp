@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetresults/PeriodChart.h"
 
+#include "engine/PeriodCurve.h"
 #include "sheetresults/ScoreText.h"
-#include "test/PeriodCurve.h"
 
 namespace sheetresults {
 
@@ -13,10 +13,10 @@ PeriodChart::PeriodChart(QWidget* parent) : PeriodBarChart(parent) {
 
 PeriodChart::~PeriodChart() = default;
 
-void PeriodChart::setScores(const test::SheetFormat& format, const test::SheetScores& scores) {
+void PeriodChart::setScores(const engine::SheetFormat& format, const engine::SheetScores& scores) {
     format_ = format;
     scores_ = scores;
-    curvePainter().setCurve(test::CurveOfSitting(scores_));
+    curvePainter().setCurve(engine::CurveOfSitting(scores_));
     //: The chart's legend: the lower and upper parts of a bar and the least-squares line.
     curvePainter().setTexts(
         {tr("right", "legend"), tr("wrong or blank", "legend"), tr("least squares", "legend"), PeriodName(format_)});

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/SheetFormat.h"
-#include "test/SheetScores.h"
+#include "engine/SheetFormat.h"
+#include "engine/SheetScores.h"
 #include "workcurve/PeriodBarChart.h"
 
 namespace sheetresults {
@@ -20,7 +20,7 @@ public:
     explicit PeriodChart(QWidget* parent = nullptr);
     ~PeriodChart() override;
 
-    void setScores(const test::SheetFormat& format, const test::SheetScores& scores);
+    void setScores(const engine::SheetFormat& format, const engine::SheetScores& scores);
 
     QSize sizeHint() const override;
 
@@ -30,8 +30,8 @@ protected:
     QString Description() const override;
 
 private:
-    test::SheetFormat format_;
-    test::SheetScores scores_;
+    engine::SheetFormat format_;
+    engine::SheetScores scores_;
 };
 
 } // namespace sheetresults

@@ -28,7 +28,7 @@ QString Signed(double value) {
 QString Signed(const std::optional<double>& value) { return value ? Signed(*value) : NoFigure(); }
 
 // The slope of a least-squares line, where there is one.
-QString Slope(const std::optional<test::LeastSquaresLine>& line) { return line ? Signed(line->slope) : NoFigure(); }
+QString Slope(const std::optional<engine::LeastSquaresLine>& line) { return line ? Signed(line->slope) : NoFigure(); }
 
 // The texts of this file, one context of the catalog.
 class ScoreText {
@@ -44,16 +44,16 @@ QString Clock(std::uint64_t milliseconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString EndText(test::SittingEnd end, std::uint64_t elapsedMs) {
+QString EndText(engine::SittingEnd end, std::uint64_t elapsedMs) {
     switch (end) {
-    case test::SittingEnd::TimeUp: return ScoreText::tr("Time up at %1").arg(Clock(elapsedMs));
-    case test::SittingEnd::Stopped: return ScoreText::tr("Stopped at %1").arg(Clock(elapsedMs));
-    case test::SittingEnd::WorkedThrough: return ScoreText::tr("Worked through at %1").arg(Clock(elapsedMs));
+    case engine::SittingEnd::TimeUp: return ScoreText::tr("Time up at %1").arg(Clock(elapsedMs));
+    case engine::SittingEnd::Stopped: return ScoreText::tr("Stopped at %1").arg(Clock(elapsedMs));
+    case engine::SittingEnd::WorkedThrough: return ScoreText::tr("Worked through at %1").arg(Clock(elapsedMs));
     }
     return NoFigure();
 }
 
-void AddKraepelin(std::vector<ScoreRow>& rows, const test::KraepelinScores& k) {
+void AddKraepelin(std::vector<ScoreRow>& rows, const engine::KraepelinScores& k) {
     rows.push_back(
         {//: Kraepelin's speed index. Indonesian sheets call it panker (kecepatan kerja); Japanese has
          //: no name of its own for it.
@@ -76,7 +76,7 @@ void AddKraepelin(std::vector<ScoreRow>& rows, const test::KraepelinScores& k) {
                     ScoreText::tr("b × (columns − 1): how much the line rises over the sheet")});
 }
 
-void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const test::UchidaHalf& h) {
+void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const engine::UchidaHalf& h) {
     //: Uchida-Kraepelin: the amount of work (作業量) of one half, before or after the break.
     rows.push_back(
         {second ? ScoreText::tr("Second half: mean amount") : ScoreText::tr("First half: mean amount"),
@@ -92,7 +92,7 @@ void AddUchidaHalf(std::vector<ScoreRow>& rows, bool second, const test::UchidaH
                     ScoreText::tr("(Highest amount − lowest amount) ÷ the half's mean amount")});
 }
 
-void AddUchida(std::vector<ScoreRow>& rows, const test::UchidaScores& u) {
+void AddUchida(std::vector<ScoreRow>& rows, const engine::UchidaScores& u) {
     AddUchidaHalf(rows, false, u.first);
     if (u.second) AddUchidaHalf(rows, true, *u.second);
     rows.push_back({//: Uchida-Kraepelin: the rest effect ratio (休憩効果率) of the break between the halves.
@@ -100,7 +100,7 @@ void AddUchida(std::vector<ScoreRow>& rows, const test::UchidaScores& u) {
                     ScoreText::tr("Second half's mean amount ÷ the first half's")});
 }
 
-void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QString& period) {
+void AddPauli(std::vector<ScoreRow>& rows, const engine::PauliScores& p, const QString& period) {
     rows.push_back({//: Pauli: additions over the whole hour.
                     ScoreText::tr("Total"), QString::number(p.total),
                     ScoreText::tr("Additions answered or passed over the whole sitting")});
@@ -118,49 +118,23 @@ void AddPauli(std::vector<ScoreRow>& rows, const test::PauliScores& p, const QSt
 
 } // namespace
 
-QString PeriodName(const test::SheetFormat& format) {
+QString PeriodName(const engine::SheetFormat& format) {
     //: What one period of a curve is, written after "per" and in "Curve per line".
-    if (format.order == test::WorkOrder::LeftToRight) return ScoreText::tr("line", "period");
+    if (format.order == engine::WorkOrder::LeftToRight) return ScoreText::tr("line", "period");
     if (format.cued() || format.strokeSeconds == 0) return ScoreText::tr("column", "period");
     if (format.strokeSeconds % 60 == 0) return ScoreText::tr("%1 min", "period").arg(format.strokeSeconds / 60);
     return ScoreText::tr("%1 s", "period").arg(format.strokeSeconds);
 }
 
-QString SheetTitle(const test::SheetFormat& format) {
-    // The presets' titles as the format gives them in English, by stable name.
-    struct Title {
-        const char* name;
-        const char* title;
-        const char* practiceTitle;
-    };
-    static constexpr Title kTitles[] = {
-        {"kraepelin-15", QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 50 × 15 s"),
-         QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 10 × 15 s (practice)")},
-        {"kraepelin-30", QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 40 × 30 s"),
-         QT_TRANSLATE_NOOP("SheetTitle", "Kraepelin 10 × 30 s (practice)")},
-        {"uchida", QT_TRANSLATE_NOOP("SheetTitle", "Uchida-Kraepelin"),
-         QT_TRANSLATE_NOOP("SheetTitle", "Uchida-Kraepelin 3 + 3 lines (practice)")},
-        {"pauli", QT_TRANSLATE_NOOP("SheetTitle", "Pauli"), QT_TRANSLATE_NOOP("SheetTitle", "Pauli 9 min (practice)")},
-    };
-    // A title the format words otherwise (made by hand) is shown as it is.
-    const QString own = QString::fromStdString(format.title);
-    if (format.name == "custom") {
-        const char* words = format.order == test::WorkOrder::LeftToRight
-                                ? QT_TRANSLATE_NOOP("SheetTitle", "Custom %1 lines")
-                                : QT_TRANSLATE_NOOP("SheetTitle", "Custom %1 columns");
-        if (QString::fromUtf8(words).arg(format.units) == own)
-            return QCoreApplication::translate("SheetTitle", words).arg(format.units);
-    }
-    for (const Title& title : kTitles) {
-        const char* words = format.practice ? title.practiceTitle : title.title;
-        if (format.name == title.name && QString::fromUtf8(words) == own)
-            return QCoreApplication::translate("SheetTitle", words);
-    }
-    return own;
+QString SheetTitle(const engine::SheetFormat& format) {
+    const engine::FormatTitle& title = format.title;
+    if (title.wording() == nullptr) return QString::fromStdString(title.text());
+    const QString words = QCoreApplication::translate(title.wording()->context, title.wording()->english);
+    return title.figure().empty() ? words : words.arg(QString::fromStdString(title.figure()));
 }
 
-std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::SheetScores& scores, std::uint64_t seed,
-                                test::SittingEnd end, std::uint64_t elapsedMs) {
+std::vector<ScoreRow> ScoreRows(const engine::SheetFormat& format, const engine::SheetScores& scores,
+                                std::uint64_t seed, engine::SittingEnd end, std::uint64_t elapsedMs) {
     std::vector<ScoreRow> rows;
     // A practice version's title says so itself.
     rows.push_back({ScoreText::tr("Sheet"), SheetTitle(format), ScoreText::tr("The format sat")});
@@ -177,12 +151,12 @@ std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::She
                     ScoreText::tr("Pairs answered or passed; pairs after the cue came are not reached")});
     rows.push_back({ScoreText::tr("Corrections"), QString::number(scores.corrections),
                     ScoreText::tr("Answers taken back with Backspace")});
-    if (format.family == test::ScoreFamily::Pauli) {
+    if (format.family == engine::ScoreFamily::Pauli) {
         rows.push_back(
             {ScoreText::tr("Complete periods"), QString::number(scores.completePeriods),
              ScoreText::tr("A period the sitting was stopped inside is shown, hatched, but left out of the figures "
                            "that compare them")});
-    } else if (format.order == test::WorkOrder::LeftToRight) {
+    } else if (format.order == engine::WorkOrder::LeftToRight) {
         rows.push_back(
             {ScoreText::tr("Complete lines"), QString::number(scores.completePeriods),
              ScoreText::tr("A line the sitting was stopped inside is shown, hatched, but left out of the figures "
@@ -205,18 +179,18 @@ std::vector<ScoreRow> ScoreRows(const test::SheetFormat& format, const test::She
     return rows;
 }
 
-QStringList PeriodHeadings(const test::SheetFormat& format) {
+QStringList PeriodHeadings(const engine::SheetFormat& format) {
     switch (format.family) {
-    case test::ScoreFamily::Kraepelin:
+    case engine::ScoreFamily::Kraepelin:
         //: The headings of Kraepelin's table of columns; a column's height is its pairs reached.
         return {ScoreText::tr("Column", "heading"),  ScoreText::tr("Height", "heading"),
                 ScoreText::tr("Right", "heading"),   ScoreText::tr("Wrong", "heading"),
                 ScoreText::tr("Skipped", "heading"), ScoreText::tr("Corrections", "heading")};
-    case test::ScoreFamily::Uchida:
+    case engine::ScoreFamily::Uchida:
         //: The headings of Uchida-Kraepelin's table of lines; a line's amount of work (作業量).
         return {ScoreText::tr("Line", "heading"), ScoreText::tr("Amount", "heading"),
                 ScoreText::tr("Errors", "heading")};
-    case test::ScoreFamily::Pauli:
+    case engine::ScoreFamily::Pauli:
         //: The headings of Pauli's table of periods between two strokes.
         return {ScoreText::tr("Period", "heading"), ScoreText::tr("Additions", "heading"),
                 ScoreText::tr("Errors", "heading"), ScoreText::tr("Corrections", "heading")};
@@ -224,41 +198,42 @@ QStringList PeriodHeadings(const test::SheetFormat& format) {
     return {};
 }
 
-QStringList PeriodCells(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period) {
+QStringList PeriodCells(const engine::SheetFormat& format, std::size_t index, const engine::PeriodScores& period) {
     const QString number = period.partial ? ScoreText::tr("%1 (partial)").arg(index + 1) : QString::number(index + 1);
     switch (format.family) {
-    case test::ScoreFamily::Kraepelin:
+    case engine::ScoreFamily::Kraepelin:
         return {number,
                 QString::number(period.reached),
                 QString::number(period.right),
                 QString::number(period.wrong),
                 QString::number(period.skipped),
                 QString::number(period.corrections)};
-    case test::ScoreFamily::Uchida: return {number, QString::number(period.reached), QString::number(period.errors())};
-    case test::ScoreFamily::Pauli:
+    case engine::ScoreFamily::Uchida:
+        return {number, QString::number(period.reached), QString::number(period.errors())};
+    case engine::ScoreFamily::Pauli:
         return {number, QString::number(period.reached), QString::number(period.errors()),
                 QString::number(period.corrections)};
     }
     return {};
 }
 
-QString PeriodText(const test::SheetFormat& format, std::size_t index, const test::PeriodScores& period) {
+QString PeriodText(const engine::SheetFormat& format, std::size_t index, const engine::PeriodScores& period) {
     QString title;
     QString text;
     switch (format.family) {
-    case test::ScoreFamily::Kraepelin:
-        title = format.order == test::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
+    case engine::ScoreFamily::Kraepelin:
+        title = format.order == engine::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
         title = title.arg(index + 1);
         //: A column's figures: "Column 3: height 20, 18 right, 2 wrong or blank, 1 correction, median 0.85 s".
         text = ScoreText::tr("%1: height %2, %3 right, %4 wrong or blank, %5, median %6");
         break;
-    case test::ScoreFamily::Uchida:
-        title = format.order == test::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
+    case engine::ScoreFamily::Uchida:
+        title = format.order == engine::WorkOrder::LeftToRight ? ScoreText::tr("Line %1") : ScoreText::tr("Column %1");
         title = title.arg(index + 1);
         //: A line's figures: "Line 3: amount 50, 48 right, 2 wrong or blank, 1 correction, median 0.85 s".
         text = ScoreText::tr("%1: amount %2, %3 right, %4 wrong or blank, %5, median %6");
         break;
-    case test::ScoreFamily::Pauli:
+    case engine::ScoreFamily::Pauli:
         //: "Period 2 (3 min)"
         title = ScoreText::tr("Period %1 (%2)").arg(index + 1).arg(PeriodName(format));
         //: A period's figures: "Period 2 (3 min): additions 90, 88 right, 2 wrong or blank, 0 corrections,

@@ -4,6 +4,7 @@
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
+#include "engine/SheetCsv.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
 #include "host/qt/FileDialogs.h"
@@ -12,7 +13,6 @@
 #include "host/qt/MouseMoves.h"
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/ScoreText.h"
-#include "test/SheetCsv.h"
 #include "workcurve/AnswersFile.h"
 #include "workcurve/PairMap.h"
 #include "workcurve/Placement.h"
@@ -207,8 +207,8 @@ void frmSheetResults::Form_Unload() {
 
 void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     sitting_ = std::move(sitting);
-    scores_ = test::ScoreSheet(sitting_.format, sitting_.record, sitting_.elapsedMs);
-    const test::SheetFormat& format = sitting_.format;
+    scores_ = engine::ScoreSheet(sitting_.format, sitting_.record, sitting_.elapsedMs);
+    const engine::SheetFormat& format = sitting_.format;
     const QString title = SheetTitle(format);
     //: %1 is the sheet's title, %2 its seed.
     setWindowTitle(tr("Sheet results – %1, seed %2").arg(title).arg(sitting_.seed));
@@ -289,12 +289,12 @@ void frmSheetResults::keyPressEvent(QKeyEvent* event) {
 void frmSheetResults::cmdSave_Click() {
     const QDateTime endedAt = sitting_.endedAt.isValid() ? sitting_.endedAt : QDateTime::currentDateTime();
     workcurve::SaveCsv(this, workcurve::SuggestedPath(SheetAnswersFileName(sitting_.format, sitting_.seed, endedAt)),
-                       test::FormatSheetCsv(sitting_.format, sitting_.record), *services_.files, *services_.messages);
+                       engine::FormatSheetCsv(sitting_.format, sitting_.record), *services_.files, *services_.messages);
 }
 
 void frmSheetResults::cmdClose_Click() { close(); }
 
-QString SheetAnswersFileName(const test::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt) {
+QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt) {
     // Only letters, digits and hyphens of the name: it becomes part of a file name.
     QString name;
     for (const QChar c : QString::fromStdString(format.name))
@@ -305,9 +305,9 @@ QString SheetAnswersFileName(const test::SheetFormat& format, std::uint64_t seed
         .arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
-frmSheetResults* ShowSheetResults(QWidget* parent, const test::SheetFormat& format, const test::Sheet& sheet,
-                                  std::span<const test::SheetAnswer> record, std::uint64_t seed, test::SittingEnd end,
-                                  std::uint64_t elapsedMs) {
+frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+                                  std::span<const engine::SheetAnswer> record, std::uint64_t seed,
+                                  engine::SittingEnd end, std::uint64_t elapsedMs) {
     // The record carries every pair's digits; the sheet itself is not needed again.
     (void)sheet;
     auto* window = new frmSheetResults({}, parent);

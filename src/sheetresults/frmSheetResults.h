@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/Sheet.h"
-#include "test/SheetAnswer.h"
-#include "test/SheetFormat.h"
-#include "test/SheetScores.h"
-#include "test/SheetSitting.h"
+#include "engine/Sheet.h"
+#include "engine/SheetAnswer.h"
+#include "engine/SheetFormat.h"
+#include "engine/SheetScores.h"
+#include "engine/SheetSitting.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -32,10 +32,10 @@ class PeriodChart;
 
 // A finished sitting as the results keep it: a copy, so the sheet window may go on.
 struct FinishedSitting {
-    test::SheetFormat format;
-    std::vector<test::SheetAnswer> record;
+    engine::SheetFormat format;
+    std::vector<engine::SheetAnswer> record;
     std::uint64_t seed = 0;
-    test::SittingEnd end = test::SittingEnd::Stopped;
+    engine::SittingEnd end = engine::SittingEnd::Stopped;
     // From the start, break included.
     std::uint64_t elapsedMs = 0;
     // When it ended (local time), for the file name Save suggests.
@@ -62,7 +62,7 @@ public:
     // Shows `sitting`, replacing whatever the window showed.
     void ShowSitting(FinishedSitting sitting);
     const FinishedSitting& sitting() const { return sitting_; }
-    const test::SheetScores& scores() const { return scores_; }
+    const engine::SheetScores& scores() const { return scores_; }
 
     // Puts the window beside `owner` within the work area, as the work curve opens.
     void PlaceBeside(const QWidget* owner);
@@ -80,7 +80,7 @@ private:
 
     SheetResultsServices services_;
     FinishedSitting sitting_;
-    test::SheetScores scores_;
+    engine::SheetScores scores_;
     QLabel* lblSheet = nullptr;
     PeriodChart* picCurve = nullptr;
     workcurve::PairMap* picPairs = nullptr;
@@ -93,12 +93,12 @@ private:
 
 // "tavrendale-pauli-42-YYYYMMDD-HHMMSS.csv": the format's name, the seed and when the
 // sitting ended (local time).
-QString SheetAnswersFileName(const test::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt);
+QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt);
 
 // Shows a finished sitting in a results window of its own, owned by `parent`, placed beside
 // it and gone when closed. Everything is copied: the sitting may go as soon as this returns.
-frmSheetResults* ShowSheetResults(QWidget* parent, const test::SheetFormat& format, const test::Sheet& sheet,
-                                  std::span<const test::SheetAnswer> record, std::uint64_t seed, test::SittingEnd end,
-                                  std::uint64_t elapsedMs);
+frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+                                  std::span<const engine::SheetAnswer> record, std::uint64_t seed,
+                                  engine::SittingEnd end, std::uint64_t elapsedMs);
 
 } // namespace sheetresults

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/AnswersFile.h"
 
+#include "engine/AnswersCsv.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/MessageBoxes.h"
-#include "test/AnswersCsv.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -54,7 +54,7 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
 }
 
 bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages) {
-    return SaveCsv(owner, SuggestedAnswersPath(run.endedAt), test::FormatAnswersCsv(run.answers), files, messages);
+    return SaveCsv(owner, SuggestedAnswersPath(run.endedAt), engine::FormatAnswersCsv(run.answers), files, messages);
 }
 
 bool SaveCsv(QWidget* owner, const QString& suggestedPath, const std::string& csv, host::FileDialogs& files,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/CurveChart.h"
 
-#include "test/PeriodCurve.h"
+#include "engine/PeriodCurve.h"
 #include "workcurve/FigureText.h"
 
 namespace workcurve {
@@ -13,9 +13,9 @@ CurveChart::CurveChart(QWidget* parent) : PeriodBarChart(parent) {
 
 CurveChart::~CurveChart() = default;
 
-void CurveChart::setCurve(const test::WorkCurve& curve) {
+void CurveChart::setCurve(const engine::WorkCurve& curve) {
     curve_ = curve;
-    curvePainter().setCurve(test::CurveOfRun(curve_));
+    curvePainter().setCurve(engine::CurveOfRun(curve_));
     CurveChanged();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/WorkCurve.h"
+#include "engine/WorkCurve.h"
 #include "workcurve/PeriodBarChart.h"
 
 namespace workcurve {
@@ -18,7 +18,7 @@ public:
     explicit CurveChart(QWidget* parent = nullptr);
     ~CurveChart() override;
 
-    void setCurve(const test::WorkCurve& curve);
+    void setCurve(const engine::WorkCurve& curve);
 
     QSize sizeHint() const override;
 
@@ -28,7 +28,7 @@ protected:
     QString Description() const override;
 
 private:
-    test::WorkCurve curve_;
+    engine::WorkCurve curve_;
 };
 
 } // namespace workcurve

@@ -260,10 +260,10 @@ QString CurveChartPainter::legendInWords() const {
     return entries.join(QCoreApplication::translate("workcurve::CurveChartPainter", "; "));
 }
 
-void CurveChartPainter::setCurve(const test::PeriodCurve& curve) {
+void CurveChartPainter::setCurve(const engine::PeriodCurve& curve) {
     periods_.clear();
     periods_.reserve(curve.periods.size());
-    for (const test::CurvePeriod& period : curve.periods)
+    for (const engine::CurvePeriod& period : curve.periods)
         periods_.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
     // The line runs over the complete periods, which come first, numbered from 1.
     trend_.reset();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/PeriodCurve.h"
+#include "engine/PeriodCurve.h"
 #include "workcurve/ChartLegend.h"
 
 #include <QColor>
@@ -63,7 +63,7 @@ class CurveChartPainter {
 public:
     // Takes the periods, the least-squares line over the complete ones and the break from
     // `curve`: the drill's minutes and a sitting's columns, lines or periods alike.
-    void setCurve(const test::PeriodCurve& curve);
+    void setCurve(const engine::PeriodCurve& curve);
 
     const std::vector<ChartPeriod>& periods() const { return periods_; }
     void setPeriods(std::vector<ChartPeriod> periods) { periods_ = std::move(periods); }

@@ -50,7 +50,7 @@ QString TrendText(std::optional<double> slope) {
     return perMinute.arg(QString::asprintf("%+.2f", shown));
 }
 
-QString AnsweredText(const test::WorkCurve& curve) {
+QString AnsweredText(const engine::WorkCurve& curve) {
     //: The Answered row's figure: all answers, then how many were true and how many false.
     return QCoreApplication::translate("workcurve::FigureText", "%1 (%2 true, %3 false)")
         .arg(curve.answered)
@@ -58,11 +58,11 @@ QString AnsweredText(const test::WorkCurve& curve) {
         .arg(curve.wrong);
 }
 
-QString DurationText(const test::RunLength& length) {
+QString DurationText(const engine::RunLength& length) {
     return QStringLiteral("%1:%2").arg(length.minutes).arg(length.seconds, 2, 10, QLatin1Char('0'));
 }
 
-QString MinuteText(std::size_t index, const test::MinuteFigures& minute) {
+QString MinuteText(std::size_t index, const engine::MinuteFigures& minute) {
     //: A minute's figures in the chart's tooltip and for screen readers: the minute's number,
     //: answered, true, false, the median answer time and the 90th percentile (as "0.30 s").
     const char* whole = QT_TRANSLATE_NOOP("workcurve::FigureText",
@@ -78,7 +78,7 @@ QString MinuteText(std::size_t index, const test::MinuteFigures& minute) {
         .arg(SecondsText(minute.times.median), SecondsText(minute.times.percentile90));
 }
 
-QString PairText(int operand1, int operand2, const test::PairFigures& pair) {
+QString PairText(int operand1, int operand2, const engine::PairFigures& pair) {
     if (pair.answered == 0) {
         //: A digit pair of the pair map that was never answered: "7 + 5: no answers".
         return QCoreApplication::translate("workcurve::FigureText", "%1 + %2: no answers").arg(operand1).arg(operand2);

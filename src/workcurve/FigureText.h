@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/WorkCurve.h"
+#include "engine/WorkCurve.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,13 +21,13 @@ QString FluctuationText(std::optional<std::uint32_t> answers);  // "6 answers"
 // How many answers per minute the user gained each minute: "+1.25 answers/min", "-0.50
 // answers/min"; read with its name, "Trend per minute".
 QString TrendText(std::optional<double> slope);
-QString AnsweredText(const test::WorkCurve& curve);  // "84 (80 true, 4 false)"
-QString DurationText(const test::RunLength& length); // "1:30", as the clock showed it
+QString AnsweredText(const engine::WorkCurve& curve);  // "84 (80 true, 4 false)"
+QString DurationText(const engine::RunLength& length); // "1:30", as the clock showed it
 
 // "Minute 2 (partial): 6 answered, 6 true, 0 false, median 0.30 s, 90th percentile 0.60 s";
 // `index` counts from 0.
-QString MinuteText(std::size_t index, const test::MinuteFigures& minute);
+QString MinuteText(std::size_t index, const engine::MinuteFigures& minute);
 // "7 + 5: 3 answers, 1 false, median 1.00 s", or "7 + 5: no answers".
-QString PairText(int operand1, int operand2, const test::PairFigures& pair);
+QString PairText(int operand1, int operand2, const engine::PairFigures& pair);
 
 } // namespace workcurve

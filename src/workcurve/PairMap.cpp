@@ -26,9 +26,9 @@ PairMap::PairMap(QWidget* parent) : QWidget(parent) {
 
 PairMap::~PairMap() = default;
 
-void PairMap::setCurve(const test::WorkCurve& curve) { setPairs(curve.pairs); }
+void PairMap::setCurve(const engine::WorkCurve& curve) { setPairs(curve.pairs); }
 
-void PairMap::setPairs(const std::array<test::PairFigures, 100>& pairs) {
+void PairMap::setPairs(const std::array<engine::PairFigures, 100>& pairs) {
     painter_.setPairs(pairs);
     UpdateDescription();
     update();
@@ -96,7 +96,7 @@ void PairMap::UpdateDescription() {
     QStringList withErrors;
     for (int operand1 = 0; operand1 < kDigits; ++operand1)
         for (int operand2 = 0; operand2 < kDigits; ++operand2) {
-            const test::PairFigures& pair = painter_.pair(operand1, operand2);
+            const engine::PairFigures& pair = painter_.pair(operand1, operand2);
             if (pair.answered > 0) answered.push_back({operand1, operand2});
             if (pair.errors > 0)
                 withErrors << QStringLiteral("%1 + %2 (%3)").arg(operand1).arg(operand2).arg(pair.errors);

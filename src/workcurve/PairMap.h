@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/WorkCurve.h"
+#include "engine/WorkCurve.h"
 #include "workcurve/PairMapPainter.h"
 
 #include <QWidget>
@@ -21,9 +21,9 @@ public:
     explicit PairMap(QWidget* parent = nullptr);
     ~PairMap() override;
 
-    void setCurve(const test::WorkCurve& curve);
+    void setCurve(const engine::WorkCurve& curve);
     // The figures of the 100 pairs, first operand major, from any analysis.
-    void setPairs(const std::array<test::PairFigures, 100>& pairs);
+    void setPairs(const std::array<engine::PairFigures, 100>& pairs);
 
     // The cell of a pair, in widget coordinates.
     QRect cellRect(int operand1, int operand2) const;

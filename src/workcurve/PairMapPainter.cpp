@@ -67,7 +67,7 @@ void PairMapPainter::setPairs(const Pairs& pairs) {
     pairs_ = pairs;
     fastest_.reset();
     slowest_.reset();
-    for (const test::PairFigures& pair : pairs_) {
+    for (const engine::PairFigures& pair : pairs_) {
         if (!pair.medianMilliseconds) continue;
         fastest_ = std::min(fastest_.value_or(*pair.medianMilliseconds), *pair.medianMilliseconds);
         slowest_ = std::max(slowest_.value_or(*pair.medianMilliseconds), *pair.medianMilliseconds);
@@ -192,7 +192,7 @@ std::optional<DigitPair> PairMapPainter::pairAt(const QRect& rect, const QFontMe
 }
 
 QColor PairMapPainter::cellColour(int operand1, int operand2) const {
-    const test::PairFigures& figures = pair(operand1, operand2);
+    const engine::PairFigures& figures = pair(operand1, operand2);
     if (!figures.medianMilliseconds) return kEmptyColour;
     if (*slowest_ == *fastest_) return RampColour(0.5);
     return RampColour(static_cast<double>(*figures.medianMilliseconds - *fastest_) / (*slowest_ - *fastest_));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/WorkCurve.h"
+#include "engine/WorkCurve.h"
 #include "workcurve/ChartLegend.h"
 
 #include <QColor>
@@ -33,11 +33,11 @@ struct DigitPair {
 class PairMapPainter {
 public:
     static constexpr int kDigits = 10;
-    using Pairs = std::array<test::PairFigures, kDigits * kDigits>;
+    using Pairs = std::array<engine::PairFigures, kDigits * kDigits>;
 
     // The pairs, first operand major: pairs[operand1 * 10 + operand2].
     void setPairs(const Pairs& pairs);
-    const test::PairFigures& pair(int operand1, int operand2) const {
+    const engine::PairFigures& pair(int operand1, int operand2) const {
         return pairs_[static_cast<std::size_t>(operand1 * kDigits + operand2)];
     }
     // The quickest and slowest median answer time of a pair; absent without answers.

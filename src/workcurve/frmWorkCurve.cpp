@@ -213,7 +213,7 @@ void frmWorkCurve::Form_Unload() {
 
 void frmWorkCurve::ShowRun(RecordedRun run) {
     run_ = std::move(run);
-    curve_ = test::AnalyseWorkCurve(run_.answers, run_.length);
+    curve_ = engine::AnalyseWorkCurve(run_.answers, run_.length);
     picCurve->setCurve(curve_);
     picPairs->setCurve(curve_);
     SetRow(Row::Answered, AnsweredText(curve_));

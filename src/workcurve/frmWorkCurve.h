@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "test/WorkCurve.h"
+#include "engine/WorkCurve.h"
 #include "workcurve/RecordedRun.h"
 
 #include <QPointer>
@@ -56,7 +56,7 @@ public:
     // Shows `run`, replacing whatever the window showed.
     void ShowRun(RecordedRun run);
     const RecordedRun& run() const { return run_; }
-    const test::WorkCurve& curve() const { return curve_; }
+    const engine::WorkCurve& curve() const { return curve_; }
 
     // Puts the window beside `owner` within the work area, covering none of it (right of
     // it, else left, below or above), made smaller where the screen leaves less room; only
@@ -79,7 +79,7 @@ private:
 
     WorkCurveServices services_;
     RecordedRun run_;
-    test::WorkCurve curve_;
+    engine::WorkCurve curve_;
     CurveChart* picCurve = nullptr;
     PairMap* picPairs = nullptr;
     QTableWidget* grdIndices = nullptr;

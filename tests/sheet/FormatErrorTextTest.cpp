@@ -5,8 +5,8 @@
 #include "sheet/FormatErrorText.h"
 
 #include "../support/PseudoTranslator.h"
+#include "engine/SheetFormat.h"
 #include "sheet/SheetChoice.h"
-#include "test/SheetFormat.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -21,21 +21,21 @@ struct RefusalCase {
     const char* name;
     // The field the refusal names.
     const char* field;
-    std::function<test::FormatError()> refuse;
+    std::function<engine::FormatError()> refuse;
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
-test::FormatError Custom(const std::function<void(test::CustomFormat&)>& change) {
-    test::CustomFormat values;
+engine::FormatError Custom(const std::function<void(engine::CustomFormat&)>& change) {
+    engine::CustomFormat values;
     change(values);
-    test::FormatError error;
-    EXPECT_FALSE(test::MakeCustomFormat(values, error).has_value());
+    engine::FormatError error;
+    EXPECT_FALSE(engine::MakeCustomFormat(values, error).has_value());
     return error;
 }
 
-test::CustomFormat& Lines(test::CustomFormat& values) {
-    values.order = test::WorkOrder::LeftToRight;
+engine::CustomFormat& Lines(engine::CustomFormat& values) {
+    values.order = engine::WorkOrder::LeftToRight;
     return values;
 }
 
@@ -43,14 +43,14 @@ test::CustomFormat& Lines(test::CustomFormat& values) {
 const RefusalCase kRefusals[] = {
     {"UnknownFormat", "format",
      [] {
-         test::FormatError error;
-         EXPECT_FALSE(test::FormatByName("weekly", false, error));
+         engine::FormatError error;
+         EXPECT_FALSE(engine::FormatByName("weekly", false, error));
          return error;
      }},
     {"SeedNotANumber", "seed",
      [] {
-         test::FormatError error;
-         EXPECT_FALSE(test::ParseSeed("12x", error));
+         engine::FormatError error;
+         EXPECT_FALSE(engine::ParseSeed("12x", error));
          return error;
      }},
     {"NoColumns", "columns", [] { return Custom([](auto& v) { v.units = 0; }); }},
@@ -88,10 +88,10 @@ const RefusalCase kRefusals[] = {
     {"NotAWholeNumber", "digits per column",
      [] {
          // As the custom form refuses a field it cannot read.
-         test::FormatError error;
-         error.field = "digits per column";
+         engine::FormatError error;
+         error.field = engine::FormatError::Field::DigitsPerColumn;
          error.message = "must be a whole number, not \"2x\"";
-         error.problem = test::FormatError::Problem::NotAWholeNumber;
+         error.problem = engine::FormatError::Problem::NotAWholeNumber;
          error.value = "2x";
          return error;
      }},
@@ -100,18 +100,18 @@ const RefusalCase kRefusals[] = {
 class FormatErrorTextTest : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(FormatErrorTextTest, InEnglishSaysWhatTheChecksSay) {
-    const test::FormatError error = GetParam().refuse();
-    ASSERT_EQ(error.field, GetParam().field);
-    ASSERT_NE(error.problem, test::FormatError::Problem::None);
+    const engine::FormatError error = GetParam().refuse();
+    ASSERT_STREQ(engine::WordingOf(error.field).english, GetParam().field);
+    ASSERT_NE(error.problem, engine::FormatError::Problem::None);
     EXPECT_EQ(sheet::FormatErrorText(error).toStdString(), error.Describe());
 }
 
 TEST_P(FormatErrorTextTest, InAnotherLanguageNamesTheFieldInItToo) {
-    const test::FormatError error = GetParam().refuse();
+    const engine::FormatError error = GetParam().refuse();
     const PseudoTranslator translator;
     const QString text = sheet::FormatErrorText(error);
-    const QString field =
-        QChar(PseudoTranslator::kOpen) + QString::fromStdString(error.field) + QChar(PseudoTranslator::kClose);
+    const QString field = QChar(PseudoTranslator::kOpen) + QString::fromUtf8(engine::WordingOf(error.field).english) +
+                          QChar(PseudoTranslator::kClose);
     EXPECT_TRUE(text.startsWith(QChar(PseudoTranslator::kOpen) + field)) << text.toStdString();
 }
 

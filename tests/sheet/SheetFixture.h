@@ -2,12 +2,12 @@
 #pragma once
 
 #include "../support/ScriptedClock.h"
+#include "engine/Sheet.h"
+#include "engine/SheetFormat.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 #include "sheet/CueSound.h"
 #include "sheet/SheetView.h"
 #include "sheet/frmSheet.h"
-#include "test/Sheet.h"
-#include "test/SheetFormat.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -29,9 +29,9 @@ public:
 // What the window handed to the results.
 struct HandedResults {
     std::string title;
-    std::vector<test::SheetAnswer> record;
+    std::vector<engine::SheetAnswer> record;
     std::uint64_t seed = 0;
-    test::SittingEnd end = test::SittingEnd::Stopped;
+    engine::SittingEnd end = engine::SittingEnd::Stopped;
     std::uint64_t elapsedMs = 0;
 };
 
@@ -47,9 +47,9 @@ protected:
         services.messages = &boxes;
         services.sound = &sound;
         services.newSeed = [] { return kOfferedSeed; };
-        services.showResults = [this](QWidget*, const test::SheetFormat& format, const test::Sheet&,
-                                      std::span<const test::SheetAnswer> record, std::uint64_t seed,
-                                      test::SittingEnd end, std::uint64_t elapsedMs) {
+        services.showResults = [this](QWidget*, const engine::SheetFormat& format, const engine::Sheet&,
+                                      std::span<const engine::SheetAnswer> record, std::uint64_t seed,
+                                      engine::SittingEnd end, std::uint64_t elapsedMs) {
             results.push_back({format.title, {record.begin(), record.end()}, seed, end, elapsedMs});
         };
         window = std::make_unique<sheet::frmSheet>(services);
@@ -65,12 +65,12 @@ protected:
     }
 
     // Chooses and starts a sheet; the format it was made with.
-    test::SheetFormat Start(const std::string& name, bool practice, std::uint64_t seed) {
+    engine::SheetFormat Start(const std::string& name, bool practice, std::uint64_t seed) {
         window->Choose({name, practice, seed});
         Get<QAbstractButton>("cmdStartSheet")->click();
         EXPECT_NE(window->sitting(), nullptr);
-        test::FormatError error;
-        return *test::FormatByName(name, practice, error);
+        engine::FormatError error;
+        return *engine::FormatByName(name, practice, error);
     }
 
     sheet::SheetView* View() const { return window->view(); }

@@ -4,8 +4,8 @@
 // zoom.
 #include "sheet/SheetPainter.h"
 
-#include "test/Sheet.h"
-#include "test/SheetFormat.h"
+#include "engine/Sheet.h"
+#include "engine/SheetFormat.h"
 
 #include <QFont>
 #include <QImage>
@@ -21,7 +21,7 @@ using sheet::SheetMarks;
 
 struct PartCase {
     const char* name;
-    test::WorkOrder order;
+    engine::WorkOrder order;
     double zoom;
 };
 
@@ -30,13 +30,13 @@ void PrintTo(const PartCase& c, std::ostream* os) { *os << c.name; }
 class SheetPainterPartsTest : public testing::TestWithParam<PartCase> {
 protected:
     void SetUp() override {
-        test::CustomFormat custom;
+        engine::CustomFormat custom;
         custom.order = GetParam().order;
         custom.units = 4;
         custom.digitsPerUnit = 10;
-        test::FormatError error;
-        format_ = *test::MakeCustomFormat(custom, error);
-        sheet_ = test::MakeSheet(format_, 3);
+        engine::FormatError error;
+        format_ = *engine::MakeCustomFormat(custom, error);
+        sheet_ = engine::MakeSheet(format_, 3);
         QFont font;
         font.setStyleHint(QFont::SansSerif);
         painter_.setSheet(format_, sheet_, font);
@@ -73,11 +73,11 @@ protected:
         return canvas.copy(strip);
     }
 
-    test::SheetFormat format_;
-    test::Sheet sheet_;
+    engine::SheetFormat format_;
+    engine::Sheet sheet_;
     sheet::SheetPainter painter_;
     std::vector<std::int8_t> written_;
-    std::vector<test::SheetStroke> strokes_;
+    std::vector<engine::SheetStroke> strokes_;
     SheetMarks marks_;
 };
 
@@ -122,11 +122,11 @@ TEST_P(SheetPainterPartsTest, ARegionOfPartsFarApartIsThoseParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OrdersAndZooms, SheetPainterPartsTest,
-                         testing::Values(PartCase{"ColumnsBottomUp", test::WorkOrder::BottomUp, 1.0},
-                                         PartCase{"ColumnsTopDown", test::WorkOrder::TopDown, 1.0},
-                                         PartCase{"Lines", test::WorkOrder::LeftToRight, 1.0},
-                                         PartCase{"ColumnsBottomUpSmallest", test::WorkOrder::BottomUp, 0.5},
-                                         PartCase{"ColumnsTopDownLarge", test::WorkOrder::TopDown, 2.5},
-                                         PartCase{"LinesLargest", test::WorkOrder::LeftToRight, 3.0}));
+                         testing::Values(PartCase{"ColumnsBottomUp", engine::WorkOrder::BottomUp, 1.0},
+                                         PartCase{"ColumnsTopDown", engine::WorkOrder::TopDown, 1.0},
+                                         PartCase{"Lines", engine::WorkOrder::LeftToRight, 1.0},
+                                         PartCase{"ColumnsBottomUpSmallest", engine::WorkOrder::BottomUp, 0.5},
+                                         PartCase{"ColumnsTopDownLarge", engine::WorkOrder::TopDown, 2.5},
+                                         PartCase{"LinesLargest", engine::WorkOrder::LeftToRight, 3.0}));
 
 } // namespace

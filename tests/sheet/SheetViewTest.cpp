@@ -3,9 +3,9 @@
 // digit and the cursor on screen, what a key press paints again, and the zoom.
 #include "sheet/SheetView.h"
 
+#include "engine/Sheet.h"
+#include "engine/SheetFormat.h"
 #include "sheet/LaidOutText_p.h"
-#include "test/Sheet.h"
-#include "test/SheetFormat.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -21,9 +21,9 @@ namespace {
 
 using sheet::SheetMarks;
 
-test::SheetFormat Preset(const char* name) {
-    test::FormatError error;
-    return *test::FormatByName(name, true, error);
+engine::SheetFormat Preset(const char* name) {
+    engine::FormatError error;
+    return *engine::FormatByName(name, true, error);
 }
 
 struct OrderCase {
@@ -41,9 +41,9 @@ class SheetLayoutTest : public testing::TestWithParam<OrderCase> {};
 int Sign(int value) { return (value > 0) - (value < 0); }
 
 TEST_P(SheetLayoutTest, PairsFollowTheOrderOfWorkAndAnswersSitBetweenTheirDigits) {
-    const test::SheetFormat format = Preset(GetParam().format);
+    const engine::SheetFormat format = Preset(GetParam().format);
     sheet::SheetView view;
-    view.setSheet(format, test::MakeSheet(format, 1));
+    view.setSheet(format, engine::MakeSheet(format, 1));
     const sheet::SheetPainter& painter = view.painter();
     const QPoint pairStep = painter.pairRect(0, 1).center() - painter.pairRect(0, 0).center();
     EXPECT_EQ(Sign(pairStep.x()), GetParam().pairDx);
@@ -70,7 +70,7 @@ TEST_P(SheetLayoutTest, PairsFollowTheOrderOfWorkAndAnswersSitBetweenTheirDigits
         EXPECT_TRUE(QRect(QPoint(0, 0), view.size()).contains(painter.pairRect(0, pair)));
     }
     // The whole sheet fits the view: its last unit's last pair too.
-    const std::uint32_t last = test::MakeSheet(format, 1).unitCount() - 1;
+    const std::uint32_t last = engine::MakeSheet(format, 1).unitCount() - 1;
     EXPECT_TRUE(QRect(QPoint(0, 0), view.size()).contains(painter.unitRect(last)));
 }
 
@@ -94,9 +94,9 @@ int CountColour(const QImage& image, const QRect& rect, const QColor& colour) {
 }
 
 TEST(SheetViewTest, AWrittenDigitAndTheCursorShowOnTheSheet) {
-    const test::SheetFormat format = Preset("kraepelin-15");
+    const engine::SheetFormat format = Preset("kraepelin-15");
     sheet::SheetView view;
-    view.setSheet(format, test::MakeSheet(format, 1));
+    view.setSheet(format, engine::MakeSheet(format, 1));
     const QColor pencil(0x2B, 0x3F, 0x8C);
     const QColor cursor(0xFF, 0xE0, 0x80);
     const QRect answer = view.painter().answerRect(0, 0);
@@ -118,7 +118,7 @@ struct PrintCase {
     const char* name;
     // A preset's practice version, or a custom sheet of six units of twelve digits.
     const char* preset;
-    test::WorkOrder order;
+    engine::WorkOrder order;
 };
 
 void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
@@ -128,18 +128,18 @@ class SheetPrintTest : public testing::TestWithParam<PrintCase> {};
 // A paint of the whole sheet prints every digit in its place and every answer written,
 // the last, shorter column's too: none is skipped as lying outside what was painted.
 TEST_P(SheetPrintTest, EveryDigitAndEveryAnswerWrittenIsPrinted) {
-    test::SheetFormat format;
+    engine::SheetFormat format;
     if (*GetParam().preset) {
         format = Preset(GetParam().preset);
     } else {
-        test::CustomFormat custom;
+        engine::CustomFormat custom;
         custom.order = GetParam().order;
         custom.units = 6;
         custom.digitsPerUnit = 12;
-        test::FormatError error;
-        format = *test::MakeCustomFormat(custom, error);
+        engine::FormatError error;
+        format = *engine::MakeCustomFormat(custom, error);
     }
-    const test::Sheet sheet = test::MakeSheet(format, 1);
+    const engine::Sheet sheet = engine::MakeSheet(format, 1);
     sheet::SheetView view;
     view.setSheet(format, sheet);
     const std::uint32_t last = sheet.unitCount() - 1;
@@ -162,14 +162,14 @@ TEST_P(SheetPrintTest, EveryDigitAndEveryAnswerWrittenIsPrinted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, SheetPrintTest,
-                         testing::Values(PrintCase{"ColumnsBottomUp", "", test::WorkOrder::BottomUp},
-                                         PrintCase{"ColumnsTopDown", "", test::WorkOrder::TopDown},
-                                         PrintCase{"Lines", "", test::WorkOrder::LeftToRight},
-                                         PrintCase{"AShorterLastColumn", "pauli", test::WorkOrder::TopDown}));
+                         testing::Values(PrintCase{"ColumnsBottomUp", "", engine::WorkOrder::BottomUp},
+                                         PrintCase{"ColumnsTopDown", "", engine::WorkOrder::TopDown},
+                                         PrintCase{"Lines", "", engine::WorkOrder::LeftToRight},
+                                         PrintCase{"AShorterLastColumn", "pauli", engine::WorkOrder::TopDown}));
 
 struct RepaintCase {
     const char* name;
-    test::WorkOrder order;
+    engine::WorkOrder order;
     double zoom;
     // The view's font family; empty for the platform's.
     const char* family;
@@ -183,13 +183,13 @@ protected:
     static constexpr std::uint32_t kDigits = 12;
 
     void SetUp() override {
-        test::CustomFormat custom;
+        engine::CustomFormat custom;
         custom.order = GetParam().order;
         custom.units = kUnits;
         custom.digitsPerUnit = kDigits;
-        test::FormatError error;
-        format_ = *test::MakeCustomFormat(custom, error);
-        sheet_ = test::MakeSheet(format_, 1);
+        engine::FormatError error;
+        format_ = *engine::MakeCustomFormat(custom, error);
+        sheet_ = engine::MakeSheet(format_, 1);
     }
 
     // A view in the case's font and zoom, its sheet set.
@@ -207,8 +207,8 @@ protected:
         return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
-    test::SheetFormat format_;
-    test::Sheet sheet_;
+    engine::SheetFormat format_;
+    engine::Sheet sheet_;
 };
 
 // What the window shows of `view`: its backing store, as the last paints left it.
@@ -315,22 +315,23 @@ TEST_P(SheetRepaintTest, WhatAChangeRepaintsIsWhatTheWholeSheetShowsAfresh) {
 
 INSTANTIATE_TEST_SUITE_P(
     OrdersZoomsAndFonts, SheetRepaintTest,
-    testing::Values(RepaintCase{"ColumnsBottomUp", test::WorkOrder::BottomUp, 1.0, ""},
-                    RepaintCase{"ColumnsTopDown", test::WorkOrder::TopDown, 1.0, ""},
-                    RepaintCase{"Lines", test::WorkOrder::LeftToRight, 1.0, ""},
-                    RepaintCase{"ColumnsZoomedOut", test::WorkOrder::BottomUp, 0.5, ""},
-                    RepaintCase{"ColumnsZoomedIn", test::WorkOrder::TopDown, 1.5, ""},
+    testing::Values(RepaintCase{"ColumnsBottomUp", engine::WorkOrder::BottomUp, 1.0, ""},
+                    RepaintCase{"ColumnsTopDown", engine::WorkOrder::TopDown, 1.0, ""},
+                    RepaintCase{"Lines", engine::WorkOrder::LeftToRight, 1.0, ""},
+                    RepaintCase{"ColumnsZoomedOut", engine::WorkOrder::BottomUp, 0.5, ""},
+                    RepaintCase{"ColumnsZoomedIn", engine::WorkOrder::TopDown, 1.5, ""},
                     // The frames' pens grow wider than their rectangles' margins.
-                    RepaintCase{"ColumnsZoomedInFurther", test::WorkOrder::TopDown, 1.75, ""},
-                    RepaintCase{"ColumnsAtTheLargestZoom", test::WorkOrder::TopDown, sheet::SheetView::kMaxZoom, ""},
-                    RepaintCase{"LinesAtTheLargestZoom", test::WorkOrder::LeftToRight, sheet::SheetView::kMaxZoom, ""},
-                    RepaintCase{"AnotherFont", test::WorkOrder::BottomUp, 1.0, "DejaVu Serif"},
-                    RepaintCase{"AnotherFontZoomed", test::WorkOrder::LeftToRight, 2.5, "DejaVu Serif"}));
+                    RepaintCase{"ColumnsZoomedInFurther", engine::WorkOrder::TopDown, 1.75, ""},
+                    RepaintCase{"ColumnsAtTheLargestZoom", engine::WorkOrder::TopDown, sheet::SheetView::kMaxZoom, ""},
+                    RepaintCase{"LinesAtTheLargestZoom", engine::WorkOrder::LeftToRight, sheet::SheetView::kMaxZoom,
+                                ""},
+                    RepaintCase{"AnotherFont", engine::WorkOrder::BottomUp, 1.0, "DejaVu Serif"},
+                    RepaintCase{"AnotherFontZoomed", engine::WorkOrder::LeftToRight, 2.5, "DejaVu Serif"}));
 
 TEST(SheetViewTest, CtrlPlusAndMinusZoomInStepsThatComeBackAndStopAtTheirEnds) {
-    const test::SheetFormat format = Preset("uchida");
+    const engine::SheetFormat format = Preset("uchida");
     sheet::SheetView view;
-    view.setSheet(format, test::MakeSheet(format, 1));
+    view.setSheet(format, engine::MakeSheet(format, 1));
     const QSize normal = view.size();
     QTest::keyClick(&view, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_GT(view.width(), normal.width());

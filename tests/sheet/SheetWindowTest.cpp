@@ -10,12 +10,12 @@
 namespace {
 
 using sheet::SheetMarks;
-using Phase = test::SheetSitting::Phase;
+using Phase = engine::SheetSitting::Phase;
 
 TEST_F(SheetWindowTest, DigitsAreWrittenBetweenTheirPairAndMoveTheCursorUp) {
-    const test::SheetFormat format = Start("kraepelin-15", true, 7);
+    const engine::SheetFormat format = Start("kraepelin-15", true, 7);
     // The typed seed made the sheet, not the one offered for the next.
-    const test::Sheet expected = test::MakeSheet(format, 7);
+    const engine::Sheet expected = engine::MakeSheet(format, 7);
     ASSERT_EQ(window->sitting()->sheet().digit(0, 0), expected.digit(0, 0));
     ASSERT_EQ(window->sitting()->sheet().digit(3, 5), expected.digit(3, 5));
 
@@ -168,7 +168,7 @@ TEST_F(SheetWindowTest, StopAsksFirstAndNoKeepsTheSheetGoing) {
     EXPECT_EQ(boxes.requests().size(), 2u);
     EXPECT_EQ(window->sitting(), nullptr);
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].end, test::SittingEnd::Stopped);
+    EXPECT_EQ(results[0].end, engine::SittingEnd::Stopped);
     EXPECT_EQ(results[0].seed, 7u);
     EXPECT_EQ(results[0].elapsedMs, 4000u);
     EXPECT_EQ(results[0].record.size(), 1u);
@@ -183,7 +183,7 @@ TEST_F(SheetWindowTest, ASheetThatEndsWhileStopAsksIsNotStoppedAgain) {
     boxes.Answer(host::MessageAnswer::Yes);
     Get<QAbstractButton>("cmdStopSheet")->click();
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].end, test::SittingEnd::TimeUp);
+    EXPECT_EQ(results[0].end, engine::SittingEnd::TimeUp);
 }
 
 TEST_F(SheetWindowTest, TheTimeUpHandsTheRecordToTheResults) {
@@ -193,7 +193,7 @@ TEST_F(SheetWindowTest, TheTimeUpHandsTheRecordToTheResults) {
         Wait(15000);
     }
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].end, test::SittingEnd::TimeUp);
+    EXPECT_EQ(results[0].end, engine::SittingEnd::TimeUp);
     EXPECT_EQ(results[0].title, "Kraepelin 10 \u00d7 15 s (practice)");
     EXPECT_EQ(results[0].record.size(), 10u);
     EXPECT_EQ(results[0].elapsedMs, 150000u);
@@ -210,7 +210,7 @@ TEST_F(SheetWindowTest, ClosingDuringASittingAsksAndKeepsTheResults) {
     window->close();
     EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].end, test::SittingEnd::Stopped);
+    EXPECT_EQ(results[0].end, engine::SittingEnd::Stopped);
 }
 
 // A custom value out of its range, or not a number: Start refuses, names the field and
@@ -277,7 +277,7 @@ TEST_F(SheetWindowTest, ACustomSheetIsWorkedInItsOwnOrder) {
         << Get<QLabel>("lblSummary")->text().toStdString();
     Get<QAbstractButton>("cmdStartSheet")->click();
     ASSERT_NE(window->sitting(), nullptr);
-    const test::Sheet& sheet = window->sitting()->sheet();
+    const engine::Sheet& sheet = window->sitting()->sheet();
     for (std::uint32_t i = 0; i + 1 < sheet.digitCount(0); ++i) EXPECT_NE(sheet.digit(0, i), sheet.digit(0, i + 1));
     EXPECT_TRUE(View()->accessibleName().endsWith("line 1, pair 1 of 4")) << View()->accessibleName().toStdString();
     for (int i = 0; i < 4; ++i) Digit(RightAnswer());

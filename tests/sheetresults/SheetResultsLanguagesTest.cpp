@@ -7,6 +7,8 @@
 #include "../support/LegendFit.h"
 #include "../support/PseudoTranslator.h"
 #include "../support/TextFit.h"
+#include "engine/SheetFormat.h"
+#include "engine/SheetScores.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"
 #include "host/qt/ScriptedFileDialogs.h"
@@ -14,8 +16,6 @@
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
-#include "test/SheetFormat.h"
-#include "test/SheetScores.h"
 #include "workcurve/PairMap.h"
 
 #include <QApplication>
@@ -39,9 +39,9 @@ using testsupport::PseudoTranslator;
 
 constexpr std::uint64_t kSecond = 1000;
 
-test::SheetFormat Preset(const char* name, bool practice) {
-    test::FormatError error;
-    const auto format = test::FormatByName(name, practice, error);
+engine::SheetFormat Preset(const char* name, bool practice) {
+    engine::FormatError error;
+    const auto format = engine::FormatByName(name, practice, error);
     EXPECT_TRUE(format.has_value()) << name;
     return *format;
 }
@@ -49,13 +49,13 @@ test::SheetFormat Preset(const char* name, bool practice) {
 // A sitting of `format` with `answered` pairs in each of its first `periods` periods, some
 // wrong, passed or corrected, every period's answers in its own column or line (or, with
 // strokes, in consecutive columns).
-FinishedSitting Worked(const test::SheetFormat& format, std::uint16_t periods, std::uint16_t answered,
-                       test::SittingEnd end, std::uint64_t elapsedMs) {
+FinishedSitting Worked(const engine::SheetFormat& format, std::uint16_t periods, std::uint16_t answered,
+                       engine::SittingEnd end, std::uint64_t elapsedMs) {
     FinishedSitting sitting{format, {}, 123456, end, elapsedMs, {}};
     std::uint32_t index = 0;
     for (std::uint16_t period = 0; period < periods; ++period) {
         for (std::uint16_t at = 0; at < answered; ++at, ++index) {
-            test::SheetAnswer pair;
+            engine::SheetAnswer pair;
             pair.period = period;
             pair.unit = format.cued() ? period : static_cast<std::uint16_t>(index / format.pairsPerUnit());
             pair.position = format.cued() ? at : static_cast<std::uint16_t>(index % format.pairsPerUnit());
@@ -69,7 +69,7 @@ FinishedSitting Worked(const test::SheetFormat& format, std::uint16_t periods, s
                 pair.correct = 0;
             }
             if (at % 23 == 9) {
-                pair.outcome = test::SheetAnswer::kSkipped;
+                pair.outcome = engine::SheetAnswer::kSkipped;
                 pair.answer = 0;
                 pair.correct = 0;
                 pair.milliseconds = 0;
@@ -88,15 +88,15 @@ struct SittingCase {
 
 const SittingCase kSittings[] = {
     {"Kraepelin15",
-     [] { return Worked(Preset("kraepelin-15", false), 50, 20, test::SittingEnd::TimeUp, 750 * kSecond); }},
+     [] { return Worked(Preset("kraepelin-15", false), 50, 20, engine::SittingEnd::TimeUp, 750 * kSecond); }},
     // Stopped inside its fifth column, which is left out of the comparisons.
     {"Kraepelin30Stopped",
-     [] { return Worked(Preset("kraepelin-30", true), 5, 40, test::SittingEnd::Stopped, 130 * kSecond); }},
-    {"Uchida", [] { return Worked(Preset("uchida", false), 30, 50, test::SittingEnd::TimeUp, 2100 * kSecond); }},
-    {"UchidaPractice", [] { return Worked(Preset("uchida", true), 6, 45, test::SittingEnd::TimeUp, 420 * kSecond); }},
-    {"Pauli", [] { return Worked(Preset("pauli", false), 20, 90, test::SittingEnd::TimeUp, 3600 * kSecond); }},
+     [] { return Worked(Preset("kraepelin-30", true), 5, 40, engine::SittingEnd::Stopped, 130 * kSecond); }},
+    {"Uchida", [] { return Worked(Preset("uchida", false), 30, 50, engine::SittingEnd::TimeUp, 2100 * kSecond); }},
+    {"UchidaPractice", [] { return Worked(Preset("uchida", true), 6, 45, engine::SittingEnd::TimeUp, 420 * kSecond); }},
+    {"Pauli", [] { return Worked(Preset("pauli", false), 20, 90, engine::SittingEnd::TimeUp, 3600 * kSecond); }},
     {"PauliWorkedThrough",
-     [] { return Worked(Preset("pauli", true), 3, 70, test::SittingEnd::WorkedThrough, 500 * kSecond); }},
+     [] { return Worked(Preset("pauli", true), 3, 70, engine::SittingEnd::WorkedThrough, 500 * kSecond); }},
 };
 
 class SheetResultsLanguagesTest : public testing::Test {
@@ -299,37 +299,37 @@ TEST_F(SheetResultsLanguagesTest, NoTextBypassesTheTranslationTools) {
 }
 
 // Every preset in both versions and the custom sheet in both layouts.
-std::vector<test::SheetFormat> EveryTitledFormat() {
-    std::vector<test::SheetFormat> formats;
+std::vector<engine::SheetFormat> EveryTitledFormat() {
+    std::vector<engine::SheetFormat> formats;
     for (const char* name : {"kraepelin-15", "kraepelin-30", "uchida", "pauli"}) {
         for (const bool practice : {false, true}) formats.push_back(Preset(name, practice));
     }
-    for (const test::WorkOrder order :
-         {test::WorkOrder::BottomUp, test::WorkOrder::TopDown, test::WorkOrder::LeftToRight}) {
-        test::CustomFormat values;
+    for (const engine::WorkOrder order :
+         {engine::WorkOrder::BottomUp, engine::WorkOrder::TopDown, engine::WorkOrder::LeftToRight}) {
+        engine::CustomFormat values;
         values.order = order;
         values.units = 12;
-        test::FormatError error;
-        formats.push_back(*test::MakeCustomFormat(values, error));
+        engine::FormatError error;
+        formats.push_back(*engine::MakeCustomFormat(values, error));
     }
     return formats;
 }
 
 TEST(SheetTitleTest, InEnglishIsTheFormatsOwnTitle) {
-    const std::vector<test::SheetFormat> formats = EveryTitledFormat();
+    const std::vector<engine::SheetFormat> formats = EveryTitledFormat();
     ASSERT_EQ(formats.size(), 11u);
-    for (const test::SheetFormat& format : formats)
+    for (const engine::SheetFormat& format : formats)
         EXPECT_EQ(sheetresults::SheetTitle(format).toStdString(), format.title);
 }
 
 TEST(SheetTitleTest, EveryFormatHasItsTitleInTheCatalog) {
     const PseudoTranslator translator;
-    for (const test::SheetFormat& format : EveryTitledFormat()) {
+    for (const engine::SheetFormat& format : EveryTitledFormat()) {
         const QString title = sheetresults::SheetTitle(format);
         EXPECT_TRUE(PseudoTranslator::Marked(title)) << format.title;
     }
     // A title the format words its own way is shown as it is.
-    test::SheetFormat handMade = Preset("pauli", false);
+    engine::SheetFormat handMade = Preset("pauli", false);
     handMade.title = "Pauli, hand-made";
     EXPECT_EQ(sheetresults::SheetTitle(handMade), QStringLiteral("Pauli, hand-made"));
 }

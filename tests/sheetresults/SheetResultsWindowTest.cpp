@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sheet results" window, read back from its widgets as a user or a screen reader
 // would, for small sittings of each test worked out by hand.
+#include "engine/SheetCsv.h"
+#include "engine/SheetScores.h"
 #include "host/qt/ScriptedFileDialogs.h"
 #include "host/qt/ScriptedMessageBoxes.h"
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
-#include "test/SheetCsv.h"
-#include "test/SheetScores.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,7 +41,7 @@ public:
     Record& Right(int count, std::uint32_t ms) { return Add(count, 3, 4, 7, true, ms); }
     Record& Wrong(int count, std::uint32_t ms) { return Add(count, 7, 5, 3, false, ms); }
     Record& Blank(int count) {
-        for (int i = 0; i < count; ++i) Next(6, 6).outcome = test::SheetAnswer::kSkipped;
+        for (int i = 0; i < count; ++i) Next(6, 6).outcome = engine::SheetAnswer::kSkipped;
         return *this;
     }
     Record& Corrected(std::uint16_t corrections) {
@@ -49,20 +49,20 @@ public:
         return *this;
     }
 
-    std::vector<test::SheetAnswer> pairs;
+    std::vector<engine::SheetAnswer> pairs;
 
 private:
     Record& Add(int count, int operand1, int operand2, int answer, bool correct, std::uint32_t ms) {
         for (int i = 0; i < count; ++i) {
-            test::SheetAnswer& pair = Next(operand1, operand2);
+            engine::SheetAnswer& pair = Next(operand1, operand2);
             pair.answer = static_cast<std::uint8_t>(answer);
             pair.correct = correct ? 1 : 0;
             pair.milliseconds = ms;
         }
         return *this;
     }
-    test::SheetAnswer& Next(int operand1, int operand2) {
-        test::SheetAnswer pair;
+    engine::SheetAnswer& Next(int operand1, int operand2) {
+        engine::SheetAnswer pair;
         pair.period = period_;
         pair.unit = period_;
         pair.position = position_++;
@@ -77,12 +77,12 @@ private:
 };
 
 // 3 columns of 5 digits (4 pairs), bottom-up, 15 s each.
-test::SheetFormat Columns() {
-    test::SheetFormat format;
+engine::SheetFormat Columns() {
+    engine::SheetFormat format;
     format.name = "custom";
     format.title = "Custom columns";
-    format.family = test::ScoreFamily::Kraepelin;
-    format.order = test::WorkOrder::BottomUp;
+    format.family = engine::ScoreFamily::Kraepelin;
+    format.order = engine::WorkOrder::BottomUp;
     format.units = 3;
     format.digitsPerUnit = 5;
     format.secondsPerUnit = 15;
@@ -91,13 +91,13 @@ test::SheetFormat Columns() {
 }
 
 // 4 lines of 6 digits (5 pairs), a minute each, a minute's break after the second.
-test::SheetFormat Lines() {
-    test::SheetFormat format;
+engine::SheetFormat Lines() {
+    engine::SheetFormat format;
     format.name = "uchida";
     format.title = "Uchida-Kraepelin 2 + 2 lines (practice)";
     format.practice = true;
-    format.family = test::ScoreFamily::Uchida;
-    format.order = test::WorkOrder::LeftToRight;
+    format.family = engine::ScoreFamily::Uchida;
+    format.order = engine::WorkOrder::LeftToRight;
     format.units = 4;
     format.digitsPerUnit = 6;
     format.secondsPerUnit = 60;
@@ -109,12 +109,12 @@ test::SheetFormat Lines() {
 }
 
 // 60 additions in columns of 4 digits, a stroke every 3 minutes, 9 minutes in all.
-test::SheetFormat Pauli() {
-    test::SheetFormat format;
+engine::SheetFormat Pauli() {
+    engine::SheetFormat format;
     format.name = "pauli";
     format.title = "Pauli";
-    format.family = test::ScoreFamily::Pauli;
-    format.order = test::WorkOrder::TopDown;
+    format.family = engine::ScoreFamily::Pauli;
+    format.order = engine::WorkOrder::TopDown;
     format.digitsPerUnit = 4;
     format.additions = 60;
     format.strokeSeconds = 180;
@@ -130,7 +130,7 @@ FinishedSitting KraepelinSitting() {
     record.Period(0).Right(4, 800).Period(1).Right(2, 1000).Wrong(1, 1200).Corrected(1).Period(2).Right(1, 900).Blank(
         1);
     return {Columns(),    record.pairs,
-            42,           test::SittingEnd::TimeUp,
+            42,           engine::SittingEnd::TimeUp,
             45 * kSecond, QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))};
 }
 
@@ -140,7 +140,7 @@ FinishedSitting UchidaSitting() {
     Record record;
     record.Period(0).Right(4, 500).Period(1).Right(1, 700).Wrong(1, 900);
     record.Period(2).Right(5, 400).Period(3).Right(3, 600);
-    return {Lines(), record.pairs, 7, test::SittingEnd::TimeUp, 300 * kSecond, {}};
+    return {Lines(), record.pairs, 7, engine::SittingEnd::TimeUp, 300 * kSecond, {}};
 }
 
 // Periods of 5 (1 wrong), 7 and 6: total 18, errors 1/18 = 5.6 %, mean 6, average
@@ -148,11 +148,11 @@ FinishedSitting UchidaSitting() {
 FinishedSitting PauliSitting() {
     Record record;
     record.Period(0).Right(4, 2000).Wrong(1, 3000).Period(1).Right(7, 1500).Period(2).Right(6, 1000).Corrected(2);
-    return {Pauli(), record.pairs, 18446744073709551615ull, test::SittingEnd::TimeUp, 540 * kSecond, {}};
+    return {Pauli(), record.pairs, 18446744073709551615ull, engine::SittingEnd::TimeUp, 540 * kSecond, {}};
 }
 
 // Stopped 10 s into the first column without an answer: nothing can be worked out.
-FinishedSitting StoppedAtOnce() { return {Columns(), {}, 1, test::SittingEnd::Stopped, 10 * kSecond, {}}; }
+FinishedSitting StoppedAtOnce() { return {Columns(), {}, 1, engine::SittingEnd::Stopped, 10 * kSecond, {}}; }
 
 class SheetResultsWindowTest : public testing::Test {
 protected:
@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(Sittings, ScoresTableTest,
 TEST_F(SheetResultsWindowTest, EveryScoreShownIsTheCoresScore) {
     for (FinishedSitting (*make)() : {KraepelinSitting, UchidaSitting, PauliSitting}) {
         const FinishedSitting sitting = make();
-        const test::SheetScores scores = test::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs);
+        const engine::SheetScores scores = engine::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs);
         Open(sitting);
         const auto rows = sheetresults::ScoreRows(sitting.format, scores, sitting.seed, sitting.end, sitting.elapsedMs);
         auto* table = Get<QTableWidget>("grdScores");
@@ -336,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
         PeriodsCase{"StoppedInsideAColumn",
                     [] {
                         FinishedSitting sitting = KraepelinSitting();
-                        sitting.end = test::SittingEnd::Stopped;
+                        sitting.end = engine::SittingEnd::Stopped;
                         sitting.elapsedMs = 40 * kSecond;
                         return sitting;
                     },
@@ -378,7 +378,7 @@ TEST_F(SheetResultsWindowTest, CurveIsDrawnPerPeriodWithTheTestsLineAndBreak) {
 TEST_F(SheetResultsWindowTest, CurveTooSmallForItsLegendGivesItInWords) {
     const FinishedSitting sitting = UchidaSitting();
     sheetresults::PeriodChart chart;
-    chart.setScores(sitting.format, test::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs));
+    chart.setScores(sitting.format, engine::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs));
     constexpr QSize kNarrow(60, 230);
     chart.resize(kNarrow);
     chart.show();
@@ -418,7 +418,7 @@ TEST_F(SheetResultsWindowTest, SaveWritesTheRecordWhereTheUserChose) {
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
-    EXPECT_EQ(bytes.toStdString(), test::FormatSheetCsv(sitting.format, sitting.record));
+    EXPECT_EQ(bytes.toStdString(), engine::FormatSheetCsv(sitting.format, sitting.record));
     const QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.size(), 11) << "header, nine pairs, and nothing after the last CR LF";
     EXPECT_EQ(lines[0], "index,format,period,position,operand1,operand2,answer,correct,corrections,answer_ms\r");

@@ -3,12 +3,12 @@
 // that must leave no partial file and any old file as it was.
 #include "workcurve/AnswersFile.h"
 
+#include "engine/AnswersCsv.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/ScriptedFileDialogs.h"
 #include "host/qt/ScriptedMessageBoxes.h"
-#include "test/AnswersCsv.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +32,7 @@
 
 namespace {
 
-using test::MakeRecordedAnswer;
+using engine::MakeRecordedAnswer;
 
 workcurve::RecordedRun SomeRun() {
     return {{MakeRecordedAnswer(7, 5, "2", true, 0, 850), MakeRecordedAnswer(6, 9, "1", false, 0, 1234),
@@ -42,15 +42,15 @@ workcurve::RecordedRun SomeRun() {
 }
 
 // Reads a file written by SaveAnswers back into answers, checking its form on the way.
-std::vector<test::RecordedAnswer> ReadBack(const QString& path) {
+std::vector<engine::RecordedAnswer> ReadBack(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(text.endsWith("\r\n"));
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeLast();
-    EXPECT_EQ(lines.value(0).toStdString(), test::kAnswersCsvHeader);
-    std::vector<test::RecordedAnswer> answers;
+    EXPECT_EQ(lines.value(0).toStdString(), engine::kAnswersCsvHeader);
+    std::vector<engine::RecordedAnswer> answers;
     for (int row = 1; row < lines.size(); ++row) {
         const QStringList fields = lines[row].split(QLatin1Char(','));
         EXPECT_EQ(fields.size(), 7) << lines[row].toStdString();

@@ -7,9 +7,9 @@
 #include "../support/TextFit.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
+#include "engine/RecordedAnswer.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"
-#include "test/RecordedAnswer.h"
 #include "workcurve/ChartMargin.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/CurveChartPainter.h"
@@ -34,13 +34,13 @@
 
 namespace {
 
-using test::MakeRecordedAnswer;
+using engine::MakeRecordedAnswer;
 using workcurve::frmWorkCurve;
 
 // Three full minutes, the last answered wrongly and slowly: every legend entry but the
 // partial one, and the widest figures of the table ("+1.00 answers/min").
 workcurve::RecordedRun FullMinutesRun() {
-    std::vector<test::RecordedAnswer> answers;
+    std::vector<engine::RecordedAnswer> answers;
     for (int minute = 0; minute < 3; ++minute)
         for (int i = 0; i <= 2 * minute + 8; ++i)
             answers.push_back(MakeRecordedAnswer(i % 10, (i + minute) % 10, "0", i % 4 != 0, minute, 300 + 250 * i));

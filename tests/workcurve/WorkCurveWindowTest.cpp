@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Work curve" window, read back from its widgets as a user or a screen reader would.
 #include "docking/DockingX11.h"
+#include "engine/AnswersCsv.h"
+#include "engine/WorkCurve.h"
 #include "host/qt/ScriptedFileDialogs.h"
 #include "host/qt/ScriptedMessageBoxes.h"
-#include "test/AnswersCsv.h"
-#include "test/WorkCurve.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
 #include "workcurve/frmWorkCurve.h"
@@ -28,13 +28,13 @@
 
 namespace {
 
-using test::MakeRecordedAnswer;
+using engine::MakeRecordedAnswer;
 using workcurve::frmWorkCurve;
 using Row = frmWorkCurve::Row;
 
 // Three full minutes answered 4, 2 and 6 times, worked out by hand in the engine's tests.
 workcurve::RecordedRun ThreeMinuteRun() {
-    std::vector<test::RecordedAnswer> answers = {
+    std::vector<engine::RecordedAnswer> answers = {
         MakeRecordedAnswer(7, 5, "2", true, 0, 1000), MakeRecordedAnswer(7, 5, "3", false, 0, 2000),
         MakeRecordedAnswer(6, 9, "5", true, 0, 3000), MakeRecordedAnswer(0, 0, "0", true, 0, 4000),
         MakeRecordedAnswer(7, 5, "2", true, 1, 500),  MakeRecordedAnswer(6, 9, "6", false, 1, 1500),
@@ -164,7 +164,7 @@ class LegendInWordsTest : public WorkCurveWindowTest, public testing::WithParamI
 TEST_P(LegendInWordsTest, NamesEachMarkWhereTheChartLeavesItsLegendOut) {
     workcurve::RecordedRun run = ThreeMinuteRun();
     run.length = {2, 30};
-    test::WorkCurve curve = test::AnalyseWorkCurve(run.answers, run.length);
+    engine::WorkCurve curve = engine::AnalyseWorkCurve(run.answers, run.length);
     ASSERT_TRUE(curve.minutes.back().partial && curve.trend);
     workcurve::CurveChart chart;
     chart.setCurve(curve);
@@ -378,7 +378,7 @@ TEST_F(WorkCurveWindowTest, SaveWritesTheRunsAnswersWhereTheUserChose) {
     EXPECT_TRUE(files.requests()[0].suggestedPath.endsWith("tavrendale-20240102-030405.csv"));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().toStdString(), test::FormatAnswersCsv(ThreeMinuteRun().answers));
+    EXPECT_EQ(written.readAll().toStdString(), engine::FormatAnswersCsv(ThreeMinuteRun().answers));
     EXPECT_TRUE(messages.requests().empty());
 
     const QString intoNowhere = folder.filePath("missing/answers.csv");

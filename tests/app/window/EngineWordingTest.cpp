@@ -6,8 +6,8 @@
 
 #include "../../support/PseudoTranslator.h"
 #include "MainWindowFixture.h"
+#include "engine/TestEngine.h"
 #include "host/qt/Languages.h"
-#include "test/TestEngine.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -51,31 +51,31 @@ constexpr int kTicksPerMinute = 60;
 struct EngineTextShown {
     std::string where;
     QString shown;
-    test::Wording wording;
+    engine::Wording wording;
     std::vector<std::string> figures;
     // The engine's own English for it.
     std::string english;
 };
 
 // The engine beside the window: keeps what it tells, as the window keeps what it shows.
-class Twin final : public test::TestEngineListener {
+class Twin final : public engine::TestEngineListener {
 public:
     Twin() {
         engine.SetListener(this);
         const std::string zero = "0";
-        namespace wording = test::wording;
-        lines = {test::ResultLine{wording::kDurationInMinutesLine, zero},
-                 test::ResultLine{wording::kAnsweredLine, zero},
-                 test::ResultLine{wording::kTrueLine, zero},
-                 test::ResultLine{wording::kFalseLine, zero},
-                 test::ResultLine{wording::kPerSecondLine, zero},
-                 test::ResultLine{wording::kPerMinuteLine, zero}};
+        namespace wording = engine::wording;
+        lines = {engine::ResultLine{wording::kDurationInMinutesLine, zero},
+                 engine::ResultLine{wording::kAnsweredLine, zero},
+                 engine::ResultLine{wording::kTrueLine, zero},
+                 engine::ResultLine{wording::kFalseLine, zero},
+                 engine::ResultLine{wording::kPerSecondLine, zero},
+                 engine::ResultLine{wording::kPerMinuteLine, zero}};
     }
-    void DurationRefused(test::DurationRefusal r) override { refusal = r; }
-    void ResultsReady(const test::ResultSummary& summary) override {
-        const std::optional<test::ResultLine>* given[] = {&summary.durationLine,  &summary.answeredLine,
-                                                          &summary.trueLine,      &summary.falseLine,
-                                                          &summary.perSecondLine, &summary.perMinuteLine};
+    void DurationRefused(engine::DurationRefusal r) override { refusal = r; }
+    void ResultsReady(const engine::ResultSummary& summary) override {
+        const std::optional<engine::ResultLine>* given[] = {&summary.durationLine,  &summary.answeredLine,
+                                                            &summary.trueLine,      &summary.falseLine,
+                                                            &summary.perSecondLine, &summary.perMinuteLine};
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (*given[i]) lines[i] = **given[i];
         }
@@ -83,10 +83,10 @@ public:
 
     SequenceRandom random;
     ScriptedClock clock;
-    test::TestEngine engine{random, clock};
+    engine::TestEngine engine{random, clock};
     // The result lines in the panel's order, top to bottom.
-    std::vector<test::ResultLine> lines;
-    std::optional<test::DurationRefusal> refusal;
+    std::vector<engine::ResultLine> lines;
+    std::optional<engine::DurationRefusal> refusal;
 };
 
 class EngineWordingTest : public MainWindowFixture {
@@ -136,14 +136,14 @@ protected:
         const char* labels[] = {"lblDuration",   "lblTotalAnswered", "lblTotalTrue",
                                 "lblTotalFalse", "lblOpSec",         "lblOpMin"};
         for (std::size_t i = 0; i < twin.lines.size(); ++i) {
-            const test::ResultLine& line = twin.lines[i];
+            const engine::ResultLine& line = twin.lines[i];
             texts.push_back({labels[i], Text(labels[i]), line.wording, {line.figure}, line.english()});
         }
         const QStringList rows = LogRows();
         const std::vector<std::string> english = twin.engine.answerLog();
         EXPECT_EQ(static_cast<std::size_t>(rows.size()), english.size());
         for (std::size_t i = 0; i < english.size() && i < static_cast<std::size_t>(rows.size()); ++i) {
-            const test::LogLine& line = twin.engine.logLines()[i];
+            const engine::LogLine& line = twin.engine.logLines()[i];
             std::vector<std::string> figures;
             if (!line.notLogged) figures = {line.operand1Text(), line.operand2Text(), line.answer};
             texts.push_back(
@@ -155,8 +155,8 @@ protected:
         }
         EXPECT_EQ(warnings.size(), twin.refusal ? 1u : 0u);
         if (twin.refusal && !warnings.empty()) {
-            const test::Wording& wording = test::WordingOf(*twin.refusal);
-            texts.push_back({"refusal", warnings.front(), wording, {}, test::Worded(wording)});
+            const engine::Wording& wording = engine::WordingOf(*twin.refusal);
+            texts.push_back({"refusal", warnings.front(), wording, {}, engine::Worded(wording)});
         }
         return texts;
     }
@@ -245,12 +245,12 @@ TEST_P(ReversedWordingTest, EveryFigureStandsWhereTheTranslationPutsIt) {
         std::vector<std::string_view> figures(text.figures.begin(), text.figures.end());
         std::string expected;
         switch (figures.size()) {
-        case 0: expected = test::Worded({text.wording.context, translation.constData()}); break;
-        case 1: expected = test::Worded({text.wording.context, translation.constData()}, {figures[0]}); break;
+        case 0: expected = engine::Worded({text.wording.context, translation.constData()}); break;
+        case 1: expected = engine::Worded({text.wording.context, translation.constData()}, {figures[0]}); break;
         default:
             ASSERT_EQ(figures.size(), 3u) << text.where;
             expected =
-                test::Worded({text.wording.context, translation.constData()}, {figures[0], figures[1], figures[2]});
+                engine::Worded({text.wording.context, translation.constData()}, {figures[0], figures[1], figures[2]});
         }
         EXPECT_EQ(text.shown.toStdString(), expected) << text.where;
     }

@@ -2,7 +2,7 @@
 // The answer log's context menu: how it opens, when its commands can be used, and what
 // they do: the work curve window, the CSV file and the copied results.
 #include "MainWindowFixture.h"
-#include "test/AnswersCsv.h"
+#include "engine/AnswersCsv.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <QClipboard>
@@ -219,7 +219,7 @@ TEST_F(WorkCurveMenuTest, SaveWritesTheAnswersWhereTheUserChose) {
     EXPECT_TRUE(files.requests()[0].suggestedPath.contains(QRegularExpression("tavrendale-\\d{8}-\\d{6}\\.csv$")));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), test::FormatAnswersCsv(window->engine().recording()));
+    EXPECT_EQ(file.readAll().toStdString(), engine::FormatAnswersCsv(window->engine().recording()));
 }
 
 // The run's end is read from the window's clock, like its answer times.
