@@ -2,9 +2,9 @@
 #pragma once
 
 #include "../support/ScriptedClock.h"
+#include "../support/ScriptedMessageBoxes.h"
 #include "engine/Sheet.h"
 #include "engine/SheetFormat.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 #include "sheet/CueSound.h"
 #include "sheet/SheetView.h"
 #include "sheet/frmSheet.h"

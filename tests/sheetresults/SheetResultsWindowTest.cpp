@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sheet results" window, read back from its widgets as a user or a screen reader
 // would, for small sittings of each test worked out by hand.
+#include "../support/ScriptedFileDialogs.h"
+#include "../support/ScriptedMessageBoxes.h"
 #include "engine/SheetCsv.h"
 #include "engine/SheetScores.h"
-#include "host/qt/ScriptedFileDialogs.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
