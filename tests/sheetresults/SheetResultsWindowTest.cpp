@@ -3,6 +3,7 @@
 // would, for small sittings of each test worked out by hand.
 #include "../support/ScriptedFileDialogs.h"
 #include "../support/ScriptedMessageBoxes.h"
+#include "../support/SheetFixture.h"
 #include "engine/SheetCsv.h"
 #include "engine/SheetScores.h"
 #include "sheetresults/PeriodChart.h"
@@ -76,50 +77,24 @@ private:
     std::uint16_t position_ = 0;
 };
 
-// 3 columns of 5 digits (4 pairs), bottom-up, 15 s each.
+// The small sheets of the engine's tests, titled as the window shows them.
 engine::SheetFormat Columns() {
-    engine::SheetFormat format;
-    format.name = "custom";
+    engine::SheetFormat format = sheets::Columns();
     format.title = "Custom columns";
-    format.family = engine::ScoreFamily::Kraepelin;
-    format.order = engine::WorkOrder::BottomUp;
-    format.units = 3;
-    format.digitsPerUnit = 5;
-    format.secondsPerUnit = 15;
-    format.lowestDigit = 1;
     return format;
 }
 
-// 4 lines of 6 digits (5 pairs), a minute each, a minute's break after the second.
 engine::SheetFormat Lines() {
-    engine::SheetFormat format;
+    engine::SheetFormat format = sheets::Lines();
     format.name = "uchida";
     format.title = "Uchida-Kraepelin 2 + 2 lines (practice)";
     format.practice = true;
-    format.family = engine::ScoreFamily::Uchida;
-    format.order = engine::WorkOrder::LeftToRight;
-    format.units = 4;
-    format.digitsPerUnit = 6;
-    format.secondsPerUnit = 60;
-    format.breakAfter = 2;
-    format.breakSeconds = 60;
-    format.lowestDigit = 3;
-    format.noRepeat = true;
     return format;
 }
 
-// 60 additions in columns of 4 digits, a stroke every 3 minutes, 9 minutes in all.
 engine::SheetFormat Pauli() {
-    engine::SheetFormat format;
-    format.name = "pauli";
+    engine::SheetFormat format = sheets::Pauli(60);
     format.title = "Pauli";
-    format.family = engine::ScoreFamily::Pauli;
-    format.order = engine::WorkOrder::TopDown;
-    format.digitsPerUnit = 4;
-    format.additions = 60;
-    format.strokeSeconds = 180;
-    format.durationSeconds = 540;
-    format.lowestDigit = 2;
     return format;
 }
 
