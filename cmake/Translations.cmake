@@ -39,7 +39,6 @@ function(tavrendale_catalog target catalog)
   endif()
   qt_add_translations(${target} TS_FILES ${ts_files} RESOURCE_PREFIX /i18n ${sources}
                       LUPDATE_OPTIONS ${TAVRENDALE_LUPDATE_OPTIONS} LRELEASE_OPTIONS -silent)
-  set_property(GLOBAL APPEND PROPERTY TAVRENDALE_CATALOGS ${target})
 endfunction()
 
 # Qt's own texts (the file dialog, the context menus, the standard buttons) in the languages Qt
