@@ -16,7 +16,8 @@ set(TAVRENDALE_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias Q
 
 # Makes `catalog` of the texts in `target`'s sources, and of the texts that the plain-C++
 # libraries after TEXTS_OF name in their TAVRENDALE_TEXTS: such a library has no catalog of
-# its own, and its texts are translated by the window that shows them.
+# its own, and its texts are translated by the window that shows them. A library that shows no
+# text has no catalog either: the translations check fails a catalog without texts.
 #   tavrendale_catalog(target catalog [TEXTS_OF library...])
 # Called after the target has all its sources.
 function(tavrendale_catalog target catalog)
