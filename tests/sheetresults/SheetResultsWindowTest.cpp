@@ -7,7 +7,6 @@
 #include "engine/SheetCsv.h"
 #include "engine/SheetScores.h"
 #include "sheetresults/PeriodChart.h"
-#include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
 
 #include <QAbstractButton>
@@ -242,30 +241,6 @@ INSTANTIATE_TEST_SUITE_P(Sittings, ScoresTableTest,
                                                      {"Median time", "\u2013"},
                                                      {"90th percentile", "\u2013"}}}),
                          [](const testing::TestParamInfo<ScoresCase>& info) { return std::string(info.param.name); });
-
-// The window shows the core's own figures, not figures of its own: each family's table
-// against ScoreSheet for the same record.
-TEST_F(SheetResultsWindowTest, EveryScoreShownIsTheCoresScore) {
-    for (FinishedSitting (*make)() : {KraepelinSitting, UchidaSitting, PauliSitting}) {
-        const FinishedSitting sitting = make();
-        const engine::SheetScores scores = engine::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs);
-        Open(sitting);
-        const auto rows = sheetresults::ScoreRows(sitting.format, scores, sitting.seed, sitting.end, sitting.elapsedMs);
-        auto* table = Get<QTableWidget>("grdScores");
-        ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()));
-        for (int row = 0; row < table->rowCount(); ++row)
-            EXPECT_EQ(table->item(row, 1)->text(), rows[static_cast<std::size_t>(row)].value);
-        if (scores.kraepelin) {
-            EXPECT_EQ(Score("Speed (panker)"), QString::number(*scores.kraepelin->speed, 'f', 2));
-        }
-        if (scores.pauli) {
-            EXPECT_EQ(Score("Total"), QString::number(scores.pauli->total));
-        }
-        if (scores.uchida) {
-            EXPECT_EQ(Score("Rest effect"), QString::number(*scores.uchida->restEffect, 'f', 2));
-        }
-    }
-}
 
 struct PeriodsCase {
     const char* name;
