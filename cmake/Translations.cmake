@@ -17,7 +17,8 @@ set(TAVRENDALE_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias Q
 # Makes `catalog` of the texts in `target`'s sources, and of the texts that the plain-C++
 # libraries after TEXTS_OF name in their TAVRENDALE_TEXTS (`library`) or in one set of
 # them, TAVRENDALE_TEXTS_<set> (`library:set`): such a library has no catalog of its own,
-# and its texts are translated by the window that shows them.
+# and its texts are translated by the window that shows them. A library that shows no text
+# has no catalog either: the translations check fails a catalog without texts.
 #   tavrendale_catalog(target catalog [TEXTS_OF library[:set]...])
 # Called after the target has all its sources.
 function(tavrendale_catalog target catalog)
@@ -48,7 +49,6 @@ function(tavrendale_catalog target catalog)
   endif()
   qt_add_translations(${target} TS_FILES ${ts_files} RESOURCE_PREFIX /i18n ${sources}
                       LUPDATE_OPTIONS ${TAVRENDALE_LUPDATE_OPTIONS} LRELEASE_OPTIONS -silent)
-  set_property(GLOBAL APPEND PROPERTY TAVRENDALE_CATALOGS ${target})
 endfunction()
 
 # Qt's own texts (the file dialog, the context menus, the standard buttons) in the languages Qt

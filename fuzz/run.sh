@@ -24,10 +24,8 @@ while (($#)); do
   esac
 done
 
-if ! command -v clang++-14 >/dev/null; then
-  echo "clang++-14 not found: fuzzing skipped" >&2
-  exit 77
-fi
+source "$here/../scripts/require-tools.sh"
+require_tools clang++-14
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" >/dev/null

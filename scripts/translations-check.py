@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Fails when a text the program shows has no translation in its catalog.
+"""Fails when a text the program shows has no translation in its catalog, or a translation
+that loses its text's placeholders or access key.
 
 Brings a copy of every catalog up to date with the sources as `update_translations` would
 (lupdate on the projects CMake wrote for each library, with the options it gives lupdate there:
-TAVRENDALE_LUPDATE_OPTIONS in cmake/Translations.cmake), then counts what is left unfinished.
-The catalogs in the tree are not changed.
+TAVRENDALE_LUPDATE_OPTIONS in cmake/Translations.cmake), then checks it. The catalogs in the tree
+are not changed. The catalogs of Qt's own texts the program carries
+(translations/qtbase_<language>.ts) hold Qt's texts, not the sources': they are checked as they
+stand.
 
-The catalogs of Qt's own texts the program carries (translations/qtbase_<language>.ts) hold
-Qt's texts, not the sources': they are read as they stand, and each translation must keep its
-text's placeholders (%1, %n) and, where the text has an access key (&Save), one of its own.
+A catalog passes when it has texts, every text has its translation, and every translation keeps
+its text's placeholders (%1, %L1, %n) and, where the text has an access key (&Save), has exactly
+one of its own (&Simpan, or 保存(&S) as Japanese writes it); a text without one gets none.
 
     scripts/translations-check.py BUILD LUPDATE GENERATE_PROJECT_CMAKE LUPDATE_OPTION... [-- QT_CATALOG.ts...]
 """
@@ -48,7 +51,8 @@ def access_keys(text):
 
 
 def unkept(ts_text):
-    """The texts of a catalog whose translation loses a placeholder or an access key."""
+    """The texts of a catalog whose translation loses a placeholder or an access key. A missing
+    translation is not counted here, but by `unfinished`."""
     faults = []
     for message in re.findall(r"<message[ >].*?</message>", ts_text, re.S):
         source = html.unescape(re.search(r"<source>(.*?)</source>", message, re.S).group(1))
@@ -56,7 +60,7 @@ def unkept(ts_text):
         if not forms:
             translation = re.search(r"<translation[^>]*>(.*?)</translation>", message, re.S)
             forms = [translation.group(1)] if translation else []
-        for form in (html.unescape(f) for f in forms):
+        for form in (html.unescape(f) for f in forms if f.strip()):
             wanted = placeholders(source)
             if "<numerusform>" in message and "%n" not in wanted:
                 wanted = sorted(wanted + ["%n"])
@@ -67,13 +71,14 @@ def unkept(ts_text):
     return faults
 
 
-def check_qt_catalog(ts):
-    """Prints and returns whether a catalog of Qt's texts is complete and keeps its marks."""
+def check_catalog(ts, name=None):
+    """Prints and returns whether the catalog in the file `ts` passes; `name` is the one it is
+    reported under (the file's own by default)."""
     text = pathlib.Path(ts).read_text(encoding="utf-8")
     missing = unfinished(text)
     faults = unkept(text)
     total = len(re.findall(r"<message[ >]", text))
-    print(f"{pathlib.Path(ts).name}: {total} texts, {len(missing)} without a translation, "
+    print(f"{name or pathlib.Path(ts).name}: {total} texts, {len(missing)} without a translation, "
           f"{len(faults)} with a placeholder or access key lost")
     for line in (missing + faults)[:20]:
         print(f"    {line}")
@@ -96,6 +101,11 @@ def main(build, lupdate, generate, *arguments):
             subprocess.run(["cmake", f"-DIN_FILE={project}", f"-DOUT_FILE={json_file}", "-P", generate],
                            check=True, stdout=subprocess.DEVNULL)
             data = json.loads(json_file.read_text())
+            # The build compiles every catalog it names from the tree, so a project none of whose
+            # catalogs stands there is one an earlier configure left behind.
+            if not any(pathlib.Path(ts).exists() for ts in data["translations"]):
+                print(f"{project.name}: left behind, its catalogs are gone from the tree")
+                continue
             copies = []
             for ts in data["translations"]:
                 copy = scratch / f"{number}-{pathlib.Path(ts).name}"
@@ -106,16 +116,9 @@ def main(build, lupdate, generate, *arguments):
             json_file.write_text(json.dumps(data))
             subprocess.run([lupdate, "-silent", *options, "-project", str(json_file)], check=True)
             for ts, copy in copies:
-                text = copy.read_text(encoding="utf-8")
-                missing = unfinished(text)
-                total = len(re.findall(r"<message[ >]", text))
-                name = pathlib.Path(ts).name
-                print(f"{name}: {total} texts, {len(missing)} without a translation")
-                for source in missing[:20]:
-                    print(f"    {source}")
-                failed = failed or bool(missing)
+                failed = not check_catalog(copy, pathlib.Path(ts).name) or failed
     for ts in qt_catalogs:
-        failed = not check_qt_catalog(ts) or failed
+        failed = not check_catalog(ts) or failed
     return 1 if failed else 0
 
 

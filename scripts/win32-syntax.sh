@@ -8,11 +8,9 @@
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 
+source "$root/scripts/require-tools.sh"
 cxx=x86_64-w64-mingw32-g++-posix
-if ! command -v "$cxx" >/dev/null 2>&1; then
-  echo "SKIPPED: $cxx is not installed (scripts/deps.sh test installs it)"
-  exit 77
-fi
+require_tools "$cxx"
 
 IFS=: read -r -a qt_folders <<<"${1:?Qt include folders}"
 shift

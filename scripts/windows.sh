@@ -57,6 +57,7 @@ qt_source_list() {
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+source scripts/require-tools.sh
 
 mode=build
 cached_only=0
@@ -187,13 +188,8 @@ build_qt() {
 ensure_qt() {
   qt_present && return 0
   if ((cached_only)); then
-    if [ -z "$compiler" ]; then
-      echo "SKIPPED: $mingw_cxx is not installed (scripts/deps.sh build windows)"
-    else
-      echo "SKIPPED: no static Qt for Windows in $qt; build it once with scripts/windows.sh" \
-           "(about 15 minutes of two cores)"
-    fi
-    exit 77
+    [ -n "$compiler" ] || skip "$mingw_cxx is not installed (scripts/deps.sh build windows)"
+    skip "no static Qt for Windows in $qt; build it once with scripts/windows.sh (about 15 minutes of two cores)"
   fi
   build_qt
 }

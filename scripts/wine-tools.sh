@@ -9,9 +9,10 @@ wine=$(command -v wine64 || command -v wine || true)
 [ -x "$wine_lib/wine64" ] && wine=$wine_lib/wine64
 wineserver=$(command -v wineserver || true)
 [ -x "$wine_lib/wineserver64" ] && wineserver=$wine_lib/wineserver64
-command -v "$cxx" >/dev/null 2>&1 || { echo "SKIPPED: $cxx is not installed (scripts/deps.sh test)"; exit 77; }
-[ -n "$wine" ] || { echo "SKIPPED: Wine is not installed (scripts/deps.sh test)"; exit 77; }
-[ -n "$wineserver" ] || { echo "SKIPPED: wineserver is not installed (scripts/deps.sh test)"; exit 77; }
+source "$(dirname "${BASH_SOURCE[0]}")/require-tools.sh"
+require_tools "$cxx"
+[ -n "$wine" ] || skip "Wine is not installed (scripts/deps.sh test installs it)"
+[ -n "$wineserver" ] || skip "wineserver is not installed (scripts/deps.sh test installs it)"
 
 # Points Wine at the prefix in folder $1 (64-bit, quiet, without the Mono and Gecko installers
 # or menu entries) and makes it there the first time, kept for the runs after; Wine's start-up

@@ -8,6 +8,8 @@
 // adds the program started in that language to the turns, compared with it in the
 // environment's language: the cost of loading and showing a translation.
 //   startup_bench [--lang CODE]... [--benchmark_...]     (offscreen unless TAVRENDALE_BENCH_DISPLAY=1)
+#include "Medians.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -170,12 +172,6 @@ void Startup(benchmark::State& state, const std::string& name) {
     }
     state.counters["peak_rss_kB"] = static_cast<double>(peak);
     state.counters["cpu_ms"] = cpu / static_cast<double>(next);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 } // namespace

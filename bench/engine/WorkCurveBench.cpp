@@ -4,9 +4,9 @@
 // record of the answers holds per answer.
 //
 //   work_curve_bench [--benchmark_...]     (the CPU column is the figure to read)
+#include "TypistClock.h"
 #include "engine/TestEngine.h"
 #include "engine/WorkCurve.h"
-#include "host/core/MonotonicClock.h"
 #include "host/core/Random.h"
 
 #include <benchmark/benchmark.h>
@@ -32,17 +32,8 @@ private:
     std::uint64_t state_ = 1;
 };
 
-// Answer times a person might take: 300 to 2,300 ms, depending on the pair.
-class TypistClock final : public host::MonotonicClock {
-public:
-    std::uint64_t Milliseconds() override { return now_; }
-    void Wait(std::uint64_t milliseconds) { now_ += milliseconds; }
-
-private:
-    std::uint64_t now_ = 0;
-};
-
-// Plays a whole 99-minute run and leaves the engine with its record.
+// Plays a whole 99-minute run and leaves the engine with its record. The answers take the
+// times a person might take: 300 to 2,300 ms, depending on the pair.
 void PlayRun(engine::TestEngine& engine, TypistClock& clock) {
     engine.Start(std::to_string(kMinutes), true);
     std::uint64_t answer = 0;

@@ -5,10 +5,10 @@
 //
 //   sheet_results_window_bench [--benchmark_...]     (median_ms is the figure to read)
 #include "FirstPaintTiming.h"
+#include "TypistClock.h"
 #include "engine/Sheet.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
-#include "host/core/MonotonicClock.h"
 #include "sheetresults/PeriodChart.h"
 #include "sheetresults/frmSheetResults.h"
 #include "workcurve/PairMap.h"
@@ -18,15 +18,6 @@
 #include <memory>
 
 namespace {
-
-class TypistClock final : public host::MonotonicClock {
-public:
-    std::uint64_t Milliseconds() override { return now_; }
-    void Wait(std::uint64_t milliseconds) { now_ += milliseconds; }
-
-private:
-    std::uint64_t now_ = 0;
-};
 
 // The hour worked through at about 850 ms an addition, every 17th wrong, every 41st passed.
 sheetresults::FinishedSitting PauliHour() {

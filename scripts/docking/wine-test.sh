@@ -12,7 +12,7 @@ out=${1:?build folder}/wine
 mkdir -p "$out"
 
 source "$root/scripts/wine-tools.sh"
-command -v Xvfb >/dev/null 2>&1 || { echo "SKIPPED: Xvfb is not installed (scripts/deps.sh test)"; exit 77; }
+require_tools Xvfb
 
 exe=$out/docking-wine-tests.exe
 sources=("$root/src/docking/SnapRect.cpp" "$root/src/docking/Docking.cpp"

@@ -16,12 +16,8 @@ case $compositor in
   kwin) tools=(kwin_wayland Xwayland dbus-run-session /usr/bin/python3) ;;
   *) echo "with-wayland.sh: unknown compositor '$compositor' (mutter or kwin)" >&2; exit 2 ;;
 esac
-for tool in "${tools[@]}"; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../require-tools.sh"
+require_tools --why "scripts/deps.sh wayland installs it" "${tools[@]}"
 
 # The session bus the compositor offers its interfaces on, shared with the command.
 if [ -z "${WITH_WAYLAND_OWN_BUS:-}" ]; then
@@ -58,11 +54,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-skip() {
-  echo "SKIPPED: $1"
-  tail -n 20 "$work/compositor.log" 2>/dev/null
-  exit 77
-}
 
 export XDG_RUNTIME_DIR=$work/run WAYLAND_COMPOSITOR=$compositor
 socket=tavrendale-wayland
@@ -97,7 +88,7 @@ set +m
 display=
 auth=
 for _ in $(seq 300); do
-  kill -0 "$compositor_pid" 2>/dev/null || skip "$compositor did not start here"
+  kill -0 "$compositor_pid" 2>/dev/null || skip "$compositor did not start here" "$work/compositor.log"
   if [ -S "$XDG_RUNTIME_DIR/$socket" ]; then
     case $compositor in
       mutter)
@@ -112,7 +103,7 @@ for _ in $(seq 300); do
   fi
   sleep 0.1
 done
-[ -n "$display" ] || skip "$compositor started no XWayland within 30 s"
+[ -n "$display" ] || skip "$compositor started no XWayland within 30 s" "$work/compositor.log"
 session_pids=$(ps -e -o pid=,pgid= | awk -v group="$compositor_pid" '$2 == group {printf "%s ", $1}')
 
 export WAYLAND_DISPLAY=$socket DISPLAY=$display XAUTHORITY=$auth WAYLAND_COMPOSITOR_PID=$compositor_pid

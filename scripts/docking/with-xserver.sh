@@ -15,12 +15,8 @@ case $XSERVER_WM in
   none) wm=(); tools=(Xvfb) ;;
   *) echo "with-xserver.sh: unknown window manager '$XSERVER_WM' (openbox, icewm or none)" >&2; exit 2 ;;
 esac
-for tool in "${tools[@]}"; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../require-tools.sh"
+require_tools "${tools[@]}"
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -40,10 +36,7 @@ for _ in $(seq 100); do
   [ -s "$work/display" ] && break
   sleep 0.1
 done
-if ! [ -s "$work/display" ]; then
-  echo "SKIPPED: Xvfb did not start"; cat "$work/xvfb.log"
-  exit 77
-fi
+[ -s "$work/display" ] || skip "Xvfb did not start" "$work/xvfb.log"
 export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
 echo "virtual X server on display $DISPLAY" >&2
 

@@ -4,10 +4,8 @@
 # desktop would read it:   InstallTest.sh <build folder>
 set -u
 build=${1:?build folder}
-for tool in desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null 2>&1 ||
-    { echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"; exit 77; }
-done
+source "$(dirname "$0")/../../scripts/require-tools.sh"
+require_tools desktop-file-validate appstreamcli
 
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }

@@ -6,14 +6,9 @@
 set -u
 out=${1:?work folder}
 source_root=$(cd "$(dirname "$0")/../.." && pwd)
-for tool in dpkg-buildpackage dh lintian dpkg-deb; do
-  command -v "$tool" >/dev/null 2>&1 ||
-    { echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"; exit 77; }
-done
-if ! unmet=$(cd "$source_root" && dpkg-checkbuilddeps 2>&1); then
-  echo "SKIPPED: $unmet (scripts/deps.sh build installs them)"
-  exit 77
-fi
+source "$source_root/scripts/require-tools.sh"
+require_tools dpkg-buildpackage dh lintian dpkg-deb
+unmet=$(cd "$source_root" && dpkg-checkbuilddeps 2>&1) || skip "$unmet (scripts/deps.sh build installs them)"
 
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }

@@ -3,7 +3,7 @@
 // curve's figures, and a sitting's columns, lines or periods its scores' figures.
 #include "engine/PeriodCurve.h"
 
-#include "SheetFixture.h"
+#include "../support/SheetFixture.h"
 #include "engine/RecordedAnswer.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Each test's scores for small sheets, worked out by hand in the comments.
 #include "engine/SheetScores.h"
 
-#include "SheetFixture.h"
+#include "../support/SheetFixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -198,10 +198,7 @@ TEST(KraepelinScoresTest, SittingRecordScoresAsItWasWorked) {
     const engine::SheetFormat format = sheets::Columns();
     engine::SheetSitting sitting(format, engine::MakeSheet(format, 11), clock);
     sitting.Start();
-    const auto right = [&] {
-        const engine::SheetSitting::Cursor cursor = sitting.cursor();
-        sitting.TypeDigit((cursor.operand1 + cursor.operand2) % 10);
-    };
+    const auto right = [&] { sitting.TypeDigit(sheets::RightAnswer(sitting)); };
     // Column 1: three answers and a pass; column 2: one answer, one taken back; column 3:
     // nothing.
     clock.Advance(1000);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A sitting of a sheet under a scripted clock: the cursor, the cue, corrections, passes,
 // the break, the strokes and the end.
-#include "SheetFixture.h"
+#include "../support/SheetFixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -247,11 +247,6 @@ TEST_F(EngineFixture, ResetStopsSilentlyAndKeepsTheLog) {
     EXPECT_THAT(engine.answerLog(), IsEmpty());
 }
 
-TEST_F(EngineFixture, DismissResultsHidesThePanel) {
-    engine.DismissResults();
-    EXPECT_THAT(recorder.events, ElementsAre("PanelHidden"));
-}
-
 TEST(TestEngineListenerTest, RunsWithoutAListener) {
     ScriptedRandom random;
     engine::TestEngine engine(random);

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""scripts/translations-check.py on catalogs of Qt's texts: a translation that loses a
-placeholder or an access key, or that is missing, fails the check; one that keeps them passes."""
+"""scripts/translations-check.py on catalogs, ours and Qt's: a translation that loses a placeholder
+or an access key, or that is missing, fails the check; one that keeps them passes."""
 
 import os
 import runpy
@@ -25,7 +25,7 @@ def message(source, translation, numerus=False, unfinished=False):
             f"<translation{attributes}>{escape(translation)}</translation></message>")
 
 
-class QtCatalogMarksTest(unittest.TestCase):
+class CatalogMarksTest(unittest.TestCase):
     def test_placeholders_and_access_keys(self):
         cases = [
             # source, translation, numerus, faults
@@ -43,6 +43,18 @@ class QtCatalogMarksTest(unittest.TestCase):
             ("%L1 bytes", "%L1 bita", False, 0),
             ("%n file(s)", ["%n berkas"], True, 0),
             ("%n file(s)", ["beberapa berkas"], True, 1),
+            # Japanese puts the access key after the text, in brackets.
+            ("&Close", "閉じる(&C)", False, 0),
+            ("<<< &Back", "<<< 戻る(&B)", False, 0),
+            ("&Close", "閉じる", False, 1),
+            ("&Close", "&閉じる(&C)", False, 1),
+            ("Close", "閉じる(&C)", False, 1),
+            ("%1: %2", "%1：%2", False, 0),
+            ("%1 + %2 = %3 | TRUE", "%1 + %2 = %3 | BENAR", False, 0),
+            ("%1 + %2 = %3 | TRUE", "%1 + %2 = | BENAR", False, 1),
+            ("Error %", "エラー率 %", False, 0),
+            # A missing translation is counted as missing, not as marks lost.
+            ("Total answered: %1", "", False, 0),
         ]
         for source, translation, numerus, faults in cases:
             with self.subTest(source=source, translation=translation):
@@ -56,14 +68,16 @@ class QtCatalogMarksTest(unittest.TestCase):
             ("empty translation", [message("Cancel", "")], False),
             ("access key lost", [message("&Save", "Simpan")], False),
             ("no texts at all", [], False),
+            ("ours, Japanese access key", [message("&Start", "開始(&S)"), message("Seed: %1", "シード: %1")], True),
+            ("ours, placeholder lost", [message("Seed: %1", "シード")], False),
         ]
         for name, messages, whole in cases:
             with self.subTest(name), tempfile.TemporaryDirectory() as folder:
-                ts = os.path.join(folder, "qtbase_xx.ts")
+                ts = os.path.join(folder, "sheet_xx.ts")
                 with open(ts, "w", encoding="utf-8") as f:
                     f.write('<?xml version="1.0" encoding="utf-8"?>\n<TS version="2.1" language="xx">'
                             "<context><name>QPlatformTheme</name>" + "".join(messages) + "</context></TS>\n")
-                self.assertEqual(CHECK["check_qt_catalog"](ts), whole)
+                self.assertEqual(CHECK["check_catalog"](ts), whole)
 
 
 if __name__ == "__main__":

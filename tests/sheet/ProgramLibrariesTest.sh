@@ -5,7 +5,8 @@
 #   ProgramLibrariesTest.sh <program>
 set -u
 program=${1:?program}
-command -v ldd >/dev/null 2>&1 || { echo "SKIPPED: ldd is not installed"; exit 77; }
+source "$(dirname "$0")/../../scripts/require-tools.sh"
+require_tools --why "" ldd
 
 if ! libraries=$(ldd "$program" 2>&1); then
   echo "FAILED: ldd $program: $libraries"

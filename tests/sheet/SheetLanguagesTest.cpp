@@ -5,7 +5,7 @@
 // own words.
 #include "../support/PseudoTranslator.h"
 #include "../support/TextFit.h"
-#include "SheetFixture.h"
+#include "SheetWindowFixture.h"
 #include "controls/chameleonButton/chameleonButton.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Exam sheets" window driven by key presses, with a scripted clock: answering, the
 // cue, the break, the strokes, the clock switch, Stop, and the custom form's refusals.
-#include "SheetFixture.h"
+#include "SheetWindowFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

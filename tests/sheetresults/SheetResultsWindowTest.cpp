@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sheet results" window, read back from its widgets as a user or a screen reader
 // would, for small sittings of each test worked out by hand.
+#include "../support/ScriptedFileDialogs.h"
+#include "../support/ScriptedMessageBoxes.h"
+#include "../support/SheetFixture.h"
 #include "engine/SheetCsv.h"
 #include "engine/SheetScores.h"
-#include "host/qt/ScriptedFileDialogs.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 #include "sheetresults/PeriodChart.h"
-#include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
 
 #include <QAbstractButton>
@@ -76,50 +76,24 @@ private:
     std::uint16_t position_ = 0;
 };
 
-// 3 columns of 5 digits (4 pairs), bottom-up, 15 s each.
+// The small sheets of the engine's tests, titled as the window shows them.
 engine::SheetFormat Columns() {
-    engine::SheetFormat format;
-    format.name = "custom";
+    engine::SheetFormat format = sheets::Columns();
     format.title = "Custom columns";
-    format.family = engine::ScoreFamily::Kraepelin;
-    format.order = engine::WorkOrder::BottomUp;
-    format.units = 3;
-    format.digitsPerUnit = 5;
-    format.secondsPerUnit = 15;
-    format.lowestDigit = 1;
     return format;
 }
 
-// 4 lines of 6 digits (5 pairs), a minute each, a minute's break after the second.
 engine::SheetFormat Lines() {
-    engine::SheetFormat format;
+    engine::SheetFormat format = sheets::Lines();
     format.name = "uchida";
     format.title = "Uchida-Kraepelin 2 + 2 lines (practice)";
     format.practice = true;
-    format.family = engine::ScoreFamily::Uchida;
-    format.order = engine::WorkOrder::LeftToRight;
-    format.units = 4;
-    format.digitsPerUnit = 6;
-    format.secondsPerUnit = 60;
-    format.breakAfter = 2;
-    format.breakSeconds = 60;
-    format.lowestDigit = 3;
-    format.noRepeat = true;
     return format;
 }
 
-// 60 additions in columns of 4 digits, a stroke every 3 minutes, 9 minutes in all.
 engine::SheetFormat Pauli() {
-    engine::SheetFormat format;
-    format.name = "pauli";
+    engine::SheetFormat format = sheets::Pauli(60);
     format.title = "Pauli";
-    format.family = engine::ScoreFamily::Pauli;
-    format.order = engine::WorkOrder::TopDown;
-    format.digitsPerUnit = 4;
-    format.additions = 60;
-    format.strokeSeconds = 180;
-    format.durationSeconds = 540;
-    format.lowestDigit = 2;
     return format;
 }
 
@@ -267,30 +241,6 @@ INSTANTIATE_TEST_SUITE_P(Sittings, ScoresTableTest,
                                                      {"Median time", "\u2013"},
                                                      {"90th percentile", "\u2013"}}}),
                          [](const testing::TestParamInfo<ScoresCase>& info) { return std::string(info.param.name); });
-
-// The window shows the core's own figures, not figures of its own: each family's table
-// against ScoreSheet for the same record.
-TEST_F(SheetResultsWindowTest, EveryScoreShownIsTheCoresScore) {
-    for (FinishedSitting (*make)() : {KraepelinSitting, UchidaSitting, PauliSitting}) {
-        const FinishedSitting sitting = make();
-        const engine::SheetScores scores = engine::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs);
-        Open(sitting);
-        const auto rows = sheetresults::ScoreRows(sitting.format, scores, sitting.seed, sitting.end, sitting.elapsedMs);
-        auto* table = Get<QTableWidget>("grdScores");
-        ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size()));
-        for (int row = 0; row < table->rowCount(); ++row)
-            EXPECT_EQ(table->item(row, 1)->text(), rows[static_cast<std::size_t>(row)].value);
-        if (scores.kraepelin) {
-            EXPECT_EQ(Score("Speed (panker)"), QString::number(*scores.kraepelin->speed, 'f', 2));
-        }
-        if (scores.pauli) {
-            EXPECT_EQ(Score("Total"), QString::number(scores.pauli->total));
-        }
-        if (scores.uchida) {
-            EXPECT_EQ(Score("Rest effect"), QString::number(*scores.uchida->restEffect, 'f', 2));
-        }
-    }
-}
 
 struct PeriodsCase {
     const char* name;

@@ -40,14 +40,13 @@ check "without Wine the GDI comparison is skipped (77)" 77 "$status"
 wine_test "$work/no-wine" "${docking_test[@]}"
 check "without Wine the docking test is skipped (77)" 77 "$status"
 
-# The test gets as far as starting Wine only with its other tools.
-for tool in x86_64-w64-mingw32-g++ Xvfb xdotool import; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed, so a broken Wine is not reached (scripts/deps.sh test)"
-    [ "$failures" -eq 0 ] && exit 77
-    exit 1
-  fi
-done
+# The test gets as far as starting Wine only with its other tools; without one it is skipped,
+# unless a check above failed.
+(
+  source "$root/scripts/require-tools.sh"
+  require_tools --why "so a broken Wine is not reached; scripts/deps.sh test installs it" \
+    x86_64-w64-mingw32-g++ Xvfb xdotool import
+) || { [ "$failures" -eq 0 ] && exit 77; exit 1; }
 wine_test "$work/broken-wine:$work/no-wine" "${windows_test[@]}"
 check "with a Wine that cannot start the Windows test fails (1)" 1 "$status"
 check "and says so" 1 "$(grep -c '^FAILED: Wine .* is installed but could not create a prefix' <<<"$output")"

@@ -18,9 +18,7 @@ results=$(mkdir -p "${2:?work folder}" && realpath "$2")
 
 source "$root/scripts/wine-tools.sh"
 source "$here/window-list.sh"
-for tool in import python3; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed (scripts/deps.sh test)"; exit 77; }
-done
+require_tools import python3
 
 # The title of the exam sheets window in English and as the Japanese catalog translates it.
 english_title="Exam sheets"
@@ -33,12 +31,11 @@ fi
 # to English unseen, so one is made for this test alone.
 locale=ja_JP.UTF-8
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
-  command -v localedef >/dev/null 2>&1 ||
-    { echo "SKIPPED: no $locale locale, and no localedef to make one (package libc-bin)"; exit 77; }
+  command -v localedef >/dev/null 2>&1 || skip "no $locale locale, and no localedef to make one (package libc-bin)"
   if [ ! -f "$results/locales/$locale/LC_MESSAGES/SYS_LC_MESSAGES" ]; then
     mkdir -p "$results/locales"
     localedef -i ja_JP -f UTF-8 "$results/locales/$locale" >"$results/localedef.log" 2>&1 ||
-      { cat "$results/localedef.log"; echo "SKIPPED: localedef cannot make $locale (package locales)"; exit 77; }
+      skip "localedef cannot make $locale (package locales)" "$results/localedef.log"
   fi
   export LOCPATH=$results/locales
 fi

@@ -22,9 +22,7 @@ results=$(mkdir -p "${2:?work folder}" && realpath "$2")
 
 source "$root/scripts/wine-tools.sh"
 source "$here/window-list.sh"
-for tool in xdotool import; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed (scripts/deps.sh test)"; exit 77; }
-done
+require_tools xdotool import
 
 lister=$results/window-list.exe
 build_window_list "$lister" || exit 1

@@ -3,12 +3,12 @@
 // that must leave no partial file and any old file as it was.
 #include "workcurve/AnswersFile.h"
 
+#include "../support/ScriptedFileDialogs.h"
+#include "../support/ScriptedMessageBoxes.h"
 #include "engine/AnswersCsv.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
-#include "host/qt/ScriptedFileDialogs.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Work curve" window, read back from its widgets as a user or a screen reader would.
+#include "../support/ScriptedFileDialogs.h"
+#include "../support/ScriptedMessageBoxes.h"
 #include "docking/DockingX11.h"
 #include "engine/AnswersCsv.h"
 #include "engine/WorkCurve.h"
-#include "host/qt/ScriptedFileDialogs.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 #include "workcurve/CurveChart.h"
 #include "workcurve/PairMap.h"
 #include "workcurve/frmWorkCurve.h"

@@ -6,12 +6,7 @@
 set -u
 program=${1:?tavrendale executable}
 python=/usr/bin/python3
-for tool in dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool "$python"; do
-  command -v "$tool" >/dev/null 2>&1 ||
-    { echo "SKIPPED: $tool is not installed (scripts/deps.sh test installs it)"; exit 77; }
-done
-if ! "$python" -c 'import pyatspi' 2>/dev/null; then
-  echo "SKIPPED: python3-pyatspi is not installed (scripts/deps.sh test installs it)"
-  exit 77
-fi
+source "$(dirname "$0")/../../../scripts/require-tools.sh"
+require_tools dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool "$python"
+"$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed (scripts/deps.sh test installs it)"
 exec dbus-run-session -- "$python" "$(dirname "$0")/ScreenReaderTest.py" "$program"

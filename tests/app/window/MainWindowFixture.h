@@ -2,12 +2,12 @@
 #pragma once
 
 #include "../../support/ScriptedClock.h"
+#include "../../support/ScriptedFileDialogs.h"
+#include "../../support/ScriptedMessageBoxes.h"
 #include "app/frmMain.h"
 #include "host/core/Random.h"
 #include "host/qt/Frame.h"
 #include "host/qt/PreciseTimer.h"
-#include "host/qt/ScriptedFileDialogs.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -9,11 +9,10 @@ set -u
 program=${1:?tavrendale executable}
 pointer=${2:?wayland-pointer.py}
 python=/usr/bin/python3
-for tool in xdotool xprop xwininfo "$python"; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../../../scripts/require-tools.sh"
+require_tools xdotool xprop xwininfo "$python"
 if [ "$WAYLAND_COMPOSITOR" = mutter ] && ! "$python" -c 'import dbus' 2>/dev/null; then
-  echo "SKIPPED: python3-dbus is not installed"; exit 77
+  skip "python3-dbus is not installed (scripts/deps.sh wayland installs it)"
 fi
 
 # KWin snaps a window itself within 10 pixels of a screen edge or another window, so the drags

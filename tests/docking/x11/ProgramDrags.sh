@@ -4,9 +4,8 @@
 # scripts/docking/with-xserver.sh):  ProgramDrags.sh <tavrendale executable>
 set -u
 program=${1:?tavrendale executable}
-for tool in xdotool xprop xwininfo; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../../../scripts/require-tools.sh"
+require_tools xdotool xprop xwininfo
 
 . "$(dirname "$0")/../../../scripts/docking/x-windows.sh"
 

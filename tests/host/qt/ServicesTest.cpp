@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window services: scripted message boxes, the precise timer, web addresses, the
 // pointing hand and mouse moves over a control's own surface.
+#include "../../support/ScriptedMessageBoxes.h"
 #include "host/qt/Cursors.h"
 #include "host/qt/DesktopUrl.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/qt/ScriptedFileDialogs.h"
+#include "ScriptedFileDialogs.h"
 
 namespace host {
 

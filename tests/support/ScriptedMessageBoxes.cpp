@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/qt/ScriptedMessageBoxes.h"
+#include "ScriptedMessageBoxes.h"
 
 namespace host {
 
@@ -11,7 +11,7 @@ MessageAnswer ScriptedMessageBoxes::Show(QWidget* owner, const MessageRequest& r
     if (answers_.empty()) return fallback;
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
-    // A Yes/No answer scripted for an OK box still only closes it.
+    // An OK box is answered OK, whatever answer the script holds for it.
     if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == MessageAnswer::No ? MessageAnswer::No : MessageAnswer::Yes;
 }

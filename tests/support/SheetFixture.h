@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "../support/ScriptedClock.h"
+#include "ScriptedClock.h"
 #include "engine/Sheet.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
@@ -32,7 +32,8 @@ public:
     std::vector<std::string> events;
 };
 
-// Small sheets of each order of work, quick to reason about.
+// Small sheets of each order of work, quick to reason about, and the answers to a sitting's
+// pairs.
 namespace sheets {
 
 constexpr std::uint32_t kColumnSeconds = 15;
@@ -87,6 +88,13 @@ inline engine::SheetFormat Pauli(std::uint32_t additions) {
     return format;
 }
 
+// The right answer to the pair at the sitting's cursor, and a wrong one.
+inline int RightAnswer(const engine::SheetSitting& sitting) {
+    const engine::SheetSitting::Cursor cursor = sitting.cursor();
+    return (cursor.operand1 + cursor.operand2) % 10;
+}
+inline int WrongAnswer(const engine::SheetSitting& sitting) { return (RightAnswer(sitting) + 1) % 10; }
+
 } // namespace sheets
 
 class SittingFixture : public testing::Test {
@@ -98,14 +106,8 @@ protected:
     }
 
     // Answers the current pair rightly or wrongly.
-    bool Right() {
-        const engine::SheetSitting::Cursor cursor = sitting->cursor();
-        return sitting->TypeDigit((cursor.operand1 + cursor.operand2) % 10);
-    }
-    bool Wrong() {
-        const engine::SheetSitting::Cursor cursor = sitting->cursor();
-        return sitting->TypeDigit((cursor.operand1 + cursor.operand2 + 1) % 10);
-    }
+    bool Right() { return sitting->TypeDigit(sheets::RightAnswer(*sitting)); }
+    bool Wrong() { return sitting->TypeDigit(sheets::WrongAnswer(*sitting)); }
 
     // Moves the clock to `ms` after the start and polls.
     void At(std::uint64_t ms) {

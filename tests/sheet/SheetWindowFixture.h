@@ -2,9 +2,10 @@
 #pragma once
 
 #include "../support/ScriptedClock.h"
+#include "../support/ScriptedMessageBoxes.h"
+#include "../support/SheetFixture.h"
 #include "engine/Sheet.h"
 #include "engine/SheetFormat.h"
-#include "host/qt/ScriptedMessageBoxes.h"
 #include "sheet/CueSound.h"
 #include "sheet/SheetView.h"
 #include "sheet/frmSheet.h"
@@ -77,10 +78,7 @@ protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(View(), key, modifiers); }
     void Digit(int digit) { Key(static_cast<Qt::Key>(Qt::Key_0 + digit)); }
     // The right answer to the cursor's pair.
-    int RightAnswer() const {
-        const auto cursor = window->sitting()->cursor();
-        return (cursor.operand1 + cursor.operand2) % 10;
-    }
+    int RightAnswer() const { return sheets::RightAnswer(*window->sitting()); }
     // Moves the clock and lets the window's timer see it.
     void Wait(std::uint64_t milliseconds) {
         clock.Advance(milliseconds);
