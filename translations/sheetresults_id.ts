@@ -421,7 +421,7 @@
     </message>
 </context>
 <context>
-    <name>sheetresults::PeriodChart</name>
+    <name>sheetresults::SittingCurveChart</name>
     <message>
         <source>Curve</source>
         <translation>Kurva</translation>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetresults/frmSheetResults.h"
 
+#include "charts/PairMap.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
@@ -11,10 +12,9 @@
 #include "host/qt/Fonts.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
-#include "sheetresults/PeriodChart.h"
 #include "sheetresults/ScoreText.h"
+#include "sheetresults/SittingCurveChart.h"
 #include "workcurve/AnswersFile.h"
-#include "workcurve/PairMap.h"
 #include "workcurve/Placement.h"
 
 #include <QAbstractButton>
@@ -111,8 +111,8 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
     setObjectName(QStringLiteral("frmSheetResults"));
     host::PresentAs(staticMetaObject, QAccessible::Window);
-    host::PresentAs(PeriodChart::staticMetaObject, QAccessible::Chart);
-    host::PresentAs(workcurve::PairMap::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(SittingCurveChart::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(charts::PairMap::staticMetaObject, QAccessible::Chart);
     setWindowTitle(tr("Sheet results"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     QPalette palette = this->palette();
@@ -128,9 +128,9 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     lblSheet->setToolTip(
         tr("The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)"));
 
-    picCurve = new PeriodChart(this);
+    picCurve = new SittingCurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
-    picPairs = new workcurve::PairMap(this);
+    picPairs = new charts::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
 
     grdScores = MakeTable(this, "grdScores", tr("Scores"),

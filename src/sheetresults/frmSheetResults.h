@@ -22,13 +22,13 @@ class FileDialogs;
 class MessageBoxes;
 } // namespace host
 
-namespace workcurve {
+namespace charts {
 class PairMap;
-} // namespace workcurve
+} // namespace charts
 
 namespace sheetresults {
 
-class PeriodChart;
+class SittingCurveChart;
 
 // A finished sitting as the results keep it: a copy, so the sheet window may go on.
 struct FinishedSitting {
@@ -82,8 +82,8 @@ private:
     FinishedSitting sitting_;
     engine::SheetScores scores_;
     QLabel* lblSheet = nullptr;
-    PeriodChart* picCurve = nullptr;
-    workcurve::PairMap* picPairs = nullptr;
+    SittingCurveChart* picCurve = nullptr;
+    charts::PairMap* picPairs = nullptr;
     QTableWidget* grdScores = nullptr;
     QTableWidget* grdPeriods = nullptr;
     QAbstractButton* cmdSave = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/frmWorkCurve.h"
 
+#include "charts/FigureText.h"
+#include "charts/PairMap.h"
 #include "controls/CommandButton.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
@@ -12,10 +14,9 @@
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
 #include "workcurve/AnswersFile.h"
-#include "workcurve/CurveChart.h"
-#include "workcurve/FigureText.h"
-#include "workcurve/PairMap.h"
+#include "workcurve/IndexText.h"
 #include "workcurve/Placement.h"
+#include "workcurve/RunCurveChart.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -36,6 +37,10 @@
 static void RegisterWindowDescription() { Q_INIT_RESOURCE(work_curve_forms); }
 
 namespace workcurve {
+
+using charts::AccuracyText;
+using charts::NoFigure;
+using charts::SecondsText;
 
 namespace {
 
@@ -121,15 +126,15 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     setObjectName(QStringLiteral("frmWorkCurve"));
     // Presented to assistive technology as a window holding two charts.
     host::PresentAs(staticMetaObject, QAccessible::Window);
-    host::PresentAs(CurveChart::staticMetaObject, QAccessible::Chart);
-    host::PresentAs(PairMap::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(RunCurveChart::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(charts::PairMap::staticMetaObject, QAccessible::Chart);
     setWindowTitle(tr("Work curve"));
     setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     host::SetWhite(this);
 
-    picCurve = new CurveChart(this);
+    picCurve = new RunCurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
-    picPairs = new PairMap(this);
+    picPairs = new charts::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
 
     grdIndices = new QTableWidget(kRows, 2, this);
@@ -215,7 +220,7 @@ void frmWorkCurve::ShowRun(RecordedRun run) {
     run_ = std::move(run);
     curve_ = engine::AnalyseWorkCurve(run_.answers, run_.length);
     picCurve->setCurve(curve_);
-    picPairs->setCurve(curve_);
+    picPairs->setPairs(curve_.pairs);
     SetRow(Row::Answered, AnsweredText(curve_));
     SetRow(Row::Duration, DurationText(curve_.length));
     SetRow(Row::CompleteMinutes, QString::number(curve_.completeMinutes));

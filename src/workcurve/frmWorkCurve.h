@@ -15,10 +15,13 @@ class FileDialogs;
 class MessageBoxes;
 } // namespace host
 
+namespace charts {
+class PairMap;
+} // namespace charts
+
 namespace workcurve {
 
-class CurveChart;
-class PairMap;
+class RunCurveChart;
 
 // What the window asks the user through; the platform's own dialogs where none is given.
 struct WorkCurveServices {
@@ -80,8 +83,8 @@ private:
     WorkCurveServices services_;
     RecordedRun run_;
     engine::WorkCurve curve_;
-    CurveChart* picCurve = nullptr;
-    PairMap* picPairs = nullptr;
+    RunCurveChart* picCurve = nullptr;
+    charts::PairMap* picPairs = nullptr;
     QTableWidget* grdIndices = nullptr;
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdClose = nullptr;

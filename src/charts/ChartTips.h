@@ -13,7 +13,7 @@ class QWidget;
 // What the chart widgets answer alike: the figures of the item under the pointer in a
 // tooltip, the same text by the keyboard, and a repaint when the focus comes or goes (they
 // draw their selection only while they have it).
-namespace workcurve {
+namespace charts {
 
 // An item of a chart (a bar, a cell): its figures as text, and where it is drawn.
 struct ChartTip {
@@ -32,4 +32,4 @@ bool HandleChartEvent(QWidget* chart, QEvent* event, const ChartTipAt& tipAt);
 // Shows `tip` at `anchor` (in the chart's coordinates) for an item reached by the keyboard.
 void ShowChartTip(QWidget* chart, const QPoint& anchor, const ChartTip& tip);
 
-} // namespace workcurve
+} // namespace charts

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "charts/PairMapPainter.h"
 #include "engine/WorkCurve.h"
-#include "workcurve/PairMapPainter.h"
 
 #include <QWidget>
 #include <array>
 #include <optional>
 #include <vector>
 
-namespace workcurve {
+namespace charts {
 
 // The digit-pair map: a 10 x 10 grid, first operand down, second operand across, each
 // pair coloured by its median answer time (darker is slower) with a red corner where the
@@ -21,7 +21,6 @@ public:
     explicit PairMap(QWidget* parent = nullptr);
     ~PairMap() override;
 
-    void setCurve(const engine::WorkCurve& curve);
     // The figures of the 100 pairs, first operand major, from any analysis.
     void setPairs(const std::array<engine::PairFigures, 100>& pairs);
 
@@ -53,4 +52,4 @@ private:
     PairMapPainter painter_;
 };
 
-} // namespace workcurve
+} // namespace charts

@@ -1,29 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/CurveChart.h"
+#include "workcurve/RunCurveChart.h"
 
 #include "engine/PeriodCurve.h"
-#include "workcurve/FigureText.h"
+#include "workcurve/IndexText.h"
 
 namespace workcurve {
 
-CurveChart::CurveChart(QWidget* parent) : PeriodBarChart(parent) {
+RunCurveChart::RunCurveChart(QWidget* parent) : PeriodCurveChart(parent) {
     setAccessibleName(tr("Answers per minute"));
     UpdateDescription();
 }
 
-CurveChart::~CurveChart() = default;
+RunCurveChart::~RunCurveChart() = default;
 
-void CurveChart::setCurve(const engine::WorkCurve& curve) {
+void RunCurveChart::setCurve(const engine::WorkCurve& curve) {
     curve_ = curve;
     curvePainter().setCurve(engine::CurveOfRun(curve_));
     CurveChanged();
 }
 
-QSize CurveChart::sizeHint() const { return {320, 230}; }
+QSize RunCurveChart::sizeHint() const { return {320, 230}; }
 
-QString CurveChart::PeriodText(std::size_t minute) const { return MinuteText(minute, curve_.minutes[minute]); }
+QString RunCurveChart::PeriodText(std::size_t minute) const { return MinuteText(minute, curve_.minutes[minute]); }
 
-QString CurveChart::Description() const {
+QString RunCurveChart::Description() const {
     //: Ends a sentence of the chart's description made of a minute's figures.
     const QString sentence = tr("%1.");
     QStringList parts;

@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "workcurve/CurveChartPainter.h"
+#include "charts/PeriodCurvePainter.h"
 
 #include <QWidget>
 #include <cstddef>
 #include <optional>
 #include <vector>
 
-namespace workcurve {
+namespace charts {
 
-// A bar per period, drawn by CurveChartPainter, with what the charts of periods share: the
+// A bar per period, drawn by PeriodCurvePainter, with what the charts of periods share: the
 // focus frame, a period's figures in the tooltip over its bar, Left and Right (Home, End)
 // stepping through the periods with the focus, and the legend in words (in the tooltip
 // beside the bars and in the description) where the chart is too small to draw it. A chart
 // of its own kind gives the curve, words a period's figures and describes itself.
-class PeriodBarChart : public QWidget {
+class PeriodCurveChart : public QWidget {
     Q_OBJECT
 public:
-    ~PeriodBarChart() override;
+    ~PeriodCurveChart() override;
 
-    const CurveChartPainter& painter() const { return painter_; }
+    const PeriodCurvePainter& painter() const { return painter_; }
 
     // The period whose bar column holds `point`, counted from 0.
     std::optional<std::size_t> periodAt(const QPoint& point) const;
@@ -37,10 +37,10 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    explicit PeriodBarChart(QWidget* parent);
+    explicit PeriodCurveChart(QWidget* parent);
 
     // The painter, for a chart to give it its curve and words.
-    CurveChartPainter& curvePainter() { return painter_; }
+    PeriodCurvePainter& curvePainter() { return painter_; }
     // After the curve changed: no period is selected, and the description and the bars
     // are made again.
     void CurveChanged();
@@ -65,9 +65,9 @@ private:
     void Select(std::size_t period);
     bool LegendLeftOut() const;
 
-    CurveChartPainter painter_;
+    PeriodCurvePainter painter_;
     std::optional<std::size_t> selected_;
     bool legendInWords_ = false;
 };
 
-} // namespace workcurve
+} // namespace charts

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sheetresults/PeriodChart.h"
+#include "sheetresults/SittingCurveChart.h"
 
 #include "engine/PeriodCurve.h"
 #include "sheetresults/ScoreText.h"
 
 namespace sheetresults {
 
-PeriodChart::PeriodChart(QWidget* parent) : PeriodBarChart(parent) {
+SittingCurveChart::SittingCurveChart(QWidget* parent) : PeriodCurveChart(parent) {
     setAccessibleName(tr("Curve"));
     UpdateDescription();
 }
 
-PeriodChart::~PeriodChart() = default;
+SittingCurveChart::~SittingCurveChart() = default;
 
-void PeriodChart::setScores(const engine::SheetFormat& format, const engine::SheetScores& scores) {
+void SittingCurveChart::setScores(const engine::SheetFormat& format, const engine::SheetScores& scores) {
     format_ = format;
     scores_ = scores;
     curvePainter().setCurve(engine::CurveOfSitting(scores_));
@@ -25,13 +25,13 @@ void PeriodChart::setScores(const engine::SheetFormat& format, const engine::She
     CurveChanged();
 }
 
-QSize PeriodChart::sizeHint() const { return {360, 230}; }
+QSize SittingCurveChart::sizeHint() const { return {360, 230}; }
 
-QString PeriodChart::PeriodText(std::size_t period) const {
+QString SittingCurveChart::PeriodText(std::size_t period) const {
     return sheetresults::PeriodText(format_, period, scores_.periods[period]);
 }
 
-QString PeriodChart::Description() const {
+QString SittingCurveChart::Description() const {
     QStringList parts;
     if (const auto selected = selectedPeriod(); selected && *selected < scores_.periods.size())
         parts << tr("Selected: %1.").arg(PeriodText(*selected));

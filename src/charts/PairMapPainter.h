@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "charts/ChartLegend.h"
 #include "engine/WorkCurve.h"
-#include "workcurve/ChartLegend.h"
 
 #include <QColor>
 #include <QRect>
@@ -15,7 +15,7 @@ class QFontMetrics;
 class QPainter;
 class QPoint;
 
-namespace workcurve {
+namespace charts {
 
 struct DigitPair {
     int operand1 = 0;
@@ -77,4 +77,4 @@ private:
     std::optional<std::uint32_t> slowest_;
 };
 
-} // namespace workcurve
+} // namespace charts

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/PeriodBarChart.h"
+#include "charts/PeriodCurveChart.h"
 
-#include "workcurve/ChartTips.h"
+#include "charts/ChartTips.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,43 +9,43 @@
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
-namespace workcurve {
+namespace charts {
 
-PeriodBarChart::PeriodBarChart(QWidget* parent) : QWidget(parent) {
+PeriodCurveChart::PeriodCurveChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-PeriodBarChart::~PeriodBarChart() = default;
+PeriodCurveChart::~PeriodCurveChart() = default;
 
-QSize PeriodBarChart::minimumSizeHint() const { return {120, 120}; }
+QSize PeriodCurveChart::minimumSizeHint() const { return {120, 120}; }
 
-std::optional<std::size_t> PeriodBarChart::periodAt(const QPoint& point) const {
+std::optional<std::size_t> PeriodCurveChart::periodAt(const QPoint& point) const {
     return painter_.periodAt(rect(), fontMetrics(), point);
 }
 
-QRect PeriodBarChart::barRect(std::size_t period) const { return painter_.barRect(rect(), fontMetrics(), period); }
+QRect PeriodCurveChart::barRect(std::size_t period) const { return painter_.barRect(rect(), fontMetrics(), period); }
 
-QRect PeriodBarChart::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
+QRect PeriodCurveChart::legendRect() const { return painter_.legendRect(rect(), fontMetrics()); }
 
-std::vector<LegendPlace> PeriodBarChart::legendPlaces() const { return painter_.legendPlaces(rect(), fontMetrics()); }
+std::vector<LegendPlace> PeriodCurveChart::legendPlaces() const { return painter_.legendPlaces(rect(), fontMetrics()); }
 
-QRect PeriodBarChart::plotRect() const { return painter_.plotRect(rect(), fontMetrics()); }
+QRect PeriodCurveChart::plotRect() const { return painter_.plotRect(rect(), fontMetrics()); }
 
-void PeriodBarChart::CurveChanged() {
+void PeriodCurveChart::CurveChanged() {
     selected_.reset();
     UpdateDescription();
     update();
 }
 
-void PeriodBarChart::UpdateDescription() {
+void PeriodCurveChart::UpdateDescription() {
     legendInWords_ = LegendLeftOut();
     setAccessibleDescription(Description());
 }
 
-bool PeriodBarChart::LegendLeftOut() const { return legendRect().isEmpty(); }
+bool PeriodCurveChart::LegendLeftOut() const { return legendRect().isEmpty(); }
 
-void PeriodBarChart::paintEvent(QPaintEvent*) {
+void PeriodCurveChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter_.paint(&painter, rect(), palette().color(QPalette::WindowText), selected_);
     if (hasFocus()) {
@@ -57,12 +57,12 @@ void PeriodBarChart::paintEvent(QPaintEvent*) {
     }
 }
 
-void PeriodBarChart::resizeEvent(QResizeEvent* event) {
+void PeriodCurveChart::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (LegendLeftOut() != legendInWords_) UpdateDescription();
 }
 
-bool PeriodBarChart::event(QEvent* event) {
+bool PeriodCurveChart::event(QEvent* event) {
     const auto tipAt = [this](const QPoint& point) -> std::optional<ChartTip> {
         const auto period = periodAt(point);
         if (!period && legendInWords_) return ChartTip{painter_.legendInWords(), rect()};
@@ -73,7 +73,7 @@ bool PeriodBarChart::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void PeriodBarChart::keyPressEvent(QKeyEvent* event) {
+void PeriodCurveChart::keyPressEvent(QKeyEvent* event) {
     if (PeriodCount() == 0) return QWidget::keyPressEvent(event);
     const std::size_t last = PeriodCount() - 1;
     const std::size_t current = selected_.value_or(0);
@@ -86,7 +86,7 @@ void PeriodBarChart::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void PeriodBarChart::Select(std::size_t period) {
+void PeriodCurveChart::Select(std::size_t period) {
     selected_ = period;
     UpdateDescription();
     update();
@@ -94,4 +94,4 @@ void PeriodBarChart::Select(std::size_t period) {
     ShowChartTip(this, QPoint(bar.center().x(), bar.top()), {PeriodText(period), bar});
 }
 
-} // namespace workcurve
+} // namespace charts

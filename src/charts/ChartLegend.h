@@ -8,7 +8,7 @@
 class QFontMetrics;
 class QString;
 
-namespace workcurve {
+namespace charts {
 
 // Where one entry of a chart's legend is drawn: the box its mark and words take together in
 // the font's line, the box of each of its words (a scale's two ends, or one word) in that
@@ -29,4 +29,4 @@ int LegendRowPitch(const QFontMetrics& metrics, const QStringList& words);
 // added to `place`.
 void AddWords(LegendPlace& place, const QFontMetrics& metrics, const QString& text, int left, int baseline);
 
-} // namespace workcurve
+} // namespace charts

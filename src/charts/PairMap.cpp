@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/PairMap.h"
+#include "charts/PairMap.h"
 
-#include "workcurve/ChartTips.h"
-#include "workcurve/FigureText.h"
+#include "charts/ChartTips.h"
+#include "charts/FigureText.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
 
-namespace workcurve {
+namespace charts {
 
 namespace {
 
@@ -25,8 +25,6 @@ PairMap::PairMap(QWidget* parent) : QWidget(parent) {
 }
 
 PairMap::~PairMap() = default;
-
-void PairMap::setCurve(const engine::WorkCurve& curve) { setPairs(curve.pairs); }
 
 void PairMap::setPairs(const std::array<engine::PairFigures, 100>& pairs) {
     painter_.setPairs(pairs);
@@ -130,4 +128,4 @@ void PairMap::UpdateDescription() {
     setAccessibleDescription(description);
 }
 
-} // namespace workcurve
+} // namespace charts

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/ChartLegend.h"
+#include "charts/ChartLegend.h"
 
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
 
-namespace workcurve {
+namespace charts {
 
 namespace {
 
@@ -34,4 +34,4 @@ void AddWords(LegendPlace& place, const QFontMetrics& metrics, const QString& te
     place.letters.push_back(metrics.tightBoundingRect(text).translated(left, baseline));
 }
 
-} // namespace workcurve
+} // namespace charts

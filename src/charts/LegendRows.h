@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace workcurve {
+namespace charts {
 
 // Lays a legend's entries, `widths` wide, out left to right in rows `room` wide with `gap`
 // between two entries of a row, the way words flow onto lines: an entry that would pass the
@@ -14,4 +14,4 @@ std::vector<int> FlowIntoRows(const std::vector<int>& widths, int room, int gap)
 // How many rows `rows` (as FlowIntoRows gives them) take; 0 for none.
 int RowCount(const std::vector<int>& rows);
 
-} // namespace workcurve
+} // namespace charts

@@ -7,17 +7,13 @@
 #include <cstdint>
 #include <optional>
 
-// The work curve's figures as the window writes them, the same in its table, its
-// tooltips and what it tells screen readers. Numbers use a point, like the result panel.
+// The work curve's indices and minutes as the window writes them, the same in its table, its
+// tooltips and what it tells screen readers (the figures every chart shares are
+// charts/FigureText.h). Numbers use a point, like the result panel.
 namespace workcurve {
 
-// What stands for a figure that cannot be worked out: an en dash, never 0.
-QString NoFigure();
-
-QString SecondsText(std::optional<std::uint32_t> milliseconds); // "0.85 s"
-QString SpeedText(std::optional<double> answersPerMinute);      // "41.5 a minute"
-QString AccuracyText(std::optional<double> percent);            // "95.2 %"
-QString FluctuationText(std::optional<std::uint32_t> answers);  // "6 answers"
+QString SpeedText(std::optional<double> answersPerMinute);     // "41.5 a minute"
+QString FluctuationText(std::optional<std::uint32_t> answers); // "6 answers"
 // How many answers per minute the user gained each minute: "+1.25 answers/min", "-0.50
 // answers/min"; read with its name, "Trend per minute".
 QString TrendText(std::optional<double> slope);
@@ -27,7 +23,5 @@ QString DurationText(const engine::RunLength& length); // "1:30", as the clock s
 // "Minute 2 (partial): 6 answered, 6 true, 0 false, median 0.30 s, 90th percentile 0.60 s";
 // `index` counts from 0.
 QString MinuteText(std::size_t index, const engine::MinuteFigures& minute);
-// "7 + 5: 3 answers, 1 false, median 1.00 s", or "7 + 5: no answers".
-QString PairText(int operand1, int operand2, const engine::PairFigures& pair);
 
 } // namespace workcurve

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/PairMapPainter.h"
+#include "charts/PairMapPainter.h"
 
-#include "workcurve/ChartMargin.h"
-#include "workcurve/FigureText.h"
+#include "charts/ChartMargin.h"
+#include "charts/FigureText.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -11,7 +11,7 @@
 #include <QPolygon>
 #include <algorithm>
 
-namespace workcurve {
+namespace charts {
 
 namespace {
 
@@ -40,7 +40,7 @@ QColor RampColour(double t) {
 // The word beside the error mark in the legend.
 QString ErrorsText() {
     //: The pair map's legend, beside a cell's red corner: the user erred at that pair.
-    return QCoreApplication::translate("workcurve::PairMapPainter", "error");
+    return QCoreApplication::translate("charts::PairMapPainter", "error");
 }
 
 // The corner mark of a pair with errors, in the cell's top right.
@@ -267,4 +267,4 @@ void PairMapPainter::paint(QPainter* painter, const QRect& rect, const QColor& t
     painter->restore();
 }
 
-} // namespace workcurve
+} // namespace charts

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "charts/PeriodCurveChart.h"
 #include "engine/WorkCurve.h"
-#include "workcurve/PeriodBarChart.h"
 
 namespace workcurve {
 
@@ -12,11 +12,11 @@ namespace workcurve {
 // with the focus, Left and Right (Home, End) step through the minutes. Screen readers
 // get every minute's figures in the accessible description. Where the chart is too small
 // for its legend, the tooltip beside the bars and the description give it in words.
-class CurveChart final : public PeriodBarChart {
+class RunCurveChart final : public charts::PeriodCurveChart {
     Q_OBJECT
 public:
-    explicit CurveChart(QWidget* parent = nullptr);
-    ~CurveChart() override;
+    explicit RunCurveChart(QWidget* parent = nullptr);
+    ~RunCurveChart() override;
 
     void setCurve(const engine::WorkCurve& curve);
 

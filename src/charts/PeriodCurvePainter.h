@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "charts/ChartLegend.h"
 #include "engine/PeriodCurve.h"
-#include "workcurve/ChartLegend.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ class QFontMetrics;
 class QPainter;
 class QPoint;
 
-namespace workcurve {
+namespace charts {
 
 // One period's column: how many answers it took, how many of them true, the median answer
 // time, and whether the run was stopped inside it.
@@ -40,11 +40,11 @@ struct ChartTrend {
 struct ChartTexts {
     // The legend's two stacked parts, the lower one first.
     //: The chart's legend: the lower part of a bar, the true answers.
-    QString lower = QCoreApplication::translate("workcurve::CurveChartPainter", "true");
+    QString lower = QCoreApplication::translate("charts::PeriodCurvePainter", "true");
     //: The chart's legend: the upper part of a bar, the false answers.
-    QString upper = QCoreApplication::translate("workcurve::CurveChartPainter", "false");
+    QString upper = QCoreApplication::translate("charts::PeriodCurvePainter", "false");
     //: The chart's legend: the dashed least-squares line over the complete minutes.
-    QString trend = QCoreApplication::translate("workcurve::CurveChartPainter", "trend");
+    QString trend = QCoreApplication::translate("charts::PeriodCurvePainter", "trend");
     // What one period is ("column", "3 min"), written at the right of the legend as "per
     // column"; nothing where empty.
     QString period;
@@ -59,7 +59,7 @@ struct ChartTexts {
 // wider than the chart, or rows taking more than half its height) the legend is left
 // out and the plot takes its room. It only draws; the widget that owns it decides what is
 // selected and answers the user.
-class CurveChartPainter {
+class PeriodCurvePainter {
 public:
     // Takes the periods, the least-squares line over the complete ones and the break from
     // `curve`: the drill's minutes and a sitting's columns, lines or periods alike.
@@ -119,4 +119,4 @@ private:
     std::optional<std::size_t> breakBefore_;
 };
 
-} // namespace workcurve
+} // namespace charts

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/ChartTips.h"
+#include "charts/ChartTips.h"
 
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWidget>
 
-namespace workcurve {
+namespace charts {
 
 bool HandleChartEvent(QWidget* chart, QEvent* event, const ChartTipAt& tipAt) {
     if (event->type() == QEvent::ToolTip) {
@@ -24,4 +24,4 @@ void ShowChartTip(QWidget* chart, const QPoint& anchor, const ChartTip& tip) {
     QToolTip::showText(chart->mapToGlobal(anchor), tip.text, chart, tip.rect);
 }
 
-} // namespace workcurve
+} // namespace charts

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/CurveChartPainter.h"
+#include "charts/PeriodCurvePainter.h"
 
-#include "workcurve/ChartMargin.h"
-#include "workcurve/LegendRows.h"
+#include "charts/ChartMargin.h"
+#include "charts/LegendRows.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -14,7 +14,7 @@
 #include <cmath>
 #include <vector>
 
-namespace workcurve {
+namespace charts {
 
 namespace {
 
@@ -87,7 +87,7 @@ QString SecondsLabel(double seconds) {
 
 // Where everything goes for one rectangle, font and set of figures: computed for each paint
 // and for each question about a point, so it always matches what is drawn.
-struct CurveChartPainter::Layout {
+struct PeriodCurvePainter::Layout {
     QRect plot;
     // Where each legend entry's swatch starts and the baseline of its row; none where the
     // legend is left out.
@@ -115,7 +115,7 @@ struct CurveChartPainter::Layout {
     double xCentre(std::size_t period) const { return plot.left() + (static_cast<double>(period) + 0.5) * slot; }
 };
 
-CurveChartPainter::Layout CurveChartPainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) const {
+PeriodCurvePainter::Layout PeriodCurvePainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) const {
     Layout layout;
     const int lineHeight = metrics.height();
     const std::size_t periods = std::max<std::size_t>(periods_.size(), 1);
@@ -164,8 +164,8 @@ CurveChartPainter::Layout CurveChartPainter::MakeLayout(const QRect& rect, const
     return layout;
 }
 
-std::optional<std::size_t> CurveChartPainter::periodAt(const QRect& rect, const QFontMetrics& metrics,
-                                                       const QPoint& point) const {
+std::optional<std::size_t> PeriodCurvePainter::periodAt(const QRect& rect, const QFontMetrics& metrics,
+                                                        const QPoint& point) const {
     if (periods_.empty()) return std::nullopt;
     const Layout layout = MakeLayout(rect, metrics);
     if (point.x() < layout.plot.left() || point.x() > layout.plot.right()) return std::nullopt;
@@ -179,7 +179,7 @@ std::optional<std::size_t> CurveChartPainter::periodAt(const QRect& rect, const 
     return period;
 }
 
-QRect CurveChartPainter::barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const {
+QRect PeriodCurvePainter::barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const {
     if (period >= periods_.size()) return {};
     const Layout layout = MakeLayout(rect, metrics);
     const int top = layout.y(periods_[period].answered, layout.answered);
@@ -187,26 +187,26 @@ QRect CurveChartPainter::barRect(const QRect& rect, const QFontMetrics& metrics,
                  QPoint(layout.barLeft(period) + layout.barWidth - 1, layout.plot.bottom()));
 }
 
-bool CurveChartPainter::HasBreak() const {
+bool PeriodCurvePainter::HasBreak() const {
     return breakBefore_ && *breakBefore_ > 0 && *breakBefore_ < periods_.size();
 }
 
-std::vector<CurveChartPainter::LegendEntry> CurveChartPainter::Legend() const {
+std::vector<PeriodCurvePainter::LegendEntry> PeriodCurvePainter::Legend() const {
     std::vector<LegendEntry> legend = {{Swatch::True, texts_.lower}, {Swatch::False, texts_.upper}};
     if (!periods_.empty() && periods_.back().partial) {
         //: The chart's legend: a hatched bar, the period the run was stopped inside.
-        legend.push_back({Swatch::Partial, QCoreApplication::translate("workcurve::CurveChartPainter", "partial")});
+        legend.push_back({Swatch::Partial, QCoreApplication::translate("charts::PeriodCurvePainter", "partial")});
     }
     //: The chart's legend: the line of each period's median answer time, on the right scale in seconds.
-    legend.push_back({Swatch::Time, QCoreApplication::translate("workcurve::CurveChartPainter", "median time")});
+    legend.push_back({Swatch::Time, QCoreApplication::translate("charts::PeriodCurvePainter", "median time")});
     if (trend_) legend.push_back({Swatch::Trend, texts_.trend});
     //: The chart's legend: the line between the two halves of a test, where its break was.
     if (HasBreak())
-        legend.push_back({Swatch::Break, QCoreApplication::translate("workcurve::CurveChartPainter", "break")});
+        legend.push_back({Swatch::Break, QCoreApplication::translate("charts::PeriodCurvePainter", "break")});
     return legend;
 }
 
-std::vector<LegendPlace> CurveChartPainter::legendPlaces(const QRect& rect, const QFontMetrics& metrics) const {
+std::vector<LegendPlace> PeriodCurvePainter::legendPlaces(const QRect& rect, const QFontMetrics& metrics) const {
     const Layout layout = MakeLayout(rect, metrics);
     const std::vector<LegendEntry> legend = Legend();
     std::vector<LegendPlace> places;
@@ -223,44 +223,42 @@ std::vector<LegendPlace> CurveChartPainter::legendPlaces(const QRect& rect, cons
     return places;
 }
 
-QRect CurveChartPainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
+QRect PeriodCurvePainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
     QRect box;
     for (const LegendPlace& place : legendPlaces(rect, metrics)) box |= place.box;
     return box;
 }
 
-QRect CurveChartPainter::plotRect(const QRect& rect, const QFontMetrics& metrics) const {
+QRect PeriodCurvePainter::plotRect(const QRect& rect, const QFontMetrics& metrics) const {
     return MakeLayout(rect, metrics).plot;
 }
 
-QString CurveChartPainter::legendInWords() const {
+QString PeriodCurvePainter::legendInWords() const {
     QStringList entries;
     for (const LegendEntry& entry : Legend()) {
         QString mark;
         switch (entry.swatch) {
         //: A mark of the chart's legend in words, where the legend is left out: the true answers' colour.
-        case Swatch::True: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "green"); break;
+        case Swatch::True: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "green"); break;
         //: The false answers' colour.
-        case Swatch::False: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "red"); break;
+        case Swatch::False: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "red"); break;
         //: The partial period's bar.
-        case Swatch::Partial: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "hatched"); break;
+        case Swatch::Partial: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "hatched"); break;
         //: The median answer time's line.
-        case Swatch::Time: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "blue line"); break;
+        case Swatch::Time: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "blue line"); break;
         //: The trend's line.
-        case Swatch::Trend: mark = QCoreApplication::translate("workcurve::CurveChartPainter", "dashed line"); break;
+        case Swatch::Trend: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "dashed line"); break;
         //: The break's line.
-        case Swatch::Break:
-            mark = QCoreApplication::translate("workcurve::CurveChartPainter", "dash-dotted line");
-            break;
+        case Swatch::Break: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "dash-dotted line"); break;
         }
         //: One mark of the legend in words and what it stands for: "green: true".
-        entries << QCoreApplication::translate("workcurve::CurveChartPainter", "%1: %2").arg(mark, entry.text);
+        entries << QCoreApplication::translate("charts::PeriodCurvePainter", "%1: %2").arg(mark, entry.text);
     }
     //: Between the marks of the legend in words.
-    return entries.join(QCoreApplication::translate("workcurve::CurveChartPainter", "; "));
+    return entries.join(QCoreApplication::translate("charts::PeriodCurvePainter", "; "));
 }
 
-void CurveChartPainter::setCurve(const engine::PeriodCurve& curve) {
+void PeriodCurvePainter::setCurve(const engine::PeriodCurve& curve) {
     periods_.clear();
     periods_.reserve(curve.periods.size());
     for (const engine::CurvePeriod& period : curve.periods)
@@ -273,8 +271,8 @@ void CurveChartPainter::setCurve(const engine::PeriodCurve& curve) {
     breakBefore_ = curve.breakBefore;
 }
 
-void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
-                              std::optional<std::size_t> selected) const {
+void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
+                               std::optional<std::size_t> selected) const {
     painter->save();
     // The hatching of a partial period keeps its place in the chart wherever the chart lies.
     painter->setBrushOrigin(rect.topLeft());
@@ -320,7 +318,7 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
     const bool hasBreak = HasBreak();
     if (!texts_.period.isEmpty() && !layout.legend.empty()) {
         //: Written at the right of the chart's legend: what one bar stands for, as "per column".
-        const QString per = QCoreApplication::translate("workcurve::CurveChartPainter", "per %1").arg(texts_.period);
+        const QString per = QCoreApplication::translate("charts::PeriodCurvePainter", "per %1").arg(texts_.period);
         const int right = rect.left() + rect.width() - kChartMargin;
         if (right - metrics.horizontalAdvance(per) >= x) {
             painter->setPen(textColour);
@@ -433,9 +431,9 @@ void CurveChartPainter::paint(QPainter* painter, const QRect& rect, const QColor
         painter->setPen(textColour);
         //: Written across a chart that has no periods at all.
         painter->drawText(plot, Qt::AlignCenter,
-                          QCoreApplication::translate("workcurve::CurveChartPainter", "No answers"));
+                          QCoreApplication::translate("charts::PeriodCurvePainter", "No answers"));
     }
     painter->restore();
 }
 
-} // namespace workcurve
+} // namespace charts

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/LegendRows.h"
+#include "charts/LegendRows.h"
 
-namespace workcurve {
+namespace charts {
 
 std::vector<int> FlowIntoRows(const std::vector<int>& widths, int room, int gap) {
     std::vector<int> rows;
@@ -23,4 +23,4 @@ std::vector<int> FlowIntoRows(const std::vector<int>& widths, int room, int gap)
 
 int RowCount(const std::vector<int>& rows) { return rows.empty() ? 0 : rows.back() + 1; }
 
-} // namespace workcurve
+} // namespace charts

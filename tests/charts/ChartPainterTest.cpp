@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart painters on their own, drawn into images as a later window of any periods would.
 #include "../support/LegendFit.h"
-#include "workcurve/CurveChartPainter.h"
-#include "workcurve/PairMapPainter.h"
+#include "charts/PairMapPainter.h"
+#include "charts/PeriodCurvePainter.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,9 +17,9 @@
 
 namespace {
 
-using workcurve::ChartPeriod;
-using workcurve::CurveChartPainter;
-using workcurve::PairMapPainter;
+using charts::ChartPeriod;
+using charts::PairMapPainter;
+using charts::PeriodCurvePainter;
 
 const QColor kText(Qt::black);
 
@@ -30,7 +30,7 @@ QFont ChartFont() {
 }
 
 // `count` periods of rising answers, every third one without a time, the last partial.
-CurveChartPainter Periods(std::size_t count) {
+PeriodCurvePainter Periods(std::size_t count) {
     std::vector<ChartPeriod> periods;
     for (std::size_t i = 0; i < count; ++i) {
         const auto answered = static_cast<std::uint32_t>(5 + i * 3);
@@ -38,9 +38,9 @@ CurveChartPainter Periods(std::size_t count) {
         if (i % 3 != 2) median = static_cast<std::uint32_t>(400 + 50 * i);
         periods.push_back({answered, answered - 1, median, i + 1 == count});
     }
-    CurveChartPainter painter;
+    PeriodCurvePainter painter;
     painter.setPeriods(std::move(periods));
-    if (count >= 2) painter.setTrend(workcurve::ChartTrend{count - 2, 5.0, 5.0 + 3.0 * static_cast<double>(count - 2)});
+    if (count >= 2) painter.setTrend(charts::ChartTrend{count - 2, 5.0, 5.0 + 3.0 * static_cast<double>(count - 2)});
     return painter;
 }
 
@@ -68,7 +68,7 @@ template <typename Paint> QImage Drawn(const QSize& image, const QRect& rect, Pa
 TEST(ChartPainterTest, DrawsTheSamePictureWhereverItsRectangleLies) {
     const QSize size(320, 200);
     const QPoint offset(37, 23);
-    const CurveChartPainter chart = Periods(7);
+    const PeriodCurvePainter chart = Periods(7);
     const PairMapPainter map = Pairs();
     const struct {
         const char* name;
@@ -77,7 +77,7 @@ TEST(ChartPainterTest, DrawsTheSamePictureWhereverItsRectangleLies) {
         {"curve", [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText, 3); }},
         {"pairs",
          [&](QPainter& p, const QRect& r) {
-             map.paint(&p, r, kText, workcurve::DigitPair{7, 5});
+             map.paint(&p, r, kText, charts::DigitPair{7, 5});
          }},
     };
     for (const auto& c : charts) {
@@ -96,7 +96,7 @@ TEST(ChartPainterTest, EveryPeriodHasABarThatLeadsBackToIt) {
     const QRect rect(10, 5, 460, 200);
     const QFontMetrics metrics(ChartFont());
     for (const std::size_t count : {1u, 3u, 20u, 60u, 200u}) {
-        const CurveChartPainter chart = Periods(count);
+        const PeriodCurvePainter chart = Periods(count);
         int previousLeft = rect.left();
         for (std::size_t period = 0; period < count; ++period) {
             const QRect bar = chart.barRect(rect, metrics, period);
@@ -149,14 +149,14 @@ TEST(ChartPainterTest, BreakLiesBetweenItsTwoPeriods) {
     const QRect rect(QPoint(0, 0), size);
     const QFontMetrics metrics(ChartFont());
     constexpr std::size_t kPeriods = 6;
-    const CurveChartPainter plain = Periods(kPeriods);
+    const PeriodCurvePainter plain = Periods(kPeriods);
     const QImage without = Drawn(size, rect, [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
     const struct {
         std::size_t before;
         bool drawn;
     } cases[] = {{0, false}, {1, true}, {3, true}, {kPeriods - 1, true}, {kPeriods, false}, {kPeriods + 4, false}};
     for (const auto& c : cases) {
-        CurveChartPainter chart = Periods(kPeriods);
+        PeriodCurvePainter chart = Periods(kPeriods);
         chart.setBreakBefore(c.before);
         const QImage with = Drawn(size, rect, [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText); });
         // Below the legend: the plot and its labels.
@@ -180,9 +180,9 @@ TEST(ChartPainterTest, ItsWordsChangeOnlyTheLegend) {
     const QSize size(420, 220);
     const QRect rect(QPoint(0, 0), size);
     const QFontMetrics metrics(ChartFont());
-    const CurveChartPainter plain = Periods(5);
+    const PeriodCurvePainter plain = Periods(5);
     const QImage drill = Drawn(size, rect, [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
-    CurveChartPainter worded = Periods(5);
+    PeriodCurvePainter worded = Periods(5);
     worded.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"),
                      QStringLiteral("column")});
     const QImage sheet = Drawn(size, rect, [&](QPainter& p, const QRect& r) { worded.paint(&p, r, kText); });
@@ -217,11 +217,11 @@ TEST(ChartPainterTest, LegendsAreDrawnWhereTheySayTheyAre) {
     const QSize size(600, 240);
     const QRect rect(QPoint(0, 0), size);
     const QFontMetrics metrics(ChartFont());
-    CurveChartPainter plain = Periods(4);
+    PeriodCurvePainter plain = Periods(4);
     plain.setTrend(std::nullopt);
-    CurveChartPainter withBreak = Periods(6);
+    PeriodCurvePainter withBreak = Periods(6);
     withBreak.setBreakBefore(3);
-    CurveChartPainter worded = Periods(5);
+    PeriodCurvePainter worded = Periods(5);
     worded.setTexts({QStringLiteral("right"), QStringLiteral("wrong or blank"), QStringLiteral("least squares"), {}});
     const PairMapPainter map = Pairs();
     const struct {
@@ -256,14 +256,14 @@ namespace {
 // figures and their scales take, for a chart drawn into a rectangle.
 struct LegendCase {
     const char* name;
-    std::function<std::vector<workcurve::LegendPlace>(const QRect&)> places;
+    std::function<std::vector<charts::LegendPlace>(const QRect&)> places;
     std::function<QRect(const QRect&)> data;
     std::function<void(QPainter&, const QRect&)> paint;
 };
 
 // The plot with its scales, across the chart: the top line's figures stand centred on the
 // plot's top edge, their ink a pixel or two higher than half a line.
-QRect CurveData(const CurveChartPainter& chart, const QRect& rect, const QFontMetrics& metrics) {
+QRect CurveData(const PeriodCurvePainter& chart, const QRect& rect, const QFontMetrics& metrics) {
     const QRect plot = chart.plotRect(rect, metrics);
     const int above = metrics.height() / 2 + 2;
     return QRect(rect.left(), plot.top() - above, rect.width(), plot.height() + above);
@@ -288,7 +288,7 @@ protected:
     }
 
     std::vector<LegendCase> Cases() const {
-        const auto curve = [this](const char* name, const CurveChartPainter& chart) {
+        const auto curve = [this](const char* name, const PeriodCurvePainter& chart) {
             return LegendCase{name, [&](const QRect& r) { return chart.legendPlaces(r, metrics); },
                               [&](const QRect& r) { return CurveData(chart, r, metrics); },
                               [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText); }};
@@ -301,10 +301,10 @@ protected:
     }
 
     const QFontMetrics metrics{ChartFont()};
-    CurveChartPainter plain = Periods(4);
-    CurveChartPainter withBreak = Periods(6);
-    CurveChartPainter worded = Periods(5);
-    CurveChartPainter japanese = Periods(5);
+    PeriodCurvePainter plain = Periods(4);
+    PeriodCurvePainter withBreak = Periods(6);
+    PeriodCurvePainter worded = Periods(5);
+    PeriodCurvePainter japanese = Periods(5);
     const PairMapPainter map = Pairs();
 };
 
@@ -321,13 +321,13 @@ TEST_F(ChartLegendTest, FlowsOntoRowsAndReadsWholeAtEveryWidth) {
         int previousHeight = 0;
         for (int width = kWidest; width >= kNarrowest; --width) {
             const QRect rect(7, 3, width, kHeight);
-            const std::vector<workcurve::LegendPlace> places = c.places(rect);
+            const std::vector<charts::LegendPlace> places = c.places(rect);
             const std::vector<QString> faults = testsupport::LegendFaults(rect, places, c.data(rect));
             for (const QString& fault : faults)
                 ADD_FAILURE() << c.name << " at " << width << " px: " << fault.toStdString();
             if (!faults.empty()) break;
             QRect legend;
-            for (const workcurve::LegendPlace& place : places) legend |= place.box;
+            for (const charts::LegendPlace& place : places) legend |= place.box;
             EXPECT_GE(legend.height(), previousHeight) << c.name << " at " << width << " px";
             previousHeight = legend.height();
         }
@@ -341,7 +341,7 @@ TEST_F(ChartLegendTest, RowsAreDrawnWhereTheySayTheyAre) {
     const QSize size(130, 210);
     const QRect rect(QPoint(0, 0), size);
     for (const LegendCase& c : Cases()) {
-        const std::vector<workcurve::LegendPlace> places = c.places(rect);
+        const std::vector<charts::LegendPlace> places = c.places(rect);
         ASSERT_FALSE(places.empty()) << c.name;
         const QImage drawn = Drawn(size, rect, c.paint);
         const QRect data = c.data(rect);

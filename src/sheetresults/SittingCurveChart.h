@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "charts/PeriodCurveChart.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
-#include "workcurve/PeriodBarChart.h"
 
 namespace sheetresults {
 
@@ -14,11 +14,11 @@ namespace sheetresults {
 // through them. Screen readers get every period's figures in the accessible description.
 // Where the chart is too small for its legend, the tooltip beside the bars and the
 // description give it in words.
-class PeriodChart final : public workcurve::PeriodBarChart {
+class SittingCurveChart final : public charts::PeriodCurveChart {
     Q_OBJECT
 public:
-    explicit PeriodChart(QWidget* parent = nullptr);
-    ~PeriodChart() override;
+    explicit SittingCurveChart(QWidget* parent = nullptr);
+    ~SittingCurveChart() override;
 
     void setScores(const engine::SheetFormat& format, const engine::SheetScores& scores);
 

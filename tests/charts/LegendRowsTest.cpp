@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A legend's entries flow onto rows as words onto lines.
-#include "workcurve/LegendRows.h"
+#include "charts/LegendRows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,8 +8,8 @@
 
 namespace {
 
-using workcurve::FlowIntoRows;
-using workcurve::RowCount;
+using charts::FlowIntoRows;
+using charts::RowCount;
 
 constexpr int kGap = 8;
 
