@@ -16,6 +16,7 @@
 #include "sheet/FormatErrorText.h"
 #include "sheet/SheetView.h"
 #include "sheetresults/ScoreText.h"
+#include "sheetresults/frmSheetResults.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -193,7 +194,7 @@ frmSheet::frmSheet(SheetServices services, QWidget* parent)
         ownSound_ = MakeSystemCueSound();
         services_.sound = ownSound_.get();
     }
-    if (!services_.showResults) services_.showResults = ShowSheetResults;
+    if (!services_.showResults) services_.showResults = sheetresults::ShowSheetResults;
     if (!services_.newSeed) services_.newSeed = RandomSeed;
 
     setObjectName(QStringLiteral("frmSheet"));
@@ -797,7 +798,7 @@ void frmSheet::EndSitting() {
     cboFormat->setFocus();
     // The results outlive this window when the main window owns it.
     QWidget* owner = parentWidget() ? parentWidget() : this;
-    services_.showResults(owner, format, sitting->sheet(), sitting->record(), seed_,
+    services_.showResults(owner, format, sitting->record(), seed_,
                           sitting->endReason().value_or(engine::SittingEnd::Stopped), sitting->elapsedMs());
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/SheetAnswer.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
 #include "sheet/SheetChoice.h"
-#include "sheet/SheetResults.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QAbstractButton;
 class QCheckBox;
@@ -33,6 +34,12 @@ namespace sheet {
 class CueSound;
 class SheetView;
 
+// Where the sheet window hands a finished sitting: its format, its record of every pair, the
+// seed the sheet was made from, how it ended and how long it took.
+using SheetResultsHandler =
+    std::function<void(QWidget* parent, const engine::SheetFormat& format, std::span<const engine::SheetAnswer> record,
+                       std::uint64_t seed, engine::SittingEnd end, std::uint64_t elapsedMs)>;
+
 // What the sheet window needs from outside itself; each has the program's own when not given.
 struct SheetServices {
     // Times the sitting: the system's steady clock.
@@ -41,7 +48,7 @@ struct SheetServices {
     host::MessageBoxes* messages = nullptr;
     // The cue heard: the platform's sound service.
     CueSound* sound = nullptr;
-    // Receives the finished sitting: ShowSheetResults.
+    // Receives the finished sitting: the Sheet results window (sheetresults::ShowSheetResults).
     SheetResultsHandler showResults;
     // The seed offered for a new sheet: a random number of up to six digits, short enough
     // to type again.

@@ -305,11 +305,9 @@ QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t se
         .arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
-frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format,
                                   std::span<const engine::SheetAnswer> record, std::uint64_t seed,
                                   engine::SittingEnd end, std::uint64_t elapsedMs) {
-    // The record carries every pair's digits; the sheet itself is not needed again.
-    (void)sheet;
     auto* window = new frmSheetResults({}, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->ShowSitting({format, {record.begin(), record.end()}, seed, end, elapsedMs, QDateTime::currentDateTime()});

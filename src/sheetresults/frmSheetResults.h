@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/Sheet.h"
 #include "engine/SheetAnswer.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
@@ -97,7 +96,7 @@ QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t se
 
 // Shows a finished sitting in a results window of its own, owned by `parent`, placed beside
 // it and gone when closed. Everything is copied: the sitting may go as soon as this returns.
-frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format,
                                   std::span<const engine::SheetAnswer> record, std::uint64_t seed,
                                   engine::SittingEnd end, std::uint64_t elapsedMs);
 
