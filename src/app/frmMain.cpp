@@ -20,7 +20,7 @@
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/WindowLayout.h"
 #include "sheet/frmSheet.h"
-#include "workcurve/AnswersFile.h"
+#include "workcurve/RecordedRun.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>

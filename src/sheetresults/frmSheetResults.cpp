@@ -14,7 +14,7 @@
 #include "host/qt/MouseMoves.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/SittingCurveChart.h"
-#include "workcurve/AnswersFile.h"
+#include "windowkit/CsvFile.h"
 #include "workcurve/Placement.h"
 
 #include <QAbstractButton>
@@ -288,7 +288,7 @@ void frmSheetResults::keyPressEvent(QKeyEvent* event) {
 
 void frmSheetResults::cmdSave_Click() {
     const QDateTime endedAt = sitting_.endedAt.isValid() ? sitting_.endedAt : QDateTime::currentDateTime();
-    workcurve::SaveCsv(this, workcurve::SuggestedPath(SheetAnswersFileName(sitting_.format, sitting_.seed, endedAt)),
+    windowkit::SaveCsv(this, windowkit::SuggestedPath(SheetAnswersFileName(sitting_.format, sitting_.seed, endedAt)),
                        engine::FormatSheetCsv(sitting_.format, sitting_.record), *services_.files, *services_.messages);
 }
 

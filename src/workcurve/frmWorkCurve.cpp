@@ -13,7 +13,6 @@
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
-#include "workcurve/AnswersFile.h"
 #include "workcurve/IndexText.h"
 #include "workcurve/Placement.h"
 #include "workcurve/RunCurveChart.h"

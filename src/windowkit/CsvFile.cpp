@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/AnswersFile.h"
+#include "windowkit/CsvFile.h"
 
-#include "engine/AnswersCsv.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/MessageBoxes.h"
 
@@ -13,13 +12,7 @@
 #include <QStandardPaths>
 #include <string>
 
-namespace workcurve {
-
-QString AnswersFileName(const QDateTime& endedAt) {
-    return QStringLiteral("tavrendale-%1.csv").arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
-}
-
-QString SuggestedAnswersPath(const QDateTime& endedAt) { return SuggestedPath(AnswersFileName(endedAt)); }
+namespace windowkit {
 
 QString SuggestedPath(const QString& fileName) {
     // Qt names the documents folder whether or not it exists (~/Documents where the user's
@@ -53,17 +46,13 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
     return std::nullopt;
 }
 
-bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages) {
-    return SaveCsv(owner, SuggestedAnswersPath(run.endedAt), engine::FormatAnswersCsv(run.answers), files, messages);
-}
-
 bool SaveCsv(QWidget* owner, const QString& suggestedPath, const std::string& csv, host::FileDialogs& files,
              host::MessageBoxes& messages) {
     const QString path =
-        files.SaveFileName(owner, {QCoreApplication::translate("workcurve::AnswersFile", "Save answers as CSV"),
+        files.SaveFileName(owner, {QCoreApplication::translate("windowkit::CsvFile", "Save answers as CSV"),
                                    suggestedPath,
-                                   {QCoreApplication::translate("workcurve::AnswersFile", "CSV files (*.csv)"),
-                                    QCoreApplication::translate("workcurve::AnswersFile", "All files (*)")},
+                                   {QCoreApplication::translate("windowkit::CsvFile", "CSV files (*.csv)"),
+                                    QCoreApplication::translate("windowkit::CsvFile", "All files (*)")},
                                    QStringLiteral("csv")});
     if (path.isEmpty()) return false;
     const std::optional<QString> failure =
@@ -71,10 +60,10 @@ bool SaveCsv(QWidget* owner, const QString& suggestedPath, const std::string& cs
     if (!failure) return true;
     //: The file's path, then on a line of its own the system's reason.
     const QString text =
-        QCoreApplication::translate("workcurve::AnswersFile", "The answers could not be saved to \"%1\":\n%2");
+        QCoreApplication::translate("windowkit::CsvFile", "The answers could not be saved to \"%1\":\n%2");
     messages.Show(owner, {text.arg(QDir::toNativeSeparators(path), *failure), QStringLiteral("Tavrendale"),
                           host::MessageIcon::Warning, host::MessageButtons::Ok});
     return false;
 }
 
-} // namespace workcurve
+} // namespace windowkit
