@@ -469,10 +469,6 @@
         <translation>&amp;Simpan sebagai CSV…</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Tutup</translation>
-    </message>
-    <message>
         <source>Sheet results</source>
         <translation>Hasil lembar</translation>
     </message>
@@ -501,10 +497,6 @@
         <translation>Simpan setiap pasangan tes ini, beserta jawaban, koreksi, dan waktu jawabnya, ke berkas CSV</translation>
     </message>
     <message>
-        <source>Close this window (Esc)</source>
-        <translation>Tutup jendela ini (Esc)</translation>
-    </message>
-    <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
         <translation>Hasil lembar – %1, benih %2</translation>
@@ -512,10 +504,6 @@
     <message>
         <source>%1, seed %2</source>
         <translation>%1, benih %2</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

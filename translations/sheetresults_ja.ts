@@ -469,10 +469,6 @@
         <translation>解答を CSV で保存(&amp;S)…</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
         <source>Sheet results</source>
         <translation>用紙の結果</translation>
     </message>
@@ -501,10 +497,6 @@
         <translation>この検査のすべての組を、解答・訂正・解答時間とともに CSV ファイルに保存します</translation>
     </message>
     <message>
-        <source>Close this window (Esc)</source>
-        <translation>このウィンドウを閉じます（Esc）</translation>
-    </message>
-    <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
         <translation>用紙の結果 – %1、シード %2</translation>
@@ -512,10 +504,6 @@
     <message>
         <source>%1, seed %2</source>
         <translation>%1、シード %2</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

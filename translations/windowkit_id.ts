@@ -23,4 +23,23 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>windowkit::ReadOnlyTable</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader reads for a figure of a table: the row&apos;s name, then its figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>windowkit::ToolWindow</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Tutup jendela ini (Esc)</translation>
+    </message>
+</context>
 </TS>

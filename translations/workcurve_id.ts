@@ -164,10 +164,6 @@
         <translation>&amp;Simpan CSV…</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Tutup</translation>
-    </message>
-    <message>
         <source>Work curve</source>
         <translatorcomment>Kurva kerja: istilah yang dipakai untuk grafik hasil tes Kraepelin dan Pauli.</translatorcomment>
         <translation>Kurva kerja</translation>
@@ -183,15 +179,6 @@
     <message>
         <source>Save every answer of this run, with its answer time, to a CSV file</source>
         <translation>Simpan setiap jawaban sesi ini beserta waktu jawabnya ke berkas CSV</translation>
-    </message>
-    <message>
-        <source>Close this window (Esc)</source>
-        <translation>Tutup jendela ini (Esc)</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>What a screen reader reads for a figure of the indices table: the row&apos;s name, then its figure.</extracomment>
-        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -165,10 +165,6 @@
         <translation>CSV 保存(&amp;S)…</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
         <source>Work curve</source>
         <translatorcomment>作業曲線：内田クレペリン検査で1分（1行）ごとの作業量を結んだ曲線の名前。</translatorcomment>
         <translation>作業曲線</translation>
@@ -184,15 +180,6 @@
     <message>
         <source>Save every answer of this run, with its answer time, to a CSV file</source>
         <translation>この回のすべての解答を解答時間とともに CSV ファイルに保存します</translation>
-    </message>
-    <message>
-        <source>Close this window (Esc)</source>
-        <translation>このウィンドウを閉じます（Esc）</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>What a screen reader reads for a figure of the indices table: the row&apos;s name, then its figure.</extracomment>
-        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

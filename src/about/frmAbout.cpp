@@ -3,16 +3,14 @@
 
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
-#include "controls/CommandButton.h"
-#include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
-#include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
+#include "windowkit/StoredForm.h"
+#include "windowkit/ToolWindow.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -32,14 +30,6 @@ namespace {
 using host::MakePicture;
 using host::TwipRect;
 
-const chameleon::WindowDescription& Description() {
-    static const chameleon::WindowDescription description = [] {
-        RegisterWindowDescription();
-        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmAbout.twd"));
-    }();
-    return description;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
     auto* label = new QLabel(text, parent);
@@ -55,6 +45,12 @@ constexpr const char* kStoredCaptions[] = {
     //: The button that closes the About window; 65 px wide.
     QT_TRANSLATE_NOOP("about::frmAbout", "&OK"),
 };
+
+const windowkit::StoredForm& Form() {
+    static const windowkit::StoredForm form(RegisterWindowDescription, ":/forms/frmAbout.twd", "about::frmAbout",
+                                            kStoredCaptions);
+    return form;
+}
 
 struct Digit {
     const char* name;
@@ -82,7 +78,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(tr("About Tavrendale"));
     setWindowIcon(ProgramIcon());
     setFixedSize(host::Twips(4680), host::Twips(5040));
-    setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
+    setFont(host::OwnTextFont(windowkit::WindowFont()));
     host::SetWhite(this);
 
     // Built back to front: a control made later lies in front of one made earlier.
@@ -135,13 +131,7 @@ frmAbout::frmAbout(QWidget* parent)
     // A centred text wider than its box loses both ends; the address must stay whole.
     host::FitText(mail, mail->width());
 
-    cmdOK = controls::MakeCommandButton(this, Description(), "cmdOK", TwipRect(3600, 3600, 975, 375));
-    // The stored caption in the language installed.
-    if (auto* stored = qobject_cast<chameleon::chameleonButton*>(cmdOK)) {
-        for (const char* caption : kStoredCaptions) {
-            if (stored->Caption() == QLatin1String(caption)) stored->SetCaption(tr(caption));
-        }
-    }
+    cmdOK = Form().MakeButton(this, "cmdOK", TwipRect(3600, 3600, 975, 375));
 
     txtCredits = new QPlainTextEdit(this);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
@@ -195,16 +185,11 @@ QString frmAbout::CreditsText() {
 }
 
 void frmAbout::Form_Load() {
-    loaded_ = true;
-    docking::EnableDocking(this);
+    docked_.Dock(this);
     txtCredits->setPlainText(CreditsText());
 }
 
-void frmAbout::Form_Unload() {
-    if (!loaded_) return;
-    loaded_ = false;
-    docking::DisableDocking(this);
-}
+void frmAbout::Form_Unload() { docked_.Undock(); }
 
 void frmAbout::done(int result) {
     Form_Unload();

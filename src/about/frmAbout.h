@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowkit/Docked.h"
+
 #include <QDialog>
 
 class QAbstractButton;
@@ -47,7 +49,7 @@ private:
     host::Frame* Frame1 = nullptr;
     HyperlinkLabel* lblURL1 = nullptr;
     HyperlinkLabel* lblURL2 = nullptr;
-    bool loaded_ = false;
+    windowkit::Docked docked_;
 };
 
 } // namespace about

@@ -5,9 +5,8 @@
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
 #include "sheet/SheetChoice.h"
+#include "windowkit/ToolWindow.h"
 
-#include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,10 +57,9 @@ struct SheetServices {
 // The "Exam sheets" window: the user chooses a preset, its practice version or a custom
 // sheet and a seed, then works the sheet as on paper, timed by the examiner's cue, until
 // the time is up, the sheet is worked through or the user stops. The finished sitting
-// goes to the results. A top-level window of its own, not modal; it docks from the moment
-// it is made until it is closed (close box, Escape or Close; during a sitting each asks
-// first, as Stop does).
-class frmSheet final : public QWidget, private engine::SheetSittingListener {
+// goes to the results. A tool window (windowkit::ToolWindow): not modal, docked until it
+// closes (close box, Escape or Close; during a sitting each asks first, as Stop does).
+class frmSheet final : public windowkit::ToolWindow, private engine::SheetSittingListener {
     Q_OBJECT
 public:
     // How often the window looks at the clock during a sitting.
@@ -84,11 +82,9 @@ public:
     // The timer's handler; public so that a driver can poll without waiting for it.
     void tmrSheet_Timer();
 
-    // Puts the window beside `owner` where it fits on the screen, centred otherwise.
-    void PlaceBeside(const QWidget* owner);
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    // During a sitting, asks first and stops it, as Stop does.
+    bool ReadyToClose() override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -101,11 +97,8 @@ private:
     void Finished(engine::SittingEnd reason) override;
 
     void BuildLayout();
-    void Form_Load();
-    void Form_Unload();
     void cmdStart_Click();
     void cmdStop_Click();
-    void cmdClose_Click();
     void cboFormat_Change();
     void picSheet_Digit(int digit);
     void picSheet_Backspace();
@@ -133,7 +126,6 @@ private:
     bool finishedPending_ = false;
     // The break has been told to screen readers; its countdown is not told every second.
     bool breakAnnounced_ = false;
-    bool loaded_ = false;
 
     QStackedWidget* stkPages = nullptr;
     QComboBox* cboFormat = nullptr;

@@ -5,9 +5,9 @@
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
 #include "engine/SheetSitting.h"
+#include "windowkit/ToolWindow.h"
 
 #include <QDateTime>
-#include <QWidget>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -49,10 +49,10 @@ struct SheetResultsServices {
 
 // The "Sheet results" window: a sitting's curve per column, line or period, its scores in
 // the test's own terms with their formulas, every period's figures, the digit-pair map and
-// the seed the sheet was made from. Not modal; it docks from the moment it is made until it
-// is closed, by its close box, Escape or its Close button. It writes nothing unless the user
-// asks for the CSV file.
-class frmSheetResults final : public QWidget {
+// the seed the sheet was made from. A tool window (windowkit::ToolWindow): not modal, docked
+// until it closes by its close box, Escape or its Close button. It writes nothing unless the
+// user asks for the CSV file.
+class frmSheetResults final : public windowkit::ToolWindow {
     Q_OBJECT
 public:
     explicit frmSheetResults(SheetResultsServices services, QWidget* parent = nullptr);
@@ -63,19 +63,9 @@ public:
     const FinishedSitting& sitting() const { return sitting_; }
     const engine::SheetScores& scores() const { return scores_; }
 
-    // Puts the window beside `owner` within the work area, as the work curve opens.
-    void PlaceBeside(const QWidget* owner);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
-    void Form_Load();
-    void Form_Unload();
     void KeepScoresWhole();
     void cmdSave_Click();
-    void cmdClose_Click();
 
     SheetResultsServices services_;
     FinishedSitting sitting_;
@@ -87,7 +77,6 @@ private:
     QTableWidget* grdPeriods = nullptr;
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdClose = nullptr;
-    bool loaded_ = false;
 };
 
 // "tavrendale-pauli-42-YYYYMMDD-HHMMSS.csv": the format's name, the seed and when the

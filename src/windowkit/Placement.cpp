@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workcurve/Placement.h"
+#include "windowkit/Placement.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 
-namespace workcurve {
+namespace windowkit {
 
 namespace {
 
@@ -48,7 +48,7 @@ std::int64_t Area(WindowSize size) { return std::int64_t{size.width} * size.heig
 
 } // namespace
 
-host::Rect PlaceBeside(const host::Rect& workArea, const host::Rect& owner, WindowSize preferred, WindowSize smallest) {
+host::Rect FrameBeside(const host::Rect& workArea, const host::Rect& owner, WindowSize preferred, WindowSize smallest) {
     std::optional<host::Rect> best;
     std::int64_t bestArea = 0;
     for (const Side side : kSides) {
@@ -79,4 +79,4 @@ host::Rect PlaceBeside(const host::Rect& workArea, const host::Rect& owner, Wind
     return {left, top, left + size.width, top + size.height};
 }
 
-} // namespace workcurve
+} // namespace windowkit

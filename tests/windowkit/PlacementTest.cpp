@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the Work curve window opens next to the main window, for screens of every size.
-#include "workcurve/Placement.h"
+#include "windowkit/Placement.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,7 +10,7 @@
 namespace {
 
 using host::Rect;
-using workcurve::WindowSize;
+using windowkit::WindowSize;
 
 // The Work curve window's frame at its default size, and the smallest that stays readable.
 constexpr WindowSize kPreferred{782, 267};
@@ -35,7 +35,7 @@ class PlacementTest : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(PlacementTest, OpensBesideTheOwnerWithinTheWorkArea) {
     const PlacementCase& c = GetParam();
-    const Rect placed = workcurve::PlaceBeside(c.workArea, c.owner, kPreferred, kSmallest);
+    const Rect placed = windowkit::FrameBeside(c.workArea, c.owner, kPreferred, kSmallest);
     EXPECT_EQ(placed, c.expected) << placed.left << ", " << placed.top << ", " << placed.right << ", " << placed.bottom;
     EXPECT_GE(placed.left, c.workArea.left);
     EXPECT_GE(placed.top, c.workArea.top);
@@ -66,7 +66,7 @@ TEST(PlacementTest, CoversTheOwnerOnlyWhereNoSideHasRoom) {
     for (int left = 0; left + 446 <= area.right; left += 37)
         for (int top = 0; top + 266 <= area.bottom; top += 29) {
             const Rect owner{left, top, left + 446, top + 266};
-            const Rect placed = workcurve::PlaceBeside(area, owner, kPreferred, kSmallest);
+            const Rect placed = windowkit::FrameBeside(area, owner, kPreferred, kSmallest);
             const bool room = area.right - owner.right >= kSmallest.width || owner.left >= kSmallest.width ||
                               area.bottom - owner.bottom >= kSmallest.height || owner.top >= kSmallest.height;
             SCOPED_TRACE(testing::Message() << "owner at " << left << ", " << top);

@@ -4,7 +4,7 @@
 #include "host/core/Geometry.h"
 
 // Where a window opens next to the window it belongs to, in plain screen rectangles.
-namespace workcurve {
+namespace windowkit {
 
 struct WindowSize {
     int width = 0;
@@ -18,6 +18,6 @@ struct WindowSize {
 // fits there, as long as that is at least `smallest`. Only where no side has room for
 // `smallest` does the window cover the owner: at `smallest` (or the work area, where that
 // is smaller), in the corner of the work area where it covers the least of it.
-host::Rect PlaceBeside(const host::Rect& workArea, const host::Rect& owner, WindowSize preferred, WindowSize smallest);
+host::Rect FrameBeside(const host::Rect& workArea, const host::Rect& owner, WindowSize preferred, WindowSize smallest);
 
-} // namespace workcurve
+} // namespace windowkit
