@@ -190,8 +190,20 @@ frmSheet::~frmSheet() {
 
 void frmSheet::BuildLayout() {
     stkPages = new QStackedWidget(this);
+    stkPages->addWidget(BuildChoosePage());
+    stkPages->addWidget(BuildSittingPage());
+    QHBoxLayout* bottom = BuildCommands();
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->addWidget(stkPages, 1);
+    root->addLayout(bottom);
 
-    // The choice of a sheet.
+    resize(kDefaultSize);
+
+    Connect();
+}
+
+QWidget* frmSheet::BuildChoosePage() {
     auto* choose = new QWidget(stkPages);
     cboFormat = new QComboBox(choose);
     cboFormat->setObjectName(QStringLiteral("cboFormat"));
@@ -206,7 +218,41 @@ void frmSheet::BuildLayout() {
         "The same sheet, shorter: Kraepelin 10 columns; Uchida-Kraepelin 3 lines, a 1-minute break and 3 lines; Pauli "
         "9 minutes"));
 
-    fraCustom = new QGroupBox(tr("Custom sheet"), choose);
+    BuildCustomForm(choose);
+    lblSummary = new QLabel(choose);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setMinimumHeight(3 * lblSummary->fontMetrics().height());
+    lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    txtSeed = new QLineEdit(choose);
+    txtSeed->setObjectName(QStringLiteral("txtSeed"));
+    txtSeed->setMaximumWidth(200);
+    lblLastSheet = new QLabel(choose);
+    lblLastSheet->setObjectName(QStringLiteral("lblLastSheet"));
+    lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* chooseLayout = new QGridLayout(choose);
+    chooseLayout->addWidget(MakeLabel(choose, tr("&Format:"), cboFormat,
+                                      tr("The test the sheet is laid out and timed like, or a custom sheet")),
+                            0, 0);
+    chooseLayout->addWidget(cboFormat, 0, 1);
+    chooseLayout->addWidget(chkPractice, 0, 2);
+    chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
+    chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
+    chooseLayout->addWidget(MakeLabel(choose, tr("S&eed:"), txtSeed,
+                                      tr("The same seed and format give the same sheet: type the seed of "
+                                         "an earlier sheet to sit it again")),
+                            3, 0);
+    chooseLayout->addWidget(txtSeed, 3, 1);
+    chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
+    chooseLayout->setColumnStretch(3, 1);
+    chooseLayout->setRowStretch(5, 1);
+
+    return choose;
+}
+
+void frmSheet::BuildCustomForm(QWidget* page) {
+    fraCustom = new QGroupBox(tr("Custom sheet"), page);
     fraCustom->setObjectName(QStringLiteral("fraCustom"));
     cboOrder = new QComboBox(fraCustom);
     cboOrder->setObjectName(QStringLiteral("cboOrder"));
@@ -253,37 +299,9 @@ void frmSheet::BuildLayout() {
     addRow(4, 2, tr("&Highest digit:"), txtHighest, tr("The largest digit printed: above the lowest, up to 9"));
     custom->addWidget(chkNoRepeat, 5, 0, 1, 4);
     custom->setColumnStretch(4, 1);
+}
 
-    lblSummary = new QLabel(choose);
-    lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    lblSummary->setWordWrap(true);
-    lblSummary->setMinimumHeight(3 * lblSummary->fontMetrics().height());
-    lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtSeed = new QLineEdit(choose);
-    txtSeed->setObjectName(QStringLiteral("txtSeed"));
-    txtSeed->setMaximumWidth(200);
-    lblLastSheet = new QLabel(choose);
-    lblLastSheet->setObjectName(QStringLiteral("lblLastSheet"));
-    lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    auto* chooseLayout = new QGridLayout(choose);
-    chooseLayout->addWidget(MakeLabel(choose, tr("&Format:"), cboFormat,
-                                      tr("The test the sheet is laid out and timed like, or a custom sheet")),
-                            0, 0);
-    chooseLayout->addWidget(cboFormat, 0, 1);
-    chooseLayout->addWidget(chkPractice, 0, 2);
-    chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
-    chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
-    chooseLayout->addWidget(MakeLabel(choose, tr("S&eed:"), txtSeed,
-                                      tr("The same seed and format give the same sheet: type the seed of "
-                                         "an earlier sheet to sit it again")),
-                            3, 0);
-    chooseLayout->addWidget(txtSeed, 3, 1);
-    chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
-    chooseLayout->setColumnStretch(3, 1);
-    chooseLayout->setRowStretch(5, 1);
-
-    // The sitting.
+QWidget* frmSheet::BuildSittingPage() {
     auto* sit = new QWidget(stkPages);
     lblTitle = new QLabel(sit);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -341,11 +359,10 @@ void frmSheet::BuildLayout() {
     sitLayout->addLayout(top);
     sitLayout->addWidget(hint);
     sitLayout->addWidget(scrSheet, 1);
+    return sit;
+}
 
-    stkPages->addWidget(choose);
-    stkPages->addWidget(sit);
-
-    // Always there: the two switches, the zoom's hint and the commands.
+QHBoxLayout* frmSheet::BuildCommands() {
     chkClock = new QCheckBox(tr("Show &time left"), this);
     chkClock->setObjectName(QStringLiteral("chkClock"));
     chkClock->setToolTip(tr("As in the test itself the clock is hidden; this shows the time left"));
@@ -375,13 +392,10 @@ void frmSheet::BuildLayout() {
     bottom->addWidget(cmdStart);
     bottom->addWidget(cmdStop);
     bottom->addWidget(cmdClose);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(8, 8, 8, 8);
-    root->addWidget(stkPages, 1);
-    root->addLayout(bottom);
+    return bottom;
+}
 
-    resize(kDefaultSize);
-
+void frmSheet::Connect() {
     connect(cboFormat, &QComboBox::currentIndexChanged, this, &frmSheet::cboFormat_Change);
     connect(chkPractice, &QCheckBox::toggled, this, &frmSheet::ShowFormatSummary);
     connect(cboOrder, &QComboBox::currentIndexChanged, this, &frmSheet::ShowFormatSummary);

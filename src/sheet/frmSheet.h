@@ -17,6 +17,7 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
@@ -96,7 +97,14 @@ private:
     void StrokeDrawn(const engine::SheetStroke& stroke) override;
     void Finished(engine::SittingEnd reason) override;
 
+    // The window's controls, area by area: the two pages, the commands under them, and
+    // what each control's signals start.
     void BuildLayout();
+    QWidget* BuildChoosePage();
+    void BuildCustomForm(QWidget* page);
+    QWidget* BuildSittingPage();
+    QHBoxLayout* BuildCommands();
+    void Connect();
     void cmdStart_Click();
     void cmdStop_Click();
     void cboFormat_Change();
