@@ -277,10 +277,38 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
     // The hatching of a partial period keeps its place in the chart wherever the chart lies.
     painter->setBrushOrigin(rect.topLeft());
     painter->fillRect(rect, Qt::white);
-    const QFontMetrics metrics = painter->fontMetrics();
-    const Layout layout = MakeLayout(rect, metrics);
+    const Layout layout = MakeLayout(rect, painter->fontMetrics());
     const QRect& plot = layout.plot;
+    PaintLegend(painter, rect, layout, textColour);
+    PaintScales(painter, rect, layout, textColour);
+    // The selected period's column, behind its bar.
+    if (selected && *selected < periods_.size()) {
+        const int left = layout.columnLeft(*selected);
+        painter->fillRect(
+            QRect(QPoint(left, plot.top()), QPoint(layout.columnLeft(*selected + 1) - 1, plot.bottom() - 1)),
+            kSelectionColour);
+    }
+    PaintBars(painter, layout);
+    // The break, between the periods before it and after it.
+    if (HasBreak()) {
+        const int breakX = layout.columnLeft(*breakBefore_);
+        painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
+        painter->drawLine(breakX, plot.top(), breakX, plot.bottom());
+    }
+    PaintPeriodNumbers(painter, layout, textColour);
+    PaintLines(painter, layout);
+    if (periods_.empty()) {
+        painter->setPen(textColour);
+        //: Written across a chart that has no periods at all.
+        painter->drawText(plot, Qt::AlignCenter,
+                          QCoreApplication::translate("charts::PeriodCurvePainter", "No answers"));
+    }
+    painter->restore();
+}
 
+void PeriodCurvePainter::PaintLegend(QPainter* painter, const QRect& rect, const Layout& layout,
+                                     const QColor& textColour) const {
+    const QFontMetrics metrics = painter->fontMetrics();
     // Legend across the top, on as many rows as it takes.
     const std::vector<LegendEntry> legend = Legend();
     // Just past the last entry, where the "per column" may start.
@@ -315,7 +343,6 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
         painter->drawText(x, baseline, entry.text);
         x += metrics.horizontalAdvance(entry.text) + kLegendGap;
     }
-    const bool hasBreak = HasBreak();
     if (!texts_.period.isEmpty() && !layout.legend.empty()) {
         //: Written at the right of the chart's legend: what one bar stands for, as "per column".
         const QString per = QCoreApplication::translate("charts::PeriodCurvePainter", "per %1").arg(texts_.period);
@@ -325,7 +352,12 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
             painter->drawText(right - metrics.horizontalAdvance(per), layout.legend.back().y(), per);
         }
     }
+}
 
+void PeriodCurvePainter::PaintScales(QPainter* painter, const QRect& rect, const Layout& layout,
+                                     const QColor& textColour) const {
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QRect& plot = layout.plot;
     // Grid lines with the answered scale on the left and the time scale on the right.
     for (int step = 0; step <= layout.answered.steps; ++step) {
         const double answered = layout.answered.step * step;
@@ -342,14 +374,10 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
         painter->drawText(QRect(plot.right() + kTick + 2, y - metrics.height() / 2, rect.width(), metrics.height()),
                           Qt::AlignLeft | Qt::AlignVCenter, SecondsLabel(layout.seconds.step * step));
     }
+}
 
-    if (selected && *selected < periods_.size()) {
-        const int left = layout.columnLeft(*selected);
-        painter->fillRect(
-            QRect(QPoint(left, plot.top()), QPoint(layout.columnLeft(*selected + 1) - 1, plot.bottom() - 1)),
-            kSelectionColour);
-    }
-
+void PeriodCurvePainter::PaintBars(QPainter* painter, const Layout& layout) const {
+    const QRect& plot = layout.plot;
     // The bars: true answers at the bottom, false ones on top; a partial period hatched.
     for (std::size_t period = 0; period < periods_.size(); ++period) {
         const ChartPeriod& figures = periods_[period];
@@ -370,14 +398,11 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
             painter->drawRect(whole);
         }
     }
+}
 
-    if (hasBreak) {
-        const int breakX = layout.columnLeft(*breakBefore_);
-        painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
-        painter->drawLine(breakX, plot.top(), breakX, plot.bottom());
-    }
-
-    // Period numbers under the bars.
+void PeriodCurvePainter::PaintPeriodNumbers(QPainter* painter, const Layout& layout, const QColor& textColour) const {
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QRect& plot = layout.plot;
     painter->setPen(textColour);
     for (std::size_t period = 0; period < periods_.size(); ++period) {
         const std::size_t number = period + 1;
@@ -388,7 +413,10 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
         const int textWidth = metrics.horizontalAdvance(text);
         painter->drawText(centre - textWidth / 2, plot.bottom() + kTick + metrics.ascent() + 1, text);
     }
+}
 
+void PeriodCurvePainter::PaintLines(QPainter* painter, const Layout& layout) const {
+    const QRect& plot = layout.plot;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setClipRect(plot.adjusted(0, -2, 1, 1));
@@ -424,14 +452,6 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
         painter->setBrush(Qt::white);
         painter->setPen(QPen(kTimeColour, 1.5));
         for (const QPointF& point : points) painter->drawEllipse(point, 2.5, 2.5);
-    }
-    painter->restore();
-
-    if (periods_.empty()) {
-        painter->setPen(textColour);
-        //: Written across a chart that has no periods at all.
-        painter->drawText(plot, Qt::AlignCenter,
-                          QCoreApplication::translate("charts::PeriodCurvePainter", "No answers"));
     }
     painter->restore();
 }

@@ -112,6 +112,13 @@ private:
     // What the legend shows for these periods, left to right.
     std::vector<LegendEntry> Legend() const;
     bool HasBreak() const;
+    // What paint() draws, area by area, back to front.
+    void PaintLegend(QPainter* painter, const QRect& rect, const Layout& layout, const QColor& textColour) const;
+    void PaintScales(QPainter* painter, const QRect& rect, const Layout& layout, const QColor& textColour) const;
+    void PaintBars(QPainter* painter, const Layout& layout) const;
+    void PaintPeriodNumbers(QPainter* painter, const Layout& layout, const QColor& textColour) const;
+    // The trend line and the line of median times, smoothed.
+    void PaintLines(QPainter* painter, const Layout& layout) const;
 
     std::vector<ChartPeriod> periods_;
     std::optional<ChartTrend> trend_;
