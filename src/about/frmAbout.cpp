@@ -82,6 +82,26 @@ frmAbout::frmAbout(QWidget* parent)
     host::SetWhite(this);
 
     // Built back to front: a control made later lies in front of one made earlier.
+    BuildArtwork();
+    BuildFrame();
+    cmdOK = Form().MakeButton(this, "cmdOK", TwipRect(3600, 3600, 975, 375));
+    BuildCredits();
+
+    setTabOrder(cmdOK, txtCredits);
+    host::AccessKeys::Install(this);
+
+    connect(cmdOK, &QAbstractButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblURL1, &HyperlinkLabel::Click, this, &frmAbout::lblURL1_Click);
+    connect(lblURL2, &HyperlinkLabel::Click, this, &frmAbout::lblURL2_Click);
+    connect(lblURL1, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL1_MouseMove);
+    connect(lblURL2, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL2_MouseMove);
+
+    host::CentreOnScreen(this);
+    cmdOK->setFocus();
+    Form_Load();
+}
+
+void frmAbout::BuildArtwork() {
     using host::SetAccessibleText;
     SetAccessibleText(MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035)),
                       tr("Cartoon figure"));
@@ -99,7 +119,10 @@ frmAbout::frmAbout(QWidget* parent)
     }
     SetAccessibleText(MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480)),
                       tr("Program icon"));
+}
 
+void frmAbout::BuildFrame() {
+    using host::SetAccessibleText;
     Frame1 = new host::Frame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipRect(120, 720, 3375, 3255));
@@ -130,9 +153,15 @@ frmAbout::frmAbout(QWidget* parent)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // A centred text wider than its box loses both ends; the address must stay whole.
     host::FitText(mail, mail->width());
+    for (HyperlinkLabel* link : {lblURL1, lblURL2})
+        SetAccessibleText(link, link->text(), tr("Web address; a click opens it in the browser"));
+    // Only the frame and these four labels turn the links plain again.
+    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder), static_cast<QWidget*>(mail),
+                             static_cast<QWidget*>(notice), static_cast<QWidget*>(dedication)})
+        host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
+}
 
-    cmdOK = Form().MakeButton(this, "cmdOK", TwipRect(3600, 3600, 975, 375));
-
+void frmAbout::BuildCredits() {
     txtCredits = new QPlainTextEdit(this);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
     txtCredits->setGeometry(TwipRect(120, 4080, 4455, 855));
@@ -143,26 +172,8 @@ frmAbout::frmAbout(QWidget* parent)
     // Read-only boxes still take the focus, so the user can scroll with the keyboard.
     txtCredits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     txtCredits->setFocusPolicy(Qt::StrongFocus);
-    SetAccessibleText(txtCredits, tr("Credits"), tr("The components Tavrendale uses and the holders of their rights"));
-    for (HyperlinkLabel* link : {lblURL1, lblURL2})
-        SetAccessibleText(link, link->text(), tr("Web address; a click opens it in the browser"));
-
-    setTabOrder(cmdOK, txtCredits);
-    host::AccessKeys::Install(this);
-
-    connect(cmdOK, &QAbstractButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(lblURL1, &HyperlinkLabel::Click, this, &frmAbout::lblURL1_Click);
-    connect(lblURL2, &HyperlinkLabel::Click, this, &frmAbout::lblURL2_Click);
-    connect(lblURL1, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL1_MouseMove);
-    connect(lblURL2, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL2_MouseMove);
-    // Only the frame and these four labels turn the links plain again.
-    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder), static_cast<QWidget*>(mail),
-                             static_cast<QWidget*>(notice), static_cast<QWidget*>(dedication)})
-        host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
-
-    host::CentreOnScreen(this);
-    cmdOK->setFocus();
-    Form_Load();
+    host::SetAccessibleText(txtCredits, tr("Credits"),
+                            tr("The components Tavrendale uses and the holders of their rights"));
 }
 
 frmAbout::~frmAbout() {

@@ -35,6 +35,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The window's controls, area by area, back to front: the artwork and the digits around
+    // the title, the frame about the program with its links, the credits box.
+    void BuildArtwork();
+    void BuildFrame();
+    void BuildCredits();
+
     void Form_Load();
     void Form_Unload();
     void cmdOK_Click();
