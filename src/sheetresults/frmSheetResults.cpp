@@ -85,8 +85,7 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
 
     grdScores = windowkit::MakeReadOnlyTable(
         this, "grdScores", tr("Scores"),
-        tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move "
-           "through them"));
+        tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move through them"));
     grdScores->setColumnCount(2);
     grdScores->horizontalHeader()->hide();
     grdScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -94,8 +93,7 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
 
     grdPeriods = windowkit::MakeReadOnlyTable(
         this, "grdPeriods", tr("Periods"),
-        tr("Every column, line or period with its figures; the Up and Down keys move through "
-           "them"));
+        tr("Every column, line or period with its figures; the Up and Down keys move through them"));
     grdPeriods->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     cmdSave = Form().MakeButton(
@@ -104,6 +102,18 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
         kSaveWidthTwips);
     cmdClose = MakeCloseButton(Form());
 
+    LayOut();
+    resize(kDefaultWidth, kDefaultHeight);
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
+
+    connect(cmdSave, &QAbstractButton::clicked, this, &frmSheetResults::cmdSave_Click);
+    host::AccessKeys::Install(this);
+    picCurve->setFocus();
+}
+
+frmSheetResults::~frmSheetResults() = default;
+
+void frmSheetResults::LayOut() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     buttons->addStretch();
@@ -113,14 +123,14 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     side->setSpacing(6);
     side->addWidget(grdScores, 1);
     side->addLayout(buttons);
-    auto* charts = new QHBoxLayout;
-    charts->setSpacing(6);
-    charts->addWidget(picCurve, 3);
-    charts->addWidget(picPairs, 2);
+    auto* chartsRow = new QHBoxLayout;
+    chartsRow->setSpacing(6);
+    chartsRow->addWidget(picCurve, 3);
+    chartsRow->addWidget(picPairs, 2);
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     left->addWidget(lblSheet);
-    left->addLayout(charts, 3);
+    left->addLayout(chartsRow, 3);
     left->addWidget(grdPeriods, 2);
     auto* root = new QHBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
@@ -133,16 +143,7 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     setTabOrder(grdPeriods, grdScores);
     setTabOrder(grdScores, cmdSave);
     setTabOrder(cmdSave, cmdClose);
-
-    resize(kDefaultWidth, kDefaultHeight);
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
-
-    connect(cmdSave, &QAbstractButton::clicked, this, &frmSheetResults::cmdSave_Click);
-    host::AccessKeys::Install(this);
-    picCurve->setFocus();
 }
-
-frmSheetResults::~frmSheetResults() = default;
 
 void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     sitting_ = std::move(sitting);

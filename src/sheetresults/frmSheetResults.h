@@ -64,6 +64,8 @@ public:
     const engine::SheetScores& scores() const { return scores_; }
 
 private:
+    // The charts over the periods on the left, the scores over the commands on the right.
+    void LayOut();
     void KeepScoresWhole();
     void cmdSave_Click();
 
