@@ -23,7 +23,7 @@ struct DigitPair {
     bool operator==(const DigitPair& other) const = default;
 };
 
-// Draws the digit-pair map of a run, or of any stretch of one: a 10 x 10 grid, first
+// Draws the digit-pair map of a run or a sitting, or of any stretch of one: a 10 x 10 grid, first
 // operand down and second operand across, each pair coloured by its median answer time
 // from light (the fastest pair) to dark (the slowest), white where it was never asked,
 // with a red corner where the user erred; under it a legend from the fastest time to the

@@ -50,7 +50,7 @@ struct ChartTexts {
     QString period;
 };
 
-// Draws the work curve of any run split into periods of equal length: a bar per period
+// Draws the work curve of a run or a sitting split into periods: a bar per period
 // with true answers at the bottom and false ones on top on the left scale, a partial
 // period hatched, the median answer time of each period as a line with dots on the right
 // scale in seconds, the trend line dashed, a legend across the top and the periods
