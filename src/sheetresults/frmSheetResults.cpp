@@ -5,8 +5,6 @@
 #include "engine/SheetCsv.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
-#include "host/qt/FileDialogs.h"
-#include "host/qt/MessageBoxes.h"
 #include "host/qt/WindowLayout.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/SittingCurveChart.h"
@@ -62,9 +60,7 @@ QTableWidgetItem* Cell(const QString& text, const QString& toolTip, const QStrin
 } // namespace
 
 frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
-    : ToolWindow(parent), services_(services) {
-    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
-    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
+    : ToolWindow(parent), services_(windowkit::WithSystemDialogs(services)) {
     setObjectName(QStringLiteral("frmSheetResults"));
     host::PresentAs(staticMetaObject, QAccessible::Window);
     host::PresentAs(SittingCurveChart::staticMetaObject, QAccessible::Chart);

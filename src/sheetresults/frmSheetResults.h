@@ -5,6 +5,7 @@
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
 #include "engine/SheetSitting.h"
+#include "windowkit/CsvFile.h"
 #include "windowkit/ToolWindow.h"
 
 #include <QDateTime>
@@ -15,11 +16,6 @@
 class QAbstractButton;
 class QLabel;
 class QTableWidget;
-
-namespace host {
-class FileDialogs;
-class MessageBoxes;
-} // namespace host
 
 namespace charts {
 class PairMap;
@@ -42,10 +38,7 @@ struct FinishedSitting {
 };
 
 // What the window asks the user through; the platform's own dialogs where none is given.
-struct SheetResultsServices {
-    host::FileDialogs* files = nullptr;
-    host::MessageBoxes* messages = nullptr;
-};
+using SheetResultsServices = windowkit::SaveDialogs;
 
 // The "Sheet results" window: a sitting's curve per column, line or period, its scores in
 // the test's own terms with their formulas, every period's figures, the digit-pair map and

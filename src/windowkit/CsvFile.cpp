@@ -14,6 +14,12 @@
 
 namespace windowkit {
 
+SaveDialogs WithSystemDialogs(SaveDialogs dialogs) {
+    if (dialogs.files == nullptr) dialogs.files = &host::SystemFileDialogs();
+    if (dialogs.messages == nullptr) dialogs.messages = &host::SystemMessageBoxes();
+    return dialogs;
+}
+
 QString SuggestedPath(const QString& fileName) {
     // Qt names the documents folder whether or not it exists (~/Documents where the user's
     // folders are not configured); a path into a folder that is not there cannot be saved

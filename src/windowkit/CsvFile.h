@@ -16,6 +16,16 @@ class MessageBoxes;
 // Saving a CSV file, only when the user asks for it.
 namespace windowkit {
 
+// What a window asks the user through when it saves: where to (the save dialog) and, where
+// that fails, why (a message box).
+struct SaveDialogs {
+    host::FileDialogs* files = nullptr;
+    host::MessageBoxes* messages = nullptr;
+};
+
+// `dialogs` with the platform's own where none is given.
+SaveDialogs WithSystemDialogs(SaveDialogs dialogs);
+
 // `fileName` in the user's documents folder, or in the home folder where there is none: an
 // absolute path into a folder that exists.
 QString SuggestedPath(const QString& fileName);

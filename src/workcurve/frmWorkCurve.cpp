@@ -5,8 +5,6 @@
 #include "charts/PairMap.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
-#include "host/qt/FileDialogs.h"
-#include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
 #include "windowkit/ReadOnlyTable.h"
@@ -95,9 +93,8 @@ const windowkit::StoredForm& Form() {
 
 const int frmWorkCurve::kRows = static_cast<int>(std::size(kRowTexts));
 
-frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent) : ToolWindow(parent), services_(services) {
-    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
-    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
+frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
+    : ToolWindow(parent), services_(windowkit::WithSystemDialogs(services)) {
     setObjectName(QStringLiteral("frmWorkCurve"));
     // Presented to assistive technology as a window holding two charts.
     host::PresentAs(staticMetaObject, QAccessible::Window);

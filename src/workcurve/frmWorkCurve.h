@@ -2,16 +2,12 @@
 #pragma once
 
 #include "engine/WorkCurve.h"
+#include "windowkit/CsvFile.h"
 #include "windowkit/ToolWindow.h"
 #include "workcurve/RecordedRun.h"
 
 class QAbstractButton;
 class QTableWidget;
-
-namespace host {
-class FileDialogs;
-class MessageBoxes;
-} // namespace host
 
 namespace charts {
 class PairMap;
@@ -22,10 +18,7 @@ namespace workcurve {
 class RunCurveChart;
 
 // What the window asks the user through; the platform's own dialogs where none is given.
-struct WorkCurveServices {
-    host::FileDialogs* files = nullptr;
-    host::MessageBoxes* messages = nullptr;
-};
+using WorkCurveServices = windowkit::SaveDialogs;
 
 // The "Work curve" window: a logged run's answers per minute, answer times and digit-pair
 // map beside its indices. A tool window (windowkit::ToolWindow): not modal, docked until it
