@@ -10,8 +10,8 @@
 namespace windowkit {
 
 QTableWidget* MakeReadOnlyTable(QWidget* parent, const char* name, const QString& accessibleName,
-                                const QString& description) {
-    auto* table = new QTableWidget(parent);
+                                const QString& description, int rows, int columns) {
+    auto* table = new QTableWidget(rows, columns, parent);
     table->setObjectName(QLatin1String(name));
     host::SetAccessibleText(table, accessibleName, description);
     table->verticalHeader()->hide();

@@ -9,12 +9,12 @@ class QWidget;
 
 namespace windowkit {
 
-// A table of figures the user reads and does not edit, named `name`, with the name and
-// description screen readers get: whole rows selected one at a time, no grid, no row
-// headings, one line of the font a row, text not wrapped; Tab moves on to the next control
-// and the arrow keys move within the table.
+// A table of figures the user reads and does not edit, `rows` by `columns` to begin with,
+// named `name`, with the name and description screen readers get: whole rows selected one at
+// a time, no grid, no row headings, one line of the font a row, text not wrapped; Tab moves
+// on to the next control and the arrow keys move within the table.
 QTableWidget* MakeReadOnlyTable(QWidget* parent, const char* name, const QString& accessibleName,
-                                const QString& description);
+                                const QString& description, int rows = 0, int columns = 0);
 
 // A cell of such a table: selectable, not editable, with `toolTip` where there is one.
 QTableWidgetItem* MakeReadOnlyCell(const QString& text, const QString& toolTip = {});

@@ -108,11 +108,9 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     picPairs = new charts::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
 
-    grdIndices = windowkit::MakeReadOnlyTable(this, "grdIndices", tr("Indices"),
-                                              tr("The run's figures, one a row; the Up and Down keys move through "
-                                                 "them"));
-    grdIndices->setRowCount(kRows);
-    grdIndices->setColumnCount(2);
+    grdIndices = windowkit::MakeReadOnlyTable(
+        this, "grdIndices", tr("Indices"), tr("The run's figures, one a row; the Up and Down keys move through them"),
+        kRows, 2);
     grdIndices->horizontalHeader()->hide();
     grdIndices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdIndices->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
