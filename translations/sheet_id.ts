@@ -102,10 +102,6 @@
         <translation>&amp;Hentikan</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Tutup</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 dtk</translation>
     </message>
@@ -334,10 +330,6 @@
     <message>
         <source>Stop the sheet after asking, and show its results (Esc)</source>
         <translation>Hentikan lembar setelah bertanya, lalu tampilkan hasilnya (Esc)</translation>
-    </message>
-    <message>
-        <source>Close this window (Esc)</source>
-        <translation>Tutup jendela ini (Esc)</translation>
     </message>
     <message>
         <source>Start</source>

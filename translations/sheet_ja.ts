@@ -102,10 +102,6 @@
         <translation>中止(&amp;S)</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1秒</translation>
     </message>
@@ -331,10 +327,6 @@
     <message>
         <source>Stop the sheet after asking, and show its results (Esc)</source>
         <translation>確認してから用紙を中止し、結果を表示します（Esc）</translation>
-    </message>
-    <message>
-        <source>Close this window (Esc)</source>
-        <translation>このウィンドウを閉じます（Esc）</translation>
     </message>
     <message>
         <source>Start</source>

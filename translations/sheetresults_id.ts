@@ -437,7 +437,7 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     </message>
 </context>
 <context>
-    <name>sheetresults::PeriodChart</name>
+    <name>sheetresults::SittingCurveChart</name>
     <message>
         <source>Curve</source>
         <translation>Kurva</translation>
@@ -485,10 +485,6 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <translation>&amp;Simpan jawaban ke CSV…</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Tutup</translation>
-    </message>
-    <message>
         <source>Sheet results</source>
         <translation>Hasil lembar tes</translation>
     </message>
@@ -517,10 +513,6 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <translation>Simpan setiap pasangan tes ini, beserta jawaban, koreksi, dan waktu jawabnya, ke berkas CSV</translation>
     </message>
     <message>
-        <source>Close this window (Esc)</source>
-        <translation>Tutup jendela ini (Esc)</translation>
-    </message>
-    <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
         <translation>Hasil lembar tes – %1, kode lembar %2</translation>
@@ -528,10 +520,6 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>%1, seed %2</source>
         <translation>%1, kode lembar %2</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

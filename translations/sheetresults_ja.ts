@@ -442,7 +442,7 @@
     </message>
 </context>
 <context>
-    <name>sheetresults::PeriodChart</name>
+    <name>sheetresults::SittingCurveChart</name>
     <message>
         <source>Curve</source>
         <translatorcomment>用語一覧：「作業曲線」は内田クレペリン検査の結果のグラフ。</translatorcomment>
@@ -491,10 +491,6 @@
         <translation>解答を CSV で保存(&amp;S)…</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
         <source>Sheet results</source>
         <translatorcomment>用語一覧：「検査結果」。用紙そのものではなく検査の結果なので「用紙の結果」とは書かない。</translatorcomment>
         <translation>検査結果</translation>
@@ -524,10 +520,6 @@
         <translation>この検査のすべての組を、解答・訂正・解答時間とともに CSV ファイルに保存します</translation>
     </message>
     <message>
-        <source>Close this window (Esc)</source>
-        <translation>このウィンドウを閉じます（Esc）</translation>
-    </message>
-    <message>
         <source>Sheet results – %1, seed %2</source>
         <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
         <translation>検査結果 – %1、シード %2</translation>
@@ -535,10 +527,6 @@
     <message>
         <source>%1, seed %2</source>
         <translation>%1、シード %2</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -54,9 +54,8 @@ struct Services {
         services.messages = &boxes;
         services.sound = &sound;
         services.newSeed = [] { return 1; };
-        services.showResults = [](QWidget*, const engine::SheetFormat&, const engine::Sheet&,
-                                  std::span<const engine::SheetAnswer>, std::uint64_t, engine::SittingEnd,
-                                  std::uint64_t) {};
+        services.showResults = [](QWidget*, const engine::SheetFormat&, std::span<const engine::SheetAnswer>,
+                                  std::uint64_t, engine::SittingEnd, std::uint64_t) {};
         return services;
     }
 };

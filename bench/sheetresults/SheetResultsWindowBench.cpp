@@ -6,12 +6,12 @@
 //   sheet_results_window_bench [--benchmark_...]     (median_ms is the figure to read)
 #include "FirstPaintTiming.h"
 #include "TypistClock.h"
+#include "charts/PairMap.h"
 #include "engine/Sheet.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
-#include "sheetresults/PeriodChart.h"
+#include "sheetresults/SittingCurveChart.h"
 #include "sheetresults/frmSheetResults.h"
-#include "workcurve/PairMap.h"
 
 #include <benchmark/benchmark.h>
 #include <functional>
@@ -48,8 +48,8 @@ void BM_OpenForPauliHour(benchmark::State& state) {
     const sheetresults::FinishedSitting sitting = PauliHour();
     TimeUntilFirstPaint(state, [&sitting](const std::function<void(QWidget*)>& watch) {
         auto window = std::make_unique<sheetresults::frmSheetResults>(sheetresults::SheetResultsServices{});
-        watch(window->findChild<sheetresults::PeriodChart*>());
-        watch(window->findChild<workcurve::PairMap*>());
+        watch(window->findChild<sheetresults::SittingCurveChart*>());
+        watch(window->findChild<charts::PairMap*>());
         window->ShowSitting(sitting);
         window->show();
         return window;

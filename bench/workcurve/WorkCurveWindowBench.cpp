@@ -5,9 +5,9 @@
 //
 //   work_curve_window_bench [--benchmark_...]     (median_ms is the figure to read)
 #include "FirstPaintTiming.h"
+#include "charts/PairMap.h"
 #include "engine/RecordedAnswer.h"
-#include "workcurve/CurveChart.h"
-#include "workcurve/PairMap.h"
+#include "workcurve/RunCurveChart.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <benchmark/benchmark.h>
@@ -42,8 +42,8 @@ void BM_OpenForLongestRun(benchmark::State& state) {
     const workcurve::RecordedRun run = LongestRun();
     TimeUntilFirstPaint(state, [&run](const std::function<void(QWidget*)>& watch) {
         auto window = std::make_unique<workcurve::frmWorkCurve>(workcurve::WorkCurveServices{});
-        watch(window->findChild<workcurve::CurveChart*>());
-        watch(window->findChild<workcurve::PairMap*>());
+        watch(window->findChild<workcurve::RunCurveChart*>());
+        watch(window->findChild<charts::PairMap*>());
         window->ShowRun(run);
         window->show();
         return window;

@@ -3,16 +3,14 @@
 
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
-#include "controls/CommandButton.h"
-#include "controls/chameleonButton/WindowDescription.h"
-#include "controls/chameleonButton/chameleonButton.h"
-#include "docking/WindowDocking.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
 #include "host/qt/Fonts.h"
 #include "host/qt/Frame.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
+#include "windowkit/StoredForm.h"
+#include "windowkit/ToolWindow.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -32,14 +30,6 @@ namespace {
 using host::MakePicture;
 using host::TwipRect;
 
-const chameleon::WindowDescription& Description() {
-    static const chameleon::WindowDescription description = [] {
-        RegisterWindowDescription();
-        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmAbout.twd"));
-    }();
-    return description;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
     auto* label = new QLabel(text, parent);
@@ -55,6 +45,12 @@ constexpr const char* kStoredCaptions[] = {
     //: The button that closes the About window; 65 px wide.
     QT_TRANSLATE_NOOP("about::frmAbout", "&OK"),
 };
+
+const windowkit::StoredForm& Form() {
+    static const windowkit::StoredForm form(RegisterWindowDescription, ":/forms/frmAbout.twd", "about::frmAbout",
+                                            kStoredCaptions);
+    return form;
+}
 
 struct Digit {
     const char* name;
@@ -82,10 +78,30 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(tr("About Tavrendale"));
     setWindowIcon(ProgramIcon());
     setFixedSize(host::Twips(4680), host::Twips(5040));
-    setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
+    setFont(host::OwnTextFont(windowkit::WindowFont()));
     host::SetWhite(this);
 
     // Built back to front: a control made later lies in front of one made earlier.
+    BuildArtwork();
+    BuildFrame();
+    cmdOK = Form().MakeButton(this, "cmdOK", TwipRect(3600, 3600, 975, 375));
+    BuildCredits();
+
+    setTabOrder(cmdOK, txtCredits);
+    host::AccessKeys::Install(this);
+
+    connect(cmdOK, &QAbstractButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblURL1, &HyperlinkLabel::Click, this, &frmAbout::lblURL1_Click);
+    connect(lblURL2, &HyperlinkLabel::Click, this, &frmAbout::lblURL2_Click);
+    connect(lblURL1, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL1_MouseMove);
+    connect(lblURL2, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL2_MouseMove);
+
+    host::CentreOnScreen(this);
+    cmdOK->setFocus();
+    Form_Load();
+}
+
+void frmAbout::BuildArtwork() {
     using host::SetAccessibleText;
     SetAccessibleText(MakePicture(this, "Image2", ArtResource(Art::Figure), TwipRect(3600, 120, 975, 1035)),
                       tr("Cartoon figure"));
@@ -103,7 +119,10 @@ frmAbout::frmAbout(QWidget* parent)
     }
     SetAccessibleText(MakePicture(this, "Image3", ArtResource(Art::ProgramIcon), TwipRect(120, 120, 480, 480)),
                       tr("Program icon"));
+}
 
+void frmAbout::BuildFrame() {
+    using host::SetAccessibleText;
     Frame1 = new host::Frame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipRect(120, 720, 3375, 3255));
@@ -134,15 +153,15 @@ frmAbout::frmAbout(QWidget* parent)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // A centred text wider than its box loses both ends; the address must stay whole.
     host::FitText(mail, mail->width());
+    for (HyperlinkLabel* link : {lblURL1, lblURL2})
+        SetAccessibleText(link, link->text(), tr("Web address; a click opens it in the browser"));
+    // Only the frame and these four labels turn the links plain again.
+    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder), static_cast<QWidget*>(mail),
+                             static_cast<QWidget*>(notice), static_cast<QWidget*>(dedication)})
+        host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
+}
 
-    cmdOK = controls::MakeCommandButton(this, Description(), "cmdOK", TwipRect(3600, 3600, 975, 375));
-    // The stored caption in the language installed.
-    if (auto* stored = qobject_cast<chameleon::chameleonButton*>(cmdOK)) {
-        for (const char* caption : kStoredCaptions) {
-            if (stored->Caption() == QLatin1String(caption)) stored->SetCaption(tr(caption));
-        }
-    }
-
+void frmAbout::BuildCredits() {
     txtCredits = new QPlainTextEdit(this);
     txtCredits->setObjectName(QStringLiteral("txtCredits"));
     txtCredits->setGeometry(TwipRect(120, 4080, 4455, 855));
@@ -153,26 +172,8 @@ frmAbout::frmAbout(QWidget* parent)
     // Read-only boxes still take the focus, so the user can scroll with the keyboard.
     txtCredits->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     txtCredits->setFocusPolicy(Qt::StrongFocus);
-    SetAccessibleText(txtCredits, tr("Credits"), tr("The components Tavrendale uses and the holders of their rights"));
-    for (HyperlinkLabel* link : {lblURL1, lblURL2})
-        SetAccessibleText(link, link->text(), tr("Web address; a click opens it in the browser"));
-
-    setTabOrder(cmdOK, txtCredits);
-    host::AccessKeys::Install(this);
-
-    connect(cmdOK, &QAbstractButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(lblURL1, &HyperlinkLabel::Click, this, &frmAbout::lblURL1_Click);
-    connect(lblURL2, &HyperlinkLabel::Click, this, &frmAbout::lblURL2_Click);
-    connect(lblURL1, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL1_MouseMove);
-    connect(lblURL2, &HyperlinkLabel::MouseMove, this, &frmAbout::lblURL2_MouseMove);
-    // Only the frame and these four labels turn the links plain again.
-    for (QWidget* surface : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(coder), static_cast<QWidget*>(mail),
-                             static_cast<QWidget*>(notice), static_cast<QWidget*>(dedication)})
-        host::MouseMoves::Watch(surface, [this] { ResetLinks(); });
-
-    host::CentreOnScreen(this);
-    cmdOK->setFocus();
-    Form_Load();
+    host::SetAccessibleText(txtCredits, tr("Credits"),
+                            tr("The components Tavrendale uses and the holders of their rights"));
 }
 
 frmAbout::~frmAbout() {
@@ -195,16 +196,11 @@ QString frmAbout::CreditsText() {
 }
 
 void frmAbout::Form_Load() {
-    loaded_ = true;
-    docking::EnableDocking(this);
+    docked_.Dock(this);
     txtCredits->setPlainText(CreditsText());
 }
 
-void frmAbout::Form_Unload() {
-    if (!loaded_) return;
-    loaded_ = false;
-    docking::DisableDocking(this);
-}
+void frmAbout::Form_Unload() { docked_.Undock(); }
 
 void frmAbout::done(int result) {
     Form_Unload();

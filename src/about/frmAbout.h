@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowkit/Docked.h"
+
 #include <QDialog>
 
 class QAbstractButton;
@@ -33,6 +35,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The window's controls, area by area, back to front: the artwork and the digits around
+    // the title, the frame about the program with its links, the credits box.
+    void BuildArtwork();
+    void BuildFrame();
+    void BuildCredits();
+
     void Form_Load();
     void Form_Unload();
     void cmdOK_Click();
@@ -47,7 +55,7 @@ private:
     host::Frame* Frame1 = nullptr;
     HyperlinkLabel* lblURL1 = nullptr;
     HyperlinkLabel* lblURL2 = nullptr;
-    bool loaded_ = false;
+    windowkit::Docked docked_;
 };
 
 } // namespace about

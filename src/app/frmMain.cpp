@@ -6,8 +6,6 @@
 #include "about/frmAbout.h"
 #include "app/CommandLink.h"
 #include "app/LogCommands.h"
-#include "controls/CommandButton.h"
-#include "controls/chameleonButton/WindowDescription.h"
 #include "docking/WindowDocking.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
@@ -22,7 +20,9 @@
 #include "host/qt/WindowLayout.h"
 #include "host/qt/WindowShortcut.h"
 #include "sheet/frmSheet.h"
-#include "workcurve/AnswersFile.h"
+#include "windowkit/StoredForm.h"
+#include "windowkit/ToolWindow.h"
+#include "workcurve/RecordedRun.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
@@ -51,21 +51,12 @@ namespace app {
 
 namespace {
 
-using controls::MakeCommandButton;
 using host::TwipRect;
 
 const QString kTitle = QStringLiteral("Tavrendale");
 constexpr int kTickMilliseconds = 1024;
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
-
-const chameleon::WindowDescription& Description() {
-    static const chameleon::WindowDescription description = [] {
-        RegisterWindowDescription();
-        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmMain.twd"));
-    }();
-    return description;
-}
 
 // The captions the window's description stores for its word buttons, as the window shows
 // them in the language installed. (The symbol buttons show picture-font letters.)
@@ -78,11 +69,10 @@ constexpr const char* kStoredCaptions[] = {
     QT_TRANSLATE_NOOP("app::frmMain", "E&xit"),
 };
 
-QAbstractButton* MakeButton(QWidget* parent, const chameleon::WindowDescription& description, const char* name,
-                            const QRect& geometry) {
-    QAbstractButton* button = MakeCommandButton(parent, description, name, geometry);
-    controls::TranslateStoredCaption(button, "app::frmMain", kStoredCaptions);
-    return button;
+const windowkit::StoredForm& Form() {
+    static const windowkit::StoredForm form(RegisterWindowDescription, ":/forms/frmMain.twd", "app::frmMain",
+                                            kStoredCaptions);
+    return form;
 }
 
 // The services, with the system's own where none are given.
@@ -213,16 +203,15 @@ void frmMain::BuildLayout() {
     setWindowTitle(kTitle);
     setWindowIcon(about::ProgramIcon());
     setFixedSize(host::Twips(6495), host::Twips(3630));
-    setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25)));
+    setFont(host::OwnTextFont(windowkit::WindowFont()));
     host::SetWhite(this);
 
     // Siblings made later lie in front of those made earlier.
-    const chameleon::WindowDescription& description = Description();
     BuildOperands(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 72, true)));
     BuildOptions();
-    BuildControls(description);
-    BuildBottomRow(description);
-    BuildResults(description);
+    BuildControls(Form());
+    BuildBottomRow(Form());
+    BuildResults(Form());
     tmrTimer = new host::PreciseTimer(this);
     tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
     tmrTimer->SetInterval(kTickMilliseconds);
@@ -275,11 +264,11 @@ void frmMain::BuildOptions() {
     host::FitText(durationLabel, txtTime->x() - durationLabel->x() - 1);
 }
 
-void frmMain::BuildControls(const chameleon::WindowDescription& description) {
+void frmMain::BuildControls(const windowkit::StoredForm& form) {
     Frame3 = MakeFrame(this, "Frame3", tr("Controls"), TwipRect(2760, 2040, 3615, 975));
-    cmdStart = MakeButton(Frame3, description, "cmdStart", TwipRect(120, 300, 615, 495));
-    cmdStop = MakeButton(Frame3, description, "cmdStop", TwipRect(720, 300, 615, 495));
-    cmdReset = MakeButton(Frame3, description, "cmdReset", TwipRect(1320, 300, 615, 495));
+    cmdStart = form.MakeButton(Frame3, "cmdStart", TwipRect(120, 300, 615, 495));
+    cmdStop = form.MakeButton(Frame3, "cmdStop", TwipRect(720, 300, 615, 495));
+    cmdReset = form.MakeButton(Frame3, "cmdReset", TwipRect(1320, 300, 615, 495));
     MakeLabel(Frame3, "Label4", tr("Timer:"), TwipRect(2040, 195, 1455, 255), Qt::AlignHCenter);
     lblTimer = MakeLabel(Frame3, "lblTimer", QStringLiteral("0:00"), TwipRect(2040, 480, 1455, 375), Qt::AlignHCenter);
     lblTimer->setFont(host::OwnTextFont(host::LayoutFont(QStringLiteral("Cambria"), 12, true)));
@@ -290,9 +279,9 @@ void frmMain::BuildControls(const chameleon::WindowDescription& description) {
     lblHideTimer->hide();
 }
 
-void frmMain::BuildBottomRow(const chameleon::WindowDescription& description) {
-    cmdAbout = MakeButton(this, description, "cmdAbout", TwipRect(3600, 3120, 1335, 375));
-    cmdExit = MakeButton(this, description, "cmdExit", TwipRect(5040, 3120, 1335, 375));
+void frmMain::BuildBottomRow(const windowkit::StoredForm& form) {
+    cmdAbout = form.MakeButton(this, "cmdAbout", TwipRect(3600, 3120, 1335, 375));
+    cmdExit = form.MakeButton(this, "cmdExit", TwipRect(5040, 3120, 1335, 375));
     Image3 = host::MakePicture(this, "Image3", host::HandResource(), TwipRect(0, 3000, 480, 480));
     lblURL1 = new about::HyperlinkLabel(QString::fromLatin1(about::kAuthorAddress), Qt::AlignLeft, this);
     lblURL1->setObjectName(QStringLiteral("lblURL1"));
@@ -321,7 +310,7 @@ void frmMain::BuildExamSheetsLink() {
     cmdExamSheets->setToolTip(description);
 }
 
-void frmMain::BuildResults(const chameleon::WindowDescription& description) {
+void frmMain::BuildResults(const windowkit::StoredForm& form) {
     Frame2 = MakeFrame(this, "Frame2", tr("Result:"), TwipRect(120, 120, 6255, 2895));
     lstStat = new QListWidget(Frame2);
     lstStat->setObjectName(QStringLiteral("lstStat"));
@@ -330,7 +319,7 @@ void frmMain::BuildResults(const chameleon::WindowDescription& description) {
     logCommands_ = new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); },
                                              [this] { mnuShowWorkCurve_Click(); }, [this] { mnuSaveAnswers_Click(); },
                                              [this] { mnuCopyResults_Click(); }, [this] { mnuExamSheets_Click(); }});
-    cmdBack = MakeButton(Frame2, description, "cmdBack", TwipRect(120, 2400, 3975, 375));
+    cmdBack = form.MakeButton(Frame2, "cmdBack", TwipRect(120, 2400, 3975, 375));
     host::SetAccessibleText(host::MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble),
                                               TwipRect(4560, 240, 480, 480)),
                             tr("Question mark in a speech bubble"));

@@ -17,8 +17,8 @@ class QListWidget;
 class QMenu;
 class QAction;
 
-namespace chameleon {
-class WindowDescription;
+namespace windowkit {
+class StoredForm;
 }
 
 namespace host {
@@ -81,10 +81,10 @@ private:
     void BuildLayout();
     void BuildOperands(const QFont& operandFont);
     void BuildOptions();
-    void BuildControls(const chameleon::WindowDescription& description);
-    void BuildBottomRow(const chameleon::WindowDescription& description);
+    void BuildControls(const windowkit::StoredForm& form);
+    void BuildBottomRow(const windowkit::StoredForm& form);
     void BuildExamSheetsLink();
-    void BuildResults(const chameleon::WindowDescription& description);
+    void BuildResults(const windowkit::StoredForm& form);
     void BuildMenus();
     void SetTabOrder();
     // The names and descriptions assistive technology reads, beside what the controls show.

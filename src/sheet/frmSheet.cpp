@@ -1,36 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/frmSheet.h"
 
-#include "controls/CommandButton.h"
-#include "controls/chameleonButton/WindowDescription.h"
-#include "docking/WindowDocking.h"
 #include "engine/Sheet.h"
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
-#include "host/qt/Fonts.h"
 #include "host/qt/MessageBoxes.h"
-#include "host/qt/MouseMoves.h"
 #include "host/qt/PreciseTimer.h"
 #include "sheet/CueSound.h"
 #include "sheet/FormatErrorText.h"
 #include "sheet/SheetView.h"
 #include "sheetresults/ScoreText.h"
+#include "sheetresults/frmSheetResults.h"
+#include "windowkit/StoredForm.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -54,10 +48,6 @@ struct PresetEntry {
 constexpr PresetEntry kPresets[] = {{"kraepelin-15"}, {"kraepelin-30"}, {"uchida"}, {"pauli"}, {"custom"}};
 constexpr int kCustomIndex = 4;
 
-// The command buttons' size, as the other windows have them; their look is stored in the
-// window's description.
-constexpr int kButtonWidthTwips = 1335;
-constexpr int kButtonHeightTwips = 375;
 constexpr QSize kDefaultSize(800, 620);
 constexpr std::uint64_t kLargestOfferedSeed = 999999;
 
@@ -66,24 +56,12 @@ constexpr std::uint64_t kLargestOfferedSeed = 999999;
 constexpr const char* kCaptions[] = {
     QT_TRANSLATE_NOOP("sheet::frmSheet", "&Start"),
     QT_TRANSLATE_NOOP("sheet::frmSheet", "&Stop"),
-    QT_TRANSLATE_NOOP("sheet::frmSheet", "&Close"),
 };
 
-const chameleon::WindowDescription& Description() {
-    static const chameleon::WindowDescription description = [] {
-        RegisterWindowDescription();
-        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmSheet.twd"));
-    }();
-    return description;
-}
-
-QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip) {
-    QAbstractButton* button = controls::MakeCommandButton(
-        parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
-    button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
-    button->setToolTip(toolTip);
-    controls::TranslateStoredCaption(button, "sheet::frmSheet", kCaptions);
-    return button;
+const windowkit::StoredForm& Form() {
+    static const windowkit::StoredForm form(RegisterWindowDescription, ":/forms/frmSheet.twd", "sheet::frmSheet",
+                                            kCaptions);
+    return form;
 }
 
 // "12:30", "1:00:00".
@@ -200,23 +178,19 @@ void NameTheTextTyped(engine::FormatError& error, const std::string& typed) {
 
 } // namespace
 
-frmSheet::frmSheet(SheetServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      services_(std::move(services)) {
+frmSheet::frmSheet(SheetServices services, QWidget* parent) : ToolWindow(parent), services_(std::move(services)) {
     if (!services_.clock) services_.clock = &host::SystemMonotonicClock();
     if (!services_.messages) services_.messages = &host::SystemMessageBoxes();
     if (!services_.sound) {
         ownSound_ = MakeSystemCueSound();
         services_.sound = ownSound_.get();
     }
-    if (!services_.showResults) services_.showResults = ShowSheetResults;
+    if (!services_.showResults) services_.showResults = sheetresults::ShowSheetResults;
     if (!services_.newSeed) services_.newSeed = RandomSeed;
 
     setObjectName(QStringLiteral("frmSheet"));
     host::PresentAs(staticMetaObject, QAccessible::Window);
     setWindowTitle(tr("Exam sheets"));
-    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     BuildLayout();
     tmrSheet = new host::PreciseTimer(this);
     tmrSheet->SetInterval(kPollMilliseconds);
@@ -224,19 +198,29 @@ frmSheet::frmSheet(SheetServices services, QWidget* parent)
     host::AccessKeys::Install(this);
     Choose({});
     cboFormat->setFocus();
-    Form_Load();
 }
 
 frmSheet::~frmSheet() {
     // The sitting calls back into the window; it goes first.
     sitting_.reset();
-    Form_Unload();
 }
 
 void frmSheet::BuildLayout() {
     stkPages = new QStackedWidget(this);
+    stkPages->addWidget(BuildChoosePage());
+    stkPages->addWidget(BuildSittingPage());
+    QHBoxLayout* bottom = BuildCommands();
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->addWidget(stkPages, 1);
+    root->addLayout(bottom);
 
-    // The choice of a sheet.
+    resize(kDefaultSize);
+
+    Connect();
+}
+
+QWidget* frmSheet::BuildChoosePage() {
     auto* choose = new QWidget(stkPages);
     cboFormat = new QComboBox(choose);
     cboFormat->setObjectName(QStringLiteral("cboFormat"));
@@ -251,7 +235,41 @@ void frmSheet::BuildLayout() {
         "The same sheet, shorter: Kraepelin 10 columns; Uchida-Kraepelin 3 lines, a 1-minute break and 3 lines; Pauli "
         "9 minutes"));
 
-    fraCustom = new QGroupBox(tr("Custom sheet"), choose);
+    BuildCustomForm(choose);
+    lblSummary = new QLabel(choose);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setMinimumHeight(3 * lblSummary->fontMetrics().height());
+    lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    txtSeed = new QLineEdit(choose);
+    txtSeed->setObjectName(QStringLiteral("txtSeed"));
+    txtSeed->setMaximumWidth(200);
+    lblLastSheet = new QLabel(choose);
+    lblLastSheet->setObjectName(QStringLiteral("lblLastSheet"));
+    lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* chooseLayout = new QGridLayout(choose);
+    chooseLayout->addWidget(MakeLabel(choose, tr("&Format:"), cboFormat,
+                                      tr("The test the sheet is laid out and timed like, or a custom sheet")),
+                            0, 0);
+    chooseLayout->addWidget(cboFormat, 0, 1);
+    chooseLayout->addWidget(chkPractice, 0, 2);
+    chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
+    chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
+    chooseLayout->addWidget(MakeLabel(choose, tr("S&eed:"), txtSeed,
+                                      tr("The same seed and format give the same sheet: type the seed of "
+                                         "an earlier sheet to sit it again")),
+                            3, 0);
+    chooseLayout->addWidget(txtSeed, 3, 1);
+    chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
+    chooseLayout->setColumnStretch(3, 1);
+    chooseLayout->setRowStretch(5, 1);
+
+    return choose;
+}
+
+void frmSheet::BuildCustomForm(QWidget* page) {
+    fraCustom = new QGroupBox(tr("Custom sheet"), page);
     fraCustom->setObjectName(QStringLiteral("fraCustom"));
     cboOrder = new QComboBox(fraCustom);
     cboOrder->setObjectName(QStringLiteral("cboOrder"));
@@ -298,37 +316,9 @@ void frmSheet::BuildLayout() {
     addRow(4, 2, tr("&Highest digit:"), txtHighest, tr("The largest digit printed: above the lowest, up to 9"));
     custom->addWidget(chkNoRepeat, 5, 0, 1, 4);
     custom->setColumnStretch(4, 1);
+}
 
-    lblSummary = new QLabel(choose);
-    lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    lblSummary->setWordWrap(true);
-    lblSummary->setMinimumHeight(3 * lblSummary->fontMetrics().height());
-    lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    txtSeed = new QLineEdit(choose);
-    txtSeed->setObjectName(QStringLiteral("txtSeed"));
-    txtSeed->setMaximumWidth(200);
-    lblLastSheet = new QLabel(choose);
-    lblLastSheet->setObjectName(QStringLiteral("lblLastSheet"));
-    lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    auto* chooseLayout = new QGridLayout(choose);
-    chooseLayout->addWidget(MakeLabel(choose, tr("&Format:"), cboFormat,
-                                      tr("The test the sheet is laid out and timed like, or a custom sheet")),
-                            0, 0);
-    chooseLayout->addWidget(cboFormat, 0, 1);
-    chooseLayout->addWidget(chkPractice, 0, 2);
-    chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
-    chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
-    chooseLayout->addWidget(MakeLabel(choose, tr("S&eed:"), txtSeed,
-                                      tr("The same seed and format give the same sheet: type the seed of "
-                                         "an earlier sheet to sit it again")),
-                            3, 0);
-    chooseLayout->addWidget(txtSeed, 3, 1);
-    chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
-    chooseLayout->setColumnStretch(3, 1);
-    chooseLayout->setRowStretch(5, 1);
-
-    // The sitting.
+QWidget* frmSheet::BuildSittingPage() {
     auto* sit = new QWidget(stkPages);
     lblTitle = new QLabel(sit);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -386,11 +376,10 @@ void frmSheet::BuildLayout() {
     sitLayout->addLayout(top);
     sitLayout->addWidget(hint);
     sitLayout->addWidget(scrSheet, 1);
+    return sit;
+}
 
-    stkPages->addWidget(choose);
-    stkPages->addWidget(sit);
-
-    // Always there: the two switches, the zoom's hint and the commands.
+QHBoxLayout* frmSheet::BuildCommands() {
     chkClock = new QCheckBox(tr("Show &time left"), this);
     chkClock->setObjectName(QStringLiteral("chkClock"));
     chkClock->setToolTip(tr("As in the test itself the clock is hidden; this shows the time left"));
@@ -404,10 +393,10 @@ void frmSheet::BuildLayout() {
     lblZoom = new QLabel(tr("Zoom: Ctrl+Plus, Ctrl+Minus, Ctrl+wheel"), this);
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
     lblZoom->setToolTip(tr("Ctrl+0 sets the zoom back"));
-    cmdStart = MakeButton(this, "cmdStartSheet", tr("Start the sheet: its time runs from now (Enter)"));
-    cmdStop = MakeButton(this, "cmdStopSheet", tr("Stop the sheet after asking, and show its results (Esc)"));
+    cmdStart = Form().MakeButton(this, "cmdStartSheet", tr("Start the sheet: its time runs from now (Enter)"));
+    cmdStop = Form().MakeButton(this, "cmdStopSheet", tr("Stop the sheet after asking, and show its results (Esc)"));
     cmdStop->hide();
-    cmdClose = MakeButton(this, "cmdClose", tr("Close this window (Esc)"));
+    cmdClose = MakeCloseButton(Form());
     host::SetAccessibleText(cmdStart, tr("Start"), tr("Starts the sheet"));
     host::SetAccessibleText(cmdStop, tr("Stop"), tr("Stops the sheet after asking"));
     host::SetAccessibleText(cmdClose, tr("Close"));
@@ -420,13 +409,10 @@ void frmSheet::BuildLayout() {
     bottom->addWidget(cmdStart);
     bottom->addWidget(cmdStop);
     bottom->addWidget(cmdClose);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(8, 8, 8, 8);
-    root->addWidget(stkPages, 1);
-    root->addLayout(bottom);
+    return bottom;
+}
 
-    resize(kDefaultSize);
-
+void frmSheet::Connect() {
     connect(cboFormat, &QComboBox::currentIndexChanged, this, &frmSheet::cboFormat_Change);
     connect(chkPractice, &QCheckBox::toggled, this, &frmSheet::ShowFormatSummary);
     connect(cboOrder, &QComboBox::currentIndexChanged, this, &frmSheet::ShowFormatSummary);
@@ -436,22 +422,10 @@ void frmSheet::BuildLayout() {
     connect(chkClock, &QCheckBox::toggled, this, [this] { Sync(); });
     connect(cmdStart, &QAbstractButton::clicked, this, &frmSheet::cmdStart_Click);
     connect(cmdStop, &QAbstractButton::clicked, this, &frmSheet::cmdStop_Click);
-    connect(cmdClose, &QAbstractButton::clicked, this, &frmSheet::cmdClose_Click);
     connect(picSheet, &SheetView::digitTyped, this, &frmSheet::picSheet_Digit);
     connect(picSheet, &SheetView::backspacePressed, this, &frmSheet::picSheet_Backspace);
     connect(picSheet, &SheetView::spacePressed, this, &frmSheet::picSheet_Space);
     connect(picSheet, &SheetView::zoomChanged, this, [this] { Sync(); });
-}
-
-void frmSheet::Form_Load() {
-    loaded_ = true;
-    docking::EnableDocking(this);
-}
-
-void frmSheet::Form_Unload() {
-    if (!loaded_) return;
-    loaded_ = false;
-    docking::DisableDocking(this);
 }
 
 void frmSheet::Choose(const SheetChoice& choice) {
@@ -620,22 +594,15 @@ void frmSheet::cmdStop_Click() {
     Sync();
 }
 
-void frmSheet::cmdClose_Click() { close(); }
-
-void frmSheet::closeEvent(QCloseEvent* event) {
+bool frmSheet::ReadyToClose() {
+    if (!sitting_) return true;
+    if (!ConfirmStop()) return false;
+    // Stopped like Stop stops it: the results are not lost with the window.
     if (sitting_) {
-        if (!ConfirmStop()) {
-            event->ignore();
-            return;
-        }
-        // Stopped like Stop stops it: the results are not lost with the window.
-        if (sitting_) {
-            sitting_->Stop();
-            Sync();
-        }
+        sitting_->Stop();
+        Sync();
     }
-    Form_Unload();
-    event->accept();
+    return true;
 }
 
 void frmSheet::keyPressEvent(QKeyEvent* event) {
@@ -643,11 +610,8 @@ void frmSheet::keyPressEvent(QKeyEvent* event) {
     // The zoom keys work on the sheet wherever the focus is in the window, as its label says.
     if (sitting_ && picSheet->zoomByKey(*event)) return;
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        if (key == Qt::Key_Escape) {
-            if (sitting_)
-                cmdStop_Click();
-            else
-                close();
+        if (key == Qt::Key_Escape && sitting_) {
+            cmdStop_Click();
             return;
         }
         if (!sitting_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -667,7 +631,7 @@ void frmSheet::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
-    QWidget::keyPressEvent(event);
+    ToolWindow::keyPressEvent(event);
 }
 
 void frmSheet::resizeEvent(QResizeEvent* event) {
@@ -841,32 +805,8 @@ void frmSheet::EndSitting() {
     cboFormat->setFocus();
     // The results outlive this window when the main window owns it.
     QWidget* owner = parentWidget() ? parentWidget() : this;
-    services_.showResults(owner, format, sitting->sheet(), sitting->record(), seed_,
+    services_.showResults(owner, format, sitting->record(), seed_,
                           sitting->endReason().value_or(engine::SittingEnd::Stopped), sitting->elapsedMs());
-}
-
-void frmSheet::PlaceBeside(const QWidget* owner) {
-    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    if (!owner) {
-        move(area.center() - QPoint(width() / 2, height() / 2));
-        return;
-    }
-    const QRect ownerFrame = owner->frameGeometry();
-    const QSize frame = size() + (ownerFrame.size() - owner->geometry().size());
-    const QPoint candidates[] = {
-        {ownerFrame.right() + 1, ownerFrame.top()},
-        {ownerFrame.left() - frame.width(), ownerFrame.top()},
-        {ownerFrame.left(), ownerFrame.bottom() + 1},
-    };
-    for (const QPoint& topLeft : candidates) {
-        if (area.contains(QRect(topLeft, frame))) {
-            move(topLeft);
-            return;
-        }
-    }
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 } // namespace sheet

@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/SheetAnswer.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
 #include "sheet/SheetChoice.h"
-#include "sheet/SheetResults.h"
+#include "windowkit/ToolWindow.h"
 
-#include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
@@ -33,6 +34,12 @@ namespace sheet {
 class CueSound;
 class SheetView;
 
+// Where the sheet window hands a finished sitting: its format, its record of every pair, the
+// seed the sheet was made from, how it ended and how long it took.
+using SheetResultsHandler =
+    std::function<void(QWidget* parent, const engine::SheetFormat& format, std::span<const engine::SheetAnswer> record,
+                       std::uint64_t seed, engine::SittingEnd end, std::uint64_t elapsedMs)>;
+
 // What the sheet window needs from outside itself; each has the program's own when not given.
 struct SheetServices {
     // Times the sitting: the system's steady clock.
@@ -41,7 +48,7 @@ struct SheetServices {
     host::MessageBoxes* messages = nullptr;
     // The cue heard: the platform's sound service.
     CueSound* sound = nullptr;
-    // Receives the finished sitting: ShowSheetResults.
+    // Receives the finished sitting: the Sheet results window (sheetresults::ShowSheetResults).
     SheetResultsHandler showResults;
     // The seed offered for a new sheet: a random number of up to six digits, short enough
     // to type again.
@@ -51,10 +58,9 @@ struct SheetServices {
 // The "Exam sheets" window: the user chooses a preset, its practice version or a custom
 // sheet and a seed, then works the sheet as on paper, timed by the examiner's cue, until
 // the time is up, the sheet is worked through or the user stops. The finished sitting
-// goes to the results. A top-level window of its own, not modal; it docks from the moment
-// it is made until it is closed (close box, Escape or Close; during a sitting each asks
-// first, as Stop does).
-class frmSheet final : public QWidget, private engine::SheetSittingListener {
+// goes to the results. A tool window (windowkit::ToolWindow): not modal, docked until it
+// closes (close box, Escape or Close; during a sitting each asks first, as Stop does).
+class frmSheet final : public windowkit::ToolWindow, private engine::SheetSittingListener {
     Q_OBJECT
 public:
     // How often the window looks at the clock during a sitting.
@@ -77,11 +83,9 @@ public:
     // The timer's handler; public so that a driver can poll without waiting for it.
     void tmrSheet_Timer();
 
-    // Puts the window beside `owner` where it fits on the screen, centred otherwise.
-    void PlaceBeside(const QWidget* owner);
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    // During a sitting, asks first and stops it, as Stop does.
+    bool ReadyToClose() override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -93,12 +97,16 @@ private:
     void StrokeDrawn(const engine::SheetStroke& stroke) override;
     void Finished(engine::SittingEnd reason) override;
 
+    // The window's controls, area by area: the two pages, the commands under them, and
+    // what each control's signals start.
     void BuildLayout();
-    void Form_Load();
-    void Form_Unload();
+    QWidget* BuildChoosePage();
+    void BuildCustomForm(QWidget* page);
+    QWidget* BuildSittingPage();
+    QHBoxLayout* BuildCommands();
+    void Connect();
     void cmdStart_Click();
     void cmdStop_Click();
-    void cmdClose_Click();
     void cboFormat_Change();
     void picSheet_Digit(int digit);
     void picSheet_Backspace();
@@ -128,7 +136,6 @@ private:
     bool finishedPending_ = false;
     // The break has been told to screen readers; its countdown is not told every second.
     bool breakAnnounced_ = false;
-    bool loaded_ = false;
 
     QStackedWidget* stkPages = nullptr;
     QComboBox* cboFormat = nullptr;

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetresults/ScoreText.h"
 
-#include "workcurve/FigureText.h"
+#include "charts/FigureText.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
 namespace sheetresults {
 
-using workcurve::NoFigure;
-using workcurve::SecondsText;
+using charts::NoFigure;
+using charts::SecondsText;
 
 namespace {
 
@@ -104,7 +104,7 @@ void AddPauli(std::vector<ScoreRow>& rows, const engine::PauliScores& p, const Q
     rows.push_back({//: Pauli: additions over the whole hour.
                     ScoreText::tr("Total"), QString::number(p.total),
                     ScoreText::tr("Additions answered or passed over the whole sitting")});
-    rows.push_back({ScoreText::tr("Error %"), workcurve::AccuracyText(p.errorPercent),
+    rows.push_back({ScoreText::tr("Error %"), charts::AccuracyText(p.errorPercent),
                     ScoreText::tr("(Wrong answers + skipped pairs) ÷ additions × 100")});
     rows.push_back(
         {ScoreText::tr("Average deviation"), Decimal(p.averageDeviation),

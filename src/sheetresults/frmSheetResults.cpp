@@ -1,31 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetresults/frmSheetResults.h"
 
-#include "controls/CommandButton.h"
-#include "controls/chameleonButton/WindowDescription.h"
-#include "docking/WindowDocking.h"
+#include "charts/PairMap.h"
 #include "engine/SheetCsv.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
-#include "host/qt/FileDialogs.h"
-#include "host/qt/Fonts.h"
-#include "host/qt/MessageBoxes.h"
-#include "host/qt/MouseMoves.h"
-#include "sheetresults/PeriodChart.h"
+#include "host/qt/WindowLayout.h"
 #include "sheetresults/ScoreText.h"
-#include "workcurve/AnswersFile.h"
-#include "workcurve/PairMap.h"
-#include "workcurve/Placement.h"
+#include "sheetresults/SittingCurveChart.h"
+#include "windowkit/CsvFile.h"
+#include "windowkit/ReadOnlyTable.h"
+#include "windowkit/StoredForm.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -39,9 +30,7 @@ namespace sheetresults {
 
 namespace {
 
-constexpr int kButtonWidthTwips = 1335;
 constexpr int kSaveWidthTwips = 2100;
-constexpr int kButtonHeightTwips = 375;
 constexpr int kDefaultWidth = 1010;
 constexpr int kDefaultHeight = 560;
 constexpr int kSmallestWidth = 620;
@@ -51,76 +40,33 @@ constexpr int kSmallestHeight = 360;
 // when the buttons are made.
 constexpr const char* kCaptions[] = {
     QT_TRANSLATE_NOOP("sheetresults::frmSheetResults", "&Save answers as CSV…"),
-    QT_TRANSLATE_NOOP("sheetresults::frmSheetResults", "&Close"),
 };
 
-const chameleon::WindowDescription& Description() {
-    static const chameleon::WindowDescription description = [] {
-        RegisterWindowDescription();
-        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmSheetResults.twd"));
-    }();
-    return description;
+const windowkit::StoredForm& Form() {
+    static const windowkit::StoredForm form(RegisterWindowDescription, ":/forms/frmSheetResults.twd",
+                                            "sheetresults::frmSheetResults", kCaptions);
+    return form;
 }
 
-QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip, int widthTwips) {
-    QAbstractButton* button = controls::MakeCommandButton(
-        parent, Description(), name, QRect(0, 0, host::Twips(widthTwips), host::Twips(kButtonHeightTwips)));
-    button->setFixedSize(host::Twips(widthTwips), host::Twips(kButtonHeightTwips));
-    button->setToolTip(toolTip);
-    controls::TranslateStoredCaption(button, "sheetresults::frmSheetResults", kCaptions);
-    return button;
-}
-
-QTableWidget* MakeTable(QWidget* parent, const char* name, const QString& accessibleName, const QString& description) {
-    auto* table = new QTableWidget(parent);
-    table->setObjectName(QLatin1String(name));
-    host::SetAccessibleText(table, accessibleName, description);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setShowGrid(false);
-    table->setWordWrap(false);
-    // Tab moves on; the arrow keys move within the table.
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    return table;
-}
-
+// A cell screen readers read as `spoken`, with its tooltip (a score's formula) as its
+// description.
 QTableWidgetItem* Cell(const QString& text, const QString& toolTip, const QString& spoken) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (!toolTip.isEmpty()) item->setToolTip(toolTip);
+    QTableWidgetItem* item = windowkit::MakeReadOnlyCell(text, toolTip);
     item->setData(Qt::AccessibleTextRole, spoken);
     if (!toolTip.isEmpty()) item->setData(Qt::AccessibleDescriptionRole, toolTip);
     return item;
 }
 
-host::Rect ToRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
 } // namespace
 
 frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      services_(services) {
-    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
-    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
+    : ToolWindow(parent), services_(windowkit::WithSystemDialogs(services)) {
     setObjectName(QStringLiteral("frmSheetResults"));
     host::PresentAs(staticMetaObject, QAccessible::Window);
-    host::PresentAs(PeriodChart::staticMetaObject, QAccessible::Chart);
-    host::PresentAs(workcurve::PairMap::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(SittingCurveChart::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(charts::PairMap::staticMetaObject, QAccessible::Chart);
     setWindowTitle(tr("Sheet results"));
-    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    host::SetWhite(this);
 
     lblSheet = new QLabel(this);
     lblSheet->setObjectName(QStringLiteral("lblSheet"));
@@ -128,30 +74,42 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     lblSheet->setToolTip(
         tr("The same seed and format give the same sheet, so a sitting can be repeated (--sheet FORMAT --seed N)"));
 
-    picCurve = new PeriodChart(this);
+    picCurve = new SittingCurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
-    picPairs = new workcurve::PairMap(this);
+    picPairs = new charts::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
 
-    grdScores = MakeTable(this, "grdScores", tr("Scores"),
-                          tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move "
-                             "through them"));
+    grdScores = windowkit::MakeReadOnlyTable(
+        this, "grdScores", tr("Scores"),
+        tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move through them"));
     grdScores->setColumnCount(2);
     grdScores->horizontalHeader()->hide();
     grdScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdScores->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
-    grdPeriods = MakeTable(this, "grdPeriods", tr("Periods"),
-                           tr("Every column, line or period with its figures; the Up and Down keys move through "
-                              "them"));
+    grdPeriods = windowkit::MakeReadOnlyTable(
+        this, "grdPeriods", tr("Periods"),
+        tr("Every column, line or period with its figures; the Up and Down keys move through them"));
     grdPeriods->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    cmdSave =
-        MakeButton(this, "cmdSave",
-                   tr("Save every pair of this sitting, with its answer, corrections and answer time, to a CSV file"),
-                   kSaveWidthTwips);
-    cmdClose = MakeButton(this, "cmdClose", tr("Close this window (Esc)"), kButtonWidthTwips);
+    cmdSave = Form().MakeButton(
+        this, "cmdSave",
+        tr("Save every pair of this sitting, with its answer, corrections and answer time, to a CSV file"),
+        kSaveWidthTwips);
+    cmdClose = MakeCloseButton(Form());
 
+    LayOut();
+    resize(kDefaultWidth, kDefaultHeight);
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
+
+    connect(cmdSave, &QAbstractButton::clicked, this, &frmSheetResults::cmdSave_Click);
+    host::AccessKeys::Install(this);
+    picCurve->setFocus();
+}
+
+frmSheetResults::~frmSheetResults() = default;
+
+void frmSheetResults::LayOut() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     buttons->addStretch();
@@ -161,14 +119,14 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     side->setSpacing(6);
     side->addWidget(grdScores, 1);
     side->addLayout(buttons);
-    auto* charts = new QHBoxLayout;
-    charts->setSpacing(6);
-    charts->addWidget(picCurve, 3);
-    charts->addWidget(picPairs, 2);
+    auto* chartsRow = new QHBoxLayout;
+    chartsRow->setSpacing(6);
+    chartsRow->addWidget(picCurve, 3);
+    chartsRow->addWidget(picPairs, 2);
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     left->addWidget(lblSheet);
-    left->addLayout(charts, 3);
+    left->addLayout(chartsRow, 3);
     left->addWidget(grdPeriods, 2);
     auto* root = new QHBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
@@ -181,28 +139,6 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     setTabOrder(grdPeriods, grdScores);
     setTabOrder(grdScores, cmdSave);
     setTabOrder(cmdSave, cmdClose);
-
-    resize(kDefaultWidth, kDefaultHeight);
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
-
-    connect(cmdSave, &QAbstractButton::clicked, this, &frmSheetResults::cmdSave_Click);
-    connect(cmdClose, &QAbstractButton::clicked, this, &frmSheetResults::cmdClose_Click);
-    host::AccessKeys::Install(this);
-    picCurve->setFocus();
-    Form_Load();
-}
-
-frmSheetResults::~frmSheetResults() { Form_Unload(); }
-
-void frmSheetResults::Form_Load() {
-    loaded_ = true;
-    docking::EnableDocking(this);
-}
-
-void frmSheetResults::Form_Unload() {
-    if (!loaded_) return;
-    loaded_ = false;
-    docking::DisableDocking(this);
 }
 
 void frmSheetResults::ShowSitting(FinishedSitting sitting) {
@@ -222,8 +158,7 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     grdScores->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < grdScores->rowCount(); ++row) {
         const ScoreRow& score = rows[static_cast<std::size_t>(row)];
-        // Screen readers read the cell; the name and the value together make sense alone.
-        const QString spoken = tr("%1: %2").arg(score.name, score.value);
+        const QString spoken = windowkit::SpokenFigure(score.name, score.value);
         grdScores->setItem(row, 0, Cell(score.name, score.formula, spoken));
         grdScores->setItem(row, 1, Cell(score.value, score.formula, spoken));
     }
@@ -254,45 +189,11 @@ void frmSheetResults::KeepScoresWhole() {
     setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
 }
 
-void frmSheetResults::PlaceBeside(const QWidget* owner) {
-    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    if (!owner) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-        return;
-    }
-    // Before it is shown the window's own frame is not known: take the owner's.
-    const QSize frame = owner->frameGeometry().size() - owner->geometry().size();
-    const QSize smallest = minimumSize() + frame;
-    const QSize preferred = size() + frame;
-    const host::Rect placed =
-        workcurve::PlaceBeside(ToRect(screen->availableGeometry()), ToRect(owner->frameGeometry()),
-                               {preferred.width(), preferred.height()}, {smallest.width(), smallest.height()});
-    resize(QSize(placed.width(), placed.height()) - frame);
-    move(placed.left, placed.top);
-}
-
-void frmSheetResults::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
-}
-
-void frmSheetResults::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void frmSheetResults::cmdSave_Click() {
     const QDateTime endedAt = sitting_.endedAt.isValid() ? sitting_.endedAt : QDateTime::currentDateTime();
-    workcurve::SaveCsv(this, workcurve::SuggestedPath(SheetAnswersFileName(sitting_.format, sitting_.seed, endedAt)),
+    windowkit::SaveCsv(this, windowkit::SuggestedPath(SheetAnswersFileName(sitting_.format, sitting_.seed, endedAt)),
                        engine::FormatSheetCsv(sitting_.format, sitting_.record), *services_.files, *services_.messages);
 }
-
-void frmSheetResults::cmdClose_Click() { close(); }
 
 QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt) {
     // Only letters, digits and hyphens of the name: it becomes part of a file name.
@@ -305,11 +206,9 @@ QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t se
         .arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
-frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format,
                                   std::span<const engine::SheetAnswer> record, std::uint64_t seed,
                                   engine::SittingEnd end, std::uint64_t elapsedMs) {
-    // The record carries every pair's digits; the sheet itself is not needed again.
-    (void)sheet;
     auto* window = new frmSheetResults({}, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->ShowSitting({format, {record.begin(), record.end()}, seed, end, elapsedMs, QDateTime::currentDateTime()});

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/Sheet.h"
 #include "engine/SheetAnswer.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
 #include "engine/SheetSitting.h"
+#include "windowkit/CsvFile.h"
+#include "windowkit/ToolWindow.h"
 
 #include <QDateTime>
-#include <QWidget>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -17,18 +17,13 @@ class QAbstractButton;
 class QLabel;
 class QTableWidget;
 
-namespace host {
-class FileDialogs;
-class MessageBoxes;
-} // namespace host
-
-namespace workcurve {
+namespace charts {
 class PairMap;
-} // namespace workcurve
+} // namespace charts
 
 namespace sheetresults {
 
-class PeriodChart;
+class SittingCurveChart;
 
 // A finished sitting as the results keep it: a copy, so the sheet window may go on.
 struct FinishedSitting {
@@ -43,17 +38,14 @@ struct FinishedSitting {
 };
 
 // What the window asks the user through; the platform's own dialogs where none is given.
-struct SheetResultsServices {
-    host::FileDialogs* files = nullptr;
-    host::MessageBoxes* messages = nullptr;
-};
+using SheetResultsServices = windowkit::SaveDialogs;
 
 // The "Sheet results" window: a sitting's curve per column, line or period, its scores in
 // the test's own terms with their formulas, every period's figures, the digit-pair map and
-// the seed the sheet was made from. Not modal; it docks from the moment it is made until it
-// is closed, by its close box, Escape or its Close button. It writes nothing unless the user
-// asks for the CSV file.
-class frmSheetResults final : public QWidget {
+// the seed the sheet was made from. A tool window (windowkit::ToolWindow): not modal, docked
+// until it closes by its close box, Escape or its Close button. It writes nothing unless the
+// user asks for the CSV file.
+class frmSheetResults final : public windowkit::ToolWindow {
     Q_OBJECT
 public:
     explicit frmSheetResults(SheetResultsServices services, QWidget* parent = nullptr);
@@ -64,31 +56,22 @@ public:
     const FinishedSitting& sitting() const { return sitting_; }
     const engine::SheetScores& scores() const { return scores_; }
 
-    // Puts the window beside `owner` within the work area, as the work curve opens.
-    void PlaceBeside(const QWidget* owner);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
-    void Form_Load();
-    void Form_Unload();
+    // The charts over the periods on the left, the scores over the commands on the right.
+    void LayOut();
     void KeepScoresWhole();
     void cmdSave_Click();
-    void cmdClose_Click();
 
     SheetResultsServices services_;
     FinishedSitting sitting_;
     engine::SheetScores scores_;
     QLabel* lblSheet = nullptr;
-    PeriodChart* picCurve = nullptr;
-    workcurve::PairMap* picPairs = nullptr;
+    SittingCurveChart* picCurve = nullptr;
+    charts::PairMap* picPairs = nullptr;
     QTableWidget* grdScores = nullptr;
     QTableWidget* grdPeriods = nullptr;
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdClose = nullptr;
-    bool loaded_ = false;
 };
 
 // "tavrendale-pauli-42-YYYYMMDD-HHMMSS.csv": the format's name, the seed and when the
@@ -97,7 +80,7 @@ QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t se
 
 // Shows a finished sitting in a results window of its own, owned by `parent`, placed beside
 // it and gone when closed. Everything is copied: the sitting may go as soon as this returns.
-frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format, const engine::Sheet& sheet,
+frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format,
                                   std::span<const engine::SheetAnswer> record, std::uint64_t seed,
                                   engine::SittingEnd end, std::uint64_t elapsedMs);
 

@@ -5,7 +5,15 @@
 #include "engine/WorkCurve.h"
 
 #include <QDateTime>
+#include <QString>
 #include <vector>
+
+class QWidget;
+
+namespace host {
+class FileDialogs;
+class MessageBoxes;
+} // namespace host
 
 namespace workcurve {
 
@@ -16,5 +24,15 @@ struct RecordedRun {
     engine::RunLength length;
     QDateTime endedAt;
 };
+
+// "tavrendale-YYYYMMDD-HHMMSS.csv" for a run that ended at `endedAt` (local time).
+QString AnswersFileName(const QDateTime& endedAt);
+// That name in the user's documents folder, or in the home folder where there is no
+// documents folder: an absolute path into a folder that exists.
+QString SuggestedAnswersPath(const QDateTime& endedAt);
+
+// The "Save answers as CSV" command for a run (windowkit::SaveCsv): asks where, over
+// `owner`, and writes the run's answers there. Returns whether the file was written.
+bool SaveAnswers(QWidget* owner, const RecordedRun& run, host::FileDialogs& files, host::MessageBoxes& messages);
 
 } // namespace workcurve

@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workcurve/frmWorkCurve.h"
 
-#include "controls/CommandButton.h"
-#include "controls/chameleonButton/WindowDescription.h"
-#include "docking/WindowDocking.h"
+#include "charts/FigureText.h"
+#include "charts/PairMap.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
-#include "host/qt/FileDialogs.h"
-#include "host/qt/Fonts.h"
-#include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
-#include "workcurve/AnswersFile.h"
-#include "workcurve/CurveChart.h"
-#include "workcurve/FigureText.h"
-#include "workcurve/PairMap.h"
-#include "workcurve/Placement.h"
+#include "windowkit/ReadOnlyTable.h"
+#include "windowkit/StoredForm.h"
+#include "workcurve/IndexText.h"
+#include "workcurve/RunCurveChart.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -36,6 +27,10 @@
 static void RegisterWindowDescription() { Q_INIT_RESOURCE(work_curve_forms); }
 
 namespace workcurve {
+
+using charts::AccuracyText;
+using charts::NoFigure;
+using charts::SecondsText;
 
 namespace {
 
@@ -78,11 +73,8 @@ static_assert(std::size(kRowTexts) == static_cast<std::size_t>(frmWorkCurve::Row
 // translation.
 constexpr const char* kStoredCaptions[] = {
     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Save as CSV…"),
-    QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Close"),
 };
 
-constexpr int kButtonWidthTwips = 1335;
-constexpr int kButtonHeightTwips = 375;
 // The main window's client height: the window must read well at it.
 constexpr int kDefaultHeightTwips = 3630;
 constexpr int kDefaultWidth = 780;
@@ -91,21 +83,10 @@ constexpr int kDefaultWidth = 780;
 constexpr int kSmallestWidth = 460;
 constexpr int kSmallestHeight = 215;
 
-const chameleon::WindowDescription& Description() {
-    static const chameleon::WindowDescription description = [] {
-        RegisterWindowDescription();
-        return controls::LoadBuiltInDescription(QStringLiteral(":/forms/frmWorkCurve.twd"));
-    }();
-    return description;
-}
-
-QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& toolTip) {
-    QAbstractButton* button = controls::MakeCommandButton(
-        parent, Description(), name, QRect(0, 0, host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips)));
-    controls::TranslateStoredCaption(button, "workcurve::frmWorkCurve", kStoredCaptions);
-    button->setFixedSize(host::Twips(kButtonWidthTwips), host::Twips(kButtonHeightTwips));
-    button->setToolTip(toolTip);
-    return button;
+const windowkit::StoredForm& Form() {
+    static const windowkit::StoredForm form(RegisterWindowDescription, ":/forms/frmWorkCurve.twd",
+                                            "workcurve::frmWorkCurve", kStoredCaptions);
+    return form;
 }
 
 } // namespace
@@ -113,56 +94,36 @@ QAbstractButton* MakeButton(QWidget* parent, const char* name, const QString& to
 const int frmWorkCurve::kRows = static_cast<int>(std::size(kRowTexts));
 
 frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      services_(services) {
-    if (services_.files == nullptr) services_.files = &host::SystemFileDialogs();
-    if (services_.messages == nullptr) services_.messages = &host::SystemMessageBoxes();
+    : ToolWindow(parent), services_(windowkit::WithSystemDialogs(services)) {
     setObjectName(QStringLiteral("frmWorkCurve"));
     // Presented to assistive technology as a window holding two charts.
     host::PresentAs(staticMetaObject, QAccessible::Window);
-    host::PresentAs(CurveChart::staticMetaObject, QAccessible::Chart);
-    host::PresentAs(PairMap::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(RunCurveChart::staticMetaObject, QAccessible::Chart);
+    host::PresentAs(charts::PairMap::staticMetaObject, QAccessible::Chart);
     setWindowTitle(tr("Work curve"));
-    setFont(host::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     host::SetWhite(this);
 
-    picCurve = new CurveChart(this);
+    picCurve = new RunCurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
-    picPairs = new PairMap(this);
+    picPairs = new charts::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
 
-    grdIndices = new QTableWidget(kRows, 2, this);
-    grdIndices->setObjectName(QStringLiteral("grdIndices"));
-    host::SetAccessibleText(grdIndices, tr("Indices"),
-                            tr("The run's figures, one a row; the Up and Down keys move through them"));
+    grdIndices = windowkit::MakeReadOnlyTable(
+        this, "grdIndices", tr("Indices"), tr("The run's figures, one a row; the Up and Down keys move through them"),
+        kRows, 2);
     grdIndices->horizontalHeader()->hide();
-    grdIndices->verticalHeader()->hide();
-    grdIndices->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdIndices->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdIndices->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdIndices->setShowGrid(false);
-    grdIndices->setWordWrap(false);
-    // Tab moves on to the buttons; the arrow keys move within the table.
-    grdIndices->setTabKeyNavigation(false);
-    grdIndices->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdIndices->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     grdIndices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdIndices->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     for (int row = 0; row < kRows; ++row) {
-        auto* label = new QTableWidgetItem(tr(kRowTexts[row].label));
-        auto* value = new QTableWidgetItem(NoFigure());
-        for (QTableWidgetItem* item : {label, value}) {
-            item->setToolTip(tr(kRowTexts[row].explanation));
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        }
-        grdIndices->setItem(row, 0, label);
-        grdIndices->setItem(row, 1, value);
+        const QString explanation = tr(kRowTexts[row].explanation);
+        grdIndices->setItem(row, 0, windowkit::MakeReadOnlyCell(tr(kRowTexts[row].label), explanation));
+        grdIndices->setItem(row, 1, windowkit::MakeReadOnlyCell(NoFigure(), explanation));
     }
-    grdIndices->setFixedWidth(host::Twips(2 * kButtonWidthTwips) + 6);
+    grdIndices->setFixedWidth(host::Twips(2 * windowkit::kButtonWidthTwips) + 6);
 
-    cmdSave = MakeButton(this, "cmdSave", tr("Save every answer of this run, with its answer time, to a CSV file"));
-    cmdClose = MakeButton(this, "cmdClose", tr("Close this window (Esc)"));
+    cmdSave =
+        Form().MakeButton(this, "cmdSave", tr("Save every answer of this run, with its answer time, to a CSV file"));
+    cmdClose = MakeCloseButton(Form());
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -187,35 +148,20 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
 
     resize(kDefaultWidth, host::Twips(kDefaultHeightTwips));
     setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, 200)));
+    setSmallestSize({kSmallestWidth, kSmallestHeight});
 
     connect(cmdSave, &QAbstractButton::clicked, this, &frmWorkCurve::cmdSave_Click);
-    connect(cmdClose, &QAbstractButton::clicked, this, &frmWorkCurve::cmdClose_Click);
     host::AccessKeys::Install(this);
     picCurve->setFocus();
-    Form_Load();
 }
 
-frmWorkCurve::~frmWorkCurve() {
-    // Destroyed without being closed (its owner went first): undock all the same.
-    Form_Unload();
-}
-
-void frmWorkCurve::Form_Load() {
-    loaded_ = true;
-    docking::EnableDocking(this);
-}
-
-void frmWorkCurve::Form_Unload() {
-    if (!loaded_) return;
-    loaded_ = false;
-    docking::DisableDocking(this);
-}
+frmWorkCurve::~frmWorkCurve() = default;
 
 void frmWorkCurve::ShowRun(RecordedRun run) {
     run_ = std::move(run);
     curve_ = engine::AnalyseWorkCurve(run_.answers, run_.length);
     picCurve->setCurve(curve_);
-    picPairs->setCurve(curve_);
+    picPairs->setPairs(curve_.pairs);
     SetRow(Row::Answered, AnsweredText(curve_));
     SetRow(Row::Duration, DurationText(curve_.length));
     SetRow(Row::CompleteMinutes, QString::number(curve_.completeMinutes));
@@ -236,77 +182,15 @@ void frmWorkCurve::ShowRun(RecordedRun run) {
             widest = std::max(widest, metrics.horizontalAdvance(grdIndices->item(row, column)->text()));
         contents += widest + cellMargins;
     }
-    grdIndices->setFixedWidth(std::max(contents, host::Twips(2 * kButtonWidthTwips) + 6));
+    grdIndices->setFixedWidth(std::max(contents, host::Twips(2 * windowkit::kButtonWidthTwips) + 6));
 }
 
 void frmWorkCurve::SetRow(Row row, const QString& value) {
     QTableWidgetItem* item = grdIndices->item(static_cast<int>(row), 1);
     item->setText(value);
-    // Screen readers read the cell; the label and the value together make sense alone.
-    //: What a screen reader reads for a figure of the indices table: the row's name, then its figure.
-    item->setData(Qt::AccessibleTextRole, tr("%1: %2").arg(tr(kRowTexts[static_cast<int>(row)].label), value));
-}
-
-namespace {
-
-host::Rect ToRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-} // namespace
-
-void frmWorkCurve::PlaceBeside(const QWidget* owner) {
-    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    if (!owner) {
-        move(area.center() - QPoint(width() / 2, height() / 2));
-        return;
-    }
-    // The window's frame is not known before it is shown: take the owner's for now, and
-    // place the window again once the window manager has framed it (a fixed-size owner may
-    // have a thinner frame than this resizable window).
-    placedBeside_ = owner;
-    assumedFrame_ = owner->frameGeometry().size() - owner->geometry().size();
-    Place(owner, assumedFrame_);
-}
-
-void frmWorkCurve::Place(const QWidget* owner, const QSize& frame) {
-    const QScreen* screen = owner->screen();
-    if (!screen) return;
-    const QSize smallest = minimumSize().expandedTo(QSize(kSmallestWidth, kSmallestHeight)) + frame;
-    const QSize preferred = size() + frame;
-    const host::Rect placed =
-        workcurve::PlaceBeside(ToRect(screen->availableGeometry()), ToRect(owner->frameGeometry()),
-                               {preferred.width(), preferred.height()}, {smallest.width(), smallest.height()});
-    resize(QSize(placed.width(), placed.height()) - frame);
-    move(placed.left, placed.top);
-}
-
-void frmWorkCurve::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !placedBeside_) return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QPointer<const QWidget> owner = std::exchange(placedBeside_, nullptr);
-    if (frame == assumedFrame_ || frame.isEmpty() || !owner) return;
-    Place(owner, frame);
-}
-
-void frmWorkCurve::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
-}
-
-void frmWorkCurve::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    item->setData(Qt::AccessibleTextRole, windowkit::SpokenFigure(tr(kRowTexts[static_cast<int>(row)].label), value));
 }
 
 void frmWorkCurve::cmdSave_Click() { SaveAnswers(this, run_, *services_.files, *services_.messages); }
-
-void frmWorkCurve::cmdClose_Click() { close(); }
 
 } // namespace workcurve

@@ -48,7 +48,7 @@ protected:
         services.messages = &boxes;
         services.sound = &sound;
         services.newSeed = [] { return kOfferedSeed; };
-        services.showResults = [this](QWidget*, const engine::SheetFormat& format, const engine::Sheet&,
+        services.showResults = [this](QWidget*, const engine::SheetFormat& format,
                                       std::span<const engine::SheetAnswer> record, std::uint64_t seed,
                                       engine::SittingEnd end, std::uint64_t elapsedMs) {
             results.push_back({format.title, {record.begin(), record.end()}, seed, end, elapsedMs});

@@ -9,14 +9,14 @@
 #include "../support/ScriptedFileDialogs.h"
 #include "../support/ScriptedMessageBoxes.h"
 #include "../support/TextFit.h"
+#include "charts/PairMap.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"
-#include "sheetresults/PeriodChart.h"
 #include "sheetresults/ScoreText.h"
+#include "sheetresults/SittingCurveChart.h"
 #include "sheetresults/frmSheetResults.h"
-#include "workcurve/PairMap.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -138,7 +138,7 @@ std::set<std::pair<int, int>> CutCells(const QTableWidget* table) {
 // Whether the curve's legend, the line of texts across the chart's top, keeps within the
 // chart: painted into a picture twice as wide as the chart, no pixel of that line right of
 // the chart differs from the picture's own colour.
-bool LegendKeepsToTheChart(const sheetresults::PeriodChart& chart) {
+bool LegendKeepsToTheChart(const sheetresults::SittingCurveChart& chart) {
     const QColor outside(0x12, 0x34, 0x56);
     QImage picture(chart.width() * 2, chart.height(), QImage::Format_RGB32);
     picture.fill(outside);
@@ -201,7 +201,7 @@ TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
                     << name << ": \"" << table->item(row, column)->text().toStdString() << "\" is cut";
             }
         }
-        EXPECT_TRUE(LegendKeepsToTheChart(*Get<sheetresults::PeriodChart>("picCurve")))
+        EXPECT_TRUE(LegendKeepsToTheChart(*Get<sheetresults::SittingCurveChart>("picCurve")))
             << "the curve's legend runs out of the chart";
     }
 }
@@ -227,27 +227,27 @@ TEST_P(SheetResultsFitTest, EveryScoreAndLegendEntryReadsWholeAtEverySize) {
             EXPECT_LE(scores->columnWidth(0) + scores->columnWidth(1), scores->viewport()->width())
                 << "the scores scroll sideways";
 
-            const auto* curve = Get<sheetresults::PeriodChart>("picCurve");
+            const auto* curve = Get<sheetresults::SittingCurveChart>("picCurve");
             const QRect plot = curve->plotRect();
             // The top line's figures stand centred on the plot's top edge.
             const int above = curve->fontMetrics().height() / 2 + 2;
             const QRect figures(0, plot.top() - above, curve->width(), plot.height() + above);
-            const std::vector<workcurve::LegendPlace> curveLegend = curve->legendPlaces();
+            const std::vector<charts::LegendPlace> curveLegend = curve->legendPlaces();
             for (const QString& fault : testsupport::LegendFaults(curve->rect(), curveLegend, figures))
                 ADD_FAILURE() << "curve: " << fault.toStdString();
             EXPECT_TRUE(LegendKeepsToTheChart(*curve)) << "the curve's legend runs out of the chart";
 
-            const auto* map = Get<workcurve::PairMap>("picPairs");
+            const auto* map = Get<charts::PairMap>("picPairs");
             // The grid with its digits, its frame a pixel past its last cell.
             const QRect grid = map->cellRect(0, 0) | map->cellRect(9, 9);
             const QRect cells(0, 0, map->width(), grid.bottom() + 2);
-            const std::vector<workcurve::LegendPlace> mapLegend = map->legendPlaces();
+            const std::vector<charts::LegendPlace> mapLegend = map->legendPlaces();
             for (const QString& fault : testsupport::LegendFaults(map->rect(), mapLegend, cells))
                 ADD_FAILURE() << "map: " << fault.toStdString();
 
             if (&size != &kSizes[0]) continue;
             for (const auto& [name, legend] : {std::pair{"curve", curveLegend}, std::pair{"map", mapLegend}})
-                for (const workcurve::LegendPlace& place : legend)
+                for (const charts::LegendPlace& place : legend)
                     EXPECT_EQ(place.box.bottom(), legend.front().box.bottom()) << name << ": one row where it opens";
         }
     }
@@ -292,7 +292,7 @@ TEST_F(SheetResultsLanguagesTest, NoTextBypassesTheTranslationTools) {
             EXPECT_TRUE(PseudoTranslator::Marked(periods->horizontalHeaderItem(column)->text())) << column;
         for (int row = 0; row < periods->rowCount(); ++row)
             EXPECT_TRUE(PseudoTranslator::Marked(periods->item(row, 0)->data(Qt::AccessibleTextRole).toString()));
-        const auto& texts = Get<sheetresults::PeriodChart>("picCurve")->painter().texts();
+        const auto& texts = Get<sheetresults::SittingCurveChart>("picCurve")->painter().texts();
         for (const QString& text : {texts.lower, texts.upper, texts.trend, texts.period})
             EXPECT_TRUE(PseudoTranslator::Marked(text)) << text.toStdString();
     }

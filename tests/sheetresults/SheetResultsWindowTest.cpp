@@ -6,7 +6,8 @@
 #include "../support/SheetFixture.h"
 #include "engine/SheetCsv.h"
 #include "engine/SheetScores.h"
-#include "sheetresults/PeriodChart.h"
+#include "sheetresults/ScoreText.h"
+#include "sheetresults/SittingCurveChart.h"
 #include "sheetresults/frmSheetResults.h"
 
 #include <QAbstractButton>
@@ -300,7 +301,7 @@ INSTANTIATE_TEST_SUITE_P(
 // test has one, the break between an Uchida-Kraepelin sheet's halves.
 TEST_F(SheetResultsWindowTest, CurveIsDrawnPerPeriodWithTheTestsLineAndBreak) {
     Open(KraepelinSitting());
-    auto* chart = Get<sheetresults::PeriodChart>("picCurve");
+    auto* chart = Get<sheetresults::SittingCurveChart>("picCurve");
     EXPECT_EQ(chart->painter().periods().size(), 3u);
     EXPECT_EQ(chart->painter().periods()[1].answered, 3u);
     EXPECT_EQ(chart->painter().periods()[1].correct, 2u);
@@ -313,12 +314,12 @@ TEST_F(SheetResultsWindowTest, CurveIsDrawnPerPeriodWithTheTestsLineAndBreak) {
         << chart->accessibleDescription().toStdString();
 
     Open(UchidaSitting());
-    chart = Get<sheetresults::PeriodChart>("picCurve");
+    chart = Get<sheetresults::SittingCurveChart>("picCurve");
     EXPECT_EQ(chart->painter().breakBefore(), std::optional<std::size_t>(2));
     EXPECT_EQ(chart->painter().texts().period, "line");
 
     Open(PauliSitting());
-    chart = Get<sheetresults::PeriodChart>("picCurve");
+    chart = Get<sheetresults::SittingCurveChart>("picCurve");
     EXPECT_EQ(chart->painter().texts().period, "3 min");
     EXPECT_TRUE(chart->painter().trend());
 }
@@ -327,7 +328,7 @@ TEST_F(SheetResultsWindowTest, CurveIsDrawnPerPeriodWithTheTestsLineAndBreak) {
 // the test's words, and stops saying it once it is wide enough to draw the legend again.
 TEST_F(SheetResultsWindowTest, CurveTooSmallForItsLegendGivesItInWords) {
     const FinishedSitting sitting = UchidaSitting();
-    sheetresults::PeriodChart chart;
+    sheetresults::SittingCurveChart chart;
     chart.setScores(sitting.format, engine::ScoreSheet(sitting.format, sitting.record, sitting.elapsedMs));
     constexpr QSize kNarrow(60, 230);
     chart.resize(kNarrow);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LegendFit.h"
 
-#include "workcurve/ChartMargin.h"
+#include "charts/ChartMargin.h"
 
 #include <QMargins>
 
@@ -14,7 +14,7 @@ QString Text(const QRect& rect) {
 }
 
 // Everything an entry draws: its box and its letters, which may reach past it.
-std::vector<QRect> Drawn(const workcurve::LegendPlace& place) {
+std::vector<QRect> Drawn(const charts::LegendPlace& place) {
     std::vector<QRect> drawn{place.box};
     for (const QRect& letters : place.letters)
         if (!letters.isEmpty()) drawn.push_back(letters);
@@ -23,14 +23,14 @@ std::vector<QRect> Drawn(const workcurve::LegendPlace& place) {
 
 } // namespace
 
-std::vector<QString> LegendFaults(const QRect& chart, const std::vector<workcurve::LegendPlace>& places,
+std::vector<QString> LegendFaults(const QRect& chart, const std::vector<charts::LegendPlace>& places,
                                   const QRect& data) {
     std::vector<QString> faults;
     if (places.empty()) faults.push_back(QStringLiteral("the legend is left out"));
-    constexpr int kMargin = workcurve::kChartMargin;
+    constexpr int kMargin = charts::kChartMargin;
     const QRect room = chart.marginsRemoved(QMargins(kMargin, kMargin, kMargin, kMargin));
     for (std::size_t entry = 0; entry < places.size(); ++entry) {
-        const workcurve::LegendPlace& place = places[entry];
+        const charts::LegendPlace& place = places[entry];
         const QString name = QStringLiteral("entry %1").arg(entry);
         if (!chart.contains(place.box))
             faults.push_back(name +

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "workcurve/ChartLegend.h"
+#include "charts/ChartLegend.h"
 
 #include <QRect>
 #include <QString>
@@ -15,7 +15,7 @@ namespace testsupport {
 // take (with their scales). Each entry's words lie within its box and the chart's margins,
 // its box and letters within the chart; no entry's box or letters meet another's; none
 // meets the data; and the legend is there at all.
-std::vector<QString> LegendFaults(const QRect& chart, const std::vector<workcurve::LegendPlace>& places,
+std::vector<QString> LegendFaults(const QRect& chart, const std::vector<charts::LegendPlace>& places,
                                   const QRect& data);
 
 } // namespace testsupport

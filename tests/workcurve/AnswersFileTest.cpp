@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a run's answers as CSV: the file read back, the dialog's suggestion, and failures
 // that must leave no partial file and any old file as it was.
-#include "workcurve/AnswersFile.h"
-
 #include "../support/ScriptedFileDialogs.h"
 #include "../support/ScriptedMessageBoxes.h"
 #include "engine/AnswersCsv.h"
 #include "host/qt/FileDialogs.h"
 #include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
+#include "workcurve/RecordedRun.h"
 
 #include <QApplication>
 #include <QDir>

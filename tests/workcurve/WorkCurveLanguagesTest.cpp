@@ -5,15 +5,15 @@
 // stay one each.
 #include "../support/LegendFit.h"
 #include "../support/TextFit.h"
+#include "charts/ChartMargin.h"
+#include "charts/PairMap.h"
+#include "charts/PeriodCurvePainter.h"
 #include "controls/chameleonButton/WindowDescription.h"
 #include "controls/chameleonButton/chameleonButton.h"
 #include "engine/RecordedAnswer.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"
-#include "workcurve/ChartMargin.h"
-#include "workcurve/CurveChart.h"
-#include "workcurve/CurveChartPainter.h"
-#include "workcurve/PairMap.h"
+#include "workcurve/RunCurveChart.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
@@ -115,7 +115,7 @@ protected:
     }
 
     static QRect WithinMargins(const QWidget* chart) {
-        constexpr int kMargin = workcurve::kChartMargin;
+        constexpr int kMargin = charts::kChartMargin;
         return chart->rect().marginsRemoved(QMargins(kMargin, kMargin, kMargin, kMargin));
     }
 
@@ -150,8 +150,8 @@ TEST_P(WorkCurveLanguagesTest, EveryTextFitsItsBoxAtEverySize) {
             EXPECT_TRUE(table->viewport()->rect().contains(lastRow)) << "every index in sight without scrolling";
 
             // The legends flow onto more rows where the window is small: never cut.
-            const int curve = Overflow<workcurve::CurveChart>(*window, "picCurve");
-            const int pairs = Overflow<workcurve::PairMap>(*window, "picPairs");
+            const int curve = Overflow<workcurve::RunCurveChart>(*window, "picCurve");
+            const int pairs = Overflow<charts::PairMap>(*window, "picPairs");
             EXPECT_EQ(curve, 0) << "the chart's legend is cut by " << curve << " px";
             EXPECT_EQ(pairs, 0) << "the map's legend is cut by " << pairs << " px";
         }
@@ -173,28 +173,28 @@ TEST_P(WorkCurveLanguagesTest, EveryLegendEntryReadsWholeAtEverySize) {
             QApplication::processEvents();
             ASSERT_EQ(window->size(), size.size);
 
-            const auto* curve = window->findChild<const workcurve::CurveChart*>(QStringLiteral("picCurve"));
+            const auto* curve = window->findChild<const workcurve::RunCurveChart*>(QStringLiteral("picCurve"));
             ASSERT_NE(curve, nullptr);
             const QRect plot = curve->plotRect();
             // The top line's figures stand centred on the plot's top edge.
             const int above = curve->fontMetrics().height() / 2 + 2;
             const QRect figures(0, plot.top() - above, curve->width(), plot.height() + above);
-            const std::vector<workcurve::LegendPlace> curveLegend = curve->legendPlaces();
+            const std::vector<charts::LegendPlace> curveLegend = curve->legendPlaces();
             for (const QString& fault : testsupport::LegendFaults(curve->rect(), curveLegend, figures))
                 ADD_FAILURE() << "curve: " << fault.toStdString();
 
-            const auto* map = window->findChild<const workcurve::PairMap*>(QStringLiteral("picPairs"));
+            const auto* map = window->findChild<const charts::PairMap*>(QStringLiteral("picPairs"));
             ASSERT_NE(map, nullptr);
             // The grid with its digits, its frame a pixel past its last cell.
             const QRect grid = map->cellRect(0, 0) | map->cellRect(9, 9);
             const QRect cells(0, 0, map->width(), grid.bottom() + 2);
-            const std::vector<workcurve::LegendPlace> mapLegend = map->legendPlaces();
+            const std::vector<charts::LegendPlace> mapLegend = map->legendPlaces();
             for (const QString& fault : testsupport::LegendFaults(map->rect(), mapLegend, cells))
                 ADD_FAILURE() << "map: " << fault.toStdString();
 
             if (size.size != kSizes[0].size) continue;
             for (const auto& [name, legend] : {std::pair{"curve", curveLegend}, std::pair{"map", mapLegend}})
-                for (const workcurve::LegendPlace& place : legend)
+                for (const charts::LegendPlace& place : legend)
                     EXPECT_EQ(place.box.bottom(), legend.front().box.bottom()) << name << ": one row where it opens";
         }
     }
@@ -217,8 +217,9 @@ TEST_P(WorkCurveLanguagesTest, ButtonsShowTheirStoredCaptionsTranslated) {
         ASSERT_NE(stored, nullptr) << error.toStdString();
         const auto* shown = window->findChild<chameleon::chameleonButton*>(name);
         ASSERT_NE(shown, nullptr) << name.toStdString();
-        const QString translated =
-            QCoreApplication::translate("workcurve::frmWorkCurve", stored->Caption().toUtf8().constData());
+        // The Close button's caption is translated once for every tool window.
+        const char* context = name == QLatin1String("cmdClose") ? "windowkit::ToolWindow" : "workcurve::frmWorkCurve";
+        const QString translated = QCoreApplication::translate(context, stored->Caption().toUtf8().constData());
         EXPECT_EQ(shown->Caption(), translated) << name.toStdString();
         if (!english) {
             EXPECT_NE(translated, stored->Caption()) << name.toStdString() << " has no translation";
@@ -253,7 +254,7 @@ std::map<std::string, QString> WordedTexts(const frmWorkCurve& window) {
         texts[std::string(chart) + " name"] = widget->accessibleName();
         texts[std::string(chart) + " description"] = widget->accessibleDescription();
     }
-    const workcurve::CurveChartPainter drill;
+    const charts::PeriodCurvePainter drill;
     texts["legend lower"] = drill.texts().lower;
     texts["legend upper"] = drill.texts().upper;
     texts["legend trend"] = drill.texts().trend;

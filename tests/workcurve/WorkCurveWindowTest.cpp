@@ -2,11 +2,11 @@
 // The "Work curve" window, read back from its widgets as a user or a screen reader would.
 #include "../support/ScriptedFileDialogs.h"
 #include "../support/ScriptedMessageBoxes.h"
+#include "charts/PairMap.h"
 #include "docking/DockingX11.h"
 #include "engine/AnswersCsv.h"
 #include "engine/WorkCurve.h"
-#include "workcurve/CurveChart.h"
-#include "workcurve/PairMap.h"
+#include "workcurve/RunCurveChart.h"
 #include "workcurve/frmWorkCurve.h"
 
 #include <QAbstractButton>
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, IndicesTableTest,
 
 TEST_F(WorkCurveWindowTest, ChartBarsAndDescriptionFollowTheMinutes) {
     Open(ThreeMinuteRun());
-    auto* chart = Get<workcurve::CurveChart>("picCurve");
+    auto* chart = Get<workcurve::RunCurveChart>("picCurve");
     // Bar heights in proportion to the answers: 4, 2 and 6 on a scale to 6.
     const int unit = chart->barRect(1).height() / 2;
     EXPECT_NEAR(chart->barRect(0).height(), 4 * unit, 2);
@@ -144,7 +144,7 @@ TEST_F(WorkCurveWindowTest, ChartBarsAndDescriptionFollowTheMinutes) {
 
 TEST_F(WorkCurveWindowTest, PartialMinuteIsMarked) {
     Open(PartialMinuteRun());
-    auto* chart = Get<workcurve::CurveChart>("picCurve");
+    auto* chart = Get<workcurve::RunCurveChart>("picCurve");
     EXPECT_TRUE(chart->accessibleDescription().contains("Minute 1 (partial): 2 answered"));
     EXPECT_EQ(ToolTipAt(chart, chart->barRect(0).center()),
               "Minute 1 (partial): 2 answered, 1 true, 1 false, median 0.25 s, 90th percentile 0.75 s");
@@ -166,7 +166,7 @@ TEST_P(LegendInWordsTest, NamesEachMarkWhereTheChartLeavesItsLegendOut) {
     run.length = {2, 30};
     engine::WorkCurve curve = engine::AnalyseWorkCurve(run.answers, run.length);
     ASSERT_TRUE(curve.minutes.back().partial && curve.trend);
-    workcurve::CurveChart chart;
+    workcurve::RunCurveChart chart;
     chart.setCurve(curve);
     chart.resize(GetParam().size);
     chart.show();
@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, LegendInWordsTest,
 
 TEST_F(WorkCurveWindowTest, PairMapGivesEachPairsFiguresAndColoursByMedianTime) {
     Open(ThreeMinuteRun());
-    auto* map = Get<workcurve::PairMap>("picPairs");
+    auto* map = Get<charts::PairMap>("picPairs");
     EXPECT_EQ(ToolTipAt(map, map->cellRect(7, 5).center()), "7 + 5: 3 answers, 1 false, median 1.00 s");
     EXPECT_EQ(ToolTipAt(map, map->cellRect(0, 0).center()), "0 + 0: 7 answers, 0 false, median 0.40 s");
     EXPECT_EQ(ToolTipAt(map, map->cellRect(3, 3).center()), "3 + 3: no answers");
@@ -221,16 +221,16 @@ TEST_F(WorkCurveWindowTest, PairMapGivesEachPairsFiguresAndColoursByMedianTime) 
 
 TEST_F(WorkCurveWindowTest, ArrowKeysReadThePairs) {
     Open(ThreeMinuteRun());
-    auto* map = Get<workcurve::PairMap>("picPairs");
+    auto* map = Get<charts::PairMap>("picPairs");
     map->setFocus();
     for (int i = 0; i < 7; ++i) QTest::keyClick(map, Qt::Key_Down);
     for (int i = 0; i < 6; ++i) QTest::keyClick(map, Qt::Key_Right);
     QTest::keyClick(map, Qt::Key_Left);
-    EXPECT_EQ(map->cursor(), (workcurve::DigitPair{7, 5}));
+    EXPECT_EQ(map->cursor(), (charts::DigitPair{7, 5}));
     EXPECT_TRUE(map->accessibleDescription().endsWith("now at 7 + 5: 3 answers, 1 false, median 1.00 s."));
     QTest::keyClick(map, Qt::Key_End);
     QTest::keyClick(map, Qt::Key_Right);
-    EXPECT_EQ(map->cursor(), (workcurve::DigitPair{7, 9})) << "the cursor stays on the grid";
+    EXPECT_EQ(map->cursor(), (charts::DigitPair{7, 9})) << "the cursor stays on the grid";
 }
 
 TEST_F(WorkCurveWindowTest, TabReachesEveryPart) {
@@ -315,24 +315,23 @@ TEST_F(WorkCurveWindowTest, ReadableAtTheMainWindowsHeight) {
     auto* table = Get<QTableWidget>("grdIndices");
     const QRect lastRow = table->visualItemRect(table->item(frmWorkCurve::kRows - 1, 1));
     EXPECT_TRUE(table->viewport()->rect().contains(lastRow)) << "every index in sight without scrolling";
-    EXPECT_GE(Get<workcurve::PairMap>("picPairs")->cellRect(0, 0).width(), 12);
-    EXPECT_GE(Get<workcurve::CurveChart>("picCurve")->barRect(1).height(), 20);
+    EXPECT_GE(Get<charts::PairMap>("picPairs")->cellRect(0, 0).width(), 12);
+    EXPECT_GE(Get<workcurve::RunCurveChart>("picCurve")->barRect(1).height(), 20);
 
     // It follows resizing: a taller window gives taller bars.
-    const int before = Get<workcurve::CurveChart>("picCurve")->barRect(2).height();
+    const int before = Get<workcurve::RunCurveChart>("picCurve")->barRect(2).height();
     window->resize(window->width() + 200, kMainWindowClientHeight * 2);
     QApplication::processEvents();
-    EXPECT_GT(Get<workcurve::CurveChart>("picCurve")->barRect(2).height(), before + 100);
+    EXPECT_GT(Get<workcurve::RunCurveChart>("picCurve")->barRect(2).height(), before + 100);
 }
 
 TEST_F(WorkCurveWindowTest, ShowingAnotherRunReplacesEveryFigure) {
     Open(ThreeMinuteRun());
     window->ShowRun(PartialMinuteRun());
     EXPECT_EQ(Cell(Row::Answered), "2 (1 true, 1 false)");
-    EXPECT_FALSE(Get<workcurve::CurveChart>("picCurve")->accessibleDescription().contains("Minute 3"));
-    EXPECT_EQ(
-        ToolTipAt(Get<workcurve::PairMap>("picPairs"), Get<workcurve::PairMap>("picPairs")->cellRect(7, 5).center()),
-        "7 + 5: no answers");
+    EXPECT_FALSE(Get<workcurve::RunCurveChart>("picCurve")->accessibleDescription().contains("Minute 3"));
+    EXPECT_EQ(ToolTipAt(Get<charts::PairMap>("picPairs"), Get<charts::PairMap>("picPairs")->cellRect(7, 5).center()),
+              "7 + 5: no answers");
 }
 
 // The smallest the window opens at, where the screen has no more room beside the main
@@ -346,10 +345,10 @@ TEST_F(WorkCurveWindowTest, ReadableInTheRoomBesideTheMainWindow) {
     auto* table = Get<QTableWidget>("grdIndices");
     const QRect lastRow = table->visualItemRect(table->item(frmWorkCurve::kRows - 1, 1));
     EXPECT_TRUE(table->viewport()->rect().contains(lastRow)) << "every index in sight without scrolling";
-    auto* map = Get<workcurve::PairMap>("picPairs");
+    auto* map = Get<charts::PairMap>("picPairs");
     EXPECT_TRUE(map->rect().contains(map->cellRect(9, 9))) << "the whole grid in sight";
     EXPECT_GE(map->cellRect(0, 0).width(), 8);
-    auto* chart = Get<workcurve::CurveChart>("picCurve");
+    auto* chart = Get<workcurve::RunCurveChart>("picCurve");
     EXPECT_GE(chart->barRect(1).height(), 20);
     EXPECT_GE(chart->barRect(0).width(), 10);
 }

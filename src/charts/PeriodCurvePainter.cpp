@@ -1,0 +1,459 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "charts/PeriodCurvePainter.h"
+
+#include "charts/ChartMargin.h"
+#include "charts/LegendRows.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace charts {
+
+namespace {
+
+const QColor kTrueColour(0x3F, 0x8F, 0x5A);
+const QColor kFalseColour(0xD1, 0x49, 0x5B);
+const QColor kTimeColour(0x1F, 0x4E, 0xB4);
+const QColor kTrendColour(0x44, 0x44, 0x44);
+const QColor kGridColour(0xE2, 0xE2, 0xE2);
+const QColor kSelectionColour(0xFF, 0xE9, 0xA8);
+
+constexpr int kTick = 3;
+constexpr int kSwatch = 8;
+// Between a legend's swatch and its word, and after the word.
+constexpr int kSwatchGap = 3;
+constexpr int kLegendGap = 8;
+
+// A scale from 0 in steps of 1, 2 or 5 times a power of ten.
+struct ChartScale {
+    double step = 1.0;
+    int steps = 1;
+    double top = 1.0;
+};
+
+// The smallest step of 1, 2 or 5 times a power of ten that is at least `raw`.
+double NiceStep(double raw) {
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= raw * (1.0 - 1e-12)) return factor * power;
+    return 10.0 * power;
+}
+
+// Reaches at least `most` in at most `maxSteps` steps of at least `minStep`.
+ChartScale NiceScale(double most, int maxSteps, double minStep) {
+    if (!(most > 0.0)) return {minStep, 1, minStep};
+    ChartScale scale;
+    scale.step = std::max(minStep, NiceStep(most / maxSteps));
+    scale.steps = std::max(1, static_cast<int>(std::ceil(most / scale.step - 1e-9)));
+    scale.top = scale.step * scale.steps;
+    return scale;
+}
+
+// Reaches at least `most` in exactly `steps` steps, so its grid lines are another scale's.
+ChartScale NiceScaleWithSteps(double most, int steps, double minStep) {
+    ChartScale scale;
+    scale.steps = steps;
+    scale.step = most > 0.0 ? std::max(minStep, NiceStep(most / steps)) : minStep;
+    scale.top = scale.step * steps;
+    return scale;
+}
+
+std::uint32_t MostAnswered(const std::vector<ChartPeriod>& periods) {
+    std::uint32_t most = 0;
+    for (const ChartPeriod& period : periods) most = std::max(most, period.answered);
+    return most;
+}
+
+double SlowestMedianSeconds(const std::vector<ChartPeriod>& periods) {
+    std::uint32_t slowest = 0;
+    for (const ChartPeriod& period : periods)
+        if (period.medianMilliseconds) slowest = std::max(slowest, *period.medianMilliseconds);
+    return slowest / 1000.0;
+}
+
+QString SecondsLabel(double seconds) {
+    return seconds < 10 && std::floor(seconds) != seconds ? QString::asprintf("%.1f s", seconds)
+                                                          : QString::asprintf("%.0f s", seconds);
+}
+
+} // namespace
+
+// Where everything goes for one rectangle, font and set of figures: computed for each paint
+// and for each question about a point, so it always matches what is drawn.
+struct PeriodCurvePainter::Layout {
+    QRect plot;
+    // Where each legend entry's swatch starts and the baseline of its row; none where the
+    // legend is left out.
+    std::vector<QPoint> legend;
+    double slot = 0.0; // width of one period's column
+    int barWidth = 0;
+    ChartScale answered; // left axis
+    ChartScale seconds;  // right axis, on the same grid lines
+    int labelEvery = 1;  // period numbers written under every n-th bar
+
+    int columnLeft(std::size_t period) const {
+        return plot.left() + static_cast<int>(std::floor(static_cast<double>(period) * slot));
+    }
+    int barLeft(std::size_t period) const {
+        const int column = columnLeft(period);
+        const int next = columnLeft(period + 1);
+        return column + (next - column - barWidth) / 2;
+    }
+    int y(double value, const ChartScale& scale) const {
+        return plot.bottom() - static_cast<int>(std::lround(value / scale.top * plot.height()));
+    }
+    double yExact(double value, const ChartScale& scale) const {
+        return plot.bottom() - value / scale.top * plot.height();
+    }
+    double xCentre(std::size_t period) const { return plot.left() + (static_cast<double>(period) + 0.5) * slot; }
+};
+
+PeriodCurvePainter::Layout PeriodCurvePainter::MakeLayout(const QRect& rect, const QFontMetrics& metrics) const {
+    Layout layout;
+    const int lineHeight = metrics.height();
+    const std::size_t periods = std::max<std::size_t>(periods_.size(), 1);
+
+    layout.answered = NiceScale(MostAnswered(periods_), 5, 1.0);
+    layout.seconds = NiceScaleWithSteps(SlowestMedianSeconds(periods_), layout.answered.steps, 0.1);
+    const int leftLabels = metrics.horizontalAdvance(QString::number(layout.answered.top));
+    const int rightLabels = metrics.horizontalAdvance(SecondsLabel(layout.seconds.top));
+
+    // The legend flows onto as many rows as it needs; rows taking more than half the chart
+    // would crush the plot, so then it is left out (the widgets tell what each colour means
+    // in words as well).
+    std::vector<int> widths;
+    QStringList words;
+    for (const LegendEntry& entry : Legend()) {
+        widths.push_back(kSwatch + kSwatchGap + metrics.horizontalAdvance(entry.text));
+        words << entry.text;
+    }
+    std::vector<int> rows = FlowIntoRows(widths, rect.width() - 2 * kChartMargin, kLegendGap);
+    const int pitch = RowCount(rows) > 1 ? LegendRowPitch(metrics, words) : lineHeight;
+    // Its rows, the first a line high and each further one a row's pitch.
+    const auto legendHeight = [&] { return RowCount(rows) == 0 ? 0 : lineHeight + (RowCount(rows) - 1) * pitch; };
+    if (legendHeight() > rect.height() / 2) rows.clear();
+    int x = rect.left() + kChartMargin;
+    for (std::size_t entry = 0; entry < rows.size(); ++entry) {
+        if (entry > 0 && rows[entry] != rows[entry - 1]) x = rect.left() + kChartMargin;
+        layout.legend.emplace_back(x, rect.top() + kChartMargin + metrics.ascent() + rows[entry] * pitch);
+        x += widths[entry] + kLegendGap;
+    }
+    const int top = rect.top() + kChartMargin + legendHeight() + lineHeight / 2 + kChartMargin;
+    const int left = rect.left() + kChartMargin + leftLabels + kTick + 2;
+    const int right = rect.left() + rect.width() - kChartMargin - rightLabels - kTick - 2;
+    const int bottom = rect.top() + rect.height() - kChartMargin - lineHeight - kTick;
+    layout.plot = QRect(QPoint(left, top), QPoint(std::max(left + 1, right), std::max(top + 1, bottom)));
+
+    layout.slot = static_cast<double>(layout.plot.width()) / static_cast<double>(periods);
+    // Bars fill most of their column while there is room for a gap, all of it after.
+    constexpr int kWidestBar = 40;
+    layout.barWidth = layout.slot >= 4.0 ? std::clamp(static_cast<int>(layout.slot * 0.7), 1, kWidestBar)
+                                         : std::max(1, static_cast<int>(layout.slot));
+    const double labelWidth = metrics.horizontalAdvance(QString::number(periods)) + 6.0;
+    for (const int every : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 100000}) {
+        layout.labelEvery = every;
+        if (layout.slot * every >= labelWidth) break;
+    }
+    return layout;
+}
+
+std::optional<std::size_t> PeriodCurvePainter::periodAt(const QRect& rect, const QFontMetrics& metrics,
+                                                        const QPoint& point) const {
+    if (periods_.empty()) return std::nullopt;
+    const Layout layout = MakeLayout(rect, metrics);
+    if (point.x() < layout.plot.left() || point.x() > layout.plot.right()) return std::nullopt;
+    if (point.y() < layout.plot.top() || point.y() > layout.plot.bottom() + kTick) return std::nullopt;
+    auto period =
+        std::min(static_cast<std::size_t>((point.x() - layout.plot.left()) / layout.slot), periods_.size() - 1);
+    // The division can land a column's first pixel in the column before it (10 x 2.1 is a
+    // little over 21): settle it by the columns as they are drawn.
+    while (period + 1 < periods_.size() && layout.columnLeft(period + 1) <= point.x()) ++period;
+    while (period > 0 && layout.columnLeft(period) > point.x()) --period;
+    return period;
+}
+
+QRect PeriodCurvePainter::barRect(const QRect& rect, const QFontMetrics& metrics, std::size_t period) const {
+    if (period >= periods_.size()) return {};
+    const Layout layout = MakeLayout(rect, metrics);
+    const int top = layout.y(periods_[period].answered, layout.answered);
+    return QRect(QPoint(layout.barLeft(period), top),
+                 QPoint(layout.barLeft(period) + layout.barWidth - 1, layout.plot.bottom()));
+}
+
+bool PeriodCurvePainter::HasBreak() const {
+    return breakBefore_ && *breakBefore_ > 0 && *breakBefore_ < periods_.size();
+}
+
+std::vector<PeriodCurvePainter::LegendEntry> PeriodCurvePainter::Legend() const {
+    std::vector<LegendEntry> legend = {{Swatch::True, texts_.lower}, {Swatch::False, texts_.upper}};
+    if (!periods_.empty() && periods_.back().partial) {
+        //: The chart's legend: a hatched bar, the period the run was stopped inside.
+        legend.push_back({Swatch::Partial, QCoreApplication::translate("charts::PeriodCurvePainter", "partial")});
+    }
+    //: The chart's legend: the line of each period's median answer time, on the right scale in seconds.
+    legend.push_back({Swatch::Time, QCoreApplication::translate("charts::PeriodCurvePainter", "median time")});
+    if (trend_) legend.push_back({Swatch::Trend, texts_.trend});
+    //: The chart's legend: the line between the two halves of a test, where its break was.
+    if (HasBreak())
+        legend.push_back({Swatch::Break, QCoreApplication::translate("charts::PeriodCurvePainter", "break")});
+    return legend;
+}
+
+std::vector<LegendPlace> PeriodCurvePainter::legendPlaces(const QRect& rect, const QFontMetrics& metrics) const {
+    const Layout layout = MakeLayout(rect, metrics);
+    const std::vector<LegendEntry> legend = Legend();
+    std::vector<LegendPlace> places;
+    for (std::size_t entry = 0; entry < layout.legend.size(); ++entry) {
+        const QPoint at = layout.legend[entry];
+        // A line's square caps reach a pixel past its ends; the trend's dashes run on a little.
+        QRect swatch(at.x(), at.y() - kSwatch, kSwatch, kSwatch);
+        if (legend[entry].swatch == Swatch::Time) swatch.adjust(-1, 0, 1, 0);
+        if (legend[entry].swatch == Swatch::Trend) swatch.adjust(0, 0, 2, 0);
+        LegendPlace place{swatch, {}, {}};
+        AddWords(place, metrics, legend[entry].text, at.x() + kSwatch + kSwatchGap, at.y());
+        places.push_back(std::move(place));
+    }
+    return places;
+}
+
+QRect PeriodCurvePainter::legendRect(const QRect& rect, const QFontMetrics& metrics) const {
+    QRect box;
+    for (const LegendPlace& place : legendPlaces(rect, metrics)) box |= place.box;
+    return box;
+}
+
+QRect PeriodCurvePainter::plotRect(const QRect& rect, const QFontMetrics& metrics) const {
+    return MakeLayout(rect, metrics).plot;
+}
+
+QString PeriodCurvePainter::legendInWords() const {
+    QStringList entries;
+    for (const LegendEntry& entry : Legend()) {
+        QString mark;
+        switch (entry.swatch) {
+        //: A mark of the chart's legend in words, where the legend is left out: the true answers' colour.
+        case Swatch::True: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "green"); break;
+        //: The false answers' colour.
+        case Swatch::False: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "red"); break;
+        //: The partial period's bar.
+        case Swatch::Partial: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "hatched"); break;
+        //: The median answer time's line.
+        case Swatch::Time: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "blue line"); break;
+        //: The trend's line.
+        case Swatch::Trend: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "dashed line"); break;
+        //: The break's line.
+        case Swatch::Break: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "dash-dotted line"); break;
+        }
+        //: One mark of the legend in words and what it stands for: "green: true".
+        entries << QCoreApplication::translate("charts::PeriodCurvePainter", "%1: %2").arg(mark, entry.text);
+    }
+    //: Between the marks of the legend in words.
+    return entries.join(QCoreApplication::translate("charts::PeriodCurvePainter", "; "));
+}
+
+void PeriodCurvePainter::setCurve(const engine::PeriodCurve& curve) {
+    periods_.clear();
+    periods_.reserve(curve.periods.size());
+    for (const engine::CurvePeriod& period : curve.periods)
+        periods_.push_back({period.reached, period.right, period.medianMilliseconds, period.partial});
+    // The line runs over the complete periods, which come first, numbered from 1.
+    trend_.reset();
+    if (curve.line && curve.completePeriods >= 2)
+        trend_ = ChartTrend{curve.completePeriods - 1, curve.line->at(1.0),
+                            curve.line->at(static_cast<double>(curve.completePeriods))};
+    breakBefore_ = curve.breakBefore;
+}
+
+void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColor& textColour,
+                               std::optional<std::size_t> selected) const {
+    painter->save();
+    // The hatching of a partial period keeps its place in the chart wherever the chart lies.
+    painter->setBrushOrigin(rect.topLeft());
+    painter->fillRect(rect, Qt::white);
+    const Layout layout = MakeLayout(rect, painter->fontMetrics());
+    const QRect& plot = layout.plot;
+    PaintLegend(painter, rect, layout, textColour);
+    PaintScales(painter, rect, layout, textColour);
+    // The selected period's column, behind its bar.
+    if (selected && *selected < periods_.size()) {
+        const int left = layout.columnLeft(*selected);
+        painter->fillRect(
+            QRect(QPoint(left, plot.top()), QPoint(layout.columnLeft(*selected + 1) - 1, plot.bottom() - 1)),
+            kSelectionColour);
+    }
+    PaintBars(painter, layout);
+    // The break, between the periods before it and after it.
+    if (HasBreak()) {
+        const int breakX = layout.columnLeft(*breakBefore_);
+        painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
+        painter->drawLine(breakX, plot.top(), breakX, plot.bottom());
+    }
+    PaintPeriodNumbers(painter, layout, textColour);
+    PaintLines(painter, layout);
+    if (periods_.empty()) {
+        painter->setPen(textColour);
+        //: Written across a chart that has no periods at all.
+        painter->drawText(plot, Qt::AlignCenter,
+                          QCoreApplication::translate("charts::PeriodCurvePainter", "No answers"));
+    }
+    painter->restore();
+}
+
+void PeriodCurvePainter::PaintLegend(QPainter* painter, const QRect& rect, const Layout& layout,
+                                     const QColor& textColour) const {
+    const QFontMetrics metrics = painter->fontMetrics();
+    // Legend across the top, on as many rows as it takes.
+    const std::vector<LegendEntry> legend = Legend();
+    // Just past the last entry, where the "per column" may start.
+    int x = rect.left() + kChartMargin;
+    for (std::size_t index = 0; index < layout.legend.size(); ++index) {
+        const LegendEntry& entry = legend[index];
+        const int baseline = layout.legend[index].y();
+        x = layout.legend[index].x();
+        const QRect r(x, baseline - kSwatch, kSwatch, kSwatch);
+        switch (entry.swatch) {
+        case Swatch::True: painter->fillRect(r, kTrueColour); break;
+        case Swatch::False: painter->fillRect(r, kFalseColour); break;
+        case Swatch::Partial:
+            painter->fillRect(r, kTrueColour.lighter(150));
+            painter->fillRect(r, QBrush(Qt::white, Qt::BDiagPattern));
+            break;
+        case Swatch::Time:
+            painter->setPen(QPen(kTimeColour, 2));
+            painter->drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+            break;
+        case Swatch::Trend:
+            painter->setPen(QPen(kTrendColour, 1, Qt::DashLine));
+            painter->drawLine(r.left(), r.center().y(), r.right() + 2, r.center().y());
+            break;
+        case Swatch::Break:
+            painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
+            painter->drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
+            break;
+        }
+        x += kSwatch + kSwatchGap;
+        painter->setPen(textColour);
+        painter->drawText(x, baseline, entry.text);
+        x += metrics.horizontalAdvance(entry.text) + kLegendGap;
+    }
+    if (!texts_.period.isEmpty() && !layout.legend.empty()) {
+        //: Written at the right of the chart's legend: what one bar stands for, as "per column".
+        const QString per = QCoreApplication::translate("charts::PeriodCurvePainter", "per %1").arg(texts_.period);
+        const int right = rect.left() + rect.width() - kChartMargin;
+        if (right - metrics.horizontalAdvance(per) >= x) {
+            painter->setPen(textColour);
+            painter->drawText(right - metrics.horizontalAdvance(per), layout.legend.back().y(), per);
+        }
+    }
+}
+
+void PeriodCurvePainter::PaintScales(QPainter* painter, const QRect& rect, const Layout& layout,
+                                     const QColor& textColour) const {
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QRect& plot = layout.plot;
+    // Grid lines with the answered scale on the left and the time scale on the right.
+    for (int step = 0; step <= layout.answered.steps; ++step) {
+        const double answered = layout.answered.step * step;
+        const int y = layout.y(answered, layout.answered);
+        painter->setPen(step == 0 ? textColour : kGridColour);
+        painter->drawLine(plot.left(), y, plot.right(), y);
+        painter->setPen(textColour);
+        const QString left = QString::number(answered, 'g', 10);
+        const int labelsLeft = rect.left() + kChartMargin;
+        painter->drawText(
+            QRect(labelsLeft, y - metrics.height() / 2, plot.left() - kTick - 2 - labelsLeft, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter, left);
+        painter->setPen(kTimeColour);
+        painter->drawText(QRect(plot.right() + kTick + 2, y - metrics.height() / 2, rect.width(), metrics.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, SecondsLabel(layout.seconds.step * step));
+    }
+}
+
+void PeriodCurvePainter::PaintBars(QPainter* painter, const Layout& layout) const {
+    const QRect& plot = layout.plot;
+    // The bars: true answers at the bottom, false ones on top; a partial period hatched.
+    for (std::size_t period = 0; period < periods_.size(); ++period) {
+        const ChartPeriod& figures = periods_[period];
+        const int left = layout.barLeft(period);
+        const int base = plot.bottom();
+        const int trueTop = layout.y(figures.correct, layout.answered);
+        const int allTop = layout.y(figures.answered, layout.answered);
+        const QRect trueBar(QPoint(left, trueTop), QPoint(left + layout.barWidth - 1, base - 1));
+        const QRect falseBar(QPoint(left, allTop), QPoint(left + layout.barWidth - 1, trueTop - 1));
+        const QColor trueColour = figures.partial ? kTrueColour.lighter(150) : kTrueColour;
+        const QColor falseColour = figures.partial ? kFalseColour.lighter(140) : kFalseColour;
+        if (trueTop < base) painter->fillRect(trueBar, trueColour);
+        if (allTop < trueTop) painter->fillRect(falseBar, falseColour);
+        if (figures.partial && allTop < base) {
+            const QRect whole(QPoint(left, allTop), QPoint(left + layout.barWidth - 1, base - 1));
+            painter->fillRect(whole, QBrush(Qt::white, Qt::BDiagPattern));
+            painter->setPen(QPen(kTrendColour, 1, Qt::DotLine));
+            painter->drawRect(whole);
+        }
+    }
+}
+
+void PeriodCurvePainter::PaintPeriodNumbers(QPainter* painter, const Layout& layout, const QColor& textColour) const {
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QRect& plot = layout.plot;
+    painter->setPen(textColour);
+    for (std::size_t period = 0; period < periods_.size(); ++period) {
+        const std::size_t number = period + 1;
+        if (number % static_cast<std::size_t>(layout.labelEvery) != 0 && period != 0) continue;
+        const int centre = static_cast<int>(std::lround(layout.xCentre(period)));
+        painter->drawLine(centre, plot.bottom(), centre, plot.bottom() + kTick);
+        const QString text = QString::number(number);
+        const int textWidth = metrics.horizontalAdvance(text);
+        painter->drawText(centre - textWidth / 2, plot.bottom() + kTick + metrics.ascent() + 1, text);
+    }
+}
+
+void PeriodCurvePainter::PaintLines(QPainter* painter, const Layout& layout) const {
+    const QRect& plot = layout.plot;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setClipRect(plot.adjusted(0, -2, 1, 1));
+
+    if (trend_ && trend_->last >= 1) {
+        painter->setPen(QPen(kTrendColour, 1.5, Qt::DashLine));
+        painter->drawLine(QPointF(layout.xCentre(0), layout.yExact(trend_->atFirst, layout.answered)),
+                          QPointF(layout.xCentre(trend_->last), layout.yExact(trend_->atLast, layout.answered)));
+    }
+
+    // The median answer time of each period, joined where periods follow each other.
+    QPainterPath line;
+    bool joined = false;
+    std::vector<QPointF> points;
+    for (std::size_t period = 0; period < periods_.size(); ++period) {
+        const auto& median = periods_[period].medianMilliseconds;
+        if (!median) {
+            joined = false;
+            continue;
+        }
+        const QPointF point(layout.xCentre(period), layout.yExact(*median / 1000.0, layout.seconds));
+        if (joined)
+            line.lineTo(point);
+        else
+            line.moveTo(point);
+        joined = true;
+        points.push_back(point);
+    }
+    painter->setPen(QPen(kTimeColour, 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawPath(line);
+    if (layout.slot >= 6.0) {
+        painter->setBrush(Qt::white);
+        painter->setPen(QPen(kTimeColour, 1.5));
+        for (const QPointF& point : points) painter->drawEllipse(point, 2.5, 2.5);
+    }
+    painter->restore();
+}
+
+} // namespace charts

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheetresults/SittingCurveChart.h"
+
+#include "engine/PeriodCurve.h"
+#include "sheetresults/ScoreText.h"
+
+namespace sheetresults {
+
+SittingCurveChart::SittingCurveChart(QWidget* parent) : PeriodCurveChart(parent) {
+    setAccessibleName(tr("Curve"));
+    UpdateDescription();
+}
+
+SittingCurveChart::~SittingCurveChart() = default;
+
+void SittingCurveChart::setScores(const engine::SheetFormat& format, const engine::SheetScores& scores) {
+    format_ = format;
+    scores_ = scores;
+    curvePainter().setCurve(engine::CurveOfSitting(scores_));
+    //: The chart's legend: the lower and upper parts of a bar and the least-squares line.
+    curvePainter().setTexts(
+        {tr("right", "legend"), tr("wrong or blank", "legend"), tr("least squares", "legend"), PeriodName(format_)});
+    //: %1 is what one period is: "column", "line", "3 min".
+    setAccessibleName(tr("Curve per %1").arg(PeriodName(format_)));
+    CurveChanged();
+}
+
+QSize SittingCurveChart::sizeHint() const { return {360, 230}; }
+
+QString SittingCurveChart::PeriodText(std::size_t period) const {
+    return sheetresults::PeriodText(format_, period, scores_.periods[period]);
+}
+
+QString SittingCurveChart::Description() const {
+    QStringList parts;
+    if (const auto selected = selectedPeriod(); selected && *selected < scores_.periods.size())
+        parts << tr("Selected: %1.").arg(PeriodText(*selected));
+    parts << tr("Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left "
+                "and Right step through them.")
+                 .arg(PeriodName(format_));
+    //: The chart's legend in words, where the chart is too small to draw it: "green: right; red: wrong or blank".
+    if (legendInWords()) parts << tr("Legend: %1.").arg(painter().legendInWords());
+    for (std::size_t period = 0; period < scores_.periods.size(); ++period)
+        parts << PeriodText(period) + QLatin1Char('.');
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace sheetresults

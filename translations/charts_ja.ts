@@ -1,0 +1,157 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>charts::FigureText</name>
+    <message>
+        <source>%1 + %2: no answers</source>
+        <extracomment>A digit pair of the pair map that was never answered: &quot;7 + 5: no answers&quot;.</extracomment>
+        <translation>%1 + %2：解答なし</translation>
+    </message>
+    <message>
+        <source>%1 + %2: %3 answer, %4 false, median %5</source>
+        <extracomment>A digit pair&apos;s figures: &quot;7 + 5: 1 answer, 0 false, median 1.00 s&quot;.</extracomment>
+        <translation>%1 + %2：解答 %3、誤答 %4、中央値 %5</translation>
+    </message>
+    <message>
+        <source>%1 + %2: %3 answers, %4 false, median %5</source>
+        <extracomment>A digit pair&apos;s figures: &quot;7 + 5: 3 answers, 1 false, median 1.00 s&quot;.</extracomment>
+        <translation>%1 + %2：解答 %3、誤答 %4、中央値 %5</translation>
+    </message>
+</context>
+<context>
+    <name>charts::PairMap</name>
+    <message>
+        <source>Digit-pair map</source>
+        <translation>数字の組み合わせ表</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the pairs listed after &quot;Slowest:&quot; and &quot;Errors:&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Median answer time of each digit pair, first operand down, second across; darker is slower, a red corner marks errors.</source>
+        <translation>数字の組み合わせごとの解答時間の中央値です。縦が1つ目の数、横が2つ目の数で、色が濃いほど遅く、赤い角は誤答を示します。</translation>
+    </message>
+    <message>
+        <source>%1 of 100 pairs answered.</source>
+        <translation>100組中%1組に解答しました。</translation>
+    </message>
+    <message>
+        <source>Slowest: %1.</source>
+        <extracomment>The five pairs with the longest median answer time, as &quot;6 + 9 (1.50 s), 7 + 5 (1.00 s)&quot;.</extracomment>
+        <translation>最も遅い組：%1。</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <extracomment>The pairs answered wrongly, each with how often, as &quot;6 + 9 (1), 7 + 5 (2)&quot;.</extracomment>
+        <translation>誤答はありません。</translation>
+    </message>
+    <message>
+        <source>Errors: %1.</source>
+        <translation>誤答：%1。</translation>
+    </message>
+    <message>
+        <source>Arrow keys read each pair; now at %1.</source>
+        <extracomment>The pair under the cursor and its figures, as &quot;7 + 5: 3 answers, 1 false, median 1.00 s&quot;.</extracomment>
+        <translation>矢印キーで各組を読み上げます。現在の組：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>charts::PairMapPainter</name>
+    <message>
+        <source>error</source>
+        <extracomment>The pair map&apos;s legend, beside a cell&apos;s red corner: the user erred at that pair.</extracomment>
+        <translation>誤答</translation>
+    </message>
+</context>
+<context>
+    <name>charts::PeriodCurvePainter</name>
+    <message>
+        <source>partial</source>
+        <extracomment>The chart&apos;s legend: a hatched bar, the period the run was stopped inside.</extracomment>
+        <translatorcomment>途中で中止した分（または列・行・区間）。最後まで行っていないため斜線で示す。</translatorcomment>
+        <translation>途中まで</translation>
+    </message>
+    <message>
+        <source>median time</source>
+        <extracomment>The chart&apos;s legend: the line of each period&apos;s median answer time, on the right scale in seconds.</extracomment>
+        <translatorcomment>凡例の幅を英語以内に収めるため「中央値」のみ。右の目盛りが秒なので時間の中央値と読める。</translatorcomment>
+        <translation>中央値</translation>
+    </message>
+    <message>
+        <source>break</source>
+        <extracomment>The chart&apos;s legend: the line between the two halves of a test, where its break was.</extracomment>
+        <translatorcomment>内田クレペリン検査の前半と後半の間の休憩。</translatorcomment>
+        <translation>休憩</translation>
+    </message>
+    <message>
+        <source>per %1</source>
+        <extracomment>Written at the right of the chart&apos;s legend: what one bar stands for, as &quot;per column&quot;.</extracomment>
+        <translation>%1ごと</translation>
+    </message>
+    <message>
+        <source>No answers</source>
+        <extracomment>Written across a chart that has no periods at all.</extracomment>
+        <translation>解答なし</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <extracomment>The chart&apos;s legend: the lower part of a bar, the true answers.</extracomment>
+        <translatorcomment>用語：計算の答えなので「回答」ではなく「解答」、正誤は検査の採点どおり「正答」「誤答」。</translatorcomment>
+        <translation>正答</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <extracomment>The chart&apos;s legend: the upper part of a bar, the false answers.</extracomment>
+        <translation>誤答</translation>
+    </message>
+    <message>
+        <source>trend</source>
+        <extracomment>The chart&apos;s legend: the dashed least-squares line over the complete minutes.</extracomment>
+        <translatorcomment>最小二乗法による直線。</translatorcomment>
+        <translation>傾向線</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>A mark of the chart&apos;s legend in words, where the legend is left out: the true answers&apos; colour.</extracomment>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <extracomment>The false answers&apos; colour.</extracomment>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>hatched</source>
+        <extracomment>The partial period&apos;s bar.</extracomment>
+        <translation>斜線</translation>
+    </message>
+    <message>
+        <source>blue line</source>
+        <extracomment>The median answer time&apos;s line.</extracomment>
+        <translation>青線</translation>
+    </message>
+    <message>
+        <source>dashed line</source>
+        <extracomment>The trend&apos;s line.</extracomment>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <source>dash-dotted line</source>
+        <extracomment>The break&apos;s line.</extracomment>
+        <translation>一点鎖線</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One mark of the legend in words and what it stands for: &quot;green: true&quot;.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the marks of the legend in words.</extracomment>
+        <translation>、</translation>
+    </message>
+</context>
+</TS>
