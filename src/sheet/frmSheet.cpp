@@ -540,7 +540,8 @@ QLineEdit* frmSheet::EditOf(engine::FormatError::Field field) const {
     case Field::HighestDigit: return txtHighest;
     case Field::None:
     case Field::Format:
-    case Field::Seed: break;
+    case Field::Seed:
+    case Field::DigitSize: break;
     }
     return txtSeed;
 }
