@@ -64,7 +64,7 @@ std::optional<PaperSheet> MakePaperSheet(const engine::SheetFormat& format, std:
                                          const engine::PaperOptions& options, engine::FormatError& error) {
     auto layout = engine::LayOutPaper(format, engine::MakeSheet(format, seed), options, error);
     if (!layout) return std::nullopt;
-    return PaperSheet{format, options.size, std::move(*layout)};
+    return PaperSheet{format, seed, options.size, std::move(*layout)};
 }
 
 QString PaperLabelText(const engine::PaperLabel& label, const engine::PaperPage& page,

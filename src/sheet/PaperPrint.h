@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 class QPagedPaintDevice;
@@ -17,6 +18,7 @@ namespace sheet {
 // A sheet laid out for paper, with what its texts need: the format's title and name.
 struct PaperSheet {
     engine::SheetFormat format;
+    std::uint64_t seed = 0;
     engine::PaperSize size = engine::PaperSize::A4;
     engine::PaperLayout layout;
 };

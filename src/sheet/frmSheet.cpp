@@ -14,6 +14,7 @@
 #include "host/qt/PreciseTimer.h"
 #include "sheet/CueSound.h"
 #include "sheet/FormatErrorText.h"
+#include "sheet/PaperBox.h"
 #include "sheet/SheetView.h"
 #include "sheetresults/ScoreText.h"
 
@@ -325,8 +326,20 @@ void frmSheet::BuildLayout() {
                             3, 0);
     chooseLayout->addWidget(txtSeed, 3, 1);
     chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
+    // Printing and PDF of the sheet chosen above, format and seed as typed.
+    fraPaper = new PaperBox(
+        this,
+        [this](engine::FormatError& error) -> std::optional<ChosenSheet> {
+            auto format = ChosenFormat(error);
+            std::optional<std::uint64_t> seed;
+            if (format) seed = engine::ParseSeed(txtSeed->text().toStdString(), error);
+            if (!seed) return std::nullopt;
+            return ChosenSheet{std::move(*format), *seed};
+        },
+        {services_.messages, services_.files, {}}, choose);
+    chooseLayout->addWidget(fraPaper, 5, 0, 1, 4);
     chooseLayout->setColumnStretch(3, 1);
-    chooseLayout->setRowStretch(5, 1);
+    chooseLayout->setRowStretch(6, 1);
 
     // The sitting.
     auto* sit = new QWidget(stkPages);

@@ -23,6 +23,7 @@ class QScrollArea;
 class QStackedWidget;
 
 namespace host {
+class FileDialogs;
 class MessageBoxes;
 class MonotonicClock;
 class PreciseTimer;
@@ -31,6 +32,7 @@ class PreciseTimer;
 namespace sheet {
 
 class CueSound;
+class PaperBox;
 class SheetView;
 
 // What the sheet window needs from outside itself; each has the program's own when not given.
@@ -39,6 +41,8 @@ struct SheetServices {
     host::MonotonicClock* clock = nullptr;
     // The question before Stop: the system's message boxes.
     host::MessageBoxes* messages = nullptr;
+    // Where a sheet's PDF goes: the system's file dialogs.
+    host::FileDialogs* files = nullptr;
     // The cue heard: the platform's sound service.
     CueSound* sound = nullptr;
     // Receives the finished sitting: ShowSheetResults.
@@ -146,6 +150,7 @@ private:
     QLabel* lblSummary = nullptr;
     QLineEdit* txtSeed = nullptr;
     QLabel* lblLastSheet = nullptr;
+    PaperBox* fraPaper = nullptr;
 
     QLabel* lblTitle = nullptr;
     QLabel* lblCall = nullptr;
