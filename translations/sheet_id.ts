@@ -108,11 +108,11 @@
     <name>sheet::PaperBox</name>
     <message>
         <source>P&amp;rint…</source>
-        <translation>Ceta&amp;k…</translation>
+        <translation>&amp;Cetak…</translation>
     </message>
     <message>
         <source>Save &amp;as PDF…</source>
-        <translation>Simp&amp;an PDF…</translation>
+        <translation>Sim&amp;pan PDF…</translation>
     </message>
     <message>
         <source>Print and PDF</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Answer key pa&amp;ge</source>
-        <translation>Halaman kunci &amp;jawaban</translation>
+        <translation>Halaman kunci ja&amp;waban</translation>
     </message>
     <message>
         <source>The sheet&apos;s pages again with the answer of each pair, small, where it is written</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Cur&amp;ve grid page</source>
-        <translation>Halaman kisi &amp;kurva</translation>
+        <translation>Halaman kisi kurva ker&amp;ja</translation>
     </message>
     <message>
         <source>A blank grid to draw the work curve on by hand</source>
@@ -173,15 +173,11 @@
     </message>
     <message>
         <source>Paper for&amp;mat:</source>
-        <translation>&amp;Ukuran kertas:</translation>
+        <translation>Kertas &amp;yang dipakai:</translation>
     </message>
     <message>
         <source>The paper the sheet is printed on</source>
         <translation>Kertas tempat lembar tes dicetak</translation>
-    </message>
-    <message>
-        <source>Or&amp;ientation:</source>
-        <translation>Ara&amp;h kertas:</translation>
     </message>
     <message>
         <source>As the form: Kraepelin&apos;s columns and Uchida-Kraepelin&apos;s lines across, Pauli&apos;s columns upright</source>
@@ -189,7 +185,7 @@
     </message>
     <message>
         <source>Digit si&amp;ze (pt):</source>
-        <translation>Ukuran an&amp;gka (pt):</translation>
+        <translation>Ukuran angka (p&amp;oin):</translation>
     </message>
     <message>
         <source>%1 to %2 points; empty: the form&apos;s size, smaller where the page needs it</source>
@@ -213,6 +209,18 @@
         <extracomment>The file&apos;s path, then on a line of its own the system&apos;s reason.</extracomment>
         <translation>Lembar tes tidak dapat disimpan ke &quot;%1&quot;:
 %2</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>Arah kertas:</translation>
     </message>
 </context>
 <context>

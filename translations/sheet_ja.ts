@@ -180,10 +180,6 @@
         <translation>検査用紙を印刷する紙</translation>
     </message>
     <message>
-        <source>Or&amp;ientation:</source>
-        <translation>向き(&amp;I)：</translation>
-    </message>
-    <message>
         <source>As the form: Kraepelin&apos;s columns and Uchida-Kraepelin&apos;s lines across, Pauli&apos;s columns upright</source>
         <translation>検査用紙どおり：クレペリンの列と内田クレペリンの行は横向き、パウリの列は縦向き</translation>
     </message>
@@ -213,6 +209,18 @@
         <extracomment>The file&apos;s path, then on a line of its own the system&apos;s reason.</extracomment>
         <translation>用紙を「%1」に保存できませんでした：
 %2</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>向き：</translation>
     </message>
 </context>
 <context>

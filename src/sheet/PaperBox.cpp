@@ -81,8 +81,8 @@ PaperBox::PaperBox(QWidget* window, SheetChooser chooser, PaperServices services
 
     cboPaper = new QComboBox(this);
     cboPaper->setObjectName(QStringLiteral("cboPaper"));
-    cboPaper->addItem(QStringLiteral("A4"), static_cast<int>(engine::PaperSize::A4));
-    cboPaper->addItem(QStringLiteral("A3"), static_cast<int>(engine::PaperSize::A3));
+    cboPaper->addItem(tr("A4"), static_cast<int>(engine::PaperSize::A4));
+    cboPaper->addItem(tr("A3"), static_cast<int>(engine::PaperSize::A3));
     cboPaper->addItem(tr("Letter"), static_cast<int>(engine::PaperSize::Letter));
     cboOrientation = new QComboBox(this);
     cboOrientation->setObjectName(QStringLiteral("cboOrientation"));
@@ -110,7 +110,7 @@ PaperBox::PaperBox(QWidget* window, SheetChooser chooser, PaperServices services
     auto* layout = new QGridLayout(this);
     layout->addWidget(MakeLabel(this, tr("Paper for&mat:"), cboPaper, tr("The paper the sheet is printed on")), 0, 0);
     layout->addWidget(cboPaper, 0, 1);
-    layout->addWidget(MakeLabel(this, tr("Or&ientation:"), cboOrientation,
+    layout->addWidget(MakeLabel(this, tr("Orientation:"), cboOrientation,
                                 tr("As the form: Kraepelin's columns and Uchida-Kraepelin's lines across, Pauli's "
                                    "columns upright")),
                       0, 2);
