@@ -17,7 +17,8 @@ test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev cla
       xvfb openbox icewm xdotool imagemagick x11-utils
       wine wine64 g++-mingw-w64-x86-64 locales
       dpkg-dev debhelper lintian desktop-file-utils appstream
-      dbus-daemon at-spi2-core python3-pyatspi)
+      dbus-daemon at-spi2-core python3-pyatspi
+      poppler-utils)
 # The docking tests on the Wayland desktops: GNOME's and KDE's compositors, headless, with
 # XWayland; KDE's window decoration; Qt's Wayland plugin for the program run natively; the
 # session bus and Debian's Python with its D-Bus binding, which drive mutter's pointer.

@@ -83,7 +83,7 @@ out=${TAVRENDALE_WINDOWS_OUT:-$root/out/windows}
 jobs=${TAVRENDALE_JOBS:-2}
 
 # ---------------------------------------------------------------------------------------------
-# The static Qt: Core, Gui, Widgets and Test only, every third-party library bundled, the C and
+# The static Qt: Core, Gui, Widgets, Print Support and Test only, every third-party library bundled, the C and
 # C++ runtimes linked in, so the program imports nothing but Windows' own DLLs. Qt's tools (moc,
 # rcc, uic) are the build machine's, which is why the source must be the same release.
 qt_package=qt6-base
@@ -100,7 +100,8 @@ qt_flags=(
   -DFEATURE_pkg_config=OFF
   -DFEATURE_network=OFF
   -DFEATURE_sql=OFF
-  -DFEATURE_printsupport=OFF
+  # Printing and PDF: QPrinter over Windows' own print spooler and dialogs (winspool, comdlg32).
+  -DFEATURE_printsupport=ON
   -DFEATURE_dbus=OFF
   -DFEATURE_concurrent=OFF
   -DFEATURE_xml=OFF

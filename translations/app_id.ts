@@ -33,8 +33,21 @@
         <translation>--practice dan --seed memilih lembar tes: berikan juga --sheet FORMAT</translation>
     </message>
     <message>
-        <source>--sheet and --seed are given once each</source>
-        <translation>--sheet dan --seed masing-masing hanya diberikan sekali</translation>
+        <source>With --sheet and --seed: writes the sheet to &lt;file&gt; as a PDF to print, without a window, and ends.</source>
+        <translation>Dengan --sheet dan --seed: menulis lembar tes ke &lt;file&gt; sebagai PDF untuk dicetak, tanpa jendela, lalu selesai.</translation>
+    </message>
+    <message>
+        <source>--pdf writes an exam sheet: give --sheet FORMAT and --seed N too</source>
+        <translation>--pdf menulis lembar tes: berikan juga --sheet FORMAT dan --seed N</translation>
+    </message>
+    <message>
+        <source>--sheet, --seed and --pdf are given once each</source>
+        <translation>--sheet, --seed, dan --pdf masing-masing diberikan sekali</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF to &quot;%1&quot;: %2</source>
+        <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
+        <translation>PDF tidak dapat ditulis ke &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

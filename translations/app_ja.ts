@@ -32,8 +32,21 @@
         <translation>--practice と --seed は検査用紙を選ぶオプションです。--sheet FORMAT も指定してください</translation>
     </message>
     <message>
-        <source>--sheet and --seed are given once each</source>
-        <translation>--sheet と --seed はそれぞれ1回だけ指定してください</translation>
+        <source>With --sheet and --seed: writes the sheet to &lt;file&gt; as a PDF to print, without a window, and ends.</source>
+        <translation>--sheet と --seed とともに：用紙を印刷用のPDFとして &lt;file&gt; に書き出し、ウィンドウを開かずに終了します。</translation>
+    </message>
+    <message>
+        <source>--pdf writes an exam sheet: give --sheet FORMAT and --seed N too</source>
+        <translation>--pdf は検査用紙を書き出します。--sheet FORMAT と --seed N も指定してください</translation>
+    </message>
+    <message>
+        <source>--sheet, --seed and --pdf are given once each</source>
+        <translation>--sheet、--seed、--pdf はそれぞれ1回だけ指定します</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF to &quot;%1&quot;: %2</source>
+        <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
+        <translation>PDFを「%1」に書き出せません：%2</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,19 @@
         <source>%1: must be 0 without a break, not %2</source>
         <translation>%1: harus 0 bila tanpa istirahat, bukan %2</translation>
     </message>
+    <message>
+        <source>%1: the sheet does not fit this paper at any size; choose a larger paper or turn it</source>
+        <translation>%1: lembar tes tidak muat di kertas ini pada ukuran berapa pun; pilih kertas yang lebih besar atau putar kertasnya</translation>
+    </message>
+    <message>
+        <source>%1: the sheet does not fit the page at %2 pt; at most %3 pt fit</source>
+        <extracomment>A digit size in points that does not fit the page, and the largest that does.</extracomment>
+        <translation>%1: lembar tes tidak muat di halaman pada %2 pt; paling besar %3 pt yang muat</translation>
+    </message>
+    <message>
+        <source>digit size</source>
+        <translation>ukuran angka</translation>
+    </message>
 </context>
 <context>
     <name>SheetChoice</name>
@@ -89,6 +102,188 @@
     <message>
         <source>unknown sheet format &quot;%1&quot;; the formats are %2</source>
         <translation>format lembar &quot;%1&quot; tidak dikenal; formatnya adalah %2</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::PaperBox</name>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Cetak…</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF…</source>
+        <translation>Sim&amp;pan PDF…</translation>
+    </message>
+    <message>
+        <source>Print and PDF</source>
+        <translation>Cetak dan PDF</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>As the form</source>
+        <translation>Seperti formulir</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Tegak</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Mendatar</translation>
+    </message>
+    <message>
+        <source>as the form</source>
+        <extracomment>Shown in the empty digit size field: the form&apos;s own size is used.</extracomment>
+        <translation>seperti formulir</translation>
+    </message>
+    <message>
+        <source>Answer key pa&amp;ge</source>
+        <translation>Halaman kunci ja&amp;waban</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s pages again with the answer of each pair, small, where it is written</source>
+        <translation>Halaman lembar tes sekali lagi dengan jawaban tiap pasangan, kecil, di tempat jawaban ditulis</translation>
+    </message>
+    <message>
+        <source>Cur&amp;ve grid page</source>
+        <translation>Halaman kisi kurva ker&amp;ja</translation>
+    </message>
+    <message>
+        <source>A blank grid to draw the work curve on by hand</source>
+        <translation>Kisi kosong untuk menggambar kurva kerja dengan tangan</translation>
+    </message>
+    <message>
+        <source>Shows the pages as they print, then prints them (Ctrl+P)</source>
+        <translation>Menampilkan halaman seperti hasil cetaknya, lalu mencetaknya (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Cetak</translation>
+    </message>
+    <message>
+        <source>Writes the pages to a PDF file, to print elsewhere</source>
+        <translation>Menulis halaman ke berkas PDF, untuk dicetak di tempat lain</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Simpan sebagai PDF</translation>
+    </message>
+    <message>
+        <source>Paper for&amp;mat:</source>
+        <translation>Kertas &amp;yang dipakai:</translation>
+    </message>
+    <message>
+        <source>The paper the sheet is printed on</source>
+        <translation>Kertas tempat lembar tes dicetak</translation>
+    </message>
+    <message>
+        <source>As the form: Kraepelin&apos;s columns and Uchida-Kraepelin&apos;s lines across, Pauli&apos;s columns upright</source>
+        <translation>Seperti formulir: lajur Kraepelin dan baris Uchida-Kraepelin mendatar, lajur Pauli tegak</translation>
+    </message>
+    <message>
+        <source>Digit si&amp;ze (pt):</source>
+        <translation>Ukuran angka (p&amp;oin):</translation>
+    </message>
+    <message>
+        <source>%1 to %2 points; empty: the form&apos;s size, smaller where the page needs it</source>
+        <translation>%1 sampai %2 poin; kosong: ukuran formulir, lebih kecil bila halaman memerlukannya</translation>
+    </message>
+    <message>
+        <source>No printer is installed: Save as PDF… writes the sheet to a file to print elsewhere.</source>
+        <translation>Tidak ada printer yang terpasang: Simpan PDF… menulis lembar tes ke berkas untuk dicetak di tempat lain.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Berkas PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>The sheet could not be saved to &quot;%1&quot;:
+%2</source>
+        <extracomment>The file&apos;s path, then on a line of its own the system&apos;s reason.</extracomment>
+        <translation>Lembar tes tidak dapat disimpan ke &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>Arah kertas:</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::PaperPrint</name>
+    <message>
+        <source>Answer key – %1</source>
+        <extracomment>Printed over the answer key&apos;s pages; %1 is the sheet&apos;s title.</extracomment>
+        <translation>Kunci jawaban – %1</translation>
+    </message>
+    <message>
+        <source>Work curve – %1</source>
+        <extracomment>Printed over the blank grid for drawing the work curve by hand; %1 is the sheet&apos;s title.</extracomment>
+        <translation>Kurva kerja – %1</translation>
+    </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>Kode lembar %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before a line to write one&apos;s name on.</extracomment>
+        <translation>Nama:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <extracomment>Before a line to write the date on.</extracomment>
+        <translation>Tanggal:</translation>
+    </message>
+    <message>
+        <source>%1 · seed %2 · page %3 of %4</source>
+        <extracomment>Every page&apos;s footer: the format&apos;s name as the command line takes it (kept as it is), the seed, the page and the pages.</extracomment>
+        <translation>%1 · kode lembar %2 · halaman %3 dari %4</translation>
+    </message>
+    <message>
+        <source>%1, practice · seed %2 · page %3 of %4</source>
+        <translation>%1, latihan · kode lembar %2 · halaman %3 dari %4</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <extracomment>The band between the two halves of a sheet, and its mark on the curve grid.</extracomment>
+        <translation>Istirahat</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Lajur</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Baris</translation>
+    </message>
+    <message>
+        <source>Period between strokes</source>
+        <extracomment>Pauli: the curve grid&apos;s periods, each between two strokes.</extracomment>
+        <translation>Periode antara dua garis</translation>
+    </message>
+    <message>
+        <source>Pairs added</source>
+        <extracomment>The curve grid&apos;s amounts: how many pairs were added in a column, line or period.</extracomment>
+        <translation>Pasangan yang dijumlahkan</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>PDF tidak dapat dibuat</translation>
     </message>
 </context>
 <context>

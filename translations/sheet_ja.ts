@@ -79,6 +79,19 @@
         <source>%1: must be 0 without a break, not %2</source>
         <translation>%1：休憩がないときは0にしてください（%2は使えません）</translation>
     </message>
+    <message>
+        <source>%1: the sheet does not fit this paper at any size; choose a larger paper or turn it</source>
+        <translation>%1：この用紙はどの大きさでも紙に収まりません。大きな紙を選ぶか、向きを変えてください</translation>
+    </message>
+    <message>
+        <source>%1: the sheet does not fit the page at %2 pt; at most %3 pt fit</source>
+        <extracomment>A digit size in points that does not fit the page, and the largest that does.</extracomment>
+        <translation>%1：%2 pt では用紙がページに収まりません。収まるのは %3 pt までです</translation>
+    </message>
+    <message>
+        <source>digit size</source>
+        <translation>数字の大きさ</translation>
+    </message>
 </context>
 <context>
     <name>SheetChoice</name>
@@ -89,6 +102,188 @@
     <message>
         <source>unknown sheet format &quot;%1&quot;; the formats are %2</source>
         <translation>「%1」という用紙の形式はありません。形式は %2 のいずれかです</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::PaperBox</name>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>印刷(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF…</source>
+        <translation>PDFに保存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Print and PDF</source>
+        <translation>印刷とPDF</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>レター</translation>
+    </message>
+    <message>
+        <source>As the form</source>
+        <translation>検査用紙どおり</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>as the form</source>
+        <extracomment>Shown in the empty digit size field: the form&apos;s own size is used.</extracomment>
+        <translation>検査用紙どおり</translation>
+    </message>
+    <message>
+        <source>Answer key pa&amp;ge</source>
+        <translation>解答ページ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s pages again with the answer of each pair, small, where it is written</source>
+        <translation>用紙のページをもう一度、各組の答えを書く場所に小さく答えを入れて印刷します</translation>
+    </message>
+    <message>
+        <source>Cur&amp;ve grid page</source>
+        <translation>作業曲線の方眼ページ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>A blank grid to draw the work curve on by hand</source>
+        <translation>作業曲線を手で描くための白紙の方眼</translation>
+    </message>
+    <message>
+        <source>Shows the pages as they print, then prints them (Ctrl+P)</source>
+        <translation>印刷されるとおりにページを表示し、印刷します（Ctrl+P）</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Writes the pages to a PDF file, to print elsewhere</source>
+        <translation>ページをPDFファイルに書き出し、ほかの場所で印刷できるようにします</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDFに保存</translation>
+    </message>
+    <message>
+        <source>Paper for&amp;mat:</source>
+        <translation>用紙サイズ(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>The paper the sheet is printed on</source>
+        <translation>検査用紙を印刷する紙</translation>
+    </message>
+    <message>
+        <source>As the form: Kraepelin&apos;s columns and Uchida-Kraepelin&apos;s lines across, Pauli&apos;s columns upright</source>
+        <translation>検査用紙どおり：クレペリンの列と内田クレペリンの行は横向き、パウリの列は縦向き</translation>
+    </message>
+    <message>
+        <source>Digit si&amp;ze (pt):</source>
+        <translation>数字の大きさ(&amp;Z)（pt）：</translation>
+    </message>
+    <message>
+        <source>%1 to %2 points; empty: the form&apos;s size, smaller where the page needs it</source>
+        <translation>%1～%2 ポイント。空欄なら検査用紙の大きさ（ページに収まらなければ小さく）</translation>
+    </message>
+    <message>
+        <source>No printer is installed: Save as PDF… writes the sheet to a file to print elsewhere.</source>
+        <translation>プリンターがインストールされていません。「PDFに保存…」で用紙をファイルに書き出し、ほかの場所で印刷してください。</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The sheet could not be saved to &quot;%1&quot;:
+%2</source>
+        <extracomment>The file&apos;s path, then on a line of its own the system&apos;s reason.</extracomment>
+        <translation>用紙を「%1」に保存できませんでした：
+%2</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>向き：</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::PaperPrint</name>
+    <message>
+        <source>Answer key – %1</source>
+        <extracomment>Printed over the answer key&apos;s pages; %1 is the sheet&apos;s title.</extracomment>
+        <translation>解答 – %1</translation>
+    </message>
+    <message>
+        <source>Work curve – %1</source>
+        <extracomment>Printed over the blank grid for drawing the work curve by hand; %1 is the sheet&apos;s title.</extracomment>
+        <translation>作業曲線 – %1</translation>
+    </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>シード %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before a line to write one&apos;s name on.</extracomment>
+        <translation>氏名：</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <extracomment>Before a line to write the date on.</extracomment>
+        <translation>日付：</translation>
+    </message>
+    <message>
+        <source>%1 · seed %2 · page %3 of %4</source>
+        <extracomment>Every page&apos;s footer: the format&apos;s name as the command line takes it (kept as it is), the seed, the page and the pages.</extracomment>
+        <translation>%1 · シード %2 · %3 / %4 ページ</translation>
+    </message>
+    <message>
+        <source>%1, practice · seed %2 · page %3 of %4</source>
+        <translation>%1、練習版 · シード %2 · %3 / %4 ページ</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <extracomment>The band between the two halves of a sheet, and its mark on the curve grid.</extracomment>
+        <translation>休憩</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Period between strokes</source>
+        <extracomment>Pauli: the curve grid&apos;s periods, each between two strokes.</extracomment>
+        <translation>線と線のあいだの区間</translation>
+    </message>
+    <message>
+        <source>Pairs added</source>
+        <extracomment>The curve grid&apos;s amounts: how many pairs were added in a column, line or period.</extracomment>
+        <translation>足した組の数</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>PDFを作成できませんでした</translation>
     </message>
 </context>
 <context>

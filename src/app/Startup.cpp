@@ -9,10 +9,13 @@
 #include "host/qt/Fonts.h"
 #include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
+#include "sheet/FormatErrorText.h"
+#include "sheet/PaperPrint.h"
 #include "sheet/frmSheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QLocale>
 #include <QStringList>
 #include <cstddef>
@@ -86,9 +89,9 @@ QString ChooseLanguage(const std::optional<QString>& asked, const QString& deskt
     return desktop;
 }
 
-std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) {
+CommandLineChoice ReadCommandLine(const QStringList& arguments) {
     // The usual start, with nothing given, costs no parser.
-    if (arguments.size() <= 1) return std::nullopt;
+    if (arguments.size() <= 1) return {};
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "Drills the addition rule of the Pauli-Kraepelin test: type the "
@@ -114,30 +117,58 @@ std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments) 
                                     "Shows the texts in language <code>: %1 (by default the desktop's language).")
             .arg(LanguageList()),
         QStringLiteral("code"));
-    parser.addOptions({sheetOption, practiceOption, seedOption, langOption});
+    const QCommandLineOption pdfOption(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --sheet and --seed: writes the sheet to <file> as a PDF to print, "
+                                    "without a window, and ends."),
+        QStringLiteral("file"));
+    parser.addOptions({sheetOption, practiceOption, seedOption, pdfOption, langOption});
     // Prints help or version and exits, or refuses an unknown option with exit code 1.
     parser.process(arguments);
     if (!parser.positionalArguments().isEmpty()) {
         Refuse(QCoreApplication::translate("CommandLine", "takes no arguments, but was given: %1")
                    .arg(parser.positionalArguments().join(u' ')));
     }
+    // A printed sheet is known by its seed, which is why --pdf takes none at random: the
+    // seed the user gives is the one the results are entered against.
+    if (parser.isSet(pdfOption) && (!parser.isSet(sheetOption) || !parser.isSet(seedOption)))
+        Refuse(QCoreApplication::translate("CommandLine",
+                                           "--pdf writes an exam sheet: give --sheet FORMAT and --seed N too"));
     if (!parser.isSet(sheetOption)) {
         if (parser.isSet(practiceOption) || parser.isSet(seedOption))
             Refuse(QCoreApplication::translate("CommandLine",
                                                "--practice and --seed choose an exam sheet: give --sheet FORMAT too"));
-        return std::nullopt;
+        return {};
     }
     const QStringList formats = parser.values(sheetOption);
     const QStringList seeds = parser.values(seedOption);
-    if (formats.size() > 1 || seeds.size() > 1)
-        Refuse(QCoreApplication::translate("CommandLine", "--sheet and --seed are given once each"));
+    if (formats.size() > 1 || seeds.size() > 1 || parser.values(pdfOption).size() > 1)
+        Refuse(QCoreApplication::translate("CommandLine", "--sheet, --seed and --pdf are given once each"));
     std::optional<std::string> seed;
     if (!seeds.isEmpty()) seed = seeds.front().toStdString();
     std::string error;
     auto choice = sheet::MakeSheetChoice(formats.front().toStdString(), parser.isSet(practiceOption),
                                          seed ? std::optional<std::string_view>(*seed) : std::nullopt, error);
     if (!choice) Refuse(QString::fromStdString(error));
-    return choice;
+    if (!parser.isSet(pdfOption)) return {choice, std::nullopt};
+    return {choice, parser.value(pdfOption)};
+}
+
+int WriteSheetPdf(const sheet::SheetChoice& choice, const QString& path) {
+    engine::FormatError error;
+    const std::optional<engine::SheetFormat> format = choice.format == "custom"
+                                                          ? engine::MakeCustomFormat({}, error)
+                                                          : engine::FormatByName(choice.format, choice.practice, error);
+    std::optional<sheet::PaperSheet> paper;
+    if (format) paper = sheet::MakePaperSheet(*format, choice.seed.value_or(0), {}, error);
+    if (!paper) Refuse(sheet::FormatErrorText(error));
+    if (const std::optional<QString> failure = sheet::WritePaperPdf(path, *paper)) {
+        //: The file's path, then the system's reason.
+        Refuse(QCoreApplication::translate("CommandLine", "cannot write the PDF to \"%1\": %2")
+                   .arg(QDir::toNativeSeparators(path), *failure));
+    }
+    return EXIT_SUCCESS;
 }
 
 namespace {
@@ -234,11 +265,14 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
         const QString message = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), warning);
         std::fputs(qPrintable(message), stderr);
     }
-    const std::optional<sheet::SheetChoice> sheetChoice = ReadCommandLine(QApplication::arguments());
+    const CommandLineChoice command = ReadCommandLine(QApplication::arguments());
+    const std::optional<sheet::SheetChoice>& sheetChoice = command.sheet;
+    host::InstallFontSubstitutes();
+    // The PDF is written without a window, on the offscreen platform chosen above.
+    if (command.pdf && sheetChoice) return WriteSheetPdf(*sheetChoice, *command.pdf);
     // Qt took every argument the program would have answered or refused: one of Qt's own
     // options is missing from the list above, and the window would open offscreen, unseen.
     if (windowless) qFatal("Qt took an option of its own that kQtOptions in Startup.cpp lacks");
-    host::InstallFontSubstitutes();
     // Durations are typed the way the user writes numbers.
     host::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
 

@@ -18,12 +18,24 @@ namespace app {
 // shown (start-up measurements use it).
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown = {});
 
+// What the command line asks for: the exam sheet to open, or with `pdf` the file to write
+// that sheet to as a PDF instead.
+struct CommandLineChoice {
+    std::optional<sheet::SheetChoice> sheet;
+    std::optional<QString> pdf;
+};
+
 // Reads the program's command line (Qt's own options already taken out): --help and
 // --version print and exit with 0; --sheet FORMAT, with --practice and --seed N, gives the
-// exam sheet to open; any other option or argument, or a value the sheet options refuse, is
+// exam sheet to open, and with --pdf FILE too the file to write it to (which needs both
+// --sheet and --seed); any other option or argument, or a value the sheet options refuse, is
 // refused with a message on the standard error and exit code 1. With nothing given it
 // returns and reads nothing.
-std::optional<sheet::SheetChoice> ReadCommandLine(const QStringList& arguments);
+CommandLineChoice ReadCommandLine(const QStringList& arguments);
+
+// Writes the PDF of `choice` (the custom sheet as its form starts) to `path` on the paper's
+// defaults: 0, or 1 with the path and the system's reason on the standard error.
+int WriteSheetPdf(const sheet::SheetChoice& choice, const QString& path);
 
 // The languages the program speaks, as --help and a refusal list them: "en (English), ...".
 QString LanguageList();

@@ -30,6 +30,7 @@ inline constexpr FieldName kFieldNames[] = {
     {FormatError::Field::BreakSeconds, TranslatableText("FormatError", "break seconds")},
     {FormatError::Field::LowestDigit, TranslatableText("FormatError", "lowest digit")},
     {FormatError::Field::HighestDigit, TranslatableText("FormatError", "highest digit")},
+    {FormatError::Field::DigitSize, TranslatableText("FormatError", "digit size")},
 };
 
 } // namespace wording

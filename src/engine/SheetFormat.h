@@ -148,6 +148,8 @@ struct FormatError {
         BreakSeconds,
         LowestDigit,
         HighestDigit,
+        // The printed digits' size in points.
+        DigitSize,
     };
     enum class Problem {
         None,
@@ -164,6 +166,9 @@ struct FormatError {
         BreakNeedsUnits,
         // `value` must be 0 without a break.
         NotZeroWithoutBreak,
+        // At a digit size of `value` points the sheet does not fit the paper; it does at
+        // `high` points and below, and at no size when `high` is 0.
+        DoesNotFit,
     };
     Field field = Field::None;
     std::string message;

@@ -50,6 +50,17 @@ QString FormatErrorText(const engine::FormatError& error) {
     case Problem::NotZeroWithoutBreak:
         return QCoreApplication::translate("FormatError", "%1: must be 0 without a break, not %2")
             .arg(field, Value(error));
+    case Problem::DoesNotFit:
+        if (error.high == 0)
+            return QCoreApplication::translate(
+                       "FormatError",
+                       "%1: the sheet does not fit this paper at any size; choose a larger paper or turn it")
+                .arg(field);
+        //: A digit size in points that does not fit the page, and the largest that does.
+        return QCoreApplication::translate("FormatError",
+                                           "%1: the sheet does not fit the page at %2 pt; at most %3 pt fit")
+            .arg(field, Value(error))
+            .arg(error.high);
     case Problem::None: break;
     }
     return QString::fromStdString(error.Describe());

@@ -9,6 +9,7 @@
 #include "host/qt/PreciseTimer.h"
 #include "sheet/CueSound.h"
 #include "sheet/FormatErrorText.h"
+#include "sheet/PaperBox.h"
 #include "sheet/SheetView.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
@@ -262,8 +263,20 @@ QWidget* frmSheet::BuildChoosePage() {
                             3, 0);
     chooseLayout->addWidget(txtSeed, 3, 1);
     chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
+    // Printing and PDF of the sheet chosen above, format and seed as typed.
+    fraPaper = new PaperBox(
+        this,
+        [this](engine::FormatError& error) -> std::optional<ChosenSheet> {
+            auto format = ChosenFormat(error);
+            std::optional<std::uint64_t> seed;
+            if (format) seed = engine::ParseSeed(txtSeed->text().toStdString(), error);
+            if (!seed) return std::nullopt;
+            return ChosenSheet{std::move(*format), *seed};
+        },
+        {services_.messages, services_.files, {}}, choose);
+    chooseLayout->addWidget(fraPaper, 5, 0, 1, 4);
     chooseLayout->setColumnStretch(3, 1);
-    chooseLayout->setRowStretch(5, 1);
+    chooseLayout->setRowStretch(6, 1);
 
     return choose;
 }
@@ -514,7 +527,8 @@ QLineEdit* frmSheet::EditOf(engine::FormatError::Field field) const {
     case Field::HighestDigit: return txtHighest;
     case Field::None:
     case Field::Format:
-    case Field::Seed: break;
+    case Field::Seed:
+    case Field::DigitSize: break;
     }
     return txtSeed;
 }

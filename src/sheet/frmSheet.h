@@ -24,6 +24,7 @@ class QScrollArea;
 class QStackedWidget;
 
 namespace host {
+class FileDialogs;
 class MessageBoxes;
 class MonotonicClock;
 class PreciseTimer;
@@ -32,6 +33,7 @@ class PreciseTimer;
 namespace sheet {
 
 class CueSound;
+class PaperBox;
 class SheetView;
 
 // Where the sheet window hands a finished sitting: its format, its record of every pair, the
@@ -46,6 +48,8 @@ struct SheetServices {
     host::MonotonicClock* clock = nullptr;
     // The question before Stop: the system's message boxes.
     host::MessageBoxes* messages = nullptr;
+    // Where a sheet's PDF goes: the system's file dialogs.
+    host::FileDialogs* files = nullptr;
     // The cue heard: the platform's sound service.
     CueSound* sound = nullptr;
     // Receives the finished sitting: the Sheet results window (sheetresults::ShowSheetResults).
@@ -153,6 +157,7 @@ private:
     QLabel* lblSummary = nullptr;
     QLineEdit* txtSeed = nullptr;
     QLabel* lblLastSheet = nullptr;
+    PaperBox* fraPaper = nullptr;
 
     QLabel* lblTitle = nullptr;
     QLabel* lblCall = nullptr;

@@ -8,6 +8,7 @@
 # (tests/windows/WindowList.cpp). The program has no test hooks. A practice exam sheet is then
 # opened from the command line, answered by keys and stopped; its result is read from the
 # results window's title and from the CSV file it saves, when told to, into the work folder.
+# Last, a practice Pauli sheet is written as a PDF with --pdf, which must open no window.
 # (Qt offers every widget to UI Automation, but Wine 8's client side cannot walk a tree yet.)
 #   tests/windows/wine-test.sh <tavrendale.exe> <work folder>
 # Leaves screenshots of the windows in <work folder>/shots and the sheet's answers in
@@ -438,6 +439,14 @@ run() {
   xdotool key Escape
   check "Esc on the sheet window without a sheet running ends the program" \
     wait_for 20 eval '! kill -0 $program 2>/dev/null'
+
+  echo "$(date +%T) a sheet's PDF from the command line, without a window"
+  local pdf=$results/sheet.pdf
+  rm -f "$pdf"
+  timeout 120 "$wine" "$exe" --sheet pauli --practice --seed 7 --pdf "Z:${pdf//\//\\}" >"$results/pdf.log" 2>&1
+  check "--pdf writes the PDF and ends with status 0" test $? -eq 0
+  check "the file is a PDF" test "$(head -c 5 "$pdf" 2>/dev/null)" = "%PDF-"
+  check "and no window was left open" window_gone "Exam sheets"
 
   echo "$(date +%T) done: $((checks - failures)) of $checks checks passed in $((SECONDS - started)) s"
   "$wineserver" -k 2>/dev/null
