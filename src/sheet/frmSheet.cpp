@@ -343,12 +343,19 @@ QWidget* frmSheet::BuildSittingPage() {
     QPalette callPalette = lblCall->palette();
     callPalette.setColor(QPalette::WindowText, QColor(0xD0, 0x3A, 0x1F));
     lblCall->setPalette(callPalette);
-    // Room for the widest call, so the title beside it does not move.
+    // Room for the widest and the tallest call, so that neither the title beside it nor the
+    // sheet below moves when a call shows: a call in a font of its own (Japanese, drawn in a
+    // fallback font) can be taller than the label's font.
     int widestCall = 0;
+    int tallestCall = 0;
     for (const QString& call :
-         {CallText(ExaminerCall::Next), CallText(ExaminerCall::Break), CallText(ExaminerCall::Stroke)})
+         {CallText(ExaminerCall::Next), CallText(ExaminerCall::Break), CallText(ExaminerCall::Stroke)}) {
         widestCall = std::max(widestCall, lblCall->fontMetrics().horizontalAdvance(call));
-    lblCall->setMinimumWidth(widestCall + 8);
+        lblCall->setText(call);
+        tallestCall = std::max(tallestCall, lblCall->sizeHint().height());
+    }
+    lblCall->clear();
+    lblCall->setMinimumSize(widestCall + 8, tallestCall);
     lblClock = new QLabel(sit);
     lblClock->setObjectName(QStringLiteral("lblClock"));
     lblClock->setFont(callFont);

@@ -210,8 +210,12 @@ private:
 
 TEST_P(ExaminerCallTest, CallsInTheTestsOwnWords) {
     Start("uchida", true, 3);
+    QApplication::processEvents();
+    const int sheetHeight = Get<QWidget>("scrSheet")->height();
     Wait(60000);
     EXPECT_EQ(Call(), QString::fromUtf8(GetParam().next));
+    QApplication::processEvents();
+    EXPECT_EQ(Get<QWidget>("scrSheet")->height(), sheetHeight) << "the call moved the sheet";
     EXPECT_TRUE(View()->accessibleName().startsWith(Call() + u' ')) << View()->accessibleName().toStdString();
     Wait(2 * 60000);
     EXPECT_EQ(Call(), QString::fromUtf8(GetParam().onBreak));
