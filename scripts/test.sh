@@ -27,6 +27,13 @@ if [ -n "$unlicensed" ]; then
   exit 1
 fi
 
+# A library reaches others only through their public headers (cmake/Headers.cmake), never
+# through the whole of src/.
+if git grep -n 'PROJECT_SOURCE_DIR}/src)' -- '*CMakeLists.txt'; then
+  echo "A target above takes the whole of src/ as an include folder; call tavrendale_headers() instead." >&2
+  exit 1
+fi
+
 build=${TAVRENDALE_TEST_BUILD:-$root/build-asan}
 jobs=$(nproc)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRENDALE_SANITIZE=ON \

@@ -175,8 +175,8 @@ namespace {
 
 // Qt's own options, which QApplication and the platform plugins take out of the command line
 // before the program reads it. Qt takes them as "-name" or "--name", and those with a value
-// as "-name value" or "-name=value". The list errs on the side of Qt: an option taken for
-// Qt's only leaves the command line to Qt as before.
+// as "-name value" or "-name=value". The list errs on the side of Qt: an option wrongly taken
+// for Qt's is passed over, never refused.
 struct QtOption {
     std::string_view name;
     bool takesValue;
