@@ -5,6 +5,7 @@
 #include "host/qt/FileDialogs.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/MouseMoves.h"
+#include "host/qt/WindowLayout.h"
 #include "host/qt/WindowShortcut.h"
 #include "sheet/FormatErrorText.h"
 #include "sheet/PaperPrint.h"
@@ -39,14 +40,6 @@ constexpr const char* kCaptions[] = {
 QAbstractButton* MakeButton(QWidget* parent, const char* name) {
     static const windowkit::StoredForm form(RegisterPaperButtons, ":/forms/frmSheet.twd", "sheet::PaperBox", kCaptions);
     return form.MakeButton(parent, name, QString());
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const QString& toolTip) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    label->setToolTip(toolTip);
-    buddy->setToolTip(toolTip);
-    return label;
 }
 
 bool SystemHasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
@@ -97,18 +90,21 @@ PaperBox::PaperBox(QWidget* window, SheetChooser chooser, PaperServices services
     host::SetAccessibleText(cmdSavePdf, tr("Save as PDF"), tr("Writes the pages to a PDF file, to print elsewhere"));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(MakeLabel(this, tr("Paper for&mat:"), cboPaper, tr("The paper the sheet is printed on")), 0, 0);
+    layout->addWidget(
+        host::MakeBuddyLabel(this, tr("Paper for&mat:"), cboPaper, tr("The paper the sheet is printed on")), 0, 0);
     layout->addWidget(cboPaper, 0, 1);
-    layout->addWidget(MakeLabel(this, tr("Orientation:"), cboOrientation,
-                                tr("As the form: Kraepelin's columns and Uchida-Kraepelin's lines across, Pauli's "
-                                   "columns upright")),
-                      0, 2);
+    layout->addWidget(
+        host::MakeBuddyLabel(this, tr("Orientation:"), cboOrientation,
+                             tr("As the form: Kraepelin's columns and Uchida-Kraepelin's lines across, Pauli's "
+                                "columns upright")),
+        0, 2);
     layout->addWidget(cboOrientation, 0, 3);
-    layout->addWidget(MakeLabel(this, tr("Digit si&ze (pt):"), txtDigitSize,
-                                tr("%1 to %2 points; empty: the form's size, smaller where the page needs it")
-                                    .arg(engine::PaperLimits::kMinDigitPoints)
-                                    .arg(engine::PaperLimits::kMaxDigitPoints)),
-                      0, 4);
+    layout->addWidget(
+        host::MakeBuddyLabel(this, tr("Digit si&ze (pt):"), txtDigitSize,
+                             tr("%1 to %2 points; empty: the form's size, smaller where the page needs it")
+                                 .arg(engine::PaperLimits::kMinDigitPoints)
+                                 .arg(engine::PaperLimits::kMaxDigitPoints)),
+        0, 4);
     layout->addWidget(txtDigitSize, 0, 5);
     layout->addWidget(chkAnswerKey, 1, 0, 1, 2);
     layout->addWidget(chkCurveGrid, 1, 2, 1, 2);

@@ -7,6 +7,7 @@
 #include "host/qt/AccessibleText.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/PreciseTimer.h"
+#include "host/qt/WindowLayout.h"
 #include "sheet/CueSound.h"
 #include "sheet/FormatErrorText.h"
 #include "sheet/PaperBox.h"
@@ -153,14 +154,6 @@ QFont Grown(QFont font, double factor) {
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy, const QString& toolTip) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    label->setToolTip(toolTip);
-    buddy->setToolTip(toolTip);
-    return label;
-}
-
 // Whether `text` is a whole number written in digits alone, however large.
 bool AllDigits(const QString& text) {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -250,16 +243,17 @@ QWidget* frmSheet::BuildChoosePage() {
     lblLastSheet->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* chooseLayout = new QGridLayout(choose);
-    chooseLayout->addWidget(MakeLabel(choose, tr("&Format:"), cboFormat,
-                                      tr("The test the sheet is laid out and timed like, or a custom sheet")),
-                            0, 0);
+    chooseLayout->addWidget(
+        host::MakeBuddyLabel(choose, tr("&Format:"), cboFormat,
+                             tr("The test the sheet is laid out and timed like, or a custom sheet")),
+        0, 0);
     chooseLayout->addWidget(cboFormat, 0, 1);
     chooseLayout->addWidget(chkPractice, 0, 2);
     chooseLayout->addWidget(fraCustom, 1, 0, 1, 4);
     chooseLayout->addWidget(lblSummary, 2, 0, 1, 4);
-    chooseLayout->addWidget(MakeLabel(choose, tr("S&eed:"), txtSeed,
-                                      tr("The same seed and format give the same sheet: type the seed of "
-                                         "an earlier sheet to sit it again")),
+    chooseLayout->addWidget(host::MakeBuddyLabel(choose, tr("S&eed:"), txtSeed,
+                                                 tr("The same seed and format give the same sheet: type the seed of "
+                                                    "an earlier sheet to sit it again")),
                             3, 0);
     chooseLayout->addWidget(txtSeed, 3, 1);
     chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
@@ -309,7 +303,7 @@ void frmSheet::BuildCustomForm(QWidget* page) {
     auto* custom = new QGridLayout(fraCustom);
     const auto addRow = [custom, this](int row, int column, const QString& text, QWidget* field,
                                        const QString& toolTip) {
-        custom->addWidget(MakeLabel(fraCustom, text, field, toolTip), row, column);
+        custom->addWidget(host::MakeBuddyLabel(fraCustom, text, field, toolTip), row, column);
         custom->addWidget(field, row, column + 1);
     };
     addRow(0, 0, tr("La&yout:"), cboOrder, tr("Columns or lines, and the way they are worked"));

@@ -121,4 +121,12 @@ void CentreOnScreen(QWidget* window) {
     if (known.isNull()) new CentreWhenFramed(window, assumed);
 }
 
+QLabel* MakeBuddyLabel(QWidget* parent, const QString& text, QWidget* buddy, const QString& toolTip) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    label->setToolTip(toolTip);
+    buddy->setToolTip(toolTip);
+    return label;
+}
+
 } // namespace host

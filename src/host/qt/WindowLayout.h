@@ -27,6 +27,9 @@ void SetWhite(QWidget* widget);
 void FitText(QLabel* label, int width);
 
 // An image control named `name` showing the SVG picture `resource` at `geometry`.
+// A label for `buddy` (its access key moves the focus there), both showing `toolTip`.
+QLabel* MakeBuddyLabel(QWidget* parent, const QString& text, QWidget* buddy, const QString& toolTip);
+
 QWidget* MakePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry);
 
 // Where a window of client size `client` and frame `frame` goes so that the whole window,
