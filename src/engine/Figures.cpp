@@ -31,8 +31,8 @@ std::optional<double> Figures::get(FigureKey key) const {
 }
 
 void Figures::set(FigureKey key, double value) {
-    const auto at = std::lower_bound(items.begin(), items.end(), key,
-                                     [](const Figure& f, FigureKey k) { return f.key < k; });
+    const auto at =
+        std::lower_bound(items.begin(), items.end(), key, [](const Figure& f, FigureKey k) { return f.key < k; });
     if (at != items.end() && at->key == key) {
         at->value = value;
         return;

@@ -49,8 +49,8 @@ void UchidaFigures(const SheetScores& scores, Figures& figures) {
     }
     SetIf(figures, FigureKey::UchidaRestEffect, u.restEffect);
     if (scores.reached > 0)
-        figures.set(FigureKey::UchidaErrorPercent, 100.0 * static_cast<double>(scores.wrong + scores.skipped) /
-                                                       static_cast<double>(scores.reached));
+        figures.set(FigureKey::UchidaErrorPercent,
+                    100.0 * static_cast<double>(scores.wrong + scores.skipped) / static_cast<double>(scores.reached));
 }
 
 void PauliFigures(const SheetScores& scores, Figures& figures) {
