@@ -307,6 +307,38 @@ std::optional<KeptSitting> ImportAnswers(std::string_view text, const ImportHint
     return kept;
 }
 
+// A suggested file name between "tavrendale-" and ".csv".
+std::optional<CsvFileName> ParseNameStem(std::string_view name) {
+    constexpr std::size_t kStampLength = 15;
+    if (name.size() < kStampLength) return std::nullopt;
+    // The time, "YYYYMMDD-HHMMSS", ends the name.
+    const std::string_view stamp = name.substr(name.size() - kStampLength);
+    if (stamp[8] != '-') return std::nullopt;
+    const std::optional<std::int64_t> localMs = LocalMsOfStamp(stamp.substr(0, 8), stamp.substr(9));
+    if (!localMs) return std::nullopt;
+    CsvFileName parsed;
+    parsed.localMs = *localMs;
+    name.remove_suffix(stamp.size());
+    if (name.empty()) return parsed;
+    if (!name.ends_with('-')) return std::nullopt;
+    name.remove_suffix(1);
+    for (const std::string_view sheet : kSheetNames) {
+        if (!name.starts_with(sheet) || (name.size() > sheet.size() && name[sheet.size()] != '-')) continue;
+        std::string_view rest = name.substr(std::min(name.size(), sheet.size() + 1));
+        parsed.format = sheet;
+        if (rest.starts_with("practice")) {
+            parsed.practice = true;
+            rest.remove_prefix(std::min(rest.size(), std::string_view("practice-").size()));
+        }
+        if (!rest.empty()) {
+            parsed.seed = Whole(rest, std::numeric_limits<std::uint64_t>::max());
+            if (!parsed.seed) return std::nullopt;
+        }
+        return parsed;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string CsvError::Describe() const {
@@ -401,35 +433,14 @@ std::optional<std::vector<RecordedAnswer>> ParseAnswersCsv(std::string_view text
 
 std::optional<CsvFileName> ParseCsvFileName(std::string_view name) {
     constexpr std::string_view kPrefix = "tavrendale-", kSuffix = ".csv";
-    if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix) || name.size() < kPrefix.size() + kSuffix.size() + 15)
-        return std::nullopt;
+    if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return std::nullopt;
     name = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-    // The time, "YYYYMMDD-HHMMSS", ends the name.
-    const std::string_view stamp = name.substr(name.size() - 15);
-    if (stamp[8] != '-') return std::nullopt;
-    const std::optional<std::int64_t> localMs = LocalMsOfStamp(stamp.substr(0, 8), stamp.substr(9));
-    if (!localMs) return std::nullopt;
-    CsvFileName parsed;
-    parsed.localMs = *localMs;
-    name.remove_suffix(stamp.size());
-    if (name.empty()) return parsed;
-    if (!name.ends_with('-')) return std::nullopt;
-    name.remove_suffix(1);
-    for (const std::string_view sheet : kSheetNames) {
-        if (!name.starts_with(sheet) || (name.size() > sheet.size() && name[sheet.size()] != '-')) continue;
-        std::string_view rest = name.substr(std::min(name.size(), sheet.size() + 1));
-        parsed.format = sheet;
-        if (rest.starts_with("practice")) {
-            parsed.practice = true;
-            rest.remove_prefix(std::min(rest.size(), std::string_view("practice-").size()));
-        }
-        if (!rest.empty()) {
-            parsed.seed = Whole(rest, std::numeric_limits<std::uint64_t>::max());
-            if (!parsed.seed) return std::nullopt;
-        }
-        return parsed;
-    }
-    return std::nullopt;
+    if (std::optional<CsvFileName> parsed = ParseNameStem(name)) return parsed;
+    // A second file of the same name, as an export numbers it ("-2" before ".csv").
+    const std::size_t dash = name.find_last_of('-');
+    if (dash == std::string_view::npos || name.size() - dash > 4 || !Whole(name.substr(dash + 1), 999))
+        return std::nullopt;
+    return ParseNameStem(name.substr(0, dash));
 }
 
 std::optional<KeptSitting> ImportCsv(std::string_view text, const ImportHints& hints, CsvError& error) {

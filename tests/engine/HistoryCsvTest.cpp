@@ -126,6 +126,7 @@ TEST(CsvFileNameTest, ReadsTheNamesTheProgramSuggests) {
         {"tavrendale-kraepelin-15-42-20261208-093000.csv", "kraepelin-15", false, 42},
         {"tavrendale-pauli-practice-18446744073709551615-20261208-093000.csv", "pauli", true, 18446744073709551615ull},
         {"tavrendale-uchida-practice-20261208-093000.csv", "uchida", true, std::nullopt},
+        {"tavrendale-pauli-7-20261208-093000-2.csv", "pauli", false, 7},
     };
     // clang-format on
     for (const NameCase& c : names) {
