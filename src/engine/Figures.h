@@ -45,7 +45,7 @@ enum class FigureKey : std::uint8_t {
     JankerAverageDeviation,
     HankerSlope,
     HankerRise,
-    // Kraepelin, the other published formulas (KraepelinFormulas in Marks.h): panker as the
+    // Kraepelin, the other published formulas (FormulaMark in Marks.h): panker as the
     // mean of right answers per column, janker as the standard deviation of the heights, hanker
     // as y(N) − y(0) of the least-squares line.
     PankerRight,

@@ -635,6 +635,7 @@ std::optional<engine::KeptSitting> SqliteHistoryStore::Load(engine::SittingId id
     }
     const std::optional<engine::SittingSummary> summary = SummaryOf(row, connection_->path(), fault);
     if (!summary) return std::nullopt;
+    const std::uint64_t plannedMinutes = row.value(kPlannedMinutes).toULongLong();
     engine::KeptSitting sitting;
     sitting.id = summary->id;
     sitting.endedAt = summary->endedAt;
@@ -672,7 +673,7 @@ std::optional<engine::KeptSitting> SqliteHistoryStore::Load(engine::SittingId id
         sitting.content = std::move(kept);
     } else {
         const std::uint64_t clockSeconds = summary->elapsedMs / 1000;
-        engine::KeptDrill kept{{clockSeconds / 60, static_cast<int>(clockSeconds % 60)}, 0, {}};
+        engine::KeptDrill kept{{clockSeconds / 60, static_cast<int>(clockSeconds % 60)}, plannedMinutes, {}};
         kept.record.reserve(summary->answerCount);
         while (answers.next()) {
             engine::RecordedAnswer a;
@@ -689,12 +690,6 @@ std::optional<engine::KeptSitting> SqliteHistoryStore::Load(engine::SittingId id
     if (answers.lastError().isValid()) {
         connection_->Fail(FaultOf(answers.lastError(), connection_->path()), fault);
         return std::nullopt;
-    }
-    if (engine::KeptDrill* drill = std::get_if<engine::KeptDrill>(&sitting.content)) {
-        QSqlQuery planned(connection_->database());
-        planned.prepare(QStringLiteral("SELECT planned_minutes FROM sittings WHERE id = ?"));
-        planned.bindValue(0, QVariant(static_cast<qlonglong>(id)));
-        if (connection_->Exec(planned, fault) && planned.next()) drill->plannedMinutes = planned.value(0).toULongLong();
     }
     return sitting;
 }
