@@ -124,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(Curves, UchidaMarksTest, testing::Values(
                L::Partly, {3, 20}},
     UchidaCase{"a spike at line 9", {{9, 70}}, 0, {}, {UchidaFeature::FirstLinesHighest, UchidaFeature::Line15SecondHighest,
                UchidaFeature::ModerateFluctuation}, {UchidaAtypical::LargeSpike}, L::Partly, {9, 15}},
+    // Line 1 at 90 swings the first half by 0.71 of its mean, above line 16, and line 2 falls far below it.
+    UchidaCase{"a start far above the rest", {{1, 90}}, 0, {}, {UchidaFeature::FirstLinesHighest,
+               UchidaFeature::ModerateFluctuation}, {UchidaAtypical::LargeDrop, UchidaAtypical::ViolentFluctuation},
+               L::Far, {1, 16}},
     UchidaCase{"a flat curve", {{1, 50}, {2, 50}, {3, 50}, {4, 50}, {5, 50}, {6, 50}, {7, 50}, {8, 50}, {9, 50}, {10, 50},
                {11, 50}, {12, 50}, {13, 50}, {14, 50}, {15, 50}}, 0, {}, {UchidaFeature::FirstHalfUShape,
                UchidaFeature::EarlyFallAndRise, UchidaFeature::ModerateFluctuation}, {UchidaAtypical::NoFluctuation}, L::Partly,
@@ -136,6 +140,10 @@ TEST(UchidaMarksTest, LevelAAndTheSittingsWithoutAVerdict) {
     for (double& amount : high) amount += 8; // halves of 61.9 and 67.3 per line
     EXPECT_TRUE(engine::MarkUchida(Preset("uchida"), Scores(high), marks).verdict->levelA);
     EXPECT_FALSE(engine::MarkUchida(Preset("uchida"), Scores(kTypical), marks).verdict->levelA) << "53.9 is below 55";
+    std::vector<double> low = kTypical;
+    for (double& amount : low) amount /= 4; // halves of 13 and 14.5 per line
+    const engine::UchidaVerdict slow = *engine::MarkUchida(Preset("uchida"), Scores(low), marks).verdict;
+    EXPECT_TRUE(slow.atypical[static_cast<std::size_t>(UchidaAtypical::LowAmount)].found);
 
     EXPECT_EQ(engine::MarkUchida(Preset("uchida", true), Scores({60, 55, 58, 66, 60, 58}), marks).reason,
               NoVerdict::PracticeVersion);
