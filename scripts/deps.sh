@@ -6,7 +6,9 @@ set -euo pipefail
 
 # Qt's translation tools (lupdate, lrelease and their CMake functions) compile the texts of
 # the other languages; Qt's own translations of its dialogs and a Japanese font are used at run time.
+# Qt's SQLite driver, a plugin Qt loads at run time, keeps the history of sittings.
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev libcanberra-dev
+       libqt6sql6-sqlite
        qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
        fonts-crosextra-caladea fonts-wine fonts-dejavu-core fonts-noto-cjk)
 run=(xvfb openbox xdotool imagemagick x11-utils)
@@ -23,10 +25,11 @@ test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev cla
 # XWayland; KDE's window decoration; Qt's Wayland plugin for the program run natively; the
 # session bus and Debian's Python with its D-Bus binding, which drive mutter's pointer.
 wayland=(mutter kwin-wayland kwin-style-breeze xwayland qt6-wayland dbus-daemon python3-dbus x11-utils xdotool)
-# The Windows build (scripts/windows.sh): the cross-compilers, Debian's Qt source package
-# unpacked with dpkg-source, and what its test under Wine drives and reads the program with.
+# The Windows build (scripts/windows.sh): the cross-compilers, Debian's Qt and SQLite source
+# packages unpacked with dpkg-source (SQLite's one file made with tclsh and make), and what its
+# test under Wine drives and reads the program with.
 windows=(cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-         dpkg-dev g++-mingw-w64-x86-64-posix
+         dpkg-dev g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix tcl make libsqlite3-0
          wine wine64 xvfb xdotool imagemagick locales)
 
 want=()

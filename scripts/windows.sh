@@ -12,7 +12,7 @@
 # cross-compiler is missing, as the test command does, since a fresh machine needs about a
 # quarter of an hour of both cores for it.
 # The cache lies in ${XDG_CACHE_HOME:-~/.cache}/tavrendale (TAVRENDALE_CACHE overrides it); the
-# only download is Debian's source package of Qt's base module.
+# only downloads are Debian's source packages of Qt's base module and of SQLite.
 
 # The DLLs that come with 64-bit Windows itself (10 and later), in lower case; the program may
 # import these and no other. The "api-ms-win-" and "ext-ms-win-" API sets are Windows' too.
@@ -37,7 +37,7 @@ foreign_dlls() {
   done
 }
 
-# The source list apt fetches Debian's Qt source package from: the release the machine runs,
+# The source list apt fetches Debian's source packages (Qt, SQLite) from: the release the machine runs,
 # as its os-release file (the argument) names it, with that release's security updates.
 qt_source_list() {
   local codename
@@ -83,8 +83,23 @@ out=${TAVRENDALE_WINDOWS_OUT:-$root/out/windows}
 jobs=${TAVRENDALE_JOBS:-2}
 
 # ---------------------------------------------------------------------------------------------
-# The static Qt: Core, Gui, Widgets, Print Support and Test only, every third-party library bundled, the C and
-# C++ runtimes linked in, so the program imports nothing but Windows' own DLLs. Qt's tools (moc,
+# SQLite for Qt's SQL driver, which keeps the history of sittings. Debian's "+dfsg" Qt source
+# leaves out the copy of SQLite that Qt bundles, so the driver is built against SQLite's own
+# library: compiled here, static, from Debian's sqlite3 source package of the release the
+# machine's own SQLite comes from (its amalgamation made with tclsh, as upstream makes it).
+mingw_cc=x86_64-w64-mingw32-gcc-posix
+sqlite_package=sqlite3
+sqlite_deb_version=$(dpkg-query -W -f='${source:Version}' libsqlite3-0 2>/dev/null || true)
+sqlite_defines=(-O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_ENABLE_COLUMN_METADATA)
+sqlite_compiler=$("$mingw_cc" --version 2>/dev/null | head -1) || sqlite_compiler=
+sqlite_hash=$(printf '%s\n' "$sqlite_package $sqlite_deb_version" "${sqlite_defines[@]}" "$sqlite_compiler" |
+  sha256sum | cut -c1-12)
+sqlite=$cache/sqlite-${sqlite_deb_version%%-*}-mingw-$sqlite_hash
+
+# ---------------------------------------------------------------------------------------------
+# The static Qt: Core, Gui, Print Support, Sql (with the SQLite driver only), Widgets and Test,
+# every other third-party library bundled, the C and C++ runtimes linked in, so the program
+# imports nothing but Windows' own DLLs. Qt's tools (moc,
 # rcc, uic) are the build machine's, which is why the source must be the same release.
 qt_package=qt6-base
 qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
@@ -99,7 +114,17 @@ qt_flags=(
   -DFEATURE_static_runtime=ON
   -DFEATURE_pkg_config=OFF
   -DFEATURE_network=OFF
-  -DFEATURE_sql=OFF
+  -DFEATURE_sql=ON
+  -DFEATURE_sql_sqlite=ON
+  -DFEATURE_system_sqlite=ON
+  -DFEATURE_sql_odbc=OFF
+  -DFEATURE_sql_psql=OFF
+  -DFEATURE_sql_mysql=OFF
+  -DFEATURE_sql_oci=OFF
+  -DFEATURE_sql_db2=OFF
+  -DFEATURE_sql_ibase=OFF
+  -DSQLite3_INCLUDE_DIR=$sqlite/include
+  -DSQLite3_LIBRARY=$sqlite/lib/libsqlite3.a
   # Printing and PDF: QPrinter over Windows' own print spooler and dialogs (winspool, comdlg32).
   -DFEATURE_printsupport=ON
   -DFEATURE_dbus=OFF
@@ -136,10 +161,11 @@ qt=$cache/qt-$qt_upstream-mingw-$qt_hash
 
 qt_present() { [ -n "$compiler" ] && [ -n "$qt_deb_version" ] && [ -f "$qt/.complete" ]; }
 
-fetch_qt_source() { # <folder to unpack into>
-  local downloads=$cache/downloads/$qt_package-$qt_deb_version
+fetch_source() { # <package> <version> <folder to unpack into>
+  local package=$1 version=$2
+  local downloads=$cache/downloads/$package-$version
   if [ ! -f "$downloads/.complete" ]; then
-    echo "Fetching Debian's $qt_package $qt_deb_version source package"
+    echo "Fetching Debian's $package $version source package"
     rm -rf "$downloads"
     mkdir -p "$downloads/apt/lists/partial" "$downloads/apt/cache/archives/partial"
     # A private source list and private apt folders: the machine's apt set-up stays untouched.
@@ -148,11 +174,34 @@ fetch_qt_source() { # <folder to unpack into>
                -o "Dir::State::Lists=$downloads/apt/lists" -o "Dir::Cache=$downloads/apt/cache"
                -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
     "${apt[@]}" update
-    (cd "$downloads" && "${apt[@]}" source --download-only "$qt_package=$qt_deb_version")
+    (cd "$downloads" && "${apt[@]}" source --download-only "$package=$version")
     rm -rf "$downloads/apt"
     touch "$downloads/.complete"
   fi
-  dpkg-source --no-check -x "$downloads/${qt_package}_${qt_deb_version#*:}.dsc" "$1" >/dev/null
+  dpkg-source --no-check -x "$downloads/${package}_${version#*:}.dsc" "$3" >/dev/null
+}
+
+sqlite_present() { [ -n "$sqlite_compiler" ] && [ -n "$sqlite_deb_version" ] && [ -f "$sqlite/.complete" ]; }
+
+build_sqlite() {
+  if [ -z "$sqlite_deb_version" ] || [ -z "$sqlite_compiler" ]; then
+    echo "Debian's SQLite or $mingw_cc is missing (scripts/deps.sh build windows)" >&2
+    return 1
+  fi
+  local work=$sqlite.work log=$sqlite.log
+  echo "Building SQLite ${sqlite_deb_version%%-*} for Windows into $sqlite (the log is $log)"
+  rm -rf "$work"
+  mkdir -p "$work"
+  {
+    fetch_source "$sqlite_package" "$sqlite_deb_version" "$work/source" &&
+      (cd "$work/source" && ./configure --disable-tcl && make sqlite3.c) &&
+      "$mingw_cc" "${sqlite_defines[@]}" -c "$work/source/sqlite3.c" -o "$work/sqlite3.o" &&
+      rm -rf "$sqlite" && mkdir -p "$sqlite/include" "$sqlite/lib" &&
+      x86_64-w64-mingw32-ar rcs "$sqlite/lib/libsqlite3.a" "$work/sqlite3.o" &&
+      cp "$work/source/sqlite3.h" "$sqlite/include/"
+  } >"$log" 2>&1 || { tail -30 "$log" >&2; echo "FAILED: SQLite for Windows, see $log" >&2; return 1; }
+  touch "$sqlite/.complete"
+  rm -rf "$work"
 }
 
 build_qt() {
@@ -172,7 +221,7 @@ build_qt() {
   if [ ! -f "$work/source/CMakeLists.txt" ]; then
     rm -rf "$work"
     mkdir -p "$work"
-    fetch_qt_source "$work/source"
+    fetch_source "$qt_package" "$qt_deb_version" "$work/source"
   fi
   # No compiler cache: Qt is built once and its precompiled headers defeat one anyway.
   {
@@ -188,6 +237,7 @@ build_qt() {
 
 ensure_qt() {
   qt_present && return 0
+  sqlite_present || ((cached_only)) || build_sqlite
   if ((cached_only)); then
     [ -n "$compiler" ] || skip "$mingw_cxx is not installed (scripts/deps.sh build windows)"
     skip "no static Qt for Windows in $qt; build it once with scripts/windows.sh (about 15 minutes of two cores)"
@@ -213,6 +263,7 @@ started=$SECONDS
 # The static Qt has no translation tools: lupdate and lrelease are the build machine's, as moc
 # and rcc are, and so are Qt's own translations of its dialogs, which the program carries.
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+      -DSQLite3_INCLUDE_DIR="$sqlite/include" -DSQLite3_LIBRARY="$sqlite/lib/libsqlite3.a" \
       -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
       -DTAVRENDALE_QT_TRANSLATIONS=/usr/share/qt6/translations \
       -DCMAKE_BUILD_TYPE=Release -DTAVRENDALE_BUILD_TESTS=OFF -DTAVRENDALE_BUILD_BENCH=OFF "${launcher[@]}" \

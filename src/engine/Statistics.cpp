@@ -71,6 +71,14 @@ std::optional<double> AverageDeviation(std::span<const double> values) {
     return sum / static_cast<double>(values.size());
 }
 
+std::optional<double> StandardDeviation(std::span<const double> values) {
+    const std::optional<double> mean = Mean(values);
+    if (!mean) return std::nullopt;
+    double sum = 0.0;
+    for (const double value : values) sum += (value - *mean) * (value - *mean);
+    return std::sqrt(sum / static_cast<double>(values.size()));
+}
+
 std::optional<LeastSquaresLine> FitLine(std::span<const double> values) {
     if (values.size() < 2) return std::nullopt;
     const auto n = static_cast<double>(values.size());
@@ -89,6 +97,16 @@ std::optional<LeastSquaresLine> FitLine(std::span<const double> values) {
     line.slope = covariance / variance;
     line.intercept = meanY - line.slope * meanX;
     return line;
+}
+
+std::optional<double> ResidualSpread(std::span<const double> values, const LeastSquaresLine& line) {
+    if (values.size() < 3) return std::nullopt;
+    double sum = 0.0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double residual = values[i] - line.at(static_cast<double>(i + 1));
+        sum += residual * residual;
+    }
+    return std::sqrt(sum / static_cast<double>(values.size() - 2));
 }
 
 } // namespace engine

@@ -67,9 +67,16 @@ std::optional<double> Mean(std::span<const double> values);
 std::optional<double> Range(std::span<const double> values);
 // The mean of |value - mean|; absent for no values.
 std::optional<double> AverageDeviation(std::span<const double> values);
+// The standard deviation about the mean, sqrt(mean of (value - mean)^2) (the population's,
+// dividing by n); absent for no values.
+std::optional<double> StandardDeviation(std::span<const double> values);
 // The least-squares line through (1, values[0]), (2, values[1]), ...; absent for fewer than
 // two values (the numbers 1 to n are never all equal, so two give a line).
 std::optional<LeastSquaresLine> FitLine(std::span<const double> values);
+// The scatter of `values` about `line` (numbered from 1 as FitLine numbers them): the standard
+// error of a fitted line, sqrt(sum of (value - line)^2 / (n - 2)); absent for fewer than three
+// values, which leave nothing to scatter.
+std::optional<double> ResidualSpread(std::span<const double> values, const LeastSquaresLine& line);
 
 // In ascending order of time a group's k-th time is its k-th smallest, so one pass over the
 // sorted times gives every group's ranks.

@@ -26,7 +26,10 @@ for file in usr/bin/tavrendale \
             usr/share/icons/hicolor/48x48/apps/$id.png \
             usr/share/icons/hicolor/256x256/apps/$id.png \
             usr/share/man/man1/tavrendale.1.gz \
-            usr/share/doc/tavrendale/LICENSE; do
+            usr/share/doc/tavrendale/LICENSE \
+            usr/share/tavrendale/marks/kraepelin.txt \
+            usr/share/tavrendale/marks/uchida.txt \
+            usr/share/tavrendale/marks/pauli.txt; do
   [ -s "$root/$file" ] || fail "not installed: $file"
 done
 [ -x "$root/usr/bin/tavrendale" ] || fail "the program is not executable"

@@ -2,6 +2,7 @@
 // The statistics of the work curve and the sheets' scores against figures worked out by hand.
 #include "engine/Statistics.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
@@ -19,6 +20,9 @@ struct SeriesCase {
     // The line through (1, values[0]), (2, values[1]), ...
     std::optional<double> slope;
     std::optional<double> intercept;
+    std::optional<double> standardDeviation;
+    // The scatter about that line: sqrt(sum of squared residuals / (n - 2)).
+    std::optional<double> spread;
 };
 
 void PrintTo(const SeriesCase& c, std::ostream* os) { *os << c.label; }
@@ -40,21 +44,24 @@ TEST_P(SeriesTest, GivesTheHandWorkedFigures) {
     const std::optional<engine::LeastSquaresLine> line = engine::FitLine(c.values);
     ExpectNear(line ? std::optional(line->slope) : std::nullopt, c.slope, "slope");
     ExpectNear(line ? std::optional(line->intercept) : std::nullopt, c.intercept, "intercept");
+    ExpectNear(engine::StandardDeviation(c.values), c.standardDeviation, "standard deviation");
+    ExpectNear(line ? engine::ResidualSpread(c.values, *line) : std::nullopt, c.spread, "spread");
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Series, SeriesTest, testing::Values(
-    SeriesCase{"none", {}, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt},
-    SeriesCase{"one value: no line", {7}, 7.0, 0.0, 0.0, std::nullopt, std::nullopt},
+    SeriesCase{"none", {}, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt},
+    SeriesCase{"one value: no line", {7}, 7.0, 0.0, 0.0, std::nullopt, std::nullopt, 0.0, std::nullopt},
     // Mean 9; |10 - 9| = |8 - 9| = 1; the line falls by 2 from 10 at 1, so 12 at 0.
-    SeriesCase{"two values", {10, 8}, 9.0, 2.0, 1.0, -2.0, 12.0},
-    // Centred x -1, 0, 1 against y - 4 = 0, -2, 2: slope 2 / 2 = 1 through (2, 4).
-    SeriesCase{"three values", {4, 2, 6}, 4.0, 4.0, 4.0 / 3.0, 1.0, 2.0},
-    SeriesCase{"level", {5, 5, 5, 5}, 5.0, 0.0, 0.0, 0.0, 5.0},
-    // Mean 22; deviations 21, 20, 19, 18, 78 sum to 156; slope (42 + 20 - 18 + 156) / 10 = 20.
-    SeriesCase{"an outlier", {1, 2, 3, 4, 100}, 22.0, 99.0, 31.2, 20.0, -38.0},
+    SeriesCase{"two values", {10, 8}, 9.0, 2.0, 1.0, -2.0, 12.0, 1.0, std::nullopt},
+    // Centred x -1, 0, 1 against y - 4 = 0, -2, 2: slope 2 / 2 = 1 through (2, 4); residuals 1, -2, 1.
+    SeriesCase{"three values", {4, 2, 6}, 4.0, 4.0, 4.0 / 3.0, 1.0, 2.0, std::sqrt(8.0 / 3.0), std::sqrt(6.0)},
+    SeriesCase{"level", {5, 5, 5, 5}, 5.0, 0.0, 0.0, 0.0, 5.0, 0.0, 0.0},
+    // Mean 22; deviations 21, 20, 19, 18, 78 sum to 156; slope (42 + 20 - 18 + 156) / 10 = 20;
+    // squared deviations sum to 7610, residuals 19, 0, -19, -38, 38 square to 3610.
+    SeriesCase{"an outlier", {1, 2, 3, 4, 100}, 22.0, 99.0, 31.2, 20.0, -38.0, std::sqrt(1522.0), std::sqrt(3610.0 / 3.0)},
     // Far from 0, centred sums keep every digit.
-    SeriesCase{"large values", {1e9 + 1, 1e9 + 2, 1e9 + 3}, 1e9 + 2, 2.0, 2.0 / 3.0, 1.0, 1e9}));
+    SeriesCase{"large values", {1e9 + 1, 1e9 + 2, 1e9 + 3}, 1e9 + 2, 2.0, 2.0 / 3.0, 1.0, 1e9, std::sqrt(2.0 / 3.0), 0.0}));
 // clang-format on
 
 TEST(NearestRankTest, IsTheCeilingOfPTimesNAndAtLeastOne) {
