@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>charts::CurveOverlayChart</name>
+</context>
+<context>
+    <name>charts::CurveOverlayPainter</name>
+    <message>
+        <source>blue solid line</source>
+        <extracomment>A curve of the overlay in words, where its legend is left out: the first sitting&apos;s line.</extracomment>
+        <translation>青の実線</translation>
+    </message>
+    <message>
+        <source>orange dashed line</source>
+        <extracomment>The second sitting&apos;s line.</extracomment>
+        <translation>オレンジの破線</translation>
+    </message>
+    <message>
+        <source>green dotted line</source>
+        <extracomment>The third sitting&apos;s line.</extracomment>
+        <translation>緑の点線</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One curve of the overlay in words and the sitting it stands for: &quot;blue solid line: 2026-03-12 09:30&quot;.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the curves of the legend in words.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Select up to three sittings to lay their curves over one another</source>
+        <extracomment>Written across the overlay of curves while no sitting is chosen for it.</extracomment>
+        <translation>検査を3回分まで選ぶと作業曲線を重ねて表示します</translation>
+    </message>
+    <message>
+        <source>per %1</source>
+        <extracomment>Written at the right of the overlay&apos;s legend: what one step across stands for, as &quot;per column&quot;.</extracomment>
+        <translation>%1ごと</translation>
+    </message>
+</context>
+<context>
     <name>charts::FigureText</name>
     <message>
         <source>%1 + %2: no answers</source>
@@ -152,6 +193,70 @@
         <source>; </source>
         <extracomment>Between the marks of the legend in words.</extracomment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>violet flag</source>
+        <extracomment>The flag over a period where a mark was missed.</extracomment>
+        <translation>紫の旗</translation>
+    </message>
+    <message>
+        <source>violet frame</source>
+        <extracomment>The frame around the periods of the chosen mark.</extracomment>
+        <translation>紫の枠</translation>
+    </message>
+</context>
+<context>
+    <name>charts::ScoreTimeChart</name>
+</context>
+<context>
+    <name>charts::ScoreTimePainter</name>
+    <message>
+        <source>orange ring</source>
+        <extracomment>A mark of the score chart&apos;s legend in words, where the legend is left out: the best sitting&apos;s.</extracomment>
+        <translation>オレンジの輪</translation>
+    </message>
+    <message>
+        <source>filled dot</source>
+        <extracomment>The last sitting&apos;s mark.</extracomment>
+        <translation>塗りつぶした点</translation>
+    </message>
+    <message>
+        <source>hollow dot</source>
+        <extracomment>The mark of the sitting before the last.</extracomment>
+        <translation>白抜きの点</translation>
+    </message>
+    <message>
+        <source>dashed line</source>
+        <extracomment>The trend&apos;s line.</extracomment>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One mark of the legend in words and what it stands for: &quot;orange ring: best 15.0&quot;.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the marks of the legend in words.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>No sittings</source>
+        <extracomment>Written across a chart of a score that has no sittings to show.</extracomment>
+        <translation>検査がありません</translation>
+    </message>
+</context>
+<context>
+    <name>charts::StepChart</name>
+    <message>
+        <source>Selected: %1.</source>
+        <extracomment>A chart&apos;s description: the item selected with the keyboard.</extracomment>
+        <translation>選択中：%1。</translation>
+    </message>
+    <message>
+        <source>Legend: %1.</source>
+        <extracomment>A chart&apos;s legend in words, where the chart is too small to draw it.</extracomment>
+        <translation>凡例：%1。</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/ChartLegend.h"
 
+#include "charts/ChartMargin.h"
+#include "charts/LegendRows.h"
+
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
@@ -26,12 +29,45 @@ int LegendRowPitch(const QFontMetrics& metrics, const QStringList& words) {
     return std::max(metrics.height(), bottom - top + 1 + kRowGap);
 }
 
+LegendFlow FlowLegend(const QRect& rect, const QFontMetrics& metrics, const QStringList& words) {
+    std::vector<int> widths;
+    for (const QString& text : words)
+        widths.push_back(kLegendSwatch + kLegendSwatchGap + metrics.horizontalAdvance(text));
+    const std::vector<int> rows = FlowIntoRows(widths, rect.width() - 2 * kChartMargin, kLegendGap);
+    const int lineHeight = metrics.height();
+    const int pitch = RowCount(rows) > 1 ? LegendRowPitch(metrics, words) : lineHeight;
+    LegendFlow flow;
+    flow.height = RowCount(rows) == 0 ? 0 : lineHeight + (RowCount(rows) - 1) * pitch;
+    // Rows taking more than half the chart would crush its plot.
+    if (flow.height > rect.height() / 2) return {};
+    int x = rect.left() + kChartMargin;
+    for (std::size_t entry = 0; entry < rows.size(); ++entry) {
+        if (entry > 0 && rows[entry] != rows[entry - 1]) x = rect.left() + kChartMargin;
+        flow.at.emplace_back(x, rect.top() + kChartMargin + metrics.ascent() + rows[entry] * pitch);
+        x += widths[entry] + kLegendGap;
+    }
+    return flow;
+}
+
 void AddWords(LegendPlace& place, const QFontMetrics& metrics, const QString& text, int left, int baseline) {
     const QRect line(QPoint(left, baseline - metrics.ascent()),
                      QPoint(left + metrics.horizontalAdvance(text) - 1, baseline + metrics.descent() - 1));
     place.box |= line;
     place.words.push_back(line);
     place.letters.push_back(metrics.tightBoundingRect(text).translated(left, baseline));
+}
+
+std::vector<LegendPlace> SwatchLegendPlaces(const std::vector<QPoint>& at, const QFontMetrics& metrics,
+                                            const QStringList& words) {
+    std::vector<LegendPlace> places;
+    for (std::size_t entry = 0; entry < at.size() && entry < static_cast<std::size_t>(words.size()); ++entry) {
+        const QPoint swatch = at[entry];
+        LegendPlace place{QRect(swatch.x(), swatch.y() - kLegendSwatch, kLegendSwatch, kLegendSwatch), {}, {}};
+        AddWords(place, metrics, words[static_cast<qsizetype>(entry)], swatch.x() + kLegendSwatch + kLegendSwatchGap,
+                 swatch.y());
+        places.push_back(std::move(place));
+    }
+    return places;
 }
 
 } // namespace charts

@@ -2,20 +2,20 @@
 #pragma once
 
 #include "charts/PeriodCurvePainter.h"
+#include "charts/StepChart.h"
 
-#include <QWidget>
 #include <cstddef>
 #include <optional>
 #include <vector>
 
 namespace charts {
 
-// A bar per period, drawn by PeriodCurvePainter, with what the charts of periods share: the
-// focus frame, a period's figures in the tooltip over its bar, Left and Right (Home, End)
-// stepping through the periods with the focus, and the legend in words (in the tooltip
-// beside the bars and in the description) where the chart is too small to draw it. A chart
-// of its own kind gives the curve, words a period's figures and describes itself.
-class PeriodCurveChart : public QWidget {
+// A bar per period, drawn by PeriodCurvePainter, stepped through as a StepChart: a period's
+// figures in the tooltip over its bar, Left and Right (Home, End) stepping through the
+// periods with the focus, and the legend in words (in the tooltip beside the bars and in the
+// description) where the chart is too small to draw it. A chart of its own kind gives the
+// curve, words a period's figures and describes itself.
+class PeriodCurveChart : public StepChart {
     Q_OBJECT
 public:
     ~PeriodCurveChart() override;
@@ -32,7 +32,7 @@ public:
     std::vector<LegendPlace> legendPlaces() const;
     // The plot between the scales, in widget coordinates.
     QRect plotRect() const;
-    std::optional<std::size_t> selectedPeriod() const { return selected_; }
+    std::optional<std::size_t> selectedPeriod() const { return selectedItem(); }
 
     QSize minimumSizeHint() const override;
 
@@ -56,17 +56,20 @@ protected:
     // legend in words where legendInWords(), and every period's figures.
     virtual QString Description() const = 0;
 
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    std::size_t ItemCount() const override { return PeriodCount(); }
+    std::optional<std::size_t> ItemAt(const QPoint& point) const override { return periodAt(point); }
+    QRect ItemRect(std::size_t period) const override { return barRect(period); }
+    QString ItemText(std::size_t period) const override { return PeriodText(period); }
+    QString LegendInWords() const override;
+    void PaintChart(QPainter* painter, std::optional<std::size_t> selected) const override;
+    void SelectionChanged() override { UpdateDescription(); }
+
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Select(std::size_t period);
     bool LegendLeftOut() const;
 
     PeriodCurvePainter painter_;
-    std::optional<std::size_t> selected_;
     bool legendInWords_ = false;
 };
 

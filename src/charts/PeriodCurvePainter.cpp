@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/PeriodCurvePainter.h"
 
+#include "charts/ChartColours.h"
 #include "charts/ChartMargin.h"
-#include "charts/LegendRows.h"
+#include "charts/ChartScale.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -18,52 +19,9 @@ namespace charts {
 
 namespace {
 
-const QColor kTrueColour(0x3F, 0x8F, 0x5A);
-const QColor kFalseColour(0xD1, 0x49, 0x5B);
-const QColor kTimeColour(0x1F, 0x4E, 0xB4);
-const QColor kTrendColour(0x44, 0x44, 0x44);
-const QColor kGridColour(0xE2, 0xE2, 0xE2);
-const QColor kSelectionColour(0xFF, 0xE9, 0xA8);
-
 constexpr int kTick = 3;
-constexpr int kSwatch = 8;
-// Between a legend's swatch and its word, and after the word.
-constexpr int kSwatchGap = 3;
-constexpr int kLegendGap = 8;
-
-// A scale from 0 in steps of 1, 2 or 5 times a power of ten.
-struct ChartScale {
-    double step = 1.0;
-    int steps = 1;
-    double top = 1.0;
-};
-
-// The smallest step of 1, 2 or 5 times a power of ten that is at least `raw`.
-double NiceStep(double raw) {
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (factor * power >= raw * (1.0 - 1e-12)) return factor * power;
-    return 10.0 * power;
-}
-
-// Reaches at least `most` in at most `maxSteps` steps of at least `minStep`.
-ChartScale NiceScale(double most, int maxSteps, double minStep) {
-    if (!(most > 0.0)) return {minStep, 1, minStep};
-    ChartScale scale;
-    scale.step = std::max(minStep, NiceStep(most / maxSteps));
-    scale.steps = std::max(1, static_cast<int>(std::ceil(most / scale.step - 1e-9)));
-    scale.top = scale.step * scale.steps;
-    return scale;
-}
-
-// Reaches at least `most` in exactly `steps` steps, so its grid lines are another scale's.
-ChartScale NiceScaleWithSteps(double most, int steps, double minStep) {
-    ChartScale scale;
-    scale.steps = steps;
-    scale.step = most > 0.0 ? std::max(minStep, NiceStep(most / steps)) : minStep;
-    scale.top = scale.step * steps;
-    return scale;
-}
+constexpr int kSwatch = kLegendSwatch;
+constexpr int kSwatchGap = kLegendSwatchGap;
 
 std::uint32_t MostAnswered(const std::vector<ChartPeriod>& periods) {
     std::uint32_t most = 0;
@@ -81,6 +39,15 @@ double SlowestMedianSeconds(const std::vector<ChartPeriod>& periods) {
 QString SecondsLabel(double seconds) {
     return seconds < 10 && std::floor(seconds) != seconds ? QString::asprintf("%.1f s", seconds)
                                                           : QString::asprintf("%.0f s", seconds);
+}
+
+// A flag `width` wide (made odd) whose point stands on (`centre`, `tip`), pointing down.
+void PaintFlag(QPainter* painter, int centre, int tip, int width) {
+    const int half = std::max(1, width / 2);
+    const QPoint corners[] = {{centre - half, tip - half - 1}, {centre + half, tip - half - 1}, {centre, tip}};
+    painter->setPen(QPen(ChartMarks::kColour, 1));
+    painter->setBrush(ChartMarks::kColour);
+    painter->drawPolygon(corners, 3);
 }
 
 } // namespace
@@ -125,27 +92,13 @@ PeriodCurvePainter::Layout PeriodCurvePainter::MakeLayout(const QRect& rect, con
     const int leftLabels = metrics.horizontalAdvance(QString::number(layout.answered.top));
     const int rightLabels = metrics.horizontalAdvance(SecondsLabel(layout.seconds.top));
 
-    // The legend flows onto as many rows as it needs; rows taking more than half the chart
-    // would crush the plot, so then it is left out (the widgets tell what each colour means
-    // in words as well).
-    std::vector<int> widths;
+    // The legend flows onto as many rows as it needs, or is left out (the widgets tell what
+    // each colour means in words as well).
     QStringList words;
-    for (const LegendEntry& entry : Legend()) {
-        widths.push_back(kSwatch + kSwatchGap + metrics.horizontalAdvance(entry.text));
-        words << entry.text;
-    }
-    std::vector<int> rows = FlowIntoRows(widths, rect.width() - 2 * kChartMargin, kLegendGap);
-    const int pitch = RowCount(rows) > 1 ? LegendRowPitch(metrics, words) : lineHeight;
-    // Its rows, the first a line high and each further one a row's pitch.
-    const auto legendHeight = [&] { return RowCount(rows) == 0 ? 0 : lineHeight + (RowCount(rows) - 1) * pitch; };
-    if (legendHeight() > rect.height() / 2) rows.clear();
-    int x = rect.left() + kChartMargin;
-    for (std::size_t entry = 0; entry < rows.size(); ++entry) {
-        if (entry > 0 && rows[entry] != rows[entry - 1]) x = rect.left() + kChartMargin;
-        layout.legend.emplace_back(x, rect.top() + kChartMargin + metrics.ascent() + rows[entry] * pitch);
-        x += widths[entry] + kLegendGap;
-    }
-    const int top = rect.top() + kChartMargin + legendHeight() + lineHeight / 2 + kChartMargin;
+    for (const LegendEntry& entry : Legend()) words << entry.text;
+    const LegendFlow legend = FlowLegend(rect, metrics, words);
+    layout.legend = legend.at;
+    const int top = rect.top() + kChartMargin + legend.height + lineHeight / 2 + kChartMargin;
     const int left = rect.left() + kChartMargin + leftLabels + kTick + 2;
     const int right = rect.left() + rect.width() - kChartMargin - rightLabels - kTick - 2;
     const int bottom = rect.top() + rect.height() - kChartMargin - lineHeight - kTick;
@@ -203,6 +156,8 @@ std::vector<PeriodCurvePainter::LegendEntry> PeriodCurvePainter::Legend() const 
     //: The chart's legend: the line between the two halves of a test, where its break was.
     if (HasBreak())
         legend.push_back({Swatch::Break, QCoreApplication::translate("charts::PeriodCurvePainter", "break")});
+    if (!marks_.flag.isEmpty()) legend.push_back({Swatch::Flag, marks_.flag});
+    if (!marks_.frame.isEmpty()) legend.push_back({Swatch::Frame, marks_.frame});
     return legend;
 }
 
@@ -250,6 +205,10 @@ QString PeriodCurvePainter::legendInWords() const {
         case Swatch::Trend: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "dashed line"); break;
         //: The break's line.
         case Swatch::Break: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "dash-dotted line"); break;
+        //: The flag over a period where a mark was missed.
+        case Swatch::Flag: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "violet flag"); break;
+        //: The frame around the periods of the chosen mark.
+        case Swatch::Frame: mark = QCoreApplication::translate("charts::PeriodCurvePainter", "violet frame"); break;
         }
         //: One mark of the legend in words and what it stands for: "green: true".
         entries << QCoreApplication::translate("charts::PeriodCurvePainter", "%1: %2").arg(mark, entry.text);
@@ -297,6 +256,7 @@ void PeriodCurvePainter::paint(QPainter* painter, const QRect& rect, const QColo
     }
     PaintPeriodNumbers(painter, layout, textColour);
     PaintLines(painter, layout);
+    PaintMarks(painter, layout);
     if (periods_.empty()) {
         painter->setPen(textColour);
         //: Written across a chart that has no periods at all.
@@ -336,6 +296,12 @@ void PeriodCurvePainter::PaintLegend(QPainter* painter, const QRect& rect, const
         case Swatch::Break:
             painter->setPen(QPen(kTrendColour, 1, Qt::DashDotLine));
             painter->drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
+            break;
+        case Swatch::Flag: PaintFlag(painter, r.center().x(), r.bottom(), kSwatch - 1); break;
+        case Swatch::Frame:
+            painter->setPen(QPen(ChartMarks::kColour, 2));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(r.adjusted(1, 1, -1, -1));
             break;
         }
         x += kSwatch + kSwatchGap;
@@ -452,6 +418,36 @@ void PeriodCurvePainter::PaintLines(QPainter* painter, const Layout& layout) con
         painter->setBrush(Qt::white);
         painter->setPen(QPen(kTimeColour, 1.5));
         for (const QPointF& point : points) painter->drawEllipse(point, 2.5, 2.5);
+    }
+    painter->restore();
+}
+
+void PeriodCurvePainter::PaintMarks(QPainter* painter, const Layout& layout) const {
+    const QRect& plot = layout.plot;
+    const auto within = [this](std::vector<std::size_t> periods) {
+        std::sort(periods.begin(), periods.end());
+        periods.erase(std::unique(periods.begin(), periods.end()), periods.end());
+        periods.erase(std::lower_bound(periods.begin(), periods.end(), periods_.size()), periods.end());
+        return periods;
+    };
+    painter->save();
+    // One frame around each run of neighbouring periods, inside their columns: a pen of 2
+    // pixels covers the pixel before each corner point and the point itself.
+    const std::vector<std::size_t> framed = within(marks_.framed);
+    painter->setPen(QPen(ChartMarks::kColour, 2));
+    painter->setBrush(Qt::NoBrush);
+    for (std::size_t first = 0; first < framed.size();) {
+        std::size_t last = first;
+        while (last + 1 < framed.size() && framed[last + 1] == framed[last] + 1) ++last;
+        painter->drawRect(QRect(QPoint(layout.columnLeft(framed[first]) + 1, plot.top() + 1),
+                                QPoint(layout.columnLeft(framed[last] + 1) - 2, plot.bottom() - 1)));
+        first = last + 1;
+    }
+    // A flag over each flagged bar, pointing at its top: as wide as the column leaves room for.
+    const int width = std::clamp(static_cast<int>(layout.slot) - 2, 3, 9);
+    for (const std::size_t period : within(marks_.flagged)) {
+        const int top = layout.y(periods_[period].answered, layout.answered);
+        PaintFlag(painter, static_cast<int>(std::lround(layout.xCentre(period))), top - 2, width);
     }
     painter->restore();
 }

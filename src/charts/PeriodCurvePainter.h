@@ -50,15 +50,28 @@ struct ChartTexts {
     QString period;
 };
 
+// Periods marked on a chart, counted from 0: a small flag over the bar of each `flagged` one
+// (where a mark was missed) and a frame around the columns of the `framed` ones (the mark
+// chosen), each with its words in the legend where those are not empty.
+struct ChartMarks {
+    // Their colour, apart from those of the figures; a list of the marks may take it too.
+    static inline const QColor kColour{0x7A, 0x1F, 0xA2};
+
+    std::vector<std::size_t> flagged;
+    std::vector<std::size_t> framed;
+    QString flag;
+    QString frame;
+};
+
 // Draws the work curve of a run or a sitting split into periods: a bar per period
 // with true answers at the bottom and false ones on top on the left scale, a partial
 // period hatched, the median answer time of each period as a line with dots on the right
-// scale in seconds, the trend line dashed, a legend across the top and the periods
-// numbered from 1 underneath. Where one row is too narrow for the legend its entries flow
-// onto more rows and the plot gives up the height; where not even that fits (an entry
-// wider than the chart, or rows taking more than half its height) the legend is left
-// out and the plot takes its room. It only draws; the widget that owns it decides what is
-// selected and answers the user.
+// scale in seconds, the trend line dashed, the marks' flags and frames (ChartMarks), a
+// legend across the top and the periods numbered from 1 underneath. Where one row is too
+// narrow for the legend its entries flow onto more rows and the plot gives up the height;
+// where not even that fits (an entry wider than the chart, or rows taking more than half
+// its height) the legend is left out and the plot takes its room. It only draws; the
+// widget that owns it decides what is selected and answers the user.
 class PeriodCurvePainter {
 public:
     // Takes the periods, the least-squares line over the complete ones and the break from
@@ -75,6 +88,9 @@ public:
     // before, and "break" in the legend. None unless set.
     const std::optional<std::size_t>& breakBefore() const { return breakBefore_; }
     void setBreakBefore(std::optional<std::size_t> period) { breakBefore_ = period; }
+    // Flags and frames over periods; none unless set.
+    const ChartMarks& marks() const { return marks_; }
+    void setMarks(ChartMarks marks) { marks_ = std::move(marks); }
 
     // Fills `rect` in white and draws the chart into it in the painter's font, its texts in
     // `textColour`, the column of period `selected` (where there is one) highlighted. Leaves
@@ -104,7 +120,7 @@ public:
 private:
     struct Layout;
     Layout MakeLayout(const QRect& rect, const QFontMetrics& metrics) const;
-    enum class Swatch { True, False, Partial, Time, Trend, Break };
+    enum class Swatch { True, False, Partial, Time, Trend, Break, Flag, Frame };
     struct LegendEntry {
         Swatch swatch;
         QString text;
@@ -119,11 +135,14 @@ private:
     void PaintPeriodNumbers(QPainter* painter, const Layout& layout, const QColor& textColour) const;
     // The trend line and the line of median times, smoothed.
     void PaintLines(QPainter* painter, const Layout& layout) const;
+    // The flags over the periods where a mark was missed, the frames around the chosen ones.
+    void PaintMarks(QPainter* painter, const Layout& layout) const;
 
     std::vector<ChartPeriod> periods_;
     std::optional<ChartTrend> trend_;
     ChartTexts texts_;
     std::optional<std::size_t> breakBefore_;
+    ChartMarks marks_;
 };
 
 } // namespace charts

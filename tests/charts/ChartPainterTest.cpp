@@ -174,6 +174,45 @@ TEST(ChartPainterTest, BreakLiesBetweenItsTwoPeriods) {
     }
 }
 
+// A flag stands over each flagged period's bar and a frame around the framed periods' columns;
+// nothing of them is drawn outside those columns, nor for a period the chart does not have.
+TEST(ChartPainterTest, MarksStandOverTheirPeriods) {
+    const QSize size(400, 220);
+    const QRect rect(QPoint(0, 0), size);
+    const QFontMetrics metrics(ChartFont());
+    constexpr std::size_t kPeriods = 8;
+    const PeriodCurvePainter plain = Periods(kPeriods);
+    const QImage without = Drawn(size, rect, [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
+    const struct {
+        const char* name;
+        charts::ChartMarks marks;
+        std::vector<std::size_t> periods;
+    } cases[] = {{"flags", {{1, 5}, {}, {}, {}}, {1, 5}},
+                 {"a frame", {{}, {2, 3, 4}, {}, {}}, {2, 3, 4}},
+                 {"none past the last", {{kPeriods}, {kPeriods + 2}, {}, {}}, {}}};
+    for (const auto& c : cases) {
+        PeriodCurvePainter chart = Periods(kPeriods);
+        chart.setMarks(c.marks);
+        const QImage with = Drawn(size, rect, [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText); });
+        const QRect plot(0, metrics.height() + 4, size.width(), size.height() - metrics.height() - 4);
+        const std::vector<int> columns = DifferingColumns(with, without, plot);
+        if (c.periods.empty()) {
+            EXPECT_EQ(with, without) << c.name;
+            continue;
+        }
+        for (const std::size_t period : c.periods) {
+            const QRect bar = chart.barRect(rect, metrics, period);
+            EXPECT_TRUE(std::any_of(columns.begin(), columns.end(), [&](int x) { return x == bar.center().x(); }))
+                << c.name << ": nothing drawn over period " << period;
+        }
+        for (const int x : columns) {
+            const auto period = chart.periodAt(rect, metrics, QPoint(x, chart.plotRect(rect, metrics).center().y()));
+            EXPECT_TRUE(period && std::count(c.periods.begin(), c.periods.end(), *period) == 1)
+                << c.name << ": drawn at " << x;
+        }
+    }
+}
+
 // The words of a chart are its own: other legend texts and the name of a period change the
 // legend and nothing else of the picture.
 TEST(ChartPainterTest, ItsWordsChangeOnlyTheLegend) {
@@ -285,6 +324,7 @@ protected:
                          QStringLiteral("column")});
         // Letters the chart's font has not: a fallback font draws them, taller than its line.
         japanese.setTexts({QStringLiteral("正答"), QStringLiteral("誤答・空欄"), QStringLiteral("傾向線"), {}});
+        marked.setMarks({{1, 4}, {2, 3}, QStringLiteral("mark missed"), QStringLiteral("chosen mark")});
     }
 
     std::vector<LegendCase> Cases() const {
@@ -293,8 +333,11 @@ protected:
                               [&](const QRect& r) { return CurveData(chart, r, metrics); },
                               [&](QPainter& p, const QRect& r) { chart.paint(&p, r, kText); }};
         };
-        return {curve("PartialNoTrend", plain), curve("BreakAndTrend", withBreak), curve("ASheetsWords", worded),
+        return {curve("PartialNoTrend", plain),
+                curve("BreakAndTrend", withBreak),
+                curve("ASheetsWords", worded),
                 curve("Japanese", japanese),
+                curve("Marked", marked),
                 LegendCase{"PairMap", [this](const QRect& r) { return map.legendPlaces(r, metrics); },
                            [this](const QRect& r) { return MapData(map, r, metrics); },
                            [this](QPainter& p, const QRect& r) { map.paint(&p, r, kText); }}};
@@ -305,6 +348,7 @@ protected:
     PeriodCurvePainter withBreak = Periods(6);
     PeriodCurvePainter worded = Periods(5);
     PeriodCurvePainter japanese = Periods(5);
+    PeriodCurvePainter marked = Periods(5);
     const PairMapPainter map = Pairs();
 };
 

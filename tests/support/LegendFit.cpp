@@ -2,8 +2,12 @@
 #include "LegendFit.h"
 
 #include "charts/ChartMargin.h"
+#include "charts/PairMap.h"
+#include "charts/PeriodCurveChart.h"
 
+#include <QFontMetrics>
 #include <QMargins>
+#include <algorithm>
 
 namespace testsupport {
 
@@ -58,6 +62,31 @@ std::vector<QString> LegendFaults(const QRect& chart, const std::vector<charts::
                             QStringLiteral(": %1 meets entry %2's %3").arg(Text(drawn)).arg(other).arg(Text(theirs)));
         }
     }
+    return faults;
+}
+
+std::vector<QString> ChartLegendFaults(const QWidget& window, bool oneRow) {
+    const auto* curve = window.findChild<const charts::PeriodCurveChart*>(QStringLiteral("picCurve"));
+    const auto* map = window.findChild<const charts::PairMap*>(QStringLiteral("picPairs"));
+    if (curve == nullptr || map == nullptr) return {QStringLiteral("the window has no curve or no pair map")};
+    std::vector<QString> faults;
+    const auto check = [&](const QString& chart, const std::vector<charts::LegendPlace>& legend, const QRect& rect,
+                           const QRect& data) {
+        for (const QString& fault : LegendFaults(rect, legend, data)) faults.push_back(chart + ": " + fault);
+        const auto below = [&](const charts::LegendPlace& place) {
+            return place.box.bottom() != legend.front().box.bottom();
+        };
+        if (oneRow && std::any_of(legend.begin(), legend.end(), below))
+            faults.push_back(chart + QStringLiteral(": more than one row"));
+    };
+    // The top line's figures stand centred on the plot's top edge.
+    const QRect plot = curve->plotRect();
+    const int above = curve->fontMetrics().height() / 2 + 2;
+    check(QStringLiteral("curve"), curve->legendPlaces(), curve->rect(),
+          QRect(0, plot.top() - above, curve->width(), plot.height() + above));
+    // The grid with its digits, its frame a pixel past its last cell.
+    const QRect grid = map->cellRect(0, 0) | map->cellRect(9, 9);
+    check(QStringLiteral("map"), map->legendPlaces(), map->rect(), QRect(0, 0, map->width(), grid.bottom() + 2));
     return faults;
 }
 

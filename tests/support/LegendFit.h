@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 namespace testsupport {
@@ -17,5 +18,10 @@ namespace testsupport {
 // meets the data; and the legend is there at all.
 std::vector<QString> LegendFaults(const QRect& chart, const std::vector<charts::LegendPlace>& places,
                                   const QRect& data);
+
+// The faults of both legends of an analysis window, its curve's ("picCurve") and its digit-pair
+// map's ("picPairs"), each named for its chart; with `oneRow`, a legend that takes more than one
+// row is one too.
+std::vector<QString> ChartLegendFaults(const QWidget& window, bool oneRow);
 
 } // namespace testsupport

@@ -2,6 +2,7 @@
 #include "TextFit.h"
 
 #include "controls/chameleonButton/chameleonButton.h"
+#include "host/qt/AccessKeys.h"
 #include "host/qt/Frame.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QWidget>
@@ -143,6 +145,27 @@ std::vector<QString> CutTexts(const QWidget* window) {
     return cut;
 }
 
+std::vector<QString> CutWrappedCells(const QTableWidget* table) {
+    constexpr int kMargins = 6;
+    std::vector<QString> cut;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            if (!item || item->text().isEmpty()) continue;
+            const QFontMetrics metrics(item->data(Qt::FontRole).isValid() ? item->font() : table->font());
+            const int width = table->columnWidth(column) - kMargins;
+            const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, item->text());
+            if (needed.height() + kMargins > table->rowHeight(row))
+                cut.push_back(Fault(table, item->text(), needed.height() + kMargins, table->rowHeight(row), "px high"));
+            for (const QString& word : Unbreakable(item->text())) {
+                if (metrics.horizontalAdvance(word) > width)
+                    cut.push_back(Fault(table, word, metrics.horizontalAdvance(word), width));
+            }
+        }
+    }
+    return cut;
+}
+
 std::set<std::pair<QString, QString>> OverlappingTexts(const QWidget* window) {
     std::set<std::pair<QString, QString>> overlapping;
     QList<const QWidget*> parents{window};
@@ -163,6 +186,15 @@ std::set<std::pair<QString, QString>> OverlappingTexts(const QWidget* window) {
         }
     }
     return overlapping;
+}
+
+std::map<QString, QStringList> AccessKeyOwners(const QWidget* window) {
+    std::map<QString, QStringList> owners;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const QKeySequence key = host::AccessKeys::AccessKeyOf(widget);
+        if (widget->isVisible() && !key.isEmpty()) owners[key.toString()] << widget->objectName();
+    }
+    return owners;
 }
 
 } // namespace testsupport
