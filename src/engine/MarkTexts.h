@@ -10,7 +10,7 @@
 namespace engine {
 namespace wording {
 
-//: Under every mark shown; %1 is the source's title (or "Tavrendale's own choice").
+//: Under every mark shown; %1 names its sources, each with its title and date (or "Tavrendale's own figure").
 inline constexpr Wording kMarkReference =
     TranslatableText("Marks", "reference from %1 — practice figure, not a norm and not a psychological assessment");
 

@@ -80,13 +80,9 @@ UchidaFeatureMark Feature(UchidaFeature feature, bool met, Places lines, std::ve
     return {feature, met, std::move(lines), std::move(sources)};
 }
 
-std::vector<UchidaFeatureMark> TypicalFeatures(const Half& first, const Half& second, double errorPercent,
-                                               std::span<const PeriodScores> lines, const Settings& s) {
-    std::vector<UchidaFeatureMark> marks;
-    const std::span<const double> a = first.amounts;
+// 1. The mean of the first and of the last lines both above the lines between.
+UchidaFeatureMark FirstHalfUShape(std::span<const double> a, const Settings& s) {
     const std::size_t n = a.size();
-
-    // 1. The mean of the first and of the last lines both above the lines between.
     const std::size_t edge = std::clamp<std::size_t>(s.line("typical.u_edge_lines"), 1, (n - 1) / 2);
     const double start = MeanOf(a, 1, edge), middle = MeanOf(a, edge + 1, n - edge), end = MeanOf(a, n - edge + 1, n);
     Places broken;
@@ -95,11 +91,14 @@ std::vector<UchidaFeatureMark> TypicalFeatures(const Half& first, const Half& se
         const Places late = Run(n - edge + 1, n);
         broken.insert(broken.end(), late.begin(), late.end());
     }
-    marks.push_back(Feature(UchidaFeature::FirstHalfUShape, broken.empty(), broken.empty() ? Run(1, n) : broken,
-                            s.sources("first_half_u_shape", {"typical.u_edge_lines"})));
+    return Feature(UchidaFeature::FirstHalfUShape, broken.empty(), broken.empty() ? Run(1, n) : broken,
+                   s.sources("first_half_u_shape", {"typical.u_edge_lines"}));
+}
 
-    // 2. The lowest of the lines after the fall's first line, up to the rise's last, near the
-    // fall's last line, below the fall's first line, and the rise's lines above it on the mean.
+// 2. The lowest of the lines after the fall's first line, up to the rise's last, near the
+// fall's last line, below the fall's first line, and the rise's lines above it on the mean.
+UchidaFeatureMark EarlyFallAndRise(std::span<const double> a, const Settings& s) {
+    const std::size_t n = a.size();
     const std::size_t fallFrom = std::clamp<std::size_t>(s.line("typical.fall_from_line"), 1, n - 1);
     const std::size_t riseTo = std::clamp<std::size_t>(s.line("typical.rise_to_line"), fallFrom + 1, n);
     const std::size_t riseFrom = std::clamp<std::size_t>(s.line("typical.rise_from_line"), fallFrom + 1, riseTo);
@@ -111,7 +110,7 @@ std::vector<UchidaFeatureMark> TypicalFeatures(const Half& first, const Half& se
     const bool fell = a[fallFrom - 1] > *lowest;
     const bool rose = MeanOf(a, riseFrom, riseTo) > *lowest;
     const bool fallAndRise = nearFall && fell && rose;
-    broken.clear();
+    Places broken;
     if (!nearFall || !fell) broken.push_back(static_cast<std::uint32_t>(lowLine));
     if (!fell || fallAndRise) broken.push_back(static_cast<std::uint32_t>(fallFrom));
     if (!rose || fallAndRise) {
@@ -121,10 +120,18 @@ std::vector<UchidaFeatureMark> TypicalFeatures(const Half& first, const Half& se
     if (fallAndRise) broken.push_back(static_cast<std::uint32_t>(lowLine));
     std::sort(broken.begin(), broken.end());
     broken.erase(std::unique(broken.begin(), broken.end()), broken.end());
-    marks.push_back(Feature(
+    return Feature(
         UchidaFeature::EarlyFallAndRise, fallAndRise, broken,
         s.sources("early_fall_and_rise", {"typical.fall_from_line", "typical.fall_to_line", "typical.fall_to_tolerance",
-                                          "typical.rise_from_line", "typical.rise_to_line"})));
+                                          "typical.rise_from_line", "typical.rise_to_line"}));
+}
+
+std::vector<UchidaFeatureMark> TypicalFeatures(const Half& first, const Half& second, double errorPercent,
+                                               std::span<const PeriodScores> lines, const Settings& s) {
+    const std::span<const double> a = first.amounts;
+    const std::size_t n = a.size();
+    std::vector<UchidaFeatureMark> marks{FirstHalfUShape(a, s), EarlyFallAndRise(a, s)};
+    Places broken;
 
     // 3. The half's last line at least every line but the first, and the first at least it.
     broken.clear();

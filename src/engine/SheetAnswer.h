@@ -18,8 +18,13 @@ struct SheetAnswer {
         kWithdrawn = 2,
     };
 
+    // A pair written on paper and entered by hand afterwards has no answer time.
+    static constexpr std::uint32_t kUntimed = 0xFFFF'FFFF;
+    // The longest answer time kept: a longer one is kept as this.
+    static constexpr std::uint32_t kLongestMilliseconds = kUntimed - 1;
+
     // Milliseconds from the pair becoming current to its digit; 0 for a pass or a
-    // withdrawn pair. Saturates after 49 days.
+    // withdrawn pair; kUntimed for a pair written on paper. Saturates after 49 days.
     std::uint32_t milliseconds = 0;
     // The column or line (0 for the first) and the pair in it in the order of work (0 for
     // the first: the bottom pair of a column worked bottom-up).
@@ -41,6 +46,7 @@ struct SheetAnswer {
     bool skipped() const { return outcome == kSkipped; }
     // Answered or passed: how far the user got.
     bool reached() const { return outcome != kWithdrawn; }
+    bool timed() const { return milliseconds != kUntimed; }
     bool operator==(const SheetAnswer& other) const = default;
 };
 

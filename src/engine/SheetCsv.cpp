@@ -47,14 +47,15 @@ std::string FormatSheetCsv(const SheetFormat& format, std::span<const SheetAnswe
         AppendNumber(out, pair.operand2);
         out += ',';
         if (pair.answered()) {
-            AppendNumber(out, pair.answer);
+            // The digit of a wrong answer on paper is not known, only that it was wrong.
+            if (pair.timed() || pair.correct) AppendNumber(out, pair.answer);
             out.append(pair.correct ? ",TRUE," : ",FALSE,");
         } else {
             out.append(",,");
         }
         AppendNumber(out, pair.corrections);
         out += ',';
-        if (pair.answered()) AppendNumber(out, pair.milliseconds);
+        if (pair.answered() && pair.timed()) AppendNumber(out, pair.milliseconds);
         out.append(kLineEnd);
     }
     return out;

@@ -21,6 +21,7 @@ inline constexpr std::string_view kSheetCsvHeader =
 // results window counts them. `correct` is TRUE or FALSE. A passed pair, and a pair whose
 // answer was taken back and not given again, has `answer`, `correct` and `answer_ms`
 // empty; its `corrections` say which of the two it is where Backspace took anything back.
+// A pair written on paper has `answer_ms` empty, and `answer` too where it was wrong.
 // A name that is not a plain word is quoted; the text is UTF-8.
 std::string FormatSheetCsv(const SheetFormat& format, std::span<const SheetAnswer> record);
 

@@ -119,8 +119,10 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
     std::vector<std::uint32_t> tags;
     times.reserve(record.size());
     tags.reserve(record.size());
+    bool anyTimed = false;
     for (const SheetAnswer& answer : record) {
         PeriodScores& period = scores.periods[answer.period];
+        if (answer.reached() && answer.timed()) anyTimed = true;
         period.corrections += answer.corrections;
         if (answer.skipped()) ++period.skipped;
         if (!answer.answered()) {
@@ -137,6 +139,7 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
             ++period.wrong;
             ++figures.errors;
         }
+        if (!answer.timed()) continue;
         times.push_back(answer.milliseconds);
         tags.push_back(std::uint32_t{answer.period} << kPairBits | pair);
     }
@@ -147,6 +150,7 @@ SheetScores ScoreSheet(const SheetFormat& format, std::span<const SheetAnswer> r
         scores.skipped += period.skipped;
         scores.corrections += period.corrections;
     }
+    scores.untimed = scores.reached > 0 && !anyTimed;
 
     const SortedTimes sorted(times, tags);
     const std::vector<AnswerTimes> periodTimes =

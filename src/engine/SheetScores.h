@@ -94,8 +94,11 @@ struct SheetScores {
     std::uint64_t wrong = 0;
     std::uint64_t skipped = 0;
     std::uint64_t corrections = 0;
-    // Over every answered pair.
+    // Over every answered pair that has a time.
     AnswerTimes times;
+    // Pairs were reached and none has a time: the sheet was worked on paper and entered by
+    // hand, so there are no answer times (PaperSitting.h).
+    bool untimed = false;
     // The 100 digit pairs of the answered pairs, first operand major, as the work curve
     // has them.
     std::array<PairFigures, 100> pairs{};

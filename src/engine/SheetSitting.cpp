@@ -44,6 +44,18 @@ std::uint64_t SheetSitting::breakLeftMs() const {
     return now >= format_.breakEndMs() ? 0 : format_.breakEndMs() - now;
 }
 
+std::optional<std::uint64_t> SheetSitting::nextDueMs() const {
+    switch (phase_) {
+    case Phase::Ready:
+    case Phase::Finished: return std::nullopt;
+    case Phase::OnBreak: return format_.breakEndMs();
+    case Phase::Working: break;
+    }
+    if (format_.cued()) return format_.unitEndMs(unit_);
+    const StrokePeriod period = format_.strokePeriodAt(strokes_.empty() ? 0 : strokes_.back().atMs);
+    return period.last ? format_.durationMs() : period.endMs;
+}
+
 SheetSitting::Cursor SheetSitting::cursor() const {
     Cursor cursor;
     cursor.unit = unit_;
@@ -134,7 +146,8 @@ void SheetSitting::Write(SheetAnswer::Outcome outcome, int digit) {
     if (outcome == SheetAnswer::kAnswered) {
         answer.answer = static_cast<std::uint8_t>(digit);
         answer.correct = (answer.operand1 + answer.operand2) % 10 == digit ? 1 : 0;
-        answer.milliseconds = Saturated<std::uint32_t>(now - shownAtMs_);
+        answer.milliseconds =
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(now - shownAtMs_, SheetAnswer::kLongestMilliseconds));
     }
     record_.push_back(answer);
     pending_[pair_] = Pending{};

@@ -102,6 +102,10 @@ public:
     std::uint64_t timeLeftMs() const { return format_.durationMs() - elapsedMs(); }
     // Of the break under way; 0 outside it.
     std::uint64_t breakLeftMs() const;
+    // The sitting time (from the start, break included) at which Poll next has something to
+    // do: the next cue, the break's end, the next stroke or the end of the time. None before
+    // the start and after the end. A window that polls then acts at the moment itself.
+    std::optional<std::uint64_t> nextDueMs() const;
 
     const SheetFormat& format() const { return format_; }
     const Sheet& sheet() const { return sheet_; }

@@ -18,6 +18,7 @@ class EventRecorder final : public engine::TestEngineListener {
 public:
     void DurationRefused(engine::DurationRefusal refusal) override {
         events.push_back("DurationRefused:" + engine::Worded(engine::WordingOf(refusal)));
+        refusals.push_back(refusal);
     }
     void RunStarted() override { events.push_back("RunStarted"); }
     void RunStopped() override { events.push_back("RunStopped"); }
@@ -26,7 +27,10 @@ public:
     }
     void ClockChanged(const std::string& clockText) override { events.push_back("Clock:" + clockText); }
     void LogCleared() override { events.push_back("LogCleared"); }
-    void LogLineAdded(const engine::LogLine& line) override { events.push_back("Log:" + line.english()); }
+    void LogLineAdded(const engine::LogLine& line) override {
+        events.push_back("Log:" + line.english());
+        lines.push_back(line);
+    }
     void AnswerCleared() override { events.push_back("AnswerCleared"); }
     void ResultsReady(const engine::ResultSummary& summary) override {
         events.push_back("Results");
@@ -37,8 +41,13 @@ public:
     void Clear() {
         events.clear();
         results.clear();
+        refusals.clear();
+        lines.clear();
     }
 
     std::vector<std::string> events;
+    // The figures as they were handed over, beside their English in `events`.
     std::vector<engine::ResultSummary> results;
+    std::vector<engine::DurationRefusal> refusals;
+    std::vector<engine::LogLine> lines;
 };

@@ -75,21 +75,11 @@ engine::PeriodScores Scored(std::uint32_t reached, std::uint32_t right, std::opt
 // Columns, lines and 3-minute periods scored by the core for small sittings.
 TEST(SittingCurveTest, ColumnsCarryKraepelinsLine) {
     const engine::SheetFormat format = sheets::Columns();
-    // Heights 3, 2 and 1 right answers of 3 + 4, the third column stopped inside.
-    std::vector<engine::SheetAnswer> record;
-    for (std::uint16_t column = 0; column < 3; ++column)
-        for (std::uint16_t position = 0; position < 3 - column; ++position) {
-            engine::SheetAnswer pair;
-            pair.unit = pair.period = column;
-            pair.position = position;
-            pair.operand1 = 3;
-            pair.operand2 = 4;
-            pair.answer = 7;
-            pair.correct = 1;
-            pair.milliseconds = 1000u * (column + 1);
-            record.push_back(pair);
-        }
-    const engine::SheetScores scores = engine::ScoreSheet(format, record, 2 * sheets::kColumnSeconds * 1000 + 5000);
+    // Heights 3, 2 and 1 right answers, the third column stopped inside.
+    sheets::Record record;
+    record.Period(0).Right(3, 1000).Period(1).Right(2, 2000).Period(2).Right(1, 3000);
+    const engine::SheetScores scores =
+        engine::ScoreSheet(format, record.pairs, 2 * sheets::kColumnSeconds * 1000 + 5000);
     const engine::PeriodCurve curve = engine::CurveOfSitting(scores);
     EXPECT_EQ(curve.periods, (std::vector<CurvePeriod>{{3, 3, 1000, false}, {2, 2, 2000, false}, {1, 1, 3000, true}}));
     EXPECT_EQ(curve.completePeriods, 2u);

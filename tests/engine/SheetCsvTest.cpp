@@ -79,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Records, SheetCsvTest,
                                          // The largest values a record holds.
                                          CsvCase{"LargestValues",
                                                  "pauli",
-                                                 {Answered(Pair(65535, 65535, 9, 9), 8, 4'294'967'295u, 65535)},
-                                                 kHeader + "1,pauli,65536,65536,9,9,8,TRUE,65535,4294967295\r\n"},
+                                                 {Answered(Pair(65535, 65535, 9, 9), 8, 4'294'967'294u, 65535)},
+                                                 kHeader + "1,pauli,65536,65536,9,9,8,TRUE,65535,4294967294\r\n"},
                                          // A name that would split the record is quoted.
                                          CsvCase{"NameWithACommaIsQuoted",
                                                  "my \"own\", sheet",

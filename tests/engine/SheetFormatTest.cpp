@@ -9,6 +9,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using testing::HasSubstr;
@@ -95,11 +96,59 @@ TEST(SheetFormatTest, UchidaScheduleHasTheBreakBetweenItsHalves) {
     EXPECT_EQ(uchida.unitStartMs(16), 21 * kMinute);
 }
 
-TEST(SheetFormatTest, PauliHourHasTwentyPeriodsOfThreeMinutes) {
-    engine::FormatError error;
-    EXPECT_EQ(engine::FormatByName("pauli", false, error)->strokePeriods(), 20u);
-    EXPECT_EQ(engine::FormatByName("pauli", true, error)->strokePeriods(), 3u);
+// ---- The strokes ----
+
+struct StrokeCase {
+    const char* name;
+    engine::SheetFormat format;
+    std::uint64_t atMs;
+    std::uint32_t periods;
+    // The period `atMs` falls in: its number from 0, its start and end, whether it is the last.
+    std::uint32_t index;
+    std::uint64_t startMs;
+    std::uint64_t endMs;
+    bool last;
+};
+
+void PrintTo(const StrokeCase& c, std::ostream* os) { *os << c.name; }
+
+class StrokeScheduleTest : public testing::TestWithParam<StrokeCase> {};
+
+TEST_P(StrokeScheduleTest, GivesThePeriodBetweenTwoStrokes) {
+    const StrokeCase& c = GetParam();
+    EXPECT_EQ(c.format.strokePeriods(), c.periods);
+    const engine::StrokePeriod got = c.format.strokePeriodAt(c.atMs);
+    EXPECT_EQ(std::tie(got.index, got.startMs, got.endMs, got.last), std::tie(c.index, c.startMs, c.endMs, c.last));
 }
+
+engine::SheetFormat Preset(const char* name, bool practice) {
+    engine::FormatError error;
+    return *engine::FormatByName(name, practice, error);
+}
+
+engine::SheetFormat PauliOfSeconds(std::uint32_t seconds) {
+    engine::SheetFormat format = Preset("pauli", true);
+    format.durationSeconds = seconds;
+    return format;
+}
+
+constexpr std::uint64_t kStroke = 3 * kMinute;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sittings, StrokeScheduleTest, testing::Values(
+    // An hour of strokes every 3 minutes: 20 periods, the last ended by the end, not by a stroke.
+    StrokeCase{"AtTheStart", Preset("pauli", false), 0, 20, 0, 0, kStroke, false},
+    StrokeCase{"JustBeforeTheFirstStroke", Preset("pauli", false), kStroke - 1, 20, 0, 0, kStroke, false},
+    StrokeCase{"AtTheFirstStroke", Preset("pauli", false), kStroke, 20, 1, kStroke, 2 * kStroke, false},
+    StrokeCase{"InTheLastPeriod", Preset("pauli", false), 59 * kMinute, 20, 19, 57 * kMinute, 60 * kMinute, true},
+    StrokeCase{"PastTheEnd", Preset("pauli", false), 61 * kMinute, 20, 19, 57 * kMinute, 60 * kMinute, true},
+    StrokeCase{"PracticeAtItsLastStroke", Preset("pauli", true), 2 * kStroke, 3, 2, 2 * kStroke, 9 * kMinute, true},
+    // An end between two strokes cuts the last period short.
+    StrokeCase{"EndCutsTheLastPeriod", PauliOfSeconds(500), 400 * kSecond, 3, 2, 2 * kStroke, 500 * kSecond, true},
+    // Without strokes the whole sitting is one last period.
+    StrokeCase{"CuedSheetHasNoStrokes", Preset("kraepelin-15", true), 5 * kSecond, 0, 0, 0, 150 * kSecond, true}),
+    [](const testing::TestParamInfo<StrokeCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(SheetFormatTest, UnknownNameIsRefusedNamingTheFormats) {
     for (const char* name : {"", "kraepelin", "Pauli ", "uchida-kraepelin"}) {

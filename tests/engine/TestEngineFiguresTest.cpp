@@ -19,56 +19,7 @@ bool SameText(const engine::Wording& a, const engine::Wording& b) {
     return std::string_view(a.context) == b.context && std::string_view(a.english) == b.english;
 }
 
-// Keeps the figures as they were handed over.
-class FigureRecorder final : public engine::TestEngineListener {
-public:
-    void DurationRefused(engine::DurationRefusal r) override { refusals.push_back(r); }
-    void LogLineAdded(const engine::LogLine& line) override { lines.push_back(line); }
-    void ResultsReady(const engine::ResultSummary& summary) override { results.push_back(summary); }
-
-    std::vector<engine::DurationRefusal> refusals;
-    std::vector<engine::LogLine> lines;
-    std::vector<engine::ResultSummary> results;
-};
-
-class FiguresFixture : public EngineFixture {
-protected:
-    FiguresFixture() { engine.SetListener(&figures); }
-    FigureRecorder figures;
-};
-
-// ---- Refusals ----
-
-struct RefusalCase {
-    const char* duration;
-    engine::DurationRefusal refusal;
-};
-
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << '"' << c.duration << '"'; }
-
-class RefusalTest : public FiguresFixture, public testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(RefusalTest, SaysWhyAndIsWordedAsTheOneMessage) {
-    engine.Start(GetParam().duration, true);
-    ASSERT_EQ(figures.refusals.size(), 1u);
-    EXPECT_EQ(figures.refusals[0], GetParam().refusal);
-    EXPECT_EQ(engine::Worded(engine::WordingOf(figures.refusals[0])), engine::TestEngine::kRefusedMessage);
-}
-
-INSTANTIATE_TEST_SUITE_P(Durations, RefusalTest,
-                         testing::Values(RefusalCase{"", engine::DurationRefusal::NotANumber},
-                                         RefusalCase{"a", engine::DurationRefusal::NotANumber},
-                                         RefusalCase{"-", engine::DurationRefusal::NotANumber},
-                                         RefusalCase{"0.", engine::DurationRefusal::BelowOne},
-                                         RefusalCase{"0.5", engine::DurationRefusal::BelowOne},
-                                         RefusalCase{"-3", engine::DurationRefusal::BelowOne}));
-
 // ---- Result lines ----
-
-struct Line {
-    const engine::Wording* wording;
-    const char* figure;
-};
 
 struct ResultCase {
     const char* name;
@@ -78,13 +29,14 @@ struct ResultCase {
     int ticks;
     // Else the run times out.
     bool stop;
+    const engine::Wording* durationLine;
     // In the panel's order: duration, answered, true, false, per second, per minute.
-    std::array<Line, 6> lines;
+    std::array<const char*, 6> figures;
 };
 
 void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.name; }
 
-class ResultFiguresTest : public FiguresFixture, public testing::WithParamInterface<ResultCase> {};
+class ResultFiguresTest : public EngineFixture, public testing::WithParamInterface<ResultCase> {};
 
 TEST_P(ResultFiguresTest, EachLineHasItsTextAndItsFigureAlone) {
     const ResultCase& c = GetParam();
@@ -94,85 +46,39 @@ TEST_P(ResultFiguresTest, EachLineHasItsTextAndItsFigureAlone) {
     Ticks(c.ticks);
     if (c.stop) engine.Stop();
 
-    ASSERT_EQ(figures.results.size(), 1u);
-    const engine::ResultSummary& r = figures.results[0];
+    ASSERT_EQ(recorder.results.size(), 1u);
+    const engine::ResultSummary& r = recorder.results[0];
+    EXPECT_TRUE(r.showPanel);
+    EXPECT_EQ(engine.answerLog().size(), c.logging ? static_cast<std::size_t>(c.right + c.wrong) : 1u)
+        << "the log stays for the user to read";
     const std::optional<engine::ResultLine>* lines[] = {&r.durationLine, &r.answeredLine,  &r.trueLine,
                                                         &r.falseLine,    &r.perSecondLine, &r.perMinuteLine};
-    for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    const engine::Wording* wordings[] = {c.durationLine,       &wording::kAnsweredLine,  &wording::kTrueLine,
+                                         &wording::kFalseLine, &wording::kPerSecondLine, &wording::kPerMinuteLine};
+    for (std::size_t i = 0; i < c.figures.size(); ++i) {
         ASSERT_TRUE(lines[i]->has_value()) << i;
         const engine::ResultLine& line = **lines[i];
-        EXPECT_TRUE(SameText(line.wording, *c.lines[i].wording))
-            << "line " << i << ": \"" << line.wording.english << "\"";
-        EXPECT_EQ(line.figure, c.lines[i].figure) << "line " << i;
+        EXPECT_TRUE(SameText(line.wording, *wordings[i])) << "line " << i << ": \"" << line.wording.english << "\"";
+        EXPECT_EQ(line.figure, c.figures[i]) << "line " << i;
     }
 }
 
 constexpr int kMinute = 60;
+const engine::Wording* const kClock = &wording::kDurationLine;
 
-INSTANTIATE_TEST_SUITE_P(
-    Runs, ResultFiguresTest,
-    testing::Values(ResultCase{"LoggedStop",
-                               true,
-                               10,
-                               2,
-                               30,
-                               true,
-                               {{{&wording::kDurationLine, "0:30"},
-                                 {&wording::kAnsweredLine, "12"},
-                                 {&wording::kTrueLine, "10"},
-                                 {&wording::kFalseLine, "2"},
-                                 {&wording::kPerSecondLine, "0.33"},
-                                 {&wording::kPerMinuteLine, "20.00"}}}},
-                    ResultCase{"LoggedTimeOut",
-                               true,
-                               1,
-                               0,
-                               kMinute,
-                               false,
-                               {{{&wording::kDurationLine, "1:00"},
-                                 {&wording::kAnsweredLine, "1"},
-                                 {&wording::kTrueLine, "1"},
-                                 {&wording::kFalseLine, "0"},
-                                 {&wording::kPerSecondLine, "0.02"},
-                                 {&wording::kPerMinuteLine, "1.00"}}}},
-                    ResultCase{"StopBeforeATick",
-                               true,
-                               2,
-                               0,
-                               0,
-                               true,
-                               {{{&wording::kDurationLine, "0:00"},
-                                 {&wording::kAnsweredLine, "2"},
-                                 {&wording::kTrueLine, "2"},
-                                 {&wording::kFalseLine, "0"},
-                                 {&wording::kPerSecondLine, "0.00"},
-                                 {&wording::kPerMinuteLine, "0.00"}}}},
-                    // The duration's dash is in minutes after Stop, a bare clock's after the time-out.
-                    ResultCase{"UnloggedStop",
-                               false,
-                               1,
-                               1,
-                               5,
-                               true,
-                               {{{&wording::kDurationInMinutesLine, "-"},
-                                 {&wording::kAnsweredLine, "-"},
-                                 {&wording::kTrueLine, "-"},
-                                 {&wording::kFalseLine, "-"},
-                                 {&wording::kPerSecondLine, "-"},
-                                 {&wording::kPerMinuteLine, "-"}}}},
-                    ResultCase{"UnloggedTimeOut",
-                               false,
-                               1,
-                               0,
-                               kMinute,
-                               false,
-                               {{{&wording::kDurationLine, "-"},
-                                 {&wording::kAnsweredLine, "-"},
-                                 {&wording::kTrueLine, "-"},
-                                 {&wording::kFalseLine, "-"},
-                                 {&wording::kPerSecondLine, "-"},
-                                 {&wording::kPerMinuteLine, "-"}}}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, ResultFiguresTest, testing::Values(
+    ResultCase{"LoggedStop", true, 10, 2, 30, true, kClock, {"0:30", "12", "10", "2", "0.33", "20.00"}},
+    ResultCase{"LoggedTimeOut", true, 25, 5, kMinute, false, kClock, {"1:00", "30", "25", "5", "0.42", "25.00"}},
+    ResultCase{"OneAnswerInAMinute", true, 1, 0, kMinute, false, kClock, {"1:00", "1", "1", "0", "0.02", "1.00"}},
+    // The rates count true answers only; 1/8 is exactly 0.125, rounded up.
+    ResultCase{"RatesRoundHalvesUp", true, 1, 9, 8, true, kClock, {"0:08", "10", "1", "9", "0.13", "7.50"}},
+    ResultCase{"StopBeforeATick", true, 2, 0, 0, true, kClock, {"0:00", "2", "2", "0", "0.00", "0.00"}},
+    // The duration's dash is in minutes after Stop, a bare clock's after the time-out.
+    ResultCase{"UnloggedStop", false, 1, 1, 5, true, &wording::kDurationInMinutesLine, {"-", "-", "-", "-", "-", "-"}},
+    ResultCase{"UnloggedTimeOut", false, 1, 0, kMinute, false, kClock, {"-", "-", "-", "-", "-", "-"}}),
     [](const testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Answer log lines ----
 
@@ -190,7 +96,7 @@ void PrintTo(const LogCase& c, std::ostream* os) {
     *os << c.operand1 << " + " << c.operand2 << " answered \"" << c.typed << '"';
 }
 
-class LogFiguresTest : public FiguresFixture, public testing::WithParamInterface<LogCase> {};
+class LogFiguresTest : public EngineFixture, public testing::WithParamInterface<LogCase> {};
 
 TEST_P(LogFiguresTest, TheLineHoldsThePairTheAnswerAndTheJudgement) {
     const LogCase& c = GetParam();
@@ -198,10 +104,10 @@ TEST_P(LogFiguresTest, TheLineHoldsThePairTheAnswerAndTheJudgement) {
     StartRun("99");
     engine.SubmitAnswer(c.typed);
 
-    ASSERT_EQ(figures.lines.size(), 1u);
+    ASSERT_EQ(recorder.lines.size(), 1u);
     ASSERT_EQ(engine.logLines().size(), 1u);
     // As handed to the window and as the engine keeps it.
-    const engine::LogLine* const both[] = {&figures.lines[0], &engine.logLines()[0]};
+    const engine::LogLine* const both[] = {&recorder.lines[0], &engine.logLines()[0]};
     for (const engine::LogLine* line : both) {
         EXPECT_FALSE(line->notLogged);
         EXPECT_EQ(line->operand1, c.operand1);
@@ -223,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, LogFiguresTest,
                                          LogCase{7, 5, "12", "2", true, " 7", " 5"},
                                          LogCase{1, 1, "\xC3\xA9", "\xC3\xA9", false, " 1", " 1"}));
 
-TEST_F(FiguresFixture, AnUnloggedRunLeavesOnlyTheNoteWithoutFigures) {
+TEST_F(EngineFixture, AnUnloggedRunLeavesOnlyTheNoteWithoutFigures) {
     StartRun("5", false);
     engine.SubmitAnswer("3");
     engine.Stop();

@@ -27,7 +27,14 @@ TEST(TestEngineStateTest, StartsIdleWithZeroOperandsAndClock) {
     EXPECT_EQ(random.calls(), "");
 }
 
-class RefusedDurationTest : public EngineFixture, public testing::WithParamInterface<const char*> {};
+struct RefusedCase {
+    const char* duration;
+    engine::DurationRefusal refusal;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << '"' << c.duration << '"'; }
+
+class RefusedDurationTest : public EngineFixture, public testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedDurationTest, OnlyTheMessageIsGiven) {
     // A finished run leaves a log and counters that a refusal must not touch.
@@ -37,9 +44,10 @@ TEST_P(RefusedDurationTest, OnlyTheMessageIsGiven) {
     const auto logBefore = engine.answerLog();
     recorder.Clear();
 
-    engine.Start(GetParam(), false);
+    engine.Start(GetParam().duration, false);
 
     EXPECT_THAT(recorder.events, ElementsAre(kRefused));
+    EXPECT_THAT(recorder.refusals, ElementsAre(GetParam().refusal)) << "why, for a window to word it";
     EXPECT_FALSE(engine.running());
     EXPECT_TRUE(engine.logging());
     EXPECT_EQ(engine.durationText(), "1");
@@ -47,9 +55,16 @@ TEST_P(RefusedDurationTest, OnlyTheMessageIsGiven) {
     EXPECT_EQ(engine.trueCount(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(NotANumberOrBelowOne, RefusedDurationTest,
-                         testing::Values("", " ", "a", "1a", "-", "+", ".", "0", "0.", "00", "0.5", "-1", "-5", "1,5",
-                                         "inf"));
+constexpr engine::DurationRefusal kNotANumber = engine::DurationRefusal::NotANumber;
+constexpr engine::DurationRefusal kBelowOne = engine::DurationRefusal::BelowOne;
+
+INSTANTIATE_TEST_SUITE_P(
+    NotANumberOrBelowOne, RefusedDurationTest,
+    testing::Values(RefusedCase{"", kNotANumber}, RefusedCase{" ", kNotANumber}, RefusedCase{"a", kNotANumber},
+                    RefusedCase{"1a", kNotANumber}, RefusedCase{"-", kNotANumber}, RefusedCase{"+", kNotANumber},
+                    RefusedCase{".", kNotANumber}, RefusedCase{"1,5", kNotANumber}, RefusedCase{"inf", kNotANumber},
+                    RefusedCase{"0", kBelowOne}, RefusedCase{"0.", kBelowOne}, RefusedCase{"00", kBelowOne},
+                    RefusedCase{"0.5", kBelowOne}, RefusedCase{"-1", kBelowOne}, RefusedCase{"-5", kBelowOne}));
 
 class AcceptedDurationTest : public EngineFixture, public testing::WithParamInterface<const char*> {};
 

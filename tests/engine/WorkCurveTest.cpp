@@ -17,35 +17,6 @@ using testing::IsEmpty;
 
 namespace {
 
-// ---- The nearest-rank percentile ----
-
-struct PercentileCase {
-    std::vector<std::uint32_t> values;
-    int percent;
-    std::uint32_t expected;
-};
-
-void PrintTo(const PercentileCase& c, std::ostream* os) { *os << c.values.size() << " values, p" << c.percent; }
-
-class PercentileTest : public testing::TestWithParam<PercentileCase> {};
-
-TEST_P(PercentileTest, TakesTheValueOfRankCeilingOfPTimesN) {
-    std::vector<std::uint32_t> values = GetParam().values;
-    EXPECT_EQ(engine::NearestRankPercentile(values, GetParam().percent), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ranks, PercentileTest,
-                         testing::Values(PercentileCase{{700}, 50, 700}, PercentileCase{{700}, 90, 700},
-                                         // An even count: the lower middle value, never the mean of the two.
-                                         PercentileCase{{900, 100}, 50, 100}, PercentileCase{{4, 1, 3, 2}, 50, 2},
-                                         PercentileCase{{5, 3, 1, 4, 2}, 50, 3},
-                                         // 90 % of 10 is rank 9 exactly; of 11 it is 9.9, so rank 10.
-                                         PercentileCase{{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 90, 9},
-                                         PercentileCase{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 90, 10},
-                                         PercentileCase{{1, 2, 3, 4, 5, 6, 7, 8, 9}, 90, 9},
-                                         PercentileCase{{3, 1, 2}, 0, 1}, PercentileCase{{3, 1, 2}, 100, 3},
-                                         PercentileCase{{5, 5, 1, 5}, 50, 5}));
-
 // ---- The record the engine keeps ----
 
 using RecordingTest = EngineFixture;
@@ -106,6 +77,9 @@ TEST(RecordedAnswerTest, FieldsSaturateInsteadOfWrappingAround) {
 }
 
 // ---- Whole runs, worked out by hand ----
+
+// The statistics' own edge cases are StatisticsTest's; these runs check that each figure
+// takes the right minutes, pairs and answers.
 
 // One step of a scripted run: an answer to the pair (op1, op2) given `ms` after the pair
 // appeared, or a number of ticks.
@@ -289,45 +263,6 @@ TEST(WorkCurveTest, TrendLinePassesThroughTheSpeedAtTheMeanMinute) {
         EXPECT_NEAR(*curve.trendAt(point.minute), point.value, 1e-9) << "minute " << point.minute;
     }
     EXPECT_EQ(engine::AnalyseWorkCurve(answers, {1, 0}).trendAt(1.0), std::nullopt) << "no trend, no line";
-}
-
-// Times spread over all four bytes, ties included: every group's figures are its own
-// times' nearest-rank percentiles.
-TEST(WorkCurveTest, AgreesWithThePercentilesOfEachGroupsOwnTimes) {
-    std::vector<engine::RecordedAnswer> answers;
-    std::uint64_t state = 7;
-    for (int i = 0; i < 3000; ++i) {
-        state = state * 6364136223846793005ull + 1442695040888963407ull;
-        const std::uint64_t magnitude = (state >> 62) * 8; // 0, 8, 16 or 24 bits up
-        const std::uint64_t ms = ((state >> 20) & 0x3FF) << magnitude;
-        answers.push_back(engine::MakeRecordedAnswer(static_cast<int>((state >> 33) % 10),
-                                                     static_cast<int>((state >> 37) % 10), "0", (state >> 41) % 4 != 0,
-                                                     static_cast<std::uint64_t>(i / 700), ms));
-    }
-    const engine::WorkCurve curve = engine::AnalyseWorkCurve(answers, {4, 17});
-    ASSERT_EQ(curve.minutes.size(), 5u);
-
-    const auto expect = [](std::vector<std::uint32_t> times, const engine::AnswerTimes& got, const std::string& what) {
-        ASSERT_FALSE(times.empty()) << what;
-        EXPECT_EQ(got.median, engine::NearestRankPercentile(times, 50)) << what;
-        EXPECT_EQ(got.percentile90, engine::NearestRankPercentile(times, 90)) << what;
-    };
-    std::vector<std::uint32_t> all;
-    for (const auto& answer : answers) all.push_back(answer.milliseconds);
-    expect(all, curve.times, "run");
-    for (std::uint32_t minute = 0; minute < 5; ++minute) {
-        std::vector<std::uint32_t> times;
-        for (const auto& answer : answers)
-            if (answer.minute == minute) times.push_back(answer.milliseconds);
-        expect(times, curve.minutes[minute].times, "minute " + std::to_string(minute));
-    }
-    for (std::uint32_t pair = 0; pair < 100; ++pair) {
-        std::vector<std::uint32_t> times;
-        for (const auto& answer : answers)
-            if (answer.operand1 * 10u + answer.operand2 == pair) times.push_back(answer.milliseconds);
-        if (times.empty()) continue;
-        EXPECT_EQ(curve.pairs[pair].medianMilliseconds, engine::NearestRankPercentile(times, 50)) << "pair " << pair;
-    }
 }
 
 // ---- The answers as CSV ----
