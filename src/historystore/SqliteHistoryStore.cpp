@@ -428,13 +428,8 @@ void Put(std::string& sql, std::int64_t value) {
     sql.append(digits, result.ptr).push_back(',');
 }
 
-bool InsertSitting(StoreConnection& connection, const engine::KeptSitting& sitting, engine::SittingId& id,
-                   StoreFault& fault) {
-    QSqlQuery insert(connection.database());
-    if (!insert.prepare(QStringLiteral("INSERT INTO sittings (%1) VALUES (%2)")
-                            .arg(kSummaryColumns.section(QStringLiteral(", "), 1),
-                                 QStringLiteral("?") + QStringLiteral(", ?").repeated(kColumnCount - 2))))
-        return connection.Fail(FaultOf(insert.lastError(), connection.path()), fault);
+// A sitting's row of the sittings table, by the columns of kSummaryColumns.
+std::vector<QVariant> SummaryValues(const engine::KeptSitting& sitting) {
     const engine::KeptSheet* sheet = sitting.sheet();
     const engine::KeptDrill* drill = sitting.drill();
     std::vector<QVariant> values(kColumnCount);
@@ -472,6 +467,19 @@ bool InsertSitting(StoreConnection& connection, const engine::KeptSitting& sitti
         values[kElapsedMs] =
             Number((drill->length.minutes * 60 + static_cast<std::uint64_t>(drill->length.seconds)) * 1000);
     }
+    return values;
+}
+
+bool InsertSitting(StoreConnection& connection, const engine::KeptSitting& sitting, engine::SittingId& id,
+                   StoreFault& fault) {
+    QSqlQuery insert(connection.database());
+    if (!insert.prepare(QStringLiteral("INSERT INTO sittings (%1) VALUES (%2)")
+                            .arg(kSummaryColumns.section(QStringLiteral(", "), 1),
+                                 QStringLiteral("?") + QStringLiteral(", ?").repeated(kColumnCount - 2))))
+        return connection.Fail(FaultOf(insert.lastError(), connection.path()), fault);
+    const std::vector<QVariant> values = SummaryValues(sitting);
+    const engine::KeptSheet* sheet = sitting.sheet();
+    const engine::KeptDrill* drill = sitting.drill();
     for (int column = kKind; column < kColumnCount; ++column) insert.bindValue(column - 1, values[column]);
     if (!connection.Exec(insert, fault)) return false;
     id = insert.lastInsertId().toLongLong();

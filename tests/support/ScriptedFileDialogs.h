@@ -8,8 +8,9 @@
 
 namespace host {
 
-// File dialogs answered from a script, for tests: every request is recorded, and the
-// chosen paths are taken in order. With the script empty the dialog is cancelled.
+// File dialogs answered from a script, for tests: every save request is recorded, and the
+// chosen paths are taken in order, by every kind of dialog alike (the files to open are one
+// entry, separated by newlines). With the script empty the dialog is cancelled.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
     // The path the next dialog returns; the empty text cancels it.
@@ -18,8 +19,12 @@ public:
     const std::vector<SaveFileRequest>& requests() const { return requests_; }
 
     QString SaveFileName(QWidget* owner, const SaveFileRequest& request) override;
+    QStringList OpenFileNames(QWidget* owner, const OpenFilesRequest& request) override;
+    QString ExistingFolder(QWidget* owner, const FolderRequest& request) override;
 
 private:
+    QString Next();
+
     std::deque<QString> paths_;
     std::vector<SaveFileRequest> requests_;
 };

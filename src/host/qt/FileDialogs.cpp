@@ -17,6 +17,25 @@ QString QtFileDialogs::SaveFileName(QWidget* owner, const SaveFileRequest& reque
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
+QStringList QtFileDialogs::OpenFileNames(QWidget* owner, const OpenFilesRequest& request) {
+    QFileDialog dialog(owner, request.title, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(request.filters);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+QString QtFileDialogs::ExistingFolder(QWidget* owner, const FolderRequest& request) {
+    QFileDialog dialog(owner, request.title, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
 FileDialogs& SystemFileDialogs() {
     static QtFileDialogs dialogs;
     return dialogs;
