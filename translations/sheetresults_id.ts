@@ -2,6 +2,303 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en">
 <context>
+    <name>MarkText</name>
+    <message>
+        <source>read %1</source>
+        <extracomment>A source&apos;s date where it gives none of its own: when it was read.</extracomment>
+        <translation>dibaca %1</translation>
+    </message>
+    <message>
+        <source>Tavrendale&apos;s own figure</source>
+        <extracomment>A mark&apos;s number no source gives, which the program chose.</extracomment>
+        <translation>angka Tavrendale sendiri</translation>
+    </message>
+    <message>
+        <source>Tavrendale&apos;s own figure (no published source found)</source>
+        <extracomment>A mark&apos;s number the program was given, which none of the sources read publishes.</extracomment>
+        <translation>angka Tavrendale sendiri (tidak ditemukan sumber terbitan)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A source named under a mark: %1 its title, %2 when it was published.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tavrendale&apos;s own figure: no source we found gives a number for this, so the program chose one.</source>
+        <translation>Angka Tavrendale sendiri: tidak ada sumber yang kami temukan memberi angka untuk ini, jadi program memilihnya.</translation>
+    </message>
+    <message>
+        <source>No published source found: none of the sources we could read publishes this number, so it is shown as Tavrendale&apos;s own figure until a source is named.</source>
+        <translation>Tidak ditemukan sumber terbitan: tidak satu pun sumber yang dapat kami baca menerbitkan angka ini, jadi angka ini ditampilkan sebagai angka Tavrendale sendiri sampai ada sumbernya.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between sources</comment>
+        <extracomment>Between the sources a mark names.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: met</source>
+        <extracomment>A feature of the curve met or not, where it involves no line in particular (errors, where there were none).</extracomment>
+        <translation>%1: terpenuhi</translation>
+    </message>
+    <message>
+        <source>%1: not met</source>
+        <translation>%1: tidak terpenuhi</translation>
+    </message>
+    <message>
+        <source>Columns not complete: %1 of %2.</source>
+        <extracomment>After why a stopped sitting gets no verdict: how many of its columns are missing.</extracomment>
+        <translation>Lajur yang belum lengkap: %1 dari %2.</translation>
+    </message>
+    <message>
+        <source>Lines not complete: %1 of %2.</source>
+        <translation>Baris yang belum lengkap: %1 dari %2.</translation>
+    </message>
+    <message>
+        <source>Periods not complete: %1 of %2.</source>
+        <translation>Periode yang belum lengkap: %1 dari %2.</translation>
+    </message>
+    <message>
+        <source>Leaning</source>
+        <extracomment>Uchida-Kraepelin: how close the curve is to the typical one, all features together.</extracomment>
+        <translation>Kecenderungan</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the %3 features of the typical curve not met, %4 non-typical features found</source>
+        <extracomment>%1 is the leaning (&quot;Close to the typical curve&quot;), %2 how many of the %3 typical features were not met, %4 how many non-typical features were found.</extracomment>
+        <translation>%1: %2 dari %3 ciri kurva khas tidak terpenuhi, %4 ciri tidak khas ditemukan</translation>
+    </message>
+    <message>
+        <source>Work amount (作業量)</source>
+        <extracomment>Uchida-Kraepelin: the level of the work amount.</extracomment>
+        <translation>Jumlah kerja (作業量)</translation>
+    </message>
+    <message>
+        <source>Typical curve (定型曲線)</source>
+        <extracomment>Uchida-Kraepelin: the features of the typical curve, each met or not.</extracomment>
+        <translation>Kurva khas (定型曲線)</translation>
+    </message>
+    <message>
+        <source>Non-typical features (非定型)</source>
+        <extracomment>Uchida-Kraepelin: the features of a non-typical curve (非定型), each found or not.</extracomment>
+        <translation>Ciri tidak khas (非定型)</translation>
+    </message>
+    <message>
+        <source>Bands (baik sekali, baik, sedang, kurang, kurang sekali)</source>
+        <extracomment>Kraepelin: the five levels of each index, in the test&apos;s own words.</extracomment>
+        <translation>Kategori (baik sekali, baik, sedang, kurang, kurang sekali)</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3, where the sources disagree</source>
+        <extracomment>A band a source&apos;s table gives this sitting&apos;s figure: %1 the figure, %2 its value, %3 the band.</extracomment>
+        <translation>%1: %2 — %3, sumber-sumbernya tidak sepakat</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1: %2 — %3</translation>
+    </message>
+    <message>
+        <source>Verdicts in published reports</source>
+        <extracomment>Kraepelin: the bands published reports gave to figures of their own sittings.</extracomment>
+        <translation>Penilaian dalam laporan terbitan</translation>
+    </message>
+    <message>
+        <source>%1: %2 rated %3 in that report; this sitting %4</source>
+        <extracomment>%1 is a figure, %2 the value a report rated, %3 the band it gave it, %4 this sitting&apos;s value.</extracomment>
+        <translation>%1: %2 dinilai %3 dalam laporan itu; tes ini %4</translation>
+    </message>
+    <message>
+        <source>Other published formulas</source>
+        <extracomment>Kraepelin: other published ways of working out panker, janker and hanker.</extracomment>
+        <translation>Rumus terbitan lainnya</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the program&apos;s %3: %4)</source>
+        <extracomment>%1 and %2: a published formula and its value for this sitting; %3 and %4: the program&apos;s own.</extracomment>
+        <translation>%1: %2 (%3 menurut program: %4)</translation>
+    </message>
+    <message>
+        <source>%1 — met (periods %2)</source>
+        <extracomment>A Pauli mark met or not: %1 says what was compared (&quot;First period: 120 additions against a mark of 130&quot;).</extracomment>
+        <translation>%1 — terpenuhi (periode %2)</translation>
+    </message>
+    <message>
+        <source>%1 — not met (periods %2)</source>
+        <translation>%1 — tidak terpenuhi (periode %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Marks</name>
+    <message>
+        <source>reference from %1 — practice figure, not a norm and not a psychological assessment</source>
+        <extracomment>Under every mark shown; %1 names its sources, each with its title and date (or &quot;Tavrendale&apos;s own figure&quot;).</extracomment>
+        <translatorcomment>Daftar istilah: mark “patokan” (angka atau ciri acuan yang diterbitkan), reference “acuan”, verdict “penilaian”, norm “norma”, met/not met “terpenuhi/tidak terpenuhi”, found “ada”. Kategori Kraepelin memakai kata tes itu sendiri: baik sekali, baik, sedang, kurang, kurang sekali (bands: “kategori”). Istilah Uchida-Kraepelin dari bahasa Jepang ditulis dalam kurung sesudah kata Indonesianya: jumlah kerja (作業量), kurva khas (定型曲線), ciri tidak khas (非定型).</translatorcomment>
+        <translation>acuan dari %1 — angka latihan, bukan norma dan bukan asesmen psikologis</translation>
+    </message>
+    <message>
+        <source>No verdict: the practice version is not the test the marks were published for.</source>
+        <extracomment>Why a sitting is held against no published marks.</extracomment>
+        <translation>Tanpa penilaian: versi latihan bukan tes yang patokannya diterbitkan.</translation>
+    </message>
+    <message>
+        <source>No verdict: a custom sheet is not the test the marks were published for.</source>
+        <translation>Tanpa penilaian: lembar kustom bukan tes yang patokannya diterbitkan.</translation>
+    </message>
+    <message>
+        <source>No verdict: these marks are for another test.</source>
+        <translation>Tanpa penilaian: patokan ini untuk tes lain.</translation>
+    </message>
+    <message>
+        <source>No verdict: the marks are for a whole sitting, and this one was stopped early.</source>
+        <translation>Tanpa penilaian: patokan berlaku untuk tes yang utuh, dan tes ini berakhir sebelum selesai.</translation>
+    </message>
+    <message>
+        <source>First half U-shaped</source>
+        <extracomment>The eight features of Uchida-Kraepelin&apos;s typical curve (定型曲線).</extracomment>
+        <translation>Paruh pertama berbentuk U</translation>
+    </message>
+    <message>
+        <source>A fall from line 2 to about line 5, a rise again over lines 6–10</source>
+        <translation>Turun dari baris 2 sampai sekitar baris 5, naik lagi pada baris 6–10</translation>
+    </message>
+    <message>
+        <source>Line 15 second only to line 1</source>
+        <translation>Baris 15 tertinggi kedua setelah baris 1</translation>
+    </message>
+    <message>
+        <source>Second half sloping down, without an end spurt</source>
+        <translation>Paruh kedua menurun, tanpa lonjakan di akhir</translation>
+    </message>
+    <message>
+        <source>Line 1 the highest of each half, line 16 the highest of all</source>
+        <translation>Baris pertama tertinggi di tiap paruh, baris 16 tertinggi dari semuanya</translation>
+    </message>
+    <message>
+        <source>Second half higher than the first</source>
+        <translation>Paruh kedua lebih tinggi daripada paruh pertama</translation>
+    </message>
+    <message>
+        <source>Moderate fluctuation</source>
+        <translation>Fluktuasi yang wajar</translation>
+    </message>
+    <message>
+        <source>Errors at most 1 % of the work</source>
+        <translation>Kesalahan paling banyak 1 % dari jumlah kerja</translation>
+    </message>
+    <message>
+        <source>Many errors</source>
+        <extracomment>The non-typical features of an Uchida-Kraepelin curve.</extracomment>
+        <translation>Banyak kesalahan</translation>
+    </message>
+    <message>
+        <source>A large drop</source>
+        <translation>Penurunan tajam</translation>
+    </message>
+    <message>
+        <source>A large spike</source>
+        <translation>Lonjakan tajam</translation>
+    </message>
+    <message>
+        <source>Violent fluctuation</source>
+        <translation>Fluktuasi sangat besar</translation>
+    </message>
+    <message>
+        <source>No fluctuation at all</source>
+        <translation>Tanpa fluktuasi sama sekali</translation>
+    </message>
+    <message>
+        <source>A falling second half</source>
+        <translation>Paruh kedua lebih rendah</translation>
+    </message>
+    <message>
+        <source>A weak start after the break</source>
+        <translation>Awal yang lemah setelah istirahat</translation>
+    </message>
+    <message>
+        <source>A low amount</source>
+        <translation>Jumlah kerja rendah</translation>
+    </message>
+    <message>
+        <source>%1: met (lines %2)</source>
+        <extracomment>A mark met or not, a feature found or not; %1 is the mark, %2 the lines involved (&quot;2, 5–10&quot;).</extracomment>
+        <translation>%1: terpenuhi (baris %2)</translation>
+    </message>
+    <message>
+        <source>%1: not met (lines %2)</source>
+        <translation>%1: tidak terpenuhi (baris %2)</translation>
+    </message>
+    <message>
+        <source>%1: found (lines %2)</source>
+        <translation>%1: ada (baris %2)</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: tidak ada</translation>
+    </message>
+    <message>
+        <source>Work amount at level Ⓐ: %1 and %2 per line (Ⓐ from %3 and %4)</source>
+        <extracomment>The work-amount level; %1 and %2 are the halves&apos; means per line, %3 and %4 the level&apos;s marks.</extracomment>
+        <translation>Jumlah kerja pada tingkat Ⓐ: %1 dan %2 per baris (Ⓐ mulai %3 dan %4)</translation>
+    </message>
+    <message>
+        <source>Work amount below level Ⓐ: %1 and %2 per line (Ⓐ from %3 and %4)</source>
+        <translation>Jumlah kerja di bawah tingkat Ⓐ: %1 dan %2 per baris (Ⓐ mulai %3 dan %4)</translation>
+    </message>
+    <message>
+        <source>Close to the typical curve</source>
+        <extracomment>The curve&apos;s leaning against the typical curve.</extracomment>
+        <translation>Dekat dengan kurva khas</translation>
+    </message>
+    <message>
+        <source>Partly like the typical curve</source>
+        <translation>Sebagian mirip kurva khas</translation>
+    </message>
+    <message>
+        <source>Far from the typical curve</source>
+        <translation>Jauh dari kurva khas</translation>
+    </message>
+    <message>
+        <source>baik sekali</source>
+        <extracomment>Kraepelin&apos;s five levels, in the test&apos;s own words.</extracomment>
+        <translation>baik sekali</translation>
+    </message>
+    <message>
+        <source>baik</source>
+        <translation>baik</translation>
+    </message>
+    <message>
+        <source>sedang</source>
+        <translation>sedang</translation>
+    </message>
+    <message>
+        <source>kurang</source>
+        <translation>kurang</translation>
+    </message>
+    <message>
+        <source>kurang sekali</source>
+        <translation>kurang sekali</translation>
+    </message>
+    <message>
+        <source>No band table: none of the sources found publishes the cut points of the bands they apply.</source>
+        <extracomment>Where no source publishes Kraepelin&apos;s bands.</extracomment>
+        <translation>Tidak ada tabel kategori: tidak satu pun sumber yang ditemukan menerbitkan batas kategori yang dipakainya.</translation>
+    </message>
+    <message>
+        <source>First period: %1 additions against a mark of %2</source>
+        <extracomment>Pauli&apos;s marks; %1 and %2 are the figures compared.</extracomment>
+        <translation>Periode pertama: %1 penjumlahan, patokannya %2</translation>
+    </message>
+    <message>
+        <source>Peak in period %1 (late from period %2)</source>
+        <translation>Puncak pada periode %1 (akhir mulai periode %2)</translation>
+    </message>
+    <message>
+        <source>End of %1 additions against the early dip of %2</source>
+        <translation>Akhir %1 penjumlahan, penurunan awal %2</translation>
+    </message>
+</context>
+<context>
     <name>ScoreText</name>
     <message>
         <source>%1 correction</source>
@@ -19,6 +316,7 @@
 - run: “sesi”; sitting: “tes”; exam sheet: “lembar tes”; call: “aba-aba”; no digit twice in a row: “tanpa angka kembar berturut-turut”.
 - column: “lajur”; line: “baris”; period: “periode”.
 - judul lembar: “Kraepelin 50 lajur × 15 dtk”, sama di katalog dan entri desktop.
+- history: “riwayat” (jendela Riwayat; perintahnya “Riwayat hasil…”); keep (tes dalam riwayat): “simpan”; arah tren: membaik, stabil, berubah-ubah, memburuk (naik, turun untuk nilai yang tidak lebih baik ke arah mana pun).
 Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 lajur); tanda operasi (+, −, ×, ÷, =) diapit spasi; garis miring satuan tanpa spasi (jawaban/menit); indeks dalam persen ditulis “(%)” setelah namanya; rentang ditulis “1 sampai 99”. Angka yang dicetak program sendiri (0.57, 95.0 %, 0.85 s) tetap berbentuk bahasa Inggris di semua bahasa.</translatorcomment>
         <translation>%1 koreksi</translation>
     </message>
@@ -391,6 +689,10 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
         <translation> (tidak lengkap)</translation>
     </message>
+    <message>
+        <source>No answer times: the sheet was worked on paper and entered by hand</source>
+        <translation>Tanpa waktu jawab: lembar dikerjakan di kertas dan diisi dengan tangan</translation>
+    </message>
 </context>
 <context>
     <name>SheetTitle</name>
@@ -437,6 +739,17 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     </message>
 </context>
 <context>
+    <name>sheetresults::MarksView</name>
+    <message>
+        <source>Marks</source>
+        <translation>Patokan</translation>
+    </message>
+    <message>
+        <source>Where this sitting stands against the marks published for its test, one a row with its verdict, its lines and its sources; the Up and Down keys move through them, and the curve frames the chosen one&apos;s lines</source>
+        <translation>Posisi tes ini terhadap patokan yang diterbitkan untuk tesnya, satu per baris dengan penilaian, baris, dan sumbernya; tombol Atas dan Bawah berpindah di antaranya, dan kurva membingkai baris patokan yang terpilih</translation>
+    </message>
+</context>
+<context>
     <name>sheetresults::SittingCurveChart</name>
     <message>
         <source>Curve</source>
@@ -476,6 +789,33 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <source>Legend: %1.</source>
         <extracomment>The chart&apos;s legend in words, where the chart is too small to draw it: &quot;green: right; red: wrong or blank&quot;.</extracomment>
         <translation>Legenda: %1.</translation>
+    </message>
+    <message>
+        <source>mark missed</source>
+        <comment>legend</comment>
+        <extracomment>The chart&apos;s legend: the flag over a bar where a published mark was missed.</extracomment>
+        <translation>tak terpenuhi</translation>
+    </message>
+    <message>
+        <source>chosen mark</source>
+        <comment>legend</comment>
+        <extracomment>The chart&apos;s legend: the frame around the bars of the mark chosen in the Marks part.</extracomment>
+        <translation>patokan terpilih</translation>
+    </message>
+    <message>
+        <source>Marks missed, flagged: %1.</source>
+        <extracomment>The marks missed, each with its lines, flagged on the curve: &quot;Marks missed, flagged: Line 15 second only to line 1: not met (lines 12, 15).&quot;</extracomment>
+        <translation>Patokan yang tidak terpenuhi, bertanda bendera: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between marks</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Framed: %1.</source>
+        <extracomment>The mark chosen in the Marks part, whose lines the curve frames.</extracomment>
+        <translation>Dibingkai: %1.</translation>
     </message>
 </context>
 <context>
@@ -520,6 +860,37 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
     <message>
         <source>%1, seed %2</source>
         <translation>%1, kode lembar %2</translation>
+    </message>
+    <message>
+        <source>Worked on paper: no answer times, so no digit-pair map, which shows each pair&apos;s answer time. The right and wrong answers are in the curve and the scores.</source>
+        <translation>Dikerjakan di kertas: tanpa waktu jawab, jadi tanpa peta pasangan angka, yang menunjukkan waktu jawab setiap pasangan. Jawaban benar dan salah ada di kurva dan skornya.</translation>
+    </message>
+    <message>
+        <source>%1 (paper)</source>
+        <extracomment>A sheet worked on paper and entered by hand: &quot;Kraepelin 50 × 15 s (paper)&quot;.</extracomment>
+        <translation>%1 (kertas)</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>Riwayat &amp;hasil…</translation>
+    </message>
+    <message>
+        <source>This sitting&apos;s leading score against your earlier sittings of the same format</source>
+        <translation>Skor utama tes ini dibandingkan tes Anda sebelumnya dengan format yang sama</translation>
+    </message>
+    <message>
+        <source>Your kept sittings, their scores over time and the trend</source>
+        <translation>Tes yang Anda simpan, skornya dari waktu ke waktu, dan trennya</translation>
+    </message>
+    <message>
+        <source>Sc&amp;ores</source>
+        <extracomment>The tab of the sitting&apos;s scores.</extracomment>
+        <translation>S&amp;kor</translation>
+    </message>
+    <message>
+        <source>&amp;Marks</source>
+        <extracomment>The tab of where the sitting stands against the marks published for its test.</extracomment>
+        <translation>&amp;Patokan</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,304 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>MarkText</name>
+    <message>
+        <source>read %1</source>
+        <extracomment>A source&apos;s date where it gives none of its own: when it was read.</extracomment>
+        <translation>%1閲覧</translation>
+    </message>
+    <message>
+        <source>Tavrendale&apos;s own figure</source>
+        <extracomment>A mark&apos;s number no source gives, which the program chose.</extracomment>
+        <translation>Tavrendale 独自の値</translation>
+    </message>
+    <message>
+        <source>Tavrendale&apos;s own figure (no published source found)</source>
+        <extracomment>A mark&apos;s number the program was given, which none of the sources read publishes.</extracomment>
+        <translation>Tavrendale 独自の値（公表された出典なし）</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A source named under a mark: %1 its title, %2 when it was published.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Tavrendale&apos;s own figure: no source we found gives a number for this, so the program chose one.</source>
+        <translation>Tavrendale 独自の値：見つかった資料にはこの数値がないため、プログラムが決めました。</translation>
+    </message>
+    <message>
+        <source>No published source found: none of the sources we could read publishes this number, so it is shown as Tavrendale&apos;s own figure until a source is named.</source>
+        <translation>公表された出典なし：読めた資料のどれもこの数値を公表していないため、出典が示されるまで Tavrendale 独自の値として示します。</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between sources</comment>
+        <extracomment>Between the sources a mark names.</extracomment>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>%1: met</source>
+        <extracomment>A feature of the curve met or not, where it involves no line in particular (errors, where there were none).</extracomment>
+        <translation>%1：満たす</translation>
+    </message>
+    <message>
+        <source>%1: not met</source>
+        <translation>%1：満たさない</translation>
+    </message>
+    <message>
+        <source>Columns not complete: %1 of %2.</source>
+        <extracomment>After why a stopped sitting gets no verdict: how many of its columns are missing.</extracomment>
+        <translation>完了していない列：%2列中%1列。</translation>
+    </message>
+    <message>
+        <source>Lines not complete: %1 of %2.</source>
+        <translation>完了していない行：%2行中%1行。</translation>
+    </message>
+    <message>
+        <source>Periods not complete: %1 of %2.</source>
+        <translation>完了していない区間：%2区間中%1区間。</translation>
+    </message>
+    <message>
+        <source>Leaning</source>
+        <extracomment>Uchida-Kraepelin: how close the curve is to the typical one, all features together.</extracomment>
+        <translation>全体の傾向</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the %3 features of the typical curve not met, %4 non-typical features found</source>
+        <extracomment>%1 is the leaning (&quot;Close to the typical curve&quot;), %2 how many of the %3 typical features were not met, %4 how many non-typical features were found.</extracomment>
+        <translation>%1：定型曲線の特徴%3個のうち満たさないもの%2個、非定型の特徴%4個</translation>
+    </message>
+    <message>
+        <source>Work amount (作業量)</source>
+        <extracomment>Uchida-Kraepelin: the level of the work amount.</extracomment>
+        <translation>作業量</translation>
+    </message>
+    <message>
+        <source>Typical curve (定型曲線)</source>
+        <extracomment>Uchida-Kraepelin: the features of the typical curve, each met or not.</extracomment>
+        <translation>定型曲線</translation>
+    </message>
+    <message>
+        <source>Non-typical features (非定型)</source>
+        <extracomment>Uchida-Kraepelin: the features of a non-typical curve (非定型), each found or not.</extracomment>
+        <translation>非定型の特徴</translation>
+    </message>
+    <message>
+        <source>Bands (baik sekali, baik, sedang, kurang, kurang sekali)</source>
+        <extracomment>Kraepelin: the five levels of each index, in the test&apos;s own words.</extracomment>
+        <translation>段階（baik sekali、baik、sedang、kurang、kurang sekali）</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3, where the sources disagree</source>
+        <extracomment>A band a source&apos;s table gives this sitting&apos;s figure: %1 the figure, %2 its value, %3 the band.</extracomment>
+        <translation>%1：%2 — %3（資料によって判定が異なる）</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1：%2 — %3</translation>
+    </message>
+    <message>
+        <source>Verdicts in published reports</source>
+        <extracomment>Kraepelin: the bands published reports gave to figures of their own sittings.</extracomment>
+        <translation>公表された報告での判定</translation>
+    </message>
+    <message>
+        <source>%1: %2 rated %3 in that report; this sitting %4</source>
+        <extracomment>%1 is a figure, %2 the value a report rated, %3 the band it gave it, %4 this sitting&apos;s value.</extracomment>
+        <translation>%1：その報告では %2 を%3と判定（この検査は %4）</translation>
+    </message>
+    <message>
+        <source>Other published formulas</source>
+        <extracomment>Kraepelin: other published ways of working out panker, janker and hanker.</extracomment>
+        <translation>公表されているほかの計算式</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the program&apos;s %3: %4)</source>
+        <extracomment>%1 and %2: a published formula and its value for this sitting; %3 and %4: the program&apos;s own.</extracomment>
+        <translation>%1：%2（プログラムの%3：%4）</translation>
+    </message>
+    <message>
+        <source>%1 — met (periods %2)</source>
+        <extracomment>A Pauli mark met or not: %1 says what was compared (&quot;First period: 120 additions against a mark of 130&quot;).</extracomment>
+        <translation>%1 — 満たす（区間 %2）</translation>
+    </message>
+    <message>
+        <source>%1 — not met (periods %2)</source>
+        <translation>%1 — 満たさない（区間 %2）</translation>
+    </message>
+</context>
+<context>
+    <name>Marks</name>
+    <message>
+        <source>reference from %1 — practice figure, not a norm and not a psychological assessment</source>
+        <extracomment>Under every mark shown; %1 names its sources, each with its title and date (or &quot;Tavrendale&apos;s own figure&quot;).</extracomment>
+        <translatorcomment>用語一覧：mark は「目安」（公表された参考の値や特徴）。verdict は「判定」。norm は「規準（ノルム）」。met / not met は「満たす／満たさない」、found / not found は「あり／なし」。内田クレペリン検査の語：作業量、初頭努力率、動揺率、休憩効果率、定型曲線、非定型。クレペリン検査の指標名 panker、tianker、janker、hanker と段階 baik sekali、baik、sedang、kurang、kurang sekali はインドネシアの検査の語なので、そのまま書き、段階には日本語を括弧で添える。</translatorcomment>
+        <translation>参考：%1 — 練習用の目安で、規準（ノルム）でも心理学的な評価でもありません</translation>
+    </message>
+    <message>
+        <source>No verdict: the practice version is not the test the marks were published for.</source>
+        <extracomment>Why a sitting is held against no published marks.</extracomment>
+        <translation>判定なし：練習版は、目安が公表された検査そのものではありません。</translation>
+    </message>
+    <message>
+        <source>No verdict: a custom sheet is not the test the marks were published for.</source>
+        <translation>判定なし：カスタム用紙は、目安が公表された検査そのものではありません。</translation>
+    </message>
+    <message>
+        <source>No verdict: these marks are for another test.</source>
+        <translation>判定なし：この目安は別の検査のものです。</translation>
+    </message>
+    <message>
+        <source>No verdict: the marks are for a whole sitting, and this one was stopped early.</source>
+        <translation>判定なし：目安は検査全体に対するもので、この検査は途中で終わりました。</translation>
+    </message>
+    <message>
+        <source>First half U-shaped</source>
+        <extracomment>The eight features of Uchida-Kraepelin&apos;s typical curve (定型曲線).</extracomment>
+        <translation>前半がU字型</translation>
+    </message>
+    <message>
+        <source>A fall from line 2 to about line 5, a rise again over lines 6–10</source>
+        <translation>2行目から5行目付近まで下がり、6～10行目で再び上がる</translation>
+    </message>
+    <message>
+        <source>Line 15 second only to line 1</source>
+        <translation>15行目が1行目に次いで高い</translation>
+    </message>
+    <message>
+        <source>Second half sloping down, without an end spurt</source>
+        <translation>後半は右下がりで、終わりの追い込みがない</translation>
+    </message>
+    <message>
+        <source>Line 1 the highest of each half, line 16 the highest of all</source>
+        <translation>前後半とも1行目が最も高く、16行目が全体で最も高い</translation>
+    </message>
+    <message>
+        <source>Second half higher than the first</source>
+        <translation>後半が前半より高い</translation>
+    </message>
+    <message>
+        <source>Moderate fluctuation</source>
+        <translation>適度な動揺</translation>
+    </message>
+    <message>
+        <source>Errors at most 1 % of the work</source>
+        <translation>誤りが作業量の1%以下</translation>
+    </message>
+    <message>
+        <source>Many errors</source>
+        <extracomment>The non-typical features of an Uchida-Kraepelin curve.</extracomment>
+        <translation>誤りが多い</translation>
+    </message>
+    <message>
+        <source>A large drop</source>
+        <translation>大きな落ち込み</translation>
+    </message>
+    <message>
+        <source>A large spike</source>
+        <translation>大きな突出</translation>
+    </message>
+    <message>
+        <source>Violent fluctuation</source>
+        <translation>激しい動揺</translation>
+    </message>
+    <message>
+        <source>No fluctuation at all</source>
+        <translation>動揺がまったくない</translation>
+    </message>
+    <message>
+        <source>A falling second half</source>
+        <translation>後半の低下</translation>
+    </message>
+    <message>
+        <source>A weak start after the break</source>
+        <translation>休憩後の出だしが弱い</translation>
+    </message>
+    <message>
+        <source>A low amount</source>
+        <translation>作業量が少ない</translation>
+    </message>
+    <message>
+        <source>%1: met (lines %2)</source>
+        <extracomment>A mark met or not, a feature found or not; %1 is the mark, %2 the lines involved (&quot;2, 5–10&quot;).</extracomment>
+        <translation>%1：満たす（%2行目）</translation>
+    </message>
+    <message>
+        <source>%1: not met (lines %2)</source>
+        <translation>%1：満たさない（%2行目）</translation>
+    </message>
+    <message>
+        <source>%1: found (lines %2)</source>
+        <translation>%1：あり（%2行目）</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1：なし</translation>
+    </message>
+    <message>
+        <source>Work amount at level Ⓐ: %1 and %2 per line (Ⓐ from %3 and %4)</source>
+        <extracomment>The work-amount level; %1 and %2 are the halves&apos; means per line, %3 and %4 the level&apos;s marks.</extracomment>
+        <translation>作業量はⒶ段階：1行あたり前半 %1、後半 %2（Ⓐは前半 %3、後半 %4 から）</translation>
+    </message>
+    <message>
+        <source>Work amount below level Ⓐ: %1 and %2 per line (Ⓐ from %3 and %4)</source>
+        <translation>作業量はⒶ段階に届かない：1行あたり前半 %1、後半 %2（Ⓐは前半 %3、後半 %4 から）</translation>
+    </message>
+    <message>
+        <source>Close to the typical curve</source>
+        <extracomment>The curve&apos;s leaning against the typical curve.</extracomment>
+        <translation>定型曲線に近い</translation>
+    </message>
+    <message>
+        <source>Partly like the typical curve</source>
+        <translation>部分的に定型曲線に近い</translation>
+    </message>
+    <message>
+        <source>Far from the typical curve</source>
+        <translation>定型曲線から遠い</translation>
+    </message>
+    <message>
+        <source>baik sekali</source>
+        <extracomment>Kraepelin&apos;s five levels, in the test&apos;s own words.</extracomment>
+        <translatorcomment>用語一覧：クレペリン検査の5段階はインドネシアの検査の語のまま書き、全角括弧で意味を添える：baik sekali（非常に良い）、baik（良い）、sedang（普通）、kurang（やや劣る）、kurang sekali（劣る）。</translatorcomment>
+        <translation>baik sekali（非常に良い）</translation>
+    </message>
+    <message>
+        <source>baik</source>
+        <translation>baik（良い）</translation>
+    </message>
+    <message>
+        <source>sedang</source>
+        <translation>sedang（普通）</translation>
+    </message>
+    <message>
+        <source>kurang</source>
+        <translation>kurang（やや劣る）</translation>
+    </message>
+    <message>
+        <source>kurang sekali</source>
+        <translation>kurang sekali（劣る）</translation>
+    </message>
+    <message>
+        <source>No band table: none of the sources found publishes the cut points of the bands they apply.</source>
+        <extracomment>Where no source publishes Kraepelin&apos;s bands.</extracomment>
+        <translation>段階の表なし：見つかった資料はどれも、用いている段階の区切りの値を公表していません。</translation>
+    </message>
+    <message>
+        <source>First period: %1 additions against a mark of %2</source>
+        <extracomment>Pauli&apos;s marks; %1 and %2 are the figures compared.</extracomment>
+        <translation>第1区間：足し算%1回（目安は%2回）</translation>
+    </message>
+    <message>
+        <source>Peak in period %1 (late from period %2)</source>
+        <translation>最高は第%1区間（第%2区間からが後半）</translation>
+    </message>
+    <message>
+        <source>End of %1 additions against the early dip of %2</source>
+        <translation>最後の区間は足し算%1回（初めの落ち込みは%2回）</translation>
+    </message>
+</context>
+<context>
     <name>ScoreText</name>
     <message>
         <source>%1 correction</source>
@@ -18,6 +316,7 @@
 ・途中まで：partial。
 ・用紙の題名：「クレペリン 50列 × 15秒」。カタログとデスクトップエントリで同じ。
 ・号令：「はい、次」「はい、休憩」「はい、線」。
+・履歴：history（履歴ウィンドウ、「履歴(&amp;H)…」）。残す：keep（検査を履歴に残す）。傾向：向上・安定・変動・低下（良し悪しの向きがない指標は上昇・下降）。
 ・コロン：日本語のラベルや項目名のあとは全角の「：」。例外は Qt 自身の訳と同じ語を使うコマンドラインのヘルプ（QCommandLineParser）。
 数字の書き方：
 1. 数字と単位・助数詞（秒、分、列、行、回、個、組、問、件）の間は空けない：15秒、50列、%1行目、第%1区間、100組中%1組。
@@ -396,6 +695,10 @@
         <extracomment>After a period&apos;s name, for the period the sitting was stopped inside.</extracomment>
         <translation>（途中まで）</translation>
     </message>
+    <message>
+        <source>No answer times: the sheet was worked on paper and entered by hand</source>
+        <translation>解答時間はありません。紙で行い、手で入力した検査です</translation>
+    </message>
 </context>
 <context>
     <name>SheetTitle</name>
@@ -442,6 +745,17 @@
     </message>
 </context>
 <context>
+    <name>sheetresults::MarksView</name>
+    <message>
+        <source>Marks</source>
+        <translation>目安</translation>
+    </message>
+    <message>
+        <source>Where this sitting stands against the marks published for its test, one a row with its verdict, its lines and its sources; the Up and Down keys move through them, and the curve frames the chosen one&apos;s lines</source>
+        <translation>この検査が、その検査に公表された目安に対してどこにあるか。1行に1つの目安を判定、行、出典とともに示します。上下キーで移動し、選んだ目安の行をグラフが枠で囲みます</translation>
+    </message>
+</context>
+<context>
     <name>sheetresults::SittingCurveChart</name>
     <message>
         <source>Curve</source>
@@ -481,6 +795,33 @@
         <source>Legend: %1.</source>
         <extracomment>The chart&apos;s legend in words, where the chart is too small to draw it: &quot;green: right; red: wrong or blank&quot;.</extracomment>
         <translation>凡例：%1。</translation>
+    </message>
+    <message>
+        <source>mark missed</source>
+        <comment>legend</comment>
+        <extracomment>The chart&apos;s legend: the flag over a bar where a published mark was missed.</extracomment>
+        <translation>満たさない目安</translation>
+    </message>
+    <message>
+        <source>chosen mark</source>
+        <comment>legend</comment>
+        <extracomment>The chart&apos;s legend: the frame around the bars of the mark chosen in the Marks part.</extracomment>
+        <translation>選んだ目安</translation>
+    </message>
+    <message>
+        <source>Marks missed, flagged: %1.</source>
+        <extracomment>The marks missed, each with its lines, flagged on the curve: &quot;Marks missed, flagged: Line 15 second only to line 1: not met (lines 12, 15).&quot;</extracomment>
+        <translation>旗で示した満たさない目安：%1。</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between marks</comment>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>Framed: %1.</source>
+        <extracomment>The mark chosen in the Marks part, whose lines the curve frames.</extracomment>
+        <translation>枠で囲んだ目安：%1。</translation>
     </message>
 </context>
 <context>
@@ -527,6 +868,37 @@
     <message>
         <source>%1, seed %2</source>
         <translation>%1、シード %2</translation>
+    </message>
+    <message>
+        <source>Worked on paper: no answer times, so no digit-pair map, which shows each pair&apos;s answer time. The right and wrong answers are in the curve and the scores.</source>
+        <translation>紙で行った検査：解答時間がないため、各組の解答時間を示す数字の組み合わせ表はありません。正答と誤答は曲線と得点にあります。</translation>
+    </message>
+    <message>
+        <source>%1 (paper)</source>
+        <extracomment>A sheet worked on paper and entered by hand: &quot;Kraepelin 50 × 15 s (paper)&quot;.</extracomment>
+        <translation>%1（紙）</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>履歴(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>This sitting&apos;s leading score against your earlier sittings of the same format</source>
+        <translation>この検査の主な指標を、同じ形式のこれまでの検査と比べます</translation>
+    </message>
+    <message>
+        <source>Your kept sittings, their scores over time and the trend</source>
+        <translation>残した検査の指標の推移と傾向</translation>
+    </message>
+    <message>
+        <source>Sc&amp;ores</source>
+        <extracomment>The tab of the sitting&apos;s scores.</extracomment>
+        <translation>指標(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Marks</source>
+        <extracomment>The tab of where the sitting stands against the marks published for its test.</extracomment>
+        <translation>目安(&amp;M)</translation>
     </message>
 </context>
 </TS>

@@ -170,6 +170,13 @@ std::vector<ScoreRow> ScoreRows(const engine::SheetFormat& format, const engine:
     if (scores.kraepelin) AddKraepelin(rows, *scores.kraepelin);
     if (scores.uchida) AddUchida(rows, *scores.uchida);
     if (scores.pauli) AddPauli(rows, *scores.pauli, PeriodName(format));
+    if (scores.untimed) {
+        // A sheet worked on paper: its times were never taken.
+        const QString why = ScoreText::tr("No answer times: the sheet was worked on paper and entered by hand");
+        rows.push_back({ScoreText::tr("Median time"), SecondsText(std::nullopt), why});
+        rows.push_back({ScoreText::tr("90th percentile"), SecondsText(std::nullopt), why});
+        return rows;
+    }
     rows.push_back(
         {ScoreText::tr("Median time"), SecondsText(scores.times.median),
          ScoreText::tr("Half the answers took at most this long, from the pair becoming current to its digit "

@@ -6,6 +6,10 @@
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
 #include "host/qt/WindowLayout.h"
+#include "keeping/HistoryText.h"
+#include "keeping/KeepBar.h"
+#include "keeping/Keeper.h"
+#include "sheetresults/MarksView.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/SittingCurveChart.h"
 #include "windowkit/CsvFile.h"
@@ -18,6 +22,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <utility>
@@ -40,6 +46,7 @@ constexpr int kSmallestHeight = 360;
 // when the buttons are made.
 constexpr const char* kCaptions[] = {
     QT_TRANSLATE_NOOP("sheetresults::frmSheetResults", "&Save answers as CSV…"),
+    QT_TRANSLATE_NOOP("sheetresults::frmSheetResults", "&History…"),
 };
 
 const windowkit::StoredForm& Form() {
@@ -68,6 +75,13 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     setWindowTitle(tr("Sheet results"));
     host::SetWhite(this);
 
+    barKeep = new keeping::KeepBar(this);
+    lblStanding = new QLabel(this);
+    lblStanding->setObjectName(QStringLiteral("lblStanding"));
+    lblStanding->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblStanding->setToolTip(tr("This sitting's leading score against your earlier sittings of the same format"));
+    lblStanding->hide();
+
     lblSheet = new QLabel(this);
     lblSheet->setObjectName(QStringLiteral("lblSheet"));
     lblSheet->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -78,14 +92,17 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     picCurve->setObjectName(QStringLiteral("picCurve"));
     picPairs = new charts::PairMap(this);
     picPairs->setObjectName(QStringLiteral("picPairs"));
+    // In the map's place for a sitting without answer times.
+    lblNoPairs = new QLabel(
+        tr("Worked on paper: no answer times, so no digit-pair map, which shows each pair's answer time. The right "
+           "and wrong answers are in the curve and the scores."),
+        this);
+    lblNoPairs->setObjectName(QStringLiteral("lblNoPairs"));
+    lblNoPairs->setWordWrap(true);
+    lblNoPairs->setAlignment(Qt::AlignCenter);
+    lblNoPairs->hide();
 
-    grdScores = windowkit::MakeReadOnlyTable(
-        this, "grdScores", tr("Scores"),
-        tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move through them"));
-    grdScores->setColumnCount(2);
-    grdScores->horizontalHeader()->hide();
-    grdScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grdScores->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    BuildSide();
 
     grdPeriods = windowkit::MakeReadOnlyTable(
         this, "grdPeriods", tr("Periods"),
@@ -96,6 +113,8 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
         this, "cmdSave",
         tr("Save every pair of this sitting, with its answer, corrections and answer time, to a CSV file"),
         kSaveWidthTwips);
+    cmdHistory = Form().MakeButton(this, "cmdHistory", tr("Your kept sittings, their scores over time and the trend"));
+    cmdHistory->setVisible(keeping::ProgramKeeper().canOpenWindow());
     cmdClose = MakeCloseButton(Form());
 
     LayOut();
@@ -103,57 +122,104 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, kSmallestHeight)));
 
     connect(cmdSave, &QAbstractButton::clicked, this, &frmSheetResults::cmdSave_Click);
+    connect(cmdHistory, &QAbstractButton::clicked, this, [this] { keeping::ProgramKeeper().OpenWindow(this); });
+    connect(&keeping::ProgramKeeper(), &keeping::Keeper::historyChanged, this, &frmSheetResults::ShowStanding);
     host::AccessKeys::Install(this);
     picCurve->setFocus();
 }
 
 frmSheetResults::~frmSheetResults() = default;
 
+void frmSheetResults::BuildSide() {
+    grdScores = windowkit::MakeReadOnlyTable(
+        this, "grdScores", tr("Scores"),
+        tr("The sitting's scores, one a row, each with its formula; the Up and Down keys move through them"));
+    grdScores->setColumnCount(2);
+    grdScores->horizontalHeader()->hide();
+    grdScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grdScores->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+
+    // The marks share the scores' room, so that the curve stays in view beside them and shows
+    // where the chosen mark sits.
+    fraMarks = new MarksView(this);
+    fraMarks->setObjectName(QStringLiteral("fraMarks"));
+    tabSide = new QTabWidget(this);
+    tabSide->setObjectName(QStringLiteral("tabSide"));
+    //: The tab of the sitting's scores.
+    tabSide->addTab(grdScores, tr("Sc&ores"));
+    //: The tab of where the sitting stands against the marks published for its test.
+    tabSide->addTab(fraMarks, tr("&Marks"));
+    connect(fraMarks, &MarksView::curveMarksChanged, picCurve, &SittingCurveChart::setMarks);
+    // A tab's access key (or a click on it) takes the focus into the tab; the arrow keys on the
+    // tabs leave it there.
+    connect(tabSide, &QTabWidget::currentChanged, this, [this] {
+        if (!tabSide->tabBar()->hasFocus()) tabSide->currentWidget()->setFocus(Qt::ShortcutFocusReason);
+    });
+}
+
 void frmSheetResults::LayOut() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     buttons->addStretch();
     buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdHistory);
     buttons->addWidget(cmdClose);
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
-    side->addWidget(grdScores, 1);
+    side->addWidget(tabSide, 1);
     side->addLayout(buttons);
     auto* chartsRow = new QHBoxLayout;
     chartsRow->setSpacing(6);
     chartsRow->addWidget(picCurve, 3);
     chartsRow->addWidget(picPairs, 2);
+    chartsRow->addWidget(lblNoPairs, 2);
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     left->addWidget(lblSheet);
     left->addLayout(chartsRow, 3);
     left->addWidget(grdPeriods, 2);
-    auto* root = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(6);
+    columns->addLayout(left, 3);
+    columns->addLayout(side, 2);
+    auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
     root->setSpacing(6);
-    root->addLayout(left, 3);
-    root->addLayout(side, 2);
+    root->addWidget(barKeep);
+    root->addWidget(lblStanding);
+    root->addLayout(columns, 1);
 
     setTabOrder(picCurve, picPairs);
     setTabOrder(picPairs, grdPeriods);
-    setTabOrder(grdPeriods, grdScores);
-    setTabOrder(grdScores, cmdSave);
-    setTabOrder(cmdSave, cmdClose);
+    setTabOrder(grdPeriods, tabSide);
+    setTabOrder(tabSide, grdScores);
+    setTabOrder(grdScores, fraMarks);
+    setTabOrder(fraMarks, cmdSave);
+    setTabOrder(cmdSave, cmdHistory);
+    setTabOrder(cmdHistory, cmdClose);
 }
 
 void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     sitting_ = std::move(sitting);
     scores_ = engine::ScoreSheet(sitting_.format, sitting_.record, sitting_.elapsedMs);
     const engine::SheetFormat& format = sitting_.format;
-    const QString title = SheetTitle(format);
+    //: A sheet worked on paper and entered by hand: "Kraepelin 50 × 15 s (paper)".
+    const QString title = scores_.untimed ? tr("%1 (paper)").arg(SheetTitle(format)) : SheetTitle(format);
     //: %1 is the sheet's title, %2 its seed.
     setWindowTitle(tr("Sheet results – %1, seed %2").arg(title).arg(sitting_.seed));
     lblSheet->setText(tr("%1, seed %2").arg(title).arg(sitting_.seed));
     lblSheet->setAccessibleName(lblSheet->text());
     picCurve->setScores(format, scores_);
+    fraMarks->setSitting(format, scores_);
     picPairs->setPairs(scores_.pairs);
+    picPairs->setVisible(!scores_.untimed);
+    lblNoPairs->setVisible(scores_.untimed);
 
-    const std::vector<ScoreRow> rows = ScoreRows(format, scores_, sitting_.seed, sitting_.end, sitting_.elapsedMs);
+    std::vector<ScoreRow> rows = ScoreRows(format, scores_, sitting_.seed, sitting_.end, sitting_.elapsedMs);
+    // An imported file does not say how its sitting ended.
+    const QString ended = QCoreApplication::translate("ScoreText", "Ended");
+    for (ScoreRow& row : rows)
+        if (!sitting_.endRecorded && row.name == ended) row.value = keeping::EndText(engine::KeptEnd::NotRecorded);
     grdScores->clearContents();
     grdScores->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < grdScores->rowCount(); ++row) {
@@ -175,6 +241,27 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
         for (int column = 0; column < cells.size(); ++column)
             grdPeriods->setItem(static_cast<int>(index), column, Cell(cells[column], {}, spoken));
     }
+
+    // A sitting that has just ended goes into the history where the user keeps one.
+    delete std::exchange(keeping_, nullptr);
+    if (sitting_.keptAs == 0) {
+        keeping_ = new keeping::SittingKeeping(engine::KeepSheet(format, sitting_.record, sitting_.seed, sitting_.end,
+                                                                 sitting_.elapsedMs, keeping::TimeOf(sitting_.endedAt)),
+                                               keeping::ProgramKeeper(), this);
+        connect(keeping_, &keeping::SittingKeeping::stateChanged, this, &frmSheetResults::ShowStanding);
+    }
+    barKeep->Follow(keeping_);
+    ShowStanding();
+}
+
+void frmSheetResults::ShowStanding() {
+    const engine::SittingId self = keeping_ ? keeping_->id() : sitting_.keptAs;
+    const QString line =
+        keeping::StandingLine(engine::FormatKeyOf(sitting_.format), self, keeping::TimeOf(sitting_.endedAt),
+                              engine::FiguresOf(sitting_.format, scores_));
+    lblStanding->setText(line);
+    lblStanding->setAccessibleName(line);
+    lblStanding->setVisible(!line.isEmpty());
 }
 
 void frmSheetResults::KeepScoresWhole() {

@@ -6,22 +6,20 @@
 // made; the formats' titles are the core's in English.
 #include "../support/LegendFit.h"
 #include "../support/PseudoTranslator.h"
-#include "../support/ScriptedFileDialogs.h"
-#include "../support/ScriptedMessageBoxes.h"
 #include "../support/TextFit.h"
-#include "charts/PairMap.h"
+#include "SheetResultsFixture.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetScores.h"
-#include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/SittingCurveChart.h"
-#include "sheetresults/frmSheetResults.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,6 +27,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -93,29 +92,22 @@ const SittingCase kSittings[] = {
     {"Kraepelin30Stopped",
      [] { return Worked(Preset("kraepelin-30", true), 5, 40, engine::SittingEnd::Stopped, 130 * kSecond); }},
     {"Uchida", [] { return Worked(Preset("uchida", false), 30, 50, engine::SittingEnd::TimeUp, 2100 * kSecond); }},
+    // Stopped after 26 of its 30 lines: no verdict, and how many lines are missing.
+    {"UchidaStopped",
+     [] { return Worked(Preset("uchida", false), 26, 50, engine::SittingEnd::Stopped, 1860 * kSecond); }},
     {"UchidaPractice", [] { return Worked(Preset("uchida", true), 6, 45, engine::SittingEnd::TimeUp, 420 * kSecond); }},
     {"Pauli", [] { return Worked(Preset("pauli", false), 20, 90, engine::SittingEnd::TimeUp, 3600 * kSecond); }},
     {"PauliWorkedThrough",
      [] { return Worked(Preset("pauli", true), 3, 70, engine::SittingEnd::WorkedThrough, 500 * kSecond); }},
 };
 
-class SheetResultsLanguagesTest : public testing::Test {
+// The window's fixture, which also shows the scores' tab (0) or the marks' (1).
+class SheetResultsLanguagesTest : public SheetResultsWindowTest {
 protected:
-    void Open(FinishedSitting sitting) {
-        window = std::make_unique<sheetresults::frmSheetResults>(sheetresults::SheetResultsServices{&files, &messages});
-        window->ShowSitting(std::move(sitting));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    void ShowTab(int tab) const {
+        Get<QTabWidget>("tabSide")->setCurrentIndex(tab);
+        QApplication::processEvents();
     }
-    template <typename T> T* Get(const char* name) const {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    host::ScriptedFileDialogs files;
-    host::ScriptedMessageBoxes messages;
-    std::unique_ptr<sheetresults::frmSheetResults> window;
 };
 
 // The cells of a table its columns cut, by row and column. The columns sized to their
@@ -203,12 +195,17 @@ TEST_P(SheetResultsFitTest, EveryTextFitsItsRoomForEveryTest) {
         }
         EXPECT_TRUE(LegendKeepsToTheChart(*Get<sheetresults::SittingCurveChart>("picCurve")))
             << "the curve's legend runs out of the chart";
+        ShowTab(1);
+        for (const QString& fault : testsupport::CutTexts(window.get())) ADD_FAILURE() << fault.toStdString();
+        for (const QString& fault : testsupport::CutWrappedCells(Get<QTableWidget>("grdMarks")))
+            ADD_FAILURE() << fault.toStdString();
     }
 }
 
-// Every score, and every entry of both charts' legends, reads whole (the legends' entries
-// apart from each other and off the figures) for a sitting of each test, at every size the
-// window is tried at; where it opens, each legend keeps to one row, as it always did.
+// Every score and mark, and every entry of both charts' legends, reads whole (the legends'
+// entries apart from each other and off the figures) for a sitting of each test, at every size
+// the window is tried at; where it opens, each legend keeps to one row, as it always did, but
+// for the curve's second row of the marks' flag and frame.
 TEST_P(SheetResultsFitTest, EveryScoreAndLegendEntryReadsWholeAtEverySize) {
     host::Translations translations;
     ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
@@ -221,35 +218,38 @@ TEST_P(SheetResultsFitTest, EveryScoreAndLegendEntryReadsWholeAtEverySize) {
             QApplication::processEvents();
             ASSERT_EQ(window->size(), wanted);
 
+            ShowTab(1);
+            for (const QString& fault : testsupport::CutWrappedCells(Get<QTableWidget>("grdMarks")))
+                ADD_FAILURE() << fault.toStdString();
+            ShowTab(0);
             const QTableWidget* scores = Get<QTableWidget>("grdScores");
             for (const auto& [row, column] : CutCells(scores))
                 ADD_FAILURE() << "\"" << scores->item(row, column)->text().toStdString() << "\" is cut";
             EXPECT_LE(scores->columnWidth(0) + scores->columnWidth(1), scores->viewport()->width())
                 << "the scores scroll sideways";
 
+            // Where it opens, one row of legend, and a second where the marks flag the curve.
             const auto* curve = Get<sheetresults::SittingCurveChart>("picCurve");
-            const QRect plot = curve->plotRect();
-            // The top line's figures stand centred on the plot's top edge.
-            const int above = curve->fontMetrics().height() / 2 + 2;
-            const QRect figures(0, plot.top() - above, curve->width(), plot.height() + above);
-            const std::vector<charts::LegendPlace> curveLegend = curve->legendPlaces();
-            for (const QString& fault : testsupport::LegendFaults(curve->rect(), curveLegend, figures))
-                ADD_FAILURE() << "curve: " << fault.toStdString();
+            const bool oneRow = &size == &kSizes[0] && curve->painter().marks().flag.isEmpty();
+            for (const QString& fault : testsupport::ChartLegendFaults(*window, oneRow))
+                ADD_FAILURE() << fault.toStdString();
             EXPECT_TRUE(LegendKeepsToTheChart(*curve)) << "the curve's legend runs out of the chart";
-
-            const auto* map = Get<charts::PairMap>("picPairs");
-            // The grid with its digits, its frame a pixel past its last cell.
-            const QRect grid = map->cellRect(0, 0) | map->cellRect(9, 9);
-            const QRect cells(0, 0, map->width(), grid.bottom() + 2);
-            const std::vector<charts::LegendPlace> mapLegend = map->legendPlaces();
-            for (const QString& fault : testsupport::LegendFaults(map->rect(), mapLegend, cells))
-                ADD_FAILURE() << "map: " << fault.toStdString();
-
-            if (&size != &kSizes[0]) continue;
-            for (const auto& [name, legend] : {std::pair{"curve", curveLegend}, std::pair{"map", mapLegend}})
-                for (const charts::LegendPlace& place : legend)
-                    EXPECT_EQ(place.box.bottom(), legend.front().box.bottom()) << name << ": one row where it opens";
         }
+    }
+}
+
+// A sitting worked on paper says in the map's place why it has none, whole at every size.
+TEST_P(SheetResultsFitTest, APaperSittingsNoteReadsWholeAtEverySize) {
+    host::Translations translations;
+    ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
+    FinishedSitting paper = kSittings[0].sitting();
+    for (engine::SheetAnswer& pair : paper.record) pair.milliseconds = engine::SheetAnswer::kUntimed;
+    Open(paper);
+    for (const WindowSize& size : kSizes) {
+        SCOPED_TRACE(size.name);
+        window->resize(size.size(*window));
+        QApplication::processEvents();
+        for (const QString& fault : testsupport::CutTexts(window.get())) ADD_FAILURE() << fault.toStdString();
     }
 }
 
@@ -257,12 +257,11 @@ TEST_P(SheetResultsFitTest, EachAccessKeyBelongsToOneControl) {
     host::Translations translations;
     ASSERT_TRUE(translations.Install(QString::fromLatin1(GetParam())));
     Open(kSittings[0].sitting());
-    std::map<QString, QStringList> keys;
-    for (const QWidget* widget : window->findChildren<QWidget*>()) {
-        const QKeySequence key = host::AccessKeys::AccessKeyOf(widget);
-        if (widget->isVisible() && !key.isEmpty()) keys[key.toString()] << widget->objectName();
-    }
-    EXPECT_EQ(keys.size(), 2u) << "Save and Close";
+    auto keys = testsupport::AccessKeyOwners(window.get());
+    const QTabBar* tabs = Get<QTabWidget>("tabSide")->tabBar();
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        keys[QKeySequence::mnemonic(tabs->tabText(tab)).toString()] << tabs->tabText(tab);
+    EXPECT_GE(keys.size(), 4u) << "Save, Close and the two tabs, and the history bar's buttons where it asks";
     for (const auto& [key, owners] : keys)
         EXPECT_EQ(owners.size(), 1) << key.toStdString() << ": " << owners.join(u' ').toStdString();
 }
@@ -295,6 +294,19 @@ TEST_F(SheetResultsLanguagesTest, NoTextBypassesTheTranslationTools) {
         const auto& texts = Get<sheetresults::SittingCurveChart>("picCurve")->painter().texts();
         for (const QString& text : {texts.lower, texts.upper, texts.trend, texts.period})
             EXPECT_TRUE(PseudoTranslator::Marked(text)) << text.toStdString();
+        // The marks, their tabs and the curve's words for them.
+        ShowTab(1);
+        for (const QString& text : PseudoTranslator::Unmarked(window.get())) {
+            if (!theirs.contains(text)) ADD_FAILURE() << text.toStdString();
+        }
+        const auto* marks = Get<QTableWidget>("grdMarks");
+        for (int row = 0; row < marks->rowCount(); ++row)
+            EXPECT_TRUE(PseudoTranslator::Marked(marks->item(row, 0)->text())) << row;
+        const QTabBar* tabs = Get<QTabWidget>("tabSide")->tabBar();
+        for (int tab = 0; tab < tabs->count(); ++tab) EXPECT_TRUE(PseudoTranslator::Marked(tabs->tabText(tab)));
+        const auto& marked = Get<sheetresults::SittingCurveChart>("picCurve")->painter().marks();
+        for (const QString& text : {marked.flag, marked.frame})
+            EXPECT_TRUE(text.isEmpty() || PseudoTranslator::Marked(text)) << text.toStdString();
     }
 }
 
