@@ -105,6 +105,26 @@
     </message>
 </context>
 <context>
+    <name>sheet::CallSounds</name>
+    <message>
+        <source>Looking for a voice; until one speaks, the calls sound as a tone.</source>
+        <translation>Mencari suara; selama belum ada yang berbicara, aba-aba berbunyi sebagai nada.</translation>
+    </message>
+    <message>
+        <source>No voice speaks %1 here: the calls sound as a tone (install espeak-ng).</source>
+        <extracomment>%1 is the language&apos;s name in itself: &quot;Bahasa Indonesia&quot;, &quot;日本語&quot;.</extracomment>
+        <translation>Tidak ada suara berbahasa %1 di sini: aba-aba berbunyi sebagai nada (pasang espeak-ng).</translation>
+    </message>
+    <message>
+        <source>No speech engine here: the calls sound as a tone (install speech-dispatcher).</source>
+        <translation>Tidak ada mesin suara di sini: aba-aba berbunyi sebagai nada (pasang speech-dispatcher).</translation>
+    </message>
+    <message>
+        <source>The voice failed: the calls go on as a tone.</source>
+        <translation>Suara gagal: aba-aba berlanjut sebagai nada.</translation>
+    </message>
+</context>
+<context>
     <name>sheet::PaperBox</name>
     <message>
         <source>P&amp;rint…</source>
@@ -224,6 +244,188 @@
     </message>
 </context>
 <context>
+    <name>sheet::PaperEntryForm</name>
+    <message>
+        <source>Show &amp;results</source>
+        <translation>Tampilkan &amp;hasil</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Kembali</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Baris %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Lajur %1</translation>
+    </message>
+    <message>
+        <source>last pair reached</source>
+        <translation>pasangan terakhir yang dicapai</translation>
+    </message>
+    <message>
+        <source>stroke after</source>
+        <translation>garis setelah</translation>
+    </message>
+    <message>
+        <source>wrong pairs</source>
+        <translation>pasangan salah</translation>
+    </message>
+    <message>
+        <source>blank pairs</source>
+        <translation>pasangan kosong</translation>
+    </message>
+    <message>
+        <source>The entry has %1 rows; the sheet has %2.</source>
+        <translation>Isian ini punya %1 baris; lembarnya punya %2.</translation>
+    </message>
+    <message>
+        <source>must be filled in (0 for none)</source>
+        <translation>harus diisi (0 bila tidak ada)</translation>
+    </message>
+    <message>
+        <source>must be filled in</source>
+        <translation>harus diisi</translation>
+    </message>
+    <message>
+        <source>must be a whole number, not &quot;%1&quot;</source>
+        <translation>harus bilangan bulat, bukan &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be a column and a pair, as 12/30, not &quot;%1&quot;</source>
+        <translation>harus lajur dan pasangan, seperti 12/30, bukan &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2, not %3</source>
+        <translation>harus %1 sampai %2, bukan %3</translation>
+    </message>
+    <message>
+        <source>the pair must be %1 to %2, not %3</source>
+        <translation>pasangannya harus %1 sampai %2, bukan %3</translation>
+    </message>
+    <message>
+        <source>the column must be %1 to %2, not %3</source>
+        <translation>lajurnya harus %1 sampai %2, bukan %3</translation>
+    </message>
+    <message>
+        <source>pair %1 is beyond the last pair reached</source>
+        <translation>pasangan %1 melewati pasangan terakhir yang dicapai</translation>
+    </message>
+    <message>
+        <source>the stroke at %1 stands before the one of the period before</source>
+        <translation>garis di %1 berada sebelum garis periode sebelumnya</translation>
+    </message>
+    <message>
+        <source>pair %1 lies before this period&apos;s first pair</source>
+        <translation>pasangan %1 berada sebelum pasangan pertama periode ini</translation>
+    </message>
+    <message>
+        <source>pair %1 is named twice, or both wrong and blank</source>
+        <translation>pasangan %1 disebut dua kali, atau salah sekaligus kosong</translation>
+    </message>
+    <message>
+        <source>wrong and blank pairs are %1, more than the %2 pairs reached</source>
+        <translation>pasangan salah dan kosong ada %1, lebih banyak dari %2 pasangan yang dicapai</translation>
+    </message>
+    <message>
+        <source>the sitting was stopped before it began; it must be empty</source>
+        <translation>tes dihentikan sebelum bagian ini dimulai; harus kosong</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A refusal: &quot;Column 4, last pair reached: must be 0 to 26, not 30&quot;.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>their numbers (3, 17)</source>
+        <translation>nomornya (3, 17)</translation>
+    </message>
+    <message>
+        <source>only how many</source>
+        <translation>banyaknya saja</translation>
+    </message>
+    <message>
+        <source>&amp;Wrong and blank pairs as:</source>
+        <translation>Ca&amp;ra mengisi salah dan kosong:</translation>
+    </message>
+    <message>
+        <source>Which pairs were wrong or left blank, or only how many of each</source>
+        <translation>Pasangan mana yang salah atau dibiarkan kosong, atau banyaknya saja</translation>
+    </message>
+    <message>
+        <source>Checks every value against the sheet and shows the results (Enter)</source>
+        <translation>Memeriksa setiap nilai terhadap lembarnya dan menampilkan hasilnya (Enter)</translation>
+    </message>
+    <message>
+        <source>Back to choosing a sheet; nothing is kept (Esc)</source>
+        <translation>Kembali memilih lembar; tidak ada yang disimpan (Esc)</translation>
+    </message>
+    <message>
+        <source>Show results</source>
+        <translation>Tampilkan hasil</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>%1, seed %2: what was done on paper</source>
+        <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
+        <translation>%1, kode lembar %2: yang dikerjakan di kertas</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Baris</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Lajur</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for screen readers: &quot;Column 3, last pair reached&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>For each column, the last pair reached, counted from the bottom (0 for none).</source>
+        <translation>Untuk setiap lajur, pasangan terakhir yang dicapai, dihitung dari bawah (0 bila tidak ada).</translation>
+    </message>
+    <message>
+        <source>For each column, the last pair reached, counted from the top (0 for none).</source>
+        <translation>Untuk setiap lajur, pasangan terakhir yang dicapai, dihitung dari atas (0 bila tidak ada).</translation>
+    </message>
+    <message>
+        <source>For each line, the last pair reached, counted from the left (0 for none).</source>
+        <translation>Untuk setiap baris, pasangan terakhir yang dicapai, dihitung dari kiri (0 bila tidak ada).</translation>
+    </message>
+    <message>
+        <source>For each period, where its stroke was drawn: after the pair of the column, as 12/30 (column 12, pair 30 from the top); the last period&apos;s at the end of the time.</source>
+        <translation>Untuk setiap periode, tempat garisnya ditarik: setelah pasangan pada lajur, seperti 12/30 (lajur 12, pasangan 30 dari atas); periode terakhir pada akhir waktu.</translation>
+    </message>
+    <message>
+        <source>Then how many pairs were written wrong and how many left blank.</source>
+        <translation>Lalu berapa pasangan yang ditulis salah dan berapa yang dibiarkan kosong.</translation>
+    </message>
+    <message>
+        <source>Then the numbers of the pairs written wrong and left blank, such as 3, 17.</source>
+        <translation>Lalu nomor pasangan yang ditulis salah dan yang dibiarkan kosong, misalnya 3, 17.</translation>
+    </message>
+    <message>
+        <source>Then the pairs written wrong and left blank, each as column/pair, such as 12/3, 12/17.</source>
+        <translation>Lalu pasangan yang ditulis salah dan yang dibiarkan kosong, masing-masing sebagai lajur/pasangan, misalnya 12/3, 12/17.</translation>
+    </message>
+</context>
+<context>
     <name>sheet::PaperPrint</name>
     <message>
         <source>Answer key – %1</source>
@@ -284,6 +486,109 @@
     <message>
         <source>the PDF could not be made</source>
         <translation>PDF tidak dapat dibuat</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::ProcedurePanel</name>
+    <message>
+        <source>Add each two neighbouring digits of a column from the top down, and go on to the next column without waiting. At the call &quot;%1&quot; draw a line under your last answer and go on.</source>
+        <translation>Jumlahkan setiap dua angka yang bersebelahan dalam lajur dari atas ke bawah, dan lanjutkan ke lajur berikutnya tanpa menunggu. Pada aba-aba &quot;%1&quot; tarik garis di bawah jawaban terakhir Anda lalu lanjutkan.</translation>
+    </message>
+    <message>
+        <source>Add each two neighbouring digits of a column from the bottom up. At the call &quot;%1&quot; go on to the bottom of the next column, wherever you are.</source>
+        <translation>Jumlahkan setiap dua angka yang bersebelahan dalam lajur dari bawah ke atas. Pada aba-aba &quot;%1&quot; pindah ke bawah lajur berikutnya, di mana pun Anda berada.</translation>
+    </message>
+    <message>
+        <source>Add each two neighbouring digits of a column from the top down. At the call &quot;%1&quot; go on to the top of the next column, wherever you are.</source>
+        <translation>Jumlahkan setiap dua angka yang bersebelahan dalam lajur dari atas ke bawah. Pada aba-aba &quot;%1&quot; pindah ke atas lajur berikutnya, di mana pun Anda berada.</translation>
+    </message>
+    <message>
+        <source>Add each two neighbouring digits of a line from left to right. At the call &quot;%1&quot; go on to the start of the next line, wherever you are.</source>
+        <translation>Jumlahkan setiap dua angka yang bersebelahan dalam baris dari kiri ke kanan. Pada aba-aba &quot;%1&quot; pindah ke awal baris berikutnya, di mana pun Anda berada.</translation>
+    </message>
+    <message>
+        <source> After line %1 comes a rest; the second half starts by itself.</source>
+        <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
+        <translation> Setelah baris %1 ada istirahat; paruh kedua dimulai otomatis.</translation>
+    </message>
+    <message>
+        <source>Write the unit digit of each sum between its two digits with a pencil, on the printed sheet. The examiner here gives the calls.</source>
+        <translation>Tulis angka satuan setiap jumlah di antara kedua angkanya dengan pensil, pada lembar yang dicetak. Penguji di sini memberi aba-abanya.</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of each sum; it is written between its two digits. Backspace takes back, Space passes.</source>
+        <translation>Ketik angka satuan setiap jumlah; angka itu ditulis di antara kedua angkanya. Backspace membatalkan, Spasi melewati.</translation>
+    </message>
+    <message>
+        <source>5 + 3 → 8     9 + 7 → 6</source>
+        <extracomment>The worked example: the unit digit of 9 + 7 = 16 is 6.</extracomment>
+        <translation>5 + 3 → 8     9 + 7 → 6</translation>
+    </message>
+    <message>
+        <source>Only the unit digit is written: 9 + 7 makes 16, so 6. Work as fast and as accurately as you can.</source>
+        <translation>Hanya angka satuannya yang ditulis: 9 + 7 = 16, jadi 6. Kerjakan secepat dan seteliti mungkin.</translation>
+    </message>
+    <message>
+        <source>How this sheet is worked</source>
+        <translation>Cara mengerjakan lembar ini</translation>
+    </message>
+    <message>
+        <source>A few pairs to warm up: untimed, and not scored.</source>
+        <translation>Beberapa pasangan untuk pemanasan: tanpa batas waktu, dan tidak dinilai.</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of each sum.</source>
+        <translation>Ketik angka satuan setiap jumlah.</translation>
+    </message>
+    <message>
+        <source>%1 and %2, pair %3 of %4</source>
+        <extracomment>Read to screen readers at each practice pair: &quot;6 and 8, pair 2 of 5&quot;.</extracomment>
+        <translation>%1 dan %2, pasangan %3 dari %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right. Ready for the sheet?</source>
+        <extracomment>%1 right answers of %2 practice pairs.</extracomment>
+        <translation>%1 dari %2 benar. Siap untuk lembarnya?</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Latihan</translation>
+    </message>
+    <message>
+        <source>The sheet starts in</source>
+        <translation>Lembar dimulai dalam</translation>
+    </message>
+    <message>
+        <source>Have your pencil ready.</source>
+        <translation>Siapkan pensil Anda.</translation>
+    </message>
+    <message>
+        <source>Keep your fingers on the digits.</source>
+        <translation>Letakkan jari Anda di tombol angka.</translation>
+    </message>
+    <message>
+        <source>Esc leaves.</source>
+        <translation>Esc keluar.</translation>
+    </message>
+    <message>
+        <source>Enter or Space goes on, Esc leaves.</source>
+        <translation>Enter atau Spasi melanjutkan, Esc keluar.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What screen readers hear of a step: its heading, then what it shows (&quot;Practice: pair 2 of 5 …&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 → %3</source>
+        <extracomment>A practice pair and what was typed: &quot;4 + 6 → 0 ✓&quot;, &quot;6 + 8 → 3 ✗ (4)&quot;, &quot;8 + 1 → [ ]&quot;.</extracomment>
+        <translation>%1 + %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>countdown</comment>
+        <extracomment>The countdown&apos;s number, as big as the window shows it.</extracomment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -604,6 +909,124 @@ Paruh kedua dimulai otomatis.</translation>
     <message>
         <source>Last sheet: %1, seed %2</source>
         <translation>Lembar terakhir: %1, kode lembar %2</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <extracomment>The examiner&apos;s call that starts the time.</extracomment>
+        <translation>Mulai!</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <extracomment>The examiner&apos;s call when the time is up: pencils down.</extracomment>
+        <translation>Selesai!</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Start!&quot; as a speech engine speaks it; as shown, or spelt as the voice reads it surely.</extracomment>
+        <translation>Mulai!</translation>
+    </message>
+    <message>
+        <source>Next!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Next!&quot; as a speech engine speaks it.</extracomment>
+        <translation>Pindah!</translation>
+    </message>
+    <message>
+        <source>Break!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Break!&quot; as a speech engine speaks it.</extracomment>
+        <translation>Istirahat!</translation>
+    </message>
+    <message>
+        <source>Stroke!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Stroke!&quot; as a speech engine speaks it.</extracomment>
+        <translation>Garis!</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Stop!&quot; as a speech engine speaks it.</extracomment>
+        <translation>Selesai!</translation>
+    </message>
+    <message>
+        <source>Enter a paper sitting…</source>
+        <translation>Isi hasil tes kertas…</translation>
+    </message>
+    <message>
+        <source>Instructions, practice and &amp;3-2-1 first</source>
+        <translation>Petunjuk, latihan, dan &amp;3-2-1 dulu</translation>
+    </message>
+    <message>
+        <source>As in the test itself: the instructions with a worked example, a few practice pairs and a countdown before the sheet&apos;s time starts</source>
+        <translation>Seperti pada tesnya: petunjuk dengan contoh, beberapa pasangan latihan, dan hitung mundur sebelum waktu lembar dimulai</translation>
+    </message>
+    <message>
+        <source>Off: the sheet on screen</source>
+        <translation>Tidak: lembar di layar</translation>
+    </message>
+    <message>
+        <source>Calls as a tone, the sheet on paper</source>
+        <translation>Aba-aba berupa nada, lembar di kertas</translation>
+    </message>
+    <message>
+        <source>Calls spoken, the sheet on paper</source>
+        <translation>Aba-aba diucapkan, lembar di kertas</translation>
+    </message>
+    <message>
+        <source>Calls spoken and a tone, the sheet on paper</source>
+        <translation>Aba-aba diucapkan dan bernada, lembar di kertas</translation>
+    </message>
+    <message>
+        <source>E&amp;xaminer:</source>
+        <translation>Penguji (&amp;X):</translation>
+    </message>
+    <message>
+        <source>For a printed sheet: the window gives the calls by the sheet&apos;s clock, then you enter what you did on paper</source>
+        <translation>Untuk lembar yang dicetak: jendela ini memberi aba-aba menurut waktu lembar, lalu Anda mengisi yang dikerjakan di kertas</translation>
+    </message>
+    <message>
+        <source>The examiner: the calls for a printed sheet; Esc stops</source>
+        <translation>Penguji: aba-aba untuk lembar yang dicetak; Esc menghentikan</translation>
+    </message>
+    <message>
+        <source>Enter what you did on a printed sheet of this format and seed, for its results</source>
+        <translation>Isi yang Anda kerjakan pada lembar cetak dengan format dan kode lembar ini, untuk melihat hasilnya</translation>
+    </message>
+    <message>
+        <source>Enter a paper sitting</source>
+        <translation>Isi hasil tes kertas</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>Istirahat</translation>
+    </message>
+    <message>
+        <source>Period %1 of %2</source>
+        <extracomment>The examiner&apos;s display: the period between two strokes under way.</extracomment>
+        <translation>Periode %1 dari %2</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <extracomment>The examiner&apos;s display: the column or line under way.</extracomment>
+        <translation>Baris %1 dari %2</translation>
+    </message>
+    <message>
+        <source>Column %1 of %2</source>
+        <translation>Lajur %1 dari %2</translation>
+    </message>
+    <message>
+        <source>%1 left; the second half starts by itself</source>
+        <translation>Sisa %1; paruh kedua dimulai otomatis</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <translation>Riwayat &amp;hasil…</translation>
+    </message>
+    <message>
+        <source>Your kept sittings, their scores over time and the trend</source>
+        <translation>Tes yang Anda simpan, skornya dari waktu ke waktu, dan trennya</translation>
     </message>
 </context>
 </TS>

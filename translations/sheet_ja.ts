@@ -105,6 +105,26 @@
     </message>
 </context>
 <context>
+    <name>sheet::CallSounds</name>
+    <message>
+        <source>Looking for a voice; until one speaks, the calls sound as a tone.</source>
+        <translation>音声を探しています。話せるようになるまで、号令は音で知らせます。</translation>
+    </message>
+    <message>
+        <source>No voice speaks %1 here: the calls sound as a tone (install espeak-ng).</source>
+        <extracomment>%1 is the language&apos;s name in itself: &quot;Bahasa Indonesia&quot;, &quot;日本語&quot;.</extracomment>
+        <translation>%1の音声がありません。号令は音で知らせます（espeak-ng をインストールしてください）。</translation>
+    </message>
+    <message>
+        <source>No speech engine here: the calls sound as a tone (install speech-dispatcher).</source>
+        <translation>音声合成エンジンがありません。号令は音で知らせます（speech-dispatcher をインストールしてください）。</translation>
+    </message>
+    <message>
+        <source>The voice failed: the calls go on as a tone.</source>
+        <translation>音声が使えなくなりました。号令は音で続けます。</translation>
+    </message>
+</context>
+<context>
     <name>sheet::PaperBox</name>
     <message>
         <source>P&amp;rint…</source>
@@ -224,6 +244,188 @@
     </message>
 </context>
 <context>
+    <name>sheet::PaperEntryForm</name>
+    <message>
+        <source>Show &amp;results</source>
+        <translation>結果を表示(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>第%1区間</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>%1行目</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>%1列目</translation>
+    </message>
+    <message>
+        <source>last pair reached</source>
+        <translation>最後に到達した組</translation>
+    </message>
+    <message>
+        <source>stroke after</source>
+        <translation>線を引いた位置</translation>
+    </message>
+    <message>
+        <source>wrong pairs</source>
+        <translation>誤答の組</translation>
+    </message>
+    <message>
+        <source>blank pairs</source>
+        <translation>飛ばした組</translation>
+    </message>
+    <message>
+        <source>The entry has %1 rows; the sheet has %2.</source>
+        <translation>入力は%1行ですが、用紙は%2行です。</translation>
+    </message>
+    <message>
+        <source>must be filled in (0 for none)</source>
+        <translation>入力してください（なければ0）</translation>
+    </message>
+    <message>
+        <source>must be filled in</source>
+        <translation>入力してください</translation>
+    </message>
+    <message>
+        <source>must be a whole number, not &quot;%1&quot;</source>
+        <translation>「%1」ではなく整数で入力してください</translation>
+    </message>
+    <message>
+        <source>must be a column and a pair, as 12/30, not &quot;%1&quot;</source>
+        <translation>「%1」ではなく、12/30 のように列と組で入力してください</translation>
+    </message>
+    <message>
+        <source>must be %1 to %2, not %3</source>
+        <translation>%3ではなく%1～%2で入力してください</translation>
+    </message>
+    <message>
+        <source>the pair must be %1 to %2, not %3</source>
+        <translation>組は%3ではなく%1～%2です</translation>
+    </message>
+    <message>
+        <source>the column must be %1 to %2, not %3</source>
+        <translation>列は%3ではなく%1～%2です</translation>
+    </message>
+    <message>
+        <source>pair %1 is beyond the last pair reached</source>
+        <translation>%1組目は最後に到達した組より先です</translation>
+    </message>
+    <message>
+        <source>the stroke at %1 stands before the one of the period before</source>
+        <translation>%1の線が前の区間の線より前にあります</translation>
+    </message>
+    <message>
+        <source>pair %1 lies before this period&apos;s first pair</source>
+        <translation>%1組目はこの区間の最初の組より前です</translation>
+    </message>
+    <message>
+        <source>pair %1 is named twice, or both wrong and blank</source>
+        <translation>%1組目が二度、または誤答と飛ばした組の両方に入っています</translation>
+    </message>
+    <message>
+        <source>wrong and blank pairs are %1, more than the %2 pairs reached</source>
+        <translation>誤答と飛ばした組が%1組あり、到達した%2組より多くなっています</translation>
+    </message>
+    <message>
+        <source>the sitting was stopped before it began; it must be empty</source>
+        <translation>ここが始まる前に検査を中止しました。空欄にしてください</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A refusal: &quot;Column 4, last pair reached: must be 0 to 26, not 30&quot;.</extracomment>
+        <translation>%1、%2：%3</translation>
+    </message>
+    <message>
+        <source>their numbers (3, 17)</source>
+        <translation>組の番号（3, 17）</translation>
+    </message>
+    <message>
+        <source>only how many</source>
+        <translation>数だけ</translation>
+    </message>
+    <message>
+        <source>&amp;Wrong and blank pairs as:</source>
+        <translation>誤答と飛ばした組の入力方法(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Which pairs were wrong or left blank, or only how many of each</source>
+        <translation>どの組が誤答・飛ばした組か、またはそれぞれの数だけ</translation>
+    </message>
+    <message>
+        <source>Checks every value against the sheet and shows the results (Enter)</source>
+        <translation>すべての値を用紙と照らし合わせて確かめ、結果を表示します（Enter）</translation>
+    </message>
+    <message>
+        <source>Back to choosing a sheet; nothing is kept (Esc)</source>
+        <translation>用紙の選択に戻ります。何も保存しません（Esc）</translation>
+    </message>
+    <message>
+        <source>Show results</source>
+        <translation>結果を表示</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>%1, seed %2: what was done on paper</source>
+        <extracomment>%1 is the sheet&apos;s title, %2 its seed.</extracomment>
+        <translation>%1、シード %2：紙で行った検査</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>区間</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for screen readers: &quot;Column 3, last pair reached&quot;.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>For each column, the last pair reached, counted from the bottom (0 for none).</source>
+        <translation>各列で最後に到達した組を、下から数えて入力します（なければ0）。</translation>
+    </message>
+    <message>
+        <source>For each column, the last pair reached, counted from the top (0 for none).</source>
+        <translation>各列で最後に到達した組を、上から数えて入力します（なければ0）。</translation>
+    </message>
+    <message>
+        <source>For each line, the last pair reached, counted from the left (0 for none).</source>
+        <translation>各行で最後に到達した組を、左から数えて入力します（なければ0）。</translation>
+    </message>
+    <message>
+        <source>For each period, where its stroke was drawn: after the pair of the column, as 12/30 (column 12, pair 30 from the top); the last period&apos;s at the end of the time.</source>
+        <translation>各区間で線を引いた位置を、12/30（12列目の上から30組目の後）のように入力します。最後の区間は時間終了時の位置です。</translation>
+    </message>
+    <message>
+        <source>Then how many pairs were written wrong and how many left blank.</source>
+        <translation>続けて、誤答の組の数と飛ばした組の数を入力します。</translation>
+    </message>
+    <message>
+        <source>Then the numbers of the pairs written wrong and left blank, such as 3, 17.</source>
+        <translation>続けて、誤答の組と飛ばした組の番号を 3, 17 のように入力します。</translation>
+    </message>
+    <message>
+        <source>Then the pairs written wrong and left blank, each as column/pair, such as 12/3, 12/17.</source>
+        <translation>続けて、誤答の組と飛ばした組を、12/3, 12/17 のように列/組で入力します。</translation>
+    </message>
+</context>
+<context>
     <name>sheet::PaperPrint</name>
     <message>
         <source>Answer key – %1</source>
@@ -284,6 +486,109 @@
     <message>
         <source>the PDF could not be made</source>
         <translation>PDFを作成できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::ProcedurePanel</name>
+    <message>
+        <source>Add each two neighbouring digits of a column from the top down, and go on to the next column without waiting. At the call &quot;%1&quot; draw a line under your last answer and go on.</source>
+        <translation>列の隣り合う2つの数字を上から下へ順に足し、待たずに次の列へ進みます。号令「%1」で最後の答えの下に線を引き、続けます。</translation>
+    </message>
+    <message>
+        <source>Add each two neighbouring digits of a column from the bottom up. At the call &quot;%1&quot; go on to the bottom of the next column, wherever you are.</source>
+        <translation>列の隣り合う2つの数字を下から上へ順に足します。号令「%1」で、途中でも次の列の下へ移ります。</translation>
+    </message>
+    <message>
+        <source>Add each two neighbouring digits of a column from the top down. At the call &quot;%1&quot; go on to the top of the next column, wherever you are.</source>
+        <translation>列の隣り合う2つの数字を上から下へ順に足します。号令「%1」で、途中でも次の列の上へ移ります。</translation>
+    </message>
+    <message>
+        <source>Add each two neighbouring digits of a line from left to right. At the call &quot;%1&quot; go on to the start of the next line, wherever you are.</source>
+        <translation>行の隣り合う2つの数字を左から右へ順に足します。号令「%1」で、途中でも次の行の初めへ移ります。</translation>
+    </message>
+    <message>
+        <source> After line %1 comes a rest; the second half starts by itself.</source>
+        <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
+        <translation>%1行目のあとに休憩があり、後半は自動的に始まります。</translation>
+    </message>
+    <message>
+        <source>Write the unit digit of each sum between its two digits with a pencil, on the printed sheet. The examiner here gives the calls.</source>
+        <translation>印刷した用紙に、各和の一の位を2つの数字の間に鉛筆で書きます。号令はこの画面がかけます。</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of each sum; it is written between its two digits. Backspace takes back, Space passes.</source>
+        <translation>各和の一の位を入力します。2つの数字の間に書き込まれます。Backspace で取り消し、Space で飛ばします。</translation>
+    </message>
+    <message>
+        <source>5 + 3 → 8     9 + 7 → 6</source>
+        <extracomment>The worked example: the unit digit of 9 + 7 = 16 is 6.</extracomment>
+        <translation>5 + 3 → 8     9 + 7 → 6</translation>
+    </message>
+    <message>
+        <source>Only the unit digit is written: 9 + 7 makes 16, so 6. Work as fast and as accurately as you can.</source>
+        <translation>書くのは一の位だけです。9 + 7 = 16 なので6。できるだけ速く、正確に計算してください。</translation>
+    </message>
+    <message>
+        <source>How this sheet is worked</source>
+        <translation>この用紙のやり方</translation>
+    </message>
+    <message>
+        <source>A few pairs to warm up: untimed, and not scored.</source>
+        <translation>準備のための少しの組です。時間は計らず、採点もしません。</translation>
+    </message>
+    <message>
+        <source>Type the unit digit of each sum.</source>
+        <translation>各和の一の位を入力します。</translation>
+    </message>
+    <message>
+        <source>%1 and %2, pair %3 of %4</source>
+        <extracomment>Read to screen readers at each practice pair: &quot;6 and 8, pair 2 of 5&quot;.</extracomment>
+        <translation>%1と%2、%4組中%3組目</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right. Ready for the sheet?</source>
+        <extracomment>%1 right answers of %2 practice pairs.</extracomment>
+        <translation>%2組中%1組が正答です。用紙を始めますか？</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>練習</translation>
+    </message>
+    <message>
+        <source>The sheet starts in</source>
+        <translation>用紙の開始まで</translation>
+    </message>
+    <message>
+        <source>Have your pencil ready.</source>
+        <translation>鉛筆を用意してください。</translation>
+    </message>
+    <message>
+        <source>Keep your fingers on the digits.</source>
+        <translation>指を数字キーに置いてください。</translation>
+    </message>
+    <message>
+        <source>Esc leaves.</source>
+        <translation>Esc で終了します。</translation>
+    </message>
+    <message>
+        <source>Enter or Space goes on, Esc leaves.</source>
+        <translation>Enter か Space で進み、Esc で終了します。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What screen readers hear of a step: its heading, then what it shows (&quot;Practice: pair 2 of 5 …&quot;).</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 → %3</source>
+        <extracomment>A practice pair and what was typed: &quot;4 + 6 → 0 ✓&quot;, &quot;6 + 8 → 3 ✗ (4)&quot;, &quot;8 + 1 → [ ]&quot;.</extracomment>
+        <translation>%1 + %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>countdown</comment>
+        <extracomment>The countdown&apos;s number, as big as the window shows it.</extracomment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -601,6 +906,125 @@ The second half starts by itself.</source>
     <message>
         <source>Last sheet: %1, seed %2</source>
         <translation>前回の用紙：%1、シード %2</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <extracomment>The examiner&apos;s call that starts the time.</extracomment>
+        <translation>はじめ</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <extracomment>The examiner&apos;s call when the time is up: pencils down.</extracomment>
+        <translation>はい、やめ</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Start!&quot; as a speech engine speaks it; as shown, or spelt as the voice reads it surely.</extracomment>
+        <translatorcomment>号令の読み上げ用。音声合成（espeak-ng）は漢字を読み違えることがあるので、表示と同じ号令をかなで書く：「はい、つぎ」「はい、きゅうけい」「はい、せん」。</translatorcomment>
+        <translation>はじめ</translation>
+    </message>
+    <message>
+        <source>Next!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Next!&quot; as a speech engine speaks it.</extracomment>
+        <translation>はい、つぎ</translation>
+    </message>
+    <message>
+        <source>Break!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Break!&quot; as a speech engine speaks it.</extracomment>
+        <translation>はい、きゅうけい</translation>
+    </message>
+    <message>
+        <source>Stroke!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Stroke!&quot; as a speech engine speaks it.</extracomment>
+        <translation>はい、せん</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <comment>spoken</comment>
+        <extracomment>The call &quot;Stop!&quot; as a speech engine speaks it.</extracomment>
+        <translation>はい、やめ</translation>
+    </message>
+    <message>
+        <source>Enter a paper sitting…</source>
+        <translation>紙の検査を入力…</translation>
+    </message>
+    <message>
+        <source>Instructions, practice and &amp;3-2-1 first</source>
+        <translation>説明・練習・3-2-1 を先に行う(&amp;3)</translation>
+    </message>
+    <message>
+        <source>As in the test itself: the instructions with a worked example, a few practice pairs and a countdown before the sheet&apos;s time starts</source>
+        <translation>本番と同じく、用紙の時間が始まる前に、例を使った説明、少しの練習、カウントダウンを行います</translation>
+    </message>
+    <message>
+        <source>Off: the sheet on screen</source>
+        <translation>使わない：画面の用紙</translation>
+    </message>
+    <message>
+        <source>Calls as a tone, the sheet on paper</source>
+        <translation>号令は音、紙の用紙</translation>
+    </message>
+    <message>
+        <source>Calls spoken, the sheet on paper</source>
+        <translation>号令は音声、紙の用紙</translation>
+    </message>
+    <message>
+        <source>Calls spoken and a tone, the sheet on paper</source>
+        <translation>号令は音声と音、紙の用紙</translation>
+    </message>
+    <message>
+        <source>E&amp;xaminer:</source>
+        <translation>検査者(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>For a printed sheet: the window gives the calls by the sheet&apos;s clock, then you enter what you did on paper</source>
+        <translation>印刷した用紙用：この画面が用紙の時間どおりに号令をかけ、あとで紙で行った結果を入力します</translation>
+    </message>
+    <message>
+        <source>The examiner: the calls for a printed sheet; Esc stops</source>
+        <translation>検査者：印刷した用紙のための号令。Esc で中止します</translation>
+    </message>
+    <message>
+        <source>Enter what you did on a printed sheet of this format and seed, for its results</source>
+        <translation>この形式とシードで印刷した用紙で行った結果を入力し、検査結果を見ます</translation>
+    </message>
+    <message>
+        <source>Enter a paper sitting</source>
+        <translation>紙の検査を入力</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>休憩</translation>
+    </message>
+    <message>
+        <source>Period %1 of %2</source>
+        <extracomment>The examiner&apos;s display: the period between two strokes under way.</extracomment>
+        <translation>第%1区間／全%2区間</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <extracomment>The examiner&apos;s display: the column or line under way.</extracomment>
+        <translation>%1行目／全%2行</translation>
+    </message>
+    <message>
+        <source>Column %1 of %2</source>
+        <translation>%1列目／全%2列</translation>
+    </message>
+    <message>
+        <source>%1 left; the second half starts by itself</source>
+        <translation>残り %1。後半は自動的に始まります</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <translation>履歴(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Your kept sittings, their scores over time and the trend</source>
+        <translation>残した検査の指標の推移と傾向</translation>
     </message>
 </context>
 </TS>

@@ -5,12 +5,19 @@
 #include "host/core/MonotonicClock.h"
 #include "host/qt/AccessKeys.h"
 #include "host/qt/AccessibleText.h"
+#include "host/qt/Languages.h"
 #include "host/qt/MessageBoxes.h"
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/WindowLayout.h"
+#include "keeping/Keeper.h"
+#include "sheet/CallVoice.h"
 #include "sheet/CueSound.h"
+#include "sheet/ExaminerCalls.h"
+#include "sheet/ExaminerView.h"
 #include "sheet/FormatErrorText.h"
 #include "sheet/PaperBox.h"
+#include "sheet/PaperEntryForm.h"
+#include "sheet/ProcedurePanel.h"
 #include "sheet/SheetView.h"
 #include "sheetresults/ScoreText.h"
 #include "sheetresults/frmSheetResults.h"
@@ -30,6 +37,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
@@ -51,6 +59,7 @@ constexpr PresetEntry kPresets[] = {{"kraepelin-15"}, {"kraepelin-30"}, {"uchida
 constexpr int kCustomIndex = 4;
 
 constexpr QSize kDefaultSize(800, 620);
+constexpr int kPaperEntryWidthTwips = 2400;
 constexpr std::uint64_t kLargestOfferedSeed = 999999;
 
 // The captions the window's description stores for its buttons, in the language installed
@@ -58,6 +67,8 @@ constexpr std::uint64_t kLargestOfferedSeed = 999999;
 constexpr const char* kCaptions[] = {
     QT_TRANSLATE_NOOP("sheet::frmSheet", "&Start"),
     QT_TRANSLATE_NOOP("sheet::frmSheet", "&Stop"),
+    QT_TRANSLATE_NOOP("sheet::frmSheet", "Enter a paper sitting…"),
+    QT_TRANSLATE_NOOP("sheet::frmSheet", "H&istory…"),
 };
 
 const windowkit::StoredForm& Form() {
@@ -125,21 +136,6 @@ QString FormatSummary(const engine::SheetFormat& format) {
     return text + frmSheet::tr(" %1 in all.").arg(total);
 }
 
-// What the examiner calls out, seen over the sheet and heard by screen readers.
-enum class ExaminerCall { Next, Break, Stroke };
-
-QString CallText(ExaminerCall call) {
-    switch (call) {
-    //: The examiner's call to move on to the next column or line. Fits the room of the widest call.
-    case ExaminerCall::Next: return frmSheet::tr("Next!");
-    //: The examiner's call at the start of the break between the two halves.
-    case ExaminerCall::Break: return frmSheet::tr("Break!");
-    //: Pauli: the examiner's call to draw a stroke after the last answer.
-    case ExaminerCall::Stroke: return frmSheet::tr("Stroke!");
-    }
-    return {};
-}
-
 std::uint64_t RandomSeed() {
     return static_cast<std::uint64_t>(QRandomGenerator::global()->bounded(static_cast<quint32>(kLargestOfferedSeed))) +
            1;
@@ -179,6 +175,12 @@ frmSheet::frmSheet(SheetServices services, QWidget* parent) : ToolWindow(parent)
         ownSound_ = MakeSystemCueSound();
         services_.sound = ownSound_.get();
     }
+    // Made now, loaded only when a sheet first asks for a voice.
+    if (!services_.voice) {
+        ownVoice_ = MakeSystemCallVoice();
+        services_.voice = ownVoice_.get();
+    }
+    calls_ = std::make_unique<CallSounds>(*services_.sound, *services_.voice);
     if (!services_.showResults) services_.showResults = sheetresults::ShowSheetResults;
     if (!services_.newSeed) services_.newSeed = RandomSeed;
 
@@ -189,7 +191,19 @@ frmSheet::frmSheet(SheetServices services, QWidget* parent) : ToolWindow(parent)
     tmrSheet = new host::PreciseTimer(this);
     tmrSheet->SetInterval(kPollMilliseconds);
     connect(tmrSheet, &host::PreciseTimer::Timer, this, &frmSheet::tmrSheet_Timer);
+    tmrDue = new QTimer(this);
+    tmrDue->setSingleShot(true);
+    tmrDue->setTimerType(Qt::PreciseTimer);
+    connect(tmrDue, &QTimer::timeout, this, &frmSheet::tmrSheet_Timer);
+    calls_->setNoticeChanged([this] {
+        lblVoiceNotice->setText(calls_->notice());
+        picExaminer->setNotice(calls_->notice());
+    });
     host::AccessKeys::Install(this);
+    // GNOME's key scheme opens a list with Enter, and a text field may keep it there; here
+    // Enter starts, and Space or Alt+Down open a list on every desktop.
+    for (QWidget* field : stkPages->widget(0)->findChildren<QWidget*>())
+        if (qobject_cast<QComboBox*>(field) || qobject_cast<QLineEdit*>(field)) field->installEventFilter(this);
     Choose({});
     cboFormat->setFocus();
 }
@@ -203,6 +217,8 @@ void frmSheet::BuildLayout() {
     stkPages = new QStackedWidget(this);
     stkPages->addWidget(BuildChoosePage());
     stkPages->addWidget(BuildSittingPage());
+    frmPaperEntry = new PaperEntryForm(stkPages);
+    stkPages->addWidget(frmPaperEntry);
     QHBoxLayout* bottom = BuildCommands();
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 8);
@@ -256,7 +272,8 @@ QWidget* frmSheet::BuildChoosePage() {
                                                     "an earlier sheet to sit it again")),
                             3, 0);
     chooseLayout->addWidget(txtSeed, 3, 1);
-    chooseLayout->addWidget(lblLastSheet, 4, 0, 1, 4);
+    BuildSittingChoices(choose, chooseLayout);
+    chooseLayout->addWidget(lblLastSheet, 6, 0, 1, 4);
     // Printing and PDF of the sheet chosen above, format and seed as typed.
     fraPaper = new PaperBox(
         this,
@@ -268,11 +285,35 @@ QWidget* frmSheet::BuildChoosePage() {
             return ChosenSheet{std::move(*format), *seed};
         },
         {services_.messages, services_.files, {}}, choose);
-    chooseLayout->addWidget(fraPaper, 5, 0, 1, 4);
+    chooseLayout->addWidget(fraPaper, 7, 0, 1, 4);
     chooseLayout->setColumnStretch(3, 1);
-    chooseLayout->setRowStretch(6, 1);
+    chooseLayout->setRowStretch(8, 1);
 
     return choose;
+}
+
+void frmSheet::BuildSittingChoices(QWidget* page, QGridLayout* layout) {
+    chkProcedure = new QCheckBox(tr("Instructions, practice and &3-2-1 first"), page);
+    chkProcedure->setObjectName(QStringLiteral("chkProcedure"));
+    chkProcedure->setChecked(true);
+    chkProcedure->setToolTip(tr("As in the test itself: the instructions with a worked example, a few practice pairs "
+                                "and a countdown before the sheet's time starts"));
+    layout->addWidget(chkProcedure, 4, 0, 1, 4);
+    cboExaminer = new QComboBox(page);
+    cboExaminer->setObjectName(QStringLiteral("cboExaminer"));
+    cboExaminer->addItem(tr("Off: the sheet on screen"));
+    cboExaminer->addItem(tr("Calls as a tone, the sheet on paper"), static_cast<int>(CallHearing::Tone));
+    cboExaminer->addItem(tr("Calls spoken, the sheet on paper"), static_cast<int>(CallHearing::Voice));
+    cboExaminer->addItem(tr("Calls spoken and a tone, the sheet on paper"),
+                         static_cast<int>(CallHearing::ToneAndVoice));
+    layout->addWidget(host::MakeBuddyLabel(page, tr("E&xaminer:"), cboExaminer,
+                                           tr("For a printed sheet: the window gives the calls by the sheet's clock, "
+                                              "then you enter what you did on paper")),
+                      5, 0);
+    layout->addWidget(cboExaminer, 5, 1);
+    lblVoiceNotice = new QLabel(page);
+    lblVoiceNotice->setObjectName(QStringLiteral("lblVoiceNotice"));
+    layout->addWidget(lblVoiceNotice, 5, 2, 1, 2);
 }
 
 void frmSheet::BuildCustomForm(QWidget* page) {
@@ -371,6 +412,14 @@ QWidget* frmSheet::BuildSittingPage() {
         tr("Type the unit digit of the sum of the two digits; Backspace takes back, Space passes; "
            "Ctrl+Plus and Ctrl+Minus zoom"));
     scrSheet->setWidget(picSheet);
+    stkSitting = new QStackedWidget(sit);
+    stkSitting->addWidget(scrSheet);
+    picExaminer = new ExaminerView(stkSitting);
+    picExaminer->setObjectName(QStringLiteral("picExaminer"));
+    picExaminer->setAccessibleDescription(tr("The examiner: the calls for a printed sheet; Esc stops"));
+    stkSitting->addWidget(picExaminer);
+    picProcedure = new ProcedurePanel(*services_.clock, stkSitting);
+    stkSitting->addWidget(picProcedure);
     lblBreak = new QLabel(scrSheet);
     lblBreak->setObjectName(QStringLiteral("lblBreak"));
     lblBreak->setAlignment(Qt::AlignCenter);
@@ -389,7 +438,7 @@ QWidget* frmSheet::BuildSittingPage() {
     sitLayout->setContentsMargins(0, 0, 0, 0);
     sitLayout->addLayout(top);
     sitLayout->addWidget(hint);
-    sitLayout->addWidget(scrSheet, 1);
+    sitLayout->addWidget(stkSitting, 1);
     return sit;
 }
 
@@ -410,16 +459,25 @@ QHBoxLayout* frmSheet::BuildCommands() {
     cmdStart = Form().MakeButton(this, "cmdStartSheet", tr("Start the sheet: its time runs from now (Enter)"));
     cmdStop = Form().MakeButton(this, "cmdStopSheet", tr("Stop the sheet after asking, and show its results (Esc)"));
     cmdStop->hide();
+    cmdPaperEntry = Form().MakeButton(this, "cmdPaperEntry",
+                                      tr("Enter what you did on a printed sheet of this format and seed, for its "
+                                         "results"),
+                                      kPaperEntryWidthTwips);
+    cmdHistory = Form().MakeButton(this, "cmdHistory", tr("Your kept sittings, their scores over time and the trend"));
+    cmdHistory->setVisible(keeping::ProgramKeeper().canOpenWindow());
     cmdClose = MakeCloseButton(Form());
     host::SetAccessibleText(cmdStart, tr("Start"), tr("Starts the sheet"));
     host::SetAccessibleText(cmdStop, tr("Stop"), tr("Stops the sheet after asking"));
     host::SetAccessibleText(cmdClose, tr("Close"));
+    host::SetAccessibleText(cmdPaperEntry, tr("Enter a paper sitting"), cmdPaperEntry->toolTip());
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkClock);
     bottom->addWidget(chkSound);
     bottom->addWidget(lblZoom);
     bottom->addStretch();
+    bottom->addWidget(cmdPaperEntry);
+    bottom->addWidget(cmdHistory);
     bottom->addWidget(cmdStart);
     bottom->addWidget(cmdStop);
     bottom->addWidget(cmdClose);
@@ -436,10 +494,32 @@ void frmSheet::Connect() {
     connect(chkClock, &QCheckBox::toggled, this, [this] { Sync(); });
     connect(cmdStart, &QAbstractButton::clicked, this, &frmSheet::cmdStart_Click);
     connect(cmdStop, &QAbstractButton::clicked, this, &frmSheet::cmdStop_Click);
+    connect(cmdHistory, &QAbstractButton::clicked, this, [this] { keeping::ProgramKeeper().OpenWindow(this); });
     connect(picSheet, &SheetView::digitTyped, this, &frmSheet::picSheet_Digit);
     connect(picSheet, &SheetView::backspacePressed, this, &frmSheet::picSheet_Backspace);
     connect(picSheet, &SheetView::spacePressed, this, &frmSheet::picSheet_Space);
     connect(picSheet, &SheetView::zoomChanged, this, [this] { Sync(); });
+    connect(cboExaminer, &QComboBox::currentIndexChanged, this, &frmSheet::cboExaminer_Change);
+    connect(cmdPaperEntry, &QAbstractButton::clicked, this, &frmSheet::cmdPaperEntry_Click);
+    connect(picProcedure, &ProcedurePanel::finished, this, &frmSheet::BeginSitting);
+    connect(picProcedure, &ProcedurePanel::left, this, &frmSheet::LeaveProcedure);
+    connect(frmPaperEntry, &PaperEntryForm::cancelled, this, &frmSheet::ShowChoosePage);
+    connect(frmPaperEntry, &PaperEntryForm::entered, this, [this](const engine::PaperRecord& paper) {
+        const engine::SheetFormat format = frmPaperEntry->format();
+        const std::uint64_t seed = frmPaperEntry->seed();
+        ShowChoosePage();
+        lblLastSheet->setText(tr("Last sheet: %1, seed %2").arg(sheetresults::SheetTitle(format)).arg(seed));
+        QWidget* owner = parentWidget() ? parentWidget() : this;
+        services_.showResults(owner, format, paper.record, seed, paper.end, paper.elapsedMs);
+    });
+}
+
+void frmSheet::cboExaminer_Change() {
+    // The voice is looked for as soon as one is chosen, so the window can say at once
+    // whether the calls will be spoken.
+    const bool examiner = cboExaminer->currentIndex() > 0;
+    const auto hearing = examiner ? static_cast<CallHearing>(cboExaminer->currentData().toInt()) : CallHearing::Tone;
+    calls_->setHearing(hearing, host::InstalledLanguage());
 }
 
 void frmSheet::Choose(const SheetChoice& choice) {
@@ -551,47 +631,119 @@ void frmSheet::ShowFormatSummary() {
     lblSummary->setPalette(palette);
 }
 
-void frmSheet::cmdStart_Click() {
-    if (sitting_) return;
+std::optional<ChosenSheet> frmSheet::ChosenOrRefused() {
     engine::FormatError error;
     const auto format = ChosenFormat(error);
     std::optional<std::uint64_t> seed;
     if (format) seed = engine::ParseSeed(txtSeed->text().toStdString(), error);
-    if (!format || !seed) {
-        ShowFormatSummary();
-        if (format) {
-            QString text = FormatErrorText(error);
-            text[0] = text[0].toUpper();
-            lblSummary->setText(text);
-        }
-        // The field at fault takes the focus, its text selected to be typed over.
-        QLineEdit* field = EditOf(error.field);
-        field->setFocus();
-        field->selectAll();
-        QAccessibleEvent alert(lblSummary, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-        return;
+    if (format && seed) return ChosenSheet{*format, *seed};
+    ShowFormatSummary();
+    if (format) {
+        QString text = FormatErrorText(error);
+        text[0] = text[0].toUpper();
+        lblSummary->setText(text);
     }
-    seed_ = *seed;
-    engine::Sheet sheet = engine::MakeSheet(*format, seed_);
-    picSheet->setSheet(*format, sheet);
-    sitting_ = std::make_unique<engine::SheetSitting>(*format, std::move(sheet), *services_.clock);
+    // The field at fault takes the focus, its text selected to be typed over.
+    QLineEdit* field = EditOf(error.field);
+    field->setFocus();
+    field->selectAll();
+    QAccessibleEvent alert(lblSummary, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    return std::nullopt;
+}
+
+void frmSheet::cmdStart_Click() {
+    if (sitting_) return;
+    const auto chosen = ChosenOrRefused();
+    if (!chosen) return;
+    seed_ = chosen->seed;
+    const engine::SheetFormat& format = chosen->format;
+    engine::Sheet sheet = engine::MakeSheet(format, seed_);
+    picSheet->setSheet(format, sheet);
+    sitting_ = std::make_unique<engine::SheetSitting>(format, std::move(sheet), *services_.clock);
     sitting_->SetListener(this);
+    examiner_ = cboExaminer->currentIndex() > 0;
+    cboExaminer_Change();
     finishedPending_ = false;
     breakAnnounced_ = false;
     callShownAt_.reset();
     lblCall->clear();
+    picExaminer->setCall({});
     //: %1 is the sheet's title, %2 its seed.
-    lblTitle->setText(tr("%1 – seed %2").arg(sheetresults::SheetTitle(*format)).arg(seed_));
+    lblTitle->setText(tr("%1 – seed %2").arg(sheetresults::SheetTitle(format)).arg(seed_));
+    // On paper the keys do nothing, and the display shows the call and the time itself.
+    findChild<QLabel*>(QStringLiteral("lblHint"))->setVisible(!examiner_);
+    lblZoom->setVisible(!examiner_);
+    lblCall->setVisible(!examiner_);
     stkPages->setCurrentIndex(1);
     cmdStart->hide();
+    cmdPaperEntry->hide();
+    cmdHistory->hide();
     cmdStop->show();
-    scrSheet->horizontalScrollBar()->setValue(0);
-    scrSheet->verticalScrollBar()->setValue(0);
-    picSheet->setFocus();
+    if (!chkProcedure->isChecked()) {
+        BeginSitting();
+        return;
+    }
+    stkSitting->setCurrentWidget(picProcedure);
+    picProcedure->Begin(format, seed_, examiner_);
+    picProcedure->setFocus();
+    tmrSheet->SetEnabled(true);
+}
+
+bool frmSheet::InProcedure() const { return sitting_ && sitting_->phase() == engine::SheetSitting::Phase::Ready; }
+
+void frmSheet::BeginSitting() {
+    if (!InProcedure()) return;
+    if (examiner_) {
+        stkSitting->setCurrentWidget(picExaminer);
+        picExaminer->setFocus();
+    } else {
+        stkSitting->setCurrentWidget(scrSheet);
+        scrSheet->horizontalScrollBar()->setValue(0);
+        scrSheet->verticalScrollBar()->setValue(0);
+        picSheet->setFocus();
+    }
     sitting_->Start();
     tmrSheet->SetEnabled(true);
+    // On paper nothing shows when the time starts: the examiner says so.
+    if (examiner_) Call(ExaminerCall::Start);
     Sync();
+}
+
+void frmSheet::LeaveProcedure() {
+    if (!InProcedure()) return;
+    tmrSheet->SetEnabled(false);
+    sitting_.reset();
+    ShowChoosePage();
+}
+
+void frmSheet::ShowChoosePage() {
+    stkPages->setCurrentIndex(0);
+    stkSitting->setCurrentWidget(scrSheet);
+    cmdStop->hide();
+    cmdStart->show();
+    cmdPaperEntry->show();
+    cmdHistory->setVisible(keeping::ProgramKeeper().canOpenWindow());
+    lblZoom->show();
+    cboFormat->setFocus();
+}
+
+void frmSheet::cmdPaperEntry_Click() {
+    if (sitting_) return;
+    const auto chosen = ChosenOrRefused();
+    if (!chosen) return;
+    ShowPaperEntry(chosen->format, engine::MakeSheet(chosen->format, chosen->seed), engine::SittingEnd::TimeUp,
+                   chosen->format.durationMs());
+}
+
+void frmSheet::ShowPaperEntry(const engine::SheetFormat& format, const engine::Sheet& sheet, engine::SittingEnd end,
+                              std::uint64_t elapsedMs) {
+    stkPages->setCurrentWidget(frmPaperEntry);
+    cmdStart->hide();
+    cmdStop->hide();
+    cmdPaperEntry->hide();
+    cmdHistory->hide();
+    frmPaperEntry->Begin(format, sheet, sheet.seed(), {end, elapsedMs});
 }
 
 bool frmSheet::ConfirmStop() {
@@ -602,6 +754,11 @@ bool frmSheet::ConfirmStop() {
 
 void frmSheet::cmdStop_Click() {
     if (!sitting_) return;
+    // Before the sheet's time nothing is lost: Stop leaves the procedure without asking.
+    if (InProcedure()) {
+        LeaveProcedure();
+        return;
+    }
     // The sheet may have ended by itself while the question was open; it is not stopped
     // a second time.
     if (!ConfirmStop() || !sitting_) return;
@@ -611,6 +768,10 @@ void frmSheet::cmdStop_Click() {
 
 bool frmSheet::ReadyToClose() {
     if (!sitting_) return true;
+    if (InProcedure()) {
+        LeaveProcedure();
+        return true;
+    }
     if (!ConfirmStop()) return false;
     // Stopped like Stop stops it: the results are not lost with the window.
     if (sitting_) {
@@ -635,18 +796,31 @@ void frmSheet::keyPressEvent(QKeyEvent* event) {
         }
         // A digit or Backspace pressed on one of the switches still answers, and the keys
         // go back to the sheet.
-        if (sitting_ && key >= Qt::Key_0 && key <= Qt::Key_9) {
+        const bool typing = sitting_ && !examiner_ && !InProcedure();
+        if (typing && key >= Qt::Key_0 && key <= Qt::Key_9) {
             picSheet->setFocus();
             picSheet_Digit(key - Qt::Key_0);
             return;
         }
-        if (sitting_ && key == Qt::Key_Backspace) {
+        if (typing && key == Qt::Key_Backspace) {
             picSheet->setFocus();
             picSheet_Backspace();
             return;
         }
     }
     ToolWindow::keyPressEvent(event);
+}
+
+bool frmSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !sitting_) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+        if (enter && (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            cmdStart_Click();
+            return true;
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void frmSheet::resizeEvent(QResizeEvent* event) {
@@ -685,6 +859,10 @@ void frmSheet::picSheet_Space() {
 
 void frmSheet::tmrSheet_Timer() {
     if (!sitting_) return;
+    if (InProcedure()) {
+        picProcedure->Tick();
+        return;
+    }
     sitting_->Poll();
     Sync();
 }
@@ -692,35 +870,76 @@ void frmSheet::tmrSheet_Timer() {
 void frmSheet::CueGiven(std::uint32_t unit) {
     (void)unit;
     picSheet->setCueCalled(true);
-    Call(CallText(ExaminerCall::Next));
+    Call(ExaminerCall::Next);
 }
 
 void frmSheet::BreakStarted(std::uint64_t milliseconds) {
     (void)milliseconds;
-    Call(CallText(ExaminerCall::Break));
+    Call(ExaminerCall::Break);
 }
 
 void frmSheet::BreakEnded() {
     picSheet->setCueCalled(true);
-    Call(CallText(ExaminerCall::Next));
+    Call(ExaminerCall::Next);
 }
 
 void frmSheet::StrokeDrawn(const engine::SheetStroke& stroke) {
     picSheet->addStroke(stroke);
-    Call(CallText(ExaminerCall::Stroke));
+    Call(ExaminerCall::Stroke);
 }
 
 void frmSheet::Finished(engine::SittingEnd reason) {
-    (void)reason;
+    // Pencils down: on paper only the examiner's call ends the work.
+    if (examiner_ && reason == engine::SittingEnd::TimeUp) Call(ExaminerCall::End);
     finishedPending_ = true;
 }
 
-void frmSheet::Call(const QString& text) {
+void frmSheet::Call(ExaminerCall call) {
+    const QString text = CallText(call);
     lblCall->setText(text);
+    picExaminer->setCall(text);
     callShownAt_ = services_.clock->Milliseconds();
-    if (chkSound->isChecked()) services_.sound->Play();
+    if (chkSound->isChecked()) calls_->Sound(call);
     // Screen readers hear the call with the pair it brings (Sync speaks them together).
     pendingCall_ = text;
+}
+
+void frmSheet::ArmDue() {
+    const auto due = sitting_->nextDueMs();
+    if (!due) {
+        tmrDue->stop();
+        return;
+    }
+    const std::uint64_t elapsed = sitting_->elapsedMs();
+    // At least a millisecond: a timer that fired a little early polls again at once.
+    const std::uint64_t wait = *due > elapsed ? *due - elapsed : 1;
+    tmrDue->start(static_cast<int>(std::min<std::uint64_t>(wait, std::numeric_limits<int>::max())));
+}
+
+void frmSheet::SyncExaminer() {
+    const engine::SheetFormat& format = sitting_->format();
+    const engine::SheetSitting::Cursor cursor = sitting_->cursor();
+    const bool onBreak = sitting_->phase() == engine::SheetSitting::Phase::OnBreak;
+    QString where;
+    if (onBreak) {
+        where = tr("Break");
+    } else if (!format.cued()) {
+        //: The examiner's display: the period between two strokes under way.
+        where = tr("Period %1 of %2")
+                    .arg(std::min<std::size_t>(sitting_->strokes().size() + 1, format.strokePeriods()))
+                    .arg(format.strokePeriods());
+    } else {
+        //: The examiner's display: the column or line under way.
+        where = (format.order == engine::WorkOrder::LeftToRight ? tr("Line %1 of %2") : tr("Column %1 of %2"))
+                    .arg(cursor.unit + 1)
+                    .arg(sitting_->sheet().unitCount());
+    }
+    picExaminer->setWhere(where);
+    examinerWhere_ = where;
+    picExaminer->setBreakLeft(
+        onBreak ? tr("%1 left; the second half starts by itself").arg(ClockText(sitting_->breakLeftMs())) : QString());
+    picExaminer->setTimeLeft(chkClock->isChecked() ? tr("%1 left").arg(ClockText(sitting_->timeLeftMs())) : QString());
+    if (!callShownAt_) picExaminer->setCall({});
 }
 
 QString frmSheet::PairText() const {
@@ -745,13 +964,14 @@ QString frmSheet::PairText() const {
 }
 
 void frmSheet::Announce(const QString& text) {
-    if (picSheet->accessibleName() == text) return;
+    QWidget* shown = examiner_ ? static_cast<QWidget*>(picExaminer) : picSheet;
+    if (shown->accessibleName() == text) return;
     // Qt tells assistive technology of the new name; the focused sheet's name is read.
-    picSheet->setAccessibleName(text);
+    shown->setAccessibleName(text);
 }
 
 void frmSheet::Sync() {
-    if (!sitting_) return;
+    if (!sitting_ || InProcedure()) return;
     const auto phase = sitting_->phase();
     const std::uint64_t now = services_.clock->Milliseconds();
     if (callShownAt_ && now - *callShownAt_ >= kCallMilliseconds) {
@@ -759,10 +979,12 @@ void frmSheet::Sync() {
         lblCall->clear();
         picSheet->setCueCalled(false);
     }
+    if (examiner_) SyncExaminer();
     const engine::SheetSitting::Cursor cursor = sitting_->cursor();
     picSheet->setCursor(cursor.unit, cursor.pair, phase == engine::SheetSitting::Phase::Working);
 
-    lblClock->setVisible(chkClock->isChecked());
+    // The examiner's display shows the time itself, large.
+    lblClock->setVisible(chkClock->isChecked() && !examiner_);
     // Set only when the second changes: a key press is not slowed by the clock.
     const QString left = ClockText(sitting_->timeLeftMs());
     if (lblClock->accessibleName() != tr("Time left: %1").arg(left)) {
@@ -775,9 +997,10 @@ void frmSheet::Sync() {
         lblBreak->setText(tr("Break\n%1\nThe second half starts by itself.").arg(ClockText(sitting_->breakLeftMs())));
         PlaceBreakCover();
     }
-    lblBreak->setVisible(onBreak);
+    lblBreak->setVisible(onBreak && !examiner_);
 
-    QString spoken = PairText();
+    // On paper there is no pair to name: the examiner's display says where the work is.
+    QString spoken = examiner_ && phase == engine::SheetSitting::Phase::Working ? examinerWhere_ : PairText();
     const bool called = !pendingCall_.isEmpty();
     if (called) {
         //: A call heard with what it brings: "Next! 7 and 5, column 3, pair 1 of 26".
@@ -790,18 +1013,23 @@ void frmSheet::Sync() {
         breakAnnounced_ = onBreak;
     }
 
-    if (phase == engine::SheetSitting::Phase::Working) {
+    if (phase == engine::SheetSitting::Phase::Working && !examiner_) {
         // The cursor's pair with some of what comes next around it stays in view.
         const QRect pair = picSheet->cursorRect();
         const QSize viewport = scrSheet->viewport()->size();
         scrSheet->ensureVisible(pair.center().x(), pair.center().y(), std::max(pair.width(), viewport.width() / 4),
                                 std::max(pair.height(), viewport.height() / 4));
     }
-    if (finishedPending_ || phase == engine::SheetSitting::Phase::Finished) EndSitting();
+    if (finishedPending_ || phase == engine::SheetSitting::Phase::Finished) {
+        EndSitting();
+        return;
+    }
+    ArmDue();
 }
 
 void frmSheet::EndSitting() {
     tmrSheet->SetEnabled(false);
+    tmrDue->stop();
     const std::unique_ptr<engine::SheetSitting> sitting = std::move(sitting_);
     finishedPending_ = false;
     callShownAt_.reset();
@@ -811,17 +1039,22 @@ void frmSheet::EndSitting() {
     picSheet->setCursor(0, 0, false);
     picSheet->setCueCalled(false);
     picSheet->setAccessibleName(tr("Sheet"));
-    stkPages->setCurrentIndex(0);
-    cmdStop->hide();
-    cmdStart->show();
+    picExaminer->setCall({});
+    picExaminer->setAccessibleName(QString());
     const engine::SheetFormat& format = sitting->format();
+    const engine::SittingEnd end = sitting->endReason().value_or(engine::SittingEnd::Stopped);
+    if (examiner_) {
+        // The work was done on paper: the user enters it, and its results follow.
+        lblLastSheet->setText(tr("Last sheet: %1, seed %2").arg(sheetresults::SheetTitle(format)).arg(seed_));
+        ShowPaperEntry(format, sitting->sheet(), end, sitting->elapsedMs());
+        return;
+    }
+    ShowChoosePage();
     lblLastSheet->setText(tr("Last sheet: %1, seed %2").arg(sheetresults::SheetTitle(format)).arg(seed_));
     txtSeed->setText(QString::number(services_.newSeed()));
-    cboFormat->setFocus();
     // The results outlive this window when the main window owns it.
     QWidget* owner = parentWidget() ? parentWidget() : this;
-    services_.showResults(owner, format, sitting->record(), seed_,
-                          sitting->endReason().value_or(engine::SittingEnd::Stopped), sitting->elapsedMs());
+    services_.showResults(owner, format, sitting->record(), seed_, end, sitting->elapsedMs());
 }
 
 } // namespace sheet

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program starts without the cue's sound library: libcanberra, and what it pulls in, are
-# opened when the first cue sounds, so the dynamic linker does not load them at start.
+# opened when the first cue sounds, so the dynamic linker does not load them at start. Nor
+# does it load the speech engine: Qt TextToSpeech opens its speech-dispatcher plugin, with
+# speech-dispatcher's client library, when a sheet first asks for a voice.
 #   ProgramLibrariesTest.sh <program>
 set -u
 program=${1:?program}
@@ -24,4 +26,10 @@ if [ -n "$loaded" ]; then
   echo "$loaded"
   exit 1
 fi
-echo "the program starts without libcanberra and the libraries it pulls in"
+speech=$(grep -E 'lib(speechd|espeak|espeak-ng)\.so|qtexttospeech_' <<<"$libraries")
+if [ -n "$speech" ]; then
+  echo "FAILED: the program loads the speech engine at start:"
+  echo "$speech"
+  exit 1
+fi
+echo "the program starts without libcanberra, the speech engine and the libraries they pull in"

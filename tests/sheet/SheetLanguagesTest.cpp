@@ -7,8 +7,9 @@
 #include "../support/TextFit.h"
 #include "SheetWindowFixture.h"
 #include "controls/chameleonButton/chameleonButton.h"
-#include "host/qt/AccessKeys.h"
 #include "host/qt/Languages.h"
+#include "sheet/PaperEntryForm.h"
+#include "sheet/ProcedurePanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +29,7 @@ public:
     using SheetWindowTest::Get;
     using SheetWindowTest::RightAnswer;
     using SheetWindowTest::Start;
+    using SheetWindowTest::voice;
     using SheetWindowTest::Wait;
     using SheetWindowTest::window;
 
@@ -36,16 +38,6 @@ protected:
     void Reopen() {
         window.reset();
         SheetWindowTest::SetUp();
-    }
-    // Every visible control of the window with an access key, by the key.
-    std::map<QString, QStringList> AccessKeys() const {
-        std::map<QString, QStringList> keys;
-        for (const QWidget* widget : window->findChildren<QWidget*>()) {
-            if (!widget->isVisible()) continue;
-            const QKeySequence key = host::AccessKeys::AccessKeyOf(widget);
-            if (!key.isEmpty()) keys[key.toString()] << widget->objectName();
-        }
-        return keys;
     }
 };
 
@@ -67,6 +59,34 @@ void Sitting(SheetLanguagesTest& t, const char* format, std::uint64_t cueMs) {
     t.Get<QCheckBox>("chkClock")->click();
     t.Digit(t.RightAnswer());
     t.Wait(cueMs);
+}
+
+// The procedure of `format`, `steps` steps on from its instructions.
+void Procedure(SheetLanguagesTest& t, const char* format, int steps) {
+    t.Get<QCheckBox>("chkProcedure")->click();
+    t.window->Choose({format, false, 3});
+    t.Get<QAbstractButton>("cmdStartSheet")->click();
+    for (int step = 0; step < steps; ++step) t.window->procedure()->GoOn();
+    QCoreApplication::processEvents();
+}
+
+// The examiner's display `ms` into a sitting, its voice missing for the language.
+void Examiner(SheetLanguagesTest& t, const char* format, std::uint64_t ms) {
+    t.voice.readyFor.clear();
+    t.Get<QComboBox>("cboExaminer")->setCurrentIndex(2);
+    t.Get<QCheckBox>("chkClock")->click();
+    t.Start(format, false, 3);
+    t.Wait(ms);
+    QCoreApplication::processEvents();
+}
+
+// The paper entry of `format` with its first row's end refused.
+void PaperEntry(SheetLanguagesTest& t, const char* format, const char* end) {
+    t.window->Choose({format, false, 3});
+    t.Get<QAbstractButton>("cmdPaperEntry")->click();
+    t.Get<QLineEdit>("txtEnd1")->setText(QString::fromLatin1(end));
+    t.window->paperEntry()->cmdShowPaper_Click();
+    QCoreApplication::processEvents();
 }
 
 const WindowState kStates[] = {
@@ -113,6 +133,25 @@ const WindowState kStates[] = {
          t.Start("kraepelin-15", true, 3);
          t.Wait(10 * 15000);
      }},
+    {"ProcedureInstructions", [](SheetLanguagesTest& t) { Procedure(t, "uchida", 0); }},
+    {"ProcedurePractice", [](SheetLanguagesTest& t) { Procedure(t, "pauli", 1); }},
+    {"ProcedurePracticeDone",
+     [](SheetLanguagesTest& t) {
+         Procedure(t, "kraepelin-30", 1);
+         for (int pair = 0; pair < sheet::ProcedurePanel::kPracticePairs; ++pair)
+             QTest::keyClick(t.window->procedure(), Qt::Key_7);
+         QCoreApplication::processEvents();
+     }},
+    {"ProcedureCountdown", [](SheetLanguagesTest& t) { Procedure(t, "kraepelin-15", 2); }},
+    {"ExaminerAtTheCue", [](SheetLanguagesTest& t) { Examiner(t, "kraepelin-15", 15000); }},
+    {"ExaminerOnTheBreak", [](SheetLanguagesTest& t) { Examiner(t, "uchida", 15 * 60000); }},
+    {"ExaminerPauli", [](SheetLanguagesTest& t) { Examiner(t, "pauli", 180000); }},
+    {"PaperEntryKraepelin", [](SheetLanguagesTest& t) { PaperEntry(t, "kraepelin-15", "27"); }},
+    {"PaperEntryPauliCounts",
+     [](SheetLanguagesTest& t) {
+         PaperEntry(t, "pauli", "1");
+         t.Get<QComboBox>("cboDetail")->setCurrentIndex(1);
+     }},
 };
 
 class SheetLanguageFitTest : public SheetLanguagesTest, public testing::WithParamInterface<const char*> {};
@@ -143,7 +182,7 @@ TEST_P(SheetLanguageFitTest, EachAccessKeyBelongsToOneControl) {
     Reopen();
     const auto check = [this](const char* page) {
         SCOPED_TRACE(page);
-        const auto keys = AccessKeys();
+        const auto keys = testsupport::AccessKeyOwners(window.get());
         EXPECT_GE(keys.size(), 4u) << "the page's controls have access keys";
         for (const auto& [key, owners] : keys)
             EXPECT_EQ(owners.size(), 1) << key.toStdString() << ": " << owners.join(u' ').toStdString();
@@ -152,6 +191,9 @@ TEST_P(SheetLanguageFitTest, EachAccessKeyBelongsToOneControl) {
     check("choice");
     Start("kraepelin-15", true, 3);
     check("sitting");
+    Reopen();
+    PaperEntry(*this, "kraepelin-15", "1");
+    check("paper entry");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, SheetLanguageFitTest, testing::Values("en", "id", "ja"),
@@ -182,8 +224,9 @@ TEST_F(SheetLanguagesTest, TheStoredCaptionsAreTranslated) {
     const PseudoTranslator translator;
     Reopen();
     const auto buttons = window->findChildren<chameleon::chameleonButton*>();
-    // Start, Stop, Close, Print and Save as PDF.
-    ASSERT_EQ(buttons.size(), 5);
+    // Start, Stop, History, Close, Print, Save as PDF, the paper entry's command and its Show
+    // results and Back.
+    ASSERT_EQ(buttons.size(), 9);
     for (const chameleon::chameleonButton* button : buttons)
         EXPECT_TRUE(PseudoTranslator::Marked(button->Caption())) << button->Caption().toStdString();
 }
@@ -194,6 +237,9 @@ struct CallCase {
     const char* next;
     const char* onBreak;
     const char* stroke;
+    // As the examiner's voice says them: the start and the call to move on.
+    const char* spokenStart;
+    const char* spokenNext;
 };
 
 class ExaminerCallTest : public SheetLanguagesTest, public testing::WithParamInterface<CallCase> {
@@ -238,10 +284,19 @@ TEST_P(ExaminerCallTest, TheBreaksCountdownIsNotSpokenEverySecond) {
         << View()->accessibleName().toStdString();
 }
 
+TEST_P(ExaminerCallTest, TheVoiceSpeaksTheProgramsLanguage) {
+    Get<QComboBox>("cboExaminer")->setCurrentIndex(2);
+    Start("kraepelin-15", true, 3);
+    Wait(15000);
+    EXPECT_EQ(voice.prepared.back(), QString::fromLatin1(GetParam().language));
+    EXPECT_EQ(voice.said,
+              (QStringList{QString::fromUtf8(GetParam().spokenStart), QString::fromUtf8(GetParam().spokenNext)}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, ExaminerCallTest,
-                         testing::Values(CallCase{"en", "Next!", "Break!", "Stroke!"},
-                                         CallCase{"id", "Pindah!", "Istirahat!", "Garis!"},
-                                         CallCase{"ja", "はい、次", "はい、休憩", "はい、線"}),
+                         testing::Values(CallCase{"en", "Next!", "Break!", "Stroke!", "Start!", "Next!"},
+                                         CallCase{"id", "Pindah!", "Istirahat!", "Garis!", "Mulai!", "Pindah!"},
+                                         CallCase{"ja", "はい、次", "はい、休憩", "はい、線", "はじめ", "はい、つぎ"}),
                          [](const testing::TestParamInfo<CallCase>& info) { return std::string(info.param.language); });
 
 } // namespace

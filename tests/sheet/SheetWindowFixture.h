@@ -4,13 +4,16 @@
 #include "../support/ScriptedClock.h"
 #include "../support/ScriptedMessageBoxes.h"
 #include "../support/SheetFixture.h"
+#include "../support/WindowLookups.h"
 #include "engine/Sheet.h"
 #include "engine/SheetFormat.h"
+#include "sheet/CallVoice.h"
 #include "sheet/CueSound.h"
 #include "sheet/SheetView.h"
 #include "sheet/frmSheet.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -25,6 +28,32 @@ class CountingSound final : public sheet::CueSound {
 public:
     void Play() override { ++plays; }
     int plays = 0;
+};
+
+// A voice that speaks what it is told into a list, in the state the test sets; Prepare
+// answers at once with the state set for the language.
+class FakeVoice final : public sheet::CallVoice {
+public:
+    void Prepare(const QString& language) override {
+        prepared << language;
+        SetState(readyFor.contains(language) ? sheet::VoiceState::Ready : whenNotReady);
+    }
+    sheet::VoiceState state() const override { return state_; }
+    void Say(const QString& text) override { said << text; }
+    // As the engine's thread would report a change.
+    void SetState(sheet::VoiceState state) {
+        if (state == state_) return;
+        state_ = state;
+        Report(state);
+    }
+
+    QStringList readyFor{QStringLiteral("en"), QStringLiteral("id"), QStringLiteral("ja")};
+    sheet::VoiceState whenNotReady = sheet::VoiceState::NoVoiceForLanguage;
+    QStringList prepared;
+    QStringList said;
+
+private:
+    sheet::VoiceState state_ = sheet::VoiceState::Loading;
 };
 
 // What the window handed to the results.
@@ -47,6 +76,7 @@ protected:
         services.clock = &clock;
         services.messages = &boxes;
         services.sound = &sound;
+        services.voice = &voice;
         services.newSeed = [] { return kOfferedSeed; };
         services.showResults = [this](QWidget*, const engine::SheetFormat& format,
                                       std::span<const engine::SheetAnswer> record, std::uint64_t seed,
@@ -54,16 +84,13 @@ protected:
             results.push_back({format.title, {record.begin(), record.end()}, seed, end, elapsedMs});
         };
         window = std::make_unique<sheet::frmSheet>(services);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(testsupport::ShowActive(*window));
+        // Straight to the sheet, as a user who knows the procedure would set it; the
+        // procedure's own tests switch it on again.
+        Get<QCheckBox>("chkProcedure")->click();
     }
 
-    template <typename T> T* Get(const char* name) const {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <typename T> T* Get(const char* name) const { return testsupport::FindIn<T>(*window, name); }
 
     // Chooses and starts a sheet; the format it was made with.
     engine::SheetFormat Start(const std::string& name, bool practice, std::uint64_t seed) {
@@ -88,6 +115,7 @@ protected:
     ScriptedClock clock;
     host::ScriptedMessageBoxes boxes;
     CountingSound sound;
+    FakeVoice voice;
     std::vector<HandedResults> results;
     std::unique_ptr<sheet::frmSheet> window;
 };

@@ -287,6 +287,18 @@ TEST_F(SheetWindowTest, ACustomSheetIsWorkedInItsOwnOrder) {
     EXPECT_EQ(window->sitting()->record().size(), 4u);
 }
 
+// Enter starts the sheet from the choose page's text fields and lists (GNOME's key scheme
+// opens a list with Enter); on a switch GNOME's Enter switches it, as everywhere on GNOME.
+TEST_F(SheetWindowTest, EnterStartsFromEveryChoosingField) {
+    for (const char* field : {"txtDigitSize", "cboFormat", "txtSeed", "cboExaminer", "cboPaper"}) {
+        if (window->sitting()) SetUp();
+        QWidget* widget = Get<QWidget>(field);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Return);
+        EXPECT_NE(window->sitting(), nullptr) << field;
+    }
+}
+
 TEST_F(SheetWindowTest, EscapeClosesTheWindowWhenNoSheetRuns) {
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
