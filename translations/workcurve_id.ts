@@ -181,5 +181,17 @@
         <source>Save every answer of this run, with its answer time, to a CSV file</source>
         <translation>Simpan setiap jawaban sesi ini beserta waktu jawabnya ke berkas CSV</translation>
     </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>Riwayat &amp;hasil…</translation>
+    </message>
+    <message>
+        <source>This run&apos;s speed against your earlier logged runs</source>
+        <translation>Kecepatan sesi ini dibandingkan sesi Anda sebelumnya yang dicatat</translation>
+    </message>
+    <message>
+        <source>Your kept sittings, their scores over time and the trend</source>
+        <translation>Tes yang Anda simpan, skornya dari waktu ke waktu, dan trennya</translation>
+    </message>
 </context>
 </TS>

@@ -182,5 +182,17 @@
         <source>Save every answer of this run, with its answer time, to a CSV file</source>
         <translation>この練習のすべての解答を解答時間とともに CSV ファイルに保存します</translation>
     </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>履歴(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>This run&apos;s speed against your earlier logged runs</source>
+        <translation>この練習の平均作業量を、これまでに記録した練習と比べます</translation>
+    </message>
+    <message>
+        <source>Your kept sittings, their scores over time and the trend</source>
+        <translation>残した検査の指標の推移と傾向</translation>
+    </message>
 </context>
 </TS>

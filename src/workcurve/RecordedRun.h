@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/KeptSitting.h"
 #include "engine/RecordedAnswer.h"
 #include "engine/WorkCurve.h"
+#include "keeping/Keeper.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
@@ -23,6 +26,10 @@ struct RecordedRun {
     std::vector<engine::RecordedAnswer> answers;
     engine::RunLength length;
     QDateTime endedAt;
+    // Its number in the history where it is shown from there; 0 for a run that has just ended.
+    engine::SittingId keptAs = 0;
+    // A run that has just ended: its way into the history, which the main window keeps it by.
+    QPointer<keeping::SittingKeeping> keeping = nullptr;
 };
 
 // "tavrendale-YYYYMMDD-HHMMSS.csv" for a run that ended at `endedAt` (local time).

@@ -7,6 +7,9 @@
 #include "host/qt/AccessibleText.h"
 #include "host/qt/MouseMoves.h"
 #include "host/qt/WindowLayout.h"
+#include "keeping/HistoryText.h"
+#include "keeping/KeepBar.h"
+#include "keeping/Keeper.h"
 #include "windowkit/ReadOnlyTable.h"
 #include "windowkit/StoredForm.h"
 #include "workcurve/IndexText.h"
@@ -16,6 +19,7 @@
 #include <QAccessible>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -73,6 +77,7 @@ static_assert(std::size(kRowTexts) == static_cast<std::size_t>(frmWorkCurve::Row
 // translation.
 constexpr const char* kStoredCaptions[] = {
     QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&Save as CSV…"),
+    QT_TRANSLATE_NOOP("workcurve::frmWorkCurve", "&History…"),
 };
 
 // The main window's client height: the window must read well at it.
@@ -103,6 +108,13 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     setWindowTitle(tr("Work curve"));
     host::SetWhite(this);
 
+    barKeep = new keeping::KeepBar(this);
+    lblStanding = new QLabel(this);
+    lblStanding->setObjectName(QStringLiteral("lblStanding"));
+    lblStanding->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblStanding->setToolTip(tr("This run's speed against your earlier logged runs"));
+    lblStanding->hide();
+
     picCurve = new RunCurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
     picPairs = new charts::PairMap(this);
@@ -123,8 +135,31 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
 
     cmdSave =
         Form().MakeButton(this, "cmdSave", tr("Save every answer of this run, with its answer time, to a CSV file"));
+    cmdHistory = Form().MakeButton(this, "cmdHistory", tr("Your kept sittings, their scores over time and the trend"));
+    cmdHistory->setVisible(keeping::ProgramKeeper().canOpenWindow());
     cmdClose = MakeCloseButton(Form());
 
+    LayOut();
+
+    resize(kDefaultWidth, host::Twips(kDefaultHeightTwips));
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, 200)));
+    setSmallestSize({kSmallestWidth, kSmallestHeight});
+
+    connect(cmdSave, &QAbstractButton::clicked, this, &frmWorkCurve::cmdSave_Click);
+    connect(cmdHistory, &QAbstractButton::clicked, this, [this] { keeping::ProgramKeeper().OpenWindow(this); });
+    connect(&keeping::ProgramKeeper(), &keeping::Keeper::historyChanged, this, &frmWorkCurve::ShowStanding);
+    connect(barKeep, &keeping::KeepBar::changed, this, &frmWorkCurve::FitHistoryLines);
+    host::AccessKeys::Install(this);
+    picCurve->setFocus();
+}
+
+frmWorkCurve::~frmWorkCurve() = default;
+
+void frmWorkCurve::LayOut() {
+    // The history's button stands over the two others, which fill the table's width.
+    auto* history = new QHBoxLayout;
+    history->addStretch();
+    history->addWidget(cmdHistory);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     buttons->addStretch();
@@ -133,29 +168,26 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
     side->addWidget(grdIndices, 1);
+    side->addLayout(history);
     side->addLayout(buttons);
-    auto* root = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(6);
+    columns->addWidget(picCurve, 3);
+    columns->addWidget(picPairs, 2);
+    columns->addLayout(side);
+    auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
     root->setSpacing(6);
-    root->addWidget(picCurve, 3);
-    root->addWidget(picPairs, 2);
-    root->addLayout(side);
+    root->addWidget(barKeep);
+    root->addWidget(lblStanding);
+    root->addLayout(columns, 1);
 
     setTabOrder(picCurve, picPairs);
     setTabOrder(picPairs, grdIndices);
-    setTabOrder(grdIndices, cmdSave);
+    setTabOrder(grdIndices, cmdHistory);
+    setTabOrder(cmdHistory, cmdSave);
     setTabOrder(cmdSave, cmdClose);
-
-    resize(kDefaultWidth, host::Twips(kDefaultHeightTwips));
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(kSmallestWidth, 200)));
-    setSmallestSize({kSmallestWidth, kSmallestHeight});
-
-    connect(cmdSave, &QAbstractButton::clicked, this, &frmWorkCurve::cmdSave_Click);
-    host::AccessKeys::Install(this);
-    picCurve->setFocus();
 }
-
-frmWorkCurve::~frmWorkCurve() = default;
 
 void frmWorkCurve::ShowRun(RecordedRun run) {
     run_ = std::move(run);
@@ -183,6 +215,35 @@ void frmWorkCurve::ShowRun(RecordedRun run) {
         contents += widest + cellMargins;
     }
     grdIndices->setFixedWidth(std::max(contents, host::Twips(2 * windowkit::kButtonWidthTwips) + 6));
+
+    barKeep->Follow(run_.keeping);
+    if (run_.keeping)
+        connect(run_.keeping, &keeping::SittingKeeping::stateChanged, this, &frmWorkCurve::ShowStanding,
+                Qt::UniqueConnection);
+    ShowStanding();
+}
+
+void frmWorkCurve::ShowStanding() {
+    const engine::SittingId self = run_.keeping ? run_.keeping->id() : run_.keptAs;
+    const QString line = run_.endedAt.isValid()
+                             ? keeping::StandingLine(std::string(engine::kDrillFormatKey), self,
+                                                     keeping::TimeOf(run_.endedAt), engine::FiguresOf(curve_))
+                             : QString();
+    lblStanding->setText(line);
+    lblStanding->setAccessibleName(line);
+    lblStanding->setVisible(!line.isEmpty());
+    FitHistoryLines();
+}
+
+void frmWorkCurve::FitHistoryLines() {
+    // The window grows by the lines the history takes, so that the charts and every index keep
+    // the room they were given.
+    int lines = 0;
+    for (QWidget* line : {static_cast<QWidget*>(barKeep), static_cast<QWidget*>(lblStanding)})
+        if (!line->isHidden()) lines += line->sizeHint().height() + layout()->spacing();
+    if (lines == historyLines_) return;
+    resize(width(), height() - historyLines_ + lines);
+    historyLines_ = lines;
 }
 
 void frmWorkCurve::SetRow(Row row, const QString& value) {

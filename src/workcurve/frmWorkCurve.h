@@ -7,11 +7,16 @@
 #include "workcurve/RecordedRun.h"
 
 class QAbstractButton;
+class QLabel;
 class QTableWidget;
 
 namespace charts {
 class PairMap;
 } // namespace charts
+
+namespace keeping {
+class KeepBar;
+}
 
 namespace workcurve {
 
@@ -23,7 +28,9 @@ using WorkCurveServices = windowkit::SaveDialogs;
 // The "Work curve" window: a logged run's answers per minute, answer times and digit-pair
 // map beside its indices. A tool window (windowkit::ToolWindow): not modal, docked until it
 // closes by its close box, Escape or its Close button. It resizes freely and stays readable
-// down to the main window's height.
+// down to the main window's height. For a run that has just ended its bar asks whether to keep
+// a history, the first time, or tells a fault of the history in one line; a line says where the
+// run stands against the user's earlier runs.
 class frmWorkCurve final : public windowkit::ToolWindow {
     Q_OBJECT
 public:
@@ -52,8 +59,13 @@ public:
     const engine::WorkCurve& curve() const { return curve_; }
 
 private:
+    // The bar, the line, the charts, the indices and the buttons in their places and Tab's order.
+    void LayOut();
     void cmdSave_Click();
     void SetRow(Row row, const QString& value);
+    // The line against the user's earlier runs; hidden where there are none.
+    void ShowStanding();
+    void FitHistoryLines();
 
     WorkCurveServices services_;
     RecordedRun run_;
@@ -63,6 +75,11 @@ private:
     QTableWidget* grdIndices = nullptr;
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdClose = nullptr;
+    keeping::KeepBar* barKeep = nullptr;
+    QLabel* lblStanding = nullptr;
+    QAbstractButton* cmdHistory = nullptr;
+    // The height the history's bar and line take, which the window has grown by.
+    int historyLines_ = 0;
 };
 
 } // namespace workcurve
