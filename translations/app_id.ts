@@ -49,6 +49,14 @@
         <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
         <translation>PDF tidak dapat ditulis ke &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Opens the History window alone: the sittings kept on this computer, their scores over time and the trend.</source>
+        <translation>Membuka jendela Riwayat saja: tes yang disimpan di komputer ini, skornya dari waktu ke waktu, dan trennya.</translation>
+    </message>
+    <message>
+        <source>--history opens the History window alone: give no exam sheet&apos;s options</source>
+        <translation>--history membuka jendela Riwayat saja: jangan beri opsi lembar tes</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -101,10 +109,6 @@
 <context>
     <name>app::LogCommands</name>
     <message>
-        <source>Right-click, or press the Menu key or Shift+F10, to show the work curve, save the answers as CSV or copy the results, or to open the exam sheets (%1)</source>
-        <translation>Klik kanan, atau tekan tombol Menu atau Shift+F10, untuk menampilkan kurva kerja, menyimpan jawaban sebagai CSV, menyalin hasil, atau membuka lembar tes (%1)</translation>
-    </message>
-    <message>
         <source>Answer log</source>
         <translatorcomment>Istilah: “log jawaban” untuk kotak jawaban (answer log) di mana pun, juga di metainfo; kata kerjanya “catat” (Catat tes, tidak dicatat).</translatorcomment>
         <translation>Log jawaban</translation>
@@ -142,6 +146,18 @@
     <message>
         <source>Copy the answer log and the results of the last run as plain text</source>
         <translation>Salin log jawaban dan hasil sesi terakhir sebagai teks biasa</translation>
+    </message>
+    <message>
+        <source>Right-click, or press the Menu key or Shift+F10, to show the work curve, save the answers as CSV or copy the results, or to open the exam sheets (%1) or the history</source>
+        <translation>Klik kanan, atau tekan tombol Menu atau Shift+F10, untuk menampilkan kurva kerja, menyimpan jawaban ke CSV atau menyalin hasil, atau untuk membuka lembar tes (%1) atau riwayat hasil</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Riwayat hasil…</translation>
+    </message>
+    <message>
+        <source>Your kept sittings and runs, their scores over time and the trend</source>
+        <translation>Tes dan sesi yang Anda simpan, skornya dari waktu ke waktu, dan trennya</translation>
     </message>
 </context>
 <context>

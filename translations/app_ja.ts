@@ -48,6 +48,14 @@
         <extracomment>The file&apos;s path, then the system&apos;s reason.</extracomment>
         <translation>PDFを「%1」に書き出せません：%2</translation>
     </message>
+    <message>
+        <source>Opens the History window alone: the sittings kept on this computer, their scores over time and the trend.</source>
+        <translation>履歴ウィンドウだけを開きます：このコンピューターに残した検査、指標の推移、傾向。</translation>
+    </message>
+    <message>
+        <source>--history opens the History window alone: give no exam sheet&apos;s options</source>
+        <translation>--history は履歴ウィンドウだけを開きます：検査用紙のオプションは付けないでください</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -100,10 +108,6 @@
 <context>
     <name>app::LogCommands</name>
     <message>
-        <source>Right-click, or press the Menu key or Shift+F10, to show the work curve, save the answers as CSV or copy the results, or to open the exam sheets (%1)</source>
-        <translation>右クリック、またはメニューキーか Shift+F10 で、作業曲線の表示、解答の CSV 保存、結果のコピー、検査用紙を開く（%1）ことができます</translation>
-    </message>
-    <message>
         <source>Answer log</source>
         <translatorcomment>用語：answer log はどこでも「解答ログ」（メタ情報も）。「記録」はチェックボックス「記録」（log test）の語。</translatorcomment>
         <translation>解答ログ</translation>
@@ -141,6 +145,18 @@
     <message>
         <source>Copy the answer log and the results of the last run as plain text</source>
         <translation>前回の練習の解答ログと結果をテキストとしてコピーします</translation>
+    </message>
+    <message>
+        <source>Right-click, or press the Menu key or Shift+F10, to show the work curve, save the answers as CSV or copy the results, or to open the exam sheets (%1) or the history</source>
+        <translation>右クリック、またはメニューキーか Shift+F10 で、作業曲線の表示、解答の CSV 保存、結果のコピー、検査用紙（%1）や履歴を開く操作ができます</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>履歴(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Your kept sittings and runs, their scores over time and the trend</source>
+        <translation>残した検査と練習、指標の推移と傾向</translation>
     </message>
 </context>
 <context>

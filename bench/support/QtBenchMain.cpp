@@ -4,10 +4,13 @@
 #include "host/qt/Fonts.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The settings and the history in folders of their own (~/.qttest), never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     host::InstallFontSubstitutes();
     benchmark::Initialize(&argc, argv);

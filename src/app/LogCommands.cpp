@@ -13,7 +13,7 @@ LogCommands::LogCommands(QListWidget* log, Handlers handlers)
     : QObject(log), lstStat(log), handlers_(std::move(handlers)) {
     // The log's commands live in its context menu; the tooltip and the description say so.
     const QString hint = tr("Right-click, or press the Menu key or Shift+F10, to show the work curve, save the "
-                            "answers as CSV or copy the results, or to open the exam sheets (%1)")
+                            "answers as CSV or copy the results, or to open the exam sheets (%1) or the history")
                              .arg(ExamSheetsKey().toString(QKeySequence::NativeText));
     lstStat->setToolTip(hint);
     lstStat->setAccessibleDescription(hint);
@@ -44,7 +44,11 @@ void LogCommands::MakeMenu() {
     mnuExamSheets->setToolTip(
         tr("Practise the Kraepelin, Uchida-Kraepelin and Pauli test sheets, timed as in the test (%1)")
             .arg(ExamSheetsKey().toString(QKeySequence::NativeText)));
+    mnuHistory = mnuLog->addAction(tr("&History…"));
+    mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
+    mnuHistory->setToolTip(tr("Your kept sittings and runs, their scores over time and the trend"));
     connect(mnuExamSheets, &QAction::triggered, this, [this] { handlers_.showExamSheets(); });
+    connect(mnuHistory, &QAction::triggered, this, [this] { handlers_.showHistory(); });
     connect(mnuShowWorkCurve, &QAction::triggered, this, [this] { handlers_.showWorkCurve(); });
     connect(mnuSaveAnswers, &QAction::triggered, this, [this] { handlers_.saveAnswers(); });
     connect(mnuCopyResults, &QAction::triggered, this, [this] { handlers_.copyResults(); });

@@ -17,7 +17,7 @@ namespace app {
 // and "Copy results", the ways it opens (the right button, the Menu key, Shift+F10) and
 // when its items can be used, which their tooltips and the menu's description say; and
 // "Exam sheets…", which can always be used and which the window's own shortcut
-// (ExamSheetsKey) opens too.
+// (ExamSheetsKey) opens too, and "History…", which can always be used.
 class LogCommands final : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +28,7 @@ public:
         std::function<void()> saveAnswers;
         std::function<void()> copyResults;
         std::function<void()> showExamSheets;
+        std::function<void()> showHistory;
     };
 
     // The main window's shortcut to the exam sheets, which the menu item shows.
@@ -59,6 +60,7 @@ private:
     QAction* mnuSaveAnswers = nullptr;
     QAction* mnuCopyResults = nullptr;
     QAction* mnuExamSheets = nullptr;
+    QAction* mnuHistory = nullptr;
     // The log took an F10 press (Shift+F10) and takes its release too.
     bool takesF10Release_ = false;
 };

@@ -30,6 +30,11 @@ std::optional<std::string> PlatformToRequest(const PlatformEnvironment& environm
 
 PlatformEnvironment ReadPlatformEnvironment();
 
+// The platform a run that opens no window (help, version, a refusal, a sheet's PDF) asks Qt
+// for, so that it needs no display: "offscreen"; none on Windows, whose window system is always
+// there and whose Qt carries its own platform only.
+const char* WindowlessPlatform();
+
 // Whether the X server of `display` accepts a connection from the program (with the
 // XAUTHORITY it has); says nothing either way. Always false on Windows.
 bool XServerAnswers(const std::string& display);

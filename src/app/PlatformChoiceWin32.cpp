@@ -5,4 +5,6 @@ namespace app {
 
 bool XServerAnswers(const std::string&) { return false; }
 
+const char* WindowlessPlatform() { return nullptr; }
+
 } // namespace app

@@ -43,4 +43,6 @@ bool XServerAnswers(const std::string& display) {
     return answers;
 }
 
+const char* WindowlessPlatform() { return "offscreen"; }
+
 } // namespace app

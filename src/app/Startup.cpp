@@ -4,6 +4,7 @@
 #include "about/Artwork.h"
 #include "app/PlatformChoice.h"
 #include "app/frmMain.h"
+#include "history/frmHistory.h"
 #include "host/core/ClockRandom.h"
 #include "host/core/NumberText.h"
 #include "host/qt/Fonts.h"
@@ -123,7 +124,12 @@ CommandLineChoice ReadCommandLine(const QStringList& arguments) {
                                     "With --sheet and --seed: writes the sheet to <file> as a PDF to print, "
                                     "without a window, and ends."),
         QStringLiteral("file"));
-    parser.addOptions({sheetOption, practiceOption, seedOption, pdfOption, langOption});
+    const QCommandLineOption historyOption(
+        QStringLiteral("history"),
+        QCoreApplication::translate("CommandLine",
+                                    "Opens the History window alone: the sittings kept on this computer, their "
+                                    "scores over time and the trend."));
+    parser.addOptions({sheetOption, practiceOption, seedOption, pdfOption, historyOption, langOption});
     // Prints help or version and exits, or refuses an unknown option with exit code 1.
     parser.process(arguments);
     if (!parser.positionalArguments().isEmpty()) {
@@ -135,6 +141,12 @@ CommandLineChoice ReadCommandLine(const QStringList& arguments) {
     if (parser.isSet(pdfOption) && (!parser.isSet(sheetOption) || !parser.isSet(seedOption)))
         Refuse(QCoreApplication::translate("CommandLine",
                                            "--pdf writes an exam sheet: give --sheet FORMAT and --seed N too"));
+    if (parser.isSet(historyOption)) {
+        if (parser.isSet(sheetOption) || parser.isSet(practiceOption) || parser.isSet(seedOption))
+            Refuse(QCoreApplication::translate(
+                "CommandLine", "--history opens the History window alone: give no exam sheet's options"));
+        return {std::nullopt, std::nullopt, true};
+    }
     if (!parser.isSet(sheetOption)) {
         if (parser.isSet(practiceOption) || parser.isSet(seedOption))
             Refuse(QCoreApplication::translate("CommandLine",
@@ -212,11 +224,12 @@ int QtOptionLength(int argc, char** argv, int at) {
 }
 
 // Whether the command line holds anything besides Qt's own options (and a bare "--", which
-// ends the options and is no argument) and a valid exam sheet's options. Such a command
-// line ends the program before its window opens: --help and --version answer, anything
-// else is refused.
+// ends the options and is no argument) and a valid exam sheet's options, or --history alone.
+// Such a command line ends the program before its window opens: --help and --version answer,
+// anything else is refused.
 bool EndsBeforeTheWindow(int argc, char** argv) {
     std::vector<std::string_view> ours;
+    bool history = false;
     for (int i = 1; i < argc;) {
         const std::string_view argument = argv[i];
         if (const int length = QtOptionLength(argc, argv, i); length > 0) {
@@ -227,11 +240,15 @@ bool EndsBeforeTheWindow(int argc, char** argv) {
             ++i;
         } else if (std::string_view(argv[i]) == "--") {
             ++i;
+        } else if (argument == "--history") {
+            history = true;
+            ++i;
         } else {
             ours.emplace_back(argv[i]);
             ++i;
         }
     }
+    if (history) return !ours.empty();
     return !ours.empty() && !sheet::ReadSheetArguments(ours);
 }
 
@@ -241,7 +258,7 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
     // Help, version and refusals are answered in a terminal without a display too: they need
     // no window, so no window system either (an explicit -platform still wins over this).
     const bool windowless = EndsBeforeTheWindow(argc, argv);
-    if (windowless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (windowless && WindowlessPlatform()) qputenv("QT_QPA_PLATFORM", WindowlessPlatform());
     // On a Wayland desktop the program runs on XWayland, where it can place its windows. Qt reads
     // the variable only while the application object is made; taken away again after that, it
     // does not reach the programs started from here (the browser the About window's links open).
@@ -268,13 +285,25 @@ int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& sh
     const CommandLineChoice command = ReadCommandLine(QApplication::arguments());
     const std::optional<sheet::SheetChoice>& sheetChoice = command.sheet;
     host::InstallFontSubstitutes();
-    // The PDF is written without a window, on the offscreen platform chosen above.
+    // The PDF is written without a window, on the platform chosen above.
     if (command.pdf && sheetChoice) return WriteSheetPdf(*sheetChoice, *command.pdf);
     // Qt took every argument the program would have answered or refused: one of Qt's own
     // options is missing from the list above, and the window would open offscreen, unseen.
     if (windowless) qFatal("Qt took an option of its own that kQtOptions in Startup.cpp lacks");
     // Durations are typed the way the user writes numbers.
     host::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    // The windows that offer the History window open it; nothing of the history is read yet.
+    history::InstallHistoryWindow();
+
+    if (command.history) {
+        // The History window alone; the program ends when it closes.
+        history::frmHistory window({});
+        window.setWindowIcon(about::ProgramIcon());
+        window.PlaceBeside(nullptr);
+        window.show();
+        if (shown) shown(&window);
+        return QApplication::exec();
+    }
 
     if (sheetChoice) {
         // The exam sheets alone; the program ends when their window closes.

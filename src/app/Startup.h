@@ -19,18 +19,19 @@ namespace app {
 int RunTavrendale(int argc, char** argv, const std::function<void(QWidget*)>& shown = {});
 
 // What the command line asks for: the exam sheet to open, or with `pdf` the file to write
-// that sheet to as a PDF instead.
+// that sheet to as a PDF instead; or the History window alone.
 struct CommandLineChoice {
     std::optional<sheet::SheetChoice> sheet;
     std::optional<QString> pdf;
+    bool history = false;
 };
 
 // Reads the program's command line (Qt's own options already taken out): --help and
 // --version print and exit with 0; --sheet FORMAT, with --practice and --seed N, gives the
 // exam sheet to open, and with --pdf FILE too the file to write it to (which needs both
-// --sheet and --seed); any other option or argument, or a value the sheet options refuse, is
-// refused with a message on the standard error and exit code 1. With nothing given it
-// returns and reads nothing.
+// --sheet and --seed); --history the History window alone (with none of the sheet's options);
+// any other option or argument, or a value the sheet options refuse, is refused with a message
+// on the standard error and exit code 1. With nothing given it returns and reads nothing.
 CommandLineChoice ReadCommandLine(const QStringList& arguments);
 
 // Writes the PDF of `choice` (the custom sheet as its form starts) to `path` on the paper's

@@ -19,6 +19,8 @@
 #include "host/qt/PreciseTimer.h"
 #include "host/qt/WindowLayout.h"
 #include "host/qt/WindowShortcut.h"
+#include "keeping/HistoryText.h"
+#include "keeping/Keeper.h"
 #include "sheet/frmSheet.h"
 #include "windowkit/StoredForm.h"
 #include "windowkit/ToolWindow.h"
@@ -39,6 +41,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QScopedValueRollback>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -316,9 +319,10 @@ void frmMain::BuildResults(const windowkit::StoredForm& form) {
     lstStat->setObjectName(QStringLiteral("lstStat"));
     lstStat->setGeometry(TwipRect(120, 240, 3975, 2010));
     lstStat->setSortingEnabled(false);
-    logCommands_ = new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); },
-                                             [this] { mnuShowWorkCurve_Click(); }, [this] { mnuSaveAnswers_Click(); },
-                                             [this] { mnuCopyResults_Click(); }, [this] { mnuExamSheets_Click(); }});
+    logCommands_ =
+        new LogCommands(lstStat, {[this] { return LogCommandsUnavailable(); }, [this] { mnuShowWorkCurve_Click(); },
+                                  [this] { mnuSaveAnswers_Click(); }, [this] { mnuCopyResults_Click(); },
+                                  [this] { mnuExamSheets_Click(); }, [this] { mnuHistory_Click(); }});
     cmdBack = form.MakeButton(Frame2, "cmdBack", TwipRect(120, 2400, 3975, 375));
     host::SetAccessibleText(host::MakePicture(Frame2, "Image1", about::ArtResource(about::Art::QuestionBubble),
                                               TwipRect(4560, 240, 480, 480)),
@@ -459,6 +463,7 @@ void frmMain::cmdStop_Click() {
     // The run may have ended by time-out while the question was open; stopping it a
     // second time would overwrite its results with those of a clock already at 0:00.
     if (answer == host::MessageAnswer::Yes && engine_.running()) {
+        const QScopedValueRollback stopping(stopping_, true);
         engine_.Stop();
         return;
     }
@@ -588,9 +593,21 @@ void frmMain::RunStopped() {
     chkStatistic->setEnabled(true);
 }
 
-void frmMain::RunEnded() {
+void frmMain::RunEnded(bool withResults) {
     runEndedAt_ = QDateTime::fromMSecsSinceEpoch(services_.clock->WallMilliseconds());
+    runKeeping_ = nullptr;
+    if (withResults && LogCommandsUnavailable().isEmpty()) {
+        const engine::KeptEnd end = stopping_ ? engine::KeptEnd::Stopped : engine::KeptEnd::TimeUp;
+        runKeeping_ = new keeping::SittingKeeping(
+            engine::KeepDrill(engine_.recording(), {engine_.minutes(), engine_.secondOfMinute()}, end,
+                              keeping::TimeOf(runEndedAt_), end == engine::KeptEnd::TimeUp ? engine_.minutes() : 0),
+            keeping::ProgramKeeper(), this);
+    }
     if (workCurve_ && LogCommandsUnavailable().isEmpty()) workCurve_->ShowRun(LastRun());
+    // An earlier run's question goes with it, unless the Work curve window still shows that run.
+    const QPointer<keeping::SittingKeeping> shown = workCurve_ ? workCurve_->run().keeping : nullptr;
+    for (keeping::SittingKeeping* earlier : findChildren<keeping::SittingKeeping*>(Qt::FindDirectChildrenOnly))
+        if (earlier != runKeeping_ && earlier != shown) delete earlier;
 }
 
 void frmMain::PairChanged(const std::string& operand1Text, const std::string& operand2Text) {
@@ -616,7 +633,7 @@ void frmMain::AnswerCleared() { txtResult->clear(); }
 
 void frmMain::ResultsReady(const engine::ResultSummary& summary) {
     // Only the end of a run brings results.
-    RunEnded();
+    RunEnded(true);
     const auto put = [](QLabel* label, std::optional<engine::ResultLine>& shown,
                         const std::optional<engine::ResultLine>& line) {
         if (!line) return;
@@ -660,8 +677,10 @@ QString frmMain::LogCommandsUnavailable() const {
 }
 
 workcurve::RecordedRun frmMain::LastRun() const {
-    return {engine_.recording(), {engine_.minutes(), engine_.secondOfMinute()}, runEndedAt_};
+    return {engine_.recording(), {engine_.minutes(), engine_.secondOfMinute()}, runEndedAt_, 0, runKeeping_};
 }
+
+void frmMain::mnuHistory_Click() { keeping::ProgramKeeper().OpenWindow(this); }
 
 void frmMain::mnuExamSheets_Click() {
     if (!examSheets_) {
@@ -684,6 +703,8 @@ void frmMain::mnuShowWorkCurve_Click() {
         workCurve_ = new workcurve::frmWorkCurve({services_.files, services_.messages}, this);
         workCurve_->setAttribute(Qt::WA_DeleteOnClose);
         workCurve_->setWindowIcon(windowIcon());
+        // Placed with the size the run gives it (the history's lines make it taller).
+        workCurve_->ShowRun(LastRun());
         workCurve_->PlaceBeside(this);
     }
     workCurve_->ShowRun(LastRun());

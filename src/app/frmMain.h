@@ -43,6 +43,10 @@ class frmWorkCurve;
 struct RecordedRun;
 } // namespace workcurve
 
+namespace keeping {
+class SittingKeeping;
+}
+
 namespace app {
 
 class LogCommands;
@@ -113,8 +117,9 @@ private:
     void lblURL2_MouseMove();
     void ResetLinks();
     void CoverUpperPart(bool covered);
-    // A run ended, by time-out, Stop or Reset: the log's commands now act on it.
-    void RunEnded();
+    // A run ended, by time-out, Stop or Reset: the log's commands now act on it. One that ended
+    // `withResults`, logged and with answers, goes into the history where the user keeps one.
+    void RunEnded(bool withResults = false);
 
     // The answer log's commands.
     void mnuShowWorkCurve_Click();
@@ -122,6 +127,7 @@ private:
     void mnuExamSheets_Click();
     void mnuSaveAnswers_Click();
     void mnuCopyResults_Click();
+    void mnuHistory_Click();
     // Why the log's commands cannot be used now; empty when they can.
     QString LogCommandsUnavailable() const;
     workcurve::RecordedRun LastRun() const;
@@ -179,6 +185,10 @@ private:
     LogCommands* logCommands_ = nullptr;
     QPointer<workcurve::frmWorkCurve> workCurve_;
     QPointer<sheet::frmSheet> examSheets_;
+    // The last run's way into the history; none for a run not logged or without answers.
+    QPointer<keeping::SittingKeeping> runKeeping_;
+    // Stop ended the run, not its time.
+    bool stopping_ = false;
 
     // The result panel's lines as the runs' results left them, in the panel's order.
     engine::ResultSummary shownResults_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its layout, its credits, its links and how it closes.
 #include "../support/OwnFontGlyphs.h"
+#include "../support/WindowLookups.h"
 #include "about/Artwork.h"
 #include "about/Hyperlink.h"
 #include "about/frmAbout.h"
@@ -27,15 +28,9 @@ class AboutWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window = std::make_unique<about::frmAbout>();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(testsupport::ShowActive(*window));
     }
-    template <typename T = QWidget> T* Get(const char* name) const {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <typename T = QWidget> T* Get(const char* name) const { return testsupport::FindIn<T>(*window, name); }
     about::HyperlinkLabel* Link(const char* name) const { return Get<about::HyperlinkLabel>(name); }
     void MoveOver(const char* name) { QTest::mouseMove(Get(name), QPoint(2, 2)); }
 

@@ -3,9 +3,11 @@
 
 #include "ScriptedClock.h"
 #include "engine/Sheet.h"
+#include "engine/SheetAnswer.h"
 #include "engine/SheetFormat.h"
 #include "engine/SheetSitting.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -94,6 +96,59 @@ inline int RightAnswer(const engine::SheetSitting& sitting) {
     return (cursor.operand1 + cursor.operand2) % 10;
 }
 inline int WrongAnswer(const engine::SheetSitting& sitting) { return (RightAnswer(sitting) + 1) % 10; }
+
+// Writes a record by hand. Right answers are 3 + 4 = 7, wrong ones 7 + 5 = 3, blanks are on
+// 6 and 6, each in the next position of the current period (also its column or line).
+class Record {
+public:
+    Record& Period(std::uint16_t period) {
+        period_ = period;
+        position_ = 0;
+        return *this;
+    }
+    Record& Right(int count, std::uint32_t ms) { return Add(count, 3, 4, 7, true, ms); }
+    Record& Wrong(int count, std::uint32_t ms) { return Add(count, 7, 5, 3, false, ms); }
+    Record& Blank(int count) {
+        for (int i = 0; i < count; ++i) Next(6, 6).outcome = engine::SheetAnswer::kSkipped;
+        return *this;
+    }
+    // A pair answered, taken back and left as it was.
+    Record& Withdrawn(std::uint16_t corrections) {
+        Next(1, 1).outcome = engine::SheetAnswer::kWithdrawn;
+        return Corrected(corrections);
+    }
+    // Adds corrections to the last entry.
+    Record& Corrected(std::uint16_t corrections) {
+        pairs.back().corrections = static_cast<std::uint16_t>(pairs.back().corrections + corrections);
+        return *this;
+    }
+
+    std::vector<engine::SheetAnswer> pairs;
+
+private:
+    Record& Add(int count, int operand1, int operand2, int answer, bool correct, std::uint32_t ms) {
+        for (int i = 0; i < count; ++i) {
+            engine::SheetAnswer& pair = Next(operand1, operand2);
+            pair.answer = static_cast<std::uint8_t>(answer);
+            pair.correct = correct ? 1 : 0;
+            pair.milliseconds = ms;
+        }
+        return *this;
+    }
+    engine::SheetAnswer& Next(int operand1, int operand2) {
+        engine::SheetAnswer pair;
+        pair.period = period_;
+        pair.unit = period_;
+        pair.position = position_++;
+        pair.operand1 = static_cast<std::uint8_t>(operand1);
+        pair.operand2 = static_cast<std::uint8_t>(operand2);
+        pairs.push_back(pair);
+        return pairs.back();
+    }
+
+    std::uint16_t period_ = 0;
+    std::uint16_t position_ = 0;
+};
 
 } // namespace sheets
 

@@ -4,8 +4,10 @@
 whole run driven by the keyboard alone, checking what AT-SPI reports after every step: the
 results, the answer log's menu and the Work curve window, then a run without answers whose
 menu offers nothing and says why; then a short practice exam sheet opened from the command
-line, answered, stopped and read back by the keyboard alone; last the main window in
-Indonesian, its names and its exit question read in that language.
+line, answered, stopped and read back by the keyboard alone, its results' question whether to
+keep a history answered and the History window read; last the main window in Indonesian, its
+names and its exit question read in that language. The program keeps its settings and its
+history in a temporary folder of the test's own.
 
     ScreenReaderTest.py <tavrendale executable>    (on an X server, inside a D-Bus session)
 """
@@ -13,6 +15,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import time
 
 import gi
@@ -254,6 +257,10 @@ def main(program):
     for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
         env.pop(name, None)
     env["LANG"] = "C.UTF-8"
+    # The settings and the history in the test's own folder, never the user's.
+    home = tempfile.TemporaryDirectory()
+    env["XDG_CONFIG_HOME"] = os.path.join(home.name, "config")
+    env["XDG_DATA_HOME"] = os.path.join(home.name, "data")
     process = subprocess.Popen([program], env=env)
     try:
         run(process)
@@ -296,11 +303,22 @@ PAIR = r"(\d) and (\d), column (\d+), pair (\d+) of 26"
 
 
 def run_sheet(process):
-    step("an exam sheet from the command line: Enter starts it, and the sheet says its first pair")
+    step("an exam sheet from the command line: Enter starts its procedure, each step is read, then the sheet "
+         "says its first pair")
     window = wait_for("the Exam sheets window", lambda: find_window("Exam sheets"))
     if window is None:
         return
     key("Return")
+    for what, pattern, then in (("the instructions", r"How this sheet is worked: 5 \+ 3 → 8 .*", "Return"),
+                                ("a practice pair", r"Practice: (\d) and (\d), pair 1 of 5", "space"),
+                                ("the countdown", r"The sheet starts in: [123]", None)):
+        found = wait_for(what, lambda: find_named(window, pattern))
+        if found is None:
+            return
+        if "focused" not in state_names(found):
+            fail("%s has not the focus: %s" % (what, describe(found)))
+        if then:
+            key(then)
     sheet = wait_for("the first pair", lambda: find_named(window, PAIR.replace(r"(\d+) of", "1 of")))
     if sheet is None:
         return
@@ -329,6 +347,12 @@ def run_sheet(process):
     if results is None:
         return
     wait_for("the results' figures", lambda: find_named(results, r"Reached: 3 \(2 right, 1 wrong, 0 skipped\)"))
+    step("Alt+M shows the marks: why a practice version gets no verdict, and the other published formulas")
+    key("alt+m")
+    wait_for("the line without a verdict", lambda: find_named(results, r"No verdict: the practice version .*"))
+    wait_for("a published formula with its source",
+             lambda: find_named(results, r"Speed \(panker\), right answers per column: [\s\S]*reference from .*"))
+    run_history(results)
     key("Escape")
     wait_for("the results to close", lambda: not find_window(None, results_title))
 
@@ -336,6 +360,36 @@ def run_sheet(process):
     wait_for("the Exam sheets window active again", lambda: "active" in state_names(window))
     key("Escape")
     expect_ended(process, "when its only window closed")
+
+
+def run_history(results):
+    step("the results ask once whether to keep a history; Alt+K keeps, Alt+H opens the History window")
+    expect_all(results, "the history's question", [
+        Expect(ROLE.ROLE_LABEL, "Keep this sitting and your later ones in a history on this computer.*", SHOWN),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Keep", SHOWN | ACTIVE, description=".+"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Don't keep", SHOWN | ACTIVE, description=".+"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "History\u2026", SHOWN | ACTIVE, description=".+"),
+    ])
+    key("alt+k")
+    expect_all(results, "kept", [Expect(ROLE.ROLE_PUSH_BUTTON, "Keep", lacks={"showing"})])
+    key("alt+h")
+    history = wait_for("the History window", lambda: find_window("History"))
+    if history is None:
+        return
+    expect_all(history, "the History window", [
+        Expect(ROLE.ROLE_CHECK_BOX, "Keep a history of my sittings on this computer", SHOWN | ACTIVE | {"checked"}),
+        Expect(ROLE.ROLE_TABLE, "Sittings", SHOWN, description=".*Enter opens one.*"),
+        Expect(ROLE.ROLE_TABLE_CELL, "Format: Kraepelin 10 \u00d7 15 s \\(practice\\)", SHOWN),
+        Expect(ROLE.ROLE_TABLE_CELL, "How it ended: Stopped", SHOWN),
+        Expect(ROLE.ROLE_CHART, "Curves of the selected sittings", SHOWN, description=".+"),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Open", SHOWN | ACTIVE),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Import CSV\u2026", SHOWN | ACTIVE),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Delete all", SHOWN | ACTIVE),
+        Expect(ROLE.ROLE_PUSH_BUTTON, "Close", SHOWN | ACTIVE),
+    ])
+    key("Escape")
+    wait_for("the History window to close", lambda: not find_window("History"))
+    wait_for("the results active again", lambda: "active" in state_names(results))
 
 
 def run(process):

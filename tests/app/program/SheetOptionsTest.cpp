@@ -63,6 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"PdfWithoutSheet", {"--seed", "3", "--pdf", "x.pdf"}, "give --sheet FORMAT and --seed N too"},
         RefusalCase{
             "PdfOfUnknownFormat", {"--sheet", "raven", "--seed", "3", "--pdf", "x.pdf"}, "unknown sheet format"},
+        RefusalCase{"HistoryWithASheet",
+                    {"--history", "--sheet", "pauli"},
+                    "--history opens the History window alone: give no exam sheet's options"},
+        RefusalCase{"HistoryWithAnArgument", {"--history", "pauli"}, "takes no arguments, but was given: pauli"},
         RefusalCase{"PdfSeedNotANumber",
                     {"--sheet", "uchida", "--seed", "3x", "--pdf", "x.pdf"},
                     "seed: must be a whole number"}));
@@ -127,8 +131,8 @@ TEST(SheetOptions, HelpListsThem) {
     ASSERT_TRUE(program.waitForFinished(kWaitMs));
     const QString help = QString::fromLocal8Bit(program.readAllStandardOutput());
     EXPECT_EQ(program.exitCode(), 0);
-    for (const char* option :
-         {"--sheet <format>", "--practice", "--seed <n>", "--pdf <file>", "kraepelin-15, kraepelin-30, uchida"})
+    for (const char* option : {"--sheet <format>", "--practice", "--seed <n>", "--pdf <file>", "--history",
+                               "kraepelin-15, kraepelin-30, uchida"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option << "\n" << help.toStdString();
 }
 

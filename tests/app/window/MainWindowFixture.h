@@ -4,6 +4,7 @@
 #include "../../support/ScriptedClock.h"
 #include "../../support/ScriptedFileDialogs.h"
 #include "../../support/ScriptedMessageBoxes.h"
+#include "../../support/WindowLookups.h"
 #include "app/frmMain.h"
 #include "host/core/Random.h"
 #include "host/qt/Frame.h"
@@ -47,11 +48,7 @@ inline const char* ShownName(Shown shown) {
 
 inline void PrintTo(Shown shown, std::ostream* os) { *os << ShownName(shown); }
 
-template <typename T> T* FindIn(const QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using testsupport::FindIn;
 
 // Brings a window as it opened to `shown`: a one-minute run logged to its time-out, or an
 // unlogged one stopped, each with the longest figures a minute has room for (every pair is
@@ -100,17 +97,11 @@ protected:
     void SetUp() override {
         window = std::make_unique<app::frmMain>(
             app::MainWindowServices{&random, &boxes, [this] { ++endCalls; }, &clock, &files});
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(testsupport::ShowActive(*window));
     }
     void TearDown() override { window.reset(); }
 
-    template <typename T = QWidget> T* Get(const char* name) const {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <typename T = QWidget> T* Get(const char* name) const { return testsupport::FindIn<T>(*window, name); }
     QString Text(const char* name) const {
         if (auto* edit = window->findChild<QLineEdit*>(QLatin1String(name))) return edit->text();
         return Get<QLabel>(name)->text();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The answer log's context menu: how it opens, when its commands can be used, and what
 // they do: the work curve window, the CSV file and the copied results.
+#include "../../support/TemporaryHistory.h"
 #include "MainWindowFixture.h"
 #include "engine/AnswersCsv.h"
 #include "workcurve/frmWorkCurve.h"
@@ -71,9 +72,10 @@ TEST_P(MenuOpeningTest, OpensOverTheLog) {
     EXPECT_EQ(menu->objectName(), "mnuLog");
     QStringList captions;
     for (const QAction* action : menu->actions()) captions << action->text();
-    // The run's three commands, then, apart, the way to the exam sheets.
-    EXPECT_EQ(captions, QStringList({"Show &work curve", QString::fromUtf8("&Save answers as CSV\u2026"),
-                                     "&Copy results", "", QString::fromUtf8("&Exam sheets\u2026")}));
+    // The run's three commands, then, apart, the ways to the exam sheets and the history.
+    EXPECT_EQ(captions,
+              QStringList({"Show &work curve", QString::fromUtf8("&Save answers as CSV\u2026"), "&Copy results", "",
+                           QString::fromUtf8("&Exam sheets\u2026"), QString::fromUtf8("&History\u2026")}));
     EXPECT_TRUE(menu->toolTipsVisible());
 }
 
@@ -205,6 +207,35 @@ TEST_F(WorkCurveMenuTest, ShowWorkCurveOpensTheWindowWhichFollowsTheNextLoggedRu
     // The main window still ends the program as before.
     window->close();
     EXPECT_EQ(endCalls, 1);
+}
+
+// A logged run with answers goes into the history once: where the user has not been asked, its
+// Work curve window asks and yes keeps it; after that each one is kept when its results open.
+TEST_F(WorkCurveMenuTest, KeepsALoggedRunOnceTheUserSaysYes) {
+    const TemporaryHistory history;
+    RunAndStop(true, 2);
+    Click("cmdBack");
+    RunAndStop(false, 3);
+    Click("cmdBack");
+    RunAndStop(true, 4);
+    EXPECT_EQ(history.Files(), QStringList());
+    QTest::keyClick(OpenWithMenuKey(), Qt::Key_W);
+    workcurve::frmWorkCurve* curve = WorkCurve();
+    ASSERT_NE(curve, nullptr);
+    QApplication::setActiveWindow(curve);
+    ASSERT_TRUE(curve->findChild<QWidget*>("barKeep")->isVisible());
+    QTest::keyClick(curve, Qt::Key_K, Qt::AltModifier);
+    EXPECT_FALSE(curve->findChild<QWidget*>("barKeep")->isVisible());
+    QTest::keyClick(OpenWithMenuKey(), Qt::Key_W);
+    ASSERT_EQ(history.Kept().size(), 1u) << "the runs before the one asked about, or this one twice";
+    EXPECT_EQ(history.Kept()[0].kind, engine::SittingKind::Drill);
+    EXPECT_EQ(history.Kept()[0].answerCount, 4u);
+    EXPECT_EQ(history.Kept()[0].end, engine::KeptEnd::Stopped);
+
+    Click("cmdBack");
+    RunAndStop(true, 3);
+    EXPECT_EQ(history.Kept().size(), 2u);
+    EXPECT_TRUE(curve->findChild<QLabel*>("lblStanding")->text().startsWith("Against your earlier sittings"));
 }
 
 TEST_F(WorkCurveMenuTest, SaveWritesTheAnswersWhereTheUserChose) {
