@@ -6,12 +6,17 @@ set -euo pipefail
 
 # Qt's translation tools (lupdate, lrelease and their CMake functions) compile the texts of
 # the other languages; Qt's own translations of its dialogs and a Japanese font are used at run time.
-# Qt's SQLite driver, a plugin Qt loads at run time, keeps the history of sittings.
+# Qt's SQLite driver, a plugin Qt loads at run time, keeps the history of sittings. Qt
+# TextToSpeech speaks the examiner's calls; its CMake package needs Qt's QML integration
+# headers, which only qt6-declarative-dev has.
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev libcanberra-dev
        libqt6sql6-sqlite
-       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-speech-dev qt6-declarative-dev
        fonts-crosextra-caladea fonts-wine fonts-dejavu-core fonts-noto-cjk)
-run=(xvfb openbox xdotool imagemagick x11-utils)
+# The voice of the calls at run time, optional: Qt's speech-dispatcher plugin, speech-dispatcher
+# and its espeak-ng voices (every language of the program).
+voice=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
+run=(xvfb openbox xdotool imagemagick x11-utils "${voice[@]}")
 # The screenshots read the program through its accessibility tree, on a session bus.
 shots=(dbus-bin at-spi2-core python3-pyatspi)
 package=(git dpkg-dev debhelper)
@@ -20,7 +25,7 @@ test=(git python3 clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev cla
       wine wine64 g++-mingw-w64-x86-64 locales
       dpkg-dev debhelper lintian desktop-file-utils appstream
       dbus-daemon at-spi2-core python3-pyatspi
-      poppler-utils)
+      poppler-utils "${voice[@]}")
 # The docking tests on the Wayland desktops: GNOME's and KDE's compositors, headless, with
 # XWayland; KDE's window decoration; Qt's Wayland plugin for the program run natively; the
 # session bus and Debian's Python with its D-Bus binding, which drive mutter's pointer.

@@ -57,6 +57,8 @@ desktop=$share/applications/$id.desktop
 for sheet in kraepelin-15 kraepelin-30 uchida pauli; do
   grep -qx "Exec=tavrendale --sheet $sheet" "$desktop" || fail "the program's entry has no action for $sheet"
 done
+grep -qx "Exec=tavrendale --history" "$desktop" || fail "the program's entry has no action for the history"
+grep -q '^Actions=.*;history;' "$desktop" || fail "the program's entry does not list its history action"
 grep -qx 'Name=Tavrendale Exam Sheets' "$share/applications/$id.sheets.desktop" ||
   fail "the exam sheets' entry has another name"
 

@@ -375,10 +375,15 @@ run() {
   rest_mouse
   snap
   shoot "$sheet" sheet-chosen
-  # Enter starts it; then as a pencil would: 1, 2, a pair passed, 3 taken back and written
+  # Enter starts it, after its procedure: Enter past the instructions, Space past the practice
+  # pairs, and the 3-2-1; then as a pencil would: 1, 2, a pair passed, 3 taken back and written
   # again as 4, then 5.
   xdotool key Return
   sleep 1
+  xdotool key Return
+  sleep 0.5
+  xdotool key space
+  sleep 4
   xdotool type 12
   xdotool key space
   xdotool type 3
