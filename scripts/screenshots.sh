@@ -7,9 +7,17 @@
 # window, its results and work curve and an exam sheet again in each of the program's other
 # languages (--lang), the windows found by their titles in that language (translations/).
 #   scripts/screenshots.sh [output folder]      (default docs/screenshots)
-# TAVRENDALE_BINARY=path uses an already built program instead of building one.
+# The Marks part of the Sheet results window in every language comes from an Uchida-Kraepelin
+# sitting that misses two features of the typical curve, made by tools/sittingshot (the real
+# sheet of seed 7, answered to that curve) rather than sat for 35 minutes.
+# TAVRENDALE_BINARY=path uses an already built program instead of building one, and
+# TAVRENDALE_SITTING_SHOT=path such a sitting_shot.
 # TAVRENDALE_DISPLAY=:N uses that display number; by default the X server takes a free one.
-# TAVRENDALE_LANGUAGES_ONLY=1 takes only the pictures in the other languages.
+# TAVRENDALE_SCREEN=WxH is the screen's size (1600x900 unless set).
+# TAVRENDALE_LANGUAGES_ONLY=1 takes only the pictures in the other languages;
+# TAVRENDALE_MARKS_ONLY=1 only those of the Marks part.
+# TAVRENDALE_HISTORY_ONLY=1 takes only the History window's, in every language, on a screen of
+# 1366 x 768, over a history kept from the CSV files of scripts/history-csv.py.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -24,14 +32,21 @@ if [ -z "${TAVRENDALE_SHOTS_SESSION:-}" ]; then
     build=$root/build-shots
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRENDALE_BUILD_TESTS=OFF \
           -DTAVRENDALE_BUILD_BENCH=OFF >/dev/null
-    cmake --build "$build" --target tavrendale -j 2
+    cmake --build "$build" --target tavrendale sitting_shot -j 2
     program=$build/src/app/tavrendale
+    export TAVRENDALE_SITTING_SHOT=${TAVRENDALE_SITTING_SHOT:-$build/tools/sittingshot/sitting_shot}
   fi
   TAVRENDALE_SHOTS_SESSION=1 TAVRENDALE_BINARY=$(realpath "$program") exec dbus-run-session -- "$0" "$out"
 fi
 program=$TAVRENDALE_BINARY
 
 logs=$(mktemp -d)
+# The program's settings and history in the script's own folder, never the user's: the results
+# ask whether to keep a history, as on a fresh machine.
+export XDG_CONFIG_HOME=$logs/config XDG_DATA_HOME=$logs/data
+screen=${TAVRENDALE_SCREEN:+${TAVRENDALE_SCREEN}x24}
+screen=${screen:-${TAVRENDALE_HISTORY_ONLY:+1366x768x24}}
+screen=${screen:-1600x900x24}
 pids=()
 cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
@@ -41,12 +56,12 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -n "${TAVRENDALE_DISPLAY:-}" ]; then
-  Xvfb "$TAVRENDALE_DISPLAY" -screen 0 1600x900x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
+  Xvfb "$TAVRENDALE_DISPLAY" -screen 0 "$screen" -nolisten tcp >"$logs/xvfb.log" 2>&1 &
   pids+=($!)
   display=$TAVRENDALE_DISPLAY
 else
   # The server writes the number of the free display it took to descriptor 3.
-  Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$logs/display" >"$logs/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$logs/display" >"$logs/xvfb.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$logs/display" ] && break; sleep 0.1; done
   [ -s "$logs/display" ] || { echo "Xvfb did not start:" >&2; cat "$logs/xvfb.log" >&2; exit 1; }
@@ -115,8 +130,9 @@ sheet_shot() { # format file digits [seconds to wait, digits after the wait]
   wait "$sheet_program" 2>/dev/null || true
 }
 
-# Opens an exam sheet from the command line with a fixed seed and starts it with Enter;
-# sheet_program holds the program's process and sheet_window its window.
+# Opens an exam sheet from the command line with a fixed seed and starts it with Enter, going
+# through its procedure as a user does (Enter past the instructions and the practice pairs, then
+# the 3-2-1); sheet_program holds the program's process and sheet_window its window.
 start_sheet() { # format [more options]
   "$program" "${language_args[@]}" --sheet "$1" --seed 7 "${@:2}" >"$logs/sheet-$1.log" 2>&1 &
   sheet_program=$!
@@ -126,11 +142,96 @@ start_sheet() { # format [more options]
   xdotool windowactivate --sync "$sheet_window" 2>/dev/null || true
   xdotool key Return
   sleep 0.5
+  xdotool key Return
+  sleep 0.3
+  xdotool key Return
+  sleep 3.5
 }
 
 # English: the main window through a run, its work curve and the About window, each exam
 # sheet, and the main and About windows at a scale of 1.5. TAVRENDALE_LANGUAGES_ONLY=1 leaves
 # them as they are and takes only the other languages' pictures.
+# The History window in `language` over a history of its own: keeping switched on by its
+# access key, the generated files imported through the file dialog, Uchida-Kraepelin chosen in
+# the filter and its three newest sittings selected for the curves; as <file>.
+history_shot() { # language file
+  local language=$1 home app window key dialog
+  shown() { python3 scripts/translated.py "$1" "$language" "$2" || true; }
+  home=$(mktemp -d -p "$logs")
+  python3 scripts/history-csv.py "$home/csv"
+  XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data "$program" --lang "$language" --history \
+    >"$logs/history-$language.log" 2>&1 &
+  app=$!
+  pids+=($app)
+  window=$(window_of "$(shown history History)")
+  sleep 1
+  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  key=$(shown history "&Keep a history of my sittings on this computer" | sed -n 's/.*&\(.\).*/\1/p' |
+    tr '[:upper:]' '[:lower:]')
+  xdotool key "alt+$key"
+  sleep 1
+  xdotool key alt+i
+  dialog=$(window_of "$(shown history "Import CSV files into the history")")
+  sleep 0.5
+  xdotool type --delay 20 "$home/csv/"
+  xdotool key Return
+  sleep 1.5
+  xdotool key shift+Tab ctrl+a Return
+  # The import runs once the dialog has gone.
+  for _ in $(seq 200); do xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$dialog" || break; sleep 0.1; done
+  sleep 2
+  xdotool key alt+f Down Tab shift+Down shift+Down
+  xdotool mousemove 1360 760
+  sleep 1
+  shoot "$window" "$out/$2"
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+}
+if [ -n "${TAVRENDALE_HISTORY_ONLY:-}" ]; then
+  history_shot en history.png
+  for language in $(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' cmake/Translations.cmake); do
+    history_shot "$language" "history-$language.png"
+  done
+  exit 0
+fi
+
+# The Marks part in each language, as marks[-<language>].png: the curve, its scores' tab left
+# for the marks' by the tab's access key, and a missed feature chosen, which the curve frames.
+marks_shot() { # language
+  local language=$1 suffix="" title key results
+  [ "$language" = en ] || suffix=-$language
+  shown() { python3 scripts/translated.py "$1" "$language" "$2" || true; }
+  "${TAVRENDALE_SITTING_SHOT:?the path of sitting_shot}" --lang "$language" --sheet uchida --seed 7 \
+    --amounts 60,56,53,51,50,51,52,52,53,54,53,59,55,56,58,66,63,61,62,62,60,59,59,58,58,57,57,56,56,60 \
+    >"$logs/marks-$language.log" 2>&1 &
+  pids+=($!)
+  title=$(shown sheetresults "Sheet results – %1, seed %2" | sed "s/%1/.*/; s/%2/7/")
+  results=""
+  for _ in $(seq 100); do
+    results=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) && [ -n "$results" ] && break
+    sleep 0.1
+  done
+  [ -n "$results" ] || { echo "no Sheet results window in $language" >&2; exit 1; }
+  sleep 1
+  xdotool windowactivate --sync "$results" 2>/dev/null || true
+  key=$(shown sheetresults "&Marks" | sed -n 's/.*&\(.\).*/\1/p' | tr '[:upper:]' '[:lower:]')
+  xdotool key "alt+$key"
+  sleep 0.3
+  # Down to the fourth feature of the typical curve: line 15 is not second only to line 1.
+  xdotool key Down Down Down Down Down Down Down
+  xdotool mousemove 0 0
+  sleep 0.5
+  shoot "$results" "$out/marks$suffix.png"
+  xdotool key Escape
+  sleep 0.5
+}
+if [ -n "${TAVRENDALE_MARKS_ONLY:-}" ]; then
+  for language in en $(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' cmake/Translations.cmake); do
+    marks_shot "$language"
+  done
+  exit 0
+fi
+
 if [ -z "${TAVRENDALE_LANGUAGES_ONLY:-}" ]; then
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$logs/app.log" 2>&1 &
   app=$!
@@ -215,7 +316,40 @@ if [ -z "${TAVRENDALE_LANGUAGES_ONLY:-}" ]; then
   kill "$sheet_program"
   wait "$sheet_program" 2>/dev/null || true
 
-  # The same windows on a screen scaled by 1.5 (a fractional scale factor); the keyboard
+  # The examiner's display for a printed practice sheet of Kraepelin 50 x 15 s, the calls as a
+  # tone and the time shown, the procedure switched off, just after the first call; then Stop,
+  # and the entry of what was done on paper with a value beyond the column refused.
+  "$program" --sheet kraepelin-15 --practice --seed 7 >"$logs/examiner.log" 2>&1 &
+  examiner_program=$!
+  pids+=($examiner_program)
+  examiner=$(window_of "$sheets_title")
+  sleep 1
+  xdotool windowactivate --sync "$examiner" 2>/dev/null || true
+  # A key at a time: the window acts on each before the next.
+  for key in alt+x Down alt+t alt+i Return; do
+    xdotool key "$key"
+    sleep 0.4
+  done
+  sleep 14.9
+  shoot "$examiner" "$out/examiner.png"
+  xdotool key Escape
+  sleep 0.7
+  xdotool key alt+y
+  sleep 0.7
+  xdotool type --delay 80 18
+  xdotool key Tab
+  xdotool type --delay 80 "3, 11"
+  xdotool key Tab
+  sleep 0.1
+  xdotool key Tab
+  xdotool type --delay 80 27
+  xdotool key Return
+  sleep 0.5
+  shoot "$examiner" "$out/paper-entry.png"
+  kill "$examiner_program"
+  wait "$examiner_program" 2>/dev/null || true
+
+
   # reaches the About window through the access key of "A&bout".
   QT_SCALE_FACTOR=1.5 "$program" >"$logs/app-scaled.log" 2>&1 &
   scaled=$!
@@ -272,4 +406,7 @@ language_shots() { # language
 }
 for language in $(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' cmake/Translations.cmake); do
   language_shots "$language"
+done
+for language in en $(sed -n 's/^set(TAVRENDALE_LANGUAGES \(.*\))$/\1/p' cmake/Translations.cmake); do
+  marks_shot "$language"
 done
