@@ -694,6 +694,10 @@ void frmHistory::cmdDelete_Click() {
     const std::vector<int> rows = SelectedRows();
     engine::HistoryStore* store = keeping::ProgramKeeper().store();
     if (rows.empty() || !store || !cmdDelete->isEnabled()) return;
+    // The sittings asked about, taken before the question: while it is open another window's
+    // sitting may be kept, and the table read again in another order.
+    std::vector<engine::SittingId> ids;
+    for (const int row : rows) ids.push_back(model_->sitting(row).id);
     const engine::SittingSummary& first = model_->sitting(rows.front());
     const QString question =
         rows.size() == 1
@@ -704,8 +708,6 @@ void frmHistory::cmdDelete_Click() {
     if (services_.messages->Show(this, {question, tr("History"), host::MessageIcon::Question,
                                         host::MessageButtons::YesNo}) != host::MessageAnswer::Yes)
         return;
-    std::vector<engine::SittingId> ids;
-    for (const int row : rows) ids.push_back(model_->sitting(row).id);
     const int at = rows.front();
     engine::StoreFault fault;
     for (const engine::SittingId id : ids)
@@ -726,11 +728,22 @@ void frmHistory::cmdDeleteAll_Click() {
     const QString question = tr("Delete all %1 kept sittings from the history? This cannot be undone; Export all… "
                                 "keeps a copy as CSV files first.")
                                  .arg(all_.size());
+    std::vector<engine::SittingId> asked;
+    for (const engine::SittingSummary& sitting : all_) asked.push_back(sitting.id);
     if (services_.messages->Show(this, {question, tr("History"), host::MessageIcon::Question,
                                         host::MessageButtons::YesNo}) != host::MessageAnswer::Yes)
         return;
     engine::StoreFault fault;
-    store->DeleteAll(fault);
+    // A sitting kept while the question was open was not counted in it, and stays.
+    const bool unchanged = std::equal(asked.begin(), asked.end(), all_.begin(), all_.end(),
+                                      [](engine::SittingId id, const engine::SittingSummary& s) { return id == s.id; });
+    if (unchanged) {
+        store->DeleteAll(fault);
+    } else {
+        for (const engine::SittingId id : asked)
+            if (!store->Delete(id, fault) && fault.kind != engine::StoreFault::Kind::NotFound) break;
+        if (fault.kind == engine::StoreFault::Kind::NotFound) fault = {};
+    }
     keeping::ProgramKeeper().NotifyChanged();
     Told(fault);
 }

@@ -112,7 +112,9 @@ void SittingKeeping::Retry() {
 }
 
 void SittingKeeping::Update() {
-    if (state_ == State::Kept) return;
+    // Kept once; and a sitting that ended while the user kept no history stays unkept, even
+    // where they keep one later.
+    if (state_ == State::Kept || state_ == State::NotKept) return;
     switch (keeper_.consent()) {
     case Consent::NotAsked: state_ = State::Asking; break;
     case Consent::DontKeep: state_ = State::NotKept; break;

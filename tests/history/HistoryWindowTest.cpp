@@ -27,6 +27,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -114,13 +115,23 @@ TEST_F(HistoryWindowTest, KeysFilterOpenDeleteAndImport) {
     boxes.Answer(host::MessageAnswer::No);
     Press(Qt::Key_Delete);
     EXPECT_EQ(history.Kept().size(), 4u);
+    // Yes deletes the sitting asked about, also where another window's sitting is kept while the
+    // question is open and the table is read again under it.
+    const engine::SittingId asked = window->sittings().sitting(Get<QTableView>("grdSittings")->currentIndex().row()).id;
     boxes.Answer(host::MessageAnswer::Yes);
+    boxes.SetWhileOpen([this](const host::MessageRequest&) {
+        engine::StoreFault fault;
+        history.keeper->Keep(PracticeSitting(10, 8, 0), fault);
+    });
     Press(Qt::Key_Delete);
+    boxes.SetWhileOpen({});
     ASSERT_EQ(boxes.requests().size(), 2u);
     EXPECT_TRUE(boxes.requests()[1].text.startsWith("Delete the sitting of "))
         << boxes.requests()[1].text.toStdString();
-    EXPECT_EQ(history.Kept().size(), 3u);
-    EXPECT_EQ(Rows(), 2) << "the table follows";
+    const std::vector<engine::SittingSummary> left = history.Kept();
+    EXPECT_EQ(left.size(), 4u);
+    EXPECT_TRUE(std::none_of(left.begin(), left.end(), [asked](const auto& s) { return s.id == asked; }));
+    EXPECT_EQ(Rows(), 3) << "the table follows";
 
     // Import CSV… takes the files the Sheet results and the Work curve windows save, under the
     // names they suggest, and refuses one that is none with its line and the reason.
@@ -136,7 +147,7 @@ TEST_F(HistoryWindowTest, KeysFilterOpenDeleteAndImport) {
     Write(broken, "index,minute,operand1,operand2,answer,correct,answer_ms\r\n1,0,2,5,7,MAYBE,900\r\n");
     files.Choose(QStringList{sheetFile, drillFile, broken}.join(u'\n'));
     Press(Qt::Key_I, Qt::AltModifier);
-    EXPECT_EQ(history.Kept().size(), 5u);
+    EXPECT_EQ(history.Kept().size(), 6u);
     EXPECT_EQ(Get<QLabel>("lblStatus")->text(), "2 files imported.");
     ASSERT_EQ(boxes.requests().size(), 3u);
     const QString refused = boxes.requests()[2].text;

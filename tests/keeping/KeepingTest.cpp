@@ -88,6 +88,9 @@ TEST_P(ConsentTest, IsAskedOnceAndNothingIsWrittenBeforeTheAnswer) {
     } else {
         EXPECT_EQ(standing, QString());
         EXPECT_FALSE(QFile::exists(history.keeper->path())) << "a history made after no";
+        // Keeping a history later keeps the sittings from then on, not those the user declined.
+        history.keeper->SetConsent(true);
+        EXPECT_EQ(history.Kept().size(), 0u) << "a declined sitting kept later";
     }
 }
 
