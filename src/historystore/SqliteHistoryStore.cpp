@@ -293,13 +293,20 @@ public:
         QSqlDatabase::removeDatabase(name_);
     }
 
-    // Moves the corrupt file and its journal files aside and forgets the fault.
+    // Moves the corrupt file and its journal files aside and forgets the fault. A file that
+    // reads cleanly by now, as where another Tavrendale has set the damaged one aside and
+    // started afresh, stays where it is: nothing is returned, and `fault` is empty.
     std::optional<std::string> SetAside(StoreFault& fault) {
         fault = {};
         if (state_ != engine::StoreState::Corrupt) {
             fault = Fault(Kind::Failed, path(), QStringLiteral("the history is not corrupt"));
             return std::nullopt;
         }
+        Close();
+        state_ = engine::StoreState::NotOpened;
+        sticky_ = {};
+        if (ReadsCleanly(fault) || state_ != engine::StoreState::Corrupt) return std::nullopt;
+        fault = {};
         Close();
         const QFileInfo info(path());
         const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -324,6 +331,15 @@ public:
     }
 
 private:
+    // Opens the file and has SQLite check it.
+    bool ReadsCleanly(StoreFault& fault) {
+        if (!Open(fault)) return false;
+        QSqlQuery check(database());
+        if (!check.exec(QStringLiteral("PRAGMA quick_check"))) return Fail(FaultOf(check.lastError(), path()), fault);
+        if (check.next() && check.value(0).toString() == QLatin1String("ok")) return true;
+        return Fail(Fault(Kind::Corrupt, path(), check.value(0).toString()), fault);
+    }
+
     bool Connect(bool readOnly, StoreFault& fault) {
         QSqlDatabase db =
             QSqlDatabase::contains(name_) ? database() : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);

@@ -151,7 +151,15 @@ void KeepBar::Show(const QString& line, std::initializer_list<QAbstractButton*> 
 void KeepBar::cmdNewHistory_Click() {
     engine::StoreFault fault;
     const std::optional<QString> aside = ProgramKeeper().SetAsideAndStartAfresh(fault);
-    if (!aside) return ShowFault(fault, retry_);
+    if (!aside && fault.kind != engine::StoreFault::Kind::None) return ShowFault(fault, retry_);
+    if (!aside) {
+        // The file reads cleanly by now (another Tavrendale started a new history): nothing is
+        // set aside, and what failed is tried again.
+        const std::function<void()> retry = std::exchange(retry_, {});
+        Clear();
+        if (retry) retry();
+        return;
+    }
     //: After the user started a new history: where the damaged file went.
     setAside_ =
         tr("The damaged history was set aside as %1; a new one is started.").arg(QDir::toNativeSeparators(*aside));

@@ -106,6 +106,9 @@ struct FaultCase {
     const char* says;
     const char* button;
     std::function<void(const TemporaryHistory&)> mend;
+    // After the button: the sittings kept, and the damaged files set aside.
+    std::size_t kept = 1;
+    qsizetype setAside = 0;
 };
 
 void MakeFile(const QString& path, const QByteArray& contents) {
@@ -120,7 +123,18 @@ const FaultCase kFaults[] = {
      "The history could not be opened", "cmdRetry",
      [](const TemporaryHistory& h) { QFile::remove(h.folder.filePath("history")); }},
     {"Corrupt", [](const TemporaryHistory& h) { MakeFile(h.keeper->path(), QByteArray(4096, 'x')); },
-     "The history is damaged and cannot be read", "cmdNewHistory", [](const TemporaryHistory&) {}},
+     "The history is damaged and cannot be read", "cmdNewHistory", [](const TemporaryHistory&) {}, 1, 1},
+    // Meanwhile another Tavrendale set the damaged file aside and kept a sitting in a new one:
+    // that history is not set aside again.
+    {"CorruptMendedElsewhere", [](const TemporaryHistory& h) { MakeFile(h.keeper->path(), QByteArray(4096, 'x')); },
+     "The history is damaged and cannot be read", "cmdNewHistory",
+     [](const TemporaryHistory& h) {
+         QFile::rename(h.keeper->path(), h.keeper->path() + ".elsewhere");
+         keeping::Keeper other({h.folder.filePath("settings.ini"), h.keeper->path()});
+         engine::StoreFault fault;
+         EXPECT_TRUE(other.Keep(PracticeSitting(10, 9, 5), fault)) << fault.reason;
+     },
+     2, 0},
     {"Newer",
      [](const TemporaryHistory& h) {
          {
@@ -132,7 +146,7 @@ const FaultCase kFaults[] = {
          }
          QSqlDatabase::removeDatabase("newer");
      },
-     "written by a newer Tavrendale (layout 99) and is only read here", nullptr, nullptr},
+     "written by a newer Tavrendale (layout 99) and is only read here: ", nullptr, nullptr},
 };
 
 void PrintTo(const FaultCase& fault, std::ostream* os) { *os << fault.name; }
@@ -156,11 +170,11 @@ TEST_P(FaultTest, IsToldInOneLineWithTheFileAndTheResultsStay) {
 
     fault.mend(history);
     window->findChild<QAbstractButton*>(fault.button)->click();
-    EXPECT_EQ(history.Kept().size(), 1u);
-    if (std::string(fault.button) == "cmdNewHistory") {
-        // The damaged file is set aside beside the new one, never deleted, and the user is told where.
-        const QStringList aside = QDir(QFileInfo(history.keeper->path()).path()).entryList({"history-corrupt-*"});
-        ASSERT_EQ(aside.size(), 1) << history.Files().join(' ').toStdString();
+    EXPECT_EQ(history.Kept().size(), fault.kept);
+    // A damaged file is set aside beside the new one, never deleted, and the user is told where.
+    const QStringList aside = QDir(QFileInfo(history.keeper->path()).path()).entryList({"history-corrupt-*"});
+    ASSERT_EQ(aside.size(), fault.setAside) << history.Files().join(' ').toStdString();
+    if (fault.setAside > 0) {
         EXPECT_TRUE(Bar(*window).contains(aside.front())) << Bar(*window).toStdString();
     } else {
         EXPECT_EQ(Bar(*window), QString());
