@@ -778,7 +778,8 @@ bool frmSheet::ReadyToClose() {
         sitting_->Stop();
         Sync();
     }
-    return true;
+    // On paper the results are still to be entered: the window stays open on their entry.
+    return stkPages->currentWidget() != frmPaperEntry;
 }
 
 void frmSheet::keyPressEvent(QKeyEvent* event) {

@@ -219,6 +219,15 @@ TEST_F(ExaminerTest, AStoppedExaminerSittingIsEnteredAndScoredAsPaper) {
     EXPECT_FALSE(results[0].record[18].correct);
     EXPECT_TRUE(results[0].record[37].skipped());
     EXPECT_TRUE(Get<QAbstractButton>("cmdStartSheet")->isVisible());
+    // Closing stops a Pauli sitting and keeps its entry, its third period shut; Enter on a switch.
+    Start("pauli", true, 7);
+    Wait(4 * kLine);
+    window->close();
+    Get<QLineEdit>("txtEnd1")->setText("1/20");
+    Get<QLineEdit>("txtEnd2")->setText("2/5");
+    QTest::keyClick(Get<QCheckBox>("chkSound"), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(results.back().record.size(), 20u + 29u + 5u);
 }
 
 } // namespace
