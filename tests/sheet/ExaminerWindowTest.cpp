@@ -154,6 +154,12 @@ TEST_F(ExaminerTest, TheProcedureGoesStepByStepWithEnterAndSpaceAndEscLeaves) {
     EXPECT_TRUE(Get<QAbstractButton>("cmdStartSheet")->isVisible());
     EXPECT_EQ(results.size(), 1u);
     EXPECT_EQ(boxes.requests().size(), 1u);
+    // The rest of a sheet of columns comes after a column.
+    window->Choose({"custom", false, 5});
+    Get<QLineEdit>("txtBreakAfter")->setText("4");
+    Get<QLineEdit>("txtBreakSeconds")->setText("30");
+    QTest::keyClick(Get<QLineEdit>("txtSeed"), Qt::Key_Return);
+    EXPECT_TRUE(procedure->accessibleDescription().contains(" After column 4 comes a rest"));
 }
 
 // A value of the paper entry against the sheet: refused with its row and field named, the
