@@ -512,6 +512,11 @@
         <translation> Setelah baris %1 ada istirahat; paruh kedua dimulai otomatis.</translation>
     </message>
     <message>
+        <source> After column %1 comes a rest; the second half starts by itself.</source>
+        <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
+        <translation> Setelah lajur %1 ada istirahat; paruh kedua dimulai otomatis.</translation>
+    </message>
+    <message>
         <source>Write the unit digit of each sum between its two digits with a pencil, on the printed sheet. The examiner here gives the calls.</source>
         <translation>Tulis angka satuan setiap jumlah di antara kedua angkanya dengan pensil, pada lembar yang dicetak. Penguji di sini memberi aba-abanya.</translation>
     </message>

@@ -512,6 +512,11 @@
         <translation>%1行目のあとに休憩があり、後半は自動的に始まります。</translation>
     </message>
     <message>
+        <source> After column %1 comes a rest; the second half starts by itself.</source>
+        <extracomment>A sentence after the one before: mind the space before it where the language puts one.</extracomment>
+        <translation>%1列目のあとに休憩があり、後半は自動的に始まります。</translation>
+    </message>
+    <message>
         <source>Write the unit digit of each sum between its two digits with a pencil, on the printed sheet. The examiner here gives the calls.</source>
         <translation>印刷した用紙に、各和の一の位を2つの数字の間に鉛筆で書きます。号令はこの画面がかけます。</translation>
     </message>

@@ -86,10 +86,13 @@ public:
                     std::to_string(high) + ", not \"" + fields_[index] + "\"");
     }
     // An answer's digit, TRUE or FALSE as its sum says, and its time; all three empty or none.
+    // The drill's answer may lack its digit (a text that is no digit), never its time; a
+    // sheet's pair worked on paper has no time (kUntimed), and a wrong one no digit either.
     bool Answer(std::size_t answer, std::size_t correct, std::size_t time, std::uint64_t operand1,
-                std::uint64_t operand2, bool mayLackDigit, std::optional<std::uint64_t>& digit, bool& right,
+                std::uint64_t operand2, bool drill, std::optional<std::uint64_t>& digit, bool& right,
                 std::uint64_t& milliseconds) {
-        if (fields_[answer].empty() && !mayLackDigit) {
+        const bool wrongOnPaper = fields_[correct] == "FALSE" && fields_[time].empty();
+        if (fields_[answer].empty() && !drill && !wrongOnPaper) {
             if (!fields_[correct].empty() || !fields_[time].empty())
                 return Fail("a pair without answer has correct and answer_ms empty too");
             return true;
@@ -107,6 +110,10 @@ public:
             return Fail(std::to_string(operand1) + " + " + std::to_string(operand2) + " = " +
                         (digit ? std::to_string(*digit) : std::string("(no digit)")) + " is " +
                         (sums ? "right" : "wrong") + ", but correct says " + fields_[correct]);
+        if (!drill && fields_[time].empty()) {
+            milliseconds = SheetAnswer::kUntimed;
+            return true;
+        }
         return Number(time, "answer_ms", 0, std::numeric_limits<std::uint32_t>::max(), milliseconds);
     }
     const std::string& operator[](std::size_t index) const { return fields_[index]; }
@@ -351,6 +358,7 @@ std::optional<SheetCsv> ParseSheetCsv(std::string_view text, CsvError& error) {
     if (!records) return std::nullopt;
     SheetCsv csv;
     std::vector<bool> empty;
+    bool onPaper = false;
     for (std::size_t i = 0; i < records->size(); ++i) {
         Record r((*records)[i], i + 2, error);
         if (i == 0) csv.formatName = r[1];
@@ -378,7 +386,9 @@ std::optional<SheetCsv> ParseSheetCsv(std::string_view text, CsvError& error) {
         pair.operand1 = static_cast<std::uint8_t>(operand1);
         pair.operand2 = static_cast<std::uint8_t>(operand2);
         pair.corrections = static_cast<std::uint16_t>(corrections);
-        pair.outcome = digit ? SheetAnswer::kAnswered : SheetAnswer::kSkipped;
+        // A pair answered wrong on paper has `correct` but no digit.
+        const bool answered = !r[7].empty();
+        pair.outcome = answered ? SheetAnswer::kAnswered : SheetAnswer::kSkipped;
         pair.answer = static_cast<std::uint8_t>(digit.value_or(0));
         pair.correct = right ? 1 : 0;
         pair.milliseconds = static_cast<std::uint32_t>(ms);
@@ -393,8 +403,12 @@ std::optional<SheetCsv> ParseSheetCsv(std::string_view text, CsvError& error) {
             }
         }
         csv.record.push_back(pair);
-        empty.push_back(!digit);
+        empty.push_back(!answered);
+        onPaper = onPaper || (answered && !pair.timed());
     }
+    // The passes of a sitting on paper have no time either.
+    for (std::size_t i = 0; i < csv.record.size() && onPaper; ++i)
+        if (empty[i]) csv.record[i].milliseconds = SheetAnswer::kUntimed;
     if (csv.formatName == "pauli") {
         std::uint16_t unit = 0;
         for (std::size_t i = 0; i < csv.record.size(); ++i) {

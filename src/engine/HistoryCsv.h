@@ -37,11 +37,12 @@ struct SheetCsv {
 // Reads a sheet's CSV as FormatSheetCsv writes it: its header, then records numbered from 1,
 // one format in all of them, digits 0 to 9, an answer's `correct` as its sum says, a passed or
 // withdrawn pair without answer, `correct` and time, positions rising within each column or
-// line. A pair without answer is withdrawn (taken back and not given again) when it has
-// corrections and only such pairs follow it in its column or line; otherwise passed. (A pair
-// passed after Backspace that only withdrawn pairs follow reads as withdrawn too: the file
-// does not tell the two apart.) Lines may end with CR LF or LF; a UTF-8 byte order mark is
-// skipped.
+// line. A pair worked on paper has no time (kUntimed, its sitting's passes too), and one
+// answered wrong on paper no digit either. A pair without answer or `correct` is withdrawn
+// (taken back and not given again) when it has corrections and only such pairs follow it in
+// its column or line; otherwise passed. (A pair passed after Backspace that only withdrawn
+// pairs follow reads as withdrawn too: the file does not tell the two apart.) Lines may end
+// with CR LF or LF; a UTF-8 byte order mark is skipped.
 std::optional<SheetCsv> ParseSheetCsv(std::string_view text, CsvError& error);
 // Reads the drill's CSV as FormatAnswersCsv writes it, with the same care.
 std::optional<std::vector<RecordedAnswer>> ParseAnswersCsv(std::string_view text, CsvError& error);

@@ -272,6 +272,12 @@ std::optional<engine::PaperRecord> PaperEntryForm::Read() {
     for (std::size_t index = 0; index < rows_.size(); ++index) {
         const Row& fields = rows_[index];
         engine::PaperRow row;
+        // A period begun after the stop holds no work: its stroke stands where the one before does.
+        if (!format_.cued() && !fields.end->isEnabled()) {
+            row.end = index > 0 ? entry.rows.back().end : engine::PaperPlace{1, 0};
+            entry.rows.push_back(std::move(row));
+            continue;
+        }
         const std::string end = fields.end->text().trimmed().toStdString();
         if (end.empty()) {
             error.problem = engine::PaperError::Problem::Missing;

@@ -59,9 +59,12 @@ QString WorkText(const engine::SheetFormat& format) {
     }
     text = text.arg(CallText(ExaminerCall::Next));
     if (format.hasBreak()) {
-        //: A sentence after the one before: mind the space before it where the language puts one.
-        text +=
-            ProcedurePanel::tr(" After line %1 comes a rest; the second half starts by itself.").arg(format.breakAfter);
+        text += (format.order == engine::WorkOrder::LeftToRight
+                     //: A sentence after the one before: mind the space before it where the language puts one.
+                     ? ProcedurePanel::tr(" After line %1 comes a rest; the second half starts by itself.")
+                     //: A sentence after the one before: mind the space before it where the language puts one.
+                     : ProcedurePanel::tr(" After column %1 comes a rest; the second half starts by itself."))
+                    .arg(format.breakAfter);
     }
     return text;
 }

@@ -778,7 +778,8 @@ bool frmSheet::ReadyToClose() {
         sitting_->Stop();
         Sync();
     }
-    return true;
+    // On paper the results are still to be entered: the window stays open on their entry.
+    return stkPages->currentWidget() != frmPaperEntry;
 }
 
 void frmSheet::keyPressEvent(QKeyEvent* event) {
@@ -790,7 +791,17 @@ void frmSheet::keyPressEvent(QKeyEvent* event) {
             cmdStop_Click();
             return;
         }
-        if (!sitting_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        // On the paper entry Enter and Esc are the form's own wherever the focus is: Show
+        // results, and Back.
+        if (!sitting_ && stkPages->currentWidget() == frmPaperEntry && (enter || key == Qt::Key_Escape)) {
+            if (enter)
+                frmPaperEntry->cmdShowPaper_Click();
+            else
+                ShowChoosePage();
+            return;
+        }
+        if (!sitting_ && enter && stkPages->currentIndex() == 0) {
             cmdStart_Click();
             return;
         }

@@ -108,7 +108,8 @@ public:
     PaperEntryForm* paperEntry() const { return frmPaperEntry; }
 
 protected:
-    // During a sitting, asks first and stops it, as Stop does.
+    // During a sitting, asks first and stops it, as Stop does; a sitting on paper leaves the
+    // window open on its entry.
     bool ReadyToClose() override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include "../support/ScriptedClock.h"
 #include "engine/AnswersCsv.h"
+#include "engine/PaperSitting.h"
 #include "engine/Sheet.h"
 #include "engine/SheetCsv.h"
 
@@ -80,6 +81,14 @@ TEST(ImportCsvTest, ReadsBackEachSheetThePresetsWrite) {
         const engine::KeptSitting sat = Sit(Preset(name, true), keys);
         ExpectImportedWhole(sat, {engine::ExportFileName(sat), {}, {}, {}, {}, kJakarta});
     }
+    // On paper: no times, and a wrong answer's digit not known.
+    const engine::SheetFormat format = Preset("kraepelin-15", true);
+    const engine::PaperEntry entry{engine::PaperEntry::Detail::Counts,
+                                   std::vector<engine::PaperRow>(10, {{1, 20}, {}, {}, 2, 1})};
+    engine::PaperError refusal;
+    const auto paper = engine::MakePaperRecord(format, engine::MakeSheet(format, 7), entry, {}, refusal).value();
+    const engine::KeptSitting sat = engine::KeepSheet(format, paper.record, 7, paper.end, paper.elapsedMs, {});
+    ExpectImportedWhole(sat, {engine::ExportFileName(sat), {}, {}, {}, {}, 0});
 }
 
 TEST(ImportCsvTest, TakesWhatTheFileDoesNotSayFromTheCaller) {

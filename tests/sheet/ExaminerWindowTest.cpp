@@ -154,6 +154,12 @@ TEST_F(ExaminerTest, TheProcedureGoesStepByStepWithEnterAndSpaceAndEscLeaves) {
     EXPECT_TRUE(Get<QAbstractButton>("cmdStartSheet")->isVisible());
     EXPECT_EQ(results.size(), 1u);
     EXPECT_EQ(boxes.requests().size(), 1u);
+    // The rest of a sheet of columns comes after a column.
+    window->Choose({"custom", false, 5});
+    Get<QLineEdit>("txtBreakAfter")->setText("4");
+    Get<QLineEdit>("txtBreakSeconds")->setText("30");
+    QTest::keyClick(Get<QLineEdit>("txtSeed"), Qt::Key_Return);
+    EXPECT_TRUE(procedure->accessibleDescription().contains(" After column 4 comes a rest"));
 }
 
 // A value of the paper entry against the sheet: refused with its row and field named, the
@@ -219,6 +225,15 @@ TEST_F(ExaminerTest, AStoppedExaminerSittingIsEnteredAndScoredAsPaper) {
     EXPECT_FALSE(results[0].record[18].correct);
     EXPECT_TRUE(results[0].record[37].skipped());
     EXPECT_TRUE(Get<QAbstractButton>("cmdStartSheet")->isVisible());
+    // Closing stops a Pauli sitting and keeps its entry, its third period shut; Enter on a switch.
+    Start("pauli", true, 7);
+    Wait(4 * kLine);
+    window->close();
+    Get<QLineEdit>("txtEnd1")->setText("1/20");
+    Get<QLineEdit>("txtEnd2")->setText("2/5");
+    QTest::keyClick(Get<QCheckBox>("chkSound"), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(results.back().record.size(), 20u + 29u + 5u);
 }
 
 } // namespace

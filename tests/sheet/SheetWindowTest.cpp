@@ -299,7 +299,10 @@ TEST_F(SheetWindowTest, EnterStartsFromEveryChoosingField) {
     }
 }
 
-TEST_F(SheetWindowTest, EscapeClosesTheWindowWhenNoSheetRuns) {
+TEST_F(SheetWindowTest, EscapeLeavesThePaperEntryAndClosesTheWindowWhenNoSheetRuns) {
+    Get<QAbstractButton>("cmdPaperEntry")->click();
+    QTest::keyClick(Get<QCheckBox>("chkSound"), Qt::Key_Escape);
+    EXPECT_TRUE(Get<QAbstractButton>("cmdStartSheet")->isVisible());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(boxes.requests().empty());
