@@ -3,6 +3,7 @@
 #include "../support/LegendFit.h"
 #include "charts/PairMapPainter.h"
 #include "charts/PeriodCurvePainter.h"
+#include "charts/ScoreTimePainter.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -122,6 +123,17 @@ TEST(ChartPainterTest, PairColoursRunFromFastestToSlowest) {
     empty.setPairs({});
     EXPECT_EQ(empty.fastest(), std::nullopt);
     EXPECT_EQ(empty.cellColour(0, 0), QColor(Qt::white));
+}
+
+// The lowest score, on the scale's bottom mark, is the best of a score where lower is
+// better: its ring is drawn whole, inside the plot and clear of the dates under it.
+TEST(ChartPainterTest, TheLowestScoresRingStaysInsideThePlot) {
+    charts::ScoreTimePainter chart;
+    chart.setPoints({{0, 45.0}, {1, 42.0}, {2, 40.0}, {3, 47.0}});
+    chart.setBest(2);
+    const QRect rect(0, 0, 360, 200);
+    const QFontMetrics metrics(ChartFont());
+    EXPECT_LE(chart.pointRect(rect, metrics, 2).bottom(), chart.plotRect(rect, metrics).bottom());
 }
 
 } // namespace
