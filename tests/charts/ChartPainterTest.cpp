@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart painters on their own, drawn into images as a later window of any periods would.
 #include "../support/LegendFit.h"
+#include "charts/CurveOverlayPainter.h"
 #include "charts/PairMapPainter.h"
 #include "charts/PeriodCurvePainter.h"
 #include "charts/ScoreTimePainter.h"
@@ -298,6 +299,21 @@ TEST(ChartPainterTest, LegendsAreDrawnWhereTheySayTheyAre) {
         // The last letter's ink ends within a pixel or two of its advance, either side.
         EXPECT_LE(right, legend.right() + 1) << c.name;
         EXPECT_GE(right, legend.right() - 3) << c.name;
+    }
+}
+
+// Each overlaid curve's swatch shows its line, dash and all, either side of its mark: the
+// curves are told apart without colour also where they stand too close for marks.
+TEST(ChartPainterTest, OverlaySwatchesShowEachCurvesLine) {
+    charts::CurveOverlayPainter overlay;
+    overlay.setCurves({{QStringLiteral("a"), {1, 2}}, {QStringLiteral("b"), {2, 1}}, {QStringLiteral("c"), {1, 1}}});
+    const QRect rect(0, 0, 400, 200);
+    const QImage drawn = Drawn(rect.size(), rect, [&](QPainter& p, const QRect& r) { overlay.paint(&p, r, kText); });
+    for (const charts::LegendPlace& place : overlay.legendPlaces(rect, QFontMetrics(ChartFont()))) {
+        const int swatch = place.words[0].left() - charts::kLegendSwatchGap - place.box.left();
+        const auto [left, right] =
+            InkedColumns(drawn, QRect(place.box.left(), place.box.top(), swatch, place.box.height()));
+        EXPECT_GT(right - left + 1, 2 * charts::kLegendSwatch) << "a line across the swatch, past its mark";
     }
 }
 
