@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart painters on their own, drawn into images as a later window of any periods would.
 #include "../support/LegendFit.h"
+#include "charts/ChartScale.h"
 #include "charts/CurveOverlayPainter.h"
 #include "charts/PairMapPainter.h"
 #include "charts/PeriodCurvePainter.h"
@@ -124,6 +125,16 @@ TEST(ChartPainterTest, PairColoursRunFromFastestToSlowest) {
     empty.setPairs({});
     EXPECT_EQ(empty.fastest(), std::nullopt);
     EXPECT_EQ(empty.cellColour(0, 0), QColor(Qt::white));
+}
+
+// A scale reaches round marks around its values; a single value gets a tenth of itself either
+// side, and 0 throughout (no errors in any sitting) a scale from 0, nothing below it.
+TEST(ChartPainterTest, ValueScalesReachAroundTheirValues) {
+    const struct { double lowest, highest, bottom, top; } cases[] = {{40, 47, 40, 48}, {15, 15, 13, 17}, {0, 0, 0, 1}};
+    for (const auto& c : cases) {
+        const charts::ChartScale scale = charts::NiceRange(c.lowest, c.highest, 5);
+        EXPECT_EQ(std::make_pair(scale.bottom, scale.top), std::make_pair(c.bottom, c.top)) << c.lowest;
+    }
 }
 
 // The lowest score, on the scale's bottom mark, is the best of a score where lower is
