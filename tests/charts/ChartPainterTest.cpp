@@ -127,27 +127,6 @@ TEST(ChartPainterTest, PairColoursRunFromFastestToSlowest) {
     EXPECT_EQ(empty.cellColour(0, 0), QColor(Qt::white));
 }
 
-// A scale reaches round marks around its values; a single value gets a tenth of itself either
-// side, and 0 throughout (no errors in any sitting) a scale from 0, nothing below it.
-TEST(ChartPainterTest, ValueScalesReachAroundTheirValues) {
-    const struct { double lowest, highest, bottom, top; } cases[] = {{40, 47, 40, 48}, {15, 15, 13, 17}, {0, 0, 0, 1}};
-    for (const auto& c : cases) {
-        const charts::ChartScale scale = charts::NiceRange(c.lowest, c.highest, 5);
-        EXPECT_EQ(std::make_pair(scale.bottom, scale.top), std::make_pair(c.bottom, c.top)) << c.lowest;
-    }
-}
-
-// The lowest score, on the scale's bottom mark, is the best of a score where lower is
-// better: its ring is drawn whole, inside the plot and clear of the dates under it.
-TEST(ChartPainterTest, TheLowestScoresRingStaysInsideThePlot) {
-    charts::ScoreTimePainter chart;
-    chart.setPoints({{0, 45.0}, {1, 42.0}, {2, 40.0}, {3, 47.0}});
-    chart.setBest(2);
-    const QRect rect(0, 0, 360, 200);
-    const QFontMetrics metrics(ChartFont());
-    EXPECT_LE(chart.pointRect(rect, metrics, 2).bottom(), chart.plotRect(rect, metrics).bottom());
-}
-
 } // namespace
 
 namespace {
@@ -313,21 +292,6 @@ TEST(ChartPainterTest, LegendsAreDrawnWhereTheySayTheyAre) {
     }
 }
 
-// Each overlaid curve's swatch shows its line, dash and all, either side of its mark: the
-// curves are told apart without colour also where they stand too close for marks.
-TEST(ChartPainterTest, OverlaySwatchesShowEachCurvesLine) {
-    charts::CurveOverlayPainter overlay;
-    overlay.setCurves({{QStringLiteral("a"), {1, 2}}, {QStringLiteral("b"), {2, 1}}, {QStringLiteral("c"), {1, 1}}});
-    const QRect rect(0, 0, 400, 200);
-    const QImage drawn = Drawn(rect.size(), rect, [&](QPainter& p, const QRect& r) { overlay.paint(&p, r, kText); });
-    for (const charts::LegendPlace& place : overlay.legendPlaces(rect, QFontMetrics(ChartFont()))) {
-        const int swatch = place.words[0].left() - charts::kLegendSwatchGap - place.box.left();
-        const auto [left, right] =
-            InkedColumns(drawn, QRect(place.box.left(), place.box.top(), swatch, place.box.height()));
-        EXPECT_GT(right - left + 1, 2 * charts::kLegendSwatch) << "a line across the swatch, past its mark";
-    }
-}
-
 namespace {
 
 // A chart as the legend tests see it: where its legend's entries are, and the area its
@@ -480,4 +444,19 @@ TEST_F(ChartLegendTest, IsLeftOutWhereItCannotFit) {
         Drawn(size, QRect(QPoint(0, 0), size), [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
     const QRect data = CurveData(plain, QRect(QPoint(0, 0), size), metrics);
     EXPECT_EQ(InkedColumns(drawn, QRect(0, 0, size.width(), data.top())).first, size.width());
+}
+
+// Marks are drawn whole: a lowest score's ring above the dates, an all-0 score from 0, an overlaid curve's dash.
+TEST_F(ChartLegendTest, MarksAreDrawnWholeAndToldApart) {
+    const QRect rect(0, 0, 360, 200);
+    charts::ScoreTimePainter score;
+    score.setPoints({{0, 42.0}, {1, 40.0}, {2, 47.0}});
+    EXPECT_LE(score.pointRect(rect, metrics, 1).bottom(), score.plotRect(rect, metrics).bottom()) << "above the dates";
+    EXPECT_EQ(charts::NiceRange(0.0, 0.0, 5).bottom, 0.0) << "no errors in any sitting";
+    charts::CurveOverlayPainter overlay;
+    overlay.setCurves({{QStringLiteral("solid"), {1}}, {QStringLiteral("dashed"), {1}}});
+    const QImage drawn = Drawn(rect.size(), rect, [&](QPainter& p, const QRect& r) { overlay.paint(&p, r, kText); });
+    const charts::LegendPlace dashed = overlay.legendPlaces(rect, metrics).back();
+    const auto [left, right] = InkedColumns(drawn, QRect(dashed.box.topLeft(), dashed.words[0].bottomLeft()));
+    EXPECT_GT(right - left, 2 * charts::kLegendSwatch) << "the dashed line across the swatch, under its square";
 }
