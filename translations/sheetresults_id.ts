@@ -782,6 +782,10 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <translation>Terpilih: %1.</translation>
     </message>
     <message>
+        <source>Pairs reached per %1, right and wrong or blank stacked; Left and Right step through them.</source>
+        <translation>Pasangan yang tercapai per %1, benar serta salah atau kosong ditumpuk; tombol Kiri dan Kanan berpindah di antaranya.</translation>
+    </message>
+    <message>
         <source>Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left and Right step through them.</source>
         <translation>Pasangan yang tercapai per %1, benar serta salah atau kosong ditumpuk, dengan waktu jawab median masing-masing; tombol Kiri dan Kanan berpindah di antaranya.</translation>
     </message>

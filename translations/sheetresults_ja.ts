@@ -788,6 +788,10 @@
         <translation>選択中：%1。</translation>
     </message>
     <message>
+        <source>Pairs reached per %1, right and wrong or blank stacked; Left and Right step through them.</source>
+        <translation>%1ごとの到達した組の数。正答と誤答・空欄を積み重ねて示します。左右キーで移動します。</translation>
+    </message>
+    <message>
         <source>Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left and Right step through them.</source>
         <translation>%1ごとの到達した組の数。正答と誤答・空欄を積み重ね、それぞれの解答時間の中央値を示します。左右キーで移動します。</translation>
     </message>

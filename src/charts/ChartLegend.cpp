@@ -29,10 +29,9 @@ int LegendRowPitch(const QFontMetrics& metrics, const QStringList& words) {
     return std::max(metrics.height(), bottom - top + 1 + kRowGap);
 }
 
-LegendFlow FlowLegend(const QRect& rect, const QFontMetrics& metrics, const QStringList& words) {
+LegendFlow FlowLegend(const QRect& rect, const QFontMetrics& metrics, const QStringList& words, int swatch) {
     std::vector<int> widths;
-    for (const QString& text : words)
-        widths.push_back(kLegendSwatch + kLegendSwatchGap + metrics.horizontalAdvance(text));
+    for (const QString& text : words) widths.push_back(swatch + kLegendSwatchGap + metrics.horizontalAdvance(text));
     const std::vector<int> rows = FlowIntoRows(widths, rect.width() - 2 * kChartMargin, kLegendGap);
     const int lineHeight = metrics.height();
     const int pitch = RowCount(rows) > 1 ? LegendRowPitch(metrics, words) : lineHeight;
@@ -58,13 +57,13 @@ void AddWords(LegendPlace& place, const QFontMetrics& metrics, const QString& te
 }
 
 std::vector<LegendPlace> SwatchLegendPlaces(const std::vector<QPoint>& at, const QFontMetrics& metrics,
-                                            const QStringList& words) {
+                                            const QStringList& words, int swatch) {
     std::vector<LegendPlace> places;
     for (std::size_t entry = 0; entry < at.size() && entry < static_cast<std::size_t>(words.size()); ++entry) {
-        const QPoint swatch = at[entry];
-        LegendPlace place{QRect(swatch.x(), swatch.y() - kLegendSwatch, kLegendSwatch, kLegendSwatch), {}, {}};
-        AddWords(place, metrics, words[static_cast<qsizetype>(entry)], swatch.x() + kLegendSwatch + kLegendSwatchGap,
-                 swatch.y());
+        const QPoint start = at[entry];
+        LegendPlace place{QRect(start.x(), start.y() - kLegendSwatch, swatch, kLegendSwatch), {}, {}};
+        AddWords(place, metrics, words[static_cast<qsizetype>(entry)], start.x() + swatch + kLegendSwatchGap,
+                 start.y());
         places.push_back(std::move(place));
     }
     return places;

@@ -25,10 +25,10 @@ inline constexpr int kLegendSwatch = 8;
 inline constexpr int kLegendSwatchGap = 3;
 inline constexpr int kLegendGap = 8;
 
-// Where a legend of entries with `words` goes across the top of a chart drawn into `rect`,
-// inside its margin: the entries flow onto as many rows as they need (FlowIntoRows), unless
-// an entry is wider than the chart or the rows would take more than half its height; then
-// the legend is left out, and the chart says what its marks mean in words instead.
+// Where a legend of entries with `words`, after swatches `swatch` wide, goes across the top
+// of a chart drawn into `rect`, inside its margin: the entries flow onto as many rows as they need (FlowIntoRows),
+// unless an entry is wider than the chart or the rows would take more than half its height; then the legend is left
+// out, and the chart says what its marks mean in words instead.
 struct LegendFlow {
     // Where each entry's swatch starts, on its row's baseline; none where it is left out.
     std::vector<QPoint> at;
@@ -36,7 +36,8 @@ struct LegendFlow {
     // further one; 0 where it is left out.
     int height = 0;
 };
-LegendFlow FlowLegend(const QRect& rect, const QFontMetrics& metrics, const QStringList& words);
+LegendFlow FlowLegend(const QRect& rect, const QFontMetrics& metrics, const QStringList& words,
+                      int swatch = kLegendSwatch);
 
 // How far apart the rows of a legend of `words` stand, baseline to baseline: a line of the
 // font, or more where letters drawn in a fallback font (Japanese) reach past the font's
@@ -47,9 +48,9 @@ int LegendRowPitch(const QFontMetrics& metrics, const QStringList& words);
 // added to `place`.
 void AddWords(LegendPlace& place, const QFontMetrics& metrics, const QString& text, int left, int baseline);
 
-// The places of a legend whose entries are a swatch and `words` each, their swatches at `at`
-// (FlowLegend's).
+// The places of a legend whose entries are a swatch `swatch` wide and `words` each, their
+// swatches at `at` (FlowLegend's).
 std::vector<LegendPlace> SwatchLegendPlaces(const std::vector<QPoint>& at, const QFontMetrics& metrics,
-                                            const QStringList& words);
+                                            const QStringList& words, int swatch = kLegendSwatch);
 
 } // namespace charts

@@ -40,10 +40,11 @@ ChartScale NiceRange(double lowest, double highest, int maxSteps) {
     if (lowest > highest) std::swap(lowest, highest);
     double spread = highest - lowest;
     if (!(spread > 0.0)) {
-        // One value: a step of about a tenth of it on either side.
+        // One value: a tenth of it on either side; 0 (no errors in any sitting) upwards only,
+        // as a figure that is 0 throughout has no scale below 0.
         spread = lowest != 0.0 ? std::abs(lowest) / 5.0 : 1.0;
-        lowest -= spread / 2.0;
-        highest += spread / 2.0;
+        if (lowest != 0.0) lowest -= spread / 2.0;
+        highest = lowest + spread;
     }
     if (lowest >= 0.0 && lowest <= spread) lowest = 0.0;
     ChartScale scale;

@@ -19,7 +19,8 @@ ChartScale NiceScale(double most, int maxSteps, double minStep);
 ChartScale NiceScaleWithSteps(double most, int steps, double minStep);
 // Around the values from `lowest` to `highest` (in either order), in at most `maxSteps` steps:
 // from 0 where every value is positive and 0 is no further from them than their own spread,
-// else from a mark just below the lowest. A single value gets a step above and below it.
+// else from a mark just below the lowest. A single value gets a tenth of itself either side,
+// rounded out to the marks around it (15 gives 13 to 17); 0 gets 0 to 1.
 ChartScale NiceRange(double lowest, double highest, int maxSteps);
 
 } // namespace charts

@@ -21,6 +21,9 @@ namespace {
 constexpr int kTick = 3;
 constexpr double kMarkSize = 3.0;
 constexpr double kMarkSpacing = 8.0;
+// A legend's swatch: the curve's line with its mark in the middle, long enough to show a dash
+// and its gap either side of the mark, as the curves narrower than kMarkSpacing show no marks.
+constexpr int kSwatchWidth = 3 * kLegendSwatch;
 
 enum class Mark { Dot, Square, Triangle };
 
@@ -93,7 +96,7 @@ CurveOverlayPainter::Layout CurveOverlayPainter::MakeLayout(const QRect& rect, c
     layout.scale = NiceScale(most, 5, 1.0);
     QStringList words;
     for (const OverlayCurve& curve : curves_) words << curve.label;
-    const LegendFlow legend = FlowLegend(rect, metrics, words);
+    const LegendFlow legend = FlowLegend(rect, metrics, words, kSwatchWidth);
     layout.legend = legend.at;
     const int lineHeight = metrics.height();
     const int top = rect.top() + kChartMargin + legend.height + lineHeight / 2 + kChartMargin;
@@ -139,7 +142,7 @@ QRect CurveOverlayPainter::plotRect(const QRect& rect, const QFontMetrics& metri
 std::vector<LegendPlace> CurveOverlayPainter::legendPlaces(const QRect& rect, const QFontMetrics& metrics) const {
     QStringList words;
     for (const OverlayCurve& curve : curves_) words << curve.label;
-    return SwatchLegendPlaces(MakeLayout(rect, metrics).legend, metrics, words);
+    return SwatchLegendPlaces(MakeLayout(rect, metrics).legend, metrics, words, kSwatchWidth);
 }
 
 QString CurveOverlayPainter::legendInWords() const {
@@ -184,12 +187,16 @@ void CurveOverlayPainter::PaintLegend(QPainter* painter, const QRect& rect, cons
     for (std::size_t curve = 0; curve < layout.legend.size(); ++curve) {
         const QPoint at = layout.legend[curve];
         const CurveStyle& style = kStyles[curve];
-        const QRectF swatch(at.x(), at.y() - kLegendSwatch, kLegendSwatch, kLegendSwatch);
+        const QRectF swatch(at.x(), at.y() - kLegendSwatch, kSwatchWidth, kLegendSwatch);
+        // Its square caps reach past its ends: a pixel short of the swatch's edges.
+        painter->setPen(QPen(style.colour, 1.5, style.line));
+        painter->drawLine(QPointF(swatch.left() + 1, swatch.center().y()),
+                          QPointF(swatch.right() - 1, swatch.center().y()));
         painter->setPen(QPen(style.colour, 1.5));
         painter->setBrush(Qt::white);
         DrawMark(painter, style.mark, swatch.center(), kMarkSize);
         painter->setPen(textColour);
-        x = at.x() + kLegendSwatch + kLegendSwatchGap;
+        x = at.x() + kSwatchWidth + kLegendSwatchGap;
         painter->drawText(x, at.y(), curves_[curve].label);
         x += metrics.horizontalAdvance(curves_[curve].label) + kLegendGap;
     }

@@ -29,6 +29,11 @@ std::uint32_t MostAnswered(const std::vector<ChartPeriod>& periods) {
     return most;
 }
 
+// Whether some period has a median answer time: a sheet worked on paper has none.
+bool HasTimes(const std::vector<ChartPeriod>& periods) {
+    return std::any_of(periods.begin(), periods.end(), [](const ChartPeriod& p) { return p.medianMilliseconds; });
+}
+
 double SlowestMedianSeconds(const std::vector<ChartPeriod>& periods) {
     std::uint32_t slowest = 0;
     for (const ChartPeriod& period : periods)
@@ -90,7 +95,9 @@ PeriodCurvePainter::Layout PeriodCurvePainter::MakeLayout(const QRect& rect, con
     layout.answered = NiceScale(MostAnswered(periods_), 5, 1.0);
     layout.seconds = NiceScaleWithSteps(SlowestMedianSeconds(periods_), layout.answered.steps, 0.1);
     const int leftLabels = metrics.horizontalAdvance(QString::number(layout.answered.top));
-    const int rightLabels = metrics.horizontalAdvance(SecondsLabel(layout.seconds.top));
+    // The seconds' scale on the right, where there are times.
+    const int rightLabels =
+        HasTimes(periods_) ? metrics.horizontalAdvance(SecondsLabel(layout.seconds.top)) + kTick + 2 : 1;
 
     // The legend flows onto as many rows as it needs, or is left out (the widgets tell what
     // each colour means in words as well).
@@ -100,7 +107,7 @@ PeriodCurvePainter::Layout PeriodCurvePainter::MakeLayout(const QRect& rect, con
     layout.legend = legend.at;
     const int top = rect.top() + kChartMargin + legend.height + lineHeight / 2 + kChartMargin;
     const int left = rect.left() + kChartMargin + leftLabels + kTick + 2;
-    const int right = rect.left() + rect.width() - kChartMargin - rightLabels - kTick - 2;
+    const int right = rect.left() + rect.width() - kChartMargin - rightLabels;
     const int bottom = rect.top() + rect.height() - kChartMargin - lineHeight - kTick;
     layout.plot = QRect(QPoint(left, top), QPoint(std::max(left + 1, right), std::max(top + 1, bottom)));
 
@@ -151,7 +158,8 @@ std::vector<PeriodCurvePainter::LegendEntry> PeriodCurvePainter::Legend() const 
         legend.push_back({Swatch::Partial, QCoreApplication::translate("charts::PeriodCurvePainter", "partial")});
     }
     //: The chart's legend: the line of each period's median answer time, on the right scale in seconds.
-    legend.push_back({Swatch::Time, QCoreApplication::translate("charts::PeriodCurvePainter", "median time")});
+    if (HasTimes(periods_))
+        legend.push_back({Swatch::Time, QCoreApplication::translate("charts::PeriodCurvePainter", "median time")});
     if (trend_) legend.push_back({Swatch::Trend, texts_.trend});
     //: The chart's legend: the line between the two halves of a test, where its break was.
     if (HasBreak())
@@ -336,6 +344,7 @@ void PeriodCurvePainter::PaintScales(QPainter* painter, const QRect& rect, const
         painter->drawText(
             QRect(labelsLeft, y - metrics.height() / 2, plot.left() - kTick - 2 - labelsLeft, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter, left);
+        if (!HasTimes(periods_)) continue;
         painter->setPen(kTimeColour);
         painter->drawText(QRect(plot.right() + kTick + 2, y - metrics.height() / 2, rect.width(), metrics.height()),
                           Qt::AlignLeft | Qt::AlignVCenter, SecondsLabel(layout.seconds.step * step));

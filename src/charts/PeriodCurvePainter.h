@@ -66,7 +66,7 @@ struct ChartMarks {
 // Draws the work curve of a run or a sitting split into periods: a bar per period
 // with true answers at the bottom and false ones on top on the left scale, a partial
 // period hatched, the median answer time of each period as a line with dots on the right
-// scale in seconds, the trend line dashed, the marks' flags and frames (ChartMarks), a
+// scale in seconds (where there are times), the trend line dashed, the marks' flags and frames (ChartMarks), a
 // legend across the top and the periods numbered from 1 underneath. Where one row is too
 // narrow for the legend its entries flow onto more rows and the plot gives up the height;
 // where not even that fits (an entry wider than the chart, or rows taking more than half

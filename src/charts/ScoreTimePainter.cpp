@@ -43,8 +43,11 @@ struct ScoreTimePainter::Layout {
     double slot = 0.0;
 
     double x(std::size_t point) const { return plot.left() + (static_cast<double>(point) + 0.5) * slot; }
+    // The scale's bottom stands a best ring's radius above the plot's, so that a point on it
+    // is drawn whole, ring and all, clear of the dates.
     double y(double value) const {
-        return plot.bottom() - (value - scale.bottom) / (scale.top - scale.bottom) * plot.height();
+        const double height = std::max(1, plot.height() - kBestRadius);
+        return plot.bottom() - kBestRadius - (value - scale.bottom) / (scale.top - scale.bottom) * height;
     }
 };
 
@@ -209,7 +212,7 @@ void ScoreTimePainter::PaintScale(QPainter* painter, const QRect& rect, const La
     for (int step = 0; step <= layout.scale.steps; ++step) {
         const double value = layout.scale.bottom + layout.scale.step * step;
         const int y = static_cast<int>(std::lround(layout.y(value)));
-        painter->setPen(step == 0 ? textColour : kGridColour);
+        painter->setPen(kGridColour);
         painter->drawLine(plot.left(), y, plot.right(), y);
         painter->setPen(textColour);
         const int labelsLeft = rect.left() + kChartMargin;
@@ -217,6 +220,7 @@ void ScoreTimePainter::PaintScale(QPainter* painter, const QRect& rect, const La
             QRect(labelsLeft, y - metrics.height() / 2, plot.left() - kTick - 2 - labelsLeft, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter, ScaleText(value));
     }
+    painter->drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
 }
 
 void ScoreTimePainter::PaintDates(QPainter* painter, const Layout& layout, const QColor& textColour) const {

@@ -57,9 +57,13 @@ QString SittingCurveChart::Description() const {
     QStringList parts;
     if (const auto selected = selectedPeriod(); selected && *selected < scores_.periods.size())
         parts << tr("Selected: %1.").arg(PeriodText(*selected));
-    parts << tr("Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; Left "
-                "and Right step through them.")
-                 .arg(PeriodName(format_));
+    if (scores_.untimed)
+        parts << tr("Pairs reached per %1, right and wrong or blank stacked; Left and Right step through them.")
+                     .arg(PeriodName(format_));
+    else
+        parts << tr("Pairs reached per %1, right and wrong or blank stacked, with the median answer time of each; "
+                    "Left and Right step through them.")
+                     .arg(PeriodName(format_));
     //: The chart's legend in words, where the chart is too small to draw it: "green: right; red: wrong or blank".
     if (legendInWords()) parts << tr("Legend: %1.").arg(painter().legendInWords());
     //: The marks missed, each with its lines, flagged on the curve: "Marks missed, flagged: Line 15 second only to

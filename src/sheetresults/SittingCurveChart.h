@@ -24,7 +24,7 @@ struct CurveMarks {
 };
 
 // A sitting's curve: a bar per column, line or period with right answers at the bottom and
-// wrong ones and blanks on top, the median answer time of each, the least-squares line
+// wrong ones and blanks on top, the median answer time of each where timed, the least-squares line
 // where the test has one, and an Uchida-Kraepelin sheet's break between its halves. A
 // tooltip gives a period's figures; with the focus, Left and Right (Home, End) step
 // through them. Screen readers get every period's figures in the accessible description.

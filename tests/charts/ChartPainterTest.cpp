@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart painters on their own, drawn into images as a later window of any periods would.
 #include "../support/LegendFit.h"
+#include "charts/ChartScale.h"
+#include "charts/CurveOverlayPainter.h"
 #include "charts/PairMapPainter.h"
 #include "charts/PeriodCurvePainter.h"
+#include "charts/ScoreTimePainter.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -441,4 +444,19 @@ TEST_F(ChartLegendTest, IsLeftOutWhereItCannotFit) {
         Drawn(size, QRect(QPoint(0, 0), size), [&](QPainter& p, const QRect& r) { plain.paint(&p, r, kText); });
     const QRect data = CurveData(plain, QRect(QPoint(0, 0), size), metrics);
     EXPECT_EQ(InkedColumns(drawn, QRect(0, 0, size.width(), data.top())).first, size.width());
+}
+
+// Marks are drawn whole: a lowest score's ring above the dates, an all-0 score from 0, an overlaid curve's dash.
+TEST_F(ChartLegendTest, MarksAreDrawnWholeAndToldApart) {
+    const QRect rect(0, 0, 360, 200);
+    charts::ScoreTimePainter score;
+    score.setPoints({{0, 42.0}, {1, 40.0}, {2, 47.0}});
+    EXPECT_LE(score.pointRect(rect, metrics, 1).bottom(), score.plotRect(rect, metrics).bottom()) << "above the dates";
+    EXPECT_EQ(charts::NiceRange(0.0, 0.0, 5).bottom, 0.0) << "no errors in any sitting";
+    charts::CurveOverlayPainter overlay;
+    overlay.setCurves({{QStringLiteral("solid"), {1}}, {QStringLiteral("dashed"), {1}}});
+    const QImage drawn = Drawn(rect.size(), rect, [&](QPainter& p, const QRect& r) { overlay.paint(&p, r, kText); });
+    const charts::LegendPlace dashed = overlay.legendPlaces(rect, metrics).back();
+    const auto [left, right] = InkedColumns(drawn, QRect(dashed.box.topLeft(), dashed.words[0].bottomLeft()));
+    EXPECT_GT(right - left, 2 * charts::kLegendSwatch) << "the dashed line across the swatch, under its square";
 }

@@ -292,6 +292,8 @@ TEST_F(SheetResultsWindowTest, APaperSittingIsMarkedSoAndSaysWhyItHasNoPairMap) 
     EXPECT_FALSE(Get<QWidget>("picPairs")->isVisible());
     EXPECT_TRUE(Get<QLabel>("lblNoPairs")->isVisible());
     EXPECT_TRUE(Get<QLabel>("lblNoPairs")->text().startsWith("Worked on paper: no answer times"));
+    const auto* curve = Get<sheetresults::SittingCurveChart>("picCurve"); // nor claims times in its legend or words
+    EXPECT_FALSE((curve->painter().legendInWords() + curve->accessibleDescription()).contains("time"));
     Open(KraepelinSitting());
     EXPECT_TRUE(Get<QWidget>("picPairs")->isVisible());
     EXPECT_FALSE(Get<QLabel>("lblNoPairs")->isVisible());
