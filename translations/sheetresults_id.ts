@@ -693,6 +693,14 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <source>No answer times: the sheet was worked on paper and entered by hand</source>
         <translation>Tanpa waktu jawab: lembar dikerjakan di kertas dan diisi dengan tangan</translation>
     </message>
+    <message>
+        <source>not known</source>
+        <translation>tidak diketahui</translation>
+    </message>
+    <message>
+        <source>The file this sitting was imported from does not say its seed</source>
+        <translation>Berkas asal tes ini tidak menyebutkan kode lembarnya</translation>
+    </message>
 </context>
 <context>
     <name>SheetTitle</name>
@@ -895,6 +903,11 @@ Aturan spasi angka: angka dan satuannya dipisah satu spasi (15 dtk, 3 mnt, 50 la
         <source>&amp;Marks</source>
         <extracomment>The tab of where the sitting stands against the marks published for its test.</extracomment>
         <translation>&amp;Patokan</translation>
+    </message>
+    <message>
+        <source>Sheet results – %1</source>
+        <extracomment>A sitting imported from a file that does not say its seed; %1 is the sheet&apos;s title.</extracomment>
+        <translation>Hasil lembar tes – %1</translation>
     </message>
 </context>
 </TS>

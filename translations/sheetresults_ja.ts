@@ -699,6 +699,14 @@
         <source>No answer times: the sheet was worked on paper and entered by hand</source>
         <translation>解答時間はありません。紙で行い、手で入力した検査です</translation>
     </message>
+    <message>
+        <source>not known</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>The file this sitting was imported from does not say its seed</source>
+        <translation>この検査の取り込み元のファイルにはシードが書かれていません</translation>
+    </message>
 </context>
 <context>
     <name>SheetTitle</name>
@@ -903,6 +911,11 @@
         <source>&amp;Marks</source>
         <extracomment>The tab of where the sitting stands against the marks published for its test.</extracomment>
         <translation>目安(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Sheet results – %1</source>
+        <extracomment>A sitting imported from a file that does not say its seed; %1 is the sheet&apos;s title.</extracomment>
+        <translation>検査結果 – %1</translation>
     </message>
 </context>
 </TS>

@@ -28,8 +28,8 @@ void ShowKeptSitting(QWidget* owner, const engine::KeptSitting& sitting, windowk
     windowkit::ToolWindow* window = nullptr;
     if (const engine::KeptSheet* sheet = sitting.sheet()) {
         auto* results = new sheetresults::frmSheetResults(dialogs, owner);
-        results->ShowSitting({sheet->format, sheet->record, sheet->seed.value_or(0), EndOf(sitting.end),
-                              sheet->elapsedMs, endedAt, sitting.id, sitting.end != engine::KeptEnd::NotRecorded});
+        results->ShowSitting({sheet->format, sheet->record, sheet->seed, EndOf(sitting.end), sheet->elapsedMs, endedAt,
+                              sitting.id, sitting.end != engine::KeptEnd::NotRecorded});
         window = results;
     } else if (const engine::KeptDrill* drill = sitting.drill()) {
         auto* curve = new workcurve::frmWorkCurve(dialogs, owner);

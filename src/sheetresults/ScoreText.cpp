@@ -134,12 +134,17 @@ QString SheetTitle(const engine::SheetFormat& format) {
 }
 
 std::vector<ScoreRow> ScoreRows(const engine::SheetFormat& format, const engine::SheetScores& scores,
-                                std::uint64_t seed, engine::SittingEnd end, std::uint64_t elapsedMs) {
+                                std::optional<std::uint64_t> seed, engine::SittingEnd end, std::uint64_t elapsedMs) {
     std::vector<ScoreRow> rows;
     // A practice version's title says so itself.
     rows.push_back({ScoreText::tr("Sheet"), SheetTitle(format), ScoreText::tr("The format sat")});
-    rows.push_back({ScoreText::tr("Seed"), QString::number(seed),
-                    ScoreText::tr("The same seed and format give the same sheet, so a sitting can be repeated")});
+    if (seed) {
+        rows.push_back({ScoreText::tr("Seed"), QString::number(*seed),
+                        ScoreText::tr("The same seed and format give the same sheet, so a sitting can be repeated")});
+    } else {
+        rows.push_back({ScoreText::tr("Seed"), ScoreText::tr("not known"),
+                        ScoreText::tr("The file this sitting was imported from does not say its seed")});
+    }
     rows.push_back({ScoreText::tr("Ended"), EndText(end, elapsedMs),
                     ScoreText::tr("How the sitting ended, on its clock (a break included)")});
     rows.push_back({ScoreText::tr("Reached"),

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // A sitting's scores as the results window writes them: the same text in its tables, its
@@ -35,7 +36,7 @@ QString PeriodName(const engine::SheetFormat& format);
 // The sitting's rows: what was sat and how it ended, the family's own scores, then the
 // answer times.
 std::vector<ScoreRow> ScoreRows(const engine::SheetFormat& format, const engine::SheetScores& scores,
-                                std::uint64_t seed, engine::SittingEnd end, std::uint64_t elapsedMs);
+                                std::optional<std::uint64_t> seed, engine::SittingEnd end, std::uint64_t elapsedMs);
 
 // The headings of the per-period table for the format's family ("Column", "Height",
 // "Right", ...), and one period's cells in the same order; `index` counts from 0.

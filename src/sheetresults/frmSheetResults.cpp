@@ -205,9 +205,15 @@ void frmSheetResults::ShowSitting(FinishedSitting sitting) {
     const engine::SheetFormat& format = sitting_.format;
     //: A sheet worked on paper and entered by hand: "Kraepelin 50 × 15 s (paper)".
     const QString title = scores_.untimed ? tr("%1 (paper)").arg(SheetTitle(format)) : SheetTitle(format);
-    //: %1 is the sheet's title, %2 its seed.
-    setWindowTitle(tr("Sheet results – %1, seed %2").arg(title).arg(sitting_.seed));
-    lblSheet->setText(tr("%1, seed %2").arg(title).arg(sitting_.seed));
+    if (sitting_.seed) {
+        //: %1 is the sheet's title, %2 its seed.
+        setWindowTitle(tr("Sheet results – %1, seed %2").arg(title).arg(*sitting_.seed));
+        lblSheet->setText(tr("%1, seed %2").arg(title).arg(*sitting_.seed));
+    } else {
+        //: A sitting imported from a file that does not say its seed; %1 is the sheet's title.
+        setWindowTitle(tr("Sheet results – %1").arg(title));
+        lblSheet->setText(title);
+    }
     lblSheet->setAccessibleName(lblSheet->text());
     picCurve->setScores(format, scores_);
     fraMarks->setSitting(format, scores_);
@@ -282,15 +288,15 @@ void frmSheetResults::cmdSave_Click() {
                        engine::FormatSheetCsv(sitting_.format, sitting_.record), *services_.files, *services_.messages);
 }
 
-QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt) {
+QString SheetAnswersFileName(const engine::SheetFormat& format, std::optional<std::uint64_t> seed,
+                             const QDateTime& endedAt) {
     // Only letters, digits and hyphens of the name: it becomes part of a file name.
     QString name;
     for (const QChar c : QString::fromStdString(format.name))
         name += c.isLetterOrNumber() && c.unicode() < 0x80 ? c : QLatin1Char('-');
-    return QStringLiteral("tavrendale-%1%2-%3-%4.csv")
-        .arg(name, format.practice ? QStringLiteral("-practice") : QString())
-        .arg(seed)
-        .arg(endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    return QStringLiteral("tavrendale-%1%2%3-%4.csv")
+        .arg(name, format.practice ? QStringLiteral("-practice") : QString(),
+             seed ? QStringLiteral("-%1").arg(*seed) : QString(), endedAt.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
 frmSheetResults* ShowSheetResults(QWidget* parent, const engine::SheetFormat& format,

@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -37,7 +38,8 @@ class SittingCurveChart;
 struct FinishedSitting {
     engine::SheetFormat format;
     std::vector<engine::SheetAnswer> record;
-    std::uint64_t seed = 0;
+    // None for a sitting imported from a file that does not say its seed.
+    std::optional<std::uint64_t> seed;
     engine::SittingEnd end = engine::SittingEnd::Stopped;
     // From the start, break included.
     std::uint64_t elapsedMs = 0;
@@ -105,9 +107,10 @@ private:
     QAbstractButton* cmdHistory = nullptr;
 };
 
-// "tavrendale-pauli-42-YYYYMMDD-HHMMSS.csv": the format's name, the seed and when the
-// sitting ended (local time).
-QString SheetAnswersFileName(const engine::SheetFormat& format, std::uint64_t seed, const QDateTime& endedAt);
+// "tavrendale-pauli-42-YYYYMMDD-HHMMSS.csv": the format's name, the seed where it is known and
+// when the sitting ended (local time).
+QString SheetAnswersFileName(const engine::SheetFormat& format, std::optional<std::uint64_t> seed,
+                             const QDateTime& endedAt);
 
 // Shows a finished sitting in a results window of its own, owned by `parent`, placed beside
 // it and gone when closed. Everything is copied: the sitting may go as soon as this returns.

@@ -303,6 +303,17 @@ TEST_F(SheetResultsWindowTest, ShowsTheSeedSoTheSittingCanBeRepeated) {
     Open(PauliSitting());
     EXPECT_TRUE(Get<QLabel>("lblSheet")->text().contains("seed 18446744073709551615"));
     EXPECT_TRUE(window->windowTitle().contains("18446744073709551615"));
+    // A sitting imported from a file that does not say its seed shows none, nor suggests one.
+    FinishedSitting imported = KraepelinSitting();
+    imported.seed.reset();
+    Open(imported);
+    EXPECT_EQ(window->windowTitle(), "Sheet results \u2013 " + Get<QLabel>("lblSheet")->text());
+    EXPECT_EQ(Get<QTableWidget>("grdScores")->item(1, 1)->text(), "not known");
+    files.Choose({});
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_TRUE(files.requests()[0].suggestedPath.endsWith("tavrendale-custom-20240102-030405.csv"))
+        << files.requests()[0].suggestedPath.toStdString();
 }
 
 // Save answers as CSV... clicked, or Alt+S: the file is written where the user chose and
