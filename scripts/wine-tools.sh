@@ -17,15 +17,22 @@ require_tools "$cxx"
 # Points Wine at the prefix in folder $1 (64-bit, quiet, without the Mono and Gecko installers
 # or menu entries) and makes it there the first time, kept for the runs after; Wine's start-up
 # messages go to the file $2. Returns 1, saying why, when Wine is there but cannot make it.
+# A first wineboot now and then ends at once without a word while the machine is busy; it is
+# tried a second time before that counts.
 wine_prefix() {
   export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
   [ -f "$WINEPREFIX/.made" ] && return 0
-  echo "$(date +%T) creating the Wine prefix"
-  rm -rf "$WINEPREFIX"
-  if ! timeout 300 "$wine" wineboot --init >"$2" 2>&1 || ! "$wineserver" -w; then
-    echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$2"
+  local try
+  for try in 1 2; do
+    echo "$(date +%T) creating the Wine prefix (try $try)"
     rm -rf "$WINEPREFIX"
-    return 1
-  fi
-  touch "$WINEPREFIX/.made"
+    if timeout 300 "$wine" wineboot --init >"$2" 2>&1 && "$wineserver" -w; then
+      touch "$WINEPREFIX/.made"
+      return 0
+    fi
+    "$wineserver" -k 2>/dev/null || true
+  done
+  echo "FAILED: Wine ($wine) is installed but could not create a prefix:"; tail -5 "$2"
+  rm -rf "$WINEPREFIX"
+  return 1
 }
