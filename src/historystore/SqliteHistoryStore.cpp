@@ -209,11 +209,8 @@ public:
             // Written by a newer Tavrendale: read what this one understands, write nothing.
             Close();
             if (!Connect(true, fault)) return false;
-            sticky_ =
-                Fault(Kind::NewerVersion, path(),
-                      QStringLiteral("the history was written by a newer Tavrendale (schema %1, this one writes %2)")
-                          .arg(version)
-                          .arg(schema::kVersion));
+            // Its kind and version say it all: there is no system's reason.
+            sticky_ = Fault(Kind::NewerVersion, path(), QString());
             sticky_.version = version;
             state_ = engine::StoreState::ReadOnly;
             return true;
@@ -653,7 +650,7 @@ std::optional<engine::KeptSitting> SqliteHistoryStore::Load(engine::SittingId id
         if (row.lastError().isValid()) {
             connection_->Fail(FaultOf(row.lastError(), connection_->path()), fault);
         } else {
-            fault = Fault(Kind::NotFound, connection_->path(), QStringLiteral("no kept sitting %1").arg(id));
+            fault = Fault(Kind::NotFound, connection_->path(), QString());
         }
         return std::nullopt;
     }
@@ -725,7 +722,7 @@ bool SqliteHistoryStore::Delete(engine::SittingId id, StoreFault& fault) {
         remove.bindValue(0, QVariant(static_cast<qlonglong>(id)));
         if (!connection_->Exec(remove, fault)) return false;
         if (remove.numRowsAffected() > 0) return true;
-        fault = Fault(Kind::NotFound, connection_->path(), QStringLiteral("no kept sitting %1").arg(id));
+        fault = Fault(Kind::NotFound, connection_->path(), QString());
         return false;
     });
 }

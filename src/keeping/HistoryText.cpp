@@ -174,11 +174,8 @@ QString FaultText(const engine::StoreFault& fault, bool notKept) {
     case Kind::NotFound: what = HistoryText::tr("That sitting is no longer in the history"); break;
     case Kind::Failed: what = HistoryText::tr("The history could not do that"); break;
     }
-    // A newer layout and a sitting not found say all there is; the store words no more of them.
-    const bool saidAll = fault.kind == Kind::NewerVersion || fault.kind == Kind::NotFound;
     //: What happened to the history, then the system's own reason in brackets.
-    if (!fault.reason.empty() && !saidAll)
-        what = HistoryText::tr("%1 (%2)").arg(what, QString::fromStdString(fault.reason));
+    if (!fault.reason.empty()) what = HistoryText::tr("%1 (%2)").arg(what, QString::fromStdString(fault.reason));
     //: One line about the history: what happened, then the file's path.
     QString line = HistoryText::tr("%1: %2.").arg(what, QDir::toNativeSeparators(QString::fromStdString(fault.path)));
     //: Added to a fault of the history after a sitting ended: it is still on screen and can be saved.
