@@ -168,4 +168,19 @@ void KeepBar::cmdNewHistory_Click() {
     if (retry) retry();
 }
 
+QLabel* MakeStandingLabel(QWidget* parent, const QString& toolTip) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblStanding"));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setToolTip(toolTip);
+    label->hide();
+    return label;
+}
+
+void ShowStanding(QLabel* label, const QString& line) {
+    label->setText(line);
+    label->setAccessibleName(line);
+    label->setVisible(!line.isEmpty());
+}
+
 } // namespace keeping

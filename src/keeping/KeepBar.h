@@ -57,4 +57,10 @@ private:
     QAbstractButton* cmdNewHistory = nullptr;
 };
 
+// The line under a results window's bar that says where its sitting stands against the
+// user's earlier ones (StandingLine): selectable text, hidden until it has something to say.
+QLabel* MakeStandingLabel(QWidget* parent, const QString& toolTip);
+// Shows `line` there, and to screen readers; hides the label where it is empty.
+void ShowStanding(QLabel* label, const QString& line);
+
 } // namespace keeping

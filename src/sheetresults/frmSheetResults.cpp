@@ -76,11 +76,8 @@ frmSheetResults::frmSheetResults(SheetResultsServices services, QWidget* parent)
     host::SetWhite(this);
 
     barKeep = new keeping::KeepBar(this);
-    lblStanding = new QLabel(this);
-    lblStanding->setObjectName(QStringLiteral("lblStanding"));
-    lblStanding->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lblStanding->setToolTip(tr("This sitting's leading score against your earlier sittings of the same format"));
-    lblStanding->hide();
+    lblStanding = keeping::MakeStandingLabel(
+        this, tr("This sitting's leading score against your earlier sittings of the same format"));
 
     lblSheet = new QLabel(this);
     lblSheet->setObjectName(QStringLiteral("lblSheet"));
@@ -265,9 +262,7 @@ void frmSheetResults::ShowStanding() {
     const QString line =
         keeping::StandingLine(engine::FormatKeyOf(sitting_.format), self, keeping::TimeOf(sitting_.endedAt),
                               engine::FiguresOf(sitting_.format, scores_));
-    lblStanding->setText(line);
-    lblStanding->setAccessibleName(line);
-    lblStanding->setVisible(!line.isEmpty());
+    keeping::ShowStanding(lblStanding, line);
 }
 
 void frmSheetResults::KeepScoresWhole() {

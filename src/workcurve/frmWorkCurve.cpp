@@ -109,11 +109,7 @@ frmWorkCurve::frmWorkCurve(WorkCurveServices services, QWidget* parent)
     host::SetWhite(this);
 
     barKeep = new keeping::KeepBar(this);
-    lblStanding = new QLabel(this);
-    lblStanding->setObjectName(QStringLiteral("lblStanding"));
-    lblStanding->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lblStanding->setToolTip(tr("This run's speed against your earlier logged runs"));
-    lblStanding->hide();
+    lblStanding = keeping::MakeStandingLabel(this, tr("This run's speed against your earlier logged runs"));
 
     picCurve = new RunCurveChart(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
@@ -229,9 +225,7 @@ void frmWorkCurve::ShowStanding() {
                              ? keeping::StandingLine(std::string(engine::kDrillFormatKey), self,
                                                      keeping::TimeOf(run_.endedAt), engine::FiguresOf(curve_))
                              : QString();
-    lblStanding->setText(line);
-    lblStanding->setAccessibleName(line);
-    lblStanding->setVisible(!line.isEmpty());
+    keeping::ShowStanding(lblStanding, line);
     FitHistoryLines();
 }
 
