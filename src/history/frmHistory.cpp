@@ -303,9 +303,11 @@ void frmHistory::Connect() {
     connect(cboFigure, &QComboBox::activated, this, &frmHistory::cboFigure_Change);
     connect(chkKeep, &QCheckBox::clicked, this, &frmHistory::chkKeep_Click);
     connect(grdSittings, &QAbstractItemView::activated, this, &frmHistory::cmdOpen_Click);
-    connect(grdSittings->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmHistory::SelectionChanged);
+    connect(grdSittings->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!filling_) SelectionChanged();
+    });
     connect(grdSittings->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (ChartFormat() != chartFormat_) ShowScoreChart();
+        if (!filling_ && ChartFormat() != chartFormat_) ShowScoreChart();
     });
     connect(cmdOpen, &QAbstractButton::clicked, this, &frmHistory::cmdOpen_Click);
     connect(cmdImport, &QAbstractButton::clicked, this, &frmHistory::cmdImport_Click);
@@ -380,6 +382,7 @@ void frmHistory::ShowFormat() {
         std::copy_if(all_.begin(), all_.end(), std::back_inserter(shown),
                      [&key](const engine::SittingSummary& sitting) { return sitting.formatKey == key; });
     }
+    filling_ = true;
     model_->setSittings(std::move(shown), !key.empty());
     QHeaderView* header = grdSittings->horizontalHeader();
     const QFontMetrics metrics = grdSittings->fontMetrics();
@@ -414,6 +417,7 @@ void frmHistory::ShowFormat() {
         grdSittings->selectionModel()->select(model_->index(0, 0),
                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
+    filling_ = false;
     ShowScoreChart();
     SelectionChanged();
 }

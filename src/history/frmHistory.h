@@ -98,6 +98,8 @@ private:
     std::vector<engine::SittingSummary> all_;
     std::vector<engine::KeptFormat> formats_;
     std::optional<std::string> chartFormat_;
+    // The table is being filled and its first row chosen: the charts follow once, after.
+    bool filling_ = false;
 
     QComboBox* cboFormat = nullptr;
     QCheckBox* chkKeep = nullptr;
